@@ -1,0 +1,29 @@
+# Linux: the plug-in core linked against the simulated game, with tests, the
+# command-line simulator and the benchmarks.
+add_library(pelorin_core STATIC ${PELORIN_CORE_SOURCES} src/platform/settings_file_posix.cpp)
+pelorin_target_defaults(pelorin_core)
+
+add_library(pelorin_sim STATIC ${PELORIN_SIM_SOURCES} sim/script_fiber_posix.cpp sim/host_abi_linux.cpp)
+pelorin_target_defaults(pelorin_sim)
+
+add_executable(pelorin-sim tools/pelorin_sim.cpp)
+pelorin_target_defaults(pelorin-sim)
+target_link_libraries(pelorin-sim PRIVATE pelorin_core pelorin_sim)
+
+find_package(GTest REQUIRED)
+enable_testing()
+file(GLOB PELORIN_TEST_SOURCES CONFIGURE_DEPENDS tests/*.cpp tests/support/*.cpp)
+add_executable(pelorin_tests ${PELORIN_TEST_SOURCES})
+pelorin_target_defaults(pelorin_tests)
+target_compile_definitions(pelorin_tests PRIVATE PELORIN_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
+target_link_libraries(pelorin_tests PRIVATE pelorin_core pelorin_sim GTest::gtest GTest::gtest_main)
+include(GoogleTest)
+gtest_discover_tests(pelorin_tests WORKING_DIRECTORY ${CMAKE_BINARY_DIR} DISCOVERY_TIMEOUT 60)
+
+find_package(benchmark QUIET)
+file(GLOB PELORIN_BENCH_SOURCES CONFIGURE_DEPENDS bench/*.cpp)
+if(PELORIN_BENCH_SOURCES)
+  add_executable(pelorin_bench ${PELORIN_BENCH_SOURCES} tests/support/plugin_state.cpp)
+  pelorin_target_defaults(pelorin_bench)
+  target_link_libraries(pelorin_bench PRIVATE pelorin_core pelorin_sim)
+endif()

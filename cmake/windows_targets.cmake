@@ -1,0 +1,23 @@
+# Windows (MinGW-w64 cross build): the shipped Pelorin.asi, and the stand-in
+# ScriptHookV.dll with the runner that hosts both under Wine.
+set(PELORIN_STATIC_RUNTIME -static -static-libgcc -static-libstdc++)
+
+add_library(Pelorin SHARED ${PELORIN_CORE_SOURCES}
+  src/host/host_abi_win32.cpp src/host/library_entry_win32.cpp
+  src/platform/clock_win32.cpp src/platform/settings_file_win32.cpp)
+set_target_properties(Pelorin PROPERTIES PREFIX "" SUFFIX ".asi")
+pelorin_target_defaults(Pelorin)
+target_link_options(Pelorin PRIVATE ${PELORIN_STATIC_RUNTIME})
+
+add_library(ScriptHookV SHARED ${PELORIN_SIM_SOURCES} sim/script_fiber_win32.cpp wine/standin_exports_win32.cpp)
+set_target_properties(ScriptHookV PROPERTIES PREFIX "")
+pelorin_target_defaults(ScriptHookV)
+target_link_options(ScriptHookV PRIVATE ${PELORIN_STATIC_RUNTIME})
+
+add_executable(runner wine/runner_win32.cpp)
+pelorin_target_defaults(runner)
+target_link_options(runner PRIVATE ${PELORIN_STATIC_RUNTIME})
+
+add_executable(ini_conformance wine/ini_conformance_win32.cpp src/settings/profile_text.cpp)
+pelorin_target_defaults(ini_conformance)
+target_link_options(ini_conformance PRIVATE ${PELORIN_STATIC_RUNTIME})

@@ -1,0 +1,97 @@
+// The notification feed, screen text, front-end sounds and controls.
+#include "sim/native_table.h"
+
+namespace sim {
+namespace {
+
+std::string takeComponents(World& w) {
+    std::string text;
+    for (const std::string& part : w.pendingComponents) text += part;
+    w.pendingComponents.clear();
+    return text;
+}
+
+void beginNotification(const NativeCall& c) {
+    c.world.pendingComponentType = c.text(0);
+    c.world.pendingComponents.clear();
+}
+
+void addTextComponent(const NativeCall& c) { c.world.pendingComponents.emplace_back(c.text(0)); }
+
+void postNotification(const NativeCall& c) {
+    c.world.notifications.push_back(takeComponents(c.world));
+    c.world.notificationTicks.push_back(c.world.tick());
+    c.returnU32(static_cast<uint32_t>(c.world.notifications.size()));
+}
+
+void beginScreenText(const NativeCall& c) {
+    c.world.pendingComponentType = c.text(0);
+    c.world.pendingComponents.clear();
+}
+
+// Assumption: as in the game, a draw uses the style set since the last draw,
+// which then returns to the defaults.
+void drawScreenText(const NativeCall& c) {
+    World& w = c.world;
+    const TextStyle& s = w.textStyle;
+    w.textDraws.push_back(TextDraw{w.tick(), takeComponents(w), c.f32(0), c.f32(1), s.red, s.green, s.blue, s.alpha,
+                                   s.font, s.scale, s.size, s.wrapLeft, s.wrapRight, s.centred, s.outline,
+                                   s.shadowDistance, s.edge, s.edgeAlpha});
+    w.textStyle = TextStyle{};
+}
+
+void textColour(const NativeCall& c) {
+    TextStyle& s = c.world.textStyle;
+    s.red = c.i32(0);
+    s.green = c.i32(1);
+    s.blue = c.i32(2);
+    s.alpha = c.i32(3);
+}
+void textFont(const NativeCall& c) { c.world.textStyle.font = c.i32(0); }
+void textScale(const NativeCall& c) {
+    c.world.textStyle.scale = c.f32(0);
+    c.world.textStyle.size = c.f32(1);
+}
+void textWrap(const NativeCall& c) {
+    c.world.textStyle.wrapLeft = c.f32(0);
+    c.world.textStyle.wrapRight = c.f32(1);
+}
+void textCentre(const NativeCall& c) { c.world.textStyle.centred = c.flag(0); }
+void textOutline(const NativeCall& c) { c.world.textStyle.outline = true; }
+void textDropShadow(const NativeCall& c) { c.world.textStyle.shadowDistance = c.i32(0); }
+void textEdge(const NativeCall& c) {
+    c.world.textStyle.edge = c.i32(0);
+    c.world.textStyle.edgeAlpha = c.i32(4);
+}
+
+void playFrontendSound(const NativeCall& c) {
+    c.world.sounds.push_back(SoundRecord{c.world.tick(), c.text(1), c.text(2), c.flag(3)});
+}
+
+void isControlPressed(const NativeCall& c) { c.returnBool(c.i32(0) == 2 && c.world.controlsHeld.count(c.i32(1))); }
+void isControlJustPressed(const NativeCall& c) {
+    c.returnBool(c.i32(0) == 2 && c.world.controlsJustPressed.count(c.i32(1)));
+}
+
+}  // namespace
+
+void registerHudNatives(NativeTable& t) {
+    t[0x202709F4C58A0424ull] = {"BEGIN_TEXT_COMMAND_THEFEED_POST", beginNotification};
+    t[0x6C188BE134E074AAull] = {"ADD_TEXT_COMPONENT_SUBSTRING_PLAYER_NAME", addTextComponent};
+    t[0x2ED7843F8F801023ull] = {"END_TEXT_COMMAND_THEFEED_POST_TICKER", postNotification};
+    t[0x25FBB336DF1804CBull] = {"BEGIN_TEXT_COMMAND_DISPLAY_TEXT", beginScreenText};
+    t[0xCD015E5BB0D96A57ull] = {"END_TEXT_COMMAND_DISPLAY_TEXT", drawScreenText};
+    t[0xBE6B23FFA53FB442ull] = {"SET_TEXT_COLOUR", textColour};
+    t[0x66E0276CC5F6B9DAull] = {"SET_TEXT_FONT", textFont};
+    t[0x07C837F9A01C34C9ull] = {"SET_TEXT_SCALE", textScale};
+    t[0x63145D9C883A1A70ull] = {"SET_TEXT_WRAP", textWrap};
+    t[0xC02F4DBFB51D988Bull] = {"SET_TEXT_CENTRE", textCentre};
+    t[0x2513DFB0FB8400FEull] = {"SET_TEXT_OUTLINE", textOutline};
+    t[0x465C84BC39F1C351ull] = {"SET_TEXT_DROP_SHADOW", textDropShadow};
+    t[0x441603240D202FA6ull] = {"SET_TEXT_EDGE", textEdge};
+    t[0x67C540AA08E4A6F5ull] = {"PLAY_SOUND_FRONTEND", playFrontendSound};
+    t[0xF3A21BCD95725A4Aull] = {"IS_CONTROL_PRESSED", isControlPressed};
+    t[0x580417101DDB492Full] = {"IS_CONTROL_JUST_PRESSED", isControlJustPressed};
+}
+
+}  // namespace sim

@@ -1,0 +1,7 @@
+// PLACEHOLDER: to be replaced by the real implementation.
+#include "sim/native_table.h"
+#include "sim/world_rules.h"
+
+namespace sim {
+void registerWorldNatives(NativeTable&) {}
+}  // namespace sim

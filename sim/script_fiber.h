@@ -1,0 +1,14 @@
+#pragma once
+// The script's own fibre: the host runs the plug-in's script entry on it, and
+// the plug-in's scriptWait hands control back to the host.
+namespace sim {
+
+void startScriptFiber(void (*entry)());
+// Runs the script until it waits again; false when there is no script fibre.
+bool resumeScriptFiber();
+bool onScriptFiber();
+void yieldToHost();
+// Forgets the script fibre without running it further (the game has ended).
+void discardScriptFiber();
+
+}  // namespace sim

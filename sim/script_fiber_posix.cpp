@@ -1,0 +1,64 @@
+#include <ucontext.h>
+
+#include <cstdlib>
+#include <vector>
+
+#include "sim/script_fiber.h"
+
+namespace sim {
+namespace {
+
+constexpr size_t stackSize = 1 << 20;
+
+struct Fiber {
+    ucontext_t host{};
+    ucontext_t script{};
+    std::vector<char> stack = std::vector<char>(stackSize);
+    void (*entry)() = nullptr;
+    bool running = false;  // the script fibre has control
+    bool finished = false;
+};
+
+Fiber* current = nullptr;
+
+void fiberStart() {
+    current->entry();
+    current->finished = true;
+    current->running = false;
+    swapcontext(&current->script, &current->host);
+}
+
+}  // namespace
+
+void startScriptFiber(void (*entry)()) {
+    discardScriptFiber();
+    current = new Fiber;
+    current->entry = entry;
+    getcontext(&current->script);
+    current->script.uc_stack.ss_sp = current->stack.data();
+    current->script.uc_stack.ss_size = current->stack.size();
+    current->script.uc_link = nullptr;
+    makecontext(&current->script, fiberStart, 0);
+}
+
+bool resumeScriptFiber() {
+    if (!current || current->finished) return false;
+    current->running = true;
+    swapcontext(&current->host, &current->script);
+    return true;
+}
+
+bool onScriptFiber() { return current && current->running; }
+
+void yieldToHost() {
+    current->running = false;
+    swapcontext(&current->script, &current->host);
+}
+
+void discardScriptFiber() {
+    // The abandoned fibre's stack is dropped without unwinding: the game ended.
+    delete current;
+    current = nullptr;
+}
+
+}  // namespace sim

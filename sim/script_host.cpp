@@ -1,0 +1,86 @@
+#include "sim/script_host.h"
+
+#include <vector>
+
+#include "sim/native_table.h"
+#include "sim/script_fiber.h"
+
+namespace sim {
+namespace {
+
+std::vector<uint64_t> pendingArgs;
+uint64_t pendingHash = 0;
+uint64_t resultSlots[4];
+uint32_t scriptWakeTick = 0;
+bool scriptStarted = false;
+
+bool tickReachedOrPassed(uint32_t now, uint32_t target) { return static_cast<int32_t>(now - target) >= 0; }
+
+}  // namespace
+
+void hostScriptRegister(void (*entry)()) { world().scriptEntry = entry; }
+
+void hostScriptUnregister() { world().scriptEntry = nullptr; }
+
+void hostKeyboardHandlerRegister(void (*handler)(uint32_t, uint16_t, uint8_t, int32_t, int32_t, int32_t, int32_t)) {
+    world().keyboardHandler = handler;
+}
+
+void hostKeyboardHandlerUnregister() { world().keyboardHandler = nullptr; }
+
+void hostScriptWait(uint32_t milliseconds) {
+    World& w = world();
+    uint32_t wake = w.tick() + milliseconds;
+    if (onScriptFiber()) {
+        // The frame loop resumes the script once the wait is over; a wait of 0
+        // lasts until the next frame.
+        scriptWakeTick = wake;
+        yieldToHost();
+        return;
+    }
+    // Called outside the script fibre (a direct call from a test or a tool):
+    // the game moves on here, frame by frame.
+    do {
+        w.advanceFrame();
+    } while (!tickReachedOrPassed(w.tick(), wake));
+}
+
+void hostNativeInit(uint64_t hash) {
+    pendingHash = hash;
+    pendingArgs.clear();
+}
+
+void hostNativePush64(uint64_t value) { pendingArgs.push_back(value); }
+
+uint64_t* hostNativeCall() {
+    dispatchNative(world(), pendingHash, pendingArgs, resultSlots);
+    return resultSlots;
+}
+
+void startScript() {
+    World& w = world();
+    if (!w.scriptEntry) return;
+    startScriptFiber(w.scriptEntry);
+    scriptWakeTick = w.tick();
+    scriptStarted = true;
+}
+
+bool runUntil(const std::function<bool(World&)>& done, uint32_t limitMilliseconds) {
+    World& w = world();
+    uint32_t end = w.tick() + limitMilliseconds;
+    while (!tickReachedOrPassed(w.tick(), end)) {
+        if (scriptStarted && tickReachedOrPassed(w.tick(), scriptWakeTick)) resumeScriptFiber();
+        if (done && done(w)) return true;
+        w.advanceFrame();
+    }
+    return done && done(w);
+}
+
+void runFor(uint32_t milliseconds) { runUntil(nullptr, milliseconds); }
+
+void stopScript() {
+    discardScriptFiber();
+    scriptStarted = false;
+}
+
+}  // namespace sim

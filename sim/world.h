@@ -1,0 +1,228 @@
+#pragma once
+// The simulated game: one world that answers the plug-in's natives. It models
+// what the plug-in relies on (the player, entities, models, the screen, the
+// feed, sounds, controls, weapons, stats, terrain and roads) plausibly, not
+// the real game. Assumptions about the game are written beside the code that
+// models them.
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
+#include <random>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "sim/model_catalogue.h"
+
+namespace sim {
+
+struct Vec3 {
+    float x = 0, y = 0, z = 0;
+};
+
+enum class EntityKind { Ped, Vehicle };
+
+// How a ped's clothing was last set.
+enum class ComponentVariation { Untouched, Default, Random };
+
+struct WeaponState {
+    int32_t ammunition = 0;
+    std::set<uint32_t> components;
+};
+
+struct VehicleState {
+    int32_t modKit = -1;
+    std::map<int32_t, bool> toggles;            // toggle slots 17, 18, 20
+    std::map<int32_t, int32_t> mods;            // slot -> index
+    int32_t plateStyle = -1;
+    std::string plateText;
+    std::set<int32_t> neonLights;
+    int32_t neonRed = -1, neonGreen = -1, neonBlue = -1;
+    int32_t pearlescentColour = 0, wheelColour = 0;  // the extra colours the game holds
+    int32_t modColour1PaintType = -1, modColour1 = -1;
+    int32_t modColour2PaintType = -1, modColour2 = -1;
+    bool engineOn = false;
+    float forwardSpeed = 0;
+    int32_t landingGear = -1;
+    bool placedOnGround = false;
+    bool handedBack = false;                    // given to the game's clean-up
+    uint32_t driver = 0;                        // ped in the driver's seat
+};
+
+struct Entity {
+    uint32_t handle = 0;
+    EntityKind kind = EntityKind::Ped;
+    uint32_t model = 0;
+    Vec3 position;
+    float heading = 0;
+    bool dead = false;
+    bool collision = true;
+    // Peds
+    uint32_t vehicle = 0;                       // vehicle the ped sits in
+    uint32_t lastVehicle = 0;                   // vehicle the ped was last in
+    int32_t armour = 0;
+    ComponentVariation variation = ComponentVariation::Untouched;
+    std::map<uint32_t, WeaponState> weapons;
+    bool driving = false;                       // a drive-around task runs
+    float driveSpeed = 0;
+    int32_t driveStyle = 0;
+    int32_t tasksCleared = 0;                   // times the ped's tasks were cleared
+    // Vehicles
+    VehicleState vehicleState;
+};
+
+// One native call as the plug-in made it.
+struct CallRecord {
+    uint32_t tick;
+    uint64_t hash;
+    std::vector<uint64_t> args;
+};
+
+struct SoundRecord {
+    uint32_t tick;
+    std::string sound;
+    std::string soundSet;
+    bool lastArgument;
+};
+
+struct TextDraw {
+    uint32_t tick;
+    std::string text;
+    float x, y;
+    int32_t red, green, blue, alpha, font;
+    float scale, size, wrapLeft, wrapRight;
+    bool centred, outline;
+    int32_t shadowDistance, edge, edgeAlpha;
+};
+
+// The text style the next draw takes, as the text natives set it.
+struct TextStyle {
+    int32_t red = 255, green = 255, blue = 255, alpha = 255, font = 0;
+    float scale = 1, size = 1, wrapLeft = 0, wrapRight = 1;
+    bool centred = false, outline = false;
+    int32_t shadowDistance = 0, edge = 0, edgeAlpha = 0;
+};
+
+enum class FadeState { FadedIn, FadingOut, FadedOut, FadingIn };
+
+struct Screen {
+    FadeState fade = FadeState::FadedIn;
+    uint32_t fadeStart = 0;
+    uint32_t fadeDuration = 0;
+    std::set<std::string> effects;              // screen effects running
+    float timeScale = 1.0f;
+    int32_t viewMode = 1;
+    float gameplayFieldOfView = 50.0f;
+    uint32_t renderingCamera = 0xFFFFFFFFu;     // a scripted camera, 0xFFFFFFFF = the gameplay camera
+    std::map<uint32_t, float> cameraFieldOfView;
+    std::set<uint32_t> camerasSwitchedOff;
+    std::set<uint32_t> camerasDestroyed;
+    float relativeHeading = 0, relativePitch = 0, relativePitchSecond = 0;
+    bool loadingScreen = false;
+};
+
+// A model request and when its load completes.
+struct ModelRequest {
+    uint32_t requestedAt = 0;
+    bool loaded = false;
+};
+
+class World;
+using Event = std::function<void(World&)>;
+
+class World {
+public:
+    World();
+
+    // Clock. The tick count is a 32-bit millisecond count starting at tickBase.
+    uint32_t tick() const;
+    uint64_t elapsedMicros() const { return elapsedMicros_; }
+    void setTickBase(uint32_t base) { tickBase_ = base; }
+    double frameMilliseconds = 1000.0 / 60.0;
+    uint64_t frameCount = 0;
+    // Moves the game on by one frame: the clock, then scheduled events, keyboard
+    // messages and the game's own rules.
+    void advanceFrame();
+
+    // Events and keyboard messages at given ticks (absolute) or after a delay.
+    void at(uint32_t tick, Event event);
+    void after(uint32_t milliseconds, Event event);
+    void keyMessageAt(uint32_t tick, uint32_t key, bool up);
+
+    // Player
+    uint32_t playerId = 1;
+    uint32_t playerPed = 0;
+    bool beingArrested = false;
+    bool missionActive = false;
+
+    // Entities
+    std::map<uint32_t, Entity> entities;
+    Entity* find(uint32_t handle);
+    Entity& spawnPed(uint32_t model, Vec3 position);
+    Entity& spawnVehicle(uint32_t model, Vec3 position);
+    void removeEntity(uint32_t handle);
+    Entity* player() { return find(playerPed); }
+
+    // Models
+    ModelCatalogue models;
+    std::map<uint32_t, ModelRequest> requests;
+    std::map<uint32_t, int32_t> releases;      // model -> times released
+    uint32_t modelLoadMilliseconds = 50;
+
+    // Screen, camera, effects
+    Screen screen;
+    uint32_t nextCameraHandle = 0x1000;
+
+    // Notifications and text
+    std::vector<std::string> notifications;
+    std::vector<uint32_t> notificationTicks;
+    std::vector<std::string> pendingComponents;  // text components of the item being built
+    std::string pendingComponentType;
+    TextStyle textStyle;
+    std::vector<TextDraw> textDraws;              // every draw of the run
+
+    // Sounds
+    std::vector<SoundRecord> sounds;
+
+    // Controls of group 2: held down, and pressed on this frame
+    std::set<int32_t> controlsHeld;
+    std::set<int32_t> controlsJustPressed;
+
+    // Stats by name hash
+    std::map<uint32_t, int32_t> stats;
+
+    // The host's random natives: a seeded generator, with values a test can
+    // force; a forced value is used by the next call of that native.
+    std::mt19937 random{12345};
+    std::vector<int32_t> forcedInts;
+    std::vector<float> forcedFloats;
+
+    // Call log and counters
+    bool logCalls = true;
+    std::vector<CallRecord> calls;
+    uint64_t nativeCallCount = 0;
+    int32_t countCalls(uint64_t hash) const;
+
+    // Keyboard handler registered by the plug-in.
+    void (*keyboardHandler)(uint32_t, uint16_t, uint8_t, int32_t, int32_t, int32_t, int32_t) = nullptr;
+    void (*scriptEntry)() = nullptr;
+
+    // The game's own per-frame behaviour, registered by the rule files.
+    std::vector<std::function<void(World&)>> frameRules;
+
+    uint32_t nextHandle = 0x100;
+
+private:
+    uint64_t elapsedMicros_ = 0;
+    uint32_t tickBase_ = 100000;
+    std::multimap<uint32_t, Event> events_;  // keyed by elapsed milliseconds
+    uint32_t elapsedMilliseconds() const { return static_cast<uint32_t>(elapsedMicros_ / 1000); }
+};
+
+// The one world the host functions answer from.
+World& world();
+// Starts a new game: a fresh world with the player standing as "player_zero".
+World& resetWorld();
+
+}  // namespace sim

@@ -1,0 +1,9 @@
+#include "sim/world_rules.h"
+
+namespace sim {
+
+std::vector<FrameRule> defaultFrameRules() {
+    return {ruleModelStreaming, ruleScreenFades, ruleDeathAndArrest, ruleAutoDrive};
+}
+
+}  // namespace sim

@@ -1,0 +1,14 @@
+#include "host/library_entry.h"
+
+#include "host/input.h"
+#include "host/script_main.h"
+
+void onLibraryAttach(host::ModuleHandle module) {
+    host::scriptRegister(module, scriptMain);
+    host::keyboardHandlerRegister(onKeyboardMessage);
+}
+
+void onLibraryDetach(host::ModuleHandle module) {
+    host::scriptUnregister(module);
+    host::keyboardHandlerUnregister(onKeyboardMessage);
+}

@@ -1,0 +1,27 @@
+#include "host/natives/gameplay_natives.h"
+
+#include "host/native_call.h"
+
+uint32_t nameHash(const char* name) { return native::resultU32(native::invoke(0xD24D37CC275948CCull, name)); }
+
+int32_t randomInt(int32_t start, int32_t end) {
+    return native::resultI32(native::invoke(0xD53343AA4FB7DD28ull, start, end));
+}
+
+float randomFloat(float low, float high) {
+    return native::resultFloat(native::invoke(0x313CE5879CEB6FCDull, low, high));
+}
+
+void setTimeScale(float scale) { native::invoke(0x1D408577D440E81Eull, scale); }
+
+bool missionFlag() { return native::resultBool(native::invoke(0xA33CDCCDA663159Eull)); }
+
+bool isLoadingScreenActive() { return native::resultBool(native::invoke(0x10D0A8F259E93EC9ull)); }
+
+bool groundHeightAt(float x, float y, float z, float* height) {
+    return native::resultBool(native::invoke(0xC906A7DAB05C8D2Bull, x, y, z, height, 0));
+}
+
+void loadSceneAt(float x, float y, float z) { native::invoke(0x4448EB75B4904BDBull, x, y, z); }
+
+void setIntStatToZero(uint32_t statHash) { native::invoke(0xB3271D7AB655B441ull, statHash, 0, 1); }

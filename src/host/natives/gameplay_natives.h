@@ -1,0 +1,15 @@
+#pragma once
+// Game-wide natives: name hashes, the host's random numbers, time scale,
+// mission flag, loading screens and the ground height query.
+#include <cstdint>
+
+uint32_t nameHash(const char* name);                       // 0xD24D37CC275948CC
+int32_t randomInt(int32_t start, int32_t end);             // 0xD53343AA4FB7DD28, [start, end)
+float randomFloat(float low, float high);                  // 0x313CE5879CEB6FCD
+void setTimeScale(float scale);                            // 0x1D408577D440E81E
+bool missionFlag();                                        // 0xA33CDCCDA663159E
+bool isLoadingScreenActive();                              // 0x10D0A8F259E93EC9
+// True when ground was found; height receives the ground height below z.
+bool groundHeightAt(float x, float y, float z, float* height);  // 0xC906A7DAB05C8D2B
+void loadSceneAt(float x, float y, float z);               // 0x4448EB75B4904BDB
+void setIntStatToZero(uint32_t statHash);                  // 0xB3271D7AB655B441

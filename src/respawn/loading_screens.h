@@ -1,0 +1,11 @@
+#pragma once
+// The loading-screen watch with its post-loading follow-up, and the rescue of
+// a screen left faded out.
+#include <cstdint>
+
+extern bool loadingScreenSeen;
+extern uint32_t loadingScreenEndTime;
+extern uint32_t lastNotFadedOutTime;
+
+void watchLoadingScreens();
+void rescueBlackScreen();

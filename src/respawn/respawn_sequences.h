@@ -1,0 +1,15 @@
+#pragma once
+// The two sequences that move the player to a new spawn: after a death or
+// arrest (behind a black screen) and on demand (in full view).
+#include <cstdint>
+
+extern bool autoDriveActive;
+
+bool respawnAfterDeath();
+bool respawnOnDemand(bool applyOnDemandOptions);
+void moveToNewSpawn(bool afterDeath);
+void playRespawnSounds();
+void resetGameplayCameraAngles();
+void dropRenderingCamera();
+void startAutoDrive(uint32_t ped, uint32_t vehicle);
+void releaseSpawnVehicle();

@@ -1,0 +1,59 @@
+#pragma once
+// The settings record: one field per key of section "Player_Respawn" of
+// ".\Pelorin.ini", named exactly as the key, read in this order.
+#include <cstdint>
+
+struct RespawnSettings {
+    int32_t random_player_respawns = 1;
+    int32_t in_air_player_spawn_chance = 0;
+    int32_t at_death_point_spawn_chance = 0;
+    int32_t random_point_on_map_spawn_chance = 0;
+    int32_t on_point_from_list_player_spawn_chance = 0;
+    int32_t in_vehicle_on_road_player_spawn_chance = 0;
+    int32_t player_skin_persists_death = 0;
+    int32_t on_close_point_player_spawn_chance = 0;
+    int32_t preferred_spawn_distance = 0;
+    int32_t alter_spawn_after_mission = 0;
+    float slow_motion_at_wasted_and_busted_screens = 0.0f;
+    int32_t weapons_and_armor_settings_affecting_respawn_on_demand = 0;
+    int32_t time_before_reset_skin = 0;
+    float max_wait_time_before_respawn_upon_skin_exception = 0.0f;
+    float first_wait_time = 0.0f;
+    int32_t custom_spawn_chance = 0;
+    int32_t number_of_custom_spawn_points_in_use = 0;
+    int32_t get_all_weapons_upon_respawn = 0;
+    int32_t get_full_armor_upon_respawn = 0;
+    int32_t set_money_to_zero_upon_respawn_after_death = 0;
+    int32_t use_respawn_on_demand_automatically = 0;
+    int32_t min_heli_spawn_height_over_ground = 0;
+    int32_t max_heli_spawn_height_over_ground = 0;
+    int32_t min_plane_spawn_height_over_ground = 0;
+    int32_t max_plane_spawn_height_over_ground = 0;
+    int32_t land_vehicle_type = 0;
+    int32_t air_vehicle_type = 0;
+    int32_t respawn_on_demand_key_1_of_2 = 0;
+    int32_t respawn_on_demand_key_2_of_2 = 0;
+    bool activate_controller = false;
+    int32_t respawn_on_demand_controller_button_1_of_2 = 0;
+    int32_t respawn_on_demand_controller_button_2_of_2 = 0;
+    int32_t player_ped_skin_upon_respawn = 3;
+    int32_t wait_time_before_skin_change = 3000;
+    int32_t set_skin_component_variation = 0;
+};
+
+extern RespawnSettings settings;
+// The settings file's last-write time as last recorded (0 at load).
+extern uint64_t settingsFileWriteTime;
+
+// Reads every key into `settings`; false, with nothing read, when the file is absent.
+bool readSettings();
+// The built-in values, for a game started without a settings file.
+void applyBuiltInSettings();
+// A float key of the section ("0" when missing), as atof reads its first 31 characters.
+float readFloatSetting(const char* key);
+// The file's last-write time differs from the one recorded; records the new one.
+bool settingsFileChanged();
+// Writes the model as "stored_last_used_skin" (signed decimal) when the file exists.
+void writeStoredSkin(uint32_t model);
+// "stored_last_used_skin" as the file holds it now (-1 when missing).
+uint32_t readStoredSkin();

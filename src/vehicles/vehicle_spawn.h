@@ -1,0 +1,24 @@
+#pragma once
+// Spawning the player in a land vehicle on a road or an aircraft in flight,
+// and the small vehicle and ped operations other subsystems share.
+#include <cstdint>
+
+#include "host/native_call.h"
+
+// How long a vehicle model may take to load before the spawn gives up.
+constexpr uint32_t vehicleModelLoadLimitMs = 5000;
+
+void spawnInAir(bool closePoint);
+void spawnInVehicleOnRoad(bool closePoint);
+Vector3 airSpawnPoint(bool closePoint);
+Vector3 roadSearchPoint(bool closePoint);
+uint32_t createVehicleAt(uint32_t model, const Vector3& position, float heading);
+void correctAltitude(uint32_t vehicle, int32_t minHeight, int32_t maxHeight);
+void customiseVehicle(uint32_t vehicle);
+void randomiseModSlot(uint32_t vehicle, int32_t slot);
+bool isSlotExempt(uint32_t vehicle);
+void seatPedInVehicle(uint32_t ped, uint32_t vehicle);
+void playFailSound();
+bool percentChance(int32_t percent);
+bool isEntityAlive(uint32_t entity);
+uint32_t modelOfEntity(uint32_t entity);

@@ -1,0 +1,137 @@
+#include "tests/support/plugin_state.h"
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+#include "host/input.h"
+#include "host/library_entry.h"
+#include "host/script_main.h"
+#include "host/table_random.h"
+#include "platform/clock.h"
+#include "respawn/death_handler.h"
+#include "respawn/loading_screens.h"
+#include "respawn/respawn_sequences.h"
+#include "settings/notifications.h"
+#include "settings/respawn_settings.h"
+#include "sim/script_host.h"
+#include "skin/player_skin.h"
+#include "spawn/ground_spawn.h"
+
+#ifndef PELORIN_SOURCE_DIR
+#define PELORIN_SOURCE_DIR "."
+#endif
+
+namespace testing_support {
+namespace {
+
+std::string directory;
+
+// The plug-in's globals as they are when the library has just been loaded.
+void resetPluginGlobals() {
+    lastSettingsCheckTime = 0;
+    notifyOnSettingsChange = true;
+    modelAtLastCheck = 0;
+    playerId = playerPed = lastPlayerModel = lastMainCharacterModel = 0;
+    settings = RespawnSettings{};
+    settingsFileWriteTime = 0;
+    bannerShown = false;
+    for (KeyState& key : keyStates) {
+        key.messageTime = 0;
+        key.released = 0;
+    }
+    lastOnDemandTriggerTime = tickCount();
+    deathTime = 0;
+    wasBusted = false;
+    respawnDeadline = 0;
+    lastPlayerPosition = Vector3{};
+    autoDriveActive = false;
+    loadingScreenSeen = false;
+    loadingScreenEndTime = 0;
+    lastNotFadedOutTime = 0;
+    lastModelTrackTime = 0;
+    missionActive = false;
+    seedTableRandom(1);
+}
+
+void makeGameDirectory() {
+    if (directory.empty()) {
+        char pattern[] = "/tmp/pelorin-game-XXXXXX";
+        char* made = mkdtemp(pattern);
+        if (!made) std::abort();
+        directory = made;
+    }
+    std::remove((directory + "/Pelorin.ini").c_str());
+    if (chdir(directory.c_str()) != 0) std::abort();
+}
+
+}  // namespace
+
+sim::World& loadPlugin() {
+    sim::stopScript();
+    sim::World& world = sim::resetWorld();
+    makeGameDirectory();
+    resetPluginGlobals();
+    onLibraryAttach(nullptr);
+    return world;
+}
+
+const std::string& gameDirectory() { return directory; }
+
+void writeSettingsFile(const std::string& text) {
+    std::ofstream(directory + "/Pelorin.ini", std::ios::binary) << text;
+}
+
+void removeSettingsFile() { std::remove((directory + "/Pelorin.ini").c_str()); }
+
+std::string shippedSettingsText() {
+    std::ifstream in(std::string(PELORIN_SOURCE_DIR) + "/dist/Pelorin.ini", std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+std::string builtInSettingsText(const std::string& extraLines) {
+    return "[Player_Respawn]\n"
+           "random_player_respawns=1\n"
+           "in_air_player_spawn_chance=20\n"
+           "at_death_point_spawn_chance=0\n"
+           "random_point_on_map_spawn_chance=10\n"
+           "on_point_from_list_player_spawn_chance=40\n"
+           "in_vehicle_on_road_player_spawn_chance=30\n"
+           "player_skin_persists_death=1\n"
+           "on_close_point_player_spawn_chance=100\n"
+           "preferred_spawn_distance=120\n"
+           "alter_spawn_after_mission=0\n"
+           "slow_motion_at_wasted_and_busted_screens=0.8\n"
+           "weapons_and_armor_settings_affecting_respawn_on_demand=1\n"
+           "time_before_reset_skin=0\n"
+           "max_wait_time_before_respawn_upon_skin_exception=20000\n"
+           "first_wait_time=5500\n"
+           "custom_spawn_chance=0\n"
+           "number_of_custom_spawn_points_in_use=0\n"
+           "get_all_weapons_upon_respawn=0\n"
+           "get_full_armor_upon_respawn=0\n"
+           "set_money_to_zero_upon_respawn_after_death=0\n"
+           "use_respawn_on_demand_automatically=1\n"
+           "min_heli_spawn_height_over_ground=200\n"
+           "max_heli_spawn_height_over_ground=350\n"
+           "min_plane_spawn_height_over_ground=300\n"
+           "max_plane_spawn_height_over_ground=450\n"
+           "land_vehicle_type=1\n"
+           "air_vehicle_type=1\n"
+           "respawn_on_demand_key_1_of_2=17\n"
+           "respawn_on_demand_key_2_of_2=75\n"
+           "activate_controller=0\n"
+           "respawn_on_demand_controller_button_1_of_2=44\n"
+           "respawn_on_demand_controller_button_2_of_2=18\n"
+           "player_ped_skin_upon_respawn=3\n"
+           "wait_time_before_skin_change=3000\n"
+           "set_skin_component_variation=1\n" +
+           extraLines;
+}
+
+}  // namespace testing_support

@@ -1,0 +1,23 @@
+#pragma once
+// A fresh game for each test: a new simulated world, the plug-in's state as
+// at library load, the plug-in attached to the host, and a game directory of
+// its own (the current directory, where ".\Pelorin.ini" lives).
+#include <string>
+
+#include "sim/world.h"
+
+namespace testing_support {
+
+// Starts a new game and loads the plug-in; returns the world.
+sim::World& loadPlugin();
+// The test's game directory (created empty by loadPlugin).
+const std::string& gameDirectory();
+// Writes the settings file of the game directory.
+void writeSettingsFile(const std::string& text);
+void removeSettingsFile();
+// The shipped settings file, dist/Pelorin.ini.
+std::string shippedSettingsText();
+// A settings file with every key at its built-in value, plus extra lines.
+std::string builtInSettingsText(const std::string& extraLines = "");
+
+}  // namespace testing_support
