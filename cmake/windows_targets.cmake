@@ -9,7 +9,8 @@ set_target_properties(Pelorin PROPERTIES PREFIX "" SUFFIX ".asi")
 pelorin_target_defaults(Pelorin)
 target_link_options(Pelorin PRIVATE ${PELORIN_STATIC_RUNTIME})
 
-add_library(ScriptHookV SHARED ${PELORIN_SIM_SOURCES} sim/script_fiber_win32.cpp wine/standin_exports_win32.cpp)
+add_library(ScriptHookV SHARED ${PELORIN_SIM_SOURCES} sim/script_fiber_win32.cpp
+  wine/standin_exports_win32.cpp wine/ScriptHookV.def)
 set_target_properties(ScriptHookV PROPERTIES PREFIX "")
 pelorin_target_defaults(ScriptHookV)
 target_link_options(ScriptHookV PRIVATE ${PELORIN_STATIC_RUNTIME})

@@ -1,8 +1,79 @@
-// PLACEHOLDER: to be replaced by the real implementation.
 #include "respawn/player_options.h"
 
-void applyWeaponsOption(bool wearsOtherSkin) {}
-void applyArmourOption(bool wearsOtherSkin) {}
-void giveAllWeapons(uint32_t ped) {}
-void giveAllWeaponComponents(uint32_t ped, uint32_t weapon) {}
-void zeroCharacterMoney() {}
+#include "host/natives/entity_natives.h"
+#include "host/natives/gameplay_natives.h"
+#include "host/natives/ped_natives.h"
+#include "host/natives/player_natives.h"
+#include "host/natives/weapon_natives.h"
+#include "host/script_main.h"
+#include "respawn/weapon_tables.h"
+#include "settings/respawn_settings.h"
+#include "vehicles/vehicle_spawn.h"
+
+namespace {
+
+constexpr int32_t fullAmmunition = 1000;
+constexpr int32_t fullArmour = 100;
+
+// The other-skin rows of the option tables apply only while skins persist
+// across a death; otherwise every player counts as a story character.
+bool otherSkinCase(bool wearsOtherSkin) { return wearsOtherSkin && settings.player_skin_persists_death != 0; }
+
+// Value 1 applies in both cases, 2 only to another skin, 3 only to a story character.
+bool optionApplies(int32_t value, bool otherSkin) {
+    return value == 1 || (otherSkin ? value == 2 : value == 3);
+}
+
+bool componentAllowed(uint32_t weapon, uint32_t component) {
+    if (weapon != restrictedComponentWeapon) return true;
+    return component == restrictedWeaponComponents[0] || component == restrictedWeaponComponents[1];
+}
+
+// The money stat of the story character with this model, or nullptr.
+const char* moneyStatOf(uint32_t model) {
+    if (model == nameHash("player_zero")) return "SP0_TOTAL_CASH";
+    if (model == nameHash("player_one")) return "SP1_TOTAL_CASH";
+    if (model == nameHash("player_two")) return "SP2_TOTAL_CASH";
+    return nullptr;
+}
+
+}  // namespace
+
+void applyWeaponsOption(bool wearsOtherSkin) {
+    if (!isEntityAlive(localPlayerPed())) return;
+    int32_t value = settings.get_all_weapons_upon_respawn;
+    if (value == 4) {
+        removeAllPedWeapons(localPlayerPed());
+        return;
+    }
+    if (optionApplies(value, otherSkinCase(wearsOtherSkin))) giveAllWeapons(localPlayerPed());
+}
+
+void applyArmourOption(bool wearsOtherSkin) {
+    if (!isEntityAlive(localPlayerPed())) return;
+    if (!optionApplies(settings.get_full_armor_upon_respawn, otherSkinCase(wearsOtherSkin))) return;
+    setPedArmour(localPlayerPed(), fullArmour);
+}
+
+void giveAllWeapons(uint32_t ped) {
+    if (ped == 0 || !entityExists(ped)) return;
+    for (uint32_t weapon : weaponHashes) {
+        giveWeaponToPed(ped, weapon, fullAmmunition);
+        giveAllWeaponComponents(ped, weapon);
+    }
+}
+
+void giveAllWeaponComponents(uint32_t ped, uint32_t weapon) {
+    if (!isEntityAlive(ped) || !isWeaponValid(weapon)) return;
+    for (uint32_t component : weaponComponentHashes) {
+        if (!doesWeaponTakeComponent(weapon, component) || hasPedGotWeaponComponent(ped, weapon, component)) continue;
+        if (componentAllowed(weapon, component)) giveWeaponComponentToPed(ped, weapon, component);
+    }
+}
+
+void zeroCharacterMoney() {
+    const char* stat = moneyStatOf(entityModel(localPlayerPed()));
+    if (!stat) stat = moneyStatOf(lastMainCharacterModel);
+    if (!stat) stat = "SP0_TOTAL_CASH";
+    setIntStatToZero(nameHash(stat));
+}

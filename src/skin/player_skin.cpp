@@ -1,13 +1,116 @@
-// PLACEHOLDER: to be replaced by the real implementation.
 #include "skin/player_skin.h"
 
-bool isStoryCharacter(uint32_t model) { return {}; }
-void changePlayerSkin(uint32_t model) {}
-bool restoreSkinAfterDeath(uint32_t model) { return {}; }
-uint32_t pickRandomSkin() { return {}; }
-void trackPlayerModel() {}
-bool isStoredSkinActive() { return {}; }
-bool skinChangedSinceLastCheck() { return {}; }
-void enforceStoredSkin() {}
-uint32_t lastModelTrackTime{};
-bool missionActive{};
+#include "host/host_abi.h"
+#include "host/natives/entity_natives.h"
+#include "host/natives/gameplay_natives.h"
+#include "host/natives/ped_natives.h"
+#include "host/natives/player_natives.h"
+#include "host/natives/streaming_natives.h"
+#include "host/script_main.h"
+#include "host/table_random.h"
+#include "platform/clock.h"
+#include "platform/ticks.h"
+#include "respawn/player_options.h"
+#include "settings/notifications.h"
+#include "settings/respawn_settings.h"
+#include "skin/skin_tables.h"
+#include "vehicles/vehicle_spawn.h"
+
+uint32_t lastModelTrackTime = 0;
+bool missionActive = false;
+
+namespace {
+
+constexpr uint32_t modelTrackIntervalMs = 200;
+
+bool isNoModel(uint32_t model) { return model == 0 || model == 0xFFFFFFFFu; }
+
+bool isSkinException(uint32_t model) {
+    for (const char* name : skinExceptionModels)
+        if (model == nameHash(name)) return true;
+    return false;
+}
+
+// Waits frame by frame until the model has loaded or the load limit has
+// passed; true when the limit was reached.
+bool loadSkinModel(uint32_t model) {
+    requestModel(model);
+    uint32_t deadline = tickCount() + skinModelLoadLimitMs;
+    while (!hasModelLoaded(model) && !tickReached(tickCount(), deadline)) host::scriptWait(0);
+    return tickReached(tickCount(), deadline);
+}
+
+void applyComponentVariation(uint32_t ped) {
+    if (settings.set_skin_component_variation == 1) setPedDefaultComponentVariation(ped);
+    else if (settings.set_skin_component_variation == 2) setPedRandomComponentVariation(ped);
+}
+
+}  // namespace
+
+bool isStoryCharacter(uint32_t model) {
+    return model == nameHash("player_zero") || model == nameHash("player_one") || model == nameHash("player_two");
+}
+
+void changePlayerSkin(uint32_t model) {
+    uint32_t ped = localPlayerPed();
+    if (!isEntityAlive(ped)) {
+        playFailSound();
+        return;
+    }
+    uint32_t vehicle = isPedInAnyVehicle(ped) ? vehiclePedIsIn(ped) : 0;
+    if (!isNoModel(model)) {
+        // A model that never loads is still set: the game decides what becomes of it.
+        if (loadSkinModel(model))
+            showNotification("Check/change stored_last_used_skin in Pelorin.ini. Could not load");
+        setPlayerModel(localPlayerId(), model);
+        applyComponentVariation(localPlayerPed());
+        releaseModel(model);
+        playerPed = localPlayerPed();
+        playerId = localPlayerId();
+    }
+    // The new ped stands on foot where the old one was; put it back at the wheel.
+    if (vehicle != 0 && isEntityAlive(vehicle)) seatPedInVehicle(localPlayerPed(), vehicle);
+}
+
+bool restoreSkinAfterDeath(uint32_t model) {
+    if (isStoryCharacter(model)) return false;
+    if (settings.player_skin_persists_death == 0) return false;
+    if (isSkinException(model)) return false;
+    changePlayerSkin(model);
+    enableEntityCollision(localPlayerPed());
+    host::scriptWait(0);
+    return true;
+}
+
+uint32_t pickRandomSkin() { return randomSkinModels[tableRandom() % randomSkinModelCount]; }
+
+void trackPlayerModel() {
+    // Elapsed time rather than a deadline, so that the first call acts at any
+    // tick count, even one past half the range of the count.
+    if (ticksSince(lastModelTrackTime, tickCount()) <= modelTrackIntervalMs) return;
+    if (!isEntityDead(localPlayerPed()) && !isPlayerBeingArrested(playerId)) {
+        uint32_t model = entityModel(playerPed);
+        if (isStoryCharacter(model)) lastMainCharacterModel = model;
+        lastPlayerModel = model;
+    }
+    if (settings.alter_spawn_after_mission == 0) missionActive = missionFlag();
+    lastModelTrackTime = tickCount();
+}
+
+bool isStoredSkinActive() { return entityModel(localPlayerPed()) == readStoredSkin(); }
+
+bool skinChangedSinceLastCheck() {
+    uint32_t ped = localPlayerPed();
+    if (!isEntityAlive(ped)) return false;
+    uint32_t model = entityModel(ped);
+    return model != readStoredSkin() && model != modelAtLastCheck;
+}
+
+void enforceStoredSkin() {
+    if (settings.player_ped_skin_upon_respawn != 3 || isStoredSkinActive()) return;
+    changePlayerSkin(readStoredSkin());
+    bool wearsOtherSkin = !isStoryCharacter(lastPlayerModel);
+    int32_t options = settings.weapons_and_armor_settings_affecting_respawn_on_demand;
+    if (options == 1 || options == 2) applyWeaponsOption(wearsOtherSkin);
+    if (options == 1 || options == 3) applyArmourOption(wearsOtherSkin);
+}

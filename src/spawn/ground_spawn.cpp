@@ -1,15 +1,144 @@
-// PLACEHOLDER: to be replaced by the real implementation.
 #include "spawn/ground_spawn.h"
 
-int32_t randomAxisOffset(int32_t distance) { return {}; }
-SpawnPoint nearestListPoint(const Vector3& origin) { return {}; }
-void spawnAtListPoint(bool closePoint) {}
-Vector3 randomMapPoint(bool closePoint) { return {}; }
-void spawnAtRandomMapPoint(bool closePoint) {}
-void spawnAtDeathPoint() {}
-Vector3 entityPosition(uint32_t entity) { return {}; }
-void placeEntity(uint32_t entity, float x, float y, float z) {}
-void faceRandomHeading() {}
-void settleOnGround() {}
-bool insideCloseMapBounds(float x, float y) { return {}; }
+#include <cmath>
+
+#include "host/host_abi.h"
+#include "host/natives/camera_natives.h"
+#include "host/natives/entity_natives.h"
+#include "host/natives/gameplay_natives.h"
+#include "host/script_main.h"
+#include "host/table_random.h"
+#include "settings/respawn_settings.h"
+#include "spawn/spawn_points.h"
+
 Vector3 lastPlayerPosition{};
+
+namespace {
+
+// The rectangle a random map point is drawn from when the region roll is 50 or less.
+constexpr MapRegion mainMapRegion{-1274.0f, 1420.0f, -2200.0f, 1128.0f};
+// The five rectangles of a region roll above 50, indexes 1 to 5.
+constexpr MapRegion otherMapRegions[5] = {
+    {1384.0f, 2126.0f, 3464.0f, 3962.0f},
+    {1641.0f, 2989.0f, 4683.0f, 5261.0f},
+    {-519.0f, -218.0f, 5921.0f, 6477.0f},
+    {-219.0f, 191.0f, 5921.0f, 6401.0f},
+    {-2300.0f, 2441.0f, 1052.0f, 4560.0f},
+};
+
+// Height from which a random map point searches the ground.
+constexpr float mapPointProbeHeight = 1000.0f;
+
+// A coordinate moved by one axis offset of the preferred spawn distance.
+float offsetCoordinate(float coordinate) {
+    return coordinate + static_cast<float>(randomAxisOffset(settings.preferred_spawn_distance));
+}
+
+void drawPointIn(const MapRegion& region, float* x, float* y) {
+    *x = randomFloat(region.minX, region.maxX);
+    *y = randomFloat(region.minY, region.maxY);
+}
+
+}  // namespace
+
+bool insideCloseMapBounds(float x, float y) { return x > -3747.0f && x < 3352.0f && y > -3059.0f && y < 6802.0f; }
+
+int32_t randomAxisOffset(int32_t distance) {
+    float roll = randomFloat(1.0f, 11.0f);
+    // In double so that the lowest 32-bit distance negates without overflow.
+    double signedDistance = 5.0f >= roll ? static_cast<double>(distance) : -static_cast<double>(distance);
+    return static_cast<int32_t>(signedDistance / std::sqrt(2.0));
+}
+
+SpawnPoint nearestListPoint(const Vector3& origin) {
+    float targetX = offsetCoordinate(origin.x);
+    float targetY = offsetCoordinate(origin.y);
+    SpawnPoint best{origin.x, origin.y, origin.z};
+    float bestDistance = 99999.0f;
+    for (const SpawnPoint& point : builtInSpawnPoints) {
+        float distance = std::hypot(std::fabs(targetX - point.x), std::fabs(targetY - point.y));
+        if (distance < bestDistance) {
+            best = point;
+            bestDistance = distance;
+        }
+    }
+    return best;
+}
+
+void spawnAtListPoint(bool closePoint) {
+    SpawnPoint point = closePoint ? nearestListPoint(lastPlayerPosition)
+                                  : builtInSpawnPoints[tableRandom() % builtInSpawnPointCount];
+    placeEntity(playerPed, point.x, point.y, point.z);
+    faceRandomHeading();
+}
+
+Vector3 randomMapPoint(bool closePoint) {
+    float x = offsetCoordinate(lastPlayerPosition.x);
+    float y = offsetCoordinate(lastPlayerPosition.y);
+    if (!(closePoint && insideCloseMapBounds(x, y))) {
+        if (static_cast<float>(randomInt(1, 101)) <= 50.0f) {
+            drawPointIn(mainMapRegion, &x, &y);
+        } else {
+            // The index is the float truncated; one outside 1 to 5 keeps the offset point.
+            float index = randomFloat(1.0f, 6.0f);
+            if (index >= 1.0f && index < 6.0f) drawPointIn(otherMapRegions[static_cast<int>(index) - 1], &x, &y);
+        }
+    }
+    return Vector3{x, y, mapPointProbeHeight};
+}
+
+void spawnAtRandomMapPoint(bool closePoint) {
+    Vector3 point = randomMapPoint(closePoint);
+    float ground = 0.0f;
+    groundHeightAt(point.x, point.y, mapPointProbeHeight, &ground);
+    placeEntity(playerPed, point.x, point.y, ground);
+    Vector3 placed = entityPosition(playerPed);
+    float groundZ = placed.z - entityHeightAboveGround(playerPed);
+    loadSceneAt(placed.x, placed.y, groundZ);
+    placeEntity(playerPed, placed.x, placed.y, groundZ);
+    faceRandomHeading();
+}
+
+void spawnAtDeathPoint() {
+    float ground = 0.0f;
+    groundHeightAt(lastPlayerPosition.x, lastPlayerPosition.y, lastPlayerPosition.z, &ground);
+    loadSceneAt(lastPlayerPosition.x, lastPlayerPosition.y, ground);
+    placeEntity(playerPed, lastPlayerPosition.x, lastPlayerPosition.y, ground);
+    faceRandomHeading();
+}
+
+Vector3 entityPosition(uint32_t entity) {
+    if (entity != 0 && entityExists(entity)) return entityCoords(entity);
+    return Vector3{};
+}
+
+void placeEntity(uint32_t entity, float x, float y, float z) { setEntityCoordsNoOffset(entity, x, y, z); }
+
+void faceRandomHeading() {
+    if (playerPed == 0 || !entityExists(playerPed)) return;
+    setEntityHeading(playerPed, randomFloat(-360.0f, 361.0f));
+    setGameplayCameraRelativeHeading(0.0f);
+    // The second value is the float 1065353216.0 (bits 0x4E7E0000), passed as the game expects it.
+    setGameplayCameraRelativePitch(0.0f, 1065353216.0f);
+}
+
+void settleOnGround() {
+    Vector3 p = entityPosition(playerPed);
+    float height = entityHeightAboveGround(playerPed);
+    loadSceneAt(p.x, p.y, p.z - height);
+    // Probe from 950 down in steps of 50 (at most 19 tries, 100 ms each) until
+    // the game reports ground below the probe.
+    float z = 950.0f;
+    do {
+        placeEntity(playerPed, p.x, p.y, z);
+        host::scriptWait(100);
+        if (groundHeightAt(p.x, p.y, z, &p.z)) {
+            z = p.z + 5.0f;
+            break;
+        }
+        z -= 50.0f;
+    } while (z > 0.0f);
+    groundHeightAt(p.x, p.y, z, &p.z);
+    host::scriptWait(50);
+    placeEntity(playerPed, p.x, p.y, p.z + 0.2f);
+}

@@ -1,6 +1,116 @@
-// PLACEHOLDER: to be replaced by the real implementation.
+// The draws of a vehicle model by "land_vehicle_type" and "air_vehicle_type".
+// The list index always comes from the table generator; every choice between
+// lists and every fixed-name replacement from the host's random float.
 #include "vehicles/vehicle_models.h"
 
-uint32_t pickModel(const VehicleModelList& list) { return {}; }
-uint32_t pickLandVehicleModel() { return {}; }
-uint32_t pickAirVehicleModel() { return {}; }
+#include "host/natives/gameplay_natives.h"
+#include "host/table_random.h"
+#include "settings/respawn_settings.h"
+
+namespace {
+
+// True when the host's random float between 1.0 and 101.0 lies above threshold.
+bool rollAbove(float threshold) { return randomFloat(1.0f, 101.0f) > threshold; }
+
+// The integer part of the host's random float between 1.0 and 101.0.
+int32_t replacementRoll() { return static_cast<int32_t>(randomFloat(1.0f, 101.0f)); }
+
+// A candidate from `candidates`; if its hash equals that of any entry of
+// `excluded` it is swapped for what `replacement` gives, which is not tested again.
+uint32_t drawExcluding(const VehicleModelList& candidates, const VehicleModelList& excluded,
+                       uint32_t (*replacement)()) {
+    uint32_t candidate = pickModel(candidates);
+    for (int32_t i = 0; i < excluded.count; ++i)
+        if (nameHash(excluded.names[i]) == candidate) return replacement();
+    return candidate;
+}
+
+uint32_t superCarReplacement() { return pickModel(superCarModels); }
+
+uint32_t unarmedPlaneReplacement() {
+    int32_t v = replacementRoll();
+    const char* name = v <= 10   ? "Stunt"
+                       : v <= 20 ? "Velum"
+                       : v <= 30 ? "Howard"
+                       : v <= 40 ? "Cuban800"
+                       : v <= 50 ? "Howard"
+                       : v <= 60 ? "Nimbus"
+                       : v <= 70 ? "Shamal"
+                       : v <= 80 ? "Duster"
+                                 : "Besra";
+    return nameHash(name);
+}
+
+uint32_t unarmedHelicopterReplacement() {
+    int32_t v = replacementRoll();
+    return nameHash(v <= 30 ? "Supervolito" : v <= 60 ? "Buzzard2" : "Frogger");
+}
+
+uint32_t unarmedMotorcycleReplacement() {
+    int32_t v = replacementRoll();
+    const char* name = v <= 25   ? "Zombieb"
+                       : v <= 50 ? "Akuma"
+                       : v <= 75 ? "Manchez"
+                       : v <= 90 ? "Wolfsbane"
+                                 : "CarbonRS";
+    return nameHash(name);
+}
+
+uint32_t unarmedLandModel() { return drawExcluding(allLandModels, armedLandModels, superCarReplacement); }
+uint32_t unarmedMotorcycleModel() {
+    return drawExcluding(motorcycleModels, armedBikeModels, unarmedMotorcycleReplacement);
+}
+uint32_t unarmedPlaneModel() { return drawExcluding(planeModels, armedPlaneModels, unarmedPlaneReplacement); }
+uint32_t unarmedHelicopterModel() {
+    return drawExcluding(helicopterModels, armedHelicopterModels, unarmedHelicopterReplacement);
+}
+
+}  // namespace
+
+uint32_t pickModel(const VehicleModelList& list) { return nameHash(list.names[tableRandom() % list.count]); }
+
+uint32_t pickLandVehicleModel() {
+    switch (settings.land_vehicle_type) {
+        case 1: return pickModel(allLandModels);
+        case 2: return pickModel(motorcycleModels);
+        case 3: return pickModel(rollAbove(40.0f) ? allLandModels : motorcycleModels);
+        case 4: return pickModel(armedLandModels);
+        case 5: return pickModel(armedBikeModels);
+        case 6: return pickModel(rollAbove(25.0f) ? armedLandModels : armedBikeModels);
+        case 7: return unarmedLandModel();
+        case 8: return unarmedMotorcycleModel();
+        case 9: return rollAbove(40.0f) ? unarmedLandModel() : unarmedMotorcycleModel();
+        case 10: return pickModel(superCarModels);
+        case 11: return pickModel(muscleCarModels);
+        case 12: return pickModel(emergencyModels);
+        case 13: return pickModel(offRoadModels);
+        case 14: return pickModel(suvModels);
+        case 15: return pickModel(sedanModels);
+        case 16: return pickModel(serviceModels);
+        case 17: return pickModel(sportsCarModels);
+        case 18: return pickModel(sportsClassicModels);
+        case 19: return pickModel(utilityModels);
+        case 20: return pickModel(vanModels);
+        case 21: return pickModel(industrialModels);
+        case 22: return pickModel(commercialModels);
+        case 23: return pickModel(compactModels);
+        case 24: return pickModel(coupeModels);
+        case 25: return pickModel(bicycleModels);
+        default: return pickModel(superCarModels);
+    }
+}
+
+uint32_t pickAirVehicleModel() {
+    switch (settings.air_vehicle_type) {
+        case 1: return pickModel(planeModels);
+        case 2: return pickModel(helicopterModels);
+        case 3: return pickModel(rollAbove(40.0f) ? planeModels : helicopterModels);
+        case 4: return pickModel(armedPlaneModels);
+        case 5: return pickModel(armedHelicopterModels);
+        case 6: return pickModel(rollAbove(40.0f) ? armedPlaneModels : armedHelicopterModels);
+        case 7: return unarmedPlaneModel();
+        case 8: return unarmedHelicopterModel();
+        case 9: return rollAbove(40.0f) ? unarmedPlaneModel() : unarmedHelicopterModel();
+        default: return pickModel(defaultPlaneModels);
+    }
+}

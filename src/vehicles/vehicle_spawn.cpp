@@ -1,17 +1,138 @@
-// PLACEHOLDER: to be replaced by the real implementation.
+// The two vehicle spawns: a land vehicle standing on a road node, and an
+// aeroplane or helicopter in flight, with the player in the driver's seat.
 #include "vehicles/vehicle_spawn.h"
 
-void spawnInAir(bool closePoint) {}
-void spawnInVehicleOnRoad(bool closePoint) {}
-Vector3 airSpawnPoint(bool closePoint) { return {}; }
-Vector3 roadSearchPoint(bool closePoint) { return {}; }
-uint32_t createVehicleAt(uint32_t model, const Vector3& position, float heading) { return {}; }
-void correctAltitude(uint32_t vehicle, int32_t minHeight, int32_t maxHeight) {}
-void customiseVehicle(uint32_t vehicle) {}
-void randomiseModSlot(uint32_t vehicle, int32_t slot) {}
-bool isSlotExempt(uint32_t vehicle) { return {}; }
-void seatPedInVehicle(uint32_t ped, uint32_t vehicle) {}
-void playFailSound() {}
-bool percentChance(int32_t percent) { return {}; }
-bool isEntityAlive(uint32_t entity) { return {}; }
-uint32_t modelOfEntity(uint32_t entity) { return {}; }
+#include "host/host_abi.h"
+#include "host/natives/entity_natives.h"
+#include "host/natives/gameplay_natives.h"
+#include "host/natives/ped_natives.h"
+#include "host/natives/streaming_natives.h"
+#include "host/natives/vehicle_natives.h"
+#include "host/script_main.h"
+#include "platform/clock.h"
+#include "platform/ticks.h"
+#include "settings/respawn_settings.h"
+#include "spawn/ground_spawn.h"
+#include "vehicles/vehicle_models.h"
+
+namespace {
+
+constexpr int32_t roadSearchAttempts = 20;
+
+// Rectangles a point that is not close is drawn from.
+constexpr MapRegion largeAirRectangle{-2200.0f, 3353.0f, -3559.0f, 6903.0f};
+constexpr MapRegion smallAirRectangle{-1274.0f, 1420.0f, -2200.0f, 1128.0f};
+constexpr MapRegion largeRoadRectangle{-3747.0f, 3353.0f, -3059.0f, 6803.0f};
+constexpr MapRegion smallRoadRectangle{-1274.0f, 1420.0f, -2200.0f, 1128.0f};
+
+// x and y about "preferred_spawn_distance" from the death point, kept when a
+// close point is wanted and lies inside the map; otherwise drawn from the
+// large rectangle (roll above 60) or the small one. The offsets are drawn
+// on every call, also when they are discarded.
+void drawSpawnXY(bool closePoint, const MapRegion& large, const MapRegion& small, float& x, float& y) {
+    x = lastPlayerPosition.x + static_cast<float>(randomAxisOffset(settings.preferred_spawn_distance));
+    y = lastPlayerPosition.y + static_cast<float>(randomAxisOffset(settings.preferred_spawn_distance));
+    if (closePoint && insideCloseMapBounds(x, y)) return;
+    const MapRegion& rectangle = static_cast<float>(randomInt(1, 101)) > 60.0f ? large : small;
+    x = randomFloat(rectangle.minX, rectangle.maxX);
+    y = randomFloat(rectangle.minY, rectangle.maxY);
+}
+
+// Requests the model and waits for it frame by frame, at most
+// vehicleModelLoadLimitMs. A model that does not load in time is released.
+bool loadVehicleModel(uint32_t model) {
+    requestModel(model);
+    uint32_t deadline = tickCount() + vehicleModelLoadLimitMs;
+    while (!hasModelLoaded(model)) {
+        if (tickReached(tickCount(), deadline)) {
+            releaseModel(model);
+            return false;
+        }
+        host::scriptWait(0);
+    }
+    return true;
+}
+
+}  // namespace
+
+Vector3 airSpawnPoint(bool closePoint) {
+    Vector3 point{};
+    drawSpawnXY(closePoint, largeAirRectangle, smallAirRectangle, point.x, point.y);
+    // Above sea level, not above the ground: correctAltitude brings the aircraft into its band.
+    point.z = randomFloat(200.0f, 501.0f);
+    return point;
+}
+
+Vector3 roadSearchPoint(bool closePoint) {
+    Vector3 point{};
+    drawSpawnXY(closePoint, largeRoadRectangle, smallRoadRectangle, point.x, point.y);
+    float probeHeight = randomFloat(0.0f, 767.0f);
+    float ground = 0.0f;
+    groundHeightAt(point.x, point.y, probeHeight, &ground);
+    point.z = ground;
+    return point;
+}
+
+uint32_t createVehicleAt(uint32_t model, const Vector3& position, float heading) {
+    if (!isVehicleModel(model) || !loadVehicleModel(model)) return 0;
+    uint32_t vehicle = createVehicle(model, position.x, position.y, position.z);
+    if (vehicle != 0 && entityExists(vehicle)) setEntityHeading(vehicle, heading);
+    host::scriptWait(0);
+    releaseModel(model);
+    return vehicle;
+}
+
+void correctAltitude(uint32_t vehicle, int32_t minHeight, int32_t maxHeight) {
+    Vector3 position = entityPosition(vehicle);
+    float ground = 0.0f;
+    groundHeightAt(position.x, position.y, position.z, &ground);
+    // The keep test looks at the altitude itself, and both kinds of aircraft
+    // are held to the plane band as well as to their own maximum.
+    if (position.z <= static_cast<float>(maxHeight) &&
+        position.z >= static_cast<float>(settings.min_plane_spawn_height_over_ground) &&
+        position.z <= static_cast<float>(settings.max_plane_spawn_height_over_ground))
+        return;
+    float low = static_cast<float>(minHeight) + ground;
+    float high = static_cast<float>(maxHeight) + ground;
+    float z = high >= low ? randomFloat(low, high + 1.0f) : 0.0f;
+    placeEntity(vehicle, position.x, position.y, z + 0.2f);
+}
+
+void spawnInAir(bool closePoint) {
+    Vector3 point = airSpawnPoint(closePoint);
+    float heading = randomFloat(0.0f, 361.0f);
+    uint32_t model = pickAirVehicleModel();
+    uint32_t vehicle = isModelInGameData(model) ? createVehicleAt(model, point, heading) : 0;
+    customiseVehicle(vehicle);
+    // Seated before the altitude is corrected, the player moves with the aircraft.
+    seatPedInVehicle(playerPed, vehicle);
+    if (vehicle == 0 || !entityExists(vehicle)) return;
+    setVehicleEngineOnNow(vehicle);
+    uint32_t vehicleModel = entityModel(vehicle);
+    if (isPlaneModel(vehicleModel)) {
+        correctAltitude(vehicle, settings.min_plane_spawn_height_over_ground,
+                        settings.max_plane_spawn_height_over_ground);
+        setVehicleForwardSpeed(vehicle, randomFloat(55.0f, 61.0f));
+    } else if (isHelicopterModel(vehicleModel)) {
+        correctAltitude(vehicle, settings.min_heli_spawn_height_over_ground,
+                        settings.max_heli_spawn_height_over_ground);
+    }
+    setLandingGearState(vehicle, 3);  // retracted
+}
+
+void spawnInVehicleOnRoad(bool closePoint) {
+    Vector3 node{0.0f, 0.0f, 0.0f};
+    float nodeHeading = 0.0f;
+    bool found = false;
+    for (int32_t attempt = 0; attempt < roadSearchAttempts && !found; ++attempt) {
+        Vector3 probe = roadSearchPoint(closePoint);
+        found = closestRoadNodeWithHeading(probe.x, probe.y, probe.z, &node, &nodeHeading);
+    }
+    if (!found) return;
+    uint32_t model = pickLandVehicleModel();
+    uint32_t vehicle = isModelInGameData(model) ? createVehicleAt(model, node, nodeHeading) : 0;
+    customiseVehicle(vehicle);
+    if (vehicle != 0 && entityExists(vehicle)) setVehicleOnGroundProperly(vehicle);
+    seatPedInVehicle(playerPed, vehicle);
+    if (isEntityAlive(vehicle)) setVehicleEngineOnNow(vehicle);
+}

@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Every test: the unit and scenario tests in the Linux simulator (CTest), then
+# under Wine the settings-reader conformance check against the Win32 reader and
+# the end-to-end runs of the real Pelorin.asi in the stand-in host.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup.sh
+scripts/build.sh
+ctest --preset linux
+echo "== Settings reader against the Win32 private-profile reader (Wine) =="
+WINEDEBUG=-all wine build/windows/ini_conformance.exe "$(winepath -w wine/ini_corpus 2>/dev/null)" 2> >(grep -v '^wine: ' >&2)
+echo "== Real Pelorin.asi under Wine =="
+scripts/wine_scenario.sh missing-then-saved
+scripts/wine_scenario.sh stored-skin
+scripts/wine_scenario.sh key-chord dist/Pelorin.ini
+scripts/wine_scenario.sh death dist/Pelorin.ini
+echo "All tests passed."

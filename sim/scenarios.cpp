@@ -1,0 +1,215 @@
+#include "sim/scenarios.h"
+
+#include <cmath>
+#include <cstdio>
+#include <fstream>
+#include <functional>
+#include <map>
+#include <sstream>
+
+#include "sim/game_events.h"
+#include "sim/joaat.h"
+#include "sim/script_host.h"
+#include "sim/world.h"
+
+namespace sim {
+namespace {
+
+struct Story {
+    int failures = 0;
+    size_t notificationsPrinted = 0;
+
+    void check(bool ok, const std::string& what) {
+        std::printf("%s %s\n", ok ? "ok  " : "FAIL", what.c_str());
+        if (!ok) ++failures;
+    }
+    void printNewNotifications(World& w) {
+        for (; notificationsPrinted < w.notifications.size(); ++notificationsPrinted)
+            std::printf("notification at %+.1f s: %s\n", secondsSinceStart(w, w.notificationTicks[notificationsPrinted]),
+                        w.notifications[notificationsPrinted].c_str());
+    }
+    uint32_t startTick = 0;
+    double secondsSinceStart(World&, uint32_t tick) const { return static_cast<int32_t>(tick - startTick) / 1000.0; }
+};
+
+bool hasNotification(const World& w, const std::string& text, size_t from = 0) {
+    for (size_t i = from; i < w.notifications.size(); ++i)
+        if (w.notifications[i] == text) return true;
+    return false;
+}
+
+std::string readFile(const char* path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+void writeFile(const char* path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
+
+float distance(Vec3 a, Vec3 b) { return std::hypot(a.x - b.x, a.y - b.y); }
+
+void printPosition(const char* what, Vec3 p) { std::printf("%s: (%.1f, %.1f, %.1f)\n", what, p.x, p.y, p.z); }
+
+// The settings file is absent at start: the banner, then the missing-file
+// message; then the user installs it and saves it again.
+void missingThenSaved(Story& story, World& w) {
+    std::remove("Pelorin.ini");
+    startScript();
+    runFor(2500);
+    story.printNewNotifications(w);
+    story.check(w.notifications.size() == 2, "two notifications at start");
+    story.check(w.notifications.size() >= 1 && w.notifications[0].rfind("Pelorin ", 0) == 0 &&
+                    w.notifications[0].find(" loaded") != std::string::npos,
+                "the banner names the plug-in and its version");
+    story.check(w.notifications.size() >= 2 && w.notifications[1] == "Pelorin.ini was not found. Please install it.",
+                "then the missing-file message");
+    writeFile("Pelorin.ini", "[Player_Respawn]\nrandom_player_respawns=1\n");
+    runFor(2500);
+    size_t before = w.notifications.size();
+    writeFile("Pelorin.ini", "[Player_Respawn]\nrandom_player_respawns=1\nland_vehicle_type=2\n");
+    uint32_t savedAt = w.tick();
+    bool announced = runUntil([&](World& world) { return hasNotification(world, "Pelorin.ini modified", before); }, 2500);
+    story.printNewNotifications(w);
+    story.check(announced, "\"Pelorin.ini modified\" after the save");
+    story.check(static_cast<int32_t>(w.tick() - savedAt) <= 1500, "within about a second of the save");
+}
+
+// Respawn on demand by the key chord: hold Ctrl, press and release K.
+void keyChord(Story& story, World& w) {
+    startScript();
+    runFor(1500);
+    Vec3 before = w.player()->position;
+    printPosition("player before the chord", before);
+    uint32_t now = w.tick();
+    w.keyMessageAt(now + 100, 0x11, false);
+    w.keyMessageAt(now + 300, 0x4B, false);
+    w.keyMessageAt(now + 400, 0x4B, true);
+    w.keyMessageAt(now + 700, 0x11, true);
+    runFor(4000);
+    Vec3 after = w.player() ? w.player()->position : Vec3{};
+    printPosition("player after the chord", after);
+    story.printNewNotifications(w);
+    story.check(distance(before, after) > 1.0f, "the chord moved the player");
+    story.check(w.player() && !w.player()->dead, "the player is alive");
+}
+
+// A death: the game's wasted screen, its own respawn, then the plug-in moves
+// the player behind a black screen and fades in.
+void death(Story& story, World& w) {
+    startScript();
+    runFor(1500);
+    Vec3 deathPoint = w.player()->position;
+    printPosition("player killed at", deathPoint);
+    killPlayer(w);
+    bool wentBlack = runUntil([](World& world) { return world.screen.fade == FadeState::FadedOut; }, 20000);
+    story.check(wentBlack, "the screen went black");
+    bool back = runUntil(
+        [](World& world) {
+            return world.screen.fade == FadeState::FadedIn && world.player() && !world.player()->dead &&
+                   world.sounds.size() >= 3;
+        },
+        30000);
+    runFor(2000);
+    story.printNewNotifications(w);
+    Vec3 after = w.player() ? w.player()->position : Vec3{};
+    printPosition("player respawned at", after);
+    story.check(back, "the player is back, alive, on a faded-in screen");
+    int respawnSounds = 0;
+    for (const SoundRecord& s : w.sounds) respawnSounds += s.soundSet == "DLC_HEIST_PLANNING_BOARD_SOUNDS";
+    story.check(respawnSounds == 3, "the three respawn sounds played");
+    story.check(w.screen.timeScale == 1.0f, "normal time scale again");
+}
+
+// The skin the player wears is written back to the settings file through the
+// platform's writer, without a "modified" notice.
+void storedSkinWriteBack(Story& story, World& w) {
+    writeFile("Pelorin.ini",
+              "[Player_Respawn]\r\nrandom_player_respawns=1\r\nplayer_ped_skin_upon_respawn=3\r\n"
+              "wait_time_before_skin_change=0\r\ntime_before_reset_skin=0\r\n");
+    startScript();
+    runFor(2500);
+    uint32_t skin = joaat("a_m_y_hipster_01");
+    Entity* old = w.player();
+    Entity& ped = w.spawnPed(skin, old->position);
+    w.removeEntity(old->handle);
+    w.playerPed = ped.handle;
+    std::printf("the player now wears a_m_y_hipster_01 (0x%08X = %d)\n", skin, static_cast<int32_t>(skin));
+    runFor(3000);
+    story.printNewNotifications(w);
+    std::string text = readFile("Pelorin.ini");
+    std::string expected = "stored_last_used_skin=" + std::to_string(static_cast<int32_t>(skin));
+    std::printf("settings file now:\n%s\n", text.c_str());
+    story.check(text.find(expected) != std::string::npos, "the file holds " + expected);
+    story.check(!hasNotification(w, "Pelorin.ini modified"), "the write-back is not announced");
+}
+
+// A few minutes of play with the settings file as installed: deaths, an
+// arrest, a loading screen and respawns on demand.
+void play(Story& story, World& w) {
+    startScript();
+    runFor(3000);
+    int deaths = 0, chords = 0;
+    for (int round = 0; round < 3; ++round) {
+        Vec3 before = w.player()->position;
+        killPlayer(w);
+        ++deaths;
+        runUntil([](World& world) { return world.player() && !world.player()->dead &&
+                                           world.screen.fade == FadeState::FadedIn && world.sounds.size() >= 3u; },
+                 40000);
+        runFor(3000);
+        printPosition("respawned after a death at", w.player()->position);
+        story.check(distance(before, w.player()->position) > 1.0f, "the player came back somewhere else");
+        uint32_t now = w.tick();
+        w.keyMessageAt(now + 100, 0x11, false);
+        w.keyMessageAt(now + 200, 0x4B, false);
+        w.keyMessageAt(now + 300, 0x4B, true);
+        w.keyMessageAt(now + 500, 0x11, true);
+        ++chords;
+        runFor(5000);
+        printPosition("after respawn on demand", w.player()->position);
+    }
+    arrestPlayer(w);
+    runFor(30000);
+    printPosition("after an arrest", w.player()->position);
+    showLoadingScreen(w, 3000);
+    runFor(15000);
+    printPosition("after a loading screen", w.player()->position);
+    story.printNewNotifications(w);
+    std::printf("deaths %d, chords %d, native calls %llu, frames %llu\n", deaths, chords,
+                static_cast<unsigned long long>(w.nativeCallCount), static_cast<unsigned long long>(w.frameCount));
+    story.check(w.player() && !w.player()->dead, "the player is alive at the end");
+    story.check(w.screen.fade == FadeState::FadedIn, "the screen is faded in at the end");
+}
+
+const std::map<std::string, std::function<void(Story&, World&)>>& scenarios() {
+    static const std::map<std::string, std::function<void(Story&, World&)>> all = {
+        {"missing-then-saved", missingThenSaved}, {"key-chord", keyChord}, {"death", death},
+        {"stored-skin", storedSkinWriteBack},     {"play", play},
+    };
+    return all;
+}
+
+}  // namespace
+
+int runScenario(const std::string& name) {
+    auto it = scenarios().find(name);
+    if (it == scenarios().end()) {
+        std::printf("unknown scenario %s; known:", name.c_str());
+        for (const auto& entry : scenarios()) std::printf(" %s", entry.first.c_str());
+        std::printf("\n");
+        return 2;
+    }
+    World& w = world();
+    w.logCalls = false;
+    Story story;
+    story.startTick = w.tick();
+    std::printf("scenario %s\n", name.c_str());
+    it->second(story, w);
+    stopScript();
+    std::printf("scenario %s: %s\n", name.c_str(), story.failures ? "FAILED" : "passed");
+    std::fflush(stdout);
+    return story.failures ? 1 : 0;
+}
+
+}  // namespace sim

@@ -1,0 +1,59 @@
+// Random modifications, paint, neon lights and number plate of a new vehicle.
+#include "host/natives/gameplay_natives.h"
+#include "host/natives/vehicle_natives.h"
+#include "vehicles/vehicle_spawn.h"
+
+namespace {
+
+// Vehicles of these models keep modification slots 23 and 24 as they come.
+constexpr const char* slotExemptModels[] = {
+    "RHINO", "INSURGENT", "INSURGENT2", "KURUMA2", "DUKES2", "RIOT", "LIMO2", "COGNOSCENTI", "COGNOSCENTI2",
+    "BALLER5", "BALLER6", "BRICKADE", "XLS2", "SCHAFTER5", "SCHAFTER6", "COG552", "Boxville5",
+};
+
+int32_t randomWhole(float low, float high) { return static_cast<int32_t>(randomFloat(low, high)); }
+
+}  // namespace
+
+void customiseVehicle(uint32_t vehicle) {
+    if (!isEntityAlive(vehicle)) return;
+    setVehicleModKit(vehicle, 0);
+    toggleVehicleMod(vehicle, 18, percentChance(70));
+    toggleVehicleMod(vehicle, 20, percentChance(30));
+    toggleVehicleMod(vehicle, 17, percentChance(30));
+    setPlateStyle(vehicle, randomWhole(0.0f, 6.0f));
+    setPlateText(vehicle, vehicleDisplayName(modelOfEntity(vehicle)));
+    if (percentChance(30)) {
+        for (int32_t light = 0; light < 4; ++light) enableNeonLight(vehicle, light);
+        int32_t blue = randomWhole(0.0f, 256.0f);
+        int32_t green = randomWhole(0.0f, 256.0f);
+        int32_t red = randomWhole(0.0f, 256.0f);
+        setNeonColour(vehicle, red, green, blue);
+    }
+    int32_t pearlescent = 0;
+    int32_t wheel = 0;
+    getExtraColours(vehicle, &pearlescent, &wheel);
+    setModColour1(vehicle, randomWhole(0.0f, 6.0f), pearlescent);
+    setModColour2(vehicle, randomWhole(0.0f, 6.0f), wheel);
+    for (int32_t slot = 0; slot <= 13; ++slot) randomiseModSlot(vehicle, slot);
+    randomiseModSlot(vehicle, 15);
+    randomiseModSlot(vehicle, 16);
+    if (!isSlotExempt(vehicle)) {
+        randomiseModSlot(vehicle, 23);
+        randomiseModSlot(vehicle, 24);
+    }
+}
+
+void randomiseModSlot(uint32_t vehicle, int32_t slot) {
+    if (!isEntityAlive(vehicle)) return;
+    int32_t count = modCount(vehicle, slot);
+    // Index `count` itself is included on purpose.
+    setVehicleMod(vehicle, slot, randomInt(0, count + 1));
+}
+
+bool isSlotExempt(uint32_t vehicle) {
+    if (vehicle == 0 || !entityExists(vehicle)) return false;
+    for (const char* name : slotExemptModels)
+        if (isVehicleOfModel(vehicle, nameHash(name))) return true;
+    return false;
+}

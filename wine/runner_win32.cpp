@@ -1,0 +1,43 @@
+// Hosts the real Pelorin.asi in the stand-in ScriptHookV.dll, as the game
+// would: loads the host, then the plug-in (whose library entry registers its
+// script and keyboard handler), plays a scenario on the script's fibre frame
+// by frame in real time, and unloads the plug-in.
+//   runner.exe <scenario> [game directory]
+#include <windows.h>
+
+#include <cstdio>
+#include <cstring>
+
+int main(int argc, char** argv) {
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: runner <scenario> [game directory]\n");
+        return 2;
+    }
+    char exePath[MAX_PATH];
+    GetModuleFileNameA(nullptr, exePath, MAX_PATH);
+    char* slash = std::strrchr(exePath, '\\');
+    if (slash) slash[1] = '\0';
+    char hostPath[MAX_PATH], pluginPath[MAX_PATH];
+    std::snprintf(hostPath, sizeof hostPath, "%sScriptHookV.dll", exePath);
+    std::snprintf(pluginPath, sizeof pluginPath, "%sPelorin.asi", exePath);
+    if (argc > 2 && !SetCurrentDirectoryA(argv[2])) {
+        std::fprintf(stderr, "runner: cannot enter %s\n", argv[2]);
+        return 2;
+    }
+    HMODULE hostModule = LoadLibraryA(hostPath);
+    if (!hostModule) {
+        std::fprintf(stderr, "runner: cannot load %s\n", hostPath);
+        return 2;
+    }
+    using RunScenario = int (*)(const char*);
+    auto runScenario = reinterpret_cast<RunScenario>(reinterpret_cast<void*>(GetProcAddress(hostModule, "standinRunScenario")));
+    HMODULE plugin = LoadLibraryA(pluginPath);
+    if (!runScenario || !plugin) {
+        std::fprintf(stderr, "runner: cannot load %s\n", pluginPath);
+        return 2;
+    }
+    int result = runScenario(argv[1]);
+    FreeLibrary(plugin);
+    std::fflush(stdout);
+    return result;
+}
