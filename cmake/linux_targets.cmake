@@ -27,3 +27,13 @@ if(PELORIN_BENCH_SOURCES)
   pelorin_target_defaults(pelorin_bench)
   target_link_libraries(pelorin_bench PRIVATE pelorin_core pelorin_sim)
 endif()
+
+# The scenarios of the simulated game, each in a fresh game directory.
+set(PELORIN_SCENARIO_RUNNER ${CMAKE_SOURCE_DIR}/scripts/sim_scenario.sh)
+foreach(scenario missing-then-saved stored-skin)
+  add_test(NAME scenario.${scenario} COMMAND ${PELORIN_SCENARIO_RUNNER} $<TARGET_FILE:pelorin-sim> ${scenario})
+endforeach()
+foreach(scenario key-chord death play)
+  add_test(NAME scenario.${scenario} COMMAND ${PELORIN_SCENARIO_RUNNER} $<TARGET_FILE:pelorin-sim> ${scenario}
+           ${CMAKE_SOURCE_DIR}/dist/Pelorin.ini)
+endforeach()

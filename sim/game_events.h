@@ -6,8 +6,26 @@
 
 namespace sim {
 
+// The player's ped dies where it stands; the game's wasted sequence follows.
 void killPlayer(World& world);
+// The police start arresting the player; the game's busted sequence follows.
 void arrestPlayer(World& world);
+// A loading screen shows from now for the given time.
 void showLoadingScreen(World& world, uint32_t milliseconds);
+// The screen goes black and stays so, as a mission script may leave it.
+void leaveScreenFadedOut(World& world);
+
+// Controls of control group 2: held down until released; pressed = held and
+// just pressed on the current frame (the world forgets "just pressed" when it
+// moves on to the next frame).
+void holdControl(World& world, int32_t control);
+void releaseControl(World& world, int32_t control);
+void pressControl(World& world, int32_t control);
+
+// Keyboard messages delivered now to the plug-in's handler, and a key pressed
+// from the next frame on and released after the given time.
+void keyDown(World& world, uint32_t key);
+void keyUp(World& world, uint32_t key);
+void pressKey(World& world, uint32_t key, uint32_t holdMilliseconds);
 
 }  // namespace sim

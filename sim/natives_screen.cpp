@@ -11,7 +11,15 @@ void startFade(World& w, FadeState running, FadeState done, int32_t milliseconds
     w.screen.fade = w.screen.fadeDuration == 0 ? done : running;
 }
 
-void isScreenFadedOut(const NativeCall& c) { c.returnBool(c.world.screen.fade == FadeState::FadedOut); }
+void isScreenFadedOut(const NativeCall& c) {
+    Screen& s = c.world.screen;
+    if (!s.forcedFadedOutAnswers.empty()) {
+        c.returnBool(s.forcedFadedOutAnswers.front());
+        s.forcedFadedOutAnswers.erase(s.forcedFadedOutAnswers.begin());
+        return;
+    }
+    c.returnBool(s.fade == FadeState::FadedOut);
+}
 void isScreenFadedIn(const NativeCall& c) { c.returnBool(c.world.screen.fade == FadeState::FadedIn); }
 void isScreenFadingOut(const NativeCall& c) { c.returnBool(c.world.screen.fade == FadeState::FadingOut); }
 void isScreenFadingIn(const NativeCall& c) { c.returnBool(c.world.screen.fade == FadeState::FadingIn); }

@@ -1,7 +1,105 @@
-// PLACEHOLDER: to be replaced by the real implementation.
+// The ground under a point, scene loads, placing and turning entities, and the
+// road network's closest-node query.
+#include <cmath>
+
 #include "sim/native_table.h"
-#include "sim/world_rules.h"
+#include "sim/roads.h"
+#include "sim/terrain.h"
 
 namespace sim {
-void registerWorldNatives(NativeTable&) {}
+namespace {
+
+bool isGroundless(const World& w, float x, float y) {
+    for (const MapArea& area : w.groundlessAreas)
+        if (area.contains(x, y)) return true;
+    return false;
+}
+
+// Assumption: the ground query finds only dry land: over the sea (water is not
+// ground), in a groundless area, or with the probe at or below the ground
+// surface it reports nothing and leaves the height as it was. Otherwise it
+// reports true and writes the ground height below the probe.
+void groundHeightAt(const NativeCall& c) {
+    float x = c.f32(0), y = c.f32(1), z = c.f32(2);
+    if (!isDryLand(x, y) || isGroundless(c.world, x, y)) {
+        c.returnBool(false);
+        return;
+    }
+    float ground = terrainHeight(x, y);
+    if (!(z > ground)) {
+        c.returnBool(false);
+        return;
+    }
+    *c.pointer<float>(3) = ground;
+    c.returnBool(true);
+}
+
+// Assumption: the height above the ground is measured from the land, or from
+// the water surface at sea, or from height 0 in a groundless area; a missing
+// entity has height 0.
+void entityHeightAboveGround(const NativeCall& c) {
+    const Entity* e = c.world.find(c.u32(0));
+    if (!e) {
+        c.returnFloat(0.0f);
+        return;
+    }
+    float x = e->position.x, y = e->position.y;
+    float surface = isGroundless(c.world, x, y) ? seaLevel : std::fmax(terrainHeight(x, y), seaLevel);
+    c.returnFloat(e->position.z - surface);
+}
+
+void loadScene(const NativeCall& c) { c.world.sceneLoads.push_back(Vec3{c.f32(0), c.f32(1), c.f32(2)}); }
+
+// Assumption: moving a vehicle carries the peds sitting in it along; moving a
+// ped that sits in a vehicle takes it out of the vehicle (it keeps it as its
+// last vehicle). The further flags of the call are not modelled.
+void setEntityCoords(const NativeCall& c) {
+    World& w = c.world;
+    Entity* e = w.find(c.u32(0));
+    if (!e) return;
+    Vec3 position{c.f32(1), c.f32(2), c.f32(3)};
+    e->position = position;
+    if (e->kind == EntityKind::Vehicle) {
+        for (auto& [handle, other] : w.entities)
+            if (other.kind == EntityKind::Ped && other.vehicle == e->handle) other.position = position;
+    } else if (Entity* vehicle = w.find(e->vehicle)) {
+        if (vehicle->vehicleState.driver == e->handle) vehicle->vehicleState.driver = 0;
+        e->lastVehicle = e->vehicle;
+        e->vehicle = 0;
+    }
+}
+
+// Assumption: the game keeps a heading in [0, 360).
+void setEntityHeading(const NativeCall& c) {
+    Entity* e = c.world.find(c.u32(0));
+    if (!e) return;
+    float heading = std::fmod(c.f32(1), 360.0f);
+    e->heading = heading < 0.0f ? heading + 360.0f : heading;
+}
+
+// Arguments: x, y, z, node out (host vector), heading out, node type, 3.0, 0.
+// Returns 1 and writes both outs when a node lies within the search radius;
+// otherwise 0 with the outs untouched.
+void closestVehicleNodeWithHeading(const NativeCall& c) {
+    RoadNode node;
+    if (!closestRoadNode(c.world, Vec3{c.f32(0), c.f32(1), c.f32(2)}, &node)) {
+        c.returnU32(0);
+        return;
+    }
+    NativeCall::writeVector(c.pointer<void>(3), node.position);
+    *c.pointer<float>(4) = node.heading;
+    c.returnU32(1);
+}
+
+}  // namespace
+
+void registerWorldNatives(NativeTable& t) {
+    t[0xC906A7DAB05C8D2Bull] = {"GET_GROUND_Z_FOR_3D_COORD", groundHeightAt};
+    t[0x1DD55701034110E5ull] = {"GET_ENTITY_HEIGHT_ABOVE_GROUND", entityHeightAboveGround};
+    t[0x4448EB75B4904BDBull] = {"LOAD_SCENE", loadScene};
+    t[0x239A3351AC1DA385ull] = {"SET_ENTITY_COORDS_NO_OFFSET", setEntityCoords};
+    t[0x8E2530AA8ADA980Eull] = {"SET_ENTITY_HEADING", setEntityHeading};
+    t[0xFF071FB798B803B0ull] = {"GET_CLOSEST_VEHICLE_NODE_WITH_HEADING", closestVehicleNodeWithHeading};
+}
+
 }  // namespace sim

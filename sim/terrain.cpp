@@ -25,7 +25,7 @@ float inlandHeight(float x, float y) {
     float hills = 60.0f + 50.0f * std::sin(x * 0.0013f + 0.4f) * std::sin(y * 0.0009f + 1.1f);
     float ripples = 8.0f * std::sin(x * 0.011f) * std::cos(y * 0.013f);
     float dx = (x - 500.0f) / 1400.0f, dy = (y - 5300.0f) / 1400.0f;
-    float mountain = 560.0f * std::exp(-(dx * dx + dy * dy));
+    float mountain = 650.0f * std::exp(-(dx * dx + dy * dy));
     return hills + ripples + mountain;
 }
 

@@ -15,6 +15,10 @@ World::World() {
     frameRules = defaultFrameRules();
     Entity& ped = spawnPed(joaat("player_zero"), Vec3{-50.0f, -1110.0f, 26.4f});
     playerPed = ped.handle;
+    // The story characters' money at the start of a game.
+    stats[joaat("SP0_TOTAL_CASH")] = 5000;
+    stats[joaat("SP1_TOTAL_CASH")] = 8000;
+    stats[joaat("SP2_TOTAL_CASH")] = 12000;
 }
 
 #ifdef _WIN32

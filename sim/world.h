@@ -35,6 +35,7 @@ struct VehicleState {
     int32_t modKit = -1;
     std::map<int32_t, bool> toggles;            // toggle slots 17, 18, 20
     std::map<int32_t, int32_t> mods;            // slot -> index
+    std::map<int32_t, int32_t> modCounts;       // slot -> number of modifications the game offers
     int32_t plateStyle = -1;
     std::string plateText;
     std::set<int32_t> neonLights;
@@ -68,6 +69,7 @@ struct Entity {
     float driveSpeed = 0;
     int32_t driveStyle = 0;
     int32_t tasksCleared = 0;                   // times the ped's tasks were cleared
+    int32_t postLoadingActions = 0;             // times the post-loading action was applied
     // Vehicles
     VehicleState vehicleState;
 };
@@ -120,6 +122,25 @@ struct Screen {
     std::set<uint32_t> camerasDestroyed;
     float relativeHeading = 0, relativePitch = 0, relativePitchSecond = 0;
     bool loadingScreen = false;
+    // Answers that the next "faded out" questions take instead of the fade
+    // state, one per question (for a screen that changes between two of them).
+    std::vector<bool> forcedFadedOutAnswers;
+};
+
+// A rectangle of the map, for the switches that take ground or roads away.
+struct MapArea {
+    float minX = 0, maxX = 0, minY = 0, maxY = 0;
+    bool contains(float x, float y) const { return x >= minX && x <= maxX && y >= minY && y <= maxY; }
+};
+
+// The game's own wasted or busted sequence, as ruleDeathAndArrest runs it.
+enum class GameRespawnStage { None, Screen, FadingOut, PutBack, FadingIn };
+struct GameRespawn {
+    GameRespawnStage stage = GameRespawnStage::None;
+    bool busted = false;
+    double stageMilliseconds = 0;               // game time spent in the stage, at the game's time scale
+    uint32_t camera = 0;                        // the scripted camera of the wasted or busted screen
+    int32_t count = 0;                          // times the game put the player back
 };
 
 // A model request and when its load completes.
@@ -155,6 +176,7 @@ public:
     uint32_t playerPed = 0;
     bool beingArrested = false;
     bool missionActive = false;
+    bool postLoadingPedState = false;           // the post-loading test answers true for any ped
 
     // Entities
     std::map<uint32_t, Entity> entities;
@@ -173,6 +195,14 @@ public:
     // Screen, camera, effects
     Screen screen;
     uint32_t nextCameraHandle = 0x1000;
+    GameRespawn gameRespawn;
+
+    // Terrain and roads (sim/terrain.h, sim/roads.h): areas where the ground
+    // query finds nothing at any height, areas without road nodes, and every
+    // scene load asked for.
+    std::vector<MapArea> groundlessAreas;
+    std::vector<MapArea> roadlessAreas;
+    std::vector<Vec3> sceneLoads;
 
     // Notifications and text
     std::vector<std::string> notifications;

@@ -3,6 +3,7 @@
 // script and keyboard handler), plays a scenario on the script's fibre frame
 // by frame in real time, and unloads the plug-in.
 //   runner.exe <scenario> [game directory]
+//   runner.exe --without-host   (loads the plug-in alone: it must stay idle)
 #include <windows.h>
 
 #include <cstdio>
@@ -20,6 +21,15 @@ int main(int argc, char** argv) {
     char hostPath[MAX_PATH], pluginPath[MAX_PATH];
     std::snprintf(hostPath, sizeof hostPath, "%sScriptHookV.dll", exePath);
     std::snprintf(pluginPath, sizeof pluginPath, "%sPelorin.asi", exePath);
+    if (std::strcmp(argv[1], "--without-host") == 0) {
+        // A game without the script host: loading and unloading the plug-in
+        // must neither fail nor crash.
+        HMODULE alone = LoadLibraryA(pluginPath);
+        bool loaded = alone != nullptr;
+        if (alone) FreeLibrary(alone);
+        std::printf("plug-in without host: %s\n", loaded ? "loaded and unloaded, idle" : "failed to load");
+        return loaded ? 0 : 1;
+    }
     if (argc > 2 && !SetCurrentDirectoryA(argv[2])) {
         std::fprintf(stderr, "runner: cannot enter %s\n", argv[2]);
         return 2;

@@ -1,11 +1,253 @@
-// PLACEHOLDER: to be replaced by the real implementation.
 #include "respawn/death_handler.h"
 
-void handleDeathAndArrest() {}
-void computeRespawnDeadline() {}
-void resetToPlayerZero() {}
-void cancelAutoDriveOnInput() {}
-bool isExistingEntity(uint32_t entity) { return {}; }
-uint32_t deathTime{};
-bool wasBusted{};
-uint32_t respawnDeadline{};
+#include "host/host_abi.h"
+#include "host/natives/camera_natives.h"
+#include "host/natives/control_natives.h"
+#include "host/natives/entity_natives.h"
+#include "host/natives/gameplay_natives.h"
+#include "host/natives/graphics_natives.h"
+#include "host/natives/ped_natives.h"
+#include "host/natives/player_natives.h"
+#include "host/natives/streaming_natives.h"
+#include "host/script_main.h"
+#include "platform/clock.h"
+#include "platform/ticks.h"
+#include "respawn/loading_screens.h"
+#include "respawn/player_options.h"
+#include "respawn/respawn_sequences.h"
+#include "settings/notifications.h"
+#include "settings/respawn_settings.h"
+#include "skin/player_skin.h"
+#include "spawn/ground_spawn.h"
+#include "vehicles/vehicle_spawn.h"
+
+uint32_t deathTime = 0;
+bool wasBusted = false;
+uint32_t respawnDeadline = 0;
+
+namespace {
+
+// What one death or arrest episode remembers while it runs.
+struct DeathEpisode {
+    bool deathEffectSeen = false;
+    bool skinResetDone = false;
+    bool otherSkinAtDetection = false;
+    int32_t savedViewMode = 0;
+    float savedFieldOfView = 0.0f;
+};
+
+constexpr uint32_t countdownDelayMilliseconds = 7500;
+constexpr uint32_t lateCountdownMilliseconds = 40000;
+constexpr float gameRespawnLimitMilliseconds = 30000.0f;
+constexpr int32_t wastedScreenViewMode = 2;
+constexpr float wastedScreenFieldOfView = 130.0f;
+
+// The controls that hand a respawn vehicle back to the player, in test order.
+constexpr int32_t autoDriveCancelControls[] = {28, 23, 29, 8, 9, 18, 32, 34, 216, 232, 233, 234, 235, 330, 331};
+
+// The slow-motion setting as the deadline table and the countdown compare it:
+// the single-precision value widened to double.
+double slowMotionSetting() { return static_cast<double>(settings.slow_motion_at_wasted_and_busted_screens); }
+
+bool wearsOtherSkin() { return !isStoryCharacter(lastPlayerModel); }
+
+uint32_t millisecondsSinceDeath() { return ticksSince(deathTime, tickCount()); }
+
+bool episodeDetected() {
+    if (isEntityDead(localPlayerPed())) return true;
+    return isPlayerBeingArrested(localPlayerId());
+}
+
+void enterDeathScreen(DeathEpisode& episode) {
+    episode.otherSkinAtDetection = wearsOtherSkin();
+    wasBusted = !isEntityDead(localPlayerPed());
+    episode.savedViewMode = cameraViewMode();
+    episode.savedFieldOfView = gameplayCameraFieldOfView();
+    computeRespawnDeadline();
+    episode.deathEffectSeen = false;
+    episode.skinResetDone = false;
+}
+
+// The first wait is measured as an elapsed time, so it ends even when the tick
+// count wraps during the episode; the comparison stays in single precision.
+bool firstWaitOver() {
+    return static_cast<float>(millisecondsSinceDeath()) >= settings.first_wait_time;
+}
+
+void applyWastedScreenLook() {
+    setTimeScale(settings.slow_motion_at_wasted_and_busted_screens);
+    uint32_t camera = renderingCamera();
+    setCameraViewMode(wastedScreenViewMode);
+    setCameraFieldOfView(camera, wastedScreenFieldOfView);
+}
+
+void drawCountdownIfDue() {
+    if (!(slowMotionSetting() >= 0.1 || millisecondsSinceDeath() > lateCountdownMilliseconds)) return;
+    uint32_t now = tickCount();
+    drawRespawnCountdown(tickAfter(now, respawnDeadline) ? 0u : respawnDeadline - now);
+}
+
+bool playerBackAfterDeath() {
+    uint32_t ped = localPlayerPed();
+    return isExistingEntity(ped) && !isEntityDead(ped) && !isPlayerBeingArrested(localPlayerId());
+}
+
+bool playerBackAfterArrest() {
+    uint32_t ped = localPlayerPed();
+    return ped != 0 && !isPlayerBeingArrested(localPlayerId()) && isExistingEntity(ped);
+}
+
+// One frame of the wasted or busted screen; true when the screen phase ends.
+bool deathScreenFrame(DeathEpisode& episode) {
+    if (isScreenFadedOut() && episode.deathEffectSeen && firstWaitOver()) return true;
+    if (!isScreenFadedOut()) applyWastedScreenLook();
+    if (!episode.deathEffectSeen && isScreenEffectRunning("DeathFailOut")) episode.deathEffectSeen = true;
+    if (!isScreenFadedOut() && (episode.deathEffectSeen || isEntityDead(localPlayerPed()))) stopAllScreenEffects();
+    if (episode.deathEffectSeen && !episode.skinResetDone && episode.otherSkinAtDetection &&
+        tickAfter(tickCount(), deathTime + static_cast<uint32_t>(settings.time_before_reset_skin)) &&
+        !isStoryCharacter(lastPlayerModel)) {
+        resetToPlayerZero();
+        episode.skinResetDone = true;
+    }
+    if (millisecondsSinceDeath() <= countdownDelayMilliseconds) return false;
+    if (!isScreenFadedIn()) return false;
+    drawCountdownIfDue();
+    if (tickAfter(tickCount(), respawnDeadline)) return true;
+    if (!wasBusted && playerBackAfterDeath()) {
+        episode.deathEffectSeen = false;
+        return false;
+    }
+    if (wasBusted && playerBackAfterArrest()) episode.deathEffectSeen = false;
+    return false;
+}
+
+void runDeathScreen(DeathEpisode& episode) {
+    enterDeathScreen(episode);
+    while (!deathScreenFrame(episode)) host::scriptWait(0);
+}
+
+bool gameShowsLivingPlayer() {
+    uint32_t ped = localPlayerPed();
+    return ped != 0 && entityExists(ped) && !isEntityDead(ped) && !isScreenFadingOut() &&
+           (!isScreenFadedOut() || isScreenFadingIn());
+}
+
+// Waits for the game to put the player back, at most 30 s. The limit is an
+// elapsed time so that it also ends across the wrap of the tick count.
+void awaitGameRespawn() {
+    setTimeScale(1.0f);
+    uint32_t start = tickCount();
+    while (!gameShowsLivingPlayer() &&
+           !(static_cast<float>(ticksSince(start, tickCount())) > gameRespawnLimitMilliseconds))
+        host::scriptWait(0);
+}
+
+void applyRespawnOptions() {
+    bool otherSkin = wearsOtherSkin();
+    applyWeaponsOption(otherSkin);
+    applyArmourOption(otherSkin);
+}
+
+// The game may have put the player back as a new ped: the handles are taken
+// afresh before anything moves him or changes his skin.
+void takeOver(const DeathEpisode& episode) {
+    playerPed = localPlayerPed();
+    playerId = localPlayerId();
+    if (settings.random_player_respawns != 0) {
+        fadeScreenOut(0);
+        host::scriptWait(100);
+        if (settings.alter_spawn_after_mission != 0 || !missionActive) {
+            respawnAfterDeath();
+            applyRespawnOptions();
+        }
+    } else {
+        restoreSkinAfterDeath(lastPlayerModel);
+        applyRespawnOptions();
+    }
+    if (settings.set_money_to_zero_upon_respawn_after_death != 0) zeroCharacterMoney();
+    setCameraViewMode(episode.savedViewMode);
+    setCameraFieldOfView(renderingCamera(), episode.savedFieldOfView);
+}
+
+// Moves the episode on by one stage; the stages all run inside one pass.
+DeathPhase runPhase(DeathPhase phase, DeathEpisode& episode) {
+    switch (phase) {
+        case DeathPhase::DeathScreen:
+            runDeathScreen(episode);
+            return DeathPhase::AwaitGameRespawn;
+        case DeathPhase::AwaitGameRespawn:
+            awaitGameRespawn();
+            return DeathPhase::TakeOver;
+        case DeathPhase::TakeOver:
+            takeOver(episode);
+            return DeathPhase::Watching;
+        case DeathPhase::Watching:
+            break;
+    }
+    return DeathPhase::Watching;
+}
+
+void runWatchSteps() {
+    watchLoadingScreens();
+    host::scriptWait(0);
+    rescueBlackScreen();
+    lastPlayerPosition = entityPosition(localPlayerPed());
+    cancelAutoDriveOnInput();
+}
+
+}  // namespace
+
+void handleDeathAndArrest() {
+    playerPed = localPlayerPed();
+    playerId = localPlayerId();
+    wasBusted = false;
+    deathTime = tickCount();
+    DeathEpisode episode;
+    DeathPhase phase = episodeDetected() ? DeathPhase::DeathScreen : DeathPhase::Watching;
+    while (phase != DeathPhase::Watching) phase = runPhase(phase, episode);
+    runWatchSteps();
+}
+
+void computeRespawnDeadline() {
+    double slowMotion = slowMotionSetting();
+    if (slowMotion < 0.1)
+        respawnDeadline = deathTime + 80000;
+    else if (slowMotion <= 0.2)
+        respawnDeadline = deathTime + 35000;
+    else if (slowMotion < 0.4)
+        respawnDeadline = deathTime + 25000;
+    else
+        respawnDeadline = static_cast<uint32_t>(static_cast<int64_t>(
+            static_cast<float>(deathTime) + settings.max_wait_time_before_respawn_upon_skin_exception));
+}
+
+void resetToPlayerZero() {
+    uint32_t ped = localPlayerPed();
+    if (ped == 0 || !entityExists(ped)) {
+        playFailSound();
+        return;
+    }
+    uint32_t model = nameHash("player_zero");
+    requestModel(model);
+    // The load is bounded as for any skin change: the model is set all the same.
+    uint32_t requestTime = tickCount();
+    while (!hasModelLoaded(model) && ticksSince(requestTime, tickCount()) < skinModelLoadLimitMs) host::scriptWait(0);
+    setPlayerModel(localPlayerId(), model);
+    setPedDefaultComponentVariation(localPlayerPed());
+    releaseModel(model);
+    playerPed = localPlayerPed();
+    playerId = localPlayerId();
+}
+
+void cancelAutoDriveOnInput() {
+    if (!autoDriveActive) return;
+    for (int32_t control : autoDriveCancelControls) {
+        if (isControlPressed(control)) {
+            clearPedTasks(playerPed);
+            autoDriveActive = false;
+            return;
+        }
+    }
+}
+
+bool isExistingEntity(uint32_t entity) { return entity != 0 && entityExists(entity); }

@@ -1,8 +1,110 @@
-// PLACEHOLDER: to be replaced by the real implementation.
 #include "respawn/loading_screens.h"
 
-void watchLoadingScreens() {}
-void rescueBlackScreen() {}
-bool loadingScreenSeen{};
-uint32_t loadingScreenEndTime{};
-uint32_t lastNotFadedOutTime{};
+#include "host/host_abi.h"
+#include "host/natives/camera_natives.h"
+#include "host/natives/entity_natives.h"
+#include "host/natives/gameplay_natives.h"
+#include "host/natives/ped_natives.h"
+#include "host/natives/player_natives.h"
+#include "host/script_main.h"
+#include "platform/clock.h"
+#include "platform/ticks.h"
+#include "respawn/death_handler.h"
+#include "respawn/player_options.h"
+#include "respawn/respawn_sequences.h"
+#include "settings/respawn_settings.h"
+#include "skin/player_skin.h"
+#include "spawn/spawn_mode.h"
+
+bool loadingScreenSeen = false;
+uint32_t loadingScreenEndTime = 0;
+uint32_t lastNotFadedOutTime = 0;
+
+namespace {
+
+constexpr uint32_t blackScreenRescueMilliseconds = 80000;
+
+bool followUpDropped() {
+    if (settings.alter_spawn_after_mission == 0 && missionActive) return true;
+    uint32_t ped = localPlayerPed();
+    return ped == 0 || !entityExists(ped);
+}
+
+// Skin values 1 to 3, tested as one unsigned range so that 0 and negative
+// values fall outside it.
+bool skinPolicyApplies() {
+    return static_cast<uint32_t>(settings.player_ped_skin_upon_respawn) - 1u < 3u;
+}
+
+void applyPostLoadingSkin() {
+    int32_t policy = settings.player_ped_skin_upon_respawn;
+    if (policy == 1 || policy == 2)
+        changePlayerSkin(pickRandomSkin());
+    else if (policy == 3)
+        changePlayerSkin(readStoredSkin());
+}
+
+void applyPostLoadingOptions() {
+    int32_t options = settings.weapons_and_armor_settings_affecting_respawn_on_demand;
+    bool wearsOtherSkin = !isStoryCharacter(lastPlayerModel);
+    if (options == 1 || options == 2) applyWeaponsOption(wearsOtherSkin);
+    if (options == 1 || options == 3) applyArmourOption(wearsOtherSkin);
+}
+
+// Behind a black screen: the wait, the automatic respawn, the skin, the
+// options, then the fade-in.
+void runPostLoadingFollowUp() {
+    fadeScreenOut(0);
+    // A missing or negative wait setting waits not at all.
+    host::scriptWait(settingWaitMilliseconds(settings.wait_time_before_skin_change));
+    if (settings.use_respawn_on_demand_automatically != 0) {
+        respawnOnDemand(false);
+        if (!isScreenFadedOut()) fadeScreenOut(0);
+        host::scriptWait(0);
+    }
+    applyPostLoadingSkin();
+    if (postLoadingPedTest(localPlayerPed())) postLoadingPedAction(localPlayerPed());
+    host::scriptWait(0);
+    applyPostLoadingOptions();
+    fadeScreenIn(500);
+}
+
+}  // namespace
+
+void watchLoadingScreens() {
+    while (isLoadingScreenActive()) {
+        loadingScreenSeen = true;
+        host::scriptWait(0);
+    }
+    if (loadingScreenSeen) {
+        loadingScreenEndTime = tickCount();
+        readSettings();
+    }
+    if (followUpDropped()) {
+        loadingScreenSeen = false;
+        return;
+    }
+    if (!loadingScreenSeen) return;
+    if (skinPolicyApplies() || settings.use_respawn_on_demand_automatically != 0) runPostLoadingFollowUp();
+    loadingScreenSeen = false;
+}
+
+void rescueBlackScreen() {
+    if (!isScreenFadedOut()) {
+        lastNotFadedOutTime = tickCount();
+        return;
+    }
+    if (!isScreenFadedOut()) return;
+    // An elapsed time, so the count works across the wrap of the tick count
+    // and from the very first pass (when the last time is still 0).
+    if (ticksSince(lastNotFadedOutTime, tickCount()) <= blackScreenRescueMilliseconds) return;
+    if (isExistingEntity(localPlayerPed()) && !isStoryCharacter(lastPlayerModel)) {
+        resetToPlayerZero();
+        host::scriptWait(0);
+        restoreSkinAfterDeath(lastPlayerModel);
+        respawnOnDemand(false);
+        playFocusSound();
+        fadeScreenIn(500);
+    }
+    lastNotFadedOutTime = tickCount();
+}

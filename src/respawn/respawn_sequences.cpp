@@ -1,12 +1,118 @@
-// PLACEHOLDER: to be replaced by the real implementation.
 #include "respawn/respawn_sequences.h"
 
-bool respawnAfterDeath() { return {}; }
-bool respawnOnDemand(bool applyOnDemandOptions) { return {}; }
-void moveToNewSpawn(bool afterDeath) {}
-void playRespawnSounds() {}
-void resetGameplayCameraAngles() {}
-void dropRenderingCamera() {}
-void startAutoDrive(uint32_t ped, uint32_t vehicle) {}
-void releaseSpawnVehicle() {}
-bool autoDriveActive{};
+#include "host/host_abi.h"
+#include "host/natives/audio_natives.h"
+#include "host/natives/camera_natives.h"
+#include "host/natives/entity_natives.h"
+#include "host/natives/ped_natives.h"
+#include "host/natives/player_natives.h"
+#include "host/natives/vehicle_natives.h"
+#include "host/script_main.h"
+#include "respawn/player_options.h"
+#include "settings/respawn_settings.h"
+#include "skin/player_skin.h"
+#include "spawn/ground_spawn.h"
+#include "spawn/spawn_mode.h"
+#include "vehicles/vehicle_spawn.h"
+
+bool autoDriveActive = false;
+
+namespace {
+
+constexpr const char* respawnSoundSet = "DLC_HEIST_PLANNING_BOARD_SOUNDS";
+constexpr float autoDriveSpeed = 70.0f;
+constexpr int32_t autoDriveStyle = 786603;
+// The second pitch value is this float, bit pattern 0x4E7E0000, not 1.0.
+constexpr float cameraPitchSecondValue = 1065353216.0f;
+constexpr uint32_t vehicleReleaseDelayMilliseconds = 1250;
+
+bool samePosition(const Vector3& a, const Vector3& b) { return a.x == b.x && a.y == b.y && a.z == b.z; }
+
+// A player left in a vehicle drives on by himself until he touches a control;
+// a dead vehicle gets no task, yet the next control press still clears his tasks.
+void letSpawnVehicleDriveOn() {
+    if (!isPedInAnyVehicle(playerPed)) return;
+    uint32_t vehicle = vehiclePedIsIn(playerPed);
+    if (isEntityAlive(vehicle)) startAutoDrive(playerPed, vehicle);
+    autoDriveActive = true;
+}
+
+}  // namespace
+
+bool respawnAfterDeath() {
+    uint32_t model = lastPlayerModel;
+    playRespawnSounds();
+    bool restored = restoreSkinAfterDeath(model);
+    moveToNewSpawn(true);
+    fadeScreenIn(500);
+    return restored;
+}
+
+bool respawnOnDemand(bool applyOnDemandOptions) {
+    // The ped asked for here is the one moved (a loading screen may have
+    // given the player a new one since the last pass).
+    playerPed = localPlayerPed();
+    if (!isEntityAlive(playerPed)) {
+        playFailSound();
+        return false;
+    }
+    if (applyOnDemandOptions) {
+        if (settings.player_ped_skin_upon_respawn == 2)
+            changePlayerSkin(pickRandomSkin());
+        else if (settings.player_ped_skin_upon_respawn == 3)
+            changePlayerSkin(lastPlayerModel);
+    }
+    moveToNewSpawn(false);
+    if (applyOnDemandOptions) {
+        int32_t options = settings.weapons_and_armor_settings_affecting_respawn_on_demand;
+        bool wearsOtherSkin = !isStoryCharacter(lastPlayerModel);
+        if (options == 1 || options == 2) applyWeaponsOption(wearsOtherSkin);
+        if (options == 1 || options == 3) applyArmourOption(wearsOtherSkin);
+    }
+    return true;
+}
+
+void moveToNewSpawn(bool afterDeath) {
+    Vector3 before = entityPosition(playerPed);
+    bool settle = chooseSpawn();
+    Vector3 after = entityPosition(playerPed);
+    if (samePosition(before, after)) {
+        resetGameplayCameraAngles();
+        return;
+    }
+    if (afterDeath) {
+        dropRenderingCamera();
+        resetGameplayCameraAngles();
+    }
+    if (settle) settleOnGround();
+    letSpawnVehicleDriveOn();
+    host::scriptWait(vehicleReleaseDelayMilliseconds);
+    releaseSpawnVehicle();
+}
+
+void playRespawnSounds() {
+    playFrontendSound("Zoom_In", respawnSoundSet, true);
+    playFrontendSound("Zoom_Left", respawnSoundSet, true);
+    playFrontendSound("Zoom_Out", respawnSoundSet, true);
+}
+
+void resetGameplayCameraAngles() {
+    setGameplayCameraRelativeHeading(0.0f);
+    setGameplayCameraRelativePitch(0.0f, cameraPitchSecondValue);
+}
+
+void dropRenderingCamera() {
+    uint32_t camera = renderingCamera();
+    switchCameraOff(camera);
+    destroyCamera(camera);
+}
+
+void startAutoDrive(uint32_t ped, uint32_t vehicle) { taskDriveAround(ped, vehicle, autoDriveSpeed, autoDriveStyle); }
+
+void releaseSpawnVehicle() {
+    if (!isPedInAnyVehicle(playerPed)) return;
+    uint32_t vehicle = vehiclePedIsIn(playerPed);
+    if (vehicle == 0 || !entityExists(vehicle)) return;
+    uint64_t vehicleVariable = vehicle;
+    markVehicleNoLongerNeeded(&vehicleVariable);
+}

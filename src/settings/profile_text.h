@@ -26,8 +26,10 @@ void parseProfileSection(std::string_view text, std::string_view section, Profil
 // The value of a key as the private-profile string reader gives it (quotes
 // around the whole value removed); false when the key is missing.
 bool findProfileValue(const ProfileSection& section, std::string_view key, std::string_view* value);
-// As GetPrivateProfileIntA: missing or empty -> fallback; else a decimal number
-// with optional sign, read up to the first other character, modulo 2^32.
+// As GetPrivateProfileIntA: missing or empty -> fallback; else the first 29
+// characters read as a number with optional sign (decimal, or after a "0x",
+// "0o" or "0b" prefix hexadecimal, octal or binary) up to the first other
+// character, modulo 2^32 (so "-1" reads as 0xFFFFFFFF).
 uint32_t profileInt(const ProfileSection& section, std::string_view key, uint32_t fallback);
 // As GetPrivateProfileStringA into a buffer of bufferSize bytes (at most
 // bufferSize - 1 characters and a NUL); returns the characters copied.

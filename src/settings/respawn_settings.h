@@ -2,6 +2,9 @@
 // The settings record: one field per key of section "Player_Respawn" of
 // ".\Pelorin.ini", named exactly as the key, read in this order.
 #include <cstdint>
+#include <string>
+
+#include "settings/profile_text.h"
 
 struct RespawnSettings {
     int32_t random_player_respawns = 1;
@@ -49,8 +52,18 @@ extern uint64_t settingsFileWriteTime;
 bool readSettings();
 // The built-in values, for a game started without a settings file.
 void applyBuiltInSettings();
-// A float key of the section ("0" when missing), as atof reads its first 31 characters.
+// A float key of the section ("0" when missing), as atof reads its first 31
+// characters. Reads the file afresh on every call.
 float readFloatSetting(const char* key);
+// For many keys from one read of the file (the custom spawn points): reads the
+// file into text and parses section "Player_Respawn" into section; false when
+// the file cannot be read (section left as it was). The section points into
+// text; keep both alive together, and reuse them to avoid allocations.
+bool readSettingsSection(ProfileSection* section, std::string* text);
+// A float key of a section read by readSettingsSection, exactly as
+// readFloatSetting reads it from the file ("0" when missing, the first 31
+// characters converted with atof, narrowed to float).
+float profileFloat(const ProfileSection& section, const char* key);
 // The file's last-write time differs from the one recorded; records the new one.
 bool settingsFileChanged();
 // Writes the model as "stored_last_used_skin" (signed decimal) when the file exists.

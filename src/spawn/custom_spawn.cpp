@@ -1,5 +1,51 @@
-// PLACEHOLDER: to be replaced by the real implementation.
 #include "spawn/custom_spawn.h"
 
-CustomSpawnPoint readCustomSpawnPoints() { return {}; }
-void spawnAtCustomPoint() {}
+#include <algorithm>
+#include <cstdio>
+#include <map>
+#include <string>
+
+#include "host/natives/gameplay_natives.h"
+#include "host/script_main.h"
+#include "settings/respawn_settings.h"
+#include "spawn/ground_spawn.h"
+
+namespace {
+
+// The key "custom_spawn_" + k + "_x" (or _y, _z), read as every float setting is.
+float readCoordinate(const ProfileSection& section, int32_t k, char axis) {
+    char key[40];
+    std::snprintf(key, sizeof key, "custom_spawn_%d_%c", static_cast<int>(k), axis);
+    return profileFloat(section, key);
+}
+
+}  // namespace
+
+CustomSpawnPoint readCustomSpawnPoints() {
+    std::map<int32_t, CustomSpawnPoint> points;
+    if (settings.number_of_custom_spawn_points_in_use <= 0) return CustomSpawnPoint{0.0f, 0.0f, 0.0f};
+    // The file is read and parsed once for all points; an unreadable file
+    // leaves every key missing.
+    std::string text;
+    ProfileSection section;
+    readSettingsSection(&section, &text);
+    // The count is taken from the settings before every point and capped, so a
+    // huge count can neither hang the game nor overflow k.
+    for (int32_t k = 1; k <= std::min(settings.number_of_custom_spawn_points_in_use, maxCustomSpawnPoints); ++k) {
+        float x = readCoordinate(section, k, 'x');
+        float y = readCoordinate(section, k, 'y');
+        float z = readCoordinate(section, k, 'z');
+        points[k - 1] = CustomSpawnPoint{x, y, z};
+    }
+    int32_t index = randomInt(0, static_cast<int32_t>(points.size()));
+    return points[index];
+}
+
+void spawnAtCustomPoint() {
+    CustomSpawnPoint point = readCustomSpawnPoints();
+    float ground = 0.0f;
+    groundHeightAt(point.x, point.y, point.z, &ground);
+    loadSceneAt(point.x, point.y, ground);
+    placeEntity(playerPed, point.x, point.y, ground);
+    faceRandomHeading();
+}

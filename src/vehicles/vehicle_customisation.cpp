@@ -1,4 +1,5 @@
 // Random modifications, paint, neon lights and number plate of a new vehicle.
+#include "host/natives/entity_natives.h"
 #include "host/natives/gameplay_natives.h"
 #include "host/natives/vehicle_natives.h"
 #include "vehicles/vehicle_spawn.h"

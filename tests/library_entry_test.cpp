@@ -1,0 +1,26 @@
+#include <gtest/gtest.h>
+
+#include "host/input.h"
+#include "host/library_entry.h"
+#include "host/script_main.h"
+#include "tests/support/plugin_state.h"
+
+TEST(LibraryEntry, AttachRegistersScriptAndKeyboardHandlerAndDetachUnregisters) {
+    sim::World& w = testing_support::loadPlugin();
+    EXPECT_EQ(w.scriptEntry, &scriptMain);
+    EXPECT_EQ(w.keyboardHandler, &onKeyboardMessage);
+    onLibraryDetach(nullptr);
+    EXPECT_EQ(w.scriptEntry, nullptr);
+    EXPECT_EQ(w.keyboardHandler, nullptr);
+}
+
+TEST(LibraryEntry, StartStateIsCapturedFromTheGame) {
+    sim::World& w = testing_support::loadPlugin();
+    w.setTickBase(777000);
+    captureStartState();
+    EXPECT_EQ(playerId, w.playerId);
+    EXPECT_EQ(playerPed, w.playerPed);
+    EXPECT_EQ(lastPlayerModel, w.player()->model);
+    EXPECT_EQ(lastMainCharacterModel, 0x0D7114C9u);
+    EXPECT_EQ(lastSettingsCheckTime, w.tick());
+}

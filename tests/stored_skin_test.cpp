@@ -1,0 +1,208 @@
+// The stored skin: "stored_last_used_skin" enforced from the settings file and
+// written back, through the once-a-second check of the main loop.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <string>
+
+#include "host/script_main.h"
+#include "respawn/loading_screens.h"
+#include "settings/respawn_settings.h"
+#include "sim/joaat.h"
+#include "sim/script_host.h"
+#include "skin/player_skin.h"
+#include "tests/support/plugin_state.h"
+
+namespace {
+
+const char* const modifiedNotice = "Pelorin.ini modified";
+
+sim::Entity& player(sim::World& w) { return *w.player(); }
+
+std::string storedSkinLine(uint32_t model) {
+    return "stored_last_used_skin=" + std::to_string(static_cast<int32_t>(model)) + "\n";
+}
+
+// The built-in settings with some keys set otherwise ("key=value" lines).
+std::string settingsText(const std::string& changedLines) {
+    std::string text = testing_support::builtInSettingsText();
+    std::string extra;
+    size_t start = 0;
+    while (start < changedLines.size()) {
+        size_t end = changedLines.find('\n', start);
+        std::string line = changedLines.substr(start, end - start);
+        start = end + 1;
+        std::string key = "\n" + line.substr(0, line.find('=') + 1);
+        size_t at = text.find(key);
+        if (at == std::string::npos) extra += line + "\n";
+        else text.replace(at + 1, text.find('\n', at + 1) - at - 1, line);
+    }
+    return text + extra;
+}
+
+// Writes the settings file and moves its write time on, as a save by the user
+// some seconds later would.
+void saveSettingsFile(const std::string& changedLines) {
+    static int saves = 0;
+    testing_support::writeSettingsFile(settingsText(changedLines));
+    std::filesystem::path path = testing_support::gameDirectory() + "/Pelorin.ini";
+    std::filesystem::last_write_time(path,
+                                     std::filesystem::file_time_type::clock::now() + std::chrono::seconds(10 * ++saves));
+}
+
+// A running game as after start-up: the player's state captured, the file
+// read and its write time recorded.
+sim::World& startedGame(const std::string& extraLines) {
+    sim::World& w = testing_support::loadPlugin();
+    saveSettingsFile(extraLines);
+    captureStartState();
+    readSettings();
+    settingsFileChanged();
+    return w;
+}
+
+// The previous check lies this long back.
+void previousCheckAgo(sim::World& w, uint32_t milliseconds) { lastSettingsCheckTime = w.tick() - milliseconds; }
+
+int countNotifications(const sim::World& w, const std::string& text) {
+    int count = 0;
+    for (const std::string& shown : w.notifications) count += shown == text;
+    return count;
+}
+
+uint32_t hipster() { return sim::joaat("a_m_y_hipster_01"); }
+
+}  // namespace
+
+TEST(StoredSkin, ActiveWhenThePlayerWearsTheStoredModel) {
+    sim::World& w = startedGame(storedSkinLine(sim::joaat("player_zero")));
+    EXPECT_TRUE(isStoredSkinActive());
+    saveSettingsFile(storedSkinLine(hipster()));
+    EXPECT_FALSE(isStoredSkinActive());  // read afresh, not from an earlier read
+    player(w).model = hipster();
+    EXPECT_TRUE(isStoredSkinActive());
+    saveSettingsFile("");
+    EXPECT_FALSE(isStoredSkinActive());
+}
+
+TEST(StoredSkin, ChangeSinceLastCheckNeedsANewModelOfALivingPlayer) {
+    sim::World& w = startedGame(storedSkinLine(hipster()));
+    modelAtLastCheck = sim::joaat("player_zero");
+    EXPECT_FALSE(skinChangedSinceLastCheck());
+
+    player(w).model = sim::joaat("player_one");
+    EXPECT_TRUE(skinChangedSinceLastCheck());
+    player(w).dead = true;
+    EXPECT_FALSE(skinChangedSinceLastCheck());
+    player(w).dead = false;
+
+    player(w).model = hipster();  // the stored one
+    EXPECT_FALSE(skinChangedSinceLastCheck());
+}
+
+TEST(StoredSkin, EnforcingAppliesTheStoredSkinAndTheOptions) {
+    struct Case {
+        int32_t options;
+        bool weapons, armour;
+    };
+    for (const Case& c : {Case{1, true, true}, Case{2, true, false}, Case{3, false, true}, Case{0, false, false}}) {
+        sim::World& w = startedGame(storedSkinLine(hipster()) + "get_all_weapons_upon_respawn=1\n"
+                                    "get_full_armor_upon_respawn=1\n"
+                                    "weapons_and_armor_settings_affecting_respawn_on_demand=" +
+                                    std::to_string(c.options) + "\n");
+        enforceStoredSkin();
+        SCOPED_TRACE(testing::Message() << "options " << c.options);
+        EXPECT_EQ(player(w).model, hipster());
+        EXPECT_EQ(playerPed, w.playerPed);
+        EXPECT_EQ(player(w).weapons.empty(), !c.weapons);
+        EXPECT_EQ(player(w).armour, c.armour ? 100 : 0);
+
+        // Already worn: nothing more happens.
+        w.calls.clear();
+        player(w).armour = 0;
+        enforceStoredSkin();
+        EXPECT_EQ(player(w).armour, 0);
+        EXPECT_EQ(w.countCalls(0x963D27A58DF860ACull), 0);
+    }
+}
+
+TEST(StoredSkin, EnforcingNeedsSkinPolicyThree) {
+    for (int32_t policy : {0, 1, 2, 4}) {
+        sim::World& w = startedGame(storedSkinLine(hipster()) + "get_full_armor_upon_respawn=1\n");
+        settings.player_ped_skin_upon_respawn = policy;
+        enforceStoredSkin();
+        EXPECT_EQ(player(w).model, sim::joaat("player_zero"));
+        EXPECT_EQ(player(w).armour, 0);
+    }
+}
+
+TEST(StoredSkin, TypedSkinIsAppliedByACheckWithItsGateOpen) {
+    sim::World& w = startedGame(storedSkinLine(sim::joaat("player_zero")));
+    saveSettingsFile(storedSkinLine(hipster()));
+    previousCheckAgo(w, 3000);
+    runSettingsCheck();
+    EXPECT_EQ(player(w).model, hipster());
+    EXPECT_EQ(countNotifications(w, modifiedNotice), 1);
+    EXPECT_EQ(modelAtLastCheck, hipster());
+}
+
+TEST(StoredSkin, TypedSkinIsDroppedByACheckWithItsGateClosed) {
+    sim::World& w = startedGame(storedSkinLine(sim::joaat("player_zero")));
+    saveSettingsFile(storedSkinLine(hipster()));
+    previousCheckAgo(w, 1001);
+    runSettingsCheck();
+    EXPECT_EQ(player(w).model, sim::joaat("player_zero"));
+    EXPECT_EQ(countNotifications(w, modifiedNotice), 1);
+
+    // The next check with an open gate sees no new change of the file.
+    previousCheckAgo(w, 5000);
+    runSettingsCheck();
+    EXPECT_EQ(player(w).model, sim::joaat("player_zero"));
+}
+
+TEST(StoredSkin, NewSkinIsWrittenBackWithoutTheModifiedNotice) {
+    sim::World& w = startedGame(storedSkinLine(sim::joaat("player_zero")));
+    previousCheckAgo(w, 3000);
+    runSettingsCheck();
+    EXPECT_EQ(readStoredSkin(), sim::joaat("player_zero"));
+
+    player(w).model = hipster();  // the game or another script changed the skin
+    previousCheckAgo(w, 3000);
+    runSettingsCheck();
+    EXPECT_EQ(readStoredSkin(), hipster());
+    EXPECT_FALSE(notifyOnSettingsChange);
+
+    // The write-back changes the file; the next check sees it but stays quiet.
+    std::filesystem::path path = testing_support::gameDirectory() + "/Pelorin.ini";
+    std::filesystem::last_write_time(path, std::filesystem::file_time_type::clock::now() + std::chrono::hours(1));
+    previousCheckAgo(w, 1001);
+    runSettingsCheck();
+    EXPECT_TRUE(notifyOnSettingsChange);
+    EXPECT_EQ(countNotifications(w, modifiedNotice), 0);
+    EXPECT_EQ(player(w).model, hipster());
+}
+
+TEST(StoredSkin, NoWriteBackSoonAfterALoadingScreen) {
+    sim::World& w = startedGame(storedSkinLine(sim::joaat("player_zero")) + "time_before_reset_skin=5000\n");
+    loadingScreenEndTime = w.tick() - 4000;
+    player(w).model = hipster();
+    modelAtLastCheck = sim::joaat("player_zero");
+    previousCheckAgo(w, 3000);
+    runSettingsCheck();
+    EXPECT_EQ(readStoredSkin(), sim::joaat("player_zero"));
+    EXPECT_TRUE(notifyOnSettingsChange);
+}
+
+TEST(StoredSkin, MainLoopAppliesATypedSkinWithinASecond) {
+    sim::World& w = testing_support::loadPlugin();
+    testing_support::writeSettingsFile(
+        settingsText(storedSkinLine(sim::joaat("player_zero")) + "wait_time_before_skin_change=0\n"));
+    sim::startScript();
+    sim::runFor(1500);
+    ASSERT_EQ(player(w).model, sim::joaat("player_zero"));
+
+    saveSettingsFile(storedSkinLine(hipster()) + "wait_time_before_skin_change=0\n");
+    EXPECT_TRUE(sim::runUntil([](sim::World& world) { return world.player()->model == hipster(); }, 1200));
+    sim::stopScript();
+}

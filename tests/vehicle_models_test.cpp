@@ -1,0 +1,279 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "host/table_random.h"
+#include "settings/respawn_settings.h"
+#include "sim/joaat.h"
+#include "tests/support/plugin_state.h"
+#include "vehicles/vehicle_models.h"
+
+namespace {
+
+constexpr uint64_t randomFloatHash = 0x313CE5879CEB6FCDull;
+
+// The table generator's arithmetic, kept apart from the plug-in's own copy.
+int32_t nextDraw(uint32_t& state) {
+    state = state * 214013u + 2531011u;
+    return static_cast<int32_t>((state >> 16) & 0x7FFFu);
+}
+
+// The draws a seed gives, in order.
+std::vector<int32_t> drawsOf(uint32_t seed, int count) {
+    std::vector<int32_t> draws;
+    for (int i = 0; i < count; ++i) draws.push_back(nextDraw(seed));
+    return draws;
+}
+
+// The first seed whose first draw picks `index` of a list of `count` entries
+// and whose second draw picks `secondIndex` of a list of `secondCount` (-1: any).
+uint32_t seedPicking(int32_t index, int32_t count, int32_t secondIndex = -1, int32_t secondCount = 1) {
+    for (uint32_t seed = 1;; ++seed) {
+        std::vector<int32_t> draws = drawsOf(seed, 2);
+        if (draws[0] % count == index && (secondIndex < 0 || draws[1] % secondCount == secondIndex)) return seed;
+    }
+}
+
+uint32_t entryHash(const VehicleModelList& list, int32_t index) { return sim::joaat(list.names[index]); }
+
+std::string entry(const VehicleModelList& list, int32_t index) { return list.names[index]; }
+
+float floatArgument(const sim::CallRecord& call, size_t i) {
+    uint32_t bits = static_cast<uint32_t>(call.args.at(i));
+    float value;
+    std::memcpy(&value, &bits, sizeof value);
+    return value;
+}
+
+bool contains(const VehicleModelList& list, const char* name) {
+    for (int32_t i = 0; i < list.count; ++i)
+        if (sim::joaat(list.names[i]) == sim::joaat(name)) return true;
+    return false;
+}
+
+}  // namespace
+
+TEST(VehicleModelLists, HoldTheirEntryCounts) {
+    testing_support::loadPlugin();
+    const std::vector<std::pair<const VehicleModelList*, int32_t>> counts = {
+        {&superCarModels, 40},      {&motorcycleModels, 53},    {&armedLandModels, 53},
+        {&armedBikeModels, 2},      {&muscleCarModels, 44},     {&emergencyModels, 15},
+        {&offRoadModels, 27},       {&suvModels, 23},           {&sedanModels, 22},
+        {&serviceModels, 10},       {&sportsCarModels, 55},     {&sportsClassicModels, 31},
+        {&utilityModels, 18},       {&vanModels, 31},           {&industrialModels, 11},
+        {&commercialModels, 13},    {&compactModels, 11},       {&coupeModels, 14},
+        {&bicycleModels, 7},        {&allLandModels, 428},      {&planeModels, 36},
+        {&helicopterModels, 24},    {&armedPlaneModels, 15},    {&armedHelicopterModels, 8},
+        {&defaultPlaneModels, 22},
+    };
+    for (const auto& [list, count] : counts) EXPECT_EQ(list->count, count) << list->names[0];
+}
+
+TEST(VehicleModelLists, KeepStoredOrderDuplicatesAndLetterCase) {
+    testing_support::loadPlugin();
+    EXPECT_EQ(entry(superCarModels, 0), "Adder");
+    EXPECT_EQ(entry(superCarModels, 32), "Vigilante");
+    EXPECT_EQ(entry(superCarModels, 39), "XA21");
+    EXPECT_EQ(entry(motorcycleModels, 0), "Policeb");
+    EXPECT_EQ(entry(motorcycleModels, 52), "Blazer5");
+    EXPECT_EQ(entry(armedLandModels, 9), "KURUMA2");
+    EXPECT_EQ(entry(armedLandModels, 37), "Kuruma2");
+    EXPECT_EQ(entry(armedLandModels, 22), "Boxville5");
+    EXPECT_EQ(entry(armedLandModels, 29), "Boxville5");
+    EXPECT_EQ(entry(armedLandModels, 21), "COG552");
+    EXPECT_EQ(entry(armedLandModels, 23), "Cog552");
+    EXPECT_EQ(entry(armedLandModels, 52), "Ruiner3");
+    EXPECT_EQ(entry(armedBikeModels, 0), "Oppressor");
+    EXPECT_EQ(entry(armedBikeModels, 1), "Blazer5");
+    EXPECT_EQ(entry(utilityModels, 16), "UtilliTruck3");
+    EXPECT_EQ(entry(utilityModels, 17), "UtilliTruck2");
+    EXPECT_EQ(entry(bicycleModels, 6), "TriBike3");
+    EXPECT_EQ(entry(planeModels, 0), "AlphaZ1");
+    EXPECT_EQ(entry(planeModels, 35), "Volatol");
+    EXPECT_EQ(entry(helicopterModels, 0), "Polmav");
+    EXPECT_EQ(entry(helicopterModels, 23), "Valkyrie2");
+    EXPECT_EQ(entry(armedHelicopterModels, 3), "Hunter");
+    EXPECT_EQ(entry(defaultPlaneModels, 1), "Lazer");
+    EXPECT_EQ(entry(defaultPlaneModels, 14), "Lazer");
+    EXPECT_EQ(entry(defaultPlaneModels, 21), "Velum2");
+}
+
+TEST(VehicleModelLists, AllLandModelsIsMadeOfItsRunsInOrder) {
+    testing_support::loadPlugin();
+    // Run starts: commercial, compact, coupe, bicycle, emergency, ..., super cars,
+    // utility, van, the five of no other list, the armed land vehicles.
+    EXPECT_EQ(entry(allLandModels, 0), "Benson");
+    EXPECT_EQ(entry(allLandModels, 13), "Blista");
+    EXPECT_EQ(entry(allLandModels, 24), "CogCabrio");
+    EXPECT_EQ(entry(allLandModels, 38), "Bmx");
+    EXPECT_EQ(entry(allLandModels, 45), "Ambulance");
+    EXPECT_EQ(entry(allLandModels, 283), "Adder");
+    EXPECT_EQ(entry(allLandModels, 314), "Vagner");
+    EXPECT_EQ(entry(allLandModels, 315), "Visione");  // "Vigilante" left out of the super cars
+    EXPECT_EQ(entry(allLandModels, 322), "Airtug");
+    EXPECT_EQ(entry(allLandModels, 340), "Bison");
+    EXPECT_EQ(entry(allLandModels, 371), "Barracks");
+    EXPECT_EQ(entry(allLandModels, 375), "RIOT");
+    EXPECT_EQ(entry(allLandModels, 376), "APC");
+    EXPECT_EQ(entry(allLandModels, 385), "KURUMA2");
+    EXPECT_EQ(entry(allLandModels, 420), "Vigilante");
+    EXPECT_EQ(entry(allLandModels, 427), "Caracara");
+    int ruiner3 = 0, vigilante = 0;
+    for (int32_t i = 0; i < allLandModels.count; ++i) {
+        EXPECT_FALSE(contains(motorcycleModels, allLandModels.names[i])) << allLandModels.names[i];
+        ruiner3 += std::string(allLandModels.names[i]) == "Ruiner3";
+        vigilante += std::string(allLandModels.names[i]) == "Vigilante";
+    }
+    EXPECT_EQ(ruiner3, 1);  // from the muscle cars only
+    EXPECT_EQ(vigilante, 1);
+}
+
+TEST(VehicleModelPicks, SingleListValuesDrawTheirListByTableIndex) {
+    testing_support::loadPlugin();
+    const std::vector<std::pair<int32_t, const VehicleModelList*>> land = {
+        {1, &allLandModels},     {2, &motorcycleModels},     {4, &armedLandModels},   {5, &armedBikeModels},
+        {10, &superCarModels},   {11, &muscleCarModels},     {12, &emergencyModels},  {13, &offRoadModels},
+        {14, &suvModels},        {15, &sedanModels},         {16, &serviceModels},    {17, &sportsCarModels},
+        {18, &sportsClassicModels}, {19, &utilityModels},    {20, &vanModels},        {21, &industrialModels},
+        {22, &commercialModels}, {23, &compactModels},       {24, &coupeModels},      {25, &bicycleModels},
+        {0, &superCarModels},    {-1, &superCarModels},      {26, &superCarModels},
+    };
+    const std::vector<std::pair<int32_t, const VehicleModelList*>> air = {
+        {1, &planeModels},          {2, &helicopterModels},     {4, &armedPlaneModels},
+        {5, &armedHelicopterModels}, {10, &defaultPlaneModels}, {11, &defaultPlaneModels},
+        {0, &defaultPlaneModels},   {-1, &defaultPlaneModels},
+    };
+    for (uint32_t seed : {7u, 1000u, 424242u}) {
+        for (const auto& [value, list] : land) {
+            settings.land_vehicle_type = value;
+            seedTableRandom(seed);
+            EXPECT_EQ(pickLandVehicleModel(), entryHash(*list, drawsOf(seed, 1)[0] % list->count)) << value;
+        }
+        for (const auto& [value, list] : air) {
+            settings.air_vehicle_type = value;
+            seedTableRandom(seed);
+            EXPECT_EQ(pickAirVehicleModel(), entryHash(*list, drawsOf(seed, 1)[0] % list->count)) << value;
+        }
+    }
+}
+
+TEST(VehicleModelPicks, MixedValuesRollAboveTheirThreshold) {
+    sim::World& w = testing_support::loadPlugin();
+    struct Case {
+        bool land;
+        int32_t value;
+        float roll;
+        const VehicleModelList* list;
+    };
+    const Case cases[] = {
+        {true, 3, 40.0f, &motorcycleModels},  {true, 3, 40.5f, &allLandModels},
+        {true, 6, 25.0f, &armedBikeModels},   {true, 6, 25.5f, &armedLandModels},
+        {true, 6, 40.0f, &armedLandModels},   {false, 3, 40.0f, &helicopterModels},
+        {false, 3, 40.5f, &planeModels},      {false, 6, 40.0f, &armedHelicopterModels},
+        {false, 6, 40.5f, &armedPlaneModels},
+    };
+    for (const Case& c : cases) {
+        w.calls.clear();
+        w.forcedFloats = {c.roll};
+        settings.land_vehicle_type = c.value;
+        settings.air_vehicle_type = c.value;
+        seedTableRandom(99);
+        uint32_t picked = c.land ? pickLandVehicleModel() : pickAirVehicleModel();
+        EXPECT_EQ(picked, entryHash(*c.list, drawsOf(99, 1)[0] % c.list->count)) << c.value << " " << c.roll;
+        ASSERT_EQ(w.countCalls(randomFloatHash), 1);
+        EXPECT_EQ(floatArgument(w.calls[0], 0), 1.0f);
+        EXPECT_EQ(floatArgument(w.calls[0], 1), 101.0f);
+    }
+}
+
+TEST(VehicleModelPicks, UnarmedLandDrawReplacesArmedCandidatesBySuperCars) {
+    testing_support::loadPlugin();
+    settings.land_vehicle_type = 7;
+    // Armed candidates, "Ruiner3" of the muscle cars among them: all 53 entries are compared.
+    for (int32_t index : {385, 413, 99, 376, 427}) {
+        uint32_t seed = seedPicking(index, 428);
+        seedTableRandom(seed);
+        EXPECT_EQ(pickLandVehicleModel(), entryHash(superCarModels, drawsOf(seed, 2)[1] % 40)) << index;
+    }
+    // The replacement is not compared again: it may be "Vigilante".
+    seedTableRandom(seedPicking(385, 428, 32, 40));
+    EXPECT_EQ(pickLandVehicleModel(), sim::joaat("Vigilante"));
+    // An unarmed candidate stays, and only one table draw is used.
+    uint32_t seed = seedPicking(283, 428);
+    seedTableRandom(seed);
+    EXPECT_EQ(pickLandVehicleModel(), sim::joaat("Adder"));
+    EXPECT_EQ(tableRandom(), drawsOf(seed, 2)[1]);
+}
+
+TEST(VehicleModelPicks, UnarmedAircraftAndMotorcycleDrawsUseTheirReplacementBands) {
+    sim::World& w = testing_support::loadPlugin();
+    struct Band {
+        float roll;
+        const char* name;
+    };
+    const Band planeBands[] = {{1.0f, "Stunt"},     {10.99f, "Stunt"},  {11.0f, "Velum"},    {20.99f, "Velum"},
+                               {21.0f, "Howard"},   {30.99f, "Howard"}, {31.0f, "Cuban800"}, {40.99f, "Cuban800"},
+                               {41.0f, "Howard"},   {50.99f, "Howard"}, {51.0f, "Nimbus"},   {60.99f, "Nimbus"},
+                               {61.0f, "Shamal"},   {70.99f, "Shamal"}, {71.0f, "Duster"},   {80.99f, "Duster"},
+                               {81.0f, "Besra"},    {100.9f, "Besra"}};
+    const Band helicopterBands[] = {{30.99f, "Supervolito"}, {31.0f, "Buzzard2"}, {60.99f, "Buzzard2"},
+                                    {61.0f, "Frogger"}};
+    const Band motorcycleBands[] = {{25.99f, "Zombieb"}, {26.0f, "Akuma"},     {50.99f, "Akuma"},
+                                    {51.0f, "Manchez"},  {75.99f, "Manchez"},  {76.0f, "Wolfsbane"},
+                                    {90.99f, "Wolfsbane"}, {91.0f, "CarbonRS"}};
+    settings.air_vehicle_type = 7;
+    for (const Band& band : planeBands) {
+        w.forcedFloats = {band.roll};
+        seedTableRandom(seedPicking(12, 36));  // "Hydra"
+        EXPECT_EQ(pickAirVehicleModel(), sim::joaat(band.name)) << band.roll;
+    }
+    settings.air_vehicle_type = 8;
+    for (const Band& band : helicopterBands) {
+        w.forcedFloats = {band.roll};
+        seedTableRandom(seedPicking(19, 24));  // "Hunter"
+        EXPECT_EQ(pickAirVehicleModel(), sim::joaat(band.name)) << band.roll;
+    }
+    settings.land_vehicle_type = 8;
+    for (int32_t armed : {51, 52}) {  // "Oppressor", "Blazer5"
+        for (const Band& band : motorcycleBands) {
+            w.forcedFloats = {band.roll};
+            seedTableRandom(seedPicking(armed, 53));
+            EXPECT_EQ(pickLandVehicleModel(), sim::joaat(band.name)) << band.roll;
+        }
+    }
+    // Unarmed candidates are kept without a replacement roll.
+    w.forcedFloats.clear();
+    w.calls.clear();
+    settings.air_vehicle_type = 7;
+    seedTableRandom(seedPicking(4, 36));
+    EXPECT_EQ(pickAirVehicleModel(), sim::joaat("Blimp"));
+    settings.air_vehicle_type = 8;
+    seedTableRandom(seedPicking(6, 24));
+    EXPECT_EQ(pickAirVehicleModel(), sim::joaat("Frogger"));
+    settings.land_vehicle_type = 8;
+    seedTableRandom(seedPicking(1, 53));
+    EXPECT_EQ(pickLandVehicleModel(), sim::joaat("Akuma"));
+    EXPECT_EQ(w.countCalls(randomFloatHash), 0);
+}
+
+TEST(VehicleModelPicks, ValueNineChoosesBetweenTheUnarmedDraws) {
+    sim::World& w = testing_support::loadPlugin();
+    settings.land_vehicle_type = 9;
+    w.forcedFloats = {40.0f, 76.0f};  // motorcycle draw, then its replacement roll
+    seedTableRandom(seedPicking(51, 53));
+    EXPECT_EQ(pickLandVehicleModel(), sim::joaat("Wolfsbane"));
+    w.forcedFloats = {40.5f};
+    uint32_t seed = seedPicking(385, 428);
+    seedTableRandom(seed);
+    EXPECT_EQ(pickLandVehicleModel(), entryHash(superCarModels, drawsOf(seed, 2)[1] % 40));
+
+    settings.air_vehicle_type = 9;
+    w.forcedFloats = {40.0f, 61.0f};
+    seedTableRandom(seedPicking(19, 24));
+    EXPECT_EQ(pickAirVehicleModel(), sim::joaat("Frogger"));
+    w.forcedFloats = {40.5f, 55.0f};
+    seedTableRandom(seedPicking(12, 36));
+    EXPECT_EQ(pickAirVehicleModel(), sim::joaat("Nimbus"));
+}

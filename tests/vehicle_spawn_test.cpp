@@ -1,0 +1,479 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "host/natives/gameplay_natives.h"
+#include "host/natives/player_natives.h"
+#include "host/script_main.h"
+#include "host/table_random.h"
+#include "settings/respawn_settings.h"
+#include "sim/joaat.h"
+#include "sim/roads.h"
+#include "spawn/ground_spawn.h"
+#include "tests/support/plugin_state.h"
+#include "vehicles/vehicle_spawn.h"
+
+namespace {
+
+constexpr uint64_t randomFloatNative = 0x313CE5879CEB6FCDull;
+constexpr uint64_t randomIntNative = 0xD53343AA4FB7DD28ull;
+constexpr uint64_t requestModelNative = 0x963D27A58DF860ACull;
+constexpr uint64_t placeEntityNative = 0x239A3351AC1DA385ull;
+constexpr uint64_t setPedIntoVehicleNative = 0xF75B0D629E1C063Dull;
+constexpr uint64_t forwardSpeedNative = 0xAB54A438726D25D5ull;
+constexpr uint64_t landingGearNative = 0xCFC8BE9A5E1FE575ull;
+constexpr uint64_t roadNodeNative = 0xFF071FB798B803B0ull;
+constexpr uint64_t plateTextNative = 0x95A88F0B409CDA47ull;
+
+// A point of dry land with low ground, near where the player stands.
+constexpr float landX = -50.0f, landY = -1110.0f;
+
+sim::World& startGame() {
+    sim::World& w = testing_support::loadPlugin();
+    playerPed = localPlayerPed();
+    settings.preferred_spawn_distance = 120;
+    settings.min_heli_spawn_height_over_ground = 200;
+    settings.max_heli_spawn_height_over_ground = 350;
+    settings.min_plane_spawn_height_over_ground = 300;
+    settings.max_plane_spawn_height_over_ground = 450;
+    settings.land_vehicle_type = 1;
+    settings.air_vehicle_type = 1;
+    return w;
+}
+
+float floatArgument(const sim::CallRecord& call, size_t i) {
+    uint32_t bits = static_cast<uint32_t>(call.args.at(i));
+    float value;
+    std::memcpy(&value, &bits, sizeof value);
+    return value;
+}
+
+// The bounds of every random-float call, in order.
+std::vector<std::pair<float, float>> randomFloatBounds(const sim::World& w) {
+    std::vector<std::pair<float, float>> bounds;
+    for (const sim::CallRecord& call : w.calls)
+        if (call.hash == randomFloatNative) bounds.emplace_back(floatArgument(call, 0), floatArgument(call, 1));
+    return bounds;
+}
+
+int firstCallIndex(const sim::World& w, uint64_t hash) {
+    for (size_t i = 0; i < w.calls.size(); ++i)
+        if (w.calls[i].hash == hash) return static_cast<int>(i);
+    return -1;
+}
+
+int vehicleCount(const sim::World& w) {
+    int count = 0;
+    for (const auto& [handle, entity] : w.entities) count += entity.kind == sim::EntityKind::Vehicle;
+    return count;
+}
+
+uint32_t makeVehicle(const char* name, float x, float y, float z) {
+    return createVehicleAt(sim::joaat(name), Vector3{x, y, z}, 0.0f);
+}
+
+float groundBelow(float x, float y, float z) {
+    float ground = 0.0f;
+    groundHeightAt(x, y, z, &ground);
+    return ground;
+}
+
+void expectFailSoundTwice(const sim::World& w) {
+    ASSERT_EQ(w.sounds.size(), 2u);
+    for (size_t i = 0; i < 2; ++i) {
+        EXPECT_EQ(w.sounds[i].sound, "Move_Fail");
+        EXPECT_EQ(w.sounds[i].soundSet, "CRANE_SOUNDS");
+        EXPECT_EQ(w.sounds[i].lastArgument, i == 1);
+    }
+}
+
+}  // namespace
+
+TEST(VehicleSpawnPoints, FarPointsComeFromTheRectangleTheRollPicks) {
+    sim::World& w = startGame();
+    lastPlayerPosition = Vector3{0.0f, 0.0f, 0.0f};
+    for (int32_t roll : {60, 61}) {
+        bool large = roll == 61;
+        w.calls.clear();
+        w.forcedFloats = {1.0f, 1.0f, 100.0f, 200.0f, 300.0f};
+        w.forcedInts = {roll};
+        Vector3 air = airSpawnPoint(false);
+        EXPECT_EQ(air.x, 100.0f);
+        EXPECT_EQ(air.y, 200.0f);
+        EXPECT_EQ(air.z, 300.0f);
+        std::vector<std::pair<float, float>> expected = {{1.0f, 11.0f}, {1.0f, 11.0f}};
+        expected.push_back(large ? std::make_pair(-2200.0f, 3353.0f) : std::make_pair(-1274.0f, 1420.0f));
+        expected.push_back(large ? std::make_pair(-3559.0f, 6903.0f) : std::make_pair(-2200.0f, 1128.0f));
+        expected.emplace_back(200.0f, 501.0f);
+        EXPECT_EQ(randomFloatBounds(w), expected) << roll;
+
+        w.calls.clear();
+        w.forcedFloats = {1.0f, 1.0f, landX, landY, 500.0f};
+        w.forcedInts = {roll};
+        Vector3 road = roadSearchPoint(false);
+        EXPECT_EQ(road.x, landX);
+        EXPECT_EQ(road.y, landY);
+        EXPECT_EQ(road.z, groundBelow(landX, landY, 500.0f));
+        expected = {{1.0f, 11.0f}, {1.0f, 11.0f}};
+        expected.push_back(large ? std::make_pair(-3747.0f, 3353.0f) : std::make_pair(-1274.0f, 1420.0f));
+        expected.push_back(large ? std::make_pair(-3059.0f, 6803.0f) : std::make_pair(-2200.0f, 1128.0f));
+        expected.emplace_back(0.0f, 767.0f);
+        EXPECT_EQ(randomFloatBounds(w), expected) << roll;
+    }
+}
+
+TEST(VehicleSpawnPoints, ClosePointKeepsTheOffsetOnlyInsideTheMap) {
+    sim::World& w = startGame();
+    lastPlayerPosition = Vector3{1000.0f, 2000.0f, 50.0f};
+    w.forcedFloats = {1.0f, 6.0f, 333.0f};  // +84, -84, altitude
+    Vector3 air = airSpawnPoint(true);
+    EXPECT_EQ(air.x, 1084.0f);
+    EXPECT_EQ(air.y, 1916.0f);
+    EXPECT_EQ(air.z, 333.0f);
+    EXPECT_EQ(w.countCalls(randomIntNative), 0);
+
+    // 3300 + 84 is not below 3352: the rectangle roll is made.
+    lastPlayerPosition = Vector3{3300.0f, 0.0f, 0.0f};
+    w.calls.clear();
+    w.forcedFloats = {1.0f, 1.0f, 10.0f, 20.0f, 300.0f};
+    w.forcedInts = {61};
+    air = airSpawnPoint(true);
+    EXPECT_EQ(air.x, 10.0f);
+    EXPECT_EQ(w.countCalls(randomIntNative), 1);
+
+    // A close point over the sea finds no ground: its height stays 0.
+    lastPlayerPosition = Vector3{-3600.0f, 0.0f, 0.0f};
+    w.forcedFloats = {6.0f, 1.0f, 700.0f};
+    Vector3 road = roadSearchPoint(true);
+    EXPECT_EQ(road.x, -3684.0f);
+    EXPECT_EQ(road.y, 84.0f);
+    EXPECT_EQ(road.z, 0.0f);
+}
+
+TEST(VehicleCreation, LoadsCreatesTurnsAndReleasesTheModel) {
+    sim::World& w = startGame();
+    uint32_t adder = sim::joaat("Adder");
+    uint32_t start = w.tick();
+    uint32_t vehicle = createVehicleAt(adder, Vector3{100.0f, 200.0f, 30.0f}, 123.0f);
+    ASSERT_NE(vehicle, 0u);
+    const sim::Entity* made = w.find(vehicle);
+    ASSERT_NE(made, nullptr);
+    EXPECT_EQ(made->kind, sim::EntityKind::Vehicle);
+    EXPECT_EQ(made->model, adder);
+    EXPECT_EQ(made->position.x, 100.0f);
+    EXPECT_EQ(made->position.z, 30.0f);
+    EXPECT_EQ(made->heading, 123.0f);
+    EXPECT_EQ(w.releases[adder], 1);
+    EXPECT_GE(w.tick() - start, w.modelLoadMilliseconds);
+
+    // Not a vehicle model, or not in the game's data: nothing is requested or made.
+    w.calls.clear();
+    w.models.makeMissing("Zentorno");
+    EXPECT_EQ(createVehicleAt(sim::joaat("player_zero"), Vector3{0, 0, 0}, 0.0f), 0u);
+    EXPECT_EQ(createVehicleAt(sim::joaat("Zentorno"), Vector3{0, 0, 0}, 0.0f), 0u);
+    EXPECT_EQ(w.countCalls(requestModelNative), 0);
+    EXPECT_EQ(vehicleCount(w), 1);
+}
+
+TEST(VehicleCreation, GivesUpOnAModelThatNeverLoads) {
+    sim::World& w = startGame();
+    w.models.makeNeverLoading("Adder");
+    uint32_t start = w.tick();
+    EXPECT_EQ(createVehicleAt(sim::joaat("Adder"), Vector3{100.0f, 200.0f, 30.0f}, 0.0f), 0u);
+    uint32_t waited = w.tick() - start;
+    EXPECT_GE(waited, vehicleModelLoadLimitMs);
+    EXPECT_LE(waited, vehicleModelLoadLimitMs + 50);
+    EXPECT_EQ(w.releases[sim::joaat("Adder")], 1);
+    EXPECT_EQ(vehicleCount(w), 0);
+}
+
+TEST(VehicleAltitude, KeepsOrMovesByTheKeepTest) {
+    sim::World& w = startGame();
+    struct Case {
+        const char* model;
+        float altitude;
+        int32_t minHeight, maxHeight;
+        bool kept;
+    };
+    const Case cases[] = {
+        {"Frogger", 320.0f, 200, 350, true},  {"Frogger", 250.0f, 200, 350, false},
+        {"Frogger", 400.0f, 200, 350, false}, {"Frogger", 300.0f, 200, 350, true},
+        {"Frogger", 350.0f, 200, 350, true},  {"Velum", 450.0f, 300, 450, true},
+        {"Velum", 460.0f, 300, 450, false},   {"Velum", 299.5f, 300, 450, false},
+    };
+    for (const Case& c : cases) {
+        uint32_t vehicle = makeVehicle(c.model, landX, landY, c.altitude);
+        float ground = groundBelow(landX, landY, c.altitude);
+        ASSERT_GT(ground, 1.0f);
+        w.calls.clear();
+        correctAltitude(vehicle, c.minHeight, c.maxHeight);
+        float z = w.find(vehicle)->position.z;
+        if (c.kept) {
+            EXPECT_EQ(z, c.altitude) << c.model << " " << c.altitude;
+            EXPECT_EQ(w.countCalls(placeEntityNative), 0);
+            continue;
+        }
+        std::vector<std::pair<float, float>> bounds = randomFloatBounds(w);
+        ASSERT_EQ(bounds.size(), 1u);
+        EXPECT_EQ(bounds[0].first, static_cast<float>(c.minHeight) + ground);
+        EXPECT_EQ(bounds[0].second, static_cast<float>(c.maxHeight) + ground + 1.0f);
+        EXPECT_GE(z, static_cast<float>(c.minHeight) + ground + 0.2f) << c.model << " " << c.altitude;
+        EXPECT_LE(z, static_cast<float>(c.maxHeight) + ground + 1.2f) << c.model << " " << c.altitude;
+    }
+
+    // A helicopter is held to the plane band too.
+    settings.min_plane_spawn_height_over_ground = 330;
+    uint32_t helicopter = makeVehicle("Frogger", landX, landY, 320.0f);
+    correctAltitude(helicopter, 200, 350);
+    EXPECT_NE(w.find(helicopter)->position.z, 320.0f);
+
+    // Minimum above maximum: placed at altitude 0.2, not relative to the ground.
+    settings.min_heli_spawn_height_over_ground = 400;
+    settings.max_heli_spawn_height_over_ground = 300;
+    helicopter = makeVehicle("Frogger", landX, landY, 250.0f);
+    w.calls.clear();
+    correctAltitude(helicopter, 400, 300);
+    EXPECT_EQ(w.find(helicopter)->position.z, 0.2f);
+    EXPECT_EQ(w.countCalls(randomFloatNative), 0);
+}
+
+TEST(VehicleCustomisation, SetsKitTogglesPlateNeonColoursAndMods) {
+    sim::World& w = startGame();
+    uint32_t vehicle = makeVehicle("Kuruma", landX, landY, 40.0f);
+    ASSERT_NE(vehicle, 0u);
+    sim::VehicleState& state = w.find(vehicle)->vehicleState;
+    // Toggles 18 (70 >= 70 on), 20 (30 >= 31 off), 17 (on), neon (on).
+    w.forcedInts = {70, 31, 30, 30};
+    // Plate style, neon blue, green, red, paint types.
+    w.forcedFloats = {5.9f, 10.5f, 20.5f, 30.5f, 3.7f, 2.2f};
+    customiseVehicle(vehicle);
+    EXPECT_EQ(state.modKit, 0);
+    EXPECT_TRUE(state.toggles[18]);
+    EXPECT_FALSE(state.toggles[20]);
+    EXPECT_TRUE(state.toggles[17]);
+    EXPECT_EQ(state.plateStyle, 5);
+    EXPECT_EQ(state.plateText, "KURUMA");
+    EXPECT_EQ(state.neonLights, (std::set<int32_t>{0, 1, 2, 3}));
+    EXPECT_EQ(state.neonBlue, 10);
+    EXPECT_EQ(state.neonGreen, 20);
+    EXPECT_EQ(state.neonRed, 30);
+    EXPECT_EQ(state.modColour1PaintType, 3);
+    EXPECT_EQ(state.modColour1, state.pearlescentColour);
+    EXPECT_EQ(state.modColour2PaintType, 2);
+    EXPECT_EQ(state.modColour2, state.wheelColour);
+    std::set<int32_t> slots;
+    for (const auto& [slot, index] : state.mods) {
+        slots.insert(slot);
+        EXPECT_GE(index, 0);
+        EXPECT_LE(index, state.modCounts[slot]);
+    }
+    EXPECT_EQ(slots, (std::set<int32_t>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 15, 16, 23, 24}));
+
+    // No neon without the chance; an exempt model keeps slots 23 and 24.
+    uint32_t armed = makeVehicle("KURUMA2", landX, landY, 40.0f);
+    w.forcedInts = {1, 1, 1, 31};
+    customiseVehicle(armed);
+    const sim::VehicleState& armedState = w.find(armed)->vehicleState;
+    EXPECT_TRUE(armedState.neonLights.empty());
+    EXPECT_EQ(armedState.neonRed, -1);
+    EXPECT_EQ(armedState.plateText, "KURUMA2");
+    EXPECT_EQ(armedState.mods.count(16), 1u);
+    EXPECT_EQ(armedState.mods.count(23), 0u);
+    EXPECT_EQ(armedState.mods.count(24), 0u);
+    EXPECT_TRUE(isSlotExempt(armed));
+    EXPECT_FALSE(isSlotExempt(vehicle));
+    EXPECT_FALSE(isSlotExempt(0));
+
+    // The plate gets the whole display name; the game shows what fits.
+    uint32_t longName = makeVehicle("Cognoscenti2", landX, landY, 40.0f);
+    w.calls.clear();
+    customiseVehicle(longName);
+    int plateCall = firstCallIndex(w, plateTextNative);
+    ASSERT_GE(plateCall, 0);
+    EXPECT_STREQ(reinterpret_cast<const char*>(static_cast<uintptr_t>(w.calls[plateCall].args[1])), "COGNOSCENTI2");
+}
+
+TEST(VehicleCustomisation, ModSlotIndexIncludesTheCountAndDeadVehiclesAreLeftAlone) {
+    sim::World& w = startGame();
+    uint32_t vehicle = makeVehicle("Adder", landX, landY, 40.0f);
+    sim::VehicleState& state = w.find(vehicle)->vehicleState;
+    state.modCounts[5] = 4;
+    w.calls.clear();
+    w.forcedInts = {4};
+    randomiseModSlot(vehicle, 5);
+    EXPECT_EQ(state.mods[5], 4);
+    int call = firstCallIndex(w, randomIntNative);
+    ASSERT_GE(call, 0);
+    EXPECT_EQ(w.calls[call].args[0], 0u);
+    EXPECT_EQ(w.calls[call].args[1], 5u);
+
+    w.find(vehicle)->dead = true;
+    w.calls.clear();
+    randomiseModSlot(vehicle, 6);
+    customiseVehicle(vehicle);
+    customiseVehicle(0);
+    EXPECT_EQ(state.mods.count(6), 0u);
+    EXPECT_EQ(state.modKit, -1);
+    EXPECT_EQ(w.countCalls(randomIntNative), 0);
+}
+
+TEST(VehicleHelpers, SeatChanceAliveAndModel) {
+    sim::World& w = startGame();
+    uint32_t vehicle = makeVehicle("Adder", landX, landY, 40.0f);
+    seatPedInVehicle(playerPed, vehicle);
+    EXPECT_EQ(w.player()->vehicle, vehicle);
+    EXPECT_EQ(w.find(vehicle)->vehicleState.driver, playerPed);
+    EXPECT_EQ(w.player()->tasksCleared, 1);
+    EXPECT_TRUE(w.sounds.empty());
+
+    seatPedInVehicle(playerPed, 0);
+    expectFailSoundTwice(w);
+    w.sounds.clear();
+    seatPedInVehicle(0, vehicle);
+    EXPECT_EQ(w.sounds.size(), 2u);
+    w.sounds.clear();
+    seatPedInVehicle(0xDEAD, vehicle);
+    EXPECT_EQ(w.sounds.size(), 2u);
+
+    w.calls.clear();
+    w.forcedInts = {70, 71};
+    EXPECT_TRUE(percentChance(70));
+    EXPECT_FALSE(percentChance(70));
+    EXPECT_EQ(w.calls[0].args[0], 1u);
+    EXPECT_EQ(w.calls[0].args[1], 101u);
+
+    EXPECT_TRUE(isEntityAlive(vehicle));
+    EXPECT_EQ(modelOfEntity(vehicle), sim::joaat("Adder"));
+    w.find(vehicle)->dead = true;
+    EXPECT_FALSE(isEntityAlive(vehicle));
+    EXPECT_EQ(modelOfEntity(vehicle), sim::joaat("Adder"));
+    EXPECT_FALSE(isEntityAlive(0));
+    EXPECT_EQ(modelOfEntity(0), 0u);
+    EXPECT_EQ(modelOfEntity(0xDEAD), 0u);
+}
+
+TEST(SpawnInAir, AeroplaneIsSeatedMovedIntoItsBandAndSpedUp) {
+    sim::World& w = startGame();
+    settings.air_vehicle_type = 4;  // armed planes
+    w.forcedInts = {61};
+    w.forcedFloats = {1.0f, 1.0f, landX, landY, 460.0f, 90.0f};
+    spawnInAir(false);
+    const sim::Entity* player = w.player();
+    const sim::Entity* plane = w.find(player->vehicle);
+    ASSERT_NE(plane, nullptr);
+    EXPECT_EQ(plane->vehicleState.driver, playerPed);
+    EXPECT_TRUE(plane->vehicleState.engineOn);
+    EXPECT_EQ(plane->vehicleState.landingGear, 3);
+    EXPECT_EQ(plane->heading, 90.0f);
+    EXPECT_FALSE(plane->vehicleState.plateText.empty());
+    EXPECT_GE(plane->vehicleState.forwardSpeed, 55.0f);
+    EXPECT_LE(plane->vehicleState.forwardSpeed, 61.0f);
+    float ground = groundBelow(landX, landY, 460.0f);
+    EXPECT_GE(plane->position.z, ground + 300.2f);
+    EXPECT_LE(plane->position.z, ground + 451.2f);
+    // Seated first, the player was carried along by the move.
+    EXPECT_LT(firstCallIndex(w, setPedIntoVehicleNative), firstCallIndex(w, placeEntityNative));
+    EXPECT_EQ(player->position.z, plane->position.z);
+    EXPECT_TRUE(w.sounds.empty());
+}
+
+TEST(SpawnInAir, HelicopterInItsBandStaysAndGetsNoSpeed) {
+    sim::World& w = startGame();
+    settings.air_vehicle_type = 5;  // armed helicopters
+    w.forcedInts = {61};
+    w.forcedFloats = {1.0f, 1.0f, landX, landY, 320.0f, 10.0f};
+    spawnInAir(false);
+    const sim::Entity* helicopter = w.find(w.player()->vehicle);
+    ASSERT_NE(helicopter, nullptr);
+    EXPECT_EQ(helicopter->position.z, 320.0f);
+    EXPECT_EQ(w.countCalls(forwardSpeedNative), 0);
+    EXPECT_EQ(helicopter->vehicleState.landingGear, 3);
+    EXPECT_TRUE(helicopter->vehicleState.engineOn);
+}
+
+TEST(SpawnInAir, ModelMissingFromTheGameLeavesThePlayerOnFoot) {
+    sim::World& w = startGame();
+    settings.air_vehicle_type = 5;
+    for (const char* name : {"Akula", "Annihilator", "Buzzard", "Hunter", "Savage", "Seasparrow", "Valkyrie",
+                             "Valkyrie2"})
+        w.models.makeMissing(name);
+    spawnInAir(true);
+    expectFailSoundTwice(w);
+    EXPECT_EQ(w.player()->vehicle, 0u);
+    EXPECT_EQ(vehicleCount(w), 0);
+    EXPECT_EQ(w.countCalls(requestModelNative), 0);
+    EXPECT_EQ(w.countCalls(landingGearNative), 0);
+}
+
+TEST(SpawnOnRoad, PlayerDrivesAStartedVehicleStandingOnARoadNode) {
+    sim::World& w = startGame();
+    settings.land_vehicle_type = 10;  // super cars
+    lastPlayerPosition = Vector3{landX, landY, 30.0f};
+    spawnInVehicleOnRoad(true);
+    const sim::Entity* car = w.find(w.player()->vehicle);
+    ASSERT_NE(car, nullptr);
+    EXPECT_EQ(car->vehicleState.driver, playerPed);
+    EXPECT_TRUE(car->vehicleState.engineOn);
+    EXPECT_TRUE(car->vehicleState.placedOnGround);
+    EXPECT_EQ(w.releases[car->model], 1);
+    sim::RoadNode node;
+    ASSERT_TRUE(sim::closestRoadNode(w, car->position, &node));
+    EXPECT_EQ(node.position.x, car->position.x);
+    EXPECT_EQ(node.position.y, car->position.y);
+    EXPECT_EQ(node.heading, car->heading);
+    EXPECT_EQ(w.player()->position.z, car->position.z);
+    EXPECT_TRUE(w.sounds.empty());
+}
+
+TEST(SpawnOnRoad, ModelMissingFromTheGamePlaysTheFailSound) {
+    sim::World& w = startGame();
+    settings.land_vehicle_type = 5;  // armed bikes
+    lastPlayerPosition = Vector3{landX, landY, 30.0f};
+    w.models.makeMissing("Oppressor");
+    w.models.makeMissing("Blazer5");
+    spawnInVehicleOnRoad(true);
+    expectFailSoundTwice(w);
+    EXPECT_EQ(w.player()->vehicle, 0u);
+    EXPECT_EQ(vehicleCount(w), 0);
+    EXPECT_EQ(w.countCalls(requestModelNative), 0);
+}
+
+TEST(SpawnOnRoad, ModelThatNeverLoadsIsGivenUpAndReleased) {
+    sim::World& w = startGame();
+    settings.land_vehicle_type = 5;
+    lastPlayerPosition = Vector3{landX, landY, 30.0f};
+    w.models.makeNeverLoading("Oppressor");
+    w.models.makeNeverLoading("Blazer5");
+    uint32_t start = w.tick();
+    spawnInVehicleOnRoad(true);
+    EXPECT_GE(w.tick() - start, vehicleModelLoadLimitMs);
+    EXPECT_LE(w.tick() - start, vehicleModelLoadLimitMs + 100);
+    expectFailSoundTwice(w);
+    EXPECT_EQ(w.releases[sim::joaat("Oppressor")] + w.releases[sim::joaat("Blazer5")], 1);
+    EXPECT_EQ(w.player()->vehicle, 0u);
+    EXPECT_EQ(vehicleCount(w), 0);
+}
+
+TEST(SpawnOnRoad, NoRoadNodeInTwentyAttemptsDoesNothing) {
+    sim::World& w = startGame();
+    w.roadlessAreas.push_back(sim::MapArea{-10000.0f, 10000.0f, -10000.0f, 10000.0f});
+    sim::Vec3 before = w.player()->position;
+    for (bool closePoint : {true, false}) {
+        w.calls.clear();
+        lastPlayerPosition = Vector3{landX, landY, 30.0f};
+        spawnInVehicleOnRoad(closePoint);
+        EXPECT_EQ(w.countCalls(roadNodeNative), 20);
+        // Every attempt draws new offsets and a probe height; a far point also a roll.
+        EXPECT_EQ(w.countCalls(randomFloatNative), closePoint ? 60 : 100);
+        EXPECT_EQ(w.countCalls(randomIntNative), closePoint ? 0 : 20);
+    }
+    EXPECT_EQ(tableRandom(), 41);  // no model was drawn since the seed
+    EXPECT_TRUE(w.sounds.empty());
+    EXPECT_EQ(vehicleCount(w), 0);
+    EXPECT_EQ(w.player()->position.x, before.x);
+    EXPECT_EQ(w.player()->position.y, before.y);
+}

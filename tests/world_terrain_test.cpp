@@ -1,0 +1,84 @@
+// The simulated world's ground, roads and placement, as the spawns rely on them.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "host/natives/entity_natives.h"
+#include "host/natives/gameplay_natives.h"
+#include "host/natives/vehicle_natives.h"
+#include "sim/joaat.h"
+#include "sim/terrain.h"
+#include "spawn/spawn_points.h"
+#include "tests/support/plugin_state.h"
+
+TEST(WorldTerrain, GroundIsFoundOnlyOnDryLandBelowTheProbe) {
+    sim::World& w = testing_support::loadPlugin();
+    float height = -123.0f;
+    ASSERT_TRUE(groundHeightAt(200.0f, 300.0f, 900.0f, &height));
+    EXPECT_EQ(height, sim::terrainHeight(200.0f, 300.0f));
+    EXPECT_GT(height, 0.0f);
+
+    height = -123.0f;
+    EXPECT_FALSE(groundHeightAt(200.0f, 300.0f, sim::terrainHeight(200.0f, 300.0f) - 1.0f, &height));
+    EXPECT_FALSE(groundHeightAt(-3700.0f, 0.0f, 900.0f, &height));  // open sea
+    w.groundlessAreas.push_back(sim::MapArea{100.0f, 300.0f, 200.0f, 400.0f});
+    EXPECT_FALSE(groundHeightAt(200.0f, 300.0f, 900.0f, &height));
+    EXPECT_EQ(height, -123.0f);
+    EXPECT_TRUE(groundHeightAt(350.0f, 300.0f, 900.0f, &height));
+}
+
+TEST(WorldTerrain, EveryListPointStandsOnLandOfTheMapsHeights) {
+    float highest = 0.0f;
+    for (float x = -3500.0f; x <= 3900.0f; x += 50.0f)
+        for (float y = -3600.0f; y <= 6900.0f; y += 50.0f)
+            if (sim::isDryLand(x, y)) highest = std::fmax(highest, sim::terrainHeight(x, y));
+    EXPECT_GT(highest, 600.0f);
+    EXPECT_LT(highest, 750.0f);
+    EXPECT_FALSE(sim::isDryLand(4500.0f, 0.0f));
+    EXPECT_LT(sim::terrainHeight(4500.0f, 0.0f), sim::seaLevel);
+    for (const SpawnPoint& point : builtInSpawnPoints) EXPECT_TRUE(sim::isDryLand(point.x, point.y));
+}
+
+TEST(WorldTerrain, ClosestRoadNodeLiesOnTheGridWithinTheSearchRadius) {
+    sim::World& w = testing_support::loadPlugin();
+    Vector3 node{};
+    float heading = -1.0f;
+    ASSERT_TRUE(closestRoadNodeWithHeading(130.0f, 260.0f, 0.0f, &node, &heading));
+    bool northSouth = std::fmod(node.x, 400.0f) == 0.0f && std::fmod(node.y, 100.0f) == 0.0f;
+    bool eastWest = std::fmod(node.y, 400.0f) == 0.0f && std::fmod(node.x, 100.0f) == 0.0f;
+    EXPECT_TRUE(northSouth || eastWest);
+    EXPECT_EQ(node.z, sim::terrainHeight(node.x, node.y));
+    EXPECT_LT(std::hypot(node.x - 130.0f, node.y - 260.0f), 150.0f);
+    EXPECT_TRUE(heading == 0.0f || heading == 90.0f || heading == 180.0f || heading == 270.0f);
+
+    // Far out at sea, or with the roads taken away: nothing, and the outs untouched.
+    Vector3 untouched{1.0f, 2.0f, 3.0f};
+    heading = -1.0f;
+    EXPECT_FALSE(closestRoadNodeWithHeading(9000.0f, 0.0f, 0.0f, &untouched, &heading));
+    w.roadlessAreas.push_back(sim::MapArea{-10000.0f, 10000.0f, -10000.0f, 10000.0f});
+    EXPECT_FALSE(closestRoadNodeWithHeading(130.0f, 260.0f, 0.0f, &untouched, &heading));
+    EXPECT_EQ(untouched.x, 1.0f);
+    EXPECT_EQ(untouched.z, 3.0f);
+    EXPECT_EQ(heading, -1.0f);
+}
+
+TEST(WorldTerrain, PlacingAVehicleCarriesItsDriverAndPlacingThePedTakesHimOut) {
+    sim::World& w = testing_support::loadPlugin();
+    sim::Entity& car = w.spawnVehicle(sim::joaat("adder"), sim::Vec3{0.0f, 0.0f, 50.0f});
+    uint32_t carHandle = car.handle;
+    sim::Entity& driver = *w.player();
+    driver.vehicle = carHandle;
+    car.vehicleState.driver = driver.handle;
+
+    setEntityCoordsNoOffset(carHandle, 10.0f, 20.0f, 30.0f);
+    EXPECT_EQ(driver.position.x, 10.0f);
+    EXPECT_EQ(driver.position.z, 30.0f);
+    EXPECT_EQ(driver.vehicle, carHandle);
+
+    setEntityCoordsNoOffset(driver.handle, 40.0f, 50.0f, 60.0f);
+    EXPECT_EQ(driver.vehicle, 0u);
+    EXPECT_EQ(driver.lastVehicle, carHandle);
+    EXPECT_EQ(w.find(carHandle)->vehicleState.driver, 0u);
+    EXPECT_EQ(w.find(carHandle)->position.x, 10.0f);
+    EXPECT_FLOAT_EQ(entityHeightAboveGround(driver.handle), 60.0f - sim::terrainHeight(40.0f, 50.0f));
+}
