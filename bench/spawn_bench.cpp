@@ -44,7 +44,8 @@ struct OpenCounter {
         alignas(inotify_event) char buffer[4096];
         ssize_t n;
         while (fd >= 0 && (n = read(fd, buffer, sizeof buffer)) > 0)
-            for (char* p = buffer; p < buffer + n; p += sizeof(inotify_event) + reinterpret_cast<inotify_event*>(p)->len)
+            for (char* p = buffer; p < buffer + n;
+                 p += sizeof(inotify_event) + reinterpret_cast<inotify_event*>(p)->len)
                 if (reinterpret_cast<inotify_event*>(p)->mask & IN_OPEN) ++opens;
     }
     void stop() {
@@ -77,9 +78,12 @@ sim::World& gameWithCustomPoints(int32_t count) {
 
 void setOnlyChance(SpawnMode mode) {
     int32_t* chances[] = {
-        &settings.on_point_from_list_player_spawn_chance, &settings.in_vehicle_on_road_player_spawn_chance,
-        &settings.in_air_player_spawn_chance,             &settings.at_death_point_spawn_chance,
-        &settings.random_point_on_map_spawn_chance,       &settings.custom_spawn_chance,
+        &settings.on_point_from_list_player_spawn_chance,
+        &settings.in_vehicle_on_road_player_spawn_chance,
+        &settings.in_air_player_spawn_chance,
+        &settings.at_death_point_spawn_chance,
+        &settings.random_point_on_map_spawn_chance,
+        &settings.custom_spawn_chance,
     };
     for (int32_t* chance : chances) *chance = 0;
     *chances[static_cast<int>(mode)] = 100;
@@ -93,8 +97,8 @@ void benchChooseSpawn() {
         const char* name;
         int repeats;
     } modes[] = {
-        {SpawnMode::OnPointFromList, "list point", 2000},   {SpawnMode::InVehicleOnRoad, "vehicle on road", 200},
-        {SpawnMode::InAir, "aircraft in the air", 200},     {SpawnMode::AtDeathPoint, "death point", 2000},
+        {SpawnMode::OnPointFromList, "list point", 2000},        {SpawnMode::InVehicleOnRoad, "vehicle on road", 200},
+        {SpawnMode::InAir, "aircraft in the air", 200},          {SpawnMode::AtDeathPoint, "death point", 2000},
         {SpawnMode::RandomPointOnMap, "random map point", 2000}, {SpawnMode::CustomPoint, "custom point (n=10)", 500},
     };
     std::printf("chooseSpawn per mode (close-point chance 100, simulated game):\n");
@@ -128,14 +132,14 @@ void benchCustomSpawn() {
         double micros = microsSince(start) / repeats;
         double calls = static_cast<double>(w.nativeCallCount - callsBefore) / repeats;
         counter.stop();
-        std::printf("  n=%-6d one read:  %10.1f us per spawn, %.1f file reads per spawn, %.1f native calls\n",
-                    static_cast<int>(count), micros, static_cast<double>(counter.opens) / repeats, calls);
+        std::printf("  n=%-6d one read: %12.3f ms per spawn, %7.1f file reads per spawn, %.1f native calls\n",
+                    static_cast<int>(count), micros / 1000.0, static_cast<double>(counter.opens) / repeats, calls);
 
         // The replaced way: readFloatSetting for each of the 3 x n keys, each a
         // fresh read and parse of the file. Too slow to run in full for large n:
         // a sample of keys is timed and scaled to 3 x n.
         const int32_t keys = 3 * count;
-        const int32_t sampled = keys < 600 ? keys : 600;
+        const int32_t sampled = keys <= 300 ? keys : 150;
         counter = OpenCounter{};
         counter.start(settingsPath());
         start = Clock::now();
@@ -148,8 +152,9 @@ void benchCustomSpawn() {
         }
         double perKey = microsSince(start) / sampled;
         counter.stop();
-        std::printf("  n=%-6d per key:  %10.1f us per spawn%s, %.1f file reads per spawn (%ld opens for %d keys)\n",
-                    static_cast<int>(count), perKey * keys, sampled < keys ? " (scaled from a sample)" : "",
-                    static_cast<double>(counter.opens) * keys / sampled, counter.opens, static_cast<int>(sampled));
+        std::printf("  n=%-6d per key:  %12.3f ms per spawn, %7.1f file reads per spawn (%ld opens for %d keys)%s\n",
+                    static_cast<int>(count), perKey * keys / 1000.0,
+                    static_cast<double>(counter.opens) * keys / sampled, counter.opens, static_cast<int>(sampled),
+                    sampled < keys ? ", scaled from that sample" : "");
     }
 }

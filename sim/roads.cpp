@@ -24,8 +24,8 @@ struct NodeSearch {
         for (const MapArea& area : world.roadlessAreas)
             if (area.contains(x, y)) return;
         float z = terrainHeight(x, y);
-        float distance = std::sqrt((x - probe.x) * (x - probe.x) + (y - probe.y) * (y - probe.y) +
-                                   (z - probe.z) * (z - probe.z));
+        float distance =
+            std::sqrt((x - probe.x) * (x - probe.x) + (y - probe.y) * (y - probe.y) + (z - probe.z) * (z - probe.z));
         if (found ? distance >= bestDistance : distance > bestDistance) return;
         found = true;
         bestDistance = distance;

@@ -69,7 +69,7 @@ void changePlayerSkin(uint32_t model) {
         playerId = localPlayerId();
     }
     // The new ped stands on foot where the old one was; put it back at the wheel.
-    if (vehicle != 0 && isEntityAlive(vehicle)) seatPedInVehicle(localPlayerPed(), vehicle);
+    if (isEntityAlive(vehicle)) seatPedInVehicle(localPlayerPed(), vehicle);
 }
 
 bool restoreSkinAfterDeath(uint32_t model) {

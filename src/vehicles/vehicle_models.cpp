@@ -33,7 +33,7 @@ uint32_t unarmedPlaneReplacement() {
                        : v <= 20 ? "Velum"
                        : v <= 30 ? "Howard"
                        : v <= 40 ? "Cuban800"
-                       : v <= 50 ? "Nimbus"
+                       : v <= 50 ? "Howard"
                        : v <= 60 ? "Nimbus"
                        : v <= 70 ? "Shamal"
                        : v <= 80 ? "Duster"
