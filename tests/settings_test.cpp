@@ -226,7 +226,9 @@ TEST(Settings, ShippedFileHoldsEveryKeyAtItsBuiltInValue) {
     }
     // Nothing but the record's keys is set: the stored skin and the custom
     // spawn points are documented in comments only.
-    EXPECT_EQ(shipped.entries.size(), builtIn.entries.size());
+    size_t settingLines = 0;
+    for (const ProfileSection::Entry& entry : shipped.entries) settingLines += entry.key.front() != ';';
+    EXPECT_EQ(settingLines, builtIn.entries.size());
     testing_support::writeSettingsFile(shippedText);
     ASSERT_TRUE(readSettings());
     RespawnSettings fromShipped = settings;

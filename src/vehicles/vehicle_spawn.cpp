@@ -44,7 +44,7 @@ bool loadVehicleModel(uint32_t model) {
     requestModel(model);
     uint32_t deadline = tickCount() + vehicleModelLoadLimitMs;
     while (!hasModelLoaded(model)) {
-        if (tickReached(tickCount(), deadline + 1000)) {
+        if (tickReached(tickCount(), deadline)) {
             releaseModel(model);
             return false;
         }
