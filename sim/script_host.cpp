@@ -11,10 +11,16 @@ namespace {
 std::vector<uint64_t> pendingArgs;
 uint64_t pendingHash = 0;
 uint64_t resultSlots[4];
-uint32_t scriptWakeTick = 0;
+// The script's current wait: when it began and how many milliseconds it lasts.
+uint32_t scriptWaitStart = 0;
+uint32_t scriptWaitLength = 0;
 bool scriptStarted = false;
 
 bool tickReachedOrPassed(uint32_t now, uint32_t target) { return static_cast<int32_t>(now - target) >= 0; }
+
+// A wait is over once its length has elapsed, measured as the host measures
+// it: an unsigned millisecond difference (a wait of 0xFFFFFFFF lasts 49.7 days).
+bool scriptWaitOver(uint32_t now) { return now - scriptWaitStart >= scriptWaitLength; }
 
 }  // namespace
 
@@ -30,11 +36,12 @@ void hostKeyboardHandlerUnregister() { world().keyboardHandler = nullptr; }
 
 void hostScriptWait(uint32_t milliseconds) {
     World& w = world();
-    uint32_t wake = w.tick() + milliseconds;
+    uint32_t start = w.tick();
     if (onScriptFiber()) {
         // The frame loop resumes the script once the wait is over; a wait of 0
         // lasts until the next frame.
-        scriptWakeTick = wake;
+        scriptWaitStart = start;
+        scriptWaitLength = milliseconds;
         yieldToHost();
         return;
     }
@@ -42,7 +49,7 @@ void hostScriptWait(uint32_t milliseconds) {
     // the game moves on here, frame by frame.
     do {
         w.advanceFrame();
-    } while (!tickReachedOrPassed(w.tick(), wake));
+    } while (w.tick() - start < milliseconds);
 }
 
 void hostNativeInit(uint64_t hash) {
@@ -61,7 +68,8 @@ void startScript() {
     World& w = world();
     if (!w.scriptEntry) return;
     startScriptFiber(w.scriptEntry);
-    scriptWakeTick = w.tick();
+    scriptWaitStart = w.tick();
+    scriptWaitLength = 0;
     scriptStarted = true;
 }
 
@@ -69,7 +77,7 @@ bool runUntil(const std::function<bool(World&)>& done, uint32_t limitMillisecond
     World& w = world();
     uint32_t end = w.tick() + limitMilliseconds;
     while (!tickReachedOrPassed(w.tick(), end)) {
-        if (scriptStarted && tickReachedOrPassed(w.tick(), scriptWakeTick)) resumeScriptFiber();
+        if (scriptStarted && scriptWaitOver(w.tick())) resumeScriptFiber();
         if (done && done(w)) return true;
         w.advanceFrame();
     }

@@ -55,14 +55,30 @@ TEST(Notifications, BannerAloneWhenTheFileIsThere) {
 
 TEST(Notifications, MainLoopShowsTheBannerOnTheFirstFrameAfterLoading) {
     sim::World& w = testing_support::loadPlugin();
+    // No post-loading follow-up, which would run before the banner step.
+    std::string text = testing_support::builtInSettingsText();
+    text.replace(text.find("use_respawn_on_demand_automatically=1"), 37, "use_respawn_on_demand_automatically=0");
+    text.replace(text.find("player_ped_skin_upon_respawn=3"), 30, "player_ped_skin_upon_respawn=0");
+    testing_support::writeSettingsFile(text);
     w.screen.loadingScreen = true;
     uint32_t loadingEnd = w.tick() + 2000;
     w.at(loadingEnd, [](sim::World& world) { world.screen.loadingScreen = false; });
     sim::startScript();
     sim::runFor(4000);
-    ASSERT_EQ(w.notifications, (std::vector<std::string>{banner, missingFile}));
+    ASSERT_EQ(w.notifications, std::vector<std::string>{banner});
     EXPECT_GE(w.notificationTicks[0], loadingEnd);
     EXPECT_LE(w.notificationTicks[0], loadingEnd + 2 * 17);
+}
+
+TEST(Notifications, MainLoopReportsAMissingFileRightAfterTheBanner) {
+    sim::World& w = testing_support::loadPlugin();
+    w.screen.loadingScreen = true;
+    uint32_t loadingEnd = w.tick() + 2000;
+    w.at(loadingEnd, [](sim::World& world) { world.screen.loadingScreen = false; });
+    sim::startScript();
+    sim::runFor(15000);
+    ASSERT_EQ(w.notifications, (std::vector<std::string>{banner, missingFile}));
+    EXPECT_GE(w.notificationTicks[0], loadingEnd);
     EXPECT_EQ(w.notificationTicks[1], w.notificationTicks[0]);
 }
 

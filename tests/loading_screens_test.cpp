@@ -1,0 +1,241 @@
+// The loading-screen watch with its follow-up, and the black-screen rescue.
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "host/script_main.h"
+#include "host/table_random.h"
+#include "respawn/loading_screens.h"
+#include "settings/respawn_settings.h"
+#include "sim/game_events.h"
+#include "sim/joaat.h"
+#include "sim/script_host.h"
+#include "skin/player_skin.h"
+#include "skin/skin_tables.h"
+#include "tests/support/call_log.h"
+#include "tests/support/plugin_state.h"
+
+namespace {
+
+using testing_support::callsOf;
+using testing_support::firstCallIndex;
+
+constexpr uint64_t setPlayerModelNative = 0x00A1CADD00108836ull;
+constexpr uint64_t fadeOutNative = 0x891B5B39AC6302AFull;
+constexpr uint64_t fadeInNative = 0xD4E8E24955024033ull;
+constexpr uint64_t setArmourNative = 0xCEA04D83135264CCull;
+constexpr uint64_t placeEntityNative = 0x239A3351AC1DA385ull;
+const char* const otherSkin = "a_m_y_hipster_01";
+const char* const storedSkin = "a_f_y_hipster_01";
+
+using Setting = std::pair<const char*, std::string>;
+
+// The built-in settings file with some keys set to other values.
+std::string settingsText(const std::vector<Setting>& changes) {
+    std::string text = testing_support::builtInSettingsText();
+    for (const Setting& change : changes) {
+        std::string key = std::string(change.first) + "=";
+        size_t at = text.find("\n" + key);
+        if (at == std::string::npos) {
+            text += key + change.second + "\n";
+            continue;
+        }
+        size_t end = text.find('\n', at + 1);
+        text.replace(at + 1, end - at - 1, key + change.second);
+    }
+    return text;
+}
+
+std::string storedSkinValue() { return std::to_string(static_cast<int32_t>(sim::joaat(storedSkin))); }
+
+// A game as at script start, with the given settings file read; the spawns go
+// to the built-in list.
+sim::World& gameWithSettings(std::initializer_list<Setting> changes) {
+    sim::World& w = testing_support::loadPlugin();
+    std::vector<Setting> all = {{"in_air_player_spawn_chance", "0"},
+                                {"random_point_on_map_spawn_chance", "0"},
+                                {"in_vehicle_on_road_player_spawn_chance", "0"},
+                                {"on_point_from_list_player_spawn_chance", "100"},
+                                {"on_close_point_player_spawn_chance", "0"}};
+    all.insert(all.end(), changes.begin(), changes.end());
+    testing_support::writeSettingsFile(settingsText(all));
+    readSettings();
+    captureStartState();
+    return w;
+}
+
+// Shows a loading screen and runs the watch through it.
+void watchLoadingScreenOf(sim::World& w, uint32_t milliseconds) {
+    sim::showLoadingScreen(w, milliseconds);
+    watchLoadingScreens();
+}
+
+}  // namespace
+
+TEST(LoadingScreenFollowUp, SkinComesFromTheFileOrTheRandomTableByValue) {
+    for (int32_t value : {1, 2, 3}) {
+        sim::World& w = gameWithSettings({{"player_ped_skin_upon_respawn", std::to_string(value)},
+                                          {"use_respawn_on_demand_automatically", "0"},
+                                          {"stored_last_used_skin", storedSkinValue()}});
+        seedTableRandom(99);
+        uint32_t randomSkin = randomSkinModels[tableRandom() % randomSkinModelCount];
+        seedTableRandom(99);
+        watchLoadingScreenOf(w, 2000);
+        SCOPED_TRACE(testing::Message() << "value " << value);
+        EXPECT_EQ(w.player()->model, value == 3 ? sim::joaat(storedSkin) : randomSkin);
+        EXPECT_EQ(callsOf(w, fadeOutNative).at(0).args[0], 0u);
+        EXPECT_EQ(w.calls.back().hash, fadeInNative);
+        EXPECT_EQ(w.calls.back().args[0], 500u);
+        EXPECT_FALSE(loadingScreenSeen);
+    }
+}
+
+TEST(LoadingScreenFollowUp, NothingHappensWithoutSkinOrAutomaticRespawn) {
+    for (const char* value : {"0", "-1", "4"}) {
+        sim::World& w = gameWithSettings(
+            {{"player_ped_skin_upon_respawn", value}, {"use_respawn_on_demand_automatically", "0"}});
+        sim::Vec3 before = w.player()->position;
+        watchLoadingScreenOf(w, 2000);
+        uint32_t ended = w.tick();
+        EXPECT_TRUE(callsOf(w, fadeOutNative).empty()) << value;
+        EXPECT_TRUE(callsOf(w, setPlayerModelNative).empty()) << value;
+        EXPECT_EQ(w.player()->position.x, before.x) << value;
+        EXPECT_EQ(loadingScreenEndTime, ended);
+        EXPECT_FALSE(loadingScreenSeen);
+    }
+}
+
+TEST(LoadingScreenFollowUp, AutomaticRespawnMovesThePlayerBehindABlackScreen) {
+    sim::World& w = gameWithSettings({{"player_ped_skin_upon_respawn", "0"},
+                                      {"use_respawn_on_demand_automatically", "1"},
+                                      {"get_full_armor_upon_respawn", "1"}});
+    sim::Vec3 before = w.player()->position;
+    watchLoadingScreenOf(w, 2000);
+    EXPECT_NE(w.player()->position.x, before.x);
+    EXPECT_TRUE(callsOf(w, setPlayerModelNative).empty());
+    long cut = firstCallIndex(w, fadeOutNative);
+    ASSERT_GE(cut, 0);
+    EXPECT_LT(cut, firstCallIndex(w, placeEntityNative)) << "black before the move";
+    EXPECT_EQ(w.player()->armour, 100);
+    EXPECT_GT(firstCallIndex(w, fadeInNative), firstCallIndex(w, setArmourNative)) << "fade-in after the options";
+    EXPECT_EQ(callsOf(w, fadeInNative).size(), 1u);
+}
+
+TEST(LoadingScreenFollowUp, AutomaticRespawnNeverAppliesTheOnDemandOptions) {
+    // Respawn on demand with its options would re-apply the last skin before
+    // the move; the follow-up only applies the stored skin after it.
+    sim::World& w = gameWithSettings({{"player_ped_skin_upon_respawn", "3"},
+                                      {"use_respawn_on_demand_automatically", "1"},
+                                      {"weapons_and_armor_settings_affecting_respawn_on_demand", "0"},
+                                      {"get_full_armor_upon_respawn", "1"},
+                                      {"stored_last_used_skin", storedSkinValue()}});
+    lastPlayerModel = sim::joaat(otherSkin);
+    watchLoadingScreenOf(w, 2000);
+    std::vector<sim::CallRecord> changes = callsOf(w, setPlayerModelNative);
+    ASSERT_EQ(changes.size(), 1u);
+    EXPECT_EQ(static_cast<uint32_t>(changes[0].args[1]), sim::joaat(storedSkin));
+    EXPECT_GT(firstCallIndex(w, setPlayerModelNative), firstCallIndex(w, placeEntityNative));
+    EXPECT_EQ(w.player()->armour, 0);
+}
+
+TEST(LoadingScreenFollowUp, DroppedDuringAMissionButSettingsAreReRead) {
+    sim::World& w = gameWithSettings({{"land_vehicle_type", "3"}});
+    missionActive = true;
+    settings.land_vehicle_type = 7;
+    watchLoadingScreenOf(w, 2000);
+    EXPECT_EQ(settings.land_vehicle_type, 3);
+    EXPECT_EQ(loadingScreenEndTime, w.tick());
+    EXPECT_FALSE(loadingScreenSeen);
+    EXPECT_TRUE(callsOf(w, fadeOutNative).empty());
+    missionActive = false;
+    watchLoadingScreens();
+    EXPECT_TRUE(callsOf(w, fadeOutNative).empty()) << "no follow-up later either";
+
+    // With the override on, a mission does not stop it.
+    gameWithSettings({{"alter_spawn_after_mission", "1"}});
+    missionActive = true;
+    watchLoadingScreenOf(sim::world(), 2000);
+    EXPECT_FALSE(callsOf(sim::world(), fadeOutNative).empty());
+}
+
+TEST(LoadingScreenFollowUp, WaitBeforeTheSkinChangeAndANegativeOneWaitsNothing) {
+    for (const char* wait : {"3000", "-1"}) {
+        sim::World& w = gameWithSettings({{"player_ped_skin_upon_respawn", "0"},
+                                          {"use_respawn_on_demand_automatically", "1"},
+                                          {"wait_time_before_skin_change", wait}});
+        sim::startScript();
+        sim::runFor(500);
+        sim::showLoadingScreen(w, 2000);
+        bool faded = sim::runUntil([](sim::World& world) { return !callsOf(world, fadeInNative).empty(); }, 10000);
+        ASSERT_TRUE(faded) << "wait " << wait;
+        uint32_t cut = callsOf(w, fadeOutNative).at(0).tick;
+        std::vector<sim::CallRecord> moves = callsOf(w, placeEntityNative);
+        ASSERT_FALSE(moves.empty());
+        if (std::string(wait) == "3000") {
+            EXPECT_GE(moves[0].tick - cut, 3000u);
+        } else {
+            EXPECT_LE(moves[0].tick - cut, 17u);
+        }
+    }
+}
+
+TEST(BlackScreenRescue, OtherSkinIsBroughtBackAfter80s) {
+    sim::World& w = testing_support::loadPlugin();
+    w.player()->model = sim::joaat(otherSkin);
+    sim::startScript();
+    sim::runFor(1000);
+    sim::leaveScreenFadedOut(w);
+    uint32_t blackSince = w.tick();
+    sim::Vec3 before = w.player()->position;
+    ASSERT_TRUE(sim::runUntil([](sim::World& world) { return !callsOf(world, fadeInNative).empty(); }, 90000));
+    std::vector<sim::CallRecord> changes = callsOf(w, setPlayerModelNative);
+    ASSERT_GE(changes.size(), 2u);
+    EXPECT_EQ(static_cast<uint32_t>(changes[0].args[1]), sim::joaat("player_zero"));
+    EXPECT_GT(changes[0].tick - blackSince, 80000u);
+    EXPECT_LE(changes[0].tick - blackSince, 80000u + 34u);
+    EXPECT_EQ(w.player()->model, sim::joaat(otherSkin));
+    EXPECT_NE(w.player()->position.x, before.x);
+    ASSERT_GE(w.sounds.size(), 2u);
+    EXPECT_EQ(w.sounds[w.sounds.size() - 2].sound, "FocusIn");
+    EXPECT_EQ(callsOf(w, fadeInNative)[0].args[0], 500u);
+}
+
+TEST(BlackScreenRescue, StoryCharacterIsLeftAloneAndTheCountRestarts) {
+    sim::World& w = testing_support::loadPlugin();
+    sim::startScript();
+    sim::runFor(1000);
+    sim::leaveScreenFadedOut(w);
+    uint32_t blackSince = w.tick();
+    sim::runFor(80100);
+    EXPECT_TRUE(callsOf(w, setPlayerModelNative).empty());
+    EXPECT_EQ(w.screen.fade, sim::FadeState::FadedOut);
+    EXPECT_GT(lastNotFadedOutTime - blackSince, 80000u);
+}
+
+TEST(BlackScreenRescue, FirstPassOnABlackScreenRescuesAtOnce) {
+    sim::World& w = testing_support::loadPlugin();
+    applyBuiltInSettings();
+    captureStartState();
+    lastPlayerModel = sim::joaat(otherSkin);
+    sim::leaveScreenFadedOut(w);
+    ASSERT_GT(w.tick(), 80000u);
+    rescueBlackScreen();
+    ASSERT_FALSE(callsOf(w, setPlayerModelNative).empty());
+    EXPECT_EQ(lastNotFadedOutTime, w.tick());
+}
+
+TEST(BlackScreenRescue, AnswerThatFlickersLeavesTheCountAlone) {
+    sim::World& w = testing_support::loadPlugin();
+    captureStartState();
+    lastPlayerModel = sim::joaat(otherSkin);
+    lastNotFadedOutTime = 1234;
+    w.screen.forcedFadedOutAnswers = {true, false};
+    rescueBlackScreen();
+    EXPECT_EQ(lastNotFadedOutTime, 1234u);
+    EXPECT_TRUE(callsOf(w, setPlayerModelNative).empty());
+    rescueBlackScreen();
+    EXPECT_EQ(lastNotFadedOutTime, w.tick()) << "a screen that is not faded out restarts the count";
+}
