@@ -78,12 +78,15 @@ std::vector<sim::TextDraw> countdownDraws(const sim::World& w, uint32_t from) {
     return draws;
 }
 
-// Runs until the handler has gone back to watching after an episode.
+// Runs until the handler has gone back to watching after an episode: the
+// phase ended, the take-over cut to black, and a new pass took a fresh time.
 bool runUntilEpisodeOver(uint32_t limitMilliseconds) {
-    return sim::runUntil([](sim::World& w) { return screenPhaseEnded(w) && deathTime != 0 &&
-                                                    cutToBlack(w, screenPhaseEnd(w)) != 0 &&
-                                                    static_cast<int32_t>(w.tick() - deathTime) < 100; },
-                         limitMilliseconds);
+    return sim::runUntil(
+        [](sim::World& w) {
+            return screenPhaseEnded(w) && cutToBlack(w, screenPhaseEnd(w)) != 0 &&
+                   static_cast<int32_t>(w.tick() - deathTime) < 100;
+        },
+        limitMilliseconds);
 }
 
 uint32_t firstTickFadedOut(sim::World& w, uint32_t limitMilliseconds) {
@@ -339,7 +342,8 @@ TEST(ResetToPlayerZero, WithoutAPedOnlyTheFailSoundPlays) {
     w.removeEntity(w.playerPed);
     resetToPlayerZero();
     ASSERT_FALSE(w.sounds.empty());
-    for (const sim::SoundRecord& sound : w.sounds) EXPECT_EQ(sound.sound + "/" + sound.soundSet, "Move_Fail/CRANE_SOUNDS");
+    for (const sim::SoundRecord& sound : w.sounds)
+        EXPECT_EQ(sound.sound + "/" + sound.soundSet, "Move_Fail/CRANE_SOUNDS");
     EXPECT_TRUE(w.requests.empty());
 }
 

@@ -3,7 +3,6 @@
 
 #include <initializer_list>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "host/script_main.h"
@@ -17,6 +16,7 @@
 #include "skin/skin_tables.h"
 #include "tests/support/call_log.h"
 #include "tests/support/plugin_state.h"
+#include "tests/support/settings_text.h"
 
 namespace {
 
@@ -27,27 +27,12 @@ constexpr uint64_t setPlayerModelNative = 0x00A1CADD00108836ull;
 constexpr uint64_t fadeOutNative = 0x891B5B39AC6302AFull;
 constexpr uint64_t fadeInNative = 0xD4E8E24955024033ull;
 constexpr uint64_t setArmourNative = 0xCEA04D83135264CCull;
+constexpr uint64_t requestModelNative = 0x963D27A58DF860ACull;
 constexpr uint64_t placeEntityNative = 0x239A3351AC1DA385ull;
 const char* const otherSkin = "a_m_y_hipster_01";
 const char* const storedSkin = "a_f_y_hipster_01";
 
-using Setting = std::pair<const char*, std::string>;
-
-// The built-in settings file with some keys set to other values.
-std::string settingsText(const std::vector<Setting>& changes) {
-    std::string text = testing_support::builtInSettingsText();
-    for (const Setting& change : changes) {
-        std::string key = std::string(change.first) + "=";
-        size_t at = text.find("\n" + key);
-        if (at == std::string::npos) {
-            text += key + change.second + "\n";
-            continue;
-        }
-        size_t end = text.find('\n', at + 1);
-        text.replace(at + 1, end - at - 1, key + change.second);
-    }
-    return text;
-}
+using testing_support::Setting;
 
 std::string storedSkinValue() { return std::to_string(static_cast<int32_t>(sim::joaat(storedSkin))); }
 
@@ -61,7 +46,7 @@ sim::World& gameWithSettings(std::initializer_list<Setting> changes) {
                                 {"on_point_from_list_player_spawn_chance", "100"},
                                 {"on_close_point_player_spawn_chance", "0"}};
     all.insert(all.end(), changes.begin(), changes.end());
-    testing_support::writeSettingsFile(settingsText(all));
+    testing_support::writeSettingsFile(testing_support::builtInSettingsWith(all));
     readSettings();
     captureStartState();
     return w;
@@ -187,15 +172,20 @@ TEST(BlackScreenRescue, OtherSkinIsBroughtBackAfter80s) {
     w.player()->model = sim::joaat(otherSkin);
     sim::startScript();
     sim::runFor(1000);
+    // Options that a respawn on demand with its options would apply.
+    settings.player_ped_skin_upon_respawn = 2;
+    settings.get_full_armor_upon_respawn = 1;
     sim::leaveScreenFadedOut(w);
-    uint32_t blackSince = w.tick();
+    uint32_t lastSeenNotBlack = lastNotFadedOutTime;
     sim::Vec3 before = w.player()->position;
     ASSERT_TRUE(sim::runUntil([](sim::World& world) { return !callsOf(world, fadeInNative).empty(); }, 90000));
     std::vector<sim::CallRecord> changes = callsOf(w, setPlayerModelNative);
-    ASSERT_GE(changes.size(), 2u);
+    ASSERT_EQ(changes.size(), 2u) << "the reset and the restore, no random skin";
     EXPECT_EQ(static_cast<uint32_t>(changes[0].args[1]), sim::joaat("player_zero"));
-    EXPECT_GT(changes[0].tick - blackSince, 80000u);
-    EXPECT_LE(changes[0].tick - blackSince, 80000u + 34u);
+    EXPECT_EQ(w.player()->armour, 0) << "no armour option";
+    uint32_t rescueStart = callsOf(w, requestModelNative).at(0).tick;
+    EXPECT_GT(rescueStart - lastSeenNotBlack, 80000u);
+    EXPECT_LE(rescueStart - lastSeenNotBlack, 80000u + 34u);
     EXPECT_EQ(w.player()->model, sim::joaat(otherSkin));
     EXPECT_NE(w.player()->position.x, before.x);
     ASSERT_GE(w.sounds.size(), 2u);
@@ -208,11 +198,11 @@ TEST(BlackScreenRescue, StoryCharacterIsLeftAloneAndTheCountRestarts) {
     sim::startScript();
     sim::runFor(1000);
     sim::leaveScreenFadedOut(w);
-    uint32_t blackSince = w.tick();
+    uint32_t lastSeenNotBlack = lastNotFadedOutTime;
     sim::runFor(80100);
     EXPECT_TRUE(callsOf(w, setPlayerModelNative).empty());
     EXPECT_EQ(w.screen.fade, sim::FadeState::FadedOut);
-    EXPECT_GT(lastNotFadedOutTime - blackSince, 80000u);
+    EXPECT_GT(lastNotFadedOutTime - lastSeenNotBlack, 80000u) << "the count restarted";
 }
 
 TEST(BlackScreenRescue, FirstPassOnABlackScreenRescuesAtOnce) {

@@ -1,28 +1,201 @@
+// Whole stories on the real main loop in the simulated game: a death, a death
+// in another skin, an arrest, and a respawn on demand into a vehicle.
 #include <gtest/gtest.h>
-#include <cstdio>
-#include "sim/game_events.h"
-#include "sim/script_host.h"
-#include "sim/joaat.h"
-#include "tests/support/plugin_state.h"
 
-TEST(RespawnStoryDebug, Timeline) {
+#include <cmath>
+#include <string>
+
+#include "host/script_main.h"
+#include "respawn/death_handler.h"
+#include "respawn/respawn_sequences.h"
+#include "settings/respawn_settings.h"
+#include "sim/game_events.h"
+#include "sim/joaat.h"
+#include "sim/script_host.h"
+#include "tests/support/call_log.h"
+#include "tests/support/plugin_state.h"
+#include "tests/support/settings_text.h"
+
+namespace {
+
+using testing_support::callsOf;
+
+constexpr uint64_t fadeOutNative = 0x891B5B39AC6302AFull;
+constexpr uint64_t fadeInNative = 0xD4E8E24955024033ull;
+constexpr uint64_t setPlayerModelNative = 0x00A1CADD00108836ull;
+constexpr sim::Vec3 hospital{298.0f, -584.0f, 43.3f};
+constexpr sim::Vec3 policeStation{432.0f, -981.0f, 30.7f};
+const char* const otherSkin = "a_m_y_hipster_01";
+
+float distance(sim::Vec3 a, sim::Vec3 b) { return std::hypot(a.x - b.x, a.y - b.y); }
+
+// What the test saw of the game, frame by frame.
+struct Watch {
+    uint32_t putBackAt = 0;        // the game put the player back
+    uint32_t screenLookCheckedAt = 0;
+    bool screenLookHeld = true;    // slow motion, view mode 2, FOV 130 on every wasted-screen frame checked
+};
+
+// Records, after the game's own rules, when the game put the player back and
+// whether the wasted screen looked as the plug-in shapes it.
+void watchGame(sim::World& w, Watch& watch, uint32_t lookFrom, uint32_t lookUntil) {
+    w.frameRules.push_back([&watch, lookFrom, lookUntil](sim::World& world) {
+        if (watch.putBackAt == 0 && world.gameRespawn.count > 0) watch.putBackAt = world.tick();
+        uint32_t now = world.tick();
+        if (now - lookFrom < lookUntil - lookFrom) {
+            const sim::Screen& s = world.screen;
+            float fieldOfView = s.renderingCamera == 0xFFFFFFFFu ? s.gameplayFieldOfView
+                                                                 : s.cameraFieldOfView.at(s.renderingCamera);
+            watch.screenLookHeld = watch.screenLookHeld && s.timeScale == 0.8f && s.viewMode == 2 &&
+                                   fieldOfView == 130.0f && !s.effects.count("DeathFailOut");
+            watch.screenLookCheckedAt = now;
+        }
+    });
+}
+
+uint32_t cutToBlackAfter(const sim::World& w, uint32_t from) {
+    for (const sim::CallRecord& call : callsOf(w, fadeOutNative))
+        if (call.args[0] == 0 && static_cast<int32_t>(call.tick - from) > 0) return call.tick;
+    return 0;
+}
+
+int respawnSoundsAfter(const sim::World& w, uint32_t from) {
+    int count = 0;
+    for (const sim::SoundRecord& s : w.sounds)
+        count += s.soundSet == "DLC_HEIST_PLANNING_BOARD_SOUNDS" && static_cast<int32_t>(s.tick - from) >= 0;
+    return count;
+}
+
+bool backInView(sim::World& w) {
+    return !callsOf(w, fadeInNative).empty() && w.screen.fade == sim::FadeState::FadedIn && w.player() &&
+           !w.player()->dead;
+}
+
+sim::World& gameStartedWith(const std::string& settingsFile, const char* skin = "player_zero") {
     sim::World& w = testing_support::loadPlugin();
-    testing_support::writeSettingsFile(testing_support::builtInSettingsText());
+    if (!settingsFile.empty()) testing_support::writeSettingsFile(settingsFile);
+    w.player()->model = sim::joaat(skin);
     sim::startScript();
     sim::runFor(2000);
+    return w;
+}
+
+}  // namespace
+
+TEST(RespawnStory, DeathWithTheBuiltInSettings) {
+    sim::World& w = gameStartedWith(testing_support::builtInSettingsText());
+    sim::Vec3 deathPoint = w.player()->position;
+    uint32_t killedAt = w.tick();
+    Watch watch;
+    // From just after the death effect until just before the game's fade-out.
+    watchGame(w, watch, killedAt + 1400, killedAt + 6000);
     sim::killPlayer(w);
-    uint32_t t0 = w.tick();
-    size_t calls = w.calls.size();
-    sim::runFor(20000);
-    std::map<uint64_t,int> seen;
-    for (size_t i = calls; i < w.calls.size(); ++i) {
-        auto& c = w.calls[i];
-        if (c.hash == 0xD80958FC74E988A6ull || c.hash == 0x4F8644AF03D0E0D6ull || c.hash==0xD24D37CC275948CCull) continue;
-        if (seen[c.hash]++ > 3 && c.hash != 0x891B5B39AC6302AFull && c.hash != 0xD4E8E24955024033ull) continue;
-        std::printf("%6d %016llx", (int)(c.tick - t0), (unsigned long long)c.hash);
-        for (auto a : c.args) std::printf(" %llx", (unsigned long long)a);
-        std::printf("\n");
-    }
-    auto p = w.player()->position;
-    std::printf("player %f %f %f\n", p.x, p.y, p.z);
+    ASSERT_TRUE(sim::runUntil(backInView, 30000));
+    sim::runFor(1000);
+
+    EXPECT_TRUE(watch.screenLookHeld) << "slow motion 0.8, view mode 2, FOV 130, effect stopped";
+    EXPECT_NE(watch.screenLookCheckedAt, 0u);
+    ASSERT_NE(watch.putBackAt, 0u);
+    uint32_t cut = cutToBlackAfter(w, killedAt);
+    EXPECT_GE(cut - watch.putBackAt, 1000u) << "the cut comes once the game shows the living player";
+    EXPECT_EQ(respawnSoundsAfter(w, cut + 100), 3) << "behind the black screen, 100 ms after the cut";
+    std::vector<sim::CallRecord> fadeIns = callsOf(w, fadeInNative);
+    ASSERT_EQ(fadeIns.size(), 1u);
+    EXPECT_EQ(fadeIns[0].args[0], 500u);
+    EXPECT_GE(fadeIns[0].tick - cut, 100u + 1250u);
+    EXPECT_EQ(w.player()->model, sim::joaat("player_zero"));
+    EXPECT_GT(distance(w.player()->position, hospital), 1.0f) << "moved away from where the game put him";
+    EXPECT_LT(distance(w.player()->position, deathPoint), 1000.0f) << "near the place of death";
+    EXPECT_EQ(w.screen.timeScale, 1.0f);
+    EXPECT_EQ(w.screen.viewMode, 1);
+    EXPECT_EQ(w.screen.gameplayFieldOfView, 50.0f);
+    EXPECT_EQ(w.screen.renderingCamera, 0xFFFFFFFFu);
+    EXPECT_TRUE(w.screen.camerasDestroyed.count(w.gameRespawn.camera)) << "the game's death camera is gone";
+    EXPECT_TRUE(w.textDraws.empty()) << "no countdown for a story character";
+}
+
+TEST(RespawnStory, DeathInAnotherSkin) {
+    sim::World& w = gameStartedWith(testing_support::builtInSettingsText(), otherSkin);
+    uint32_t killedAt = w.tick();
+    sim::killPlayer(w);
+    ASSERT_TRUE(sim::runUntil(backInView, 30000));
+    std::vector<sim::CallRecord> changes = callsOf(w, setPlayerModelNative);
+    ASSERT_EQ(changes.size(), 2u);
+    EXPECT_EQ(static_cast<uint32_t>(changes[0].args[1]), sim::joaat("player_zero"));
+    EXPECT_LT(changes[0].tick - killedAt, 2000u) << "during the wasted screen";
+    EXPECT_EQ(static_cast<uint32_t>(changes[1].args[1]), sim::joaat(otherSkin));
+    EXPECT_GT(changes[1].tick, cutToBlackAfter(w, killedAt)) << "restored behind the black screen";
+    EXPECT_EQ(w.player()->model, sim::joaat(otherSkin));
+    EXPECT_EQ(w.player()->variation, sim::ComponentVariation::Default);
+}
+
+TEST(RespawnStory, DeathInAnotherSkinOnAScreenThatStaysFadedIn) {
+    // The reset waits 10 s, so the game keeps its wasted screen up until then.
+    sim::World& w =
+        gameStartedWith(testing_support::builtInSettingsWith({{"time_before_reset_skin", "10000"}}), otherSkin);
+    sim::killPlayer(w);
+    sim::runFor(100);
+    uint32_t died = deathTime;
+    ASSERT_TRUE(sim::runUntil(backInView, 60000));
+    std::vector<sim::TextDraw>& draws = w.textDraws;
+    ASSERT_FALSE(draws.empty());
+    EXPECT_EQ(draws.front().text, "Respawn in max 12");
+    EXPECT_GT(draws.front().tick - died, 7500u);
+    EXPECT_LE(draws.front().tick - died, 7500u + 17u);
+    EXPECT_EQ(draws.back().text, "Respawn in max 0");
+    EXPECT_GT(draws.back().tick - died, 20000u) << "the phase ran to the deadline";
+    uint32_t reset = callsOf(w, setPlayerModelNative).at(0).tick;
+    EXPECT_GT(reset - died, 10000u);
+    EXPECT_EQ(w.player()->model, sim::joaat(otherSkin));
+    EXPECT_GT(distance(w.player()->position, hospital), 1.0f);
+}
+
+TEST(RespawnStory, Arrest) {
+    sim::World& w = gameStartedWith("");
+    sim::arrestPlayer(w);
+    sim::runFor(300);
+    EXPECT_TRUE(wasBusted);
+    ASSERT_TRUE(sim::runUntil(backInView, 30000));
+    sim::runFor(500);
+    EXPECT_FALSE(w.beingArrested);
+    EXPECT_TRUE(w.gameRespawn.busted);
+    EXPECT_EQ(respawnSoundsAfter(w, 0), 3);
+    EXPECT_GT(distance(w.player()->position, policeStation), 1.0f);
+    EXPECT_EQ(w.stats[sim::joaat("SP0_TOTAL_CASH")], 5000) << "money is kept with the built-in settings";
+}
+
+TEST(RespawnStory, KeyChordIntoAVehicleThatDrivesOffUntilAControlIsPressed) {
+    sim::World& w = gameStartedWith("");
+    settings.in_vehicle_on_road_player_spawn_chance = 100;
+    settings.in_air_player_spawn_chance = settings.on_point_from_list_player_spawn_chance =
+        settings.random_point_on_map_spawn_chance = 0;
+    uint32_t now = w.tick();
+    w.keyMessageAt(now + 100, 17, false);
+    w.keyMessageAt(now + 300, 75, false);
+    w.keyMessageAt(now + 400, 75, true);
+    w.keyMessageAt(now + 700, 17, true);
+    ASSERT_TRUE(sim::runUntil([](sim::World& world) { return world.player()->vehicle != 0; }, 2000));
+    uint32_t seated = w.tick();
+    EXPECT_LE(seated - (now + 400), 34u + 100u) << "within a frame or two of the release, plus the model load";
+    sim::runFor(3000);
+    sim::Entity* vehicle = w.find(w.player()->vehicle);
+    ASSERT_NE(vehicle, nullptr);
+    EXPECT_TRUE(vehicle->vehicleState.handedBack);
+    EXPECT_TRUE(autoDriveActive);
+    sim::Vec3 driving = vehicle->position;
+    sim::runFor(1000);
+    EXPECT_GT(distance(vehicle->position, driving), 50.0f) << "drives by itself";
+    EXPECT_EQ(callsOf(w, fadeOutNative).size(), 0u) << "in full view";
+
+    sim::holdControl(w, 71);  // not one of the fifteen
+    sim::runFor(200);
+    EXPECT_TRUE(autoDriveActive);
+    sim::holdControl(w, 32);
+    sim::runFor(50);
+    EXPECT_FALSE(autoDriveActive);
+    EXPECT_FALSE(w.player()->driving);
+    EXPECT_EQ(w.player()->vehicle, vehicle->handle) << "still at the wheel";
+    sim::Vec3 stopped = vehicle->position;
+    sim::runFor(500);
+    EXPECT_EQ(distance(vehicle->position, stopped), 0.0f);
 }

@@ -1,0 +1,141 @@
+// The main loop at play: an idle frame (native calls, time and heap
+// allocations per frame) and a simulated hour with deaths, an arrest, loading
+// screens and respawns on demand (simulated seconds per wall second).
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <new>
+
+#include "host/script_main.h"
+#include "sim/game_events.h"
+#include "sim/script_host.h"
+#include "tests/support/plugin_state.h"
+
+namespace {
+
+// Heap allocations made through the global operator new, by anyone in the
+// process (the plug-in and the simulated game alike).
+unsigned long long allocationCount = 0;
+
+void* countedAllocation(std::size_t size) {
+    ++allocationCount;
+    if (void* memory = std::malloc(size ? size : 1)) return memory;
+    throw std::bad_alloc();
+}
+
+}  // namespace
+
+void* operator new(std::size_t size) { return countedAllocation(size); }
+void* operator new[](std::size_t size) { return countedAllocation(size); }
+void operator delete(void* memory) noexcept { std::free(memory); }
+void operator delete[](void* memory) noexcept { std::free(memory); }
+void operator delete(void* memory, std::size_t) noexcept { std::free(memory); }
+void operator delete[](void* memory, std::size_t) noexcept { std::free(memory); }
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// A game that has been running for a while with the built-in settings file,
+// with the call log off.
+sim::World& runningGame() {
+    sim::World& w = testing_support::loadPlugin();
+    testing_support::writeSettingsFile(testing_support::builtInSettingsText());
+    w.logCalls = false;
+    sim::startScript();
+    sim::runFor(5000);
+    return w;
+}
+
+void pressChord(sim::World& w) {
+    uint32_t now = w.tick();
+    w.keyMessageAt(now + 50, 17, false);
+    w.keyMessageAt(now + 150, 75, false);
+    w.keyMessageAt(now + 250, 75, true);
+    w.keyMessageAt(now + 400, 17, true);
+}
+
+}  // namespace
+
+void benchIdleFrame() {
+    sim::World& w = runningGame();
+    const int frames = 60 * 600;  // ten simulated minutes
+    long idleFrames = 0, checkFrames = 0;
+    unsigned long long idleAllocations = 0, checkAllocations = 0, idleCalls = 0, checkCalls = 0;
+    long framesWithAllocations = 0;
+    double idleNanoseconds = 0;
+    for (int i = 0; i < frames; ++i) {
+        uint32_t checkBefore = lastSettingsCheckTime;
+        unsigned long long allocationsBefore = allocationCount;
+        uint64_t callsBefore = w.nativeCallCount;
+        Clock::time_point start = Clock::now();
+        sim::runFor(1);  // one frame: the script's turn, then the game's
+        double nanoseconds = std::chrono::duration<double, std::nano>(Clock::now() - start).count();
+        unsigned long long allocations = allocationCount - allocationsBefore;
+        uint64_t calls = w.nativeCallCount - callsBefore;
+        if (lastSettingsCheckTime != checkBefore) {
+            ++checkFrames;
+            checkAllocations += allocations;
+            checkCalls += calls;
+        } else {
+            ++idleFrames;
+            idleAllocations += allocations;
+            idleCalls += calls;
+            idleNanoseconds += nanoseconds;
+            framesWithAllocations += allocations != 0;
+        }
+    }
+    std::printf("idle frame of the main loop (%ld idle frames, %ld with the once-a-second check)\n", idleFrames,
+                checkFrames);
+    std::printf("  native calls per idle frame:       %.2f (a loop pass spans two frames)\n",
+                static_cast<double>(idleCalls) / idleFrames);
+    std::printf("  time per idle frame:               %.0f ns (plug-in and simulated game)\n",
+                idleNanoseconds / idleFrames);
+    std::printf("  heap allocations per idle frame:   %.3f (%ld idle frames allocated)\n",
+                static_cast<double>(idleAllocations) / idleFrames, framesWithAllocations);
+    std::printf("  per once-a-second check frame:     %.1f native calls, %.1f heap allocations\n",
+                static_cast<double>(checkCalls) / checkFrames, static_cast<double>(checkAllocations) / checkFrames);
+}
+
+void benchSimulatedHour() {
+    sim::World& w = runningGame();
+    const uint32_t hourMilliseconds = 3600u * 1000u;
+    uint32_t begin = w.tick();
+    uint64_t callsBefore = w.nativeCallCount;
+    uint64_t framesBefore = w.frameCount;
+    unsigned long long allocationsBefore = allocationCount;
+    int deaths = 0, arrests = 0, chords = 0, loadingScreens = 0;
+    Clock::time_point start = Clock::now();
+    // A round of two minutes: a death, a respawn on demand, and every fifth
+    // round an arrest and a loading screen instead of the death.
+    for (int round = 0; w.tick() - begin < hourMilliseconds; ++round) {
+        if (round % 5 == 4) {
+            sim::arrestPlayer(w);
+            ++arrests;
+            sim::runFor(40000);
+            sim::showLoadingScreen(w, 3000);
+            ++loadingScreens;
+        } else {
+            sim::killPlayer(w);
+            ++deaths;
+            sim::runFor(40000);
+        }
+        sim::runFor(20000);
+        pressChord(w);
+        ++chords;
+        sim::runFor(60000);
+    }
+    double wallSeconds = std::chrono::duration<double>(Clock::now() - start).count();
+    double simulatedSeconds = (w.tick() - begin) / 1000.0;
+    uint64_t frames = w.frameCount - framesBefore;
+    std::printf("simulated hour of play: %d deaths, %d arrests, %d loading screens, %d respawn-on-demand chords\n",
+                deaths, arrests, loadingScreens, chords);
+    std::printf("  %.0f simulated s in %.3f wall s: %.0f simulated seconds per wall second\n", simulatedSeconds,
+                wallSeconds, simulatedSeconds / wallSeconds);
+    std::printf("  %llu frames, %.1f native calls per frame, %.2f heap allocations per frame\n",
+                static_cast<unsigned long long>(frames),
+                static_cast<double>(w.nativeCallCount - callsBefore) / static_cast<double>(frames),
+                static_cast<double>(allocationCount - allocationsBefore) / static_cast<double>(frames));
+    std::printf("  player alive at the end: %s, screen faded in: %s\n", w.player() && !w.player()->dead ? "yes" : "no",
+                w.screen.fade == sim::FadeState::FadedIn ? "yes" : "no");
+}

@@ -1,0 +1,109 @@
+// readSettings with the shipped settings file: file opens and reads per call
+// and time per call, beside reading the file afresh for each of the 35 keys.
+#include <sys/inotify.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <string>
+
+#include "settings/respawn_settings.h"
+#include "tests/support/plugin_state.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+const char* const recordKeys[] = {
+    "random_player_respawns", "in_air_player_spawn_chance", "at_death_point_spawn_chance",
+    "random_point_on_map_spawn_chance", "on_point_from_list_player_spawn_chance",
+    "in_vehicle_on_road_player_spawn_chance", "player_skin_persists_death", "on_close_point_player_spawn_chance",
+    "preferred_spawn_distance", "alter_spawn_after_mission", "slow_motion_at_wasted_and_busted_screens",
+    "weapons_and_armor_settings_affecting_respawn_on_demand", "time_before_reset_skin",
+    "max_wait_time_before_respawn_upon_skin_exception", "first_wait_time", "custom_spawn_chance",
+    "number_of_custom_spawn_points_in_use", "get_all_weapons_upon_respawn", "get_full_armor_upon_respawn",
+    "set_money_to_zero_upon_respawn_after_death", "use_respawn_on_demand_automatically",
+    "min_heli_spawn_height_over_ground", "max_heli_spawn_height_over_ground", "min_plane_spawn_height_over_ground",
+    "max_plane_spawn_height_over_ground", "land_vehicle_type", "air_vehicle_type", "respawn_on_demand_key_1_of_2",
+    "respawn_on_demand_key_2_of_2", "activate_controller", "respawn_on_demand_controller_button_1_of_2",
+    "respawn_on_demand_controller_button_2_of_2", "player_ped_skin_upon_respawn", "wait_time_before_skin_change",
+    "set_skin_component_variation"};
+
+// Opens and reads of the settings file, counted from the kernel's file events
+// (closes are watched too, so that no two queued events are alike and merged).
+struct FileEvents {
+    int fd = -1;
+    long opens = 0;
+    long reads = 0;
+
+    explicit FileEvents(const std::string& path) {
+        fd = inotify_init1(IN_NONBLOCK);
+        if (fd >= 0 && inotify_add_watch(fd, path.c_str(), IN_OPEN | IN_ACCESS | IN_CLOSE) < 0) {
+            close(fd);
+            fd = -1;
+        }
+    }
+    ~FileEvents() {
+        if (fd >= 0) close(fd);
+    }
+    void drain() {
+        alignas(inotify_event) char buffer[4096];
+        ssize_t n;
+        while (fd >= 0 && (n = read(fd, buffer, sizeof buffer)) > 0) {
+            for (char* p = buffer; p < buffer + n;) {
+                const inotify_event* event = reinterpret_cast<const inotify_event*>(p);
+                opens += (event->mask & IN_OPEN) != 0;
+                reads += (event->mask & IN_ACCESS) != 0;
+                p += sizeof(inotify_event) + event->len;
+            }
+        }
+    }
+};
+
+// The reading this replaces: the file read and parsed afresh for every key.
+void readEveryKeyFromTheFile(ProfileSection* section, std::string* text) {
+    for (const char* key : recordKeys) {
+        if (!readSettingsSection(section, text)) return;
+        profileInt(*section, key, 0xFFFFFFFFu);
+    }
+}
+
+template <typename Step>
+void measure(const char* label, const std::string& path, int repeats, Step step) {
+    FileEvents events(path);
+    step();
+    events.drain();
+    long opens = events.opens;
+    long reads = events.reads;
+    Clock::time_point start = Clock::now();
+    for (int i = 0; i < repeats; ++i) step();
+    double micros = std::chrono::duration<double, std::micro>(Clock::now() - start).count() / repeats;
+    events.drain();
+    if (events.fd < 0) {
+        std::printf("  %-44s %9.2f us per call (file events not available)\n", label, micros);
+    } else {
+        std::printf("  %-44s %9.2f us per call, %ld file opens and %ld reads per call\n", label, micros, opens,
+                    reads);
+    }
+}
+
+}  // namespace
+
+void benchSettingsRead() {
+    std::string shipped = testing_support::shippedSettingsText();
+    bool haveShipped = !shipped.empty();
+    testing_support::loadPlugin();
+    testing_support::writeSettingsFile(haveShipped ? shipped : testing_support::builtInSettingsText());
+    std::string path = testing_support::gameDirectory() + "/Pelorin.ini";
+    std::printf("settings read (%s, %zu bytes):\n",
+                haveShipped ? "dist/Pelorin.ini" : "built-in settings text, dist/Pelorin.ini not found",
+                (haveShipped ? shipped : testing_support::builtInSettingsText()).size());
+
+    const int repeats = 20000;
+    readSettings();  // grows the kept storage to the file's size
+    measure("readSettings (one read, one parse)", path, repeats, [] { readSettings(); });
+    ProfileSection section;
+    std::string text;
+    measure("35 keys, file read and parsed per key", path, repeats / 35 + 1,
+            [&section, &text] { readEveryKeyFromTheFile(&section, &text); });
+}
