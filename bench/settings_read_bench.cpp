@@ -91,13 +91,10 @@ void measure(const char* label, const std::string& path, int repeats, Step step)
 
 void benchSettingsRead() {
     std::string shipped = testing_support::shippedSettingsText();
-    bool haveShipped = !shipped.empty();
     testing_support::loadPlugin();
-    testing_support::writeSettingsFile(haveShipped ? shipped : testing_support::builtInSettingsText());
+    testing_support::writeSettingsFile(shipped);
     std::string path = testing_support::gameDirectory() + "/Pelorin.ini";
-    std::printf("settings read (%s, %zu bytes):\n",
-                haveShipped ? "dist/Pelorin.ini" : "built-in settings text, dist/Pelorin.ini not found",
-                (haveShipped ? shipped : testing_support::builtInSettingsText()).size());
+    std::printf("settings read (dist/Pelorin.ini, %zu bytes):\n", shipped.size());
 
     const int repeats = 20000;
     readSettings();  // grows the kept storage to the file's size

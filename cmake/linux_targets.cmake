@@ -20,13 +20,11 @@ target_link_libraries(pelorin_tests PRIVATE pelorin_core pelorin_sim GTest::gtes
 include(GoogleTest)
 gtest_discover_tests(pelorin_tests WORKING_DIRECTORY ${CMAKE_BINARY_DIR} DISCOVERY_TIMEOUT 60)
 
-find_package(benchmark QUIET)
 file(GLOB PELORIN_BENCH_SOURCES CONFIGURE_DEPENDS bench/*.cpp)
-if(PELORIN_BENCH_SOURCES)
-  add_executable(pelorin_bench ${PELORIN_BENCH_SOURCES} tests/support/plugin_state.cpp)
-  pelorin_target_defaults(pelorin_bench)
-  target_link_libraries(pelorin_bench PRIVATE pelorin_core pelorin_sim)
-endif()
+add_executable(pelorin_bench ${PELORIN_BENCH_SOURCES} tests/support/plugin_state.cpp)
+pelorin_target_defaults(pelorin_bench)
+target_compile_definitions(pelorin_bench PRIVATE PELORIN_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
+target_link_libraries(pelorin_bench PRIVATE pelorin_core pelorin_sim)
 
 # The scenarios of the simulated game, each in a fresh game directory.
 set(PELORIN_SCENARIO_RUNNER ${CMAKE_SOURCE_DIR}/scripts/sim_scenario.sh)

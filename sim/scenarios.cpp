@@ -122,19 +122,20 @@ void death(Story& story, World& w) {
 }
 
 // The skin the player wears is written back to the settings file through the
-// platform's writer, without a "modified" notice.
+// platform's writer, without a "modified" notice; its hash lies above 2^31, so
+// it is stored as a negative decimal.
 void storedSkinWriteBack(Story& story, World& w) {
     writeFile("Pelorin.ini",
               "[Player_Respawn]\r\nrandom_player_respawns=1\r\nplayer_ped_skin_upon_respawn=3\r\n"
               "wait_time_before_skin_change=0\r\ntime_before_reset_skin=0\r\n");
     startScript();
     runFor(2500);
-    uint32_t skin = joaat("a_m_y_hipster_01");
+    uint32_t skin = joaat("a_m_y_acult_01");
     Entity* old = w.player();
     Entity& ped = w.spawnPed(skin, old->position);
     w.removeEntity(old->handle);
     w.playerPed = ped.handle;
-    std::printf("the player now wears a_m_y_hipster_01 (0x%08X = %d)\n", skin, static_cast<int32_t>(skin));
+    std::printf("the player now wears a_m_y_acult_01 (0x%08X = %d)\n", skin, static_cast<int32_t>(skin));
     runFor(3000);
     story.printNewNotifications(w);
     std::string text = readFile("Pelorin.ini");

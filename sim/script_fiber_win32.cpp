@@ -14,6 +14,7 @@ struct Fiber {
 };
 
 Fiber* current = nullptr;
+void* hostFiber = nullptr;  // the host's thread, made a fibre once
 
 void CALLBACK fiberStart(void*) {
     current->entry();
@@ -28,7 +29,8 @@ void startScriptFiber(void (*entry)()) {
     discardScriptFiber();
     current = new Fiber;
     current->entry = entry;
-    current->host = IsThreadAFiber() ? GetCurrentFiber() : ConvertThreadToFiber(nullptr);
+    if (!hostFiber) hostFiber = ConvertThreadToFiber(nullptr);
+    current->host = hostFiber;
     current->script = CreateFiber(1 << 20, fiberStart, nullptr);
 }
 

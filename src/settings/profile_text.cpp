@@ -172,8 +172,7 @@ std::string withProfileValue(std::string_view text, std::string_view section, st
                                : text.find('\r') != std::string_view::npos ? "\r"
                                                                             : "\r\n";
     std::string result(text);
-    bool inside = false;
-    bool sectionFound = false;
+    bool inside = false;  // in the first section of that name, which stays the last one seen
     size_t insertAt = 0;  // after the section's header or its last entry line
     for (size_t at = textStart(text); at < text.size();) {
         Line line = lineAt(text, at);
@@ -186,11 +185,8 @@ std::string withProfileValue(std::string_view text, std::string_view section, st
         std::string_view name;
         if (sectionHeaderName(content, &name)) {
             if (inside) break;
-            inside = !sectionFound && equalIgnoringCase(name, wantedSection);
-            if (inside) {
-                sectionFound = true;
-                insertAt = line.next;
-            }
+            inside = equalIgnoringCase(name, wantedSection);
+            if (inside) insertAt = line.next;
             continue;
         }
         if (!inside) continue;
@@ -211,17 +207,16 @@ std::string withProfileValue(std::string_view text, std::string_view section, st
     std::string added;
     std::string_view lines = text.substr(textStart(text));
     bool lastLineOpen = !lines.empty() && lines.back() != '\n' && lines.back() != '\r';
-    if (!sectionFound) {
+    if (!inside) {
         insertAt = text.size();
         if (lastLineOpen) added.append(lineEnd);
         added.append("[").append(wantedSection).append("]").append(lineEnd);
         added.append(wantedKey).append("=").append(value).append(lineEnd);
-    } else if (insertAt >= text.size() && lastLineOpen) {
-        insertAt = text.size();
+    } else if (insertAt == text.size() && lastLineOpen) {
         added.append(lineEnd).append(wantedKey).append("=").append(value);
     } else {
         added.append(wantedKey).append("=").append(value).append(lineEnd);
     }
-    result.insert(std::min(insertAt, text.size()), added);
+    result.insert(insertAt, added);
     return result;
 }

@@ -48,7 +48,9 @@ extern RespawnSettings settings;
 // The settings file's last-write time as last recorded (0 at load).
 extern uint64_t settingsFileWriteTime;
 
-// Reads every key into `settings`; false, with nothing read, when the file is absent.
+// Reads every key into `settings` from one read of the file, announcing a
+// switch of "random_player_respawns"; false, with nothing changed, when the
+// file is absent or cannot be read.
 bool readSettings();
 // The built-in values, for a game started without a settings file.
 void applyBuiltInSettings();

@@ -1,0 +1,25 @@
+// The benchmarks of the simulated game. They print figures; none of them is a test.
+#include <cstdio>
+
+void benchIdleFrame();
+void benchSimulatedHour();
+void benchSettingsRead();
+void benchChooseSpawn();
+void benchCustomSpawn();
+void benchGiveAllWeapons();
+
+int main() {
+    std::printf("== Idle frame ==\n");
+    benchIdleFrame();
+    std::printf("\n== Settings read ==\n");
+    benchSettingsRead();
+    std::printf("\n== chooseSpawn per mode ==\n");
+    benchChooseSpawn();
+    std::printf("\n== Custom spawn ==\n");
+    benchCustomSpawn();
+    std::printf("\n== giveAllWeapons ==\n");
+    benchGiveAllWeapons();
+    std::printf("\n== A simulated hour of play ==\n");
+    benchSimulatedHour();
+    return 0;
+}
