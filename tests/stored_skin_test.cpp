@@ -194,6 +194,18 @@ TEST(StoredSkin, NoWriteBackSoonAfterALoadingScreen) {
     EXPECT_TRUE(notifyOnSettingsChange);
 }
 
+TEST(StoredSkin, WriteBackBeforeAnyLoadingScreenAfterALongUptime) {
+    // More than 24.8 days of uptime and no loading screen seen yet.
+    sim::World& w = startedGame(storedSkinLine(sim::joaat("player_zero")));
+    w.setTickBase(0x90000000u);
+    ASSERT_EQ(loadingScreenEndTime, 0u);
+    player(w).model = hipster();
+    modelAtLastCheck = sim::joaat("player_zero");
+    previousCheckAgo(w, 3000);
+    runSettingsCheck();
+    EXPECT_EQ(readStoredSkin(), hipster());
+}
+
 TEST(StoredSkin, MainLoopAppliesATypedSkinWithinASecond) {
     sim::World& w = testing_support::loadPlugin();
     testing_support::writeSettingsFile(

@@ -47,6 +47,14 @@ bool skinWaitGateOpen() {
     return tickReached(tickCount(), lastSettingsCheckTime + static_cast<uint32_t>(settings.wait_time_before_skin_change));
 }
 
+// A new stored skin waits "time_before_reset_skin" after the end of the last
+// loading screen; before any loading screen was seen there is nothing to wait
+// for (a signed comparison with a base of 0 would fail for half the tick range).
+bool loadingScreenSettled() {
+    return loadingScreenEndTime == 0 ||
+           tickAfter(tickCount(), loadingScreenEndTime + static_cast<uint32_t>(settings.time_before_reset_skin));
+}
+
 }  // namespace
 
 void runSettingsCheck() {
@@ -58,7 +66,7 @@ void runSettingsCheck() {
             notifyOnSettingsChange = true;
         }
         if (skinChangedSinceLastCheck() && skinWaitGateOpen() && settings.player_ped_skin_upon_respawn == 3 &&
-            tickAfter(tickCount(), loadingScreenEndTime + static_cast<uint32_t>(settings.time_before_reset_skin))) {
+            loadingScreenSettled()) {
             writeStoredSkin(currentPlayerModel());
             notifyOnSettingsChange = false;
         }
