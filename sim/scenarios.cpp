@@ -51,6 +51,23 @@ float distance(Vec3 a, Vec3 b) { return std::hypot(a.x - b.x, a.y - b.y); }
 
 void printPosition(const char* what, Vec3 p) { std::printf("%s: (%.1f, %.1f, %.1f)\n", what, p.x, p.y, p.z); }
 
+// Where the player is, and in what vehicle if any.
+void printPlayer(World& w, const char* what) {
+    Entity* ped = w.player();
+    if (!ped) {
+        std::printf("%s: no player ped\n", what);
+        return;
+    }
+    const ModelInfo* skin = w.models.find(ped->model);
+    std::printf("%s: (%.1f, %.1f, %.1f) as %s", what, ped->position.x, ped->position.y, ped->position.z,
+                skin ? skin->name.c_str() : "an unknown model");
+    if (Entity* vehicle = w.find(ped->vehicle)) {
+        const ModelInfo* model = w.models.find(vehicle->model);
+        std::printf(", driving a %s", model ? model->name.c_str() : "vehicle");
+    }
+    std::printf("\n");
+}
+
 // The settings file is absent at start: the banner, then the missing-file
 // message; then the user installs it and saves it again.
 void missingThenSaved(Story& story, World& w) {
@@ -88,7 +105,7 @@ void keyChord(Story& story, World& w) {
     w.keyMessageAt(now + 700, 0x11, true);
     runFor(4000);
     Vec3 after = w.player() ? w.player()->position : Vec3{};
-    printPosition("player after the chord", after);
+    printPlayer(w, "player after the chord");
     story.printNewNotifications(w);
     story.check(distance(before, after) > 1.0f, "the chord moved the player");
     story.check(w.player() && !w.player()->dead, "the player is alive");
@@ -112,8 +129,7 @@ void death(Story& story, World& w) {
         30000);
     runFor(2000);
     story.printNewNotifications(w);
-    Vec3 after = w.player() ? w.player()->position : Vec3{};
-    printPosition("player respawned at", after);
+    printPlayer(w, "player respawned at");
     story.check(back, "the player is back, alive, on a faded-in screen");
     int respawnSounds = 0;
     for (const SoundRecord& s : w.sounds) respawnSounds += s.soundSet == "DLC_HEIST_PLANNING_BOARD_SOUNDS";
@@ -159,7 +175,7 @@ void play(Story& story, World& w) {
                                            world.screen.fade == FadeState::FadedIn && world.sounds.size() >= 3u; },
                  40000);
         runFor(3000);
-        printPosition("respawned after a death at", w.player()->position);
+        printPlayer(w, "respawned after a death at");
         story.check(distance(before, w.player()->position) > 1.0f, "the player came back somewhere else");
         uint32_t now = w.tick();
         w.keyMessageAt(now + 100, 0x11, false);
@@ -168,14 +184,14 @@ void play(Story& story, World& w) {
         w.keyMessageAt(now + 500, 0x11, true);
         ++chords;
         runFor(5000);
-        printPosition("after respawn on demand", w.player()->position);
+        printPlayer(w, "after respawn on demand");
     }
     arrestPlayer(w);
     runFor(30000);
-    printPosition("after an arrest", w.player()->position);
+    printPlayer(w, "after an arrest");
     showLoadingScreen(w, 3000);
     runFor(15000);
-    printPosition("after a loading screen", w.player()->position);
+    printPlayer(w, "after a loading screen");
     story.printNewNotifications(w);
     std::printf("deaths %d, chords %d, native calls %llu, frames %llu\n", deaths, chords,
                 static_cast<unsigned long long>(w.nativeCallCount), static_cast<unsigned long long>(w.frameCount));
