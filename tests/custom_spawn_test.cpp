@@ -9,11 +9,11 @@
 #include "settings/respawn_settings.h"
 #include "sim/terrain.h"
 #include "spawn/custom_spawn.h"
+#include "tests/support/native_hashes.h"
 #include "tests/support/plugin_state.h"
 
 namespace {
 
-constexpr uint64_t randomIntNative = 0xD53343AA4FB7DD28ull;
 
 // Writes the built-in settings with the given point count and point keys, and reads them.
 sim::World& startGame(const std::string& count, const std::string& pointLines) {

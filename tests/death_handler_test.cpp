@@ -13,18 +13,13 @@
 #include "sim/joaat.h"
 #include "sim/script_host.h"
 #include "tests/support/call_log.h"
+#include "tests/support/native_hashes.h"
 #include "tests/support/plugin_state.h"
 
 namespace {
 
 using testing_support::callsOf;
 
-constexpr uint64_t setTimeScaleNative = 0x1D408577D440E81Eull;
-constexpr uint64_t fadeOutNative = 0x891B5B39AC6302AFull;
-constexpr uint64_t fadeInNative = 0xD4E8E24955024033ull;
-constexpr uint64_t setPlayerModelNative = 0x00A1CADD00108836ull;
-constexpr uint64_t setViewModeNative = 0x5A4F9EDF1673F704ull;
-constexpr uint64_t controlPressedNative = 0xF3A21BCD95725A4Aull;
 const char* const otherSkin = "a_m_y_hipster_01";
 
 // Moves the clock so that the tick count reads `now` (a fresh world starts at 100000).

@@ -12,29 +12,15 @@
 #include "sim/terrain.h"
 #include "spawn/ground_spawn.h"
 #include "spawn/spawn_points.h"
+#include "tests/support/call_log.h"
+#include "tests/support/native_hashes.h"
 #include "tests/support/plugin_state.h"
 
 namespace {
 
-constexpr uint64_t randomIntNative = 0xD53343AA4FB7DD28ull;
-constexpr uint64_t randomFloatNative = 0x313CE5879CEB6FCDull;
-constexpr uint64_t groundHeightNative = 0xC906A7DAB05C8D2Bull;
-constexpr uint64_t setCoordsNative = 0x239A3351AC1DA385ull;
-constexpr uint64_t relativePitchNative = 0x6D0858B8EDFD2B7Dull;
+using testing_support::callsOf;
+using testing_support::floatArgument;
 
-float floatArgument(const sim::CallRecord& call, size_t i) {
-    uint32_t bits = static_cast<uint32_t>(call.args.at(i));
-    float value;
-    std::memcpy(&value, &bits, sizeof value);
-    return value;
-}
-
-std::vector<sim::CallRecord> callsOf(const sim::World& w, uint64_t hash) {
-    std::vector<sim::CallRecord> found;
-    for (const sim::CallRecord& call : w.calls)
-        if (call.hash == hash) found.push_back(call);
-    return found;
-}
 
 sim::World& startGame(int32_t distance = 120) {
     sim::World& w = testing_support::loadPlugin();
@@ -268,7 +254,7 @@ TEST(GroundSpawn, SettleOnGroundWithNoGroundGivesUpAfterNineteenTries) {
     EXPECT_EQ(floatArgument(probes[0], 2), 950.0f);
     EXPECT_EQ(floatArgument(probes[18], 2), 50.0f);
     EXPECT_EQ(floatArgument(probes[19], 2), 0.0f);
-    auto placements = callsOf(w, setCoordsNative);
+    auto placements = callsOf(w, placeEntityNative);
     ASSERT_EQ(placements.size(), 20u);
     for (int i = 0; i < 19; ++i) EXPECT_EQ(floatArgument(placements[i], 3), 950.0f - 50.0f * i);
     // The height is what the last query left: the player's own, untouched.

@@ -5,13 +5,13 @@
 #include "settings/respawn_settings.h"
 #include "sim/game_events.h"
 #include "sim/script_host.h"
+#include "tests/support/native_hashes.h"
 #include "tests/support/plugin_state.h"
 
 namespace {
 
 constexpr uint32_t ctrl = 17;
 constexpr uint32_t keyK = 75;
-constexpr uint64_t controlJustPressedNative = 0x580417101DDB492Full;
 
 // A game with the built-in chords, past the 500 ms guard that follows loading.
 sim::World& gameWithBuiltInChords() {

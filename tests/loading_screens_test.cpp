@@ -15,6 +15,7 @@
 #include "skin/player_skin.h"
 #include "skin/skin_tables.h"
 #include "tests/support/call_log.h"
+#include "tests/support/native_hashes.h"
 #include "tests/support/plugin_state.h"
 #include "tests/support/settings_text.h"
 
@@ -23,12 +24,6 @@ namespace {
 using testing_support::callsOf;
 using testing_support::firstCallIndex;
 
-constexpr uint64_t setPlayerModelNative = 0x00A1CADD00108836ull;
-constexpr uint64_t fadeOutNative = 0x891B5B39AC6302AFull;
-constexpr uint64_t fadeInNative = 0xD4E8E24955024033ull;
-constexpr uint64_t setArmourNative = 0xCEA04D83135264CCull;
-constexpr uint64_t requestModelNative = 0x963D27A58DF860ACull;
-constexpr uint64_t placeEntityNative = 0x239A3351AC1DA385ull;
 const char* const otherSkin = "a_m_y_hipster_01";
 const char* const storedSkin = "a_f_y_hipster_01";
 

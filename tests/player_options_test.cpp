@@ -9,14 +9,11 @@
 #include "settings/respawn_settings.h"
 #include "sim/joaat.h"
 #include "sim/weapon_rules.h"
+#include "tests/support/native_hashes.h"
 #include "tests/support/plugin_state.h"
 
 namespace {
 
-constexpr uint64_t removeAllWeaponsNative = 0xF25DF915FA38C5F3ull;
-constexpr uint64_t giveWeaponNative = 0xB282DC6EBD803C75ull;
-constexpr uint64_t hasComponentNative = 0xC593212475FAE340ull;
-constexpr uint64_t giveComponentNative = 0xD966D51AA5B28BB9ull;
 constexpr uint32_t pistol = 0x1B06D571;  // a table weapon the simulated game knows
 
 sim::Entity& player(sim::World& w) { return *w.player(); }

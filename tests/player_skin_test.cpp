@@ -11,13 +11,11 @@
 #include "sim/model_catalogue.h"
 #include "skin/player_skin.h"
 #include "skin/skin_tables.h"
+#include "tests/support/native_hashes.h"
 #include "tests/support/plugin_state.h"
 
 namespace {
 
-constexpr uint64_t setPlayerModelNative = 0x00A1CADD00108836ull;
-constexpr uint64_t requestModelNative = 0x963D27A58DF860ACull;
-constexpr uint64_t collisionNative = 0x1A9205C1B9EE827Full;
 const char* const couldNotLoad = "Check/change stored_last_used_skin in Pelorin.ini. Could not load";
 
 sim::Entity& player(sim::World& w) { return *w.player(); }

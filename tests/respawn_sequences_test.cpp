@@ -11,6 +11,7 @@
 #include "skin/skin_tables.h"
 #include "spawn/ground_spawn.h"
 #include "tests/support/call_log.h"
+#include "tests/support/native_hashes.h"
 #include "tests/support/plugin_state.h"
 
 namespace {
@@ -18,14 +19,6 @@ namespace {
 using testing_support::callsOf;
 using testing_support::firstCallIndex;
 
-constexpr uint64_t setPlayerModelNative = 0x00A1CADD00108836ull;
-constexpr uint64_t switchCameraOffNative = 0x026FB97D0A425F84ull;
-constexpr uint64_t destroyCameraNative = 0x865908C81A2C22E9ull;
-constexpr uint64_t relativeHeadingNative = 0xB4EC2312F4E5B1F1ull;
-constexpr uint64_t relativePitchNative = 0x6D0858B8EDFD2B7Dull;
-constexpr uint64_t fadeInNative = 0xD4E8E24955024033ull;
-constexpr uint64_t playSoundNative = 0x67C540AA08E4A6F5ull;
-constexpr uint64_t placeEntityNative = 0x239A3351AC1DA385ull;
 constexpr uint32_t scriptedCamera = 0x2000;
 const char* const otherSkin = "a_m_y_hipster_01";
 

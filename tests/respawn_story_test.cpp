@@ -13,6 +13,7 @@
 #include "sim/joaat.h"
 #include "sim/script_host.h"
 #include "tests/support/call_log.h"
+#include "tests/support/native_hashes.h"
 #include "tests/support/plugin_state.h"
 #include "tests/support/settings_text.h"
 
@@ -20,9 +21,6 @@ namespace {
 
 using testing_support::callsOf;
 
-constexpr uint64_t fadeOutNative = 0x891B5B39AC6302AFull;
-constexpr uint64_t fadeInNative = 0xD4E8E24955024033ull;
-constexpr uint64_t setPlayerModelNative = 0x00A1CADD00108836ull;
 constexpr sim::Vec3 hospital{298.0f, -584.0f, 43.3f};
 constexpr sim::Vec3 policeStation{432.0f, -981.0f, 30.7f};
 const char* const otherSkin = "a_m_y_hipster_01";

@@ -10,20 +10,15 @@
 #include "spawn/ground_spawn.h"
 #include "spawn/spawn_mode.h"
 #include "spawn/spawn_points.h"
+#include "tests/support/call_log.h"
+#include "tests/support/native_hashes.h"
 #include "tests/support/plugin_state.h"
 
 namespace {
 
-constexpr uint64_t randomFloatNative = 0x313CE5879CEB6FCDull;
-constexpr uint64_t groundHeightNative = 0xC906A7DAB05C8D2Bull;
-constexpr uint64_t closestRoadNodeNative = 0xFF071FB798B803B0ull;
+using testing_support::callsOf;
+using testing_support::floatArgument;
 
-float floatArgument(const sim::CallRecord& call, size_t i) {
-    uint32_t bits = static_cast<uint32_t>(call.args.at(i));
-    float value;
-    std::memcpy(&value, &bits, sizeof value);
-    return value;
-}
 
 struct Chances {
     int32_t list, road, air, death, map, custom;

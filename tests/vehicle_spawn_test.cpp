@@ -14,20 +14,12 @@
 #include "sim/joaat.h"
 #include "sim/roads.h"
 #include "spawn/ground_spawn.h"
+#include "tests/support/native_hashes.h"
 #include "tests/support/plugin_state.h"
 #include "vehicles/vehicle_spawn.h"
 
 namespace {
 
-constexpr uint64_t randomFloatNative = 0x313CE5879CEB6FCDull;
-constexpr uint64_t randomIntNative = 0xD53343AA4FB7DD28ull;
-constexpr uint64_t requestModelNative = 0x963D27A58DF860ACull;
-constexpr uint64_t placeEntityNative = 0x239A3351AC1DA385ull;
-constexpr uint64_t setPedIntoVehicleNative = 0xF75B0D629E1C063Dull;
-constexpr uint64_t forwardSpeedNative = 0xAB54A438726D25D5ull;
-constexpr uint64_t landingGearNative = 0xCFC8BE9A5E1FE575ull;
-constexpr uint64_t roadNodeNative = 0xFF071FB798B803B0ull;
-constexpr uint64_t plateTextNative = 0x95A88F0B409CDA47ull;
 
 // A point of dry land with low ground, near where the player stands.
 constexpr float landX = -50.0f, landY = -1110.0f;
@@ -466,7 +458,7 @@ TEST(SpawnOnRoad, NoRoadNodeInTwentyAttemptsDoesNothing) {
         w.calls.clear();
         lastPlayerPosition = Vector3{landX, landY, 30.0f};
         spawnInVehicleOnRoad(closePoint);
-        EXPECT_EQ(w.countCalls(roadNodeNative), 20);
+        EXPECT_EQ(w.countCalls(closestRoadNodeNative), 20);
         // Every attempt draws new offsets and a probe height; a far point also a roll.
         EXPECT_EQ(w.countCalls(randomFloatNative), closePoint ? 60 : 100);
         EXPECT_EQ(w.countCalls(randomIntNative), closePoint ? 0 : 20);
