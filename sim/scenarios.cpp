@@ -119,17 +119,31 @@ void death(Story& story, World& w) {
     Vec3 deathPoint = w.player()->position;
     printPosition("player killed at", deathPoint);
     killPlayer(w);
-    bool wentBlack = runUntil([](World& world) { return world.screen.fade == FadeState::FadedOut; }, 20000);
-    story.check(wentBlack, "the screen went black");
-    bool back = runUntil(
+    // The game puts the player back on a faded-in screen; the plug-in then cuts
+    // to black and moves him while the screen stays black.
+    bool gameRespawned = runUntil(
         [](World& world) {
-            return world.screen.fade == FadeState::FadedIn && world.player() && !world.player()->dead &&
-                   world.sounds.size() >= 3;
+            return world.player() && !world.player()->dead && world.screen.fade != FadeState::FadedOut &&
+                   world.screen.fade != FadeState::FadingOut;
+        },
+        30000);
+    Vec3 gamePlace = w.player() ? w.player()->position : Vec3{};
+    printPosition("the game put the player back at", gamePlace);
+    story.check(gameRespawned, "the game put the player back");
+    bool movedBehindBlack = false;
+    bool back = runUntil(
+        [&](World& world) {
+            if (world.player() && world.screen.fade == FadeState::FadedOut &&
+                distance(world.player()->position, gamePlace) > 1.0f)
+                movedBehindBlack = true;
+            return movedBehindBlack && world.screen.fade == FadeState::FadedIn && world.player() &&
+                   !world.player()->dead;
         },
         30000);
     runFor(2000);
     story.printNewNotifications(w);
     printPlayer(w, "player respawned at");
+    story.check(movedBehindBlack, "the player was moved while the screen was black");
     story.check(back, "the player is back, alive, on a faded-in screen");
     int respawnSounds = 0;
     for (const SoundRecord& s : w.sounds) respawnSounds += s.soundSet == "DLC_HEIST_PLANNING_BOARD_SOUNDS";

@@ -80,8 +80,10 @@ bool runUntil(const std::function<bool(World&)>& done, uint32_t limitMillisecond
         if (scriptStarted && scriptWaitOver(w.tick())) resumeScriptFiber();
         if (done && done(w)) return true;
         w.advanceFrame();
+        // The world as the game left it, before the script answers it.
+        if (done && done(w)) return true;
     }
-    return done && done(w);
+    return false;
 }
 
 void runFor(uint32_t milliseconds) { runUntil(nullptr, milliseconds); }

@@ -22,7 +22,8 @@ void startScript();
 // Runs the game frame by frame for the given time: the script runs whenever its
 // wait is over, then the world moves on by one frame.
 void runFor(uint32_t milliseconds);
-// Runs until the predicate holds or the time is up; true when it held.
+// Runs until the predicate holds or the time is up; true when it held. The
+// predicate sees the world after the script's turn and after each game frame.
 bool runUntil(const std::function<bool(World&)>& done, uint32_t limitMilliseconds);
 // Ends the game: the script fibre is dropped.
 void stopScript();
