@@ -19,10 +19,8 @@ namespace {
 sim::World& startGame(const std::string& count, const std::string& pointLines) {
     sim::World& w = testing_support::loadPlugin();
     playerPed = localPlayerPed();
-    std::string text = testing_support::builtInSettingsText(pointLines);
-    const std::string countKey = "number_of_custom_spawn_points_in_use=0";
-    text.replace(text.find(countKey), countKey.size(), "number_of_custom_spawn_points_in_use=" + count);
-    testing_support::writeSettingsFile(text);
+    testing_support::writeSettingsFile(testing_support::withSetting(
+        testing_support::builtInSettingsText(pointLines), "number_of_custom_spawn_points_in_use", count));
     readSettings();
     w.calls.clear();
     return w;

@@ -17,7 +17,6 @@
 #include "tests/support/call_log.h"
 #include "tests/support/native_hashes.h"
 #include "tests/support/plugin_state.h"
-#include "tests/support/settings_text.h"
 
 namespace {
 

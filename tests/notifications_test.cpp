@@ -56,10 +56,8 @@ TEST(Notifications, BannerAloneWhenTheFileIsThere) {
 TEST(Notifications, MainLoopShowsTheBannerOnTheFirstFrameAfterLoading) {
     sim::World& w = testing_support::loadPlugin();
     // No post-loading follow-up, which would run before the banner step.
-    std::string text = testing_support::builtInSettingsText();
-    text.replace(text.find("use_respawn_on_demand_automatically=1"), 37, "use_respawn_on_demand_automatically=0");
-    text.replace(text.find("player_ped_skin_upon_respawn=3"), 30, "player_ped_skin_upon_respawn=0");
-    testing_support::writeSettingsFile(text);
+    testing_support::writeSettingsFile(testing_support::builtInSettingsWith(
+        {{"use_respawn_on_demand_automatically", "0"}, {"player_ped_skin_upon_respawn", "0"}}));
     w.screen.loadingScreen = true;
     uint32_t loadingEnd = w.tick() + 2000;
     w.at(loadingEnd, [](sim::World& world) { world.screen.loadingScreen = false; });

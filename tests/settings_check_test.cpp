@@ -26,12 +26,6 @@ void writeSettingsAt(const std::string& text, long seconds) {
     ASSERT_EQ(utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
 }
 
-std::string withValue(std::string text, const std::string& key, const std::string& value) {
-    size_t at = text.find("\n" + key + "=") + 1;
-    size_t end = text.find('\n', at);
-    return text.replace(at, end - at, key + "=" + value);
-}
-
 long modifiedNotices(const sim::World& w) {
     return std::count(w.notifications.begin(), w.notifications.end(), modifiedNotice);
 }
@@ -55,12 +49,12 @@ TEST(SettingsCheck, UnchangedFileIsReReadEverySecondWithoutNotice) {
     EXPECT_EQ(settings.first_wait_time, 5500.0f);
     // New content under the same last-write time: no change is reported, yet
     // the next check reads it, about 1000 ms after start.
-    writeSettingsAt(withValue(text, "first_wait_time", "6500"), 1700000000);
+    writeSettingsAt(testing_support::withSetting(text, "first_wait_time", "6500"), 1700000000);
     sim::runUntil([start](sim::World& world) { return world.tick() - start >= 950; }, 1000);
     EXPECT_EQ(settings.first_wait_time, 5500.0f);
     sim::runFor(100);
     EXPECT_EQ(settings.first_wait_time, 6500.0f);
-    writeSettingsAt(withValue(text, "first_wait_time", "7500"), 1700000000);
+    writeSettingsAt(testing_support::withSetting(text, "first_wait_time", "7500"), 1700000000);
     sim::runFor(1050);
     EXPECT_EQ(settings.first_wait_time, 7500.0f);
     sim::runFor(3000);
@@ -73,7 +67,7 @@ TEST(SettingsCheck, SavedFileIsAnnouncedOnceAtTheNextCheck) {
     writeSettingsAt(text, 1700000000);
     sim::startScript();
     sim::runFor(1500);
-    writeSettingsAt(withValue(text, "in_air_player_spawn_chance", "35"), 1700000010);
+    writeSettingsAt(testing_support::withSetting(text, "in_air_player_spawn_chance", "35"), 1700000010);
     uint32_t saved = w.tick();
     ASSERT_TRUE(sim::runUntil([](sim::World& world) { return modifiedNotices(world) > 0; }, 1100));
     EXPECT_LE(w.tick() - saved, 1050u);
@@ -84,7 +78,7 @@ TEST(SettingsCheck, SavedFileIsAnnouncedOnceAtTheNextCheck) {
 
 TEST(SettingsCheck, OwnWriteOfTheStoredSkinIsNotAnnounced) {
     sim::World& w = testing_support::loadPlugin();
-    std::string text = withValue(testing_support::builtInSettingsText("stored_last_used_skin=225514697\n"),
+    std::string text = testing_support::withSetting(testing_support::builtInSettingsText("stored_last_used_skin=225514697\n"),
                                  "wait_time_before_skin_change", "0");
     writeSettingsAt(text, 1700000000);
     sim::startScript();
@@ -96,7 +90,7 @@ TEST(SettingsCheck, OwnWriteOfTheStoredSkinIsNotAnnounced) {
     sim::runFor(3000);
     EXPECT_EQ(modifiedNotices(w), 0);
     // The next save by the user is announced again.
-    writeSettingsAt(withValue(fileText(), "first_wait_time", "6000"), 1700000020);
+    writeSettingsAt(testing_support::withSetting(fileText(), "first_wait_time", "6000"), 1700000020);
     sim::runFor(1100);
     EXPECT_EQ(modifiedNotices(w), 1);
 }
@@ -104,7 +98,7 @@ TEST(SettingsCheck, OwnWriteOfTheStoredSkinIsNotAnnounced) {
 TEST(SettingsCheck, ChecksGoOnAcrossTheWrapOfTheTickCount) {
     sim::World& w = testing_support::loadPlugin();
     w.setTickBase(0xFFFFF000u);  // the count wraps 4096 ms after start
-    std::string text = withValue(withValue(testing_support::builtInSettingsText(), "use_respawn_on_demand_automatically",
+    std::string text = testing_support::withSetting(testing_support::withSetting(testing_support::builtInSettingsText(), "use_respawn_on_demand_automatically",
                                            "0"),
                                  "player_ped_skin_upon_respawn", "0");
     writeSettingsAt(text, 1700000000);
@@ -116,11 +110,11 @@ TEST(SettingsCheck, ChecksGoOnAcrossTheWrapOfTheTickCount) {
     w.screen.loadingScreen = false;
     sim::runFor(100);
     ASSERT_LT(w.tick(), 0x10000u);
-    writeSettingsAt(withValue(text, "preferred_spawn_distance", "80"), 1700000010);
+    writeSettingsAt(testing_support::withSetting(text, "preferred_spawn_distance", "80"), 1700000010);
     ASSERT_TRUE(sim::runUntil([](sim::World& world) { return modifiedNotices(world) == 1; }, 1100));
     EXPECT_EQ(settings.preferred_spawn_distance, 80);
     sim::runFor(2000);
-    writeSettingsAt(withValue(text, "preferred_spawn_distance", "90"), 1700000020);
+    writeSettingsAt(testing_support::withSetting(text, "preferred_spawn_distance", "90"), 1700000020);
     ASSERT_TRUE(sim::runUntil([](sim::World& world) { return modifiedNotices(world) == 2; }, 1100));
     EXPECT_EQ(settings.preferred_spawn_distance, 90);
 }
@@ -130,7 +124,7 @@ TEST(SettingsCheck, FileCreatedWhileTheGameRunsIsRead) {
     sim::startScript();
     sim::runFor(2500);
     EXPECT_EQ(settings.in_air_player_spawn_chance, 20);  // built in
-    writeSettingsAt(withValue(testing_support::builtInSettingsText(), "in_air_player_spawn_chance", "45"), 1700000000);
+    writeSettingsAt(testing_support::withSetting(testing_support::builtInSettingsText(), "in_air_player_spawn_chance", "45"), 1700000000);
     sim::runFor(1100);
     EXPECT_EQ(settings.in_air_player_spawn_chance, 45);
     EXPECT_EQ(modifiedNotices(w), 1);

@@ -27,18 +27,15 @@ std::string storedSkinLine(uint32_t model) {
 // The built-in settings with some keys set otherwise ("key=value" lines).
 std::string settingsText(const std::string& changedLines) {
     std::string text = testing_support::builtInSettingsText();
-    std::string extra;
     size_t start = 0;
     while (start < changedLines.size()) {
         size_t end = changedLines.find('\n', start);
         std::string line = changedLines.substr(start, end - start);
+        size_t equals = line.find('=');
+        text = testing_support::withSetting(text, line.substr(0, equals), line.substr(equals + 1));
         start = end + 1;
-        std::string key = "\n" + line.substr(0, line.find('=') + 1);
-        size_t at = text.find(key);
-        if (at == std::string::npos) extra += line + "\n";
-        else text.replace(at + 1, text.find('\n', at + 1) - at - 1, line);
     }
-    return text + extra;
+    return text;
 }
 
 // Writes the settings file and moves its write time on, as a save by the user

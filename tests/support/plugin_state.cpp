@@ -134,4 +134,17 @@ std::string builtInSettingsText(const std::string& extraLines) {
            extraLines;
 }
 
+std::string withSetting(std::string text, const std::string& key, const std::string& value) {
+    size_t at = text.find("\n" + key + "=");
+    if (at == std::string::npos) return text + key + "=" + value + "\n";
+    size_t end = text.find('\n', at + 1);
+    return text.replace(at + 1, end - at - 1, key + "=" + value);
+}
+
+std::string builtInSettingsWith(const std::vector<Setting>& changes) {
+    std::string text = builtInSettingsText();
+    for (const Setting& change : changes) text = withSetting(text, change.first, change.second);
+    return text;
+}
+
 }  // namespace testing_support

@@ -3,6 +3,8 @@
 // at library load, the plug-in attached to the host, and a game directory of
 // its own (the current directory, where ".\Pelorin.ini" lives).
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "sim/world.h"
 
@@ -19,5 +21,11 @@ void removeSettingsFile();
 std::string shippedSettingsText();
 // A settings file with every key at its built-in value, plus extra lines.
 std::string builtInSettingsText(const std::string& extraLines = "");
+// The settings text with one key's value set: its line replaced, or the line
+// added at the end when the key is not there.
+std::string withSetting(std::string text, const std::string& key, const std::string& value);
+// The built-in settings text with some keys set otherwise; later changes win.
+using Setting = std::pair<std::string, std::string>;
+std::string builtInSettingsWith(const std::vector<Setting>& changes);
 
 }  // namespace testing_support
