@@ -6,7 +6,10 @@
 #include <cstdlib>
 #include <new>
 
-#include "host/script_main.h"
+#include "plugin/frame_loop.h"
+#include "plugin/settings_check.h"
+#include "plugin/startup.h"
+#include "shared/player_state.h"
 #include "sim/game_events.h"
 #include "sim/script_host.h"
 #include "tests/support/plugin_state.h"

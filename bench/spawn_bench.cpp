@@ -9,7 +9,10 @@
 #include <string>
 
 #include "host/natives/player_natives.h"
-#include "host/script_main.h"
+#include "plugin/frame_loop.h"
+#include "plugin/settings_check.h"
+#include "plugin/startup.h"
+#include "shared/player_state.h"
 #include "settings/respawn_settings.h"
 #include "sim/world.h"
 #include "spawn/custom_spawn.h"

@@ -1,6 +1,6 @@
 # Linux: the plug-in core linked against the simulated game, with tests, the
 # command-line simulator and the benchmarks.
-add_library(pelorin_core STATIC ${PELORIN_CORE_SOURCES} src/platform/settings_file_posix.cpp)
+add_library(pelorin_core STATIC ${PELORIN_CORE_SOURCES} src/platform/files_posix.cpp)
 pelorin_target_defaults(pelorin_core)
 
 add_library(pelorin_sim STATIC ${PELORIN_SIM_SOURCES} sim/script_fiber_posix.cpp sim/host_abi_linux.cpp)
@@ -35,3 +35,12 @@ foreach(scenario key-chord death play)
   add_test(NAME scenario.${scenario} COMMAND ${PELORIN_SCENARIO_RUNNER} $<TARGET_FILE:pelorin-sim> ${scenario}
            ${CMAKE_SOURCE_DIR}/dist/Pelorin.ini)
 endforeach()
+
+# The folders of src/ form layers; no include may run from one up to a higher
+# one. The fixture holds one upward include, which the check must reject.
+add_test(NAME layers.src_includes_only_downward
+         COMMAND ${CMAKE_COMMAND} -DROOT=${CMAKE_SOURCE_DIR}/src -P ${CMAKE_SOURCE_DIR}/cmake/check_layers.cmake)
+add_test(NAME layers.check_rejects_an_upward_include
+         COMMAND ${CMAKE_COMMAND} -DROOT=${CMAKE_SOURCE_DIR}/tests/layer_fixture -P ${CMAKE_SOURCE_DIR}/cmake/check_layers.cmake)
+set_tests_properties(layers.check_rejects_an_upward_include PROPERTIES
+                     PASS_REGULAR_EXPRESSION "includes host/, a layer above platform/")

@@ -8,7 +8,7 @@ scripts/setup.sh
 scripts/build.sh
 ctest --preset linux
 echo "== Settings reader against the Win32 private-profile reader (Wine) =="
-WINEDEBUG=-all wine build/windows/ini_conformance.exe "$(winepath -w wine/ini_corpus 2>/dev/null)" 2> >(grep -v '^wine: ' >&2)
+WINEDEBUG=-all wine build/windows/ini_conformance.exe "$(scripts/wine_path.sh wine/ini_corpus)" 2> >(grep -v '^wine: ' >&2)
 echo "== Real Pelorin.asi under Wine =="
 WINEDEBUG=-all wine build/windows/runner.exe --without-host 2> >(grep -v '^wine: ' >&2)
 scripts/wine_scenario.sh missing-then-saved

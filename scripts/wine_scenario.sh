@@ -8,4 +8,4 @@ game=$(mktemp -d /tmp/pelorin-wine-XXXXXX)
 trap 'rm -rf "$game"' EXIT
 [ $# -ge 2 ] && cp "$2" "$game/Pelorin.ini"
 export WINEDEBUG=-all
-wine "$root/build/windows/runner.exe" "$1" "$(winepath -w "$game" 2>/dev/null)" 2> >(grep -v '^wine: ' >&2)
+wine "$root/build/windows/runner.exe" "$1" "$("$root/scripts/wine_path.sh" "$game")" 2> >(grep -v '^wine: ' >&2)

@@ -5,7 +5,10 @@
 #include <cmath>
 #include <string>
 
-#include "host/script_main.h"
+#include "plugin/frame_loop.h"
+#include "plugin/settings_check.h"
+#include "plugin/startup.h"
+#include "shared/player_state.h"
 #include "respawn/death_handler.h"
 #include "respawn/respawn_sequences.h"
 #include "settings/respawn_settings.h"
@@ -57,6 +60,14 @@ uint32_t screenPhaseEnd(const sim::World& w) {
 
 bool screenPhaseEnded(const sim::World& w) { return screenPhaseEnd(w) != 0; }
 
+// Runs until the screen phase has ended (the time scale back at 1.0).
+bool runUntilScreenPhaseEnded(uint32_t limitMilliseconds) {
+    testing_support::CallWatch normalSpeed(setTimeScaleNative, [](const sim::CallRecord& call) {
+        return testing_support::floatArgument(call, 0) == 1.0f;
+    });
+    return sim::runUntil([&](sim::World& w) { return normalSpeed.seen(w); }, limitMilliseconds);
+}
+
 // The cut to black of the take-over (a fade-out over 0 ms), from the given tick on.
 uint32_t cutToBlack(const sim::World& w, uint32_t from) {
     for (const sim::CallRecord& call : callsOf(w, fadeOutNative))
@@ -76,10 +87,16 @@ std::vector<sim::TextDraw> countdownDraws(const sim::World& w, uint32_t from) {
 // Runs until the handler has gone back to watching after an episode: the
 // phase ended, the take-over cut to black, and a new pass took a fresh time.
 bool runUntilEpisodeOver(uint32_t limitMilliseconds) {
+    testing_support::CallWatch normalSpeed(setTimeScaleNative, [](const sim::CallRecord& call) {
+        return testing_support::floatArgument(call, 0) == 1.0f;
+    });
+    testing_support::CallWatch cut(fadeOutNative, [](const sim::CallRecord& call) { return call.args[0] == 0; });
     return sim::runUntil(
-        [](sim::World& w) {
-            return screenPhaseEnded(w) && cutToBlack(w, screenPhaseEnd(w)) != 0 &&
-                   static_cast<int32_t>(w.tick() - deathTime) < 100;
+        [&](sim::World& w) {
+            uint32_t phaseEnd = 0;
+            uint32_t cutTick = 0;
+            return normalSpeed.seen(w, &phaseEnd) && cut.seen(w, &cutTick) &&
+                   static_cast<int32_t>(cutTick - phaseEnd) >= 0 && static_cast<int32_t>(w.tick() - deathTime) < 100;
         },
         limitMilliseconds);
 }
@@ -150,7 +167,7 @@ TEST(DeathScreen, CountdownRunsFrom7500MsWhileFadedInAndEndsAtTheDeadline) {
         world.screen.fadeStart = world.tick();
         world.screen.fadeDuration = 2000;
     });
-    ASSERT_TRUE(sim::runUntil(screenPhaseEnded, 25000));
+    ASSERT_TRUE(runUntilScreenPhaseEnded(25000));
     std::vector<sim::TextDraw> draws = countdownDraws(w, died);
     ASSERT_FALSE(draws.empty());
     EXPECT_GT(draws.front().tick - died, 7500u);
@@ -171,7 +188,7 @@ TEST(DeathScreen, VeryLowSlowMotionDrawsNoCountdownBefore40s) {
     settings.slow_motion_at_wasted_and_busted_screens = 0.05f;
     uint32_t died = killAndDetect(w);
     EXPECT_EQ(respawnDeadline, died + 80000);
-    ASSERT_TRUE(sim::runUntil(screenPhaseEnded, 85000));
+    ASSERT_TRUE(runUntilScreenPhaseEnded(85000));
     std::vector<sim::TextDraw> draws = countdownDraws(w, died);
     ASSERT_FALSE(draws.empty());
     EXPECT_GT(draws.front().tick - died, 40000u);
@@ -184,7 +201,7 @@ TEST(DeathScreen, StoryCharacterPhaseEndsWhenTheGameHasFadedOutWithoutCountdown)
     sim::World& w = runningGame();
     uint32_t died = killAndDetect(w);
     uint32_t fadedOut = firstTickFadedOut(w, 10000);
-    ASSERT_TRUE(sim::runUntil(screenPhaseEnded, 5000));
+    ASSERT_TRUE(runUntilScreenPhaseEnded(5000));
     EXPECT_GE(screenPhaseEnd(w) - died, 5500u);
     EXPECT_LE(screenPhaseEnd(w) - fadedOut, 17u) << "the first faded-out frame after the first wait";
     EXPECT_TRUE(countdownDraws(w, died).empty());
@@ -196,7 +213,7 @@ TEST(DeathScreen, ShortFirstWaitEndsAtTheFirstFadedOutFrameAndALongOneMissesIt) 
         settings.first_wait_time = 1000.0f;
         killAndDetect(w);
         uint32_t fadedOut = firstTickFadedOut(w, 10000);
-        ASSERT_TRUE(sim::runUntil(screenPhaseEnded, 5000));
+        ASSERT_TRUE(runUntilScreenPhaseEnded(5000));
         EXPECT_LE(screenPhaseEnd(w) - fadedOut, 17u);
     }
     {
@@ -205,7 +222,7 @@ TEST(DeathScreen, ShortFirstWaitEndsAtTheFirstFadedOutFrameAndALongOneMissesIt) 
         sim::World& w = runningGame();
         settings.first_wait_time = 9500.0f;
         uint32_t died = killAndDetect(w);
-        ASSERT_TRUE(sim::runUntil(screenPhaseEnded, 25000));
+        ASSERT_TRUE(runUntilScreenPhaseEnded(25000));
         EXPECT_GT(screenPhaseEnd(w) - died, 20000u);
         EXPECT_EQ(countdownDraws(w, died).back().text, "Respawn in max 0");
     }
@@ -219,7 +236,7 @@ TEST(DeathScreen, WithoutTheDeathEffectOnlyTheDeadlineWhileFadedInEndsThePhase) 
         sim::World& w = runningGame();
         suppressDeathEffect(w);
         uint32_t died = killAndDetect(w);
-        ASSERT_TRUE(sim::runUntil(screenPhaseEnded, 25000));
+        ASSERT_TRUE(runUntilScreenPhaseEnded(25000));
         EXPECT_GT(screenPhaseEnd(w) - died, 20000u);
         EXPECT_LE(screenPhaseEnd(w) - died, 20000u + 17u);
     }
@@ -230,7 +247,7 @@ TEST(DeathScreen, WithoutTheDeathEffectOnlyTheDeadlineWhileFadedInEndsThePhase) 
         uint32_t died = killAndDetect(w);
         w.at(died + 15000, sim::leaveScreenFadedOut);
         w.at(died + 26000, [](sim::World& world) { world.screen.fade = sim::FadeState::FadedIn; });
-        ASSERT_TRUE(sim::runUntil(screenPhaseEnded, 30000));
+        ASSERT_TRUE(runUntilScreenPhaseEnded(30000));
         EXPECT_GE(screenPhaseEnd(w) - died, 26000u);
         EXPECT_LE(screenPhaseEnd(w) - died, 26000u + 34u);
     }
@@ -287,7 +304,7 @@ TEST(TakeOver, GameRespawnPlaceStandsWhenAlternativeRespawnIsOff) {
     settings.random_player_respawns = 0;
     settings.get_full_armor_upon_respawn = 1;
     killAndDetect(w);
-    ASSERT_TRUE(sim::runUntil(screenPhaseEnded, 20000));
+    ASSERT_TRUE(runUntilScreenPhaseEnded(20000));
     sim::runFor(8000);
     EXPECT_EQ(cutToBlack(w, screenPhaseEnd(w)), 0u) << "no cut to black";
     EXPECT_EQ(countSounds(w, "DLC_HEIST_PLANNING_BOARD_SOUNDS"), 0);
@@ -379,7 +396,7 @@ TEST(TickWrap, FirstWaitEndsAcrossTheWrapOfTheTickCount) {
     sim::runFor(1000);
     uint32_t died = killAndDetect(w);
     ASSERT_GT(died, 0xFFFF0000u);
-    ASSERT_TRUE(sim::runUntil(screenPhaseEnded, 25000));
+    ASSERT_TRUE(runUntilScreenPhaseEnded(25000));
     EXPECT_LT(w.tick(), 0x80000000u) << "past the wrap";
     EXPECT_GE(screenPhaseEnd(w) - died, 5500u);
     EXPECT_LT(screenPhaseEnd(w) - died, 8000u) << "ends at the game's fade-out, not at the deadline";
@@ -395,7 +412,7 @@ TEST(TickWrap, WaitForTheGameEndsAfter30sAcrossTheWrap) {
     sim::runFor(1000);
     settings.time_before_reset_skin = 200000;
     killAndDetect(w);
-    ASSERT_TRUE(sim::runUntil(screenPhaseEnded, 25000));
+    ASSERT_TRUE(runUntilScreenPhaseEnded(25000));
     uint32_t waitStart = screenPhaseEnd(w);
     ASSERT_GT(waitStart, 0xFFFF0000u);
     ASSERT_TRUE(sim::runUntil([&](sim::World& world) { return cutToBlack(world, waitStart) != 0; }, 40000));

@@ -7,7 +7,10 @@
 #include <vector>
 
 #include "host/natives/player_natives.h"
-#include "host/script_main.h"
+#include "plugin/frame_loop.h"
+#include "plugin/settings_check.h"
+#include "plugin/startup.h"
+#include "shared/player_state.h"
 #include "settings/respawn_settings.h"
 #include "sim/terrain.h"
 #include "spawn/ground_spawn.h"

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "host/input.h"
+#include "host/keyboard.h"
+#include "plugin/chords.h"
 #include "platform/clock.h"
 #include "settings/respawn_settings.h"
 #include "sim/game_events.h"

@@ -1,8 +1,13 @@
 #include <gtest/gtest.h>
 
-#include "host/input.h"
+#include "host/keyboard.h"
+#include "plugin/chords.h"
 #include "host/library_entry.h"
-#include "host/script_main.h"
+#include "host/script_entry.h"
+#include "plugin/frame_loop.h"
+#include "plugin/settings_check.h"
+#include "plugin/startup.h"
+#include "shared/player_state.h"
 #include "tests/support/plugin_state.h"
 
 TEST(LibraryEntry, AttachRegistersScriptAndKeyboardHandlerAndDetachUnregisters) {

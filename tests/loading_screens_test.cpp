@@ -5,8 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "host/script_main.h"
-#include "host/table_random.h"
+#include "plugin/frame_loop.h"
+#include "plugin/settings_check.h"
+#include "plugin/startup.h"
+#include "shared/player_state.h"
+#include "shared/table_random.h"
 #include "respawn/loading_screens.h"
 #include "settings/respawn_settings.h"
 #include "sim/game_events.h"

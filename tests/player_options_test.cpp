@@ -3,7 +3,10 @@
 
 #include <set>
 
-#include "host/script_main.h"
+#include "plugin/frame_loop.h"
+#include "plugin/settings_check.h"
+#include "plugin/startup.h"
+#include "shared/player_state.h"
 #include "respawn/player_options.h"
 #include "respawn/weapon_tables.h"
 #include "settings/respawn_settings.h"

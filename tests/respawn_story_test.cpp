@@ -5,7 +5,10 @@
 #include <cmath>
 #include <string>
 
-#include "host/script_main.h"
+#include "plugin/frame_loop.h"
+#include "plugin/settings_check.h"
+#include "plugin/startup.h"
+#include "shared/player_state.h"
 #include "respawn/death_handler.h"
 #include "respawn/respawn_sequences.h"
 #include "settings/respawn_settings.h"

@@ -6,7 +6,10 @@
 #include <filesystem>
 #include <string>
 
-#include "host/script_main.h"
+#include "plugin/frame_loop.h"
+#include "plugin/settings_check.h"
+#include "plugin/startup.h"
+#include "shared/player_state.h"
 #include "respawn/loading_screens.h"
 #include "settings/respawn_settings.h"
 #include "sim/joaat.h"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "host/table_random.h"
+#include "shared/table_random.h"
 
 TEST(TableRandom, FollowsTheRuntimeGeneratorFromSeedOne) {
     seedTableRandom(1);

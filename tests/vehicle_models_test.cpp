@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "host/table_random.h"
+#include "shared/table_random.h"
 #include "settings/respawn_settings.h"
 #include "sim/joaat.h"
 #include "tests/support/native_hashes.h"

@@ -8,8 +8,11 @@
 
 #include "host/natives/gameplay_natives.h"
 #include "host/natives/player_natives.h"
-#include "host/script_main.h"
-#include "host/table_random.h"
+#include "plugin/frame_loop.h"
+#include "plugin/settings_check.h"
+#include "plugin/startup.h"
+#include "shared/player_state.h"
+#include "shared/table_random.h"
 #include "settings/respawn_settings.h"
 #include "sim/joaat.h"
 #include "sim/roads.h"

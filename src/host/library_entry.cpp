@@ -1,7 +1,7 @@
 #include "host/library_entry.h"
 
-#include "host/input.h"
-#include "host/script_main.h"
+#include "host/keyboard.h"
+#include "host/script_entry.h"
 
 void onLibraryAttach(host::ModuleHandle module) {
     host::scriptRegister(module, scriptMain);

@@ -9,7 +9,7 @@
 #include "host/natives/ped_natives.h"
 #include "host/natives/player_natives.h"
 #include "host/natives/streaming_natives.h"
-#include "host/script_main.h"
+#include "shared/player_state.h"
 #include "platform/clock.h"
 #include "platform/ticks.h"
 #include "respawn/loading_screens.h"

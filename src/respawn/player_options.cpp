@@ -5,7 +5,7 @@
 #include "host/natives/ped_natives.h"
 #include "host/natives/player_natives.h"
 #include "host/natives/weapon_natives.h"
-#include "host/script_main.h"
+#include "shared/player_state.h"
 #include "respawn/weapon_tables.h"
 #include "settings/respawn_settings.h"
 #include "vehicles/vehicle_spawn.h"

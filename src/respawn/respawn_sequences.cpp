@@ -7,7 +7,7 @@
 #include "host/natives/ped_natives.h"
 #include "host/natives/player_natives.h"
 #include "host/natives/vehicle_natives.h"
-#include "host/script_main.h"
+#include "shared/player_state.h"
 #include "respawn/player_options.h"
 #include "settings/respawn_settings.h"
 #include "skin/player_skin.h"

@@ -6,7 +6,7 @@
 #include "host/natives/graphics_natives.h"
 #include "host/natives/hud_natives.h"
 #include "pelorin_version.h"
-#include "platform/settings_file.h"
+#include "settings/settings_file.h"
 
 bool bannerShown = false;
 

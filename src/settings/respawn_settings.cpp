@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "platform/settings_file.h"
+#include "settings/settings_file.h"
 #include "settings/notifications.h"
 
 RespawnSettings settings{};

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "host/natives/gameplay_natives.h"
-#include "host/script_main.h"
+#include "shared/player_state.h"
 #include "settings/respawn_settings.h"
 #include "spawn/ground_spawn.h"
 

@@ -6,8 +6,8 @@
 #include "host/natives/camera_natives.h"
 #include "host/natives/entity_natives.h"
 #include "host/natives/gameplay_natives.h"
-#include "host/script_main.h"
-#include "host/table_random.h"
+#include "shared/player_state.h"
+#include "shared/table_random.h"
 #include "settings/respawn_settings.h"
 #include "spawn/spawn_points.h"
 

@@ -4,7 +4,7 @@
 #include "vehicles/vehicle_models.h"
 
 #include "host/natives/gameplay_natives.h"
-#include "host/table_random.h"
+#include "shared/table_random.h"
 #include "settings/respawn_settings.h"
 
 namespace {

@@ -7,10 +7,14 @@
 #include <fstream>
 #include <sstream>
 
-#include "host/input.h"
+#include "host/keyboard.h"
+#include "plugin/chords.h"
 #include "host/library_entry.h"
-#include "host/script_main.h"
-#include "host/table_random.h"
+#include "plugin/frame_loop.h"
+#include "plugin/settings_check.h"
+#include "plugin/startup.h"
+#include "shared/player_state.h"
+#include "shared/table_random.h"
 #include "platform/clock.h"
 #include "respawn/death_handler.h"
 #include "respawn/loading_screens.h"

@@ -1,4 +1,4 @@
-#include "host/table_random.h"
+#include "shared/table_random.h"
 
 namespace {
 uint32_t tableRandomState = 1;  // the C runtime's state before any seed

@@ -1,43 +1,16 @@
-#include "host/script_main.h"
+#include "plugin/settings_check.h"
 
-#include "host/host_abi.h"
-#include "host/input.h"
-#include "host/natives/entity_natives.h"
-#include "host/natives/gameplay_natives.h"
-#include "host/natives/player_natives.h"
-#include "host/table_random.h"
 #include "platform/clock.h"
-#include "platform/settings_file.h"
+#include "settings/settings_file.h"
 #include "platform/ticks.h"
-#include "respawn/death_handler.h"
 #include "respawn/loading_screens.h"
-#include "respawn/respawn_sequences.h"
 #include "settings/notifications.h"
 #include "settings/respawn_settings.h"
+#include "shared/player_state.h"
 #include "skin/player_skin.h"
 
 uint32_t lastSettingsCheckTime = 0;
 bool notifyOnSettingsChange = true;
-uint32_t modelAtLastCheck = 0;
-uint32_t playerId = 0;
-uint32_t playerPed = 0;
-uint32_t lastPlayerModel = 0;
-uint32_t lastMainCharacterModel = 0;
-
-void scriptMain() {
-    seedTableRandom(tickCount());
-    runMainLoop();
-}
-
-void captureStartState() {
-    playerId = localPlayerId();
-    playerPed = localPlayerPed();
-    lastPlayerModel = entityModel(playerPed);
-    lastSettingsCheckTime = tickCount();
-    lastMainCharacterModel = nameHash("player_zero");
-}
-
-uint32_t currentPlayerModel() { return entityModel(localPlayerPed()); }
 
 namespace {
 
@@ -57,6 +30,10 @@ bool loadingScreenSettled() {
 
 }  // namespace
 
+bool settingsCheckDue() {
+    return tickAfter(tickCount(), lastSettingsCheckTime + 1000) || lastSettingsCheckTime == 0;
+}
+
 void runSettingsCheck() {
     if (settingsFileExists()) {
         readSettings();
@@ -75,16 +52,3 @@ void runSettingsCheck() {
     lastSettingsCheckTime = tickCount();
 }
 
-void runMainLoop() {
-    captureStartState();
-    if (!readSettings()) applyBuiltInSettings();
-    settingsFileChanged();
-    for (;;) {
-        if (respawnOnDemandRequested()) respawnOnDemand(true);
-        if (tickAfter(tickCount(), lastSettingsCheckTime + 1000) || lastSettingsCheckTime == 0) runSettingsCheck();
-        handleDeathAndArrest();
-        trackPlayerModel();
-        showStartupBanner();
-        host::scriptWait(0);
-    }
-}

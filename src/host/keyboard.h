@@ -1,6 +1,8 @@
 #pragma once
-// Keyboard state from the host's keyboard messages, and the respawn-on-demand
-// chords (keyboard, and controller when enabled).
+// The keyboard state the host's keyboard messages leave behind: when each key
+// last had a message and whether that message was a release. The handler runs
+// on the thread that delivers keyboard messages; the script reads and resets
+// entries, so each field is an atomic.
 #include <atomic>
 #include <cstdint>
 
@@ -11,14 +13,11 @@ struct KeyState {
 
 constexpr uint32_t keyStateCount = 255;
 extern KeyState keyStates[keyStateCount];
-extern uint32_t lastOnDemandTriggerTime;
 
 void onKeyboardMessage(uint32_t key, uint16_t repeats, uint8_t scanCode, int32_t isExtended, int32_t isWithAlt,
                        int32_t wasDownBefore, int32_t isUpNow);
+bool keyInRange(uint32_t key);
+// Released within the last 100 ms; a true answer consumes the release.
 bool isKeyJustReleased(uint32_t key);
+// Pressed within the last 5000 ms and not released since.
 bool isKeyDown(uint32_t key);
-bool isControllerButtonHeld(int32_t control);
-bool isControllerButtonJustPressed(int32_t control);
-bool keyboardChordTriggered();
-bool controllerChordTriggered();
-bool respawnOnDemandRequested();

@@ -1,5 +1,6 @@
-#include "host/input.h"
+#include "plugin/chords.h"
 
+#include "host/keyboard.h"
 #include "host/natives/camera_natives.h"
 #include "host/natives/control_natives.h"
 #include "host/natives/entity_natives.h"
@@ -8,21 +9,12 @@
 #include "platform/ticks.h"
 #include "settings/respawn_settings.h"
 
-KeyState keyStates[keyStateCount]{};
 // No request may fire within 500 ms of the library being loaded.
 uint32_t lastOnDemandTriggerTime = tickCount();
 
 namespace {
 
-constexpr uint32_t justReleasedMilliseconds = 100;
-constexpr uint32_t heldDownMilliseconds = 5000;
 constexpr uint32_t chordGuardMilliseconds = 500;
-
-bool keyInRange(uint32_t key) { return key < keyStateCount; }
-
-// Elapsed times are unsigned differences, so an entry stays valid across the
-// wrap of the tick count and an old entry never looks fresh again.
-uint32_t millisecondsSinceMessage(const KeyState& state) { return ticksSince(state.messageTime, tickCount()); }
 
 bool chordGuardOpen() { return ticksSince(lastOnDemandTriggerTime, tickCount()) > chordGuardMilliseconds; }
 
@@ -33,27 +25,6 @@ bool localPlayerAliveAndFree() {
 }
 
 }  // namespace
-
-void onKeyboardMessage(uint32_t key, uint16_t, uint8_t, int32_t, int32_t, int32_t, int32_t isUpNow) {
-    if (!keyInRange(key)) return;
-    keyStates[key].messageTime = tickCount();
-    keyStates[key].released = static_cast<uint32_t>(isUpNow);
-}
-
-bool isKeyJustReleased(uint32_t key) {
-    if (!keyInRange(key)) return false;
-    KeyState& state = keyStates[key];
-    if (millisecondsSinceMessage(state) >= justReleasedMilliseconds || state.released == 0) return false;
-    state.messageTime = 0;
-    state.released = 0;
-    return true;
-}
-
-bool isKeyDown(uint32_t key) {
-    if (!keyInRange(key)) return false;
-    const KeyState& state = keyStates[key];
-    return millisecondsSinceMessage(state) < heldDownMilliseconds && state.released == 0;
-}
 
 bool isControllerButtonHeld(int32_t control) { return settings.activate_controller && isControlPressed(control); }
 

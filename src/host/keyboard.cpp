@@ -1,0 +1,40 @@
+#include "host/keyboard.h"
+
+#include "platform/clock.h"
+#include "platform/ticks.h"
+
+KeyState keyStates[keyStateCount]{};
+
+namespace {
+
+constexpr uint32_t justReleasedMilliseconds = 100;
+constexpr uint32_t heldDownMilliseconds = 5000;
+
+// Elapsed times are unsigned differences, so an entry stays valid across the
+// wrap of the tick count and an old entry never looks fresh again.
+uint32_t millisecondsSinceMessage(const KeyState& state) { return ticksSince(state.messageTime, tickCount()); }
+
+}  // namespace
+
+bool keyInRange(uint32_t key) { return key < keyStateCount; }
+
+void onKeyboardMessage(uint32_t key, uint16_t, uint8_t, int32_t, int32_t, int32_t, int32_t isUpNow) {
+    if (!keyInRange(key)) return;
+    keyStates[key].messageTime = tickCount();
+    keyStates[key].released = static_cast<uint32_t>(isUpNow);
+}
+
+bool isKeyJustReleased(uint32_t key) {
+    if (!keyInRange(key)) return false;
+    KeyState& state = keyStates[key];
+    if (millisecondsSinceMessage(state) >= justReleasedMilliseconds || state.released == 0) return false;
+    state.messageTime = 0;
+    state.released = 0;
+    return true;
+}
+
+bool isKeyDown(uint32_t key) {
+    if (!keyInRange(key)) return false;
+    const KeyState& state = keyStates[key];
+    return millisecondsSinceMessage(state) < heldDownMilliseconds && state.released == 0;
+}

@@ -1,0 +1,5 @@
+#pragma once
+// The plug-in's script entry, which the library entry registers with the host.
+// The host calls it once, on a script fibre of its own; it never returns.
+// Defined by the frame loop on top of every subsystem.
+void scriptMain();

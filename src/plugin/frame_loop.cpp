@@ -1,0 +1,33 @@
+#include "plugin/frame_loop.h"
+
+#include "host/host_abi.h"
+#include "host/script_entry.h"
+#include "platform/clock.h"
+#include "plugin/chords.h"
+#include "plugin/settings_check.h"
+#include "plugin/startup.h"
+#include "respawn/death_handler.h"
+#include "respawn/respawn_sequences.h"
+#include "settings/notifications.h"
+#include "settings/respawn_settings.h"
+#include "shared/table_random.h"
+#include "skin/player_skin.h"
+
+void scriptMain() {
+    seedTableRandom(tickCount());
+    runMainLoop();
+}
+
+void runMainLoop() {
+    captureStartState();
+    if (!readSettings()) applyBuiltInSettings();
+    settingsFileChanged();
+    for (;;) {
+        if (respawnOnDemandRequested()) respawnOnDemand(true);
+        if (settingsCheckDue()) runSettingsCheck();
+        handleDeathAndArrest();
+        trackPlayerModel();
+        showStartupBanner();
+        host::scriptWait(0);
+    }
+}

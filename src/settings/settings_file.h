@@ -1,0 +1,17 @@
+#pragma once
+// The settings file "Pelorin.ini" in the game's current directory: read whole,
+// its write time, and one value written back by our own writer, which keeps
+// every other byte of the file.
+#include <cstdint>
+#include <string>
+
+extern const char* const settingsFilePath;
+
+bool settingsFileExists();
+bool readSettingsFileWriteTime(uint64_t* writeTime);
+// The whole file into text (its previous content replaced); false when the
+// file cannot be read.
+bool readSettingsFileText(std::string* text);
+// Sets key=value in the section and replaces the file atomically; false when
+// the file is missing, read-only or could not be written.
+bool writeSettingsValue(const char* section, const char* key, const char* value);
