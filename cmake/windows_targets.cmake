@@ -4,7 +4,8 @@ set(PELORIN_STATIC_RUNTIME -static -static-libgcc -static-libstdc++)
 
 add_library(Pelorin SHARED ${PELORIN_CORE_SOURCES}
   src/host/host_abi_win32.cpp src/host/library_entry_win32.cpp
-  src/platform/clock_win32.cpp src/platform/files_win32.cpp)
+  src/platform/clock_win32.cpp src/platform/files_win32.cpp
+  src/platform/module_directory_win32.cpp)
 set_target_properties(Pelorin PROPERTIES PREFIX "" SUFFIX ".asi")
 pelorin_target_defaults(Pelorin)
 target_link_options(Pelorin PRIVATE ${PELORIN_STATIC_RUNTIME})

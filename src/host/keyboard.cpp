@@ -24,10 +24,15 @@ void onKeyboardMessage(uint32_t key, uint16_t, uint8_t, int32_t, int32_t, int32_
     keyStates[key].released = static_cast<uint32_t>(isUpNow);
 }
 
-bool isKeyJustReleased(uint32_t key) {
+bool isKeyReleasePending(uint32_t key) {
     if (!keyInRange(key)) return false;
+    const KeyState& state = keyStates[key];
+    return millisecondsSinceMessage(state) < justReleasedMilliseconds && state.released != 0;
+}
+
+bool isKeyJustReleased(uint32_t key) {
+    if (!isKeyReleasePending(key)) return false;
     KeyState& state = keyStates[key];
-    if (millisecondsSinceMessage(state) >= justReleasedMilliseconds || state.released == 0) return false;
     state.messageTime = 0;
     state.released = 0;
     return true;

@@ -19,5 +19,7 @@ void onKeyboardMessage(uint32_t key, uint16_t repeats, uint8_t scanCode, int32_t
 bool keyInRange(uint32_t key);
 // Released within the last 100 ms; a true answer consumes the release.
 bool isKeyJustReleased(uint32_t key);
+// The same question without consuming the release.
+bool isKeyReleasePending(uint32_t key);
 // Pressed within the last 5000 ms and not released since.
 bool isKeyDown(uint32_t key);

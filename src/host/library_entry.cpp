@@ -4,6 +4,7 @@
 #include "host/script_entry.h"
 
 void onLibraryAttach(host::ModuleHandle module) {
+    reportLibraryLoad(true);
     host::scriptRegister(module, scriptMain);
     host::keyboardHandlerRegister(onKeyboardMessage);
 }

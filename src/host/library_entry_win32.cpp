@@ -4,6 +4,7 @@
 
 #include "host/host_binding.h"
 #include "host/library_entry.h"
+#include "host/script_entry.h"
 
 namespace {
 bool hostBound = false;
@@ -14,6 +15,7 @@ BOOL APIENTRY DllMain(HMODULE module, DWORD reason, LPVOID) {
         case DLL_PROCESS_ATTACH:
             hostBound = bindHost();
             if (hostBound) onLibraryAttach(module);
+            else reportLibraryLoad(false);
             break;
         case DLL_PROCESS_DETACH:
             if (hostBound) onLibraryDetach(module);

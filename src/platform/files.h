@@ -23,3 +23,5 @@ bool replaceFileContent(const char* path, std::string_view content);
 bool appendToFile(const char* path, std::string_view content);
 // Renames a file over another; false when it could not be done.
 bool renameFile(const char* from, const char* to);
+// The file's size in bytes; false when it cannot be told (a missing file).
+bool fileSize(const char* path, uint64_t* size);

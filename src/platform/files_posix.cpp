@@ -88,3 +88,10 @@ bool appendToFile(const char* path, std::string_view content) {
 }
 
 bool renameFile(const char* from, const char* to) { return std::rename(from, to) == 0; }
+
+bool fileSize(const char* path, uint64_t* size) {
+    struct stat status;
+    if (stat(path, &status) != 0) return false;
+    *size = static_cast<uint64_t>(status.st_size);
+    return true;
+}

@@ -33,8 +33,11 @@ bool isControllerButtonJustPressed(int32_t control) {
 }
 
 bool keyboardChordTriggered() {
-    uint32_t key1 = static_cast<uint32_t>(settings.respawn_on_demand_key_1_of_2);
-    int32_t key2 = settings.respawn_on_demand_key_2_of_2;
+    return keyChordTriggered(settings.respawn_on_demand_key_1_of_2, settings.respawn_on_demand_key_2_of_2);
+}
+
+bool keyChordTriggered(int32_t firstKey, int32_t key2) {
+    uint32_t key1 = static_cast<uint32_t>(firstKey);
     bool guardOpen = chordGuardOpen();
     if (guardOpen && key2 == -1 && isKeyJustReleased(key1)) return true;
     if (!guardOpen || key2 == -1 || !keyInRange(key1)) return false;
@@ -59,4 +62,15 @@ bool controllerChordTriggered() {
 bool respawnOnDemandRequested() {
     if (!isScreenFadedIn() || !localPlayerAliveAndFree()) return false;
     return keyboardChordTriggered() || controllerChordTriggered();
+}
+
+// Recognised as the respawn chord is; keys missing from the settings (-1) never
+// fire. The game is asked about the player only once the key that fires the
+// chord has a fresh release, so an idle frame costs no native call.
+bool saveSpawnPointRequested() {
+    int32_t key1 = settings.save_spawn_point_key_1_of_2;
+    int32_t key2 = settings.save_spawn_point_key_2_of_2;
+    if (!isKeyReleasePending(static_cast<uint32_t>(key2 == -1 ? key1 : key2))) return false;
+    if (!isScreenFadedIn() || !localPlayerAliveAndFree()) return false;
+    return keyChordTriggered(key1, key2);
 }

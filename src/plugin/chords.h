@@ -1,6 +1,7 @@
 #pragma once
 // The respawn-on-demand chords: a two-key keyboard chord, and a two-button
-// controller chord when the settings enable it.
+// controller chord when the settings enable it; and the two-key chord that
+// saves the current place as a custom spawn point.
 #include <cstdint>
 
 extern uint32_t lastOnDemandTriggerTime;
@@ -8,5 +9,8 @@ extern uint32_t lastOnDemandTriggerTime;
 bool isControllerButtonHeld(int32_t control);
 bool isControllerButtonJustPressed(int32_t control);
 bool keyboardChordTriggered();
+// Hold key 1, release key 2; with key 2 at -1, releasing key 1 alone.
+bool keyChordTriggered(int32_t key1, int32_t key2);
 bool controllerChordTriggered();
 bool respawnOnDemandRequested();
+bool saveSpawnPointRequested();

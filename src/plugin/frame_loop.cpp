@@ -12,6 +12,7 @@
 #include "settings/respawn_settings.h"
 #include "shared/table_random.h"
 #include "skin/player_skin.h"
+#include "spawn/save_spawn_point.h"
 
 void scriptMain() {
     seedTableRandom(tickCount());
@@ -24,6 +25,7 @@ void runMainLoop() {
     settingsFileChanged();
     for (;;) {
         if (respawnOnDemandRequested()) respawnOnDemand(true);
+        if (saveSpawnPointRequested() && saveCurrentPlaceAsSpawnPoint()) notifyOnSettingsChange = false;
         if (settingsCheckDue()) runSettingsCheck();
         handleDeathAndArrest();
         trackPlayerModel();

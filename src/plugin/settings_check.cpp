@@ -6,6 +6,7 @@
 #include "respawn/loading_screens.h"
 #include "settings/notifications.h"
 #include "settings/respawn_settings.h"
+#include "shared/event_log.h"
 #include "shared/player_state.h"
 #include "skin/player_skin.h"
 
@@ -50,5 +51,6 @@ void runSettingsCheck() {
     }
     modelAtLastCheck = currentPlayerModel();
     lastSettingsCheckTime = tickCount();
+    flushEventLog(settings.write_log_file != 0);
 }
 

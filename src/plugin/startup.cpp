@@ -1,10 +1,17 @@
 #include "plugin/startup.h"
 
+#include <string>
+
 #include "host/natives/entity_natives.h"
 #include "host/natives/gameplay_natives.h"
 #include "host/natives/player_natives.h"
+#include "host/script_entry.h"
+#include "pelorin_version.h"
 #include "platform/clock.h"
 #include "plugin/settings_check.h"
+#include "settings/profile_text.h"
+#include "settings/respawn_settings.h"
+#include "shared/event_log.h"
 #include "shared/player_state.h"
 
 void captureStartState() {
@@ -13,4 +20,25 @@ void captureStartState() {
     lastPlayerModel = entityModel(playerPed);
     lastSettingsCheckTime = tickCount();
     lastMainCharacterModel = nameHash("player_zero");
+}
+
+namespace {
+
+// "write_log_file" as the file holds it, read without the settings record
+// (whose reader would post notices through a host that is not there).
+bool logFileWanted() {
+    std::string text;
+    ProfileSection section;
+    return !readSettingsSection(&section, &text) || profileInt(section, "write_log_file", 0xFFFFFFFFu) != 0;
+}
+
+}  // namespace
+
+void reportLibraryLoad(bool hostFound) {
+    if (hostFound) {
+        logEvent("Pelorin " PELORIN_VERSION " loaded; script host found");
+        return;
+    }
+    logEvent("Pelorin " PELORIN_VERSION " loaded; no script host (ScriptHookV.dll) found, so it stays idle");
+    flushEventLog(logFileWanted());
 }

@@ -9,6 +9,7 @@
 #include "host/natives/ped_natives.h"
 #include "host/natives/player_natives.h"
 #include "host/natives/streaming_natives.h"
+#include "shared/event_log.h"
 #include "shared/player_state.h"
 #include "platform/clock.h"
 #include "platform/ticks.h"
@@ -61,6 +62,8 @@ bool episodeDetected() {
 void enterDeathScreen(DeathEpisode& episode) {
     episode.otherSkinAtDetection = wearsOtherSkin();
     wasBusted = !isEntityDead(localPlayerPed());
+    logEvent("%s at (%.1f, %.1f, %.1f)", wasBusted ? "arrest" : "death", lastPlayerPosition.x, lastPlayerPosition.y,
+             lastPlayerPosition.z);
     episode.savedViewMode = cameraViewMode();
     episode.savedFieldOfView = gameplayCameraFieldOfView();
     computeRespawnDeadline();
@@ -97,22 +100,43 @@ bool playerBackAfterArrest() {
     return ped != 0 && !isPlayerBeingArrested(localPlayerId()) && isExistingEntity(ped);
 }
 
+bool screenPhaseOver(const char* how) {
+    logEvent("screen phase over after %u ms: %s", unsigned{millisecondsSinceDeath()}, how);
+    return true;
+}
+
+void logGameRespawnWait(uint32_t waited) {
+    bool seen = !(static_cast<float>(waited) > gameRespawnLimitMilliseconds);
+    logEvent("the game's respawn %s after %u ms", seen ? "seen" : "not seen, taking over", unsigned{waited});
+}
+
+// How the take-over went, and the end of the episode, which is written out at once.
+void logTakeOver(uint32_t start) {
+    const char* how = settings.random_player_respawns == 0 ? "the game's place kept (random_player_respawns 0)"
+                      : settings.alter_spawn_after_mission != 0 || !missionActive ? "alternative respawn"
+                                                                                   : "a mission runs: no respawn";
+    logEvent("take-over done in %u ms: %s; episode over after %u ms", unsigned{ticksSince(start, tickCount())}, how,
+             unsigned{millisecondsSinceDeath()});
+    flushEventLog(settings.write_log_file != 0);
+}
+
 // One frame of the wasted or busted screen; true when the screen phase ends.
 bool deathScreenFrame(DeathEpisode& episode) {
-    if (isScreenFadedOut() && episode.deathEffectSeen && firstWaitOver()) return true;
+    if (isScreenFadedOut() && episode.deathEffectSeen && firstWaitOver()) return screenPhaseOver("the game faded out");
     if (!isScreenFadedOut()) applyWastedScreenLook();
     if (!episode.deathEffectSeen && isScreenEffectRunning("DeathFailOut")) episode.deathEffectSeen = true;
     if (!isScreenFadedOut() && (episode.deathEffectSeen || isEntityDead(localPlayerPed()))) stopAllScreenEffects();
     if (episode.deathEffectSeen && !episode.skinResetDone && episode.otherSkinAtDetection &&
         tickAfter(tickCount(), deathTime + static_cast<uint32_t>(settings.time_before_reset_skin)) &&
         !isStoryCharacter(lastPlayerModel)) {
+        logEvent("another skin at the death screen: reset to player_zero");
         resetToPlayerZero();
         episode.skinResetDone = true;
     }
     if (millisecondsSinceDeath() <= countdownDelayMilliseconds) return false;
     if (!isScreenFadedIn()) return false;
     drawCountdownIfDue();
-    if (tickAfter(tickCount(), respawnDeadline)) return true;
+    if (tickAfter(tickCount(), respawnDeadline)) return screenPhaseOver("its deadline passed");
     if (!wasBusted && playerBackAfterDeath()) {
         episode.deathEffectSeen = false;
         return false;
@@ -140,6 +164,7 @@ void awaitGameRespawn() {
     while (!gameShowsLivingPlayer() &&
            !(static_cast<float>(ticksSince(start, tickCount())) > gameRespawnLimitMilliseconds))
         host::scriptWait(0);
+    logGameRespawnWait(ticksSince(start, tickCount()));
 }
 
 void applyRespawnOptions() {
@@ -151,6 +176,7 @@ void applyRespawnOptions() {
 // The game may have put the player back as a new ped: the handles are taken
 // afresh before anything moves him or changes his skin.
 void takeOver(const DeathEpisode& episode) {
+    uint32_t start = tickCount();
     playerPed = localPlayerPed();
     playerId = localPlayerId();
     if (settings.random_player_respawns != 0) {
@@ -167,6 +193,7 @@ void takeOver(const DeathEpisode& episode) {
     if (settings.set_money_to_zero_upon_respawn_after_death != 0) zeroCharacterMoney();
     setCameraViewMode(episode.savedViewMode);
     setCameraFieldOfView(renderingCamera(), episode.savedFieldOfView);
+    logTakeOver(start);
 }
 
 // Moves the episode on by one stage; the stages all run inside one pass.
@@ -232,6 +259,7 @@ void resetToPlayerZero() {
     // The load is bounded as for any skin change: the model is set all the same.
     uint32_t requestTime = tickCount();
     while (!hasModelLoaded(model) && ticksSince(requestTime, tickCount()) < skinModelLoadLimitMs) host::scriptWait(0);
+    if (ticksSince(requestTime, tickCount()) >= skinModelLoadLimitMs) logEvent("player_zero not loaded; set anyway");
     setPlayerModel(localPlayerId(), model);
     setPedDefaultComponentVariation(localPlayerPed());
     releaseModel(model);

@@ -6,6 +6,7 @@
 #include "host/natives/gameplay_natives.h"
 #include "host/natives/ped_natives.h"
 #include "host/natives/player_natives.h"
+#include "shared/event_log.h"
 #include "shared/player_state.h"
 #include "platform/clock.h"
 #include "platform/ticks.h"
@@ -78,9 +79,11 @@ void watchLoadingScreens() {
     }
     if (loadingScreenSeen) {
         loadingScreenEndTime = tickCount();
+        logEvent("loading screen over");
         readSettings();
     }
     if (followUpDropped()) {
+        if (loadingScreenSeen) logEvent("no follow-up to the loading screen: a mission runs or there is no player");
         loadingScreenSeen = false;
         return;
     }
@@ -99,6 +102,7 @@ void rescueBlackScreen() {
     // and from the very first pass (when the last time is still 0).
     if (ticksSince(lastNotFadedOutTime, tickCount()) <= blackScreenRescueMilliseconds) return;
     if (isExistingEntity(localPlayerPed()) && !isStoryCharacter(lastPlayerModel)) {
+        logEvent("screen black for 80 s: rescue");
         resetToPlayerZero();
         host::scriptWait(0);
         restoreSkinAfterDeath(lastPlayerModel);

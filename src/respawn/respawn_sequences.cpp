@@ -7,6 +7,7 @@
 #include "host/natives/ped_natives.h"
 #include "host/natives/player_natives.h"
 #include "host/natives/vehicle_natives.h"
+#include "shared/event_log.h"
 #include "shared/player_state.h"
 #include "respawn/player_options.h"
 #include "settings/respawn_settings.h"
@@ -54,8 +55,10 @@ bool respawnOnDemand(bool applyOnDemandOptions) {
     playerPed = localPlayerPed();
     if (!isEntityAlive(playerPed)) {
         playFailSound();
+        logEvent("respawn on demand refused: the player is not alive");
         return false;
     }
+    logEvent("respawn on demand%s", applyOnDemandOptions ? " by the chord" : " after a loading or black screen");
     if (applyOnDemandOptions) {
         if (settings.player_ped_skin_upon_respawn == 2)
             changePlayerSkin(pickRandomSkin());
@@ -76,6 +79,8 @@ void moveToNewSpawn(bool afterDeath) {
     Vector3 before = entityPosition(playerPed);
     bool settle = chooseSpawn();
     Vector3 after = entityPosition(playerPed);
+    logEvent("spawn place (%.1f, %.1f, %.1f)%s", after.x, after.y, after.z,
+             samePosition(before, after) ? ", not moved" : "");
     if (samePosition(before, after)) {
         resetGameplayCameraAngles();
         return;

@@ -5,6 +5,8 @@
 
 #include "settings/settings_file.h"
 #include "settings/notifications.h"
+#include "settings/settings_log.h"
+#include "shared/event_log.h"
 
 RespawnSettings settings{};
 uint64_t settingsFileWriteTime = 0;
@@ -57,7 +59,7 @@ float profileFloat(const ProfileSection& section, const char* key) {
 
 bool readSettings() {
     // A file that is absent, or cannot be read at the moment, leaves every value as it was.
-    if (!readSettingsSection(&settingsSection, &settingsText)) return false;
+    if (!readSettingsSection(&settingsSection, &settingsText)) return logSettingsReadFailure();
     const ProfileSection& s = settingsSection;
     RespawnSettings& r = settings;
     int32_t randomPlayerRespawns = intSetting(s, "random_player_respawns");
@@ -99,6 +101,10 @@ bool readSettings() {
     r.player_ped_skin_upon_respawn = intSetting(s, "player_ped_skin_upon_respawn");
     r.wait_time_before_skin_change = intSetting(s, "wait_time_before_skin_change");
     r.set_skin_component_variation = intSetting(s, "set_skin_component_variation");
+    r.write_log_file = intSetting(s, "write_log_file");
+    r.save_spawn_point_key_1_of_2 = intSetting(s, "save_spawn_point_key_1_of_2");
+    r.save_spawn_point_key_2_of_2 = intSetting(s, "save_spawn_point_key_2_of_2");
+    logSettingsReadFindings(settingsText, s);
     return true;
 }
 
@@ -139,6 +145,9 @@ void applyBuiltInSettings() {
     r.respawn_on_demand_controller_button_1_of_2 = 44;
     r.respawn_on_demand_controller_button_2_of_2 = 18;
     r.set_skin_component_variation = 1;
+    r.write_log_file = 1;
+    r.save_spawn_point_key_1_of_2 = -1;
+    r.save_spawn_point_key_2_of_2 = -1;
 }
 
 float readFloatSetting(const char* key) {
@@ -157,7 +166,8 @@ void writeStoredSkin(uint32_t model) {
     if (!settingsFileExists()) return;
     char value[16];
     std::snprintf(value, sizeof value, "%ld", static_cast<long>(static_cast<int32_t>(model)));
-    writeSettingsValue(settingsSectionName, "stored_last_used_skin", value);
+    if (!writeSettingsValue(settingsSectionName, "stored_last_used_skin", value))
+        logEvent("could not write stored_last_used_skin=%s to Pelorin.ini", value);
 }
 
 uint32_t readStoredSkin() {

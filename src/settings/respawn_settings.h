@@ -42,6 +42,11 @@ struct RespawnSettings {
     int32_t player_ped_skin_upon_respawn = 3;
     int32_t wait_time_before_skin_change = 3000;
     int32_t set_skin_component_variation = 0;
+    // 0 = no Pelorin.log; any other value (missing too) = the log is written.
+    int32_t write_log_file = 1;
+    // The chord that saves the current place as a custom spawn point; missing = off.
+    int32_t save_spawn_point_key_1_of_2 = -1;
+    int32_t save_spawn_point_key_2_of_2 = -1;
 };
 
 extern RespawnSettings settings;

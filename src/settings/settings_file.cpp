@@ -17,3 +17,10 @@ bool writeSettingsValue(const char* section, const char* key, const char* value)
     if (!readSettingsFileText(&text)) return false;
     return replaceFileContent(settingsFilePath, withProfileValue(text, section, key, value));
 }
+
+bool writeSettingsValues(const char* section, const SettingsValue* values, size_t count) {
+    std::string text;
+    if (!readSettingsFileText(&text)) return false;
+    for (size_t i = 0; i < count; ++i) text = withProfileValue(text, section, values[i].key, values[i].value);
+    return replaceFileContent(settingsFilePath, text);
+}

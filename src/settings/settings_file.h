@@ -3,6 +3,7 @@
 // its write time, and one value written back by our own writer, which keeps
 // every other byte of the file.
 #include <cstdint>
+#include <cstddef>
 #include <string>
 
 extern const char* const settingsFilePath;
@@ -15,3 +16,10 @@ bool readSettingsFileText(std::string* text);
 // Sets key=value in the section and replaces the file atomically; false when
 // the file is missing, read-only or could not be written.
 bool writeSettingsValue(const char* section, const char* key, const char* value);
+// Several keys of the section set in one atomic replace, so that they land
+// together or not at all; false as writeSettingsValue.
+struct SettingsValue {
+    const char* key;
+    const char* value;
+};
+bool writeSettingsValues(const char* section, const SettingsValue* values, size_t count);

@@ -6,6 +6,7 @@
 #include "host/natives/ped_natives.h"
 #include "host/natives/player_natives.h"
 #include "host/natives/streaming_natives.h"
+#include "shared/event_log.h"
 #include "shared/player_state.h"
 #include "shared/table_random.h"
 #include "platform/clock.h"
@@ -37,6 +38,7 @@ bool loadSkinModel(uint32_t model) {
     requestModel(model);
     uint32_t deadline = tickCount() + skinModelLoadLimitMs;
     while (!hasModelLoaded(model) && !tickReached(tickCount(), deadline)) host::scriptWait(0);
+    if (tickReached(tickCount(), deadline)) logEvent("skin model 0x%08X not loaded; set anyway", unsigned{model});
     return tickReached(tickCount(), deadline);
 }
 

@@ -8,6 +8,7 @@
 #include "host/natives/gameplay_natives.h"
 #include "shared/player_state.h"
 #include "settings/respawn_settings.h"
+#include "shared/event_log.h"
 #include "spawn/ground_spawn.h"
 
 namespace {
@@ -42,9 +43,10 @@ CustomSpawnPoint readCustomSpawnPoints() {
 }
 
 void spawnAtCustomPoint() {
+    if (settings.number_of_custom_spawn_points_in_use <= 0) logEvent("no custom spawn points in use: the world origin");
     CustomSpawnPoint point = readCustomSpawnPoints();
     float ground = 0.0f;
-    groundHeightAt(point.x, point.y, point.z, &ground);
+    if (!groundHeightAt(point.x, point.y, point.z, &ground)) logEvent("no ground below the custom point; height 0");
     loadSceneAt(point.x, point.y, ground);
     placeEntity(playerPed, point.x, point.y, ground);
     faceRandomHeading();

@@ -6,6 +6,7 @@
 #include "host/natives/camera_natives.h"
 #include "host/natives/entity_natives.h"
 #include "host/natives/gameplay_natives.h"
+#include "shared/event_log.h"
 #include "shared/player_state.h"
 #include "shared/table_random.h"
 #include "settings/respawn_settings.h"
@@ -129,15 +130,18 @@ void settleOnGround() {
     // Probe from 950 down in steps of 50 (at most 19 tries, 100 ms each) until
     // the game reports ground below the probe.
     float z = 950.0f;
+    bool groundFound = false;
     do {
         placeEntity(playerPed, p.x, p.y, z);
         host::scriptWait(100);
         if (groundHeightAt(p.x, p.y, z, &p.z)) {
             z = p.z + 5.0f;
+            groundFound = true;
             break;
         }
         z -= 50.0f;
     } while (z > 0.0f);
+    if (!groundFound) logEvent("no ground found below (%.1f, %.1f) from 950 down", p.x, p.y);
     groundHeightAt(p.x, p.y, z, &p.z);
     host::scriptWait(50);
     placeEntity(playerPed, p.x, p.y, p.z + 0.2f);

@@ -5,6 +5,7 @@
 #include "host/natives/audio_natives.h"
 #include "host/natives/gameplay_natives.h"
 #include "settings/respawn_settings.h"
+#include "shared/event_log.h"
 #include "spawn/custom_spawn.h"
 #include "spawn/ground_spawn.h"
 #include "vehicles/vehicle_spawn.h"
@@ -20,8 +21,15 @@ int32_t wrappingSum(int32_t a, int32_t b) {
     return static_cast<int32_t>(static_cast<uint32_t>(a) + static_cast<uint32_t>(b));
 }
 
+constexpr const char* spawnModeNames[spawnModeCount] = {
+    "point from the list", "vehicle on a road", "aircraft in flight", "death point", "random point of the map",
+    "custom point",
+};
+
 // Runs the mode's strategy; true when the player must be settled on the ground.
 bool runSpawnMode(SpawnMode mode, bool closePoint) {
+    logEvent("spawn mode: %s%s", spawnModeNames[static_cast<int>(mode)],
+             closePoint ? ", close to the place of death" : "");
     switch (mode) {
         case SpawnMode::OnPointFromList:
             spawnAtListPoint(closePoint);
@@ -65,6 +73,7 @@ bool chooseSpawn() {
     // The chances add up to less than the roll: announce it and take the first
     // mode with a chance other than 0, or the list.
     playFocusSound();
+    logEvent("the spawn chances add up to less than the roll of %d: fall-back", static_cast<int>(roll));
     for (int mode = 0; mode < fallBackModeCount; ++mode)
         if (chances[mode] != 0) return runSpawnMode(static_cast<SpawnMode>(mode), closePoint);
     return runSpawnMode(SpawnMode::OnPointFromList, closePoint);

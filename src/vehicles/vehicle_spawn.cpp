@@ -8,6 +8,7 @@
 #include "host/natives/ped_natives.h"
 #include "host/natives/streaming_natives.h"
 #include "host/natives/vehicle_natives.h"
+#include "shared/event_log.h"
 #include "shared/player_state.h"
 #include "platform/clock.h"
 #include "platform/ticks.h"
@@ -45,6 +46,8 @@ bool loadVehicleModel(uint32_t model) {
     uint32_t deadline = tickCount() + vehicleModelLoadLimitMs;
     while (!hasModelLoaded(model)) {
         if (tickReached(tickCount(), deadline)) {
+            logEvent("vehicle model 0x%08X not loaded within %u ms", unsigned{model},
+                     unsigned{vehicleModelLoadLimitMs});
             releaseModel(model);
             return false;
         }
@@ -103,6 +106,7 @@ void spawnInAir(bool closePoint) {
     float heading = randomFloat(0.0f, 361.0f);
     uint32_t model = pickAirVehicleModel();
     uint32_t vehicle = isModelInGameData(model) ? createVehicleAt(model, point, heading) : 0;
+    if (vehicle == 0) logEvent("no aircraft could be made (model 0x%08X)", unsigned{model});
     customiseVehicle(vehicle);
     // Seated before the altitude is corrected, the player moves with the aircraft.
     seatPedInVehicle(playerPed, vehicle);
@@ -128,9 +132,13 @@ void spawnInVehicleOnRoad(bool closePoint) {
         Vector3 probe = roadSearchPoint(closePoint);
         found = closestRoadNodeWithHeading(probe.x, probe.y, probe.z, &node, &nodeHeading);
     }
-    if (!found) return;
+    if (!found) {
+        logEvent("no road found in %d tries; the player stays where he is", static_cast<int>(roadSearchAttempts));
+        return;
+    }
     uint32_t model = pickLandVehicleModel();
     uint32_t vehicle = isModelInGameData(model) ? createVehicleAt(model, node, nodeHeading) : 0;
+    if (vehicle == 0) logEvent("no land vehicle could be made (model 0x%08X)", unsigned{model});
     customiseVehicle(vehicle);
     if (vehicle != 0 && entityExists(vehicle)) setVehicleOnGroundProperly(vehicle);
     seatPedInVehicle(playerPed, vehicle);

@@ -21,6 +21,8 @@
 #include "respawn/respawn_sequences.h"
 #include "settings/notifications.h"
 #include "settings/respawn_settings.h"
+#include "settings/settings_log.h"
+#include "shared/event_log.h"
 #include "sim/script_host.h"
 #include "skin/player_skin.h"
 #include "spawn/ground_spawn.h"
@@ -59,6 +61,8 @@ void resetPluginGlobals() {
     lastModelTrackTime = 0;
     missionActive = false;
     seedTableRandom(1);
+    resetEventLog();
+    logSettingsProblems(0, "");
 }
 
 void makeGameDirectory() {
