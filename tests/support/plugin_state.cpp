@@ -73,6 +73,8 @@ void makeGameDirectory() {
         directory = made;
     }
     std::remove((directory + "/Pelorin.ini").c_str());
+    std::remove((directory + "/Pelorin.log").c_str());
+    std::remove((directory + "/Pelorin.log.1").c_str());
     if (chdir(directory.c_str()) != 0) std::abort();
 }
 

@@ -1,0 +1,194 @@
+// Pelorin.log: what a player finds in it after a death, when the log is off,
+// when it grows past its bound, when it cannot be written, and when play goes
+// wrong (no road, no ground, a settings file with mistakes).
+#include <sys/stat.h>
+#include <unistd.h>
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "plugin/settings_check.h"
+#include "settings/respawn_settings.h"
+#include "shared/event_log.h"
+#include "sim/game_events.h"
+#include "sim/script_host.h"
+#include "tests/support/plugin_state.h"
+
+namespace {
+
+std::string logPath(const char* name = "Pelorin.log") { return testing_support::gameDirectory() + "/" + name; }
+
+std::string fileText(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+bool fileExists(const std::string& path) {
+    struct stat status;
+    return stat(path.c_str(), &status) == 0;
+}
+
+long occurrences(const std::string& text, const std::string& part) {
+    long count = 0;
+    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++count;
+    return count;
+}
+
+sim::World& gameStartedWith(const std::string& settingsText) {
+    sim::World& w = testing_support::loadPlugin();
+    testing_support::writeSettingsFile(settingsText);
+    sim::startScript();
+    sim::runFor(2000);
+    return w;
+}
+
+void pressRespawnChord(sim::World& w) {
+    uint32_t now = w.tick();
+    w.keyMessageAt(now + 50, 17, false);
+    w.keyMessageAt(now + 150, 75, false);
+    w.keyMessageAt(now + 250, 75, true);
+    w.keyMessageAt(now + 400, 17, true);
+}
+
+const sim::MapArea wholeMap{-100000.0f, 100000.0f, -100000.0f, 100000.0f};
+
+}  // namespace
+
+TEST(EventLog, ADeathIsToldPhaseByPhaseAndWrittenAsTheEpisodeEnds) {
+    sim::World& w = gameStartedWith(testing_support::builtInSettingsText());
+    sim::killPlayer(w);
+    sim::runFor(200);
+    uint32_t checkDuringEpisode = lastSettingsCheckTime;
+    ASSERT_TRUE(sim::runUntil(
+        [](sim::World&) { return fileText(logPath()).find("episode over") != std::string::npos; }, 40000));
+    EXPECT_EQ(lastSettingsCheckTime, checkDuringEpisode) << "written by the episode's end, not by the next check";
+    std::string log = fileText(logPath());
+    std::printf("%s", log.c_str());
+    const std::vector<std::string> story = {
+        "Pelorin 1.0.0 loaded; script host found", "death at (",          "screen phase over after",
+        "ms: the game faded out",                  "the game's respawn seen after", "spawn mode: ",
+        "spawn place (",                           "take-over done in",   "alternative respawn; episode over after",
+    };
+    size_t at = 0;
+    for (const std::string& part : story) {
+        size_t found = log.find(part, at);
+        EXPECT_NE(found, std::string::npos) << "\"" << part << "\" after what came before";
+        if (found != std::string::npos) at = found;
+    }
+    EXPECT_EQ(log.find('\n'), log.find("\r\n") + 1) << "lines end in CR LF";
+    EXPECT_EQ(log.substr(4, 1) + log.substr(7, 1) + log.substr(13, 1), "--:") << "each line starts with the time";
+}
+
+TEST(EventLog, WriteLogFileZeroWritesNothingAndAMissingKeyMeansOn) {
+    std::string off = testing_support::builtInSettingsText("write_log_file=0\n");
+    sim::World& w = gameStartedWith(off);
+    sim::killPlayer(w);
+    sim::runFor(40000);
+    EXPECT_FALSE(fileExists(logPath()));
+
+    testing_support::writeSettingsFile(testing_support::builtInSettingsText());
+    sim::runFor(1500);
+    pressRespawnChord(w);
+    sim::runFor(4000);
+    std::string log = fileText(logPath());
+    EXPECT_NE(log.find("respawn on demand by the chord"), std::string::npos);
+    EXPECT_EQ(log.find("death at"), std::string::npos) << "lines of a time without the log are not kept";
+}
+
+TEST(EventLog, TheFileStaysWithinOneMegabyteAndTheFullOneBecomesTheOldLog) {
+    testing_support::loadPlugin();
+    resetEventLog();  // without the load line
+    std::string old(eventLogMaxBytes - 100, 'x');
+    std::ofstream(logPath(), std::ios::binary) << old;
+    std::ofstream(logPath("Pelorin.log.1"), std::ios::binary) << "older still";
+    logEvent("%s", std::string(200, 'y').c_str());
+    flushEventLog(true);
+    EXPECT_EQ(fileText(logPath("Pelorin.log.1")), old);
+    std::string log = fileText(logPath());
+    EXPECT_EQ(occurrences(log, "\r\n"), 1);
+    EXPECT_NE(log.find(std::string(200, 'y')), std::string::npos);
+
+    // Below the bound, lines are appended.
+    logEvent("next");
+    flushEventLog(true);
+    EXPECT_EQ(occurrences(fileText(logPath()), "\r\n"), 2);
+}
+
+TEST(EventLog, ALogThatCannotBeWrittenIsDroppedAndTriedAgainASecondLater) {
+    testing_support::loadPlugin();
+    resetEventLog();  // without the load line
+    ASSERT_EQ(mkdir(logPath().c_str(), 0755), 0);  // a directory where the file should be
+    logEvent("first");
+    flushEventLog(true);
+    ASSERT_EQ(rmdir(logPath().c_str()), 0);
+    logEvent("second");
+    flushEventLog(true);
+    EXPECT_FALSE(fileExists(logPath())) << "no second try within the second";
+    sim::runFor(1000);
+    logEvent("third");
+    flushEventLog(true);
+    std::string log = fileText(logPath());
+    EXPECT_NE(log.find("third"), std::string::npos);
+    EXPECT_EQ(log.find("first"), std::string::npos);
+    EXPECT_EQ(log.find("second"), std::string::npos);
+}
+
+TEST(EventLog, ABufferFullBetweenTwoWritesLosesLinesAndSaysHowMany) {
+    testing_support::loadPlugin();
+    resetEventLog();  // without the load line
+    for (int i = 0; i < 200; ++i) logEvent("line %03d %s", i, std::string(180, 'z').c_str());
+    flushEventLog(true);
+    std::string log = fileText(logPath());
+    EXPECT_NE(log.find("line 000"), std::string::npos);
+    EXPECT_EQ(log.find("line 199"), std::string::npos);
+    EXPECT_NE(log.find(" lines lost: the log buffer was full"), std::string::npos);
+    EXPECT_LE(log.size(), 16u * 1024u);
+}
+
+TEST(EventLog, SettingsProblemsAreLoggedOnceUntilTheyChange) {
+    std::string twice = testing_support::builtInSettingsText("first_wait_time=9000\n");
+    gameStartedWith(twice);
+    sim::runFor(5000);
+    std::string log = fileText(logPath());
+    EXPECT_EQ(occurrences(log, "Pelorin.ini: the key first_wait_time is given twice; the first counts"), 1) << log;
+
+    testing_support::writeSettingsFile("; no section at all\nfirst_wait_time=5500\n");
+    sim::runFor(3000);
+    log = fileText(logPath());
+    EXPECT_EQ(occurrences(log, "no [Player_Respawn] section, or it is empty"), 1);
+    testing_support::writeSettingsFile(twice);
+    sim::runFor(2000);
+    EXPECT_EQ(occurrences(fileText(logPath()), "given twice"), 2) << "a problem that comes back is logged again";
+}
+
+TEST(EventLog, NoRoadAndNoGroundAreToldAsTheyHappen) {
+    sim::World& w = gameStartedWith(testing_support::builtInSettingsWith({
+        {"in_vehicle_on_road_player_spawn_chance", "100"}, {"in_air_player_spawn_chance", "0"},
+        {"random_point_on_map_spawn_chance", "0"}, {"on_point_from_list_player_spawn_chance", "0"},
+    }));
+    w.roadlessAreas.push_back(wholeMap);
+    pressRespawnChord(w);
+    sim::runFor(4000);
+    std::string log = fileText(logPath());
+    EXPECT_NE(log.find("spawn mode: vehicle on a road"), std::string::npos);
+    EXPECT_NE(log.find("no road found in 20 tries; the player stays where he is"), std::string::npos);
+    EXPECT_NE(log.find(", not moved"), std::string::npos);
+
+    testing_support::writeSettingsFile(testing_support::builtInSettingsWith({
+        {"at_death_point_spawn_chance", "100"}, {"in_vehicle_on_road_player_spawn_chance", "0"},
+        {"in_air_player_spawn_chance", "0"}, {"random_point_on_map_spawn_chance", "0"},
+        {"on_point_from_list_player_spawn_chance", "0"},
+    }));
+    sim::runFor(1500);
+    w.groundlessAreas.push_back(wholeMap);
+    w.player()->position.x += 50.0f;  // away from the death point, so that he moves and is settled
+    pressRespawnChord(w);
+    sim::runFor(6000);
+    EXPECT_NE(fileText(logPath()).find("no ground found below ("), std::string::npos);
+}

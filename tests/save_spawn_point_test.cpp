@@ -1,0 +1,167 @@
+// Saving the current place as a custom spawn point with Ctrl + L, and coming
+// back there later.
+#include <sys/stat.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "plugin/chords.h"
+#include "settings/respawn_settings.h"
+#include "sim/game_events.h"
+#include "sim/joaat.h"
+#include "sim/script_host.h"
+#include "spawn/custom_spawn.h"
+#include "tests/support/plugin_state.h"
+
+namespace {
+
+constexpr uint32_t ctrl = 17;
+constexpr uint32_t keyL = 76;
+constexpr uint32_t keyK = 75;
+
+const std::string saveChordLines = "save_spawn_point_key_1_of_2=17\nsave_spawn_point_key_2_of_2=76\n";
+
+sim::World& gameStartedWith(const std::string& settingsText) {
+    sim::World& w = testing_support::loadPlugin();
+    testing_support::writeSettingsFile(settingsText);
+    sim::startScript();
+    sim::runFor(2000);
+    return w;
+}
+
+void pressChord(sim::World& w, uint32_t key1, uint32_t key2) {
+    uint32_t now = w.tick();
+    w.keyMessageAt(now + 50, key1, false);
+    w.keyMessageAt(now + 150, key2, false);
+    w.keyMessageAt(now + 250, key2, true);
+    w.keyMessageAt(now + 400, key1, true);
+    sim::runFor(500);
+}
+
+std::string settingsFileText() {
+    std::ifstream in(testing_support::gameDirectory() + "/Pelorin.ini", std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+bool hasLine(const std::string& text, const std::string& line) {
+    return text.find("\n" + line + "\n") != std::string::npos;
+}
+
+long notificationsOf(const sim::World& w, const std::string& text) {
+    return std::count(w.notifications.begin(), w.notifications.end(), text);
+}
+
+float distance(sim::Vec3 a, sim::Vec3 b) { return std::hypot(a.x - b.x, a.y - b.y); }
+
+}  // namespace
+
+TEST(SaveSpawnPoint, CtrlLSavesWhereThePlayerStandsThenWhereHisVehicleIsAndNeitherIsAnnouncedAsAChange) {
+    sim::World& w = gameStartedWith(testing_support::builtInSettingsText(saveChordLines));
+    w.player()->position = sim::Vec3{-1034.5f, -2732.25f, 13.75f};
+    pressChord(w, ctrl, keyL);
+    EXPECT_EQ(notificationsOf(w, "Custom spawn point 1 saved"), 1);
+    std::string text = settingsFileText();
+    EXPECT_TRUE(hasLine(text, "custom_spawn_1_x=-1034.50"));
+    EXPECT_TRUE(hasLine(text, "custom_spawn_1_y=-2732.25"));
+    EXPECT_TRUE(hasLine(text, "custom_spawn_1_z=13.75"));
+    EXPECT_TRUE(hasLine(text, "number_of_custom_spawn_points_in_use=1"));
+    EXPECT_EQ(text.find("number_of_custom_spawn_points_in_use=0"), std::string::npos) << "the count is raised in place";
+    EXPECT_NE(text.find("set_skin_component_variation=1\n"), std::string::npos) << "other keys stay";
+    sim::runFor(1500);
+    EXPECT_EQ(settings.number_of_custom_spawn_points_in_use, 1) << "re-read at the next check";
+
+    // At the wheel a kilometre away, the saved place is the vehicle's.
+    sim::Entity& car = w.spawnVehicle(sim::joaat("adder"), sim::Vec3{200.0f, 300.0f, 40.5f});
+    w.player()->vehicle = car.handle;
+    car.vehicleState.driver = w.playerPed;
+    w.player()->position = sim::Vec3{199.0f, 301.0f, 41.0f};
+    pressChord(w, ctrl, keyL);
+    EXPECT_EQ(notificationsOf(w, "Custom spawn point 2 saved"), 1);
+    text = settingsFileText();
+    EXPECT_TRUE(hasLine(text, "custom_spawn_2_x=200.00"));
+    EXPECT_TRUE(hasLine(text, "custom_spawn_2_y=300.00"));
+    EXPECT_TRUE(hasLine(text, "number_of_custom_spawn_points_in_use=2"));
+    EXPECT_TRUE(hasLine(text, "custom_spawn_1_x=-1034.50")) << "the first point stays";
+    sim::runFor(3000);
+    EXPECT_EQ(notificationsOf(w, "Pelorin.ini modified"), 0);
+}
+
+TEST(SaveSpawnPoint, TwoSavesWithinASecondGetNumbersOfTheirOwn) {
+    sim::World& w = gameStartedWith(testing_support::builtInSettingsText(saveChordLines));
+    pressChord(w, ctrl, keyL);
+    pressChord(w, ctrl, keyL);
+    EXPECT_EQ(notificationsOf(w, "Custom spawn point 1 saved"), 1);
+    EXPECT_EQ(notificationsOf(w, "Custom spawn point 2 saved"), 1);
+    EXPECT_TRUE(hasLine(settingsFileText(), "number_of_custom_spawn_points_in_use=2"));
+}
+
+TEST(SaveSpawnPoint, TheSavedPlaceIsWhereACustomSpawnBringsThePlayerBack) {
+    sim::World& w = gameStartedWith(testing_support::builtInSettingsWith({
+        {"custom_spawn_chance", "100"}, {"in_air_player_spawn_chance", "0"},
+        {"random_point_on_map_spawn_chance", "0"}, {"on_point_from_list_player_spawn_chance", "0"},
+        {"in_vehicle_on_road_player_spawn_chance", "0"}, {"number_of_custom_spawn_points_in_use", "-1"},
+        {"save_spawn_point_key_1_of_2", "17"}, {"save_spawn_point_key_2_of_2", "76"},
+    }));
+    sim::Vec3 saved = w.player()->position;
+    pressChord(w, ctrl, keyL);
+    ASSERT_EQ(notificationsOf(w, "Custom spawn point 1 saved"), 1) << "a count of -1 counts as none";
+    sim::runFor(1500);
+    w.player()->position = sim::Vec3{saved.x + 800.0f, saved.y + 600.0f, saved.z};
+    pressChord(w, ctrl, keyK);
+    sim::runFor(3000);
+    EXPECT_LT(distance(w.player()->position, saved), 1.0f);
+}
+
+TEST(SaveSpawnPoint, AFullListOrAChordLeftOutWritesNothing) {
+    std::string full = testing_support::builtInSettingsWith(
+        {{"number_of_custom_spawn_points_in_use", std::to_string(maxCustomSpawnPoints)}}) + saveChordLines;
+    sim::World& w = gameStartedWith(full);
+    pressChord(w, ctrl, keyL);
+    EXPECT_EQ(notificationsOf(w, "Custom spawn point list is full"), 1);
+    EXPECT_EQ(settingsFileText(), full);
+
+    // The shipped keys left out: Ctrl + L does nothing at all.
+    std::string without = testing_support::builtInSettingsText();
+    testing_support::writeSettingsFile(without);
+    sim::runFor(1500);
+    size_t notices = w.notifications.size();
+    pressChord(w, ctrl, keyL);
+    sim::runFor(1500);
+    EXPECT_EQ(w.notifications.size(), notices);
+    EXPECT_EQ(settingsFileText(), without);
+}
+
+TEST(SaveSpawnPoint, AFileThatCannotBeWrittenIsNotReportedAsSaved) {
+    sim::World& w = gameStartedWith(testing_support::builtInSettingsText(saveChordLines));
+    std::string path = testing_support::gameDirectory() + "/Pelorin.ini";
+    ASSERT_EQ(chmod(path.c_str(), 0444), 0);
+    pressChord(w, ctrl, keyL);
+    chmod(path.c_str(), 0644);
+    EXPECT_EQ(notificationsOf(w, "Custom spawn point 1 saved"), 0);
+    EXPECT_EQ(notificationsOf(w, "Custom spawn point not saved: Pelorin.ini could not be written"), 1);
+    EXPECT_EQ(settingsFileText().find("custom_spawn_1_x"), std::string::npos);
+}
+
+TEST(SaveSpawnPoint, TheChordWaitsForALivingPlayerWithoutLosingTheRelease) {
+    sim::World& w = testing_support::loadPlugin();
+    applyBuiltInSettings();
+    EXPECT_EQ(settings.save_spawn_point_key_1_of_2, -1) << "off without a settings file";
+    settings.save_spawn_point_key_1_of_2 = 17;
+    settings.save_spawn_point_key_2_of_2 = 76;
+    sim::runFor(600);
+    w.player()->dead = true;
+    sim::keyDown(w, ctrl);
+    sim::keyDown(w, keyL);
+    sim::keyUp(w, keyL);
+    EXPECT_FALSE(saveSpawnPointRequested());
+    w.player()->dead = false;
+    EXPECT_TRUE(saveSpawnPointRequested());
+    EXPECT_FALSE(saveSpawnPointRequested()) << "one release saves once";
+    EXPECT_FALSE(respawnOnDemandRequested()) << "and is not the respawn chord";
+}
