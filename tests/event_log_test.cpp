@@ -86,13 +86,15 @@ TEST(EventLog, ADeathIsToldPhaseByPhaseAndWrittenAsTheEpisodeEnds) {
 }
 
 TEST(EventLog, WriteLogFileZeroWritesNothingAndAMissingKeyMeansOn) {
-    std::string off = testing_support::builtInSettingsText("write_log_file=0\n");
+    std::string off = testing_support::builtInSettingsWith({{"write_log_file", "0"}});
     sim::World& w = gameStartedWith(off);
     sim::killPlayer(w);
     sim::runFor(40000);
     EXPECT_FALSE(fileExists(logPath()));
 
-    testing_support::writeSettingsFile(testing_support::builtInSettingsText());
+    std::string keyLeftOut = testing_support::builtInSettingsText();
+    keyLeftOut.erase(keyLeftOut.find("write_log_file=1\n"), 17);
+    testing_support::writeSettingsFile(keyLeftOut);
     sim::runFor(1500);
     pressRespawnChord(w);
     sim::runFor(4000);

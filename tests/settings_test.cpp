@@ -77,6 +77,9 @@ const IntKey intKeys[] = {
     {"player_ped_skin_upon_respawn", &RespawnSettings::player_ped_skin_upon_respawn},
     {"wait_time_before_skin_change", &RespawnSettings::wait_time_before_skin_change},
     {"set_skin_component_variation", &RespawnSettings::set_skin_component_variation},
+    {"write_log_file", &RespawnSettings::write_log_file},
+    {"save_spawn_point_key_1_of_2", &RespawnSettings::save_spawn_point_key_1_of_2},
+    {"save_spawn_point_key_2_of_2", &RespawnSettings::save_spawn_point_key_2_of_2},
 };
 
 void expectSameSettings(const RespawnSettings& a, const RespawnSettings& b) {
@@ -218,7 +221,7 @@ TEST(Settings, ShippedFileHoldsEveryKeyAtItsBuiltInValue) {
     ProfileSection shipped;
     parseProfileSection(builtInText, "Player_Respawn", &builtIn);
     parseProfileSection(shippedText, "Player_Respawn", &shipped);
-    ASSERT_EQ(builtIn.entries.size(), 35u);
+    ASSERT_EQ(builtIn.entries.size(), 38u);
     for (const ProfileSection::Entry& entry : builtIn.entries) {
         std::string_view value;
         ASSERT_TRUE(findProfileValue(shipped, entry.key, &value)) << entry.key;

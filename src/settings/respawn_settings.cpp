@@ -146,8 +146,8 @@ void applyBuiltInSettings() {
     r.respawn_on_demand_controller_button_2_of_2 = 18;
     r.set_skin_component_variation = 1;
     r.write_log_file = 1;
-    r.save_spawn_point_key_1_of_2 = -1;
-    r.save_spawn_point_key_2_of_2 = -1;
+    r.save_spawn_point_key_1_of_2 = 17;
+    r.save_spawn_point_key_2_of_2 = 76;
 }
 
 float readFloatSetting(const char* key) {

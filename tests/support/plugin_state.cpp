@@ -140,7 +140,10 @@ std::string builtInSettingsText(const std::string& extraLines) {
            "respawn_on_demand_controller_button_2_of_2=18\n"
            "player_ped_skin_upon_respawn=3\n"
            "wait_time_before_skin_change=3000\n"
-           "set_skin_component_variation=1\n" +
+           "set_skin_component_variation=1\n"
+           "write_log_file=1\n"
+           "save_spawn_point_key_1_of_2=17\n"
+           "save_spawn_point_key_2_of_2=76\n" +
            extraLines;
 }
 
