@@ -15,4 +15,6 @@ scripts/wine_scenario.sh missing-then-saved
 scripts/wine_scenario.sh stored-skin
 scripts/wine_scenario.sh key-chord dist/Pelorin.ini
 scripts/wine_scenario.sh death dist/Pelorin.ini
+scripts/wine_scenario.sh log dist/Pelorin.ini
+scripts/wine_scenario.sh save-spawn-point dist/Pelorin.ini
 echo "All tests passed."

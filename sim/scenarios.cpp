@@ -1,6 +1,7 @@
 #include "sim/scenarios.h"
 
 #include <cmath>
+#include <cstdlib>
 #include <cstdio>
 #include <fstream>
 #include <functional>
@@ -213,10 +214,85 @@ void play(Story& story, World& w) {
     story.check(w.screen.fade == FadeState::FadedIn, "the screen is faded in at the end");
 }
 
+// Pelorin.log, beside the plug-in's file: the load, then a respawn on demand
+// and a death with its phases, each written within about a second.
+void eventLog(Story& story, World& w) {
+    std::string logPath = pluginDirectory() + "Pelorin.log";
+    std::remove(logPath.c_str());
+    std::remove((logPath + ".1").c_str());
+    startScript();
+    runFor(1500);
+    uint32_t now = w.tick();
+    w.keyMessageAt(now + 100, 0x11, false);
+    w.keyMessageAt(now + 200, 0x4B, false);
+    w.keyMessageAt(now + 300, 0x4B, true);
+    w.keyMessageAt(now + 500, 0x11, true);
+    runFor(3000);
+    std::string log = readFile(logPath.c_str());
+    auto has = [&log](const char* part) { return log.find(part) != std::string::npos; };
+    story.check(has("Pelorin ") && has(" loaded; script host found"), "the log tells the load and the host");
+    story.check(has("respawn on demand by the chord") && has("spawn place ("),
+                "a respawn on demand is in the log within a second or two");
+    killPlayer(w);
+    bool written = runUntil([&](World&) { return readFile(logPath.c_str()).find("episode over") != std::string::npos; },
+                            40000);
+    runFor(1500);
+    log = readFile(logPath.c_str());
+    std::printf("%s (%s):\n%s", "Pelorin.log", logPath.c_str(), log.c_str());
+    story.check(written, "the death is written by the end of its episode");
+    story.check(has("death at (") && has("screen phase over after") && has("the game's respawn") &&
+                    has("take-over done in"),
+                "the death and its phases are in the log");
+    story.check(has("\r\n") && !has("Pelorin.ini:"), "lines end in CR LF; the shipped settings have no problem");
+}
+
+// Value of a key in the settings text, "" when it is not there.
+std::string settingsValue(const std::string& text, const std::string& key) {
+    size_t at = text.find("\n" + key + "=");
+    if (at == std::string::npos) return "";
+    at += key.size() + 2;
+    return text.substr(at, text.find_first_of("\r\n", at) - at);
+}
+
+// Ctrl + L saves where the player stands as the next custom spawn point,
+// twice, without a "Pelorin.ini modified" notice.
+void saveSpawnPoint(Story& story, World& w) {
+    startScript();
+    runFor(1500);
+    Vec3 place = w.player()->position;
+    printPosition("player saves his place at", place);
+    size_t before = w.notifications.size();
+    for (int save = 0; save < 2; ++save) {
+        uint32_t now = w.tick();
+        w.keyMessageAt(now + 100, 0x11, false);
+        w.keyMessageAt(now + 200, 0x4C, false);
+        w.keyMessageAt(now + 300, 0x4C, true);
+        w.keyMessageAt(now + 500, 0x11, true);
+        runFor(1000);
+    }
+    runFor(2500);
+    story.printNewNotifications(w);
+    std::string text = readFile("Pelorin.ini");
+    std::printf("saved: custom_spawn_1 = (%s, %s, %s), number_of_custom_spawn_points_in_use=%s\n",
+                settingsValue(text, "custom_spawn_1_x").c_str(), settingsValue(text, "custom_spawn_1_y").c_str(),
+                settingsValue(text, "custom_spawn_1_z").c_str(),
+                settingsValue(text, "number_of_custom_spawn_points_in_use").c_str());
+    story.check(hasNotification(w, "Custom spawn point 1 saved", before) &&
+                    hasNotification(w, "Custom spawn point 2 saved", before),
+                "\"Custom spawn point 1 saved\", then 2");
+    story.check(std::fabs(std::atof(settingsValue(text, "custom_spawn_1_x").c_str()) - place.x) < 0.01f &&
+                    std::fabs(std::atof(settingsValue(text, "custom_spawn_1_y").c_str()) - place.y) < 0.01f &&
+                    std::fabs(std::atof(settingsValue(text, "custom_spawn_1_z").c_str()) - place.z) < 0.01f,
+                "the file holds the player's place as point 1");
+    story.check(settingsValue(text, "number_of_custom_spawn_points_in_use") == "2", "the count is raised to 2");
+    story.check(!hasNotification(w, "Pelorin.ini modified", before), "the saves are not announced as a change");
+}
+
 const std::map<std::string, std::function<void(Story&, World&)>>& scenarios() {
     static const std::map<std::string, std::function<void(Story&, World&)>> all = {
         {"missing-then-saved", missingThenSaved}, {"key-chord", keyChord}, {"death", death},
         {"stored-skin", storedSkinWriteBack},     {"play", play},
+        {"log", eventLog},                        {"save-spawn-point", saveSpawnPoint},
     };
     return all;
 }

@@ -15,6 +15,7 @@ uint64_t resultSlots[4];
 uint32_t scriptWaitStart = 0;
 uint32_t scriptWaitLength = 0;
 bool scriptStarted = false;
+std::string pluginFolder;
 
 bool tickReachedOrPassed(uint32_t now, uint32_t target) { return static_cast<int32_t>(now - target) >= 0; }
 
@@ -27,6 +28,10 @@ bool scriptWaitOver(uint32_t now) { return now - scriptWaitStart >= scriptWaitLe
 void hostScriptRegister(void (*entry)()) { world().scriptEntry = entry; }
 
 void hostScriptUnregister() { world().scriptEntry = nullptr; }
+
+void hostSetPluginDirectory(const std::string& directory) { pluginFolder = directory; }
+
+const std::string& pluginDirectory() { return pluginFolder; }
 
 void hostKeyboardHandlerRegister(void (*handler)(uint32_t, uint16_t, uint8_t, int32_t, int32_t, int32_t, int32_t)) {
     world().keyboardHandler = handler;

@@ -3,6 +3,7 @@
 // and keyboard-handler registration, scriptWait on the script's fibre, the
 // native-call protocol) and the frame loop that runs the game around it.
 #include <cstdint>
+#include <string>
 
 #include "sim/world.h"
 
@@ -16,6 +17,11 @@ void hostScriptWait(uint32_t milliseconds);
 void hostNativeInit(uint64_t hash);
 void hostNativePush64(uint64_t value);
 uint64_t* hostNativeCall();
+
+// The folder of the plug-in's file with a trailing separator, where it keeps
+// its log; "" for the current directory (on Linux the plug-in is linked in).
+void hostSetPluginDirectory(const std::string& directory);
+const std::string& pluginDirectory();
 
 // Starts the registered script entry on its fibre (it runs from the next frame).
 void startScript();

@@ -154,11 +154,13 @@ TEST(EventLog, ABufferFullBetweenTwoWritesLosesLinesAndSaysHowMany) {
 }
 
 TEST(EventLog, SettingsProblemsAreLoggedOnceUntilTheyChange) {
-    std::string twice = testing_support::builtInSettingsText("first_wait_time=9000\n");
+    // The shipped file, whose comment lines the reader keeps as keys of their own, and one key twice.
+    std::string twice = testing_support::shippedSettingsText() + "first_wait_time=9000\r\n";
     gameStartedWith(twice);
     sim::runFor(5000);
     std::string log = fileText(logPath());
     EXPECT_EQ(occurrences(log, "Pelorin.ini: the key first_wait_time is given twice; the first counts"), 1) << log;
+    EXPECT_EQ(occurrences(log, "Pelorin.ini:"), 1) << log;
 
     testing_support::writeSettingsFile("; no section at all\nfirst_wait_time=5500\n");
     sim::runFor(3000);

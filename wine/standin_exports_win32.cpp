@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <string>
 
 #include "sim/scenarios.h"
 #include "sim/script_host.h"
@@ -11,7 +12,14 @@ using KeyboardHandler = void (*)(DWORD, WORD, BYTE, BOOL, BOOL, BOOL, BOOL);
 
 extern "C" {
 
-void standinScriptRegister(HMODULE, void (*entry)()) { sim::hostScriptRegister(entry); }
+// The plug-in keeps its log beside its own file; the scenarios look for it there.
+void standinScriptRegister(HMODULE module, void (*entry)()) {
+    char path[MAX_PATH];
+    DWORD length = GetModuleFileNameA(module, path, MAX_PATH);
+    std::string directory(path, length < MAX_PATH ? length : 0);
+    sim::hostSetPluginDirectory(directory.substr(0, directory.find_last_of("\\/") + 1));
+    sim::hostScriptRegister(entry);
+}
 
 void standinScriptUnregister(HMODULE) { sim::hostScriptUnregister(); }
 

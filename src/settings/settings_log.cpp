@@ -45,11 +45,12 @@ void logSettingsReadFindings(std::string_view, const ProfileSection& section) {
         std::snprintf(first, sizeof first, "no [Player_Respawn] section, or it is empty; every key reads as missing");
         ++count;
     }
-    // Keys sorted without case lie next to their duplicates.
+    // Keys sorted without case lie next to their duplicates; comment lines,
+    // which the reader keeps as keys starting with ';', are no keys of ours.
     const std::vector<uint32_t>& sorted = section.sortedByKey;
     for (size_t i = 1; i < sorted.size(); ++i) {
         std::string_view key = section.entries[sorted[i]].key;
-        if (!sameKey(section.entries[sorted[i - 1]].key, key)) continue;
+        if (key.empty() || key.front() == ';' || !sameKey(section.entries[sorted[i - 1]].key, key)) continue;
         if (count++ == 0)
             std::snprintf(first, sizeof first, "the key %.*s is given twice; the first counts",
                           static_cast<int>(key.size() > 100 ? 100 : key.size()), key.data());
