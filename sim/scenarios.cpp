@@ -244,6 +244,8 @@ void eventLog(Story& story, World& w) {
                     has("take-over done in"),
                 "the death and its phases are in the log");
     story.check(has("\r\n") && !has("Pelorin.ini:"), "lines end in CR LF; the shipped settings have no problem");
+    story.check(pluginDirectory().empty() || readFile("Pelorin.log").empty(),
+                "beside the plug-in, not in the game's current directory");
 }
 
 // Value of a key in the settings text, "" when it is not there.

@@ -23,12 +23,22 @@ int main(int argc, char** argv) {
     std::snprintf(pluginPath, sizeof pluginPath, "%sPelorin.asi", exePath);
     if (std::strcmp(argv[1], "--without-host") == 0) {
         // A game without the script host: loading and unloading the plug-in
-        // must neither fail nor crash.
+        // must neither fail nor crash, and its log beside it says why it idles.
+        char logPath[MAX_PATH];
+        std::snprintf(logPath, sizeof logPath, "%sPelorin.log", exePath);
+        DeleteFileA(logPath);
         HMODULE alone = LoadLibraryA(pluginPath);
         bool loaded = alone != nullptr;
         if (alone) FreeLibrary(alone);
-        std::printf("plug-in without host: %s\n", loaded ? "loaded and unloaded, idle" : "failed to load");
-        return loaded ? 0 : 1;
+        char logText[512] = "";
+        if (FILE* log = std::fopen(logPath, "rb")) {
+            logText[std::fread(logText, 1, sizeof logText - 1, log)] = '\0';
+            std::fclose(log);
+        }
+        bool told = std::strstr(logText, "no script host (ScriptHookV.dll) found") != nullptr;
+        std::printf("plug-in without host: %s; Pelorin.log %s\n", loaded ? "loaded and unloaded, idle" : "failed to load",
+                    told ? "tells the host is missing" : "does not tell the host is missing");
+        return loaded && told ? 0 : 1;
     }
     if (argc > 2 && !SetCurrentDirectoryA(argv[2])) {
         std::fprintf(stderr, "runner: cannot enter %s\n", argv[2]);
