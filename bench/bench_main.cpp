@@ -7,6 +7,7 @@ void benchSettingsRead();
 void benchChooseSpawn();
 void benchCustomSpawn();
 void benchGiveAllWeapons();
+void benchEventLog();
 
 int main() {
     std::printf("== Idle frame ==\n");
@@ -19,6 +20,8 @@ int main() {
     benchCustomSpawn();
     std::printf("\n== giveAllWeapons ==\n");
     benchGiveAllWeapons();
+    std::printf("\n== Event log ==\n");
+    benchEventLog();
     std::printf("\n== A simulated hour of play ==\n");
     benchSimulatedHour();
     return 0;

@@ -28,6 +28,8 @@ void* countedAllocation(std::size_t size) {
 
 }  // namespace
 
+unsigned long long heapAllocationCount() { return allocationCount; }
+
 void* operator new(std::size_t size) { return countedAllocation(size); }
 void* operator new[](std::size_t size) { return countedAllocation(size); }
 void operator delete(void* memory) noexcept { std::free(memory); }
