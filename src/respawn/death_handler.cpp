@@ -129,7 +129,7 @@ bool deathScreenFrame(DeathEpisode& episode) {
     if (episode.deathEffectSeen && !episode.skinResetDone && episode.otherSkinAtDetection &&
         tickAfter(tickCount(), deathTime + static_cast<uint32_t>(settings.time_before_reset_skin)) &&
         !isStoryCharacter(lastPlayerModel)) {
-        logEvent("another skin at the death screen: reset to player_zero");
+        logEvent("another skin on the wasted or busted screen: reset to player_zero");
         resetToPlayerZero();
         episode.skinResetDone = true;
     }

@@ -28,8 +28,8 @@ constexpr const char* spawnModeNames[spawnModeCount] = {
 
 // Runs the mode's strategy; true when the player must be settled on the ground.
 bool runSpawnMode(SpawnMode mode, bool closePoint) {
-    logEvent("spawn mode: %s%s", spawnModeNames[static_cast<int>(mode)],
-             closePoint ? ", close to the place of death" : "");
+    bool nearLastPlace = closePoint && mode != SpawnMode::AtDeathPoint && mode != SpawnMode::CustomPoint;
+    logEvent("spawn mode: %s%s", spawnModeNames[static_cast<int>(mode)], nearLastPlace ? ", near where he was" : "");
     switch (mode) {
         case SpawnMode::OnPointFromList:
             spawnAtListPoint(closePoint);
