@@ -15,6 +15,7 @@
 #include "settings/respawn_settings.h"
 #include "shared/event_log.h"
 #include "sim/game_events.h"
+#include "sim/joaat.h"
 #include "sim/script_host.h"
 #include "tests/support/plugin_state.h"
 
@@ -195,4 +196,32 @@ TEST(EventLog, NoRoadAndNoGroundAreToldAsTheyHappen) {
     pressRespawnChord(w);
     sim::runFor(6000);
     EXPECT_NE(fileText(logPath()).find("no ground found below ("), std::string::npos);
+}
+
+TEST(EventLog, ASkinModelThatNeverLoadsAndAWriteBackThatFailsAreTold) {
+    uint32_t skin = sim::joaat("a_m_y_acult_01");
+    sim::World& w = testing_support::loadPlugin();
+    w.models.makeNeverLoading("a_m_y_acult_01");
+    std::string text = testing_support::builtInSettingsWith({{"wait_time_before_skin_change", "0"}});
+    testing_support::writeSettingsFile(text);
+    sim::startScript();
+    sim::runFor(1500);
+    // The player chooses a stored skin by hand; the game never loads it.
+    testing_support::writeSettingsFile(text + "stored_last_used_skin=" + std::to_string(int32_t(skin)) + "\n");
+    sim::runFor(6000);
+    std::string log = fileText(logPath());
+    char expected[64];
+    std::snprintf(expected, sizeof expected, "skin model 0x%08X not loaded; set anyway", skin);
+    EXPECT_NE(log.find(expected), std::string::npos) << log;
+
+    // The player now wears another skin, which cannot be stored in a read-only file.
+    std::string path = testing_support::gameDirectory() + "/Pelorin.ini";
+    ASSERT_EQ(chmod(path.c_str(), 0444), 0);
+    sim::Entity* old = w.player();
+    sim::Entity& ped = w.spawnPed(sim::joaat("a_f_y_hipster_01"), old->position);
+    w.removeEntity(old->handle);
+    w.playerPed = ped.handle;
+    sim::runFor(3000);
+    chmod(path.c_str(), 0644);
+    EXPECT_NE(fileText(logPath()).find("could not write stored_last_used_skin="), std::string::npos);
 }
