@@ -30,7 +30,7 @@ char rotatedLogPath[maxPathBytes];
 
 // Appends text when it fits whole within the limit; false otherwise.
 bool append(const char* text, size_t length, size_t limit) {
-    if (length > limit - bufferLength) return false;
+    if (bufferLength > limit || length > limit - bufferLength) return false;
     std::memcpy(buffer + bufferLength, text, length);
     bufferLength += length;
     return true;
