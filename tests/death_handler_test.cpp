@@ -240,7 +240,7 @@ TEST(DeathScreen, ShortFirstWaitEndsAtTheFirstFadedOutFrameAndALongOneMissesIt) 
     }
 }
 
-TEST(DeathScreen, WithoutTheDeathEffectOnlyTheDeadlineWhileFadedInEndsThePhase) {
+TEST(DeathScreen, WithoutTheDeathEffectTheDeadlineEndsThePhaseWhateverTheScreenShows) {
     auto suppressDeathEffect = [](sim::World& w) {
         w.frameRules.push_back([](sim::World& world) { world.screen.effects.erase("DeathFailOut"); });
     };
