@@ -10,6 +10,7 @@
 #include "plugin/startup.h"
 #include "shared/player_state.h"
 #include "shared/table_random.h"
+#include "respawn/death_handler.h"
 #include "respawn/loading_screens.h"
 #include "settings/respawn_settings.h"
 #include "sim/game_events.h"
@@ -143,23 +144,26 @@ TEST(LoadingScreenFollowUp, DroppedDuringAMissionButSettingsAreReRead) {
     EXPECT_FALSE(callsOf(sim::world(), fadeOutNative).empty());
 }
 
-TEST(LoadingScreenFollowUp, WaitBeforeTheSkinChangeAndANegativeOneWaitsNothing) {
-    for (const char* wait : {"3000", "-1"}) {
+TEST(LoadingScreenFollowUp, WaitBeforeTheSkinChangeIsHeldToNoneAtLeastAndAMinuteAtMost) {
+    for (const char* wait : {"3000", "-1", "2147483647"}) {
         sim::World& w = gameWithSettings({{"player_ped_skin_upon_respawn", "0"},
                                           {"use_respawn_on_demand_automatically", "1"},
                                           {"wait_time_before_skin_change", wait}});
         sim::startScript();
         sim::runFor(500);
         sim::showLoadingScreen(w, 2000);
-        bool faded = sim::runUntil([](sim::World& world) { return !callsOf(world, fadeInNative).empty(); }, 10000);
+        bool faded = sim::runUntil([](sim::World& world) { return !callsOf(world, fadeInNative).empty(); }, 70000);
         ASSERT_TRUE(faded) << "wait " << wait;
         uint32_t cut = callsOf(w, fadeOutNative).at(0).tick;
         std::vector<sim::CallRecord> moves = callsOf(w, placeEntityNative);
         ASSERT_FALSE(moves.empty());
         if (std::string(wait) == "3000") {
             EXPECT_GE(moves[0].tick - cut, 3000u);
-        } else {
+        } else if (std::string(wait) == "-1") {
             EXPECT_LE(moves[0].tick - cut, 17u);
+        } else {
+            EXPECT_GE(moves[0].tick - cut, 60000u) << "black for a minute, not for weeks";
+            EXPECT_LE(moves[0].tick - cut, 60000u + 17u);
         }
     }
 }
@@ -190,19 +194,26 @@ TEST(BlackScreenRescue, OtherSkinIsBroughtBackAfter80s) {
     EXPECT_EQ(callsOf(w, fadeInNative)[0].args[0], 500u);
 }
 
-TEST(BlackScreenRescue, StoryCharacterIsLeftAloneAndTheCountRestarts) {
+TEST(BlackScreenRescue, StoryCharacterScreenIsFadedBackInWithoutANewSkinOrPlace) {
     sim::World& w = testing_support::loadPlugin();
     sim::startScript();
     sim::runFor(1000);
+    sim::Vec3 before = w.player()->position;
     sim::leaveScreenFadedOut(w);
     uint32_t lastSeenNotBlack = lastNotFadedOutTime;
-    sim::runFor(80100);
+    ASSERT_TRUE(sim::runUntil([](sim::World& world) { return !callsOf(world, fadeInNative).empty(); }, 90000));
+    uint32_t fadeIn = callsOf(w, fadeInNative).at(0).tick;
+    EXPECT_GT(fadeIn - lastSeenNotBlack, 80000u);
+    EXPECT_LE(fadeIn - lastSeenNotBlack, 80000u + 34u);
+    EXPECT_EQ(callsOf(w, fadeInNative)[0].args[0], 500u);
+    sim::runFor(1000);
+    EXPECT_EQ(w.screen.fade, sim::FadeState::FadedIn) << "not black for good";
     EXPECT_TRUE(callsOf(w, setPlayerModelNative).empty());
-    EXPECT_EQ(w.screen.fade, sim::FadeState::FadedOut);
-    EXPECT_GT(lastNotFadedOutTime - lastSeenNotBlack, 80000u) << "the count restarted";
+    EXPECT_EQ(w.player()->position.x, before.x);
+    EXPECT_EQ(w.player()->model, sim::joaat("player_zero"));
 }
 
-TEST(BlackScreenRescue, FirstPassOnABlackScreenRescuesAtOnce) {
+TEST(BlackScreenRescue, TheCountStartsWithTheScriptNotAtZero) {
     sim::World& w = testing_support::loadPlugin();
     applyBuiltInSettings();
     captureStartState();
@@ -210,8 +221,66 @@ TEST(BlackScreenRescue, FirstPassOnABlackScreenRescuesAtOnce) {
     sim::leaveScreenFadedOut(w);
     ASSERT_GT(w.tick(), 80000u);
     rescueBlackScreen();
-    ASSERT_FALSE(callsOf(w, setPlayerModelNative).empty());
-    EXPECT_EQ(lastNotFadedOutTime, w.tick());
+    EXPECT_TRUE(callsOf(w, setPlayerModelNative).empty()) << "the time before the script started is not counted";
+    EXPECT_TRUE(callsOf(w, fadeInNative).empty());
+
+    // A game that starts on a black screen is rescued 80 s after the script started.
+    sim::World& game = testing_support::loadPlugin();
+    game.player()->model = sim::joaat(otherSkin);
+    sim::leaveScreenFadedOut(game);
+    sim::startScript();
+    sim::runFor(100);
+    uint32_t started = lastSettingsCheckTime;
+    ASSERT_TRUE(sim::runUntil([](sim::World& world) { return !callsOf(world, fadeInNative).empty(); }, 90000));
+    EXPECT_GT(callsOf(game, requestModelNative).at(0).tick - started, 80000u);
+}
+
+TEST(BlackScreenRescue, ALongLoadingScreenIsNotCountedAsABlackScreen) {
+    // The game went dark for a loading screen of 85 s and fades in 3 s after it.
+    sim::World& w = testing_support::loadPlugin();
+    testing_support::writeSettingsFile(testing_support::builtInSettingsWith(
+        {{"player_ped_skin_upon_respawn", "0"}, {"use_respawn_on_demand_automatically", "0"}}));
+    w.player()->model = sim::joaat(otherSkin);
+    sim::startScript();
+    sim::runFor(1000);
+    sim::leaveScreenFadedOut(w);
+    sim::showLoadingScreen(w, 85000);
+    w.after(88000, [](sim::World& world) { world.screen.fade = sim::FadeState::FadedIn; });
+    sim::runFor(92000);
+    EXPECT_GT(loadingScreenEndTime, 0u);
+    EXPECT_TRUE(callsOf(w, setPlayerModelNative).empty()) << "no rescue on the first dark frames after it";
+    EXPECT_TRUE(callsOf(w, fadeInNative).empty());
+    EXPECT_EQ(w.player()->model, sim::joaat(otherSkin));
+}
+
+TEST(BlackScreenRescue, AnEpisodeLongerThan80sIsNotCountedAsABlackScreen) {
+    // A death during a mission on a very slow wasted screen without the death
+    // effect runs to its 80 s deadline; the game's fail screen then stays
+    // black for 60 s, longer than the wait for the game, and fades in by itself.
+    sim::World& w = testing_support::loadPlugin();
+    testing_support::writeSettingsFile(
+        testing_support::builtInSettingsWith({{"slow_motion_at_wasted_and_busted_screens", "0.05"}}));
+    w.missionActive = true;
+    sim::startScript();
+    sim::runFor(1000);
+    w.frameRules.push_back([](sim::World& world) { world.screen.effects.erase("DeathFailOut"); });
+    uint32_t failScreenFrom = 0;
+    w.frameRules.push_back([&failScreenFrom](sim::World& world) {
+        if (failScreenFrom == 0 && world.gameRespawn.stage == sim::GameRespawnStage::PutBack)
+            failScreenFrom = world.tick();
+        if (failScreenFrom == 0) return;
+        if (world.tick() - failScreenFrom < 60000)
+            sim::leaveScreenFadedOut(world);
+        else if (world.tick() - failScreenFrom < 60100)
+            world.screen.fade = sim::FadeState::FadedIn;
+    });
+    sim::killPlayer(w);
+    uint32_t died = w.tick();
+    sim::runFor(150000);
+    ASSERT_NE(failScreenFrom, 0u);
+    EXPECT_GT(failScreenFrom - died, 80000u) << "the episode took longer than the rescue's count";
+    EXPECT_TRUE(callsOf(w, fadeInNative).empty()) << "no rescue right after the episode";
+    EXPECT_EQ(w.screen.fade, sim::FadeState::FadedIn);
 }
 
 TEST(BlackScreenRescue, AnswerThatFlickersLeavesTheCountAlone) {

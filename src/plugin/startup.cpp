@@ -9,6 +9,7 @@
 #include "pelorin_version.h"
 #include "platform/clock.h"
 #include "plugin/settings_check.h"
+#include "respawn/loading_screens.h"
 #include "settings/profile_text.h"
 #include "settings/respawn_settings.h"
 #include "shared/event_log.h"
@@ -20,6 +21,8 @@ void captureStartState() {
     lastPlayerModel = entityModel(playerPed);
     lastSettingsCheckTime = tickCount();
     lastMainCharacterModel = nameHash("player_zero");
+    // Time before the script started is not a black screen it has seen.
+    restartBlackScreenCount();
 }
 
 namespace {

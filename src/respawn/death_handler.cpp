@@ -18,6 +18,7 @@
 #include "respawn/respawn_sequences.h"
 #include "settings/notifications.h"
 #include "settings/respawn_settings.h"
+#include "settings/setting_limits.h"
 #include "skin/player_skin.h"
 #include "spawn/ground_spawn.h"
 #include "vehicles/vehicle_spawn.h"
@@ -32,6 +33,9 @@ namespace {
 struct DeathEpisode {
     bool deathEffectSeen = false;
     bool skinResetDone = false;
+    // The game has faded its screen out since the reset: only then has it
+    // started to bring back the player that the reset left standing.
+    bool fadedOutSinceReset = false;
     bool otherSkinAtDetection = false;
     int32_t savedViewMode = 0;
     float savedFieldOfView = 0.0f;
@@ -42,6 +46,8 @@ constexpr uint32_t lateCountdownMilliseconds = 40000;
 constexpr float gameRespawnLimitMilliseconds = 30000.0f;
 constexpr int32_t wastedScreenViewMode = 2;
 constexpr float wastedScreenFieldOfView = 130.0f;
+// After a reset the game needs a few seconds to fade out and bring the player back.
+constexpr uint32_t latestSkinResetBeforeDeadlineMs = 5000;
 
 // The controls that hand a respawn vehicle back to the player, in test order.
 constexpr int32_t autoDriveCancelControls[] = {28, 23, 29, 8, 9, 18, 32, 34, 216, 232, 233, 234, 235, 330, 331};
@@ -74,11 +80,13 @@ void enterDeathScreen(DeathEpisode& episode) {
 // The first wait is measured as an elapsed time, so it ends even when the tick
 // count wraps during the episode; the comparison stays in single precision.
 bool firstWaitOver() {
-    return static_cast<float>(millisecondsSinceDeath()) >= settings.first_wait_time;
+    return static_cast<float>(millisecondsSinceDeath()) >= deathScreenWaitMs(settings.first_wait_time);
 }
 
+// The slow motion as the game gets it: a time scale of 0 or below, or not a
+// number, would stop the game for good, so such a setting means normal speed.
 void applyWastedScreenLook() {
-    setTimeScale(settings.slow_motion_at_wasted_and_busted_screens);
+    setTimeScale(wastedScreenTimeScale(settings.slow_motion_at_wasted_and_busted_screens));
     uint32_t camera = renderingCamera();
     setCameraViewMode(wastedScreenViewMode);
     setCameraFieldOfView(camera, wastedScreenFieldOfView);
@@ -120,23 +128,39 @@ void logTakeOver(uint32_t start) {
     flushEventLog(settings.write_log_file != 0);
 }
 
+// Another skin worn at detection and still worn: the game brings back only its
+// own characters, so it is reset to one of them once in the episode: after
+// the death effect and "time_before_reset_skin", and at the latest a few
+// seconds before the deadline (effect or not), so that the game can still
+// bring the player back; otherwise every pass would find him dead again.
+bool skinResetDue(const DeathEpisode& episode) {
+    if (episode.skinResetDone || !episode.otherSkinAtDetection || isStoryCharacter(lastPlayerModel)) return false;
+    uint32_t now = tickCount();
+    if (episode.deathEffectSeen && tickAfter(now, deathTime + skinResetDelayMs(settings.time_before_reset_skin)))
+        return true;
+    return tickAfter(now, respawnDeadline - latestSkinResetBeforeDeadlineMs);
+}
+
 // One frame of the wasted or busted screen; true when the screen phase ends.
 bool deathScreenFrame(DeathEpisode& episode) {
-    if (isScreenFadedOut() && episode.deathEffectSeen && firstWaitOver()) return screenPhaseOver("the game faded out");
+    bool fadedOut = isScreenFadedOut();
+    if (fadedOut && episode.skinResetDone) episode.fadedOutSinceReset = true;
+    if (fadedOut && episode.deathEffectSeen && firstWaitOver()) return screenPhaseOver("the game faded out");
     if (!isScreenFadedOut()) applyWastedScreenLook();
     if (!episode.deathEffectSeen && isScreenEffectRunning("DeathFailOut")) episode.deathEffectSeen = true;
     if (!isScreenFadedOut() && (episode.deathEffectSeen || isEntityDead(localPlayerPed()))) stopAllScreenEffects();
-    if (episode.deathEffectSeen && !episode.skinResetDone && episode.otherSkinAtDetection &&
-        tickAfter(tickCount(), deathTime + static_cast<uint32_t>(settings.time_before_reset_skin)) &&
-        !isStoryCharacter(lastPlayerModel)) {
+    if (skinResetDue(episode)) {
         logEvent("another skin on the wasted or busted screen: reset to player_zero");
         resetToPlayerZero();
         episode.skinResetDone = true;
     }
     if (millisecondsSinceDeath() <= countdownDelayMilliseconds) return false;
-    if (!isScreenFadedIn()) return false;
-    drawCountdownIfDue();
+    bool fadedIn = isScreenFadedIn();
+    if (fadedIn) drawCountdownIfDue();
+    // The deadline ends the phase whatever the screen shows: a screen that the
+    // game leaves faded out would otherwise hold the main loop for good.
     if (tickAfter(tickCount(), respawnDeadline)) return screenPhaseOver("its deadline passed");
+    if (!fadedIn) return false;
     if (!wasBusted && playerBackAfterDeath()) {
         episode.deathEffectSeen = false;
         return false;
@@ -150,18 +174,26 @@ void runDeathScreen(DeathEpisode& episode) {
     while (!deathScreenFrame(episode)) host::scriptWait(0);
 }
 
-bool gameShowsLivingPlayer() {
+// An arrested player is alive all along: he is back only once the arrest is
+// over, or the take-over would run during it and the next pass would find a
+// new arrest. Likewise the reset leaves a living player standing before the
+// game has brought him back: he is back only after the game's fade-out since.
+bool gameShowsLivingPlayer(DeathEpisode& episode) {
+    if (episode.skinResetDone && !episode.fadedOutSinceReset) {
+        episode.fadedOutSinceReset = isScreenFadedOut();
+        return false;
+    }
     uint32_t ped = localPlayerPed();
-    return ped != 0 && entityExists(ped) && !isEntityDead(ped) && !isScreenFadingOut() &&
-           (!isScreenFadedOut() || isScreenFadingIn());
+    return ped != 0 && entityExists(ped) && !isEntityDead(ped) && !isPlayerBeingArrested(localPlayerId()) &&
+           !isScreenFadingOut() && (!isScreenFadedOut() || isScreenFadingIn());
 }
 
 // Waits for the game to put the player back, at most 30 s. The limit is an
 // elapsed time so that it also ends across the wrap of the tick count.
-void awaitGameRespawn() {
+void awaitGameRespawn(DeathEpisode& episode) {
     setTimeScale(1.0f);
     uint32_t start = tickCount();
-    while (!gameShowsLivingPlayer() &&
+    while (!gameShowsLivingPlayer(episode) &&
            !(static_cast<float>(ticksSince(start, tickCount())) > gameRespawnLimitMilliseconds))
         host::scriptWait(0);
     logGameRespawnWait(ticksSince(start, tickCount()));
@@ -174,15 +206,17 @@ void applyRespawnOptions() {
 }
 
 // The game may have put the player back as a new ped: the handles are taken
-// afresh before anything moves him or changes his skin.
+// afresh before anything moves him or changes his skin. During a mission
+// (with "alter_spawn_after_mission" 0) the player stays where the game put
+// him, so the screen is not cut to black: nothing of ours would fade it in.
 void takeOver(const DeathEpisode& episode) {
     uint32_t start = tickCount();
     playerPed = localPlayerPed();
     playerId = localPlayerId();
     if (settings.random_player_respawns != 0) {
-        fadeScreenOut(0);
-        host::scriptWait(100);
         if (settings.alter_spawn_after_mission != 0 || !missionActive) {
+            fadeScreenOut(0);
+            host::scriptWait(100);
             respawnAfterDeath();
             applyRespawnOptions();
         }
@@ -203,7 +237,7 @@ DeathPhase runPhase(DeathPhase phase, DeathEpisode& episode) {
             runDeathScreen(episode);
             return DeathPhase::AwaitGameRespawn;
         case DeathPhase::AwaitGameRespawn:
-            awaitGameRespawn();
+            awaitGameRespawn(episode);
             return DeathPhase::TakeOver;
         case DeathPhase::TakeOver:
             takeOver(episode);
@@ -231,7 +265,11 @@ void handleDeathAndArrest() {
     deathTime = tickCount();
     DeathEpisode episode;
     DeathPhase phase = episodeDetected() ? DeathPhase::DeathScreen : DeathPhase::Watching;
-    while (phase != DeathPhase::Watching) phase = runPhase(phase, episode);
+    if (phase != DeathPhase::Watching) {
+        while (phase != DeathPhase::Watching) phase = runPhase(phase, episode);
+        // The episode's own black screens are not a screen left behind.
+        restartBlackScreenCount();
+    }
     runWatchSteps();
 }
 
@@ -245,7 +283,8 @@ void computeRespawnDeadline() {
         respawnDeadline = deathTime + 25000;
     else
         respawnDeadline = static_cast<uint32_t>(static_cast<int64_t>(
-            static_cast<float>(deathTime) + settings.max_wait_time_before_respawn_upon_skin_exception));
+            static_cast<float>(deathTime) +
+            deathScreenWaitMs(settings.max_wait_time_before_respawn_upon_skin_exception)));
 }
 
 void resetToPlayerZero() {

@@ -14,6 +14,7 @@
 #include "respawn/player_options.h"
 #include "respawn/respawn_sequences.h"
 #include "settings/respawn_settings.h"
+#include "settings/setting_limits.h"
 #include "skin/player_skin.h"
 #include "spawn/spawn_mode.h"
 
@@ -56,8 +57,7 @@ void applyPostLoadingOptions() {
 // options, then the fade-in.
 void runPostLoadingFollowUp() {
     fadeScreenOut(0);
-    // A missing or negative wait setting waits not at all.
-    host::scriptWait(settingWaitMilliseconds(settings.wait_time_before_skin_change));
+    host::scriptWait(skinChangeWaitMs(settings.wait_time_before_skin_change));
     if (settings.use_respawn_on_demand_automatically != 0) {
         respawnOnDemand(false);
         if (!isScreenFadedOut()) fadeScreenOut(0);
@@ -80,6 +80,8 @@ void watchLoadingScreens() {
     if (loadingScreenSeen) {
         loadingScreenEndTime = tickCount();
         logEvent("loading screen over");
+        // Time in a loading screen is not a black screen left behind.
+        restartBlackScreenCount();
         readSettings();
     }
     if (followUpDropped()) {
@@ -88,7 +90,10 @@ void watchLoadingScreens() {
         return;
     }
     if (!loadingScreenSeen) return;
-    if (skinPolicyApplies() || settings.use_respawn_on_demand_automatically != 0) runPostLoadingFollowUp();
+    if (skinPolicyApplies() || settings.use_respawn_on_demand_automatically != 0) {
+        runPostLoadingFollowUp();
+        restartBlackScreenCount();
+    }
     loadingScreenSeen = false;
 }
 
@@ -98,8 +103,7 @@ void rescueBlackScreen() {
         return;
     }
     if (!isScreenFadedOut()) return;
-    // An elapsed time, so the count works across the wrap of the tick count
-    // and from the very first pass (when the last time is still 0).
+    // An elapsed time, so the count works across the wrap of the tick count.
     if (ticksSince(lastNotFadedOutTime, tickCount()) <= blackScreenRescueMilliseconds) return;
     if (isExistingEntity(localPlayerPed()) && !isStoryCharacter(lastPlayerModel)) {
         logEvent("screen black for 80 s: rescue");
@@ -109,6 +113,12 @@ void rescueBlackScreen() {
         respawnOnDemand(false);
         playFocusSound();
         fadeScreenIn(500);
+    } else {
+        // A story character needs no new skin or place, but the screen must
+        // not stay black.
+        fadeScreenIn(500);
     }
-    lastNotFadedOutTime = tickCount();
+    restartBlackScreenCount();
 }
+
+void restartBlackScreenCount() { lastNotFadedOutTime = tickCount(); }
