@@ -21,6 +21,8 @@
 
 namespace {
 
+using testing_support::gameStartedWith;
+
 std::string logPath(const char* name = "Pelorin.log") { return testing_support::gameDirectory() + "/" + name; }
 
 std::string fileText(const std::string& path) {
@@ -39,14 +41,6 @@ long occurrences(const std::string& text, const std::string& part) {
     long count = 0;
     for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++count;
     return count;
-}
-
-sim::World& gameStartedWith(const std::string& settingsText) {
-    sim::World& w = testing_support::loadPlugin();
-    testing_support::writeSettingsFile(settingsText);
-    sim::startScript();
-    sim::runFor(2000);
-    return w;
 }
 
 void pressRespawnChord(sim::World& w) {

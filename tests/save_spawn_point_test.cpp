@@ -19,18 +19,12 @@
 
 namespace {
 
+using testing_support::gameStartedWith;
+
 constexpr uint32_t ctrl = 17;
 constexpr uint32_t keyL = 76;
 constexpr uint32_t keyK = 75;
 
-
-sim::World& gameStartedWith(const std::string& settingsText) {
-    sim::World& w = testing_support::loadPlugin();
-    testing_support::writeSettingsFile(settingsText);
-    sim::startScript();
-    sim::runFor(2000);
-    return w;
-}
 
 void pressChord(sim::World& w, uint32_t key1, uint32_t key2) {
     uint32_t now = w.tick();

@@ -160,4 +160,12 @@ std::string builtInSettingsWith(const std::vector<Setting>& changes) {
     return text;
 }
 
+sim::World& gameStartedWith(const std::string& settingsText) {
+    sim::World& w = loadPlugin();
+    writeSettingsFile(settingsText);
+    sim::startScript();
+    sim::runFor(2000);
+    return w;
+}
+
 }  // namespace testing_support

@@ -12,6 +12,9 @@ namespace testing_support {
 
 // Starts a new game and loads the plug-in; returns the world.
 sim::World& loadPlugin();
+// Loads the plug-in into a game whose settings file holds the text, starts the
+// script and plays two seconds.
+sim::World& gameStartedWith(const std::string& settingsText);
 // The test's game directory (created empty by loadPlugin).
 const std::string& gameDirectory();
 // Writes the settings file of the game directory.
