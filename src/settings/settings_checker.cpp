@@ -1,0 +1,705 @@
+#include "settings/settings_checker.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <string>
+
+#include "settings/profile_text.h"
+
+const char* const spawnModeNames[spawnModeCount] = {
+    "point from the list", "vehicle on a road", "aircraft in the air",
+    "death point",         "random map point",  "custom point",
+};
+const char* const spawnModeChanceKeys[spawnModeCount] = {
+    "on_point_from_list_player_spawn_chance", "in_vehicle_on_road_player_spawn_chance", "in_air_player_spawn_chance",
+    "at_death_point_spawn_chance",            "random_point_on_map_spawn_chance",       "custom_spawn_chance",
+};
+
+namespace {
+
+const char* const sectionName = "Player_Respawn";
+
+enum class KeyKind { Int, Float };
+
+// A key the plug-in reads, and what it does when the key is missing.
+struct KnownKey {
+    const char* name;
+    KeyKind kind;
+    CheckSeverity missingSeverity;
+    const char* whenMissing;  // nullptr: missing is an ordinary choice, nothing to say
+};
+
+const char* const missingChance =
+    "reads as -1, a share of -1 percent: every later mode loses one roll, and the fall-back counts the mode as set";
+
+const KnownKey knownKeys[] = {
+    {"random_player_respawns", KeyKind::Int, CheckSeverity::Warning,
+     "reads as -1, which is not 0: the alternative respawn is on"},
+    {"in_air_player_spawn_chance", KeyKind::Int, CheckSeverity::Warning, missingChance},
+    {"at_death_point_spawn_chance", KeyKind::Int, CheckSeverity::Warning, missingChance},
+    {"random_point_on_map_spawn_chance", KeyKind::Int, CheckSeverity::Warning, missingChance},
+    {"on_point_from_list_player_spawn_chance", KeyKind::Int, CheckSeverity::Warning, missingChance},
+    {"in_vehicle_on_road_player_spawn_chance", KeyKind::Int, CheckSeverity::Warning, missingChance},
+    {"player_skin_persists_death", KeyKind::Int, CheckSeverity::Warning,
+     "reads as -1, which is not 0: the skin worn at death comes back after the respawn"},
+    {"on_close_point_player_spawn_chance", KeyKind::Int, CheckSeverity::Warning,
+     "reads as -1: no respawn is ever placed near the place of death"},
+    {"preferred_spawn_distance", KeyKind::Int, CheckSeverity::Warning,
+     "reads as -1: a close respawn lands on the place of death itself"},
+    {"alter_spawn_after_mission", KeyKind::Int, CheckSeverity::Warning,
+     "reads as -1, which is not 0: the alternative respawn also applies during missions"},
+    {"slow_motion_at_wasted_and_busted_screens", KeyKind::Float, CheckSeverity::Warning,
+     "reads as 0.0: the game stands still on the wasted screen, the respawn comes after 80 seconds"},
+    {"weapons_and_armor_settings_affecting_respawn_on_demand", KeyKind::Int, CheckSeverity::Warning,
+     "reads as -1: neither the weapons nor the armour option applies to respawn on demand"},
+    {"time_before_reset_skin", KeyKind::Int, CheckSeverity::Warning,
+     "reads as -1: another skin is reset at once after death"},
+    {"max_wait_time_before_respawn_upon_skin_exception", KeyKind::Int, CheckSeverity::Warning,
+     "reads as -1: the respawn deadline falls at the moment of death"},
+    {"first_wait_time", KeyKind::Int, CheckSeverity::Warning,
+     "reads as -1: the respawn may go ahead at once after death"},
+    {"custom_spawn_chance", KeyKind::Int, CheckSeverity::Warning, missingChance},
+    {"number_of_custom_spawn_points_in_use", KeyKind::Int, CheckSeverity::Warning,
+     "reads as -1: no custom point is read; a custom spawn lands at the world origin (0, 0, 0)"},
+    {"get_all_weapons_upon_respawn", KeyKind::Int, CheckSeverity::Warning,
+     "reads as -1: no weapons are given or taken after a respawn"},
+    {"get_full_armor_upon_respawn", KeyKind::Int, CheckSeverity::Warning,
+     "reads as -1: no armour is given after a respawn"},
+    {"set_money_to_zero_upon_respawn_after_death", KeyKind::Int, CheckSeverity::Warning,
+     "reads as -1, which is not 0: the money is set to 0 after every respawn from death or arrest"},
+    {"use_respawn_on_demand_automatically", KeyKind::Int, CheckSeverity::Warning,
+     "reads as -1, which is not 0: the player is respawned by himself after every loading screen"},
+    {"min_heli_spawn_height_over_ground", KeyKind::Int, CheckSeverity::Warning,
+     "reads as -1: helicopters may come in just below ground level"},
+    {"max_heli_spawn_height_over_ground", KeyKind::Int, CheckSeverity::Warning,
+     "reads as -1: helicopters come in at ground level or at height 0"},
+    {"min_plane_spawn_height_over_ground", KeyKind::Int, CheckSeverity::Warning,
+     "reads as -1: aeroplanes may come in just below ground level"},
+    {"max_plane_spawn_height_over_ground", KeyKind::Int, CheckSeverity::Warning,
+     "reads as -1: aeroplanes come in at ground level or at height 0"},
+    {"land_vehicle_type", KeyKind::Int, CheckSeverity::Warning, "reads as -1: only super cars are spawned"},
+    {"air_vehicle_type", KeyKind::Int, CheckSeverity::Warning, "reads as -1: the default planes are spawned"},
+    {"respawn_on_demand_key_1_of_2", KeyKind::Int, CheckSeverity::Warning,
+     "reads as -1, no key: the respawn-on-demand keyboard chord never fires"},
+    {"respawn_on_demand_key_2_of_2", KeyKind::Int, CheckSeverity::Warning,
+     "reads as -1: releasing the first key alone fires the respawn on demand"},
+    {"activate_controller", KeyKind::Int, CheckSeverity::Note, nullptr},
+    {"respawn_on_demand_controller_button_1_of_2", KeyKind::Int, CheckSeverity::Note,
+     "reads as -1: no controller button is held for the controller chord"},
+    {"respawn_on_demand_controller_button_2_of_2", KeyKind::Int, CheckSeverity::Note,
+     "reads as -1: pressing the first controller button alone fires the respawn on demand"},
+    {"player_ped_skin_upon_respawn", KeyKind::Int, CheckSeverity::Warning,
+     "reads as -1: the skin is not changed after a respawn or a loading screen"},
+    {"wait_time_before_skin_change", KeyKind::Int, CheckSeverity::Warning,
+     "reads as -1: the skin is changed at once after a loading screen"},
+    {"set_skin_component_variation", KeyKind::Int, CheckSeverity::Warning,
+     "reads as -1: the clothing is left as the game sets it after a skin change"},
+    {"write_log_file", KeyKind::Int, CheckSeverity::Note, nullptr},
+    {"save_spawn_point_key_1_of_2", KeyKind::Int, CheckSeverity::Note,
+     "the chord that saves a custom spawn point is off"},
+    {"save_spawn_point_key_2_of_2", KeyKind::Int, CheckSeverity::Note, nullptr},
+    {"stored_last_used_skin", KeyKind::Int, CheckSeverity::Note, nullptr},
+};
+constexpr int knownKeyCount = static_cast<int>(sizeof knownKeys / sizeof knownKeys[0]);
+
+// The waits in milliseconds, with what a long one does.
+struct WaitKey {
+    const char* name;
+    const char* effect;
+};
+const WaitKey waitKeys[] = {
+    {"time_before_reset_skin", "another skin is reset that long after death"},
+    {"max_wait_time_before_respawn_upon_skin_exception", "the respawn may wait that long after death"},
+    {"first_wait_time", "every respawn after death waits that long"},
+    {"wait_time_before_skin_change", "after every loading screen the screen stays black that long"},
+};
+constexpr int32_t minuteMs = 60 * 1000;
+constexpr int32_t hourMs = 60 * minuteMs;
+
+char lowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool equalIgnoringCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (lowerAscii(a[i]) != lowerAscii(b[i])) return false;
+    return true;
+}
+
+bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f' || c == '\x1a'; }
+
+std::string_view trimmed(std::string_view s) {
+    while (!s.empty() && isBlank(s.front())) s.remove_prefix(1);
+    while (!s.empty() && isBlank(s.back())) s.remove_suffix(1);
+    return s;
+}
+
+std::string quoted(std::string_view s) { return "\"" + std::string(s) + "\""; }
+
+// Edits (insert, delete, replace) between two keys, letter case ignored.
+size_t editDistance(std::string_view a, std::string_view b) {
+    std::vector<size_t> row(b.size() + 1);
+    for (size_t j = 0; j <= b.size(); ++j) row[j] = j;
+    for (size_t i = 1; i <= a.size(); ++i) {
+        size_t diagonal = row[0];
+        row[0] = i;
+        for (size_t j = 1; j <= b.size(); ++j) {
+            size_t above = row[j];
+            size_t replace = diagonal + (lowerAscii(a[i - 1]) == lowerAscii(b[j - 1]) ? 0 : 1);
+            row[j] = std::min({above + 1, row[j - 1] + 1, replace});
+            diagonal = above;
+        }
+    }
+    return row[b.size()];
+}
+
+int knownKeyIndex(std::string_view key) {
+    for (int i = 0; i < knownKeyCount; ++i)
+        if (equalIgnoringCase(key, knownKeys[i].name)) return i;
+    return -1;
+}
+
+// "custom_spawn_<n>_x" (or _y, _z): the number text and the axis 0, 1, 2.
+bool customPointKey(std::string_view key, std::string_view* number, int* axis) {
+    const std::string_view prefix = "custom_spawn_";
+    if (key.size() < prefix.size() + 3 || !equalIgnoringCase(key.substr(0, prefix.size()), prefix)) return false;
+    std::string_view rest = key.substr(prefix.size());
+    size_t digits = 0;
+    while (digits < rest.size() && rest[digits] >= '0' && rest[digits] <= '9') ++digits;
+    if (digits == 0 || rest.size() != digits + 2 || rest[digits] != '_') return false;
+    char a = lowerAscii(rest[digits + 1]);
+    if (a < 'x' || a > 'z') return false;
+    *number = rest.substr(0, digits);
+    *axis = a - 'x';
+    return true;
+}
+
+// Every '_'-separated word of part occurs among those of whole (case ignored).
+bool holdsEveryWord(std::string_view whole, std::string_view part) {
+    if (part.find('_') == std::string_view::npos) return false;
+    std::string bracketed = "_" + std::string(whole) + "_";
+    for (char& c : bracketed) c = lowerAscii(c);
+    size_t begin = 0;
+    while (begin <= part.size()) {
+        size_t end = std::min(part.find('_', begin), part.size());
+        std::string word = "_" + std::string(part.substr(begin, end - begin)) + "_";
+        for (char& c : word) c = lowerAscii(c);
+        if (word.size() > 2 && bracketed.find(word) == std::string::npos) return false;
+        begin = end + 1;
+    }
+    return true;
+}
+
+// The closest key a typing slip may have meant; empty when none is close.
+std::string closestKnownKey(std::string_view key) {
+    // Words left out ("in_air_spawn_chance"): a known key holding every word of this one.
+    for (const KnownKey& known : knownKeys)
+        if (holdsEveryWord(known.name, key)) return known.name;
+    std::string best;
+    size_t bestDistance = std::max<size_t>(2, key.size() / 3) + 1;
+    auto consider = [&](const std::string& candidate) {
+        size_t d = editDistance(key, candidate);
+        if (d < bestDistance) {
+            bestDistance = d;
+            best = candidate;
+        }
+    };
+    for (const KnownKey& known : knownKeys) consider(known.name);
+    // A slip in a custom point key: the same number and axis written right.
+    std::string digits;
+    for (char c : key)
+        if (c >= '0' && c <= '9') digits += c;
+    if (!digits.empty() && !key.empty()) {
+        char axis = lowerAscii(key.back());
+        if (axis >= 'x' && axis <= 'z') consider("custom_spawn_" + digits + "_" + axis);
+    }
+    return best;
+}
+
+std::string durationText(int64_t ms) {
+    char text[64];
+    if (ms >= hourMs)
+        std::snprintf(text, sizeof text, "%.1f hours", static_cast<double>(ms) / hourMs);
+    else
+        std::snprintf(text, sizeof text, "%.1f minutes", static_cast<double>(ms) / minuteMs);
+    return text;
+}
+
+// Where each key of [Player_Respawn] stands, as the reader takes it.
+struct KeyLines {
+    int known[knownKeyCount] = {};
+    std::map<int, int> customLines;  // point number * 3 + axis -> line of its first key
+};
+
+class Checker {
+public:
+    explicit Checker(std::string_view text) : text_(text) {}
+
+    SettingsCheck run() {
+        scanLines();
+        parseProfileSection(text_, sectionName, &section_);
+        if (sectionLine_ == 0) add(0, CheckSeverity::Error, "no [Player_Respawn] section: Pelorin reads every key as missing");
+        for (int i = 0; i < knownKeyCount; ++i) checkKnownKey(i);
+        checkChances();
+        checkWaits();
+        checkRanges();
+        checkChords();
+        checkCustomPoints();
+        std::stable_sort(result_.findings.begin(), result_.findings.end(),
+                         [](const SettingsFinding& a, const SettingsFinding& b) { return a.line < b.line; });
+        return std::move(result_);
+    }
+
+private:
+    std::string_view text_;
+    ProfileSection section_;
+    SettingsCheck result_{};
+    KeyLines lines_;
+    int sectionLine_ = 0;
+
+    void add(int line, CheckSeverity severity, std::string message) {
+        result_.findings.push_back(SettingsFinding{line, severity, std::move(message)});
+    }
+
+    int32_t intValue(const char* key) { return static_cast<int32_t>(profileInt(section_, key, 0xFFFFFFFFu)); }
+    bool present(const char* key) {
+        std::string_view value;
+        return findProfileValue(section_, key, &value);
+    }
+    int lineOf(const char* key) {
+        int index = knownKeyIndex(key);
+        return index < 0 ? 0 : lines_.known[index];
+    }
+    float floatValue(const char* key) {
+        char value[32];
+        profileString(section_, key, "0", value, sizeof value);
+        return static_cast<float>(std::atof(value));
+    }
+
+    // The lines of the text: sections, keys, duplicates, keys in the wrong place.
+    void scanLines() {
+        bool splitAtCr = text_.find('\n') == std::string_view::npos;
+        char lineEnd = splitAtCr ? '\r' : '\n';
+        size_t begin = text_.substr(0, 3) == "\xEF\xBB\xBF" ? 3 : 0;
+        std::string currentSection;
+        bool beforeAnySection = true;
+        bool inMain = false;
+        bool inDuplicateMain = false;
+        bool inMisnamedMain = false;
+        int lineNumber = 0;
+        std::vector<std::pair<std::string, int>> sections;
+        while (begin <= text_.size()) {
+            size_t end = text_.find(lineEnd, begin);
+            if (end == std::string_view::npos) end = text_.size();
+            ++lineNumber;
+            std::string_view line = trimmed(text_.substr(begin, end - begin));
+            begin = end + 1;
+            if (line.empty() || line.front() == ';') continue;
+            if (line.front() == '[') {
+                size_t close = line.rfind(']');
+                std::string_view name = trimmed(line.substr(1, (close == std::string_view::npos ? line.size() : close) - 1));
+                if (close == std::string_view::npos)
+                    add(lineNumber, CheckSeverity::Warning, "section header without a closing ']'");
+                beforeAnySection = false;
+                currentSection = std::string(name);
+                inMain = inDuplicateMain = inMisnamedMain = false;
+                auto same = std::find_if(sections.begin(), sections.end(),
+                                         [&](const auto& s) { return equalIgnoringCase(s.first, name); });
+                if (same != sections.end()) {
+                    add(lineNumber, CheckSeverity::Warning,
+                        "duplicate section [" + std::string(name) + "] (first at line " + std::to_string(same->second) +
+                            "): Pelorin reads only the first one, so every key below it is ignored");
+                    inDuplicateMain = equalIgnoringCase(name, sectionName);
+                } else {
+                    sections.emplace_back(std::string(name), lineNumber);
+                    if (equalIgnoringCase(name, sectionName)) {
+                        inMain = true;
+                        sectionLine_ = lineNumber;
+                    } else if (editDistance(name, sectionName) <= 3) {
+                        inMisnamedMain = true;
+                        add(lineNumber, CheckSeverity::Error,
+                            "section [" + std::string(name) +
+                                "]: did you mean [Player_Respawn]? Pelorin reads none of the keys below it");
+                    }
+                }
+                continue;
+            }
+            size_t equals = line.find('=');
+            std::string_view key = trimmed(line.substr(0, equals));
+            if (equals == std::string_view::npos) {
+                add(lineNumber, CheckSeverity::Warning,
+                    "no '=' on this line: it sets nothing (comments start with ';')");
+                continue;
+            }
+            int known = knownKeyIndex(key);
+            std::string_view number;
+            int axis = 0;
+            bool custom = customPointKey(key, &number, &axis);
+            if (!inMain) {
+                if ((known < 0 && !custom) || inMisnamedMain) continue;
+                if (beforeAnySection)
+                    add(lineNumber, CheckSeverity::Error,
+                        quoted(key) + " stands before any section: Pelorin reads it only under [Player_Respawn]");
+                else if (inDuplicateMain)
+                    add(lineNumber, CheckSeverity::Error,
+                        quoted(key) + " is in a second [Player_Respawn] section: Pelorin does not read it");
+                else
+                    add(lineNumber, CheckSeverity::Error,
+                        quoted(key) + " is in section [" + currentSection +
+                            "], not in the first [Player_Respawn]: Pelorin does not read it here");
+                continue;
+            }
+            if (known >= 0) {
+                int& first = lines_.known[known];
+                if (first != 0)
+                    add(lineNumber, CheckSeverity::Warning,
+                        "duplicate key " + quoted(key) + ": the first one (line " + std::to_string(first) + ") counts");
+                else
+                    first = lineNumber;
+            } else if (custom) {
+                if (number.size() > 1 && number.front() == '0') {
+                    add(lineNumber, CheckSeverity::Warning,
+                        quoted(key) + " is never read: point numbers are written without leading zeros");
+                    continue;
+                }
+                if (number.size() > 8) continue;  // beyond the cap of points read
+                int id = std::atoi(std::string(number).c_str()) * 3 + axis;
+                auto inserted = lines_.customLines.emplace(id, lineNumber);
+                if (!inserted.second)
+                    add(lineNumber, CheckSeverity::Warning,
+                        "duplicate key " + quoted(key) + ": the first one (line " +
+                            std::to_string(inserted.first->second) + ") counts");
+            } else {
+                std::string guess = closestKnownKey(key);
+                std::string message = "unknown key " + quoted(key) + ", ignored";
+                if (!guess.empty()) message += ": did you mean " + quoted(guess) + "?";
+                else if (key.front() == '#') message += " (comments start with ';', not '#')";
+                add(lineNumber, CheckSeverity::Warning, message);
+            }
+        }
+    }
+
+    int customLine(int number, int axis) {
+        auto found = lines_.customLines.find(number * 3 + axis);
+        return found == lines_.customLines.end() ? 0 : found->second;
+    }
+
+    // Missing keys, and values that are no numbers or carry text the reader drops.
+    void checkKnownKey(int index) {
+        const KnownKey& k = knownKeys[index];
+        std::string_view value;
+        if (!findProfileValue(section_, k.name, &value)) {
+            if (k.whenMissing != nullptr && sectionLine_ != 0)
+                add(0, k.missingSeverity, "missing " + quoted(k.name) + ": " + k.whenMissing);
+            return;
+        }
+        int line = lines_.known[index];
+        if (value.empty()) {
+            add(line, CheckSeverity::Warning,
+                quoted(k.name) + " has no value: it reads as " + (k.kind == KeyKind::Float ? "0.0" : "-1") +
+                    ", as if missing");
+            return;
+        }
+        std::string textValue(value.substr(0, 31));
+        size_t used = 0;
+        if (k.kind == KeyKind::Float) {
+            char* end = nullptr;
+            std::strtod(textValue.c_str(), &end);
+            used = static_cast<size_t>(end - textValue.c_str());
+        } else {
+            used = integerLength(textValue);
+        }
+        std::string reads = k.kind == KeyKind::Float ? formatFloat(floatValue(k.name))
+                                                     : std::to_string(intValue(k.name));
+        if (used == 0) {
+            add(line, CheckSeverity::Error,
+                quoted(k.name) + " = " + quoted(value) + " is not a number: it reads as " + reads);
+        } else if (!trimmed(std::string_view(textValue).substr(used)).empty() || value.size() > 31) {
+            add(line, CheckSeverity::Warning,
+                quoted(k.name) + " = " + quoted(value) + " reads as " + reads + ": the text after the number is ignored");
+        }
+    }
+
+    // The characters of a number as the integer reader takes them: sign, then
+    // decimal digits or a 0x, 0o or 0b prefix with its digits.
+    static size_t integerLength(const std::string& s) {
+        size_t i = 0;
+        if (i < s.size() && (s[i] == '-' || s[i] == '+')) ++i;
+        size_t start = i;
+        int base = 10;
+        if (i + 1 < s.size() && s[i] == '0') {
+            char p = lowerAscii(s[i + 1]);
+            if (p == 'x') base = 16;
+            if (p == 'o') base = 8;
+            if (p == 'b') base = 2;
+            if (base != 10) i += 2;
+        }
+        size_t digitsStart = i;
+        while (i < s.size()) {
+            char c = lowerAscii(s[i]);
+            int d = c >= '0' && c <= '9' ? c - '0' : (c >= 'a' && c <= 'z' ? c - 'a' + 10 : 99);
+            if (d >= base) break;
+            ++i;
+        }
+        if (i == digitsStart) return base != 10 ? start + 1 : 0;  // "0x" alone reads the 0
+        return i;
+    }
+
+    static std::string formatFloat(float f) {
+        char text[32];
+        std::snprintf(text, sizeof text, "%g", static_cast<double>(f));
+        return text;
+    }
+
+    void checkChances() {
+        int32_t chances[spawnModeCount];
+        for (int m = 0; m < spawnModeCount; ++m) {
+            chances[m] = intValue(spawnModeChanceKeys[m]);
+            if (!present(spawnModeChanceKeys[m])) continue;
+            int line = lineOf(spawnModeChanceKeys[m]);
+            if (chances[m] < 0)
+                add(line, CheckSeverity::Error,
+                    quoted(spawnModeChanceKeys[m]) + " is negative (" + std::to_string(chances[m]) +
+                        "): it takes rolls away from every later spawn mode");
+            else if (chances[m] > 100)
+                add(line, CheckSeverity::Warning,
+                    quoted(spawnModeChanceKeys[m]) + " is " + std::to_string(chances[m]) + ", more than 100 percent");
+        }
+        int32_t close = intValue("on_close_point_player_spawn_chance");
+        result_.odds = spawnOddsOf(chances, close);
+        if (present("on_close_point_player_spawn_chance") && (close < 0 || close > 100))
+            add(lineOf("on_close_point_player_spawn_chance"), CheckSeverity::Note,
+                "\"on_close_point_player_spawn_chance\" is " + std::to_string(close) + ": counts as " +
+                    (close < 0 ? "0 (never close)" : "100 (always close)"));
+
+        int64_t sum = 0;
+        for (int32_t c : chances) sum += c;
+        const SpawnOdds& odds = result_.odds;
+        if (sum > 100) {
+            std::string cut;
+            for (int m = 0; m < spawnModeCount; ++m)
+                if (chances[m] > 0 && odds.rolls[m] < std::min(chances[m], spawnRollCount))
+                    cut += (cut.empty() ? "" : ", ") + std::string(spawnModeNames[m]) + " " +
+                           std::to_string(chances[m]) + "% -> " + std::to_string(odds.rolls[m]) + " of 99 rolls";
+            add(0, CheckSeverity::Warning,
+                "the spawn chances add up to " + std::to_string(sum) +
+                    ", past 100: the modes later in the order lose their share (" + cut + ")");
+        }
+        if (odds.fallBackRolls > 0)
+            add(0, CheckSeverity::Note,
+                "the spawn chances add up to " + std::to_string(sum) + ": " + std::to_string(odds.fallBackRolls) +
+                    " of 99 rolls fall back to the " + spawnModeNames[odds.fallBackMode] + " (with a sound)");
+        if (odds.rolls[5] + (odds.fallBackMode == 5 ? odds.fallBackRolls : 0) > 0 &&
+            intValue("number_of_custom_spawn_points_in_use") <= 0)
+            add(lineOf("custom_spawn_chance"), CheckSeverity::Error,
+                "custom spawns are rolled but no custom point is in use: they land at the world origin (0, 0, 0)");
+    }
+
+    void checkWaits() {
+        for (const WaitKey& w : waitKeys) {
+            if (!present(w.name)) continue;
+            int32_t ms = intValue(w.name);
+            int line = lineOf(w.name);
+            if (ms < -1)
+                add(line, CheckSeverity::Warning, quoted(w.name) + " is negative: it counts as no wait");
+            else if (ms >= hourMs)
+                add(line, CheckSeverity::Error,
+                    quoted(w.name) + " is " + std::to_string(ms) + " ms, " + durationText(ms) + ": " + w.effect);
+            else if (ms >= 10 * minuteMs)
+                add(line, CheckSeverity::Warning,
+                    quoted(w.name) + " is " + std::to_string(ms) + " ms, " + durationText(ms) + ": " + w.effect);
+        }
+    }
+
+    void outsideRange(const char* key, int32_t low, int32_t high, CheckSeverity severity, const char* effect) {
+        if (!present(key)) return;
+        int32_t v = intValue(key);
+        if (v >= low && v <= high) return;
+        add(lineOf(key), severity,
+            quoted(key) + " is " + std::to_string(v) + ", not " + std::to_string(low) + " to " +
+                std::to_string(high) + ": " + effect);
+    }
+
+    void checkHeights(const char* minKey, const char* maxKey, const char* kind) {
+        for (const char* key : {minKey, maxKey})
+            if (present(key) && intValue(key) < 0)
+                add(lineOf(key), CheckSeverity::Warning, quoted(key) + " is negative: below the ground");
+        if (!present(minKey) || !present(maxKey)) return;
+        if (intValue(minKey) > intValue(maxKey))
+            add(lineOf(minKey), CheckSeverity::Error,
+                quoted(minKey) + " (" + std::to_string(intValue(minKey)) + ") is above " + quoted(maxKey) + " (" +
+                    std::to_string(intValue(maxKey)) + "): " + kind + " are put at height 0.2, into the ground or the sea");
+    }
+
+    void checkRanges() {
+        outsideRange("land_vehicle_type", 1, 25, CheckSeverity::Warning,
+                     "no vehicle list has that number, so only super cars are spawned");
+        outsideRange("air_vehicle_type", 1, 10, CheckSeverity::Warning,
+                     "no aircraft list has that number, so the default planes are spawned");
+        outsideRange("get_all_weapons_upon_respawn", 0, 4, CheckSeverity::Warning, "no weapons are given or taken");
+        outsideRange("get_full_armor_upon_respawn", 0, 3, CheckSeverity::Warning, "no armour is given");
+        outsideRange("weapons_and_armor_settings_affecting_respawn_on_demand", 0, 3, CheckSeverity::Note,
+                     "neither option applies to respawn on demand");
+        outsideRange("player_ped_skin_upon_respawn", 1, 3, CheckSeverity::Note, "the skin is not changed");
+        outsideRange("set_skin_component_variation", 0, 2, CheckSeverity::Note, "the clothing is left as it is");
+        checkHeights("min_heli_spawn_height_over_ground", "max_heli_spawn_height_over_ground", "helicopters");
+        checkHeights("min_plane_spawn_height_over_ground", "max_plane_spawn_height_over_ground", "aeroplanes");
+        if (present("preferred_spawn_distance")) {
+            int32_t d = intValue("preferred_spawn_distance");
+            if (d < -1)
+                add(lineOf("preferred_spawn_distance"), CheckSeverity::Warning,
+                    "\"preferred_spawn_distance\" is negative: the distance counts as " + std::to_string(-int64_t{d}));
+            else if (d > 3000)
+                add(lineOf("preferred_spawn_distance"), CheckSeverity::Warning,
+                    "\"preferred_spawn_distance\" is " + std::to_string(d) +
+                        ": close respawns fall far away, many of them off the map");
+        }
+        const char* slow = "slow_motion_at_wasted_and_busted_screens";
+        if (present(slow)) {
+            float s = floatValue(slow);
+            int line = lineOf(slow);
+            if (s < 0.0f)
+                add(line, CheckSeverity::Error, "\"" + std::string(slow) + "\" is negative: not a game speed");
+            else if (static_cast<double>(s) < 0.1)
+                add(line, CheckSeverity::Warning,
+                    "\"" + std::string(slow) + "\" is " + formatFloat(s) +
+                        ": the game (nearly) stands still; the respawn comes after 80 seconds");
+            else if (s > 1.0f)
+                add(line, CheckSeverity::Warning,
+                    "\"" + std::string(slow) + "\" is " + formatFloat(s) + ": faster than normal, not slow motion");
+        }
+    }
+
+    // A key code the chords can use: 1 to 254.
+    static bool isKeyCode(int32_t k) { return k >= 1 && k <= 254; }
+
+    void checkChordKeys(const char* key1, const char* key2, const char* chord) {
+        bool has1 = present(key1), has2 = present(key2);
+        int32_t k1 = intValue(key1), k2 = intValue(key2);
+        if (has1 && !isKeyCode(k1))
+            add(lineOf(key1), CheckSeverity::Error,
+                quoted(key1) + " is " + std::to_string(k1) + ", no key code (1 to 254): the " + chord +
+                    " never fires");
+        if (has2 && k2 != -1 && !isKeyCode(k2))
+            add(lineOf(key2), CheckSeverity::Error,
+                quoted(key2) + " is " + std::to_string(k2) + ", no key code (1 to 254, or -1 for the first key alone): the " +
+                    chord + " never fires");
+        if (has1 && has2 && k1 == k2 && isKeyCode(k1))
+            add(lineOf(key2), CheckSeverity::Error,
+                "the " + std::string(chord) + " uses key " + std::to_string(k1) + " twice: it never fires");
+    }
+
+    void checkChords() {
+        checkChordKeys("respawn_on_demand_key_1_of_2", "respawn_on_demand_key_2_of_2", "respawn-on-demand chord");
+        const char* save1 = "save_spawn_point_key_1_of_2";
+        const char* save2 = "save_spawn_point_key_2_of_2";
+        if (present(save1) != present(save2))
+            add(lineOf(present(save1) ? save1 : save2), CheckSeverity::Warning,
+                "only one of \"save_spawn_point_key_1_of_2\" and \"save_spawn_point_key_2_of_2\" is set");
+        checkChordKeys(save1, save2, "save-spawn-point chord");
+        if (present(save1) && intValue(save1) == intValue("respawn_on_demand_key_1_of_2") &&
+            intValue(save2) == intValue("respawn_on_demand_key_2_of_2"))
+            add(lineOf(save1), CheckSeverity::Error, "the save-spawn-point chord is the respawn-on-demand chord");
+        if (intValue("activate_controller") > 0)
+            for (const char* key : {"respawn_on_demand_controller_button_1_of_2", "respawn_on_demand_controller_button_2_of_2"})
+                if (present(key) && intValue(key) < -1)
+                    add(lineOf(key), CheckSeverity::Warning, quoted(key) + " is negative: no controller button");
+    }
+
+    void checkCustomPoints() {
+        const char* countKey = "number_of_custom_spawn_points_in_use";
+        int32_t n = intValue(countKey);
+        int countLine = lineOf(countKey);
+        int highestDefined = 0;
+        if (!lines_.customLines.empty()) highestDefined = lines_.customLines.rbegin()->first / 3;
+        if (n > customSpawnPointCap)
+            add(countLine, CheckSeverity::Warning,
+                quoted(countKey) + " is " + std::to_string(n) + ": only the first " + std::to_string(customSpawnPointCap) +
+                    " points are read");
+        int32_t read = std::min(n, customSpawnPointCap);
+        std::string undefined;
+        int undefinedCount = 0;
+        for (int k = 1; k <= read; ++k) {
+            CheckedCustomPoint point{k, 0.0f, 0.0f, 0.0f, customLine(k, 0)};
+            float* axes[3] = {&point.x, &point.y, &point.z};
+            std::string missingAxes;
+            int anyLine = 0;
+            for (int axis = 0; axis < 3; ++axis) {
+                std::string key = "custom_spawn_" + std::to_string(k) + "_" + static_cast<char>('x' + axis);
+                if (present(key.c_str())) {
+                    *axes[axis] = floatValue(key.c_str());
+                    anyLine = anyLine != 0 ? anyLine : customLine(k, axis);
+                } else {
+                    missingAxes += (missingAxes.empty() ? "" : ", ") + key;
+                }
+            }
+            if (point.line == 0) point.line = anyLine;
+            result_.customPoints.push_back(point);
+            if (anyLine == 0) {
+                ++undefinedCount;
+                if (undefinedCount <= 5) undefined += (undefined.empty() ? "" : ", ") + std::to_string(k);
+            } else if (!missingAxes.empty()) {
+                add(anyLine, CheckSeverity::Warning,
+                    "custom point " + std::to_string(k) + " has no " + missingAxes + ": it reads as 0");
+            }
+        }
+        if (undefinedCount > 0)
+            add(countLine, CheckSeverity::Warning,
+                quoted(countKey) + " is " + std::to_string(n) + " but " + std::to_string(undefinedCount) +
+                    " of these points are not defined (" + undefined + (undefinedCount > 5 ? ", ..." : "") +
+                    "): a custom spawn picking one lands at the world origin (0, 0, 0)");
+        if (highestDefined > std::max(read, 0))
+            add(countLine, CheckSeverity::Note,
+                "custom points up to number " + std::to_string(highestDefined) + " are defined, but " + quoted(countKey) +
+                    " is " + std::to_string(n) + ": the points above it are not used");
+    }
+};
+
+}  // namespace
+
+SpawnOdds spawnOddsOf(const int32_t chances[spawnModeCount], int32_t closeChance) {
+    SpawnOdds odds{};
+    odds.closeChance = closeChance;
+    // The fall-back: the first of the first five modes whose chance is not 0, else the list.
+    odds.fallBackMode = 0;
+    for (int m = 0; m < spawnModeCount - 1; ++m) {
+        if (chances[m] != 0) {
+            odds.fallBackMode = m;
+            break;
+        }
+    }
+    for (int32_t roll = 1; roll <= spawnRollCount; ++roll) {
+        uint32_t threshold = 0;  // 32-bit sums that wrap, compared signed, as the roll compares them
+        int mode = -1;
+        for (int m = 0; m < spawnModeCount && mode < 0; ++m) {
+            threshold += static_cast<uint32_t>(chances[m]);
+            if (roll <= static_cast<int32_t>(threshold)) mode = m;
+        }
+        if (mode >= 0)
+            ++odds.rolls[mode];
+        else
+            ++odds.fallBackRolls;
+    }
+    return odds;
+}
+
+SettingsCheck checkSettingsText(std::string_view text) { return Checker(text).run(); }
+
+int checkExitStatus(const SettingsCheck& check) {
+    int status = 0;
+    for (const SettingsFinding& f : check.findings) {
+        if (f.severity == CheckSeverity::Error) return 2;
+        if (f.severity == CheckSeverity::Warning) status = 1;
+    }
+    return status;
+}
+
+const char* severityName(CheckSeverity severity) {
+    switch (severity) {
+        case CheckSeverity::Note: return "note";
+        case CheckSeverity::Warning: return "warning";
+        case CheckSeverity::Error: return "error";
+    }
+    return "note";
+}

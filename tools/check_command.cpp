@@ -1,0 +1,159 @@
+#include "tools/check_command.h"
+
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+
+#include "settings/settings_checker.h"
+#include "tools/settings_map.h"
+
+namespace {
+
+struct CheckOptions {
+    std::string file;
+    bool json = false;
+    std::string mapFile;
+};
+
+bool parseArguments(const std::vector<std::string>& arguments, CheckOptions* options) {
+    bool haveFile = false;
+    for (size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& a = arguments[i];
+        if (a == "--json") {
+            options->json = true;
+        } else if (a == "--map" && i + 1 < arguments.size()) {
+            options->mapFile = arguments[++i];
+        } else if (!a.empty() && a[0] != '-' && !haveFile) {
+            options->file = a;
+            haveFile = true;
+        } else {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool readWholeFile(const std::string& path, std::string* text) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    text->assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return !in.bad();
+}
+
+std::string jsonString(const std::string& s) {
+    std::string out = "\"";
+    for (char c : s) {
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (static_cast<unsigned char>(c) < 0x20) {
+            char escape[8];
+            std::snprintf(escape, sizeof escape, "\\u%04x", c);
+            out += escape;
+        } else {
+            out += c;
+        }
+    }
+    return out + "\"";
+}
+
+double percentOf(int rolls) { return 100.0 * rolls / spawnRollCount; }
+
+void printText(const std::string& file, const SettingsCheck& check) {
+    int counts[3] = {};
+    for (const SettingsFinding& f : check.findings) ++counts[static_cast<int>(f.severity)];
+    for (const SettingsFinding& f : check.findings) {
+        if (f.line > 0)
+            std::printf("%s:%d: %s: %s\n", file.c_str(), f.line, severityName(f.severity), f.message.c_str());
+        else
+            std::printf("%s: %s: %s\n", file.c_str(), severityName(f.severity), f.message.c_str());
+    }
+    std::printf("\nSpawn modes as the roll (1 to 99) picks them:\n");
+    const SpawnOdds& odds = check.odds;
+    for (int m = 0; m < spawnModeCount; ++m) {
+        int rolls = odds.rolls[m] + (odds.fallBackMode == m ? odds.fallBackRolls : 0);
+        std::printf("  %-20s %5.1f%%  (%d of 99 rolls%s)\n", spawnModeNames[m], percentOf(rolls), rolls,
+                    odds.fallBackMode == m && odds.fallBackRolls > 0 ? ", with the fall-back" : "");
+    }
+    if (odds.fallBackRolls > 0)
+        std::printf("  fall-back: %d rolls go to the %s, with a sound\n", odds.fallBackRolls,
+                    spawnModeNames[odds.fallBackMode]);
+    int32_t close = odds.closeChance < 0 ? 0 : (odds.closeChance > 100 ? 100 : odds.closeChance);
+    std::printf("  near the place of death: %d%% of list, road, air and map spawns\n", close);
+    std::printf("\nCustom points read by a custom spawn: %zu\n", check.customPoints.size());
+    size_t shown = 0;
+    for (const CheckedCustomPoint& p : check.customPoints) {
+        if (++shown > 20) {
+            std::printf("  ...\n");
+            break;
+        }
+        std::printf("  %d: x %.1f, y %.1f, z %.1f", p.number, static_cast<double>(p.x), static_cast<double>(p.y),
+                    static_cast<double>(p.z));
+        if (p.line > 0) std::printf("  (line %d)", p.line);
+        std::printf("\n");
+    }
+    std::printf("\n%s: %d error(s), %d warning(s), %d note(s)\n", file.c_str(), counts[2], counts[1], counts[0]);
+}
+
+void printJson(const std::string& file, const SettingsCheck& check, int status) {
+    std::ostringstream out;
+    out << "{\"file\":" << jsonString(file) << ",\"status\":" << status << ",\"findings\":[";
+    for (size_t i = 0; i < check.findings.size(); ++i) {
+        const SettingsFinding& f = check.findings[i];
+        out << (i ? "," : "") << "{\"line\":" << f.line << ",\"severity\":\"" << severityName(f.severity)
+            << "\",\"message\":" << jsonString(f.message) << "}";
+    }
+    out << "],\"modes\":[";
+    const SpawnOdds& odds = check.odds;
+    for (int m = 0; m < spawnModeCount; ++m) {
+        int rolls = odds.rolls[m] + (odds.fallBackMode == m ? odds.fallBackRolls : 0);
+        out << (m ? "," : "") << "{\"mode\":" << jsonString(spawnModeNames[m])
+            << ",\"key\":" << jsonString(spawnModeChanceKeys[m]) << ",\"rolls\":" << rolls
+            << ",\"percent\":" << percentOf(rolls) << "}";
+    }
+    out << "],\"fallBack\":{\"mode\":" << jsonString(spawnModeNames[odds.fallBackMode])
+        << ",\"rolls\":" << odds.fallBackRolls << "},\"closeChance\":" << odds.closeChance << ",\"customPoints\":[";
+    for (size_t i = 0; i < check.customPoints.size(); ++i) {
+        const CheckedCustomPoint& p = check.customPoints[i];
+        out << (i ? "," : "") << "{\"number\":" << p.number << ",\"x\":" << p.x << ",\"y\":" << p.y
+            << ",\"z\":" << p.z << ",\"line\":" << p.line << "}";
+    }
+    out << "]}\n";
+    std::fputs(out.str().c_str(), stdout);
+}
+
+}  // namespace
+
+int runCheckCommand(const std::vector<std::string>& arguments, const std::string& defaultFile) {
+    CheckOptions options;
+    options.file = defaultFile;
+    if (!parseArguments(arguments, &options)) {
+        std::fprintf(stderr, "usage: pelorin check [FILE] [--json] [--map map.svg]\n");
+        return 2;
+    }
+    std::string text;
+    if (!readWholeFile(options.file, &text)) {
+        if (options.json)
+            std::printf("{\"file\":%s,\"status\":2,\"error\":\"cannot be read\"}\n", jsonString(options.file).c_str());
+        else
+            std::printf("%s: error: the file cannot be read (is it there?)\n", options.file.c_str());
+        return 2;
+    }
+    SettingsCheck check = checkSettingsText(text);
+    int status = checkExitStatus(check);
+    if (options.json)
+        printJson(options.file, check, status);
+    else
+        printText(options.file, check);
+    if (!options.mapFile.empty()) {
+        std::ofstream map(options.mapFile, std::ios::binary);
+        map << settingsMapSvg(check, options.file);
+        if (!map) {
+            std::fprintf(stderr, "%s: cannot be written\n", options.mapFile.c_str());
+            return 2;
+        }
+        if (!options.json) std::printf("Map written to %s\n", options.mapFile.c_str());
+    }
+    return status;
+}
