@@ -1,16 +1,17 @@
 // The settings checker: a corpus of real-world mistakes, each with the findings
 // it must produce (tests/check_corpus/*.expected), the odds of the spawn roll,
 // and the shipped file, which must pass clean.
+#include "settings/settings_checker.h"
+
+#include <dirent.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <dirent.h>
 #include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
 
-#include "settings/settings_checker.h"
 #include "spawn/custom_spawn.h"
 
 namespace {

@@ -1,9 +1,6 @@
 #include "tools/check_command.h"
 
 #include <cstdio>
-#include <fstream>
-#include <iterator>
-#include <sstream>
 
 #include "settings/settings_checker.h"
 #include "tools/settings_map.h"
@@ -35,10 +32,28 @@ bool parseArguments(const std::vector<std::string>& arguments, CheckOptions* opt
 }
 
 bool readWholeFile(const std::string& path, std::string* text) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    text->assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return !in.bad();
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (file == nullptr) return false;
+    char buffer[65536];
+    size_t got = 0;
+    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) text->append(buffer, got);
+    bool failed = std::ferror(file) != 0;
+    std::fclose(file);
+    return !failed;
+}
+
+bool writeWholeFile(const std::string& path, const std::string& text) {
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (file == nullptr) return false;
+    bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
+    return std::fclose(file) == 0 && written;
+}
+
+// A number for JSON: integers as they are, others with the digits a float holds.
+std::string jsonNumber(double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.9g", value);
+    return text;
 }
 
 std::string jsonString(const std::string& s) {
@@ -97,30 +112,30 @@ void printText(const std::string& file, const SettingsCheck& check) {
 }
 
 void printJson(const std::string& file, const SettingsCheck& check, int status) {
-    std::ostringstream out;
-    out << "{\"file\":" << jsonString(file) << ",\"status\":" << status << ",\"findings\":[";
+    std::string out = "{\"file\":" + jsonString(file) + ",\"status\":" + std::to_string(status) + ",\"findings\":[";
     for (size_t i = 0; i < check.findings.size(); ++i) {
         const SettingsFinding& f = check.findings[i];
-        out << (i ? "," : "") << "{\"line\":" << f.line << ",\"severity\":\"" << severityName(f.severity)
-            << "\",\"message\":" << jsonString(f.message) << "}";
+        out += std::string(i ? "," : "") + "{\"line\":" + std::to_string(f.line) + ",\"severity\":\"" +
+               severityName(f.severity) + "\",\"message\":" + jsonString(f.message) + "}";
     }
-    out << "],\"modes\":[";
+    out += "],\"modes\":[";
     const SpawnOdds& odds = check.odds;
     for (int m = 0; m < spawnModeCount; ++m) {
         int rolls = odds.rolls[m] + (odds.fallBackMode == m ? odds.fallBackRolls : 0);
-        out << (m ? "," : "") << "{\"mode\":" << jsonString(spawnModeNames[m])
-            << ",\"key\":" << jsonString(spawnModeChanceKeys[m]) << ",\"rolls\":" << rolls
-            << ",\"percent\":" << percentOf(rolls) << "}";
+        out += std::string(m ? "," : "") + "{\"mode\":" + jsonString(spawnModeNames[m]) +
+               ",\"key\":" + jsonString(spawnModeChanceKeys[m]) + ",\"rolls\":" + std::to_string(rolls) +
+               ",\"percent\":" + jsonNumber(percentOf(rolls)) + "}";
     }
-    out << "],\"fallBack\":{\"mode\":" << jsonString(spawnModeNames[odds.fallBackMode])
-        << ",\"rolls\":" << odds.fallBackRolls << "},\"closeChance\":" << odds.closeChance << ",\"customPoints\":[";
+    out += "],\"fallBack\":{\"mode\":" + jsonString(spawnModeNames[odds.fallBackMode]) +
+           ",\"rolls\":" + std::to_string(odds.fallBackRolls) +
+           "},\"closeChance\":" + std::to_string(odds.closeChance) + ",\"customPoints\":[";
     for (size_t i = 0; i < check.customPoints.size(); ++i) {
         const CheckedCustomPoint& p = check.customPoints[i];
-        out << (i ? "," : "") << "{\"number\":" << p.number << ",\"x\":" << p.x << ",\"y\":" << p.y
-            << ",\"z\":" << p.z << ",\"line\":" << p.line << "}";
+        out += std::string(i ? "," : "") + "{\"number\":" + std::to_string(p.number) + ",\"x\":" + jsonNumber(p.x) +
+               ",\"y\":" + jsonNumber(p.y) + ",\"z\":" + jsonNumber(p.z) + ",\"line\":" + std::to_string(p.line) + "}";
     }
-    out << "]}\n";
-    std::fputs(out.str().c_str(), stdout);
+    out += "]}\n";
+    std::fputs(out.c_str(), stdout);
 }
 
 }  // namespace
@@ -147,9 +162,7 @@ int runCheckCommand(const std::vector<std::string>& arguments, const std::string
     else
         printText(options.file, check);
     if (!options.mapFile.empty()) {
-        std::ofstream map(options.mapFile, std::ios::binary);
-        map << settingsMapSvg(check, options.file);
-        if (!map) {
+        if (!writeWholeFile(options.mapFile, settingsMapSvg(check, options.file))) {
             std::fprintf(stderr, "%s: cannot be written\n", options.mapFile.c_str());
             return 2;
         }

@@ -17,7 +17,7 @@ struct Rectangle {
 // (src/vehicles/vehicle_spawn.cpp), with the close point's map bounds.
 constexpr Rectangle mainMapRegion{-1274.0f, 1420.0f, -2200.0f, 1128.0f};
 constexpr Rectangle otherMapRegions[5] = {
-    {1384.0f, 2126.0f, 3464.0f, 3962.0f}, {1641.0f, 2989.0f, 4683.0f, 5261.0f}, {-519.0f, -218.0f, 5921.0f, 6477.0f},
+    {1384.0f, 2126.0f, 3464.0f, 3962.0f}, {1641.0f, 2989.0f, 4683.0f, 5261.0f},  {-519.0f, -218.0f, 5921.0f, 6477.0f},
     {-219.0f, 191.0f, 5921.0f, 6401.0f},  {-2300.0f, 2441.0f, 1052.0f, 4560.0f},
 };
 constexpr Rectangle largeRoadRectangle{-3747.0f, 3353.0f, -3059.0f, 6803.0f};
@@ -41,11 +41,16 @@ float py(float y) { return margin + (worldMaxY - y) * pixelsPerUnit; }
 std::string escaped(const std::string& s) {
     std::string out;
     for (char c : s) {
-        if (c == '&') out += "&amp;";
-        else if (c == '<') out += "&lt;";
-        else if (c == '>') out += "&gt;";
-        else if (c == '"') out += "&quot;";
-        else out += c;
+        if (c == '&')
+            out += "&amp;";
+        else if (c == '<')
+            out += "&lt;";
+        else if (c == '>')
+            out += "&gt;";
+        else if (c == '"')
+            out += "&quot;";
+        else
+            out += c;
     }
     return out;
 }
@@ -110,10 +115,8 @@ std::string settingsMapSvg(const SettingsCheck& check, const std::string& title)
            px(largeRoadRectangle.minX) + 3, py(largeRoadRectangle.minY) - 5, modeColours[RoadMode]);
     append(&svg, "<text x=\"%.1f\" y=\"%.1f\" font-size=\"11\" fill=\"%s\">aircraft, not close: 60%%</text>\n",
            px(largeAirRectangle.minX) + 3, py(largeAirRectangle.maxY) + 12, modeColours[AirMode]);
-    rectangle(&svg, mainMapRegion, modeColours[MapMode], 0.18f, "none",
-              "random map point 50%; road and air 40%");
-    for (const Rectangle& r : otherMapRegions)
-        rectangle(&svg, r, modeColours[MapMode], 0.12f, "none", "map 10%");
+    rectangle(&svg, mainMapRegion, modeColours[MapMode], 0.18f, "none", "random map point 50%; road and air 40%");
+    for (const Rectangle& r : otherMapRegions) rectangle(&svg, r, modeColours[MapMode], 0.12f, "none", "map 10%");
 
     for (const SpawnPoint& p : builtInSpawnPoints)
         append(&svg, "<circle cx=\"%.1f\" cy=\"%.1f\" r=\"1.6\" fill=\"%s\"/>\n", px(p.x), py(p.y),
@@ -136,15 +139,19 @@ std::string settingsMapSvg(const SettingsCheck& check, const std::string& title)
     ly += 48;
     const SpawnOdds& odds = check.odds;
     const char* const explanations[spawnModeCount] = {
-        "the 759 built-in points (dots)", "a car on a road (dashed orange)", "an aircraft in flight (dashed purple)",
-        "where you died (anywhere)",      "the green rectangles",            "your custom points (numbered)",
+        "the 759 built-in points (dots)",
+        "a car on a road (dashed orange)",
+        "an aircraft in flight (dashed purple)",
+        "where you died (anywhere)",
+        "the green rectangles",
+        "your custom points (numbered)",
     };
     for (int m = 0; m < spawnModeCount; ++m) {
         int rolls = modeRolls(odds, m);
         append(&svg, "<rect x=\"%.1f\" y=\"%.1f\" width=\"14\" height=\"14\" fill=\"%s\"/>\n", lx, ly - 11,
                modeColours[m]);
-        append(&svg, "<text x=\"%.1f\" y=\"%.1f\" font-size=\"13\">%s: %.1f%%</text>\n", lx + 20, ly,
-               spawnModeNames[m], 100.0 * rolls / spawnRollCount);
+        append(&svg, "<text x=\"%.1f\" y=\"%.1f\" font-size=\"13\">%s: %.1f%%</text>\n", lx + 20, ly, spawnModeNames[m],
+               100.0 * rolls / spawnRollCount);
         append(&svg, "<text x=\"%.1f\" y=\"%.1f\" font-size=\"11\" fill=\"#555\">%s</text>\n", lx + 20, ly + 14,
                explanations[m]);
         ly += 38;
@@ -159,10 +166,11 @@ std::string settingsMapSvg(const SettingsCheck& check, const std::string& title)
            "<text x=\"%.1f\" y=\"%.1f\" font-size=\"12\">Near the place of death: %d%% of list, road,</text>\n"
            "<text x=\"%.1f\" y=\"%.1f\" font-size=\"12\">air and map spawns; the rest as drawn.</text>\n",
            lx, ly + 6, close, lx, ly + 22);
-    append(&svg,
-           "<text x=\"%.1f\" y=\"%.1f\" font-size=\"11\" fill=\"#555\">Game map coordinates, world units;</text>\n"
-           "<text x=\"%.1f\" y=\"%.1f\" font-size=\"11\" fill=\"#555\">north is up. Made by pelorin check --map.</text>\n",
-           lx, ly + 50, lx, ly + 64);
+    append(
+        &svg,
+        "<text x=\"%.1f\" y=\"%.1f\" font-size=\"11\" fill=\"#555\">Game map coordinates, world units;</text>\n"
+        "<text x=\"%.1f\" y=\"%.1f\" font-size=\"11\" fill=\"#555\">north is up. Made by pelorin check --map.</text>\n",
+        lx, ly + 50, lx, ly + 64);
     svg += "</svg>\n";
     return svg;
 }

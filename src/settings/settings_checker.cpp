@@ -1,8 +1,10 @@
 #include "settings/settings_checker.h"
 
 #include <algorithm>
+#include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <map>
 #include <string>
 
@@ -13,8 +15,12 @@ const char* const spawnModeNames[spawnModeCount] = {
     "death point",         "random map point",  "custom point",
 };
 const char* const spawnModeChanceKeys[spawnModeCount] = {
-    "on_point_from_list_player_spawn_chance", "in_vehicle_on_road_player_spawn_chance", "in_air_player_spawn_chance",
-    "at_death_point_spawn_chance",            "random_point_on_map_spawn_chance",       "custom_spawn_chance",
+    "on_point_from_list_player_spawn_chance",
+    "in_vehicle_on_road_player_spawn_chance",
+    "in_air_player_spawn_chance",
+    "at_death_point_spawn_chance",
+    "random_point_on_map_spawn_chance",
+    "custom_spawn_chance",
 };
 
 namespace {
@@ -135,8 +141,6 @@ std::string_view trimmed(std::string_view s) {
     return s;
 }
 
-std::string quoted(std::string_view s) { return "\"" + std::string(s) + "\""; }
-
 // Edits (insert, delete, replace) between two keys, letter case ignored.
 size_t editDistance(std::string_view a, std::string_view b) {
     std::vector<size_t> row(b.size() + 1);
@@ -217,13 +221,10 @@ std::string closestKnownKey(std::string_view key) {
     return best;
 }
 
-std::string durationText(int64_t ms) {
-    char text[64];
-    if (ms >= hourMs)
-        std::snprintf(text, sizeof text, "%.1f hours", static_cast<double>(ms) / hourMs);
-    else
-        std::snprintf(text, sizeof text, "%.1f minutes", static_cast<double>(ms) / minuteMs);
-    return text;
+// Hours or minutes, for a message.
+double durationIn(int32_t ms, const char** unit) {
+    *unit = ms >= hourMs ? "hours" : "minutes";
+    return static_cast<double>(ms) / (ms >= hourMs ? hourMs : minuteMs);
 }
 
 // Where each key of [Player_Respawn] stands, as the reader takes it.
@@ -232,6 +233,9 @@ struct KeyLines {
     std::map<int, int> customLines;  // point number * 3 + axis -> line of its first key
 };
 
+// A view's length and text for "%.*s".
+#define VIEW(v) static_cast<int>((v).size()), (v).data()
+
 class Checker {
 public:
     explicit Checker(std::string_view text) : text_(text) {}
@@ -239,7 +243,8 @@ public:
     SettingsCheck run() {
         scanLines();
         parseProfileSection(text_, sectionName, &section_);
-        if (sectionLine_ == 0) add(0, CheckSeverity::Error, "no [Player_Respawn] section: Pelorin reads every key as missing");
+        if (sectionLine_ == 0)
+            add(0, CheckSeverity::Error, "no [Player_Respawn] section: Pelorin reads every key as missing");
         for (int i = 0; i < knownKeyCount; ++i) checkKnownKey(i);
         checkChances();
         checkWaits();
@@ -258,8 +263,14 @@ private:
     KeyLines lines_;
     int sectionLine_ = 0;
 
-    void add(int line, CheckSeverity severity, std::string message) {
-        result_.findings.push_back(SettingsFinding{line, severity, std::move(message)});
+    // Messages are formatted in one place, so that the checker stays small in the plug-in.
+    void add(int line, CheckSeverity severity, const char* format, ...) __attribute__((format(printf, 4, 5))) {
+        char message[512];
+        va_list args;
+        va_start(args, format);
+        std::vsnprintf(message, sizeof message, format, args);
+        va_end(args);
+        result_.findings.push_back(SettingsFinding{line, severity, message});
     }
 
     int32_t intValue(const char* key) { return static_cast<int32_t>(profileInt(section_, key, 0xFFFFFFFFu)); }
@@ -282,13 +293,13 @@ private:
         bool splitAtCr = text_.find('\n') == std::string_view::npos;
         char lineEnd = splitAtCr ? '\r' : '\n';
         size_t begin = text_.substr(0, 3) == "\xEF\xBB\xBF" ? 3 : 0;
-        std::string currentSection;
+        std::string_view currentSection;
         bool beforeAnySection = true;
         bool inMain = false;
         bool inDuplicateMain = false;
         bool inMisnamedMain = false;
         int lineNumber = 0;
-        std::vector<std::pair<std::string, int>> sections;
+        std::vector<std::pair<std::string_view, int>> sections;
         while (begin <= text_.size()) {
             size_t end = text_.find(lineEnd, begin);
             if (end == std::string_view::npos) end = text_.size();
@@ -298,40 +309,43 @@ private:
             if (line.empty() || line.front() == ';') continue;
             if (line.front() == '[') {
                 size_t close = line.rfind(']');
-                std::string_view name = trimmed(line.substr(1, (close == std::string_view::npos ? line.size() : close) - 1));
-                if (close == std::string_view::npos)
+                if (close == std::string_view::npos) {
                     add(lineNumber, CheckSeverity::Warning, "section header without a closing ']'");
+                    close = line.size();
+                }
+                std::string_view name = trimmed(line.substr(1, close - 1));
                 beforeAnySection = false;
-                currentSection = std::string(name);
+                currentSection = name;
                 inMain = inDuplicateMain = inMisnamedMain = false;
                 auto same = std::find_if(sections.begin(), sections.end(),
                                          [&](const auto& s) { return equalIgnoringCase(s.first, name); });
                 if (same != sections.end()) {
                     add(lineNumber, CheckSeverity::Warning,
-                        "duplicate section [" + std::string(name) + "] (first at line " + std::to_string(same->second) +
-                            "): Pelorin reads only the first one, so every key below it is ignored");
+                        "duplicate section [%.*s] (first at line %d): Pelorin reads only the first one, so every key "
+                        "below it is ignored",
+                        VIEW(name), same->second);
                     inDuplicateMain = equalIgnoringCase(name, sectionName);
                 } else {
-                    sections.emplace_back(std::string(name), lineNumber);
+                    sections.emplace_back(name, lineNumber);
                     if (equalIgnoringCase(name, sectionName)) {
                         inMain = true;
                         sectionLine_ = lineNumber;
                     } else if (editDistance(name, sectionName) <= 3) {
                         inMisnamedMain = true;
                         add(lineNumber, CheckSeverity::Error,
-                            "section [" + std::string(name) +
-                                "]: did you mean [Player_Respawn]? Pelorin reads none of the keys below it");
+                            "section [%.*s]: did you mean [Player_Respawn]? Pelorin reads none of the keys below it",
+                            VIEW(name));
                     }
                 }
                 continue;
             }
             size_t equals = line.find('=');
-            std::string_view key = trimmed(line.substr(0, equals));
             if (equals == std::string_view::npos) {
                 add(lineNumber, CheckSeverity::Warning,
                     "no '=' on this line: it sets nothing (comments start with ';')");
                 continue;
             }
+            std::string_view key = trimmed(line.substr(0, equals));
             int known = knownKeyIndex(key);
             std::string_view number;
             int axis = 0;
@@ -340,42 +354,44 @@ private:
                 if ((known < 0 && !custom) || inMisnamedMain) continue;
                 if (beforeAnySection)
                     add(lineNumber, CheckSeverity::Error,
-                        quoted(key) + " stands before any section: Pelorin reads it only under [Player_Respawn]");
+                        "\"%.*s\" stands before any section: Pelorin reads it only under [Player_Respawn]", VIEW(key));
                 else if (inDuplicateMain)
                     add(lineNumber, CheckSeverity::Error,
-                        quoted(key) + " is in a second [Player_Respawn] section: Pelorin does not read it");
+                        "\"%.*s\" is in a second [Player_Respawn] section: Pelorin does not read it", VIEW(key));
                 else
                     add(lineNumber, CheckSeverity::Error,
-                        quoted(key) + " is in section [" + currentSection +
-                            "], not in the first [Player_Respawn]: Pelorin does not read it here");
+                        "\"%.*s\" is in section [%.*s], not in the first [Player_Respawn]: Pelorin does not read it "
+                        "here",
+                        VIEW(key), VIEW(currentSection));
                 continue;
             }
             if (known >= 0) {
                 int& first = lines_.known[known];
                 if (first != 0)
-                    add(lineNumber, CheckSeverity::Warning,
-                        "duplicate key " + quoted(key) + ": the first one (line " + std::to_string(first) + ") counts");
+                    add(lineNumber, CheckSeverity::Warning, "duplicate key \"%.*s\": the first one (line %d) counts",
+                        VIEW(key), first);
                 else
                     first = lineNumber;
             } else if (custom) {
                 if (number.size() > 1 && number.front() == '0') {
                     add(lineNumber, CheckSeverity::Warning,
-                        quoted(key) + " is never read: point numbers are written without leading zeros");
+                        "\"%.*s\" is never read: point numbers are written without leading zeros", VIEW(key));
                     continue;
                 }
                 if (number.size() > 8) continue;  // beyond the cap of points read
                 int id = std::atoi(std::string(number).c_str()) * 3 + axis;
                 auto inserted = lines_.customLines.emplace(id, lineNumber);
                 if (!inserted.second)
-                    add(lineNumber, CheckSeverity::Warning,
-                        "duplicate key " + quoted(key) + ": the first one (line " +
-                            std::to_string(inserted.first->second) + ") counts");
+                    add(lineNumber, CheckSeverity::Warning, "duplicate key \"%.*s\": the first one (line %d) counts",
+                        VIEW(key), inserted.first->second);
             } else {
                 std::string guess = closestKnownKey(key);
-                std::string message = "unknown key " + quoted(key) + ", ignored";
-                if (!guess.empty()) message += ": did you mean " + quoted(guess) + "?";
-                else if (key.front() == '#') message += " (comments start with ';', not '#')";
-                add(lineNumber, CheckSeverity::Warning, message);
+                if (!guess.empty())
+                    add(lineNumber, CheckSeverity::Warning, "unknown key \"%.*s\", ignored: did you mean \"%s\"?",
+                        VIEW(key), guess.c_str());
+                else
+                    add(lineNumber, CheckSeverity::Warning, "unknown key \"%.*s\", ignored%s", VIEW(key),
+                        key.front() == '#' ? " (comments start with ';', not '#')" : "");
             }
         }
     }
@@ -391,39 +407,57 @@ private:
         std::string_view value;
         if (!findProfileValue(section_, k.name, &value)) {
             if (k.whenMissing != nullptr && sectionLine_ != 0)
-                add(0, k.missingSeverity, "missing " + quoted(k.name) + ": " + k.whenMissing);
+                add(0, k.missingSeverity, "missing \"%s\": %s", k.name, k.whenMissing);
             return;
         }
         int line = lines_.known[index];
+        bool isFloat = k.kind == KeyKind::Float;
         if (value.empty()) {
-            add(line, CheckSeverity::Warning,
-                quoted(k.name) + " has no value: it reads as " + (k.kind == KeyKind::Float ? "0.0" : "-1") +
-                    ", as if missing");
+            add(line, CheckSeverity::Warning, "\"%s\" has no value: it reads as %s, as if missing", k.name,
+                isFloat ? "0.0" : "-1");
             return;
         }
-        std::string textValue(value.substr(0, 31));
-        size_t used = 0;
-        if (k.kind == KeyKind::Float) {
-            char* end = nullptr;
-            std::strtod(textValue.c_str(), &end);
-            used = static_cast<size_t>(end - textValue.c_str());
-        } else {
-            used = integerLength(textValue);
+        char textValue[32];
+        size_t length = std::min<size_t>(value.size(), sizeof textValue - 1);
+        value.copy(textValue, length);
+        textValue[length] = '\0';
+        const char* end = textValue + (isFloat ? decimalLength(textValue) : integerLength(textValue));
+        char reads[32];
+        if (isFloat)
+            std::snprintf(reads, sizeof reads, "%g", static_cast<double>(floatValue(k.name)));
+        else
+            std::snprintf(reads, sizeof reads, "%ld", static_cast<long>(intValue(k.name)));
+        if (end == textValue)
+            add(line, CheckSeverity::Error, "\"%s\" = \"%.*s\" is not a number: it reads as %s", k.name, VIEW(value),
+                reads);
+        else if (!trimmed(end).empty() || value.size() > length)
+            add(line, CheckSeverity::Warning, "\"%s\" = \"%.*s\" reads as %s: the text after the number is ignored",
+                k.name, VIEW(value), reads);
+    }
+
+    // The characters of a decimal number as atof takes them: sign, digits, a
+    // fraction and an exponent.
+    static size_t decimalLength(std::string_view s) {
+        auto digitsFrom = [&](size_t i) {
+            while (i < s.size() && s[i] >= '0' && s[i] <= '9') ++i;
+            return i;
+        };
+        size_t i = s.size() > 0 && (s[0] == '-' || s[0] == '+') ? 1 : 0;
+        size_t whole = digitsFrom(i);
+        size_t end = whole;
+        if (end < s.size() && s[end] == '.') end = digitsFrom(end + 1);
+        if (end == i || (end == i + 1 && whole == i)) return 0;  // no digit at all
+        if (end < s.size() && (s[end] == 'e' || s[end] == 'E')) {
+            size_t exponent = end + 1 < s.size() && (s[end + 1] == '-' || s[end + 1] == '+') ? end + 2 : end + 1;
+            size_t exponentEnd = digitsFrom(exponent);
+            if (exponentEnd > exponent) end = exponentEnd;
         }
-        std::string reads = k.kind == KeyKind::Float ? formatFloat(floatValue(k.name))
-                                                     : std::to_string(intValue(k.name));
-        if (used == 0) {
-            add(line, CheckSeverity::Error,
-                quoted(k.name) + " = " + quoted(value) + " is not a number: it reads as " + reads);
-        } else if (!trimmed(std::string_view(textValue).substr(used)).empty() || value.size() > 31) {
-            add(line, CheckSeverity::Warning,
-                quoted(k.name) + " = " + quoted(value) + " reads as " + reads + ": the text after the number is ignored");
-        }
+        return end;
     }
 
     // The characters of a number as the integer reader takes them: sign, then
     // decimal digits or a 0x, 0o or 0b prefix with its digits.
-    static size_t integerLength(const std::string& s) {
+    static size_t integerLength(std::string_view s) {
         size_t i = 0;
         if (i < s.size() && (s[i] == '-' || s[i] == '+')) ++i;
         size_t start = i;
@@ -446,50 +480,46 @@ private:
         return i;
     }
 
-    static std::string formatFloat(float f) {
-        char text[32];
-        std::snprintf(text, sizeof text, "%g", static_cast<double>(f));
-        return text;
-    }
-
     void checkChances() {
         int32_t chances[spawnModeCount];
         for (int m = 0; m < spawnModeCount; ++m) {
-            chances[m] = intValue(spawnModeChanceKeys[m]);
-            if (!present(spawnModeChanceKeys[m])) continue;
-            int line = lineOf(spawnModeChanceKeys[m]);
+            const char* key = spawnModeChanceKeys[m];
+            chances[m] = intValue(key);
+            if (!present(key)) continue;
             if (chances[m] < 0)
-                add(line, CheckSeverity::Error,
-                    quoted(spawnModeChanceKeys[m]) + " is negative (" + std::to_string(chances[m]) +
-                        "): it takes rolls away from every later spawn mode");
+                add(lineOf(key), CheckSeverity::Error,
+                    "\"%s\" is negative (%ld): it takes rolls away from every later spawn mode", key,
+                    static_cast<long>(chances[m]));
             else if (chances[m] > 100)
-                add(line, CheckSeverity::Warning,
-                    quoted(spawnModeChanceKeys[m]) + " is " + std::to_string(chances[m]) + ", more than 100 percent");
+                add(lineOf(key), CheckSeverity::Warning, "\"%s\" is %ld, more than 100 percent", key,
+                    static_cast<long>(chances[m]));
         }
-        int32_t close = intValue("on_close_point_player_spawn_chance");
+        const char* closeKey = "on_close_point_player_spawn_chance";
+        int32_t close = intValue(closeKey);
         result_.odds = spawnOddsOf(chances, close);
-        if (present("on_close_point_player_spawn_chance") && (close < 0 || close > 100))
-            add(lineOf("on_close_point_player_spawn_chance"), CheckSeverity::Note,
-                "\"on_close_point_player_spawn_chance\" is " + std::to_string(close) + ": counts as " +
-                    (close < 0 ? "0 (never close)" : "100 (always close)"));
+        if (present(closeKey) && (close < 0 || close > 100))
+            add(lineOf(closeKey), CheckSeverity::Note, "\"%s\" is %ld: counts as %s", closeKey,
+                static_cast<long>(close), close < 0 ? "0 (never close)" : "100 (always close)");
 
-        int64_t sum = 0;
+        long long sum = 0;
         for (int32_t c : chances) sum += c;
         const SpawnOdds& odds = result_.odds;
         if (sum > 100) {
-            std::string cut;
-            for (int m = 0; m < spawnModeCount; ++m)
-                if (chances[m] > 0 && odds.rolls[m] < std::min(chances[m], spawnRollCount))
-                    cut += (cut.empty() ? "" : ", ") + std::string(spawnModeNames[m]) + " " +
-                           std::to_string(chances[m]) + "% -> " + std::to_string(odds.rolls[m]) + " of 99 rolls";
+            char cut[256] = "";
+            for (int m = 0; m < spawnModeCount; ++m) {
+                if (chances[m] <= 0 || odds.rolls[m] >= std::min(chances[m], spawnRollCount)) continue;
+                size_t used = std::strlen(cut);
+                std::snprintf(cut + used, sizeof cut - used, "%s%s %ld%% -> %d of 99 rolls", used ? ", " : "",
+                              spawnModeNames[m], static_cast<long>(chances[m]), odds.rolls[m]);
+            }
             add(0, CheckSeverity::Warning,
-                "the spawn chances add up to " + std::to_string(sum) +
-                    ", past 100: the modes later in the order lose their share (" + cut + ")");
+                "the spawn chances add up to %lld, past 100: the modes later in the order lose their share (%s)", sum,
+                cut);
         }
         if (odds.fallBackRolls > 0)
             add(0, CheckSeverity::Note,
-                "the spawn chances add up to " + std::to_string(sum) + ": " + std::to_string(odds.fallBackRolls) +
-                    " of 99 rolls fall back to the " + spawnModeNames[odds.fallBackMode] + " (with a sound)");
+                "the spawn chances add up to %lld: %d of 99 rolls fall back to the %s (with a sound)", sum,
+                odds.fallBackRolls, spawnModeNames[odds.fallBackMode]);
         if (odds.rolls[5] + (odds.fallBackMode == 5 ? odds.fallBackRolls : 0) > 0 &&
             intValue("number_of_custom_spawn_points_in_use") <= 0)
             add(lineOf("custom_spawn_chance"), CheckSeverity::Error,
@@ -500,15 +530,13 @@ private:
         for (const WaitKey& w : waitKeys) {
             if (!present(w.name)) continue;
             int32_t ms = intValue(w.name);
-            int line = lineOf(w.name);
+            const char* unit = "";
+            double amount = durationIn(ms, &unit);
             if (ms < -1)
-                add(line, CheckSeverity::Warning, quoted(w.name) + " is negative: it counts as no wait");
-            else if (ms >= hourMs)
-                add(line, CheckSeverity::Error,
-                    quoted(w.name) + " is " + std::to_string(ms) + " ms, " + durationText(ms) + ": " + w.effect);
+                add(lineOf(w.name), CheckSeverity::Warning, "\"%s\" is negative: it counts as no wait", w.name);
             else if (ms >= 10 * minuteMs)
-                add(line, CheckSeverity::Warning,
-                    quoted(w.name) + " is " + std::to_string(ms) + " ms, " + durationText(ms) + ": " + w.effect);
+                add(lineOf(w.name), ms >= hourMs ? CheckSeverity::Error : CheckSeverity::Warning,
+                    "\"%s\" is %ld ms, %.1f %s: %s", w.name, static_cast<long>(ms), amount, unit, w.effect);
         }
     }
 
@@ -516,20 +544,18 @@ private:
         if (!present(key)) return;
         int32_t v = intValue(key);
         if (v >= low && v <= high) return;
-        add(lineOf(key), severity,
-            quoted(key) + " is " + std::to_string(v) + ", not " + std::to_string(low) + " to " +
-                std::to_string(high) + ": " + effect);
+        add(lineOf(key), severity, "\"%s\" is %ld, not %ld to %ld: %s", key, static_cast<long>(v),
+            static_cast<long>(low), static_cast<long>(high), effect);
     }
 
     void checkHeights(const char* minKey, const char* maxKey, const char* kind) {
         for (const char* key : {minKey, maxKey})
             if (present(key) && intValue(key) < 0)
-                add(lineOf(key), CheckSeverity::Warning, quoted(key) + " is negative: below the ground");
-        if (!present(minKey) || !present(maxKey)) return;
-        if (intValue(minKey) > intValue(maxKey))
-            add(lineOf(minKey), CheckSeverity::Error,
-                quoted(minKey) + " (" + std::to_string(intValue(minKey)) + ") is above " + quoted(maxKey) + " (" +
-                    std::to_string(intValue(maxKey)) + "): " + kind + " are put at height 0.2, into the ground or the sea");
+                add(lineOf(key), CheckSeverity::Warning, "\"%s\" is negative: below the ground", key);
+        if (!present(minKey) || !present(maxKey) || intValue(minKey) <= intValue(maxKey)) return;
+        add(lineOf(minKey), CheckSeverity::Error,
+            "\"%s\" (%ld) is above \"%s\" (%ld): %s are put at height 0.2, into the ground or the sea", minKey,
+            static_cast<long>(intValue(minKey)), maxKey, static_cast<long>(intValue(maxKey)), kind);
     }
 
     void checkRanges() {
@@ -545,29 +571,29 @@ private:
         outsideRange("set_skin_component_variation", 0, 2, CheckSeverity::Note, "the clothing is left as it is");
         checkHeights("min_heli_spawn_height_over_ground", "max_heli_spawn_height_over_ground", "helicopters");
         checkHeights("min_plane_spawn_height_over_ground", "max_plane_spawn_height_over_ground", "aeroplanes");
-        if (present("preferred_spawn_distance")) {
-            int32_t d = intValue("preferred_spawn_distance");
+        const char* distanceKey = "preferred_spawn_distance";
+        if (present(distanceKey)) {
+            int32_t d = intValue(distanceKey);
             if (d < -1)
-                add(lineOf("preferred_spawn_distance"), CheckSeverity::Warning,
-                    "\"preferred_spawn_distance\" is negative: the distance counts as " + std::to_string(-int64_t{d}));
+                add(lineOf(distanceKey), CheckSeverity::Warning, "\"%s\" is negative: the distance counts as %lld",
+                    distanceKey, -static_cast<long long>(d));
             else if (d > 3000)
-                add(lineOf("preferred_spawn_distance"), CheckSeverity::Warning,
-                    "\"preferred_spawn_distance\" is " + std::to_string(d) +
-                        ": close respawns fall far away, many of them off the map");
+                add(lineOf(distanceKey), CheckSeverity::Warning,
+                    "\"%s\" is %ld: close respawns fall far away, many of them off the map", distanceKey,
+                    static_cast<long>(d));
         }
         const char* slow = "slow_motion_at_wasted_and_busted_screens";
         if (present(slow)) {
             float s = floatValue(slow);
-            int line = lineOf(slow);
+            double shown = static_cast<double>(s);
             if (s < 0.0f)
-                add(line, CheckSeverity::Error, "\"" + std::string(slow) + "\" is negative: not a game speed");
-            else if (static_cast<double>(s) < 0.1)
-                add(line, CheckSeverity::Warning,
-                    "\"" + std::string(slow) + "\" is " + formatFloat(s) +
-                        ": the game (nearly) stands still; the respawn comes after 80 seconds");
+                add(lineOf(slow), CheckSeverity::Error, "\"%s\" is negative: not a game speed", slow);
+            else if (shown < 0.1)
+                add(lineOf(slow), CheckSeverity::Warning,
+                    "\"%s\" is %g: the game (nearly) stands still; the respawn comes after 80 seconds", slow, shown);
             else if (s > 1.0f)
-                add(line, CheckSeverity::Warning,
-                    "\"" + std::string(slow) + "\" is " + formatFloat(s) + ": faster than normal, not slow motion");
+                add(lineOf(slow), CheckSeverity::Warning, "\"%s\" is %g: faster than normal, not slow motion", slow,
+                    shown);
         }
     }
 
@@ -578,16 +604,15 @@ private:
         bool has1 = present(key1), has2 = present(key2);
         int32_t k1 = intValue(key1), k2 = intValue(key2);
         if (has1 && !isKeyCode(k1))
-            add(lineOf(key1), CheckSeverity::Error,
-                quoted(key1) + " is " + std::to_string(k1) + ", no key code (1 to 254): the " + chord +
-                    " never fires");
+            add(lineOf(key1), CheckSeverity::Error, "\"%s\" is %ld, no key code (1 to 254): the %s never fires", key1,
+                static_cast<long>(k1), chord);
         if (has2 && k2 != -1 && !isKeyCode(k2))
             add(lineOf(key2), CheckSeverity::Error,
-                quoted(key2) + " is " + std::to_string(k2) + ", no key code (1 to 254, or -1 for the first key alone): the " +
-                    chord + " never fires");
+                "\"%s\" is %ld, no key code (1 to 254, or -1 for the first key alone): the %s never fires", key2,
+                static_cast<long>(k2), chord);
         if (has1 && has2 && k1 == k2 && isKeyCode(k1))
-            add(lineOf(key2), CheckSeverity::Error,
-                "the " + std::string(chord) + " uses key " + std::to_string(k1) + " twice: it never fires");
+            add(lineOf(key2), CheckSeverity::Error, "the %s uses key %ld twice: it never fires", chord,
+                static_cast<long>(k1));
     }
 
     void checkChords() {
@@ -595,66 +620,70 @@ private:
         const char* save1 = "save_spawn_point_key_1_of_2";
         const char* save2 = "save_spawn_point_key_2_of_2";
         if (present(save1) != present(save2))
-            add(lineOf(present(save1) ? save1 : save2), CheckSeverity::Warning,
-                "only one of \"save_spawn_point_key_1_of_2\" and \"save_spawn_point_key_2_of_2\" is set");
+            add(lineOf(present(save1) ? save1 : save2), CheckSeverity::Warning, "only one of \"%s\" and \"%s\" is set",
+                save1, save2);
         checkChordKeys(save1, save2, "save-spawn-point chord");
         if (present(save1) && intValue(save1) == intValue("respawn_on_demand_key_1_of_2") &&
             intValue(save2) == intValue("respawn_on_demand_key_2_of_2"))
             add(lineOf(save1), CheckSeverity::Error, "the save-spawn-point chord is the respawn-on-demand chord");
         if (intValue("activate_controller") > 0)
-            for (const char* key : {"respawn_on_demand_controller_button_1_of_2", "respawn_on_demand_controller_button_2_of_2"})
+            for (const char* key :
+                 {"respawn_on_demand_controller_button_1_of_2", "respawn_on_demand_controller_button_2_of_2"})
                 if (present(key) && intValue(key) < -1)
-                    add(lineOf(key), CheckSeverity::Warning, quoted(key) + " is negative: no controller button");
+                    add(lineOf(key), CheckSeverity::Warning, "\"%s\" is negative: no controller button", key);
     }
 
     void checkCustomPoints() {
         const char* countKey = "number_of_custom_spawn_points_in_use";
         int32_t n = intValue(countKey);
         int countLine = lineOf(countKey);
-        int highestDefined = 0;
-        if (!lines_.customLines.empty()) highestDefined = lines_.customLines.rbegin()->first / 3;
+        int highestDefined = lines_.customLines.empty() ? 0 : lines_.customLines.rbegin()->first / 3;
         if (n > customSpawnPointCap)
-            add(countLine, CheckSeverity::Warning,
-                quoted(countKey) + " is " + std::to_string(n) + ": only the first " + std::to_string(customSpawnPointCap) +
-                    " points are read");
+            add(countLine, CheckSeverity::Warning, "\"%s\" is %ld: only the first %ld points are read", countKey,
+                static_cast<long>(n), static_cast<long>(customSpawnPointCap));
         int32_t read = std::min(n, customSpawnPointCap);
-        std::string undefined;
+        char undefined[64] = "";
         int undefinedCount = 0;
         for (int k = 1; k <= read; ++k) {
             CheckedCustomPoint point{k, 0.0f, 0.0f, 0.0f, customLine(k, 0)};
             float* axes[3] = {&point.x, &point.y, &point.z};
-            std::string missingAxes;
+            char missingAxes[96] = "";
             int anyLine = 0;
             for (int axis = 0; axis < 3; ++axis) {
-                std::string key = "custom_spawn_" + std::to_string(k) + "_" + static_cast<char>('x' + axis);
-                if (present(key.c_str())) {
-                    *axes[axis] = floatValue(key.c_str());
-                    anyLine = anyLine != 0 ? anyLine : customLine(k, axis);
+                char key[40];
+                std::snprintf(key, sizeof key, "custom_spawn_%d_%c", k, 'x' + axis);
+                if (present(key)) {
+                    *axes[axis] = floatValue(key);
+                    if (anyLine == 0) anyLine = customLine(k, axis);
                 } else {
-                    missingAxes += (missingAxes.empty() ? "" : ", ") + key;
+                    size_t used = std::strlen(missingAxes);
+                    std::snprintf(missingAxes + used, sizeof missingAxes - used, "%s%s", used ? ", " : "", key);
                 }
             }
             if (point.line == 0) point.line = anyLine;
             result_.customPoints.push_back(point);
             if (anyLine == 0) {
-                ++undefinedCount;
-                if (undefinedCount <= 5) undefined += (undefined.empty() ? "" : ", ") + std::to_string(k);
-            } else if (!missingAxes.empty()) {
-                add(anyLine, CheckSeverity::Warning,
-                    "custom point " + std::to_string(k) + " has no " + missingAxes + ": it reads as 0");
+                if (++undefinedCount <= 5) {
+                    size_t used = std::strlen(undefined);
+                    std::snprintf(undefined + used, sizeof undefined - used, "%s%d", used ? ", " : "", k);
+                }
+            } else if (missingAxes[0] != '\0') {
+                add(anyLine, CheckSeverity::Warning, "custom point %d has no %s: it reads as 0", k, missingAxes);
             }
         }
         if (undefinedCount > 0)
             add(countLine, CheckSeverity::Warning,
-                quoted(countKey) + " is " + std::to_string(n) + " but " + std::to_string(undefinedCount) +
-                    " of these points are not defined (" + undefined + (undefinedCount > 5 ? ", ..." : "") +
-                    "): a custom spawn picking one lands at the world origin (0, 0, 0)");
+                "\"%s\" is %ld but %d of these points are not defined (%s%s): a custom spawn picking one lands at the "
+                "world origin (0, 0, 0)",
+                countKey, static_cast<long>(n), undefinedCount, undefined, undefinedCount > 5 ? ", ..." : "");
         if (highestDefined > std::max(read, 0))
             add(countLine, CheckSeverity::Note,
-                "custom points up to number " + std::to_string(highestDefined) + " are defined, but " + quoted(countKey) +
-                    " is " + std::to_string(n) + ": the points above it are not used");
+                "custom points up to number %d are defined, but \"%s\" is %ld: the points above it are not used",
+                highestDefined, countKey, static_cast<long>(n));
     }
 };
+
+#undef VIEW
 
 }  // namespace
 
@@ -697,9 +726,12 @@ int checkExitStatus(const SettingsCheck& check) {
 
 const char* severityName(CheckSeverity severity) {
     switch (severity) {
-        case CheckSeverity::Note: return "note";
-        case CheckSeverity::Warning: return "warning";
-        case CheckSeverity::Error: return "error";
+        case CheckSeverity::Note:
+            return "note";
+        case CheckSeverity::Warning:
+            return "warning";
+        case CheckSeverity::Error:
+            return "error";
     }
     return "note";
 }
