@@ -160,6 +160,35 @@ TEST(SettingsChecker, LineNumbersHoldForEveryLineEnd) {
     }
 }
 
+TEST(SettingsChecker, AFileSavedAsUtf16ReadsAsTheSameText) {
+    // Notepad's "Unicode" is UTF-16 with a byte-order mark; the same mistakes are found at the same lines.
+    std::string text = "; \xC3\xA9t\xC3\xA9\r\n[Player_Respawn]\r\nland_vehicle_type=99\r\ncustom_spawn_chanse=1\r\n";
+    std::string little = "\xFF\xFE", big = "\xFE\xFF";
+    auto utf16 = [&](bool le) {
+        std::string out = le ? little : big;
+        const char16_t units[] =
+            u"; \u00E9t\u00E9\r\n[Player_Respawn]\r\nland_vehicle_type=99\r\ncustom_spawn_chanse=1\r\n";
+        for (size_t i = 0; units[i] != 0; ++i) {
+            char lo = static_cast<char>(units[i] & 0xFF), hi = static_cast<char>(units[i] >> 8);
+            out += le ? lo : hi;
+            out += le ? hi : lo;
+        }
+        return out;
+    };
+    SettingsCheck plain = checkSettingsText(text);
+    for (bool le : {true, false}) {
+        SettingsCheck wide = checkSettingsText(utf16(le));
+        ASSERT_EQ(wide.findings.size(), plain.findings.size()) << describe(wide);
+        for (size_t i = 0; i < plain.findings.size(); ++i) {
+            EXPECT_EQ(wide.findings[i].line, plain.findings[i].line);
+            EXPECT_EQ(wide.findings[i].message, plain.findings[i].message);
+        }
+    }
+    EXPECT_TRUE(std::any_of(plain.findings.begin(), plain.findings.end(), [](const SettingsFinding& f) {
+        return f.line == 4 && f.message.find("did you mean \"custom_spawn_chance\"") != std::string::npos;
+    }));
+}
+
 TEST(SettingsChecker, AFileWithoutTheSectionIsAnError) {
     EXPECT_EQ(checkExitStatus(checkSettingsText("")), 2);
     EXPECT_EQ(checkExitStatus(checkSettingsText("random_player_respawns=1\n")), 2);

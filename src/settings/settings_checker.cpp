@@ -251,8 +251,7 @@ public:
         checkRanges();
         checkChords();
         checkCustomPoints();
-        std::stable_sort(result_.findings.begin(), result_.findings.end(),
-                         [](const SettingsFinding& a, const SettingsFinding& b) { return a.line < b.line; });
+        sortByLine(&result_.findings);
         return std::move(result_);
     }
 
@@ -262,6 +261,17 @@ private:
     SettingsCheck result_{};
     KeyLines lines_;
     int sectionLine_ = 0;
+
+    // By line, file-wide findings first, each line's in the order found: an
+    // insertion sort, since they come mostly in line order already.
+    static void sortByLine(std::vector<SettingsFinding>* findings) {
+        auto& f = *findings;
+        for (size_t i = 1; i < f.size(); ++i) {
+            auto at = std::upper_bound(f.begin(), f.begin() + static_cast<std::ptrdiff_t>(i), f[i].line,
+                                       [](int line, const SettingsFinding& other) { return line < other.line; });
+            std::rotate(at, f.begin() + static_cast<std::ptrdiff_t>(i), f.begin() + static_cast<std::ptrdiff_t>(i) + 1);
+        }
+    }
 
     // Messages are formatted in one place, so that the checker stays small in the plug-in.
     void add(int line, CheckSeverity severity, const char* format, ...) __attribute__((format(printf, 4, 5))) {
@@ -685,6 +695,43 @@ private:
 
 #undef VIEW
 
+// UTF-16 text with a byte-order mark (little or big endian) into UTF-8 with a
+// UTF-8 mark; false for any other text. Unpaired surrogates become U+FFFD.
+bool utf16AsUtf8(std::string_view text, std::string* utf8) {
+    bool little = text.substr(0, 2) == "\xFF\xFE", big = text.substr(0, 2) == "\xFE\xFF";
+    if (!little && !big) return false;
+    auto unitAt = [&](size_t i) -> uint32_t {
+        uint32_t a = static_cast<unsigned char>(text[i]), b = static_cast<unsigned char>(text[i + 1]);
+        return little ? a | b << 8 : a << 8 | b;
+    };
+    *utf8 = "\xEF\xBB\xBF";
+    for (size_t i = 2; i + 1 < text.size(); i += 2) {
+        uint32_t c = unitAt(i);
+        if (c >= 0xD800 && c < 0xDC00 && i + 3 < text.size() && unitAt(i + 2) >= 0xDC00 && unitAt(i + 2) < 0xE000) {
+            c = 0x10000 + ((c - 0xD800) << 10) + (unitAt(i + 2) - 0xDC00);
+            i += 2;
+        } else if (c >= 0xD800 && c < 0xE000) {
+            c = 0xFFFD;
+        }
+        if (c < 0x80) {
+            *utf8 += static_cast<char>(c);
+        } else if (c < 0x800) {
+            *utf8 += static_cast<char>(0xC0 | c >> 6);
+            *utf8 += static_cast<char>(0x80 | (c & 0x3F));
+        } else if (c < 0x10000) {
+            *utf8 += static_cast<char>(0xE0 | c >> 12);
+            *utf8 += static_cast<char>(0x80 | (c >> 6 & 0x3F));
+            *utf8 += static_cast<char>(0x80 | (c & 0x3F));
+        } else {
+            *utf8 += static_cast<char>(0xF0 | c >> 18);
+            *utf8 += static_cast<char>(0x80 | (c >> 12 & 0x3F));
+            *utf8 += static_cast<char>(0x80 | (c >> 6 & 0x3F));
+            *utf8 += static_cast<char>(0x80 | (c & 0x3F));
+        }
+    }
+    return true;
+}
+
 }  // namespace
 
 SpawnOdds spawnOddsOf(const int32_t chances[spawnModeCount], int32_t closeChance) {
@@ -713,7 +760,12 @@ SpawnOdds spawnOddsOf(const int32_t chances[spawnModeCount], int32_t closeChance
     return odds;
 }
 
-SettingsCheck checkSettingsText(std::string_view text) { return Checker(text).run(); }
+SettingsCheck checkSettingsText(std::string_view text) {
+    // A file saved as UTF-16 (with its byte-order mark) is checked as the same text in UTF-8.
+    std::string utf8;
+    if (utf16AsUtf8(text, &utf8)) return Checker(utf8).run();
+    return Checker(text).run();
+}
 
 int checkExitStatus(const SettingsCheck& check) {
     int status = 0;
