@@ -96,7 +96,7 @@ void printText(const std::string& file, const SettingsCheck& check) {
                     spawnModeNames[odds.fallBackMode]);
     int32_t close = odds.closeChance < 0 ? 0 : (odds.closeChance > 100 ? 100 : odds.closeChance);
     std::printf("  near the place of death: %d%% of list, road, air and map spawns\n", close);
-    std::printf("\nCustom points read by a custom spawn: %zu\n", check.customPoints.size());
+    std::printf("\nCustom points in use and defined: %zu\n", check.customPoints.size());
     size_t shown = 0;
     for (const CheckedCustomPoint& p : check.customPoints) {
         if (++shown > 20) {

@@ -185,14 +185,16 @@ bool holdsEveryWord(std::string_view whole, std::string_view part) {
     std::string bracketed = "_" + std::string(whole) + "_";
     for (char& c : bracketed) c = lowerAscii(c);
     size_t begin = 0;
+    int words = 0;
     while (begin <= part.size()) {
         size_t end = std::min(part.find('_', begin), part.size());
         std::string word = "_" + std::string(part.substr(begin, end - begin)) + "_";
         for (char& c : word) c = lowerAscii(c);
         if (word.size() > 2 && bracketed.find(word) == std::string::npos) return false;
+        words += word.size() > 2 ? 1 : 0;
         begin = end + 1;
     }
-    return true;
+    return words >= 2;
 }
 
 // The closest key a typing slip may have meant; empty when none is close.
@@ -309,7 +311,8 @@ private:
         bool inDuplicateMain = false;
         bool inMisnamedMain = false;
         int lineNumber = 0;
-        std::vector<std::pair<std::string_view, int>> sections;
+        int unknownKeys = 0;
+        std::map<std::string, int> sections;  // lower-case name -> line of its first header
         while (begin <= text_.size()) {
             size_t end = text_.find(lineEnd, begin);
             if (end == std::string_view::npos) end = text_.size();
@@ -327,8 +330,9 @@ private:
                 beforeAnySection = false;
                 currentSection = name;
                 inMain = inDuplicateMain = inMisnamedMain = false;
-                auto same = std::find_if(sections.begin(), sections.end(),
-                                         [&](const auto& s) { return equalIgnoringCase(s.first, name); });
+                std::string lowerName(name);
+                for (char& c : lowerName) c = lowerAscii(c);
+                auto same = sections.find(lowerName);
                 if (same != sections.end()) {
                     add(lineNumber, CheckSeverity::Warning,
                         "duplicate section [%.*s] (first at line %d): Pelorin reads only the first one, so every key "
@@ -336,7 +340,7 @@ private:
                         VIEW(name), same->second);
                     inDuplicateMain = equalIgnoringCase(name, sectionName);
                 } else {
-                    sections.emplace_back(name, lineNumber);
+                    sections.emplace(lowerName, lineNumber);
                     if (equalIgnoringCase(name, sectionName)) {
                         inMain = true;
                         sectionLine_ = lineNumber;
@@ -395,7 +399,8 @@ private:
                     add(lineNumber, CheckSeverity::Warning, "duplicate key \"%.*s\": the first one (line %d) counts",
                         VIEW(key), inserted.first->second);
             } else {
-                std::string guess = closestKnownKey(key);
+                // Suggestions cost some work per key: only for the first ones, and for keys of sensible length.
+                std::string guess = ++unknownKeys <= 50 && key.size() <= 64 ? closestKnownKey(key) : std::string();
                 if (!guess.empty())
                     add(lineNumber, CheckSeverity::Warning, "unknown key \"%.*s\", ignored: did you mean \"%s\"?",
                         VIEW(key), guess.c_str());
@@ -655,6 +660,18 @@ private:
         char undefined[64] = "";
         int undefinedCount = 0;
         for (int k = 1; k <= read; ++k) {
+            if (k > highestDefined) {
+                // No key of any point from here on: all of them read as the origin.
+                for (int j = k; j <= read; ++j) {
+                    if (++undefinedCount > 5) {
+                        undefinedCount += read - j;
+                        break;
+                    }
+                    size_t used = std::strlen(undefined);
+                    std::snprintf(undefined + used, sizeof undefined - used, "%s%d", used ? ", " : "", j);
+                }
+                break;
+            }
             CheckedCustomPoint point{k, 0.0f, 0.0f, 0.0f, customLine(k, 0)};
             float* axes[3] = {&point.x, &point.y, &point.z};
             char missingAxes[96] = "";
@@ -671,7 +688,7 @@ private:
                 }
             }
             if (point.line == 0) point.line = anyLine;
-            result_.customPoints.push_back(point);
+            if (anyLine != 0) result_.customPoints.push_back(point);
             if (anyLine == 0) {
                 if (++undefinedCount <= 5) {
                     size_t used = std::strlen(undefined);

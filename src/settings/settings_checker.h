@@ -44,7 +44,7 @@ struct CheckedCustomPoint {
 struct SettingsCheck {
     std::vector<SettingsFinding> findings;  // by line, file-wide ones first
     SpawnOdds odds;
-    std::vector<CheckedCustomPoint> customPoints;  // those read by a custom spawn
+    std::vector<CheckedCustomPoint> customPoints;  // in use and defined (the others read as the origin)
 };
 
 // The most custom points one custom spawn reads, whatever the file claims.
