@@ -7,6 +7,7 @@ configure_file(src/host/pelorin_version.rc.in ${CMAKE_BINARY_DIR}/generated/pelo
 add_library(Pelorin SHARED ${PELORIN_CORE_SOURCES}
   src/host/host_abi_win32.cpp src/host/library_entry_win32.cpp
   src/platform/clock_win32.cpp src/platform/files_win32.cpp src/platform/terminate_handler_win32.cpp
+  src/platform/formatting_win32.cpp
   ${CMAKE_BINARY_DIR}/generated/pelorin_version.rc)
 set_target_properties(Pelorin PROPERTIES PREFIX "" SUFFIX ".asi")
 pelorin_target_defaults(Pelorin)
@@ -37,8 +38,10 @@ add_executable(ini_conformance wine/ini_conformance_win32.cpp src/settings/profi
 pelorin_target_defaults(ini_conformance)
 target_link_options(ini_conformance PRIVATE ${PELORIN_STATIC_RUNTIME})
 
-# The settings checker of the release: checks the Pelorin.ini beside it.
+# The settings checker of the release: checks the Pelorin.ini beside it, with
+# the plug-in's own formatting.
 add_executable(pelorin-check tools/pelorin_check_win32.cpp tools/check_command.cpp tools/settings_map.cpp
+  src/platform/formatting_win32.cpp
   src/settings/settings_checker.cpp src/settings/profile_text.cpp src/spawn/spawn_points.cpp)
 pelorin_target_defaults(pelorin-check)
 target_link_options(pelorin-check PRIVATE ${PELORIN_STATIC_RUNTIME} -s)

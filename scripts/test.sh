@@ -16,6 +16,8 @@ scripts/wine_scenario.sh missing-then-saved
 scripts/wine_scenario.sh stored-skin
 scripts/wine_scenario.sh key-chord dist/Pelorin.ini
 scripts/wine_scenario.sh death dist/Pelorin.ini
+echo "== The settings checker of the release under Wine against the Linux one =="
+scripts/check_windows_checker.sh
 echo "== The release zip, as a player unzips it =="
 cmake --build --preset windows --target package >/dev/null
 scripts/check_release.sh

@@ -516,7 +516,7 @@ private:
             add(lineOf(closeKey), CheckSeverity::Note, "\"%s\" is %ld: counts as %s", closeKey,
                 static_cast<long>(close), close < 0 ? "0 (never close)" : "100 (always close)");
 
-        long long sum = 0;
+        double sum = 0;  // six 32-bit chances, exact in a double
         for (int32_t c : chances) sum += c;
         const SpawnOdds& odds = result_.odds;
         if (sum > 100) {
@@ -528,12 +528,12 @@ private:
                               spawnModeNames[m], static_cast<long>(chances[m]), odds.rolls[m]);
             }
             add(0, CheckSeverity::Warning,
-                "the spawn chances add up to %lld, past 100: the modes later in the order lose their share (%s)", sum,
+                "the spawn chances add up to %.0f, past 100: the modes later in the order lose their share (%s)", sum,
                 cut);
         }
         if (odds.fallBackRolls > 0)
             add(0, CheckSeverity::Note,
-                "the spawn chances add up to %lld: %d of 99 rolls fall back to the %s (with a sound)", sum,
+                "the spawn chances add up to %.0f: %d of 99 rolls fall back to the %s (with a sound)", sum,
                 odds.fallBackRolls, spawnModeNames[odds.fallBackMode]);
         if (odds.rolls[5] + (odds.fallBackMode == 5 ? odds.fallBackRolls : 0) > 0 &&
             intValue("number_of_custom_spawn_points_in_use") <= 0)
@@ -590,8 +590,8 @@ private:
         if (present(distanceKey)) {
             int32_t d = intValue(distanceKey);
             if (d < -1)
-                add(lineOf(distanceKey), CheckSeverity::Warning, "\"%s\" is negative: the distance counts as %lld",
-                    distanceKey, -static_cast<long long>(d));
+                add(lineOf(distanceKey), CheckSeverity::Warning, "\"%s\" is negative: the distance counts as %.0f",
+                    distanceKey, -static_cast<double>(d));
             else if (d > 3000)
                 add(lineOf(distanceKey), CheckSeverity::Warning,
                     "\"%s\" is %ld: close respawns fall far away, many of them off the map", distanceKey,
