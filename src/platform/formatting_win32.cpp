@@ -3,7 +3,9 @@
 // some 25 KB (with its floating-point conversion) to the file. The plug-in
 // formats integers, texts and short decimals, which both write alike; the C99
 // rules stay: the text is always terminated, cut at the buffer's end, and the
-// full length is returned.
+// full length is returned. Formats in the plug-in keep to what msvcrt.dll
+// knows: no "z", "j", "t" or "ll" length modifiers (cast wider integers to
+// long or double).
 #include <cstdarg>
 #include <cstddef>
 #include <cstdio>
