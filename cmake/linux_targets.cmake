@@ -65,3 +65,10 @@ pelorin_check_test(json 2 ${PELORIN_CORPUS}/waits_of_hours.ini --json)
 set(PELORIN_CHECK_OUTPUT "-DEXPECT_OUTPUT=Map written to")
 pelorin_check_test(map 0 ${CMAKE_SOURCE_DIR}/dist/Pelorin.ini --map ${CMAKE_BINARY_DIR}/check_map.svg)
 unset(PELORIN_CHECK_OUTPUT)
+
+# The plug-in's formats stay within what msvcrt.dll knows; the fixture holds one that does not.
+add_test(NAME formats.plugin_keeps_to_msvcrt
+         COMMAND ${CMAKE_COMMAND} -DROOT=${CMAKE_SOURCE_DIR}/src -P ${CMAKE_SOURCE_DIR}/cmake/check_formats.cmake)
+add_test(NAME formats.check_rejects_a_size_t_format
+         COMMAND ${CMAKE_COMMAND} -DROOT=${CMAKE_SOURCE_DIR}/tests/format_fixture -P ${CMAKE_SOURCE_DIR}/cmake/check_formats.cmake)
+set_tests_properties(formats.check_rejects_a_size_t_format PROPERTIES PASS_REGULAR_EXPRESSION "formats msvcrt.dll does not know")
