@@ -4,6 +4,7 @@
 void benchIdleFrame();
 void benchSimulatedHour();
 void benchSettingsRead();
+void benchSettingsCheck();
 void benchChooseSpawn();
 void benchCustomSpawn();
 void benchGiveAllWeapons();
@@ -14,6 +15,8 @@ int main() {
     benchIdleFrame();
     std::printf("\n== Settings read ==\n");
     benchSettingsRead();
+    std::printf("\n== Settings check ==\n");
+    benchSettingsCheck();
     std::printf("\n== chooseSpawn per mode ==\n");
     benchChooseSpawn();
     std::printf("\n== Custom spawn ==\n");

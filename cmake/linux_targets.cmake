@@ -45,3 +45,31 @@ add_test(NAME layers.check_rejects_an_upward_include
          COMMAND ${CMAKE_COMMAND} -DROOT=${CMAKE_SOURCE_DIR}/tests/layer_fixture -P ${CMAKE_SOURCE_DIR}/cmake/check_layers.cmake)
 set_tests_properties(layers.check_rejects_an_upward_include PROPERTIES
                      PASS_REGULAR_EXPRESSION "includes host/, a layer above platform/")
+
+# "pelorin check": the settings file explained, and its map.
+add_executable(pelorin tools/pelorin_main.cpp tools/check_command.cpp tools/settings_map.cpp)
+pelorin_target_defaults(pelorin)
+target_link_libraries(pelorin PRIVATE pelorin_core)
+# Its exit status: 0 clean, 1 warnings, 2 errors or an unreadable file; --json and --map.
+set(PELORIN_CORPUS ${CMAKE_SOURCE_DIR}/tests/check_corpus)
+function(pelorin_check_test name status)
+  add_test(NAME check.${name} COMMAND ${CMAKE_COMMAND} "-DCOMMAND=$<TARGET_FILE:pelorin>;check;${ARGN}"
+           -DEXPECT_EXIT=${status} ${PELORIN_CHECK_OUTPUT} -P ${CMAKE_SOURCE_DIR}/cmake/expect_exit.cmake)
+endfunction()
+pelorin_check_test(shipped_file_is_clean 0 ${CMAKE_SOURCE_DIR}/dist/Pelorin.ini)
+pelorin_check_test(warnings_exit_1 1 ${PELORIN_CORPUS}/vehicle_types.ini)
+pelorin_check_test(errors_exit_2 2 ${PELORIN_CORPUS}/waits_of_hours.ini)
+pelorin_check_test(unreadable_file_exits_2 2 ${PELORIN_CORPUS}/no_such_file.ini)
+pelorin_check_test(unknown_option_exits_2 2 --no-such-option)
+set(PELORIN_CHECK_OUTPUT "-DEXPECT_OUTPUT=^\\{\"file\":.*\"status\":2,\"findings\":\\[.*\\{\"line\":17,\"severity\":\"error\"")
+pelorin_check_test(json 2 ${PELORIN_CORPUS}/waits_of_hours.ini --json)
+set(PELORIN_CHECK_OUTPUT "-DEXPECT_OUTPUT=Map written to")
+pelorin_check_test(map 0 ${CMAKE_SOURCE_DIR}/dist/Pelorin.ini --map ${CMAKE_BINARY_DIR}/check_map.svg)
+unset(PELORIN_CHECK_OUTPUT)
+
+# The plug-in's formats stay within what msvcrt.dll knows; the fixture holds one that does not.
+add_test(NAME formats.plugin_keeps_to_msvcrt
+         COMMAND ${CMAKE_COMMAND} -DROOT=${CMAKE_SOURCE_DIR}/src -P ${CMAKE_SOURCE_DIR}/cmake/check_formats.cmake)
+add_test(NAME formats.check_rejects_a_size_t_format
+         COMMAND ${CMAKE_COMMAND} -DROOT=${CMAKE_SOURCE_DIR}/tests/format_fixture -P ${CMAKE_SOURCE_DIR}/cmake/check_formats.cmake)
+set_tests_properties(formats.check_rejects_a_size_t_format PROPERTIES PASS_REGULAR_EXPRESSION "formats msvcrt.dll does not know")

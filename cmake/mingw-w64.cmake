@@ -1,8 +1,10 @@
-# Cross-compiling for 64-bit Windows with Debian's MinGW-w64 (posix threads).
+# Cross-compiling for 64-bit Windows with Debian's MinGW-w64, win32 thread
+# model: nothing here uses threads of the C++ library, and the win32 model keeps
+# the winpthread runtime out of the statically linked Pelorin.asi.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
-set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-posix)
+set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-win32)
+set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-win32)
 set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
 set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)

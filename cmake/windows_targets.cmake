@@ -1,14 +1,28 @@
 # Windows (MinGW-w64 cross build): the shipped Pelorin.asi, and the stand-in
 # ScriptHookV.dll with the runner that hosts both under Wine.
+enable_language(RC)
 set(PELORIN_STATIC_RUNTIME -static -static-libgcc -static-libstdc++)
 
+configure_file(src/host/pelorin_version.rc.in ${CMAKE_BINARY_DIR}/generated/pelorin_version.rc @ONLY)
 add_library(Pelorin SHARED ${PELORIN_CORE_SOURCES}
   src/host/host_abi_win32.cpp src/host/library_entry_win32.cpp
-  src/platform/clock_win32.cpp src/platform/files_win32.cpp
-  src/platform/module_directory_win32.cpp)
+  src/platform/clock_win32.cpp src/platform/files_win32.cpp src/platform/module_directory_win32.cpp
+  src/platform/terminate_handler_win32.cpp src/platform/formatting_win32.cpp
+  ${CMAKE_BINARY_DIR}/generated/pelorin_version.rc)
 set_target_properties(Pelorin PROPERTIES PREFIX "" SUFFIX ".asi")
 pelorin_target_defaults(Pelorin)
-target_link_options(Pelorin PRIVATE ${PELORIN_STATIC_RUNTIME})
+# Debug information only for the separate symbol file; the code is the same.
+target_compile_options(Pelorin PRIVATE -g)
+# Nothing is exported: the host finds the plug-in through its library entry.
+target_link_options(Pelorin PRIVATE ${PELORIN_STATIC_RUNTIME} -Wl,--exclude-all-symbols)
+# Ship the file stripped; Pelorin.asi.debug keeps the symbols for crash reports
+# (linked to it by name and checksum).
+add_custom_command(TARGET Pelorin POST_BUILD
+  COMMAND ${CMAKE_OBJCOPY} --only-keep-debug Pelorin.asi Pelorin.asi.debug
+  COMMAND ${CMAKE_OBJCOPY} --strip-all Pelorin.asi
+  COMMAND ${CMAKE_OBJCOPY} --add-gnu-debuglink=Pelorin.asi.debug Pelorin.asi
+  WORKING_DIRECTORY $<TARGET_FILE_DIR:Pelorin>
+  COMMENT "Stripping Pelorin.asi, symbols kept in Pelorin.asi.debug")
 
 add_library(ScriptHookV SHARED ${PELORIN_SIM_SOURCES} sim/script_fiber_win32.cpp
   wine/standin_exports_win32.cpp wine/ScriptHookV.def)
@@ -23,3 +37,26 @@ target_link_options(runner PRIVATE ${PELORIN_STATIC_RUNTIME})
 add_executable(ini_conformance wine/ini_conformance_win32.cpp src/settings/profile_text.cpp)
 pelorin_target_defaults(ini_conformance)
 target_link_options(ini_conformance PRIVATE ${PELORIN_STATIC_RUNTIME})
+
+# The settings checker of the release: checks the Pelorin.ini beside it, with
+# the plug-in's own formatting.
+add_executable(pelorin-check tools/pelorin_check_win32.cpp tools/check_command.cpp tools/settings_map.cpp
+  src/platform/formatting_win32.cpp
+  src/settings/settings_checker.cpp src/settings/profile_text.cpp src/spawn/spawn_points.cpp)
+pelorin_target_defaults(pelorin-check)
+target_link_options(pelorin-check PRIVATE ${PELORIN_STATIC_RUNTIME} -s)
+
+# Reads a file's version resource as its properties show it (checks Pelorin.asi).
+add_executable(version_info wine/version_info_win32.cpp)
+pelorin_target_defaults(version_info)
+target_link_libraries(version_info PRIVATE version)
+target_link_options(version_info PRIVATE ${PELORIN_STATIC_RUNTIME})
+
+# The release: Pelorin-<version>.zip, unzipped by the player into the game's folder.
+configure_file(dist/Pelorin-Readme.txt.in ${CMAKE_BINARY_DIR}/package/Pelorin-Readme.txt @ONLY NEWLINE_STYLE CRLF)
+install(TARGETS Pelorin pelorin-check RUNTIME DESTINATION .)
+install(FILES dist/Pelorin.ini ${CMAKE_BINARY_DIR}/package/Pelorin-Readme.txt DESTINATION .)
+set(CPACK_GENERATOR ZIP)
+set(CPACK_PACKAGE_FILE_NAME Pelorin-${PROJECT_VERSION})
+set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
+include(CPack)

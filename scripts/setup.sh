@@ -3,7 +3,7 @@
 # CMake and g++ with GoogleTest for the Linux build, MinGW-w64 for the Windows
 # build of Pelorin.asi, and Wine to run the real plug-in in the stand-in host.
 set -euo pipefail
-packages=(cmake make g++ libgtest-dev g++-mingw-w64-x86-64-posix mingw-w64 wine wine64)
+packages=(cmake make g++ libgtest-dev g++-mingw-w64-x86-64-posix g++-mingw-w64-x86-64-win32 mingw-w64 wine wine64)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Every test: the unit and scenario tests in the Linux simulator (CTest), then
 # under Wine the settings-reader conformance check against the Win32 reader and
-# the end-to-end runs of the real Pelorin.asi in the stand-in host.
+# the end-to-end runs of the real Pelorin.asi in the stand-in host, and the
+# release zip.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
@@ -17,4 +18,9 @@ scripts/wine_scenario.sh key-chord dist/Pelorin.ini
 scripts/wine_scenario.sh death dist/Pelorin.ini
 scripts/wine_scenario.sh log dist/Pelorin.ini
 scripts/wine_scenario.sh save-spawn-point dist/Pelorin.ini
+echo "== The settings checker of the release under Wine against the Linux one =="
+scripts/check_windows_checker.sh
+echo "== The release zip, as a player unzips it =="
+cmake --build --preset windows --target package >/dev/null
+scripts/check_release.sh
 echo "All tests passed."

@@ -1,0 +1,57 @@
+#pragma once
+// The settings file explained: every line of the text read with the plug-in's
+// own reader, and what it makes of it. Unknown keys (with the closest known
+// one), keys outside [Player_Respawn], duplicates, missing keys and what the
+// plug-in does instead, values that are no numbers or make no sense, the odds
+// of each spawn mode as the roll uses them, and the custom points.
+// Plain work over one text; run it after a settings read that saw a change.
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+enum class CheckSeverity { Note, Warning, Error };
+
+struct SettingsFinding {
+    int line;  // 1-based; 0 for the file as a whole (a missing key, the sum of chances)
+    CheckSeverity severity;
+    std::string message;
+};
+
+// The six spawn modes in the order of the roll and of the fall-back.
+constexpr int spawnModeCount = 6;
+extern const char* const spawnModeNames[spawnModeCount];
+extern const char* const spawnModeChanceKeys[spawnModeCount];
+
+// How the 99 values of the spawn roll (1 to 99) fall: rolls[m] for each mode
+// reached by its threshold, fallBackRolls for the rest, which go to mode
+// fallBackMode (with the focus sound).
+struct SpawnOdds {
+    int rolls[spawnModeCount];
+    int fallBackRolls;
+    int fallBackMode;
+    int32_t closeChance;  // "on_close_point_player_spawn_chance" as read
+};
+constexpr int spawnRollCount = 99;
+SpawnOdds spawnOddsOf(const int32_t chances[spawnModeCount], int32_t closeChance);
+
+struct CheckedCustomPoint {
+    int number;  // 1-based, as in "custom_spawn_<number>_x"
+    float x, y, z;
+    int line;  // line of its x key (0 when missing)
+};
+
+struct SettingsCheck {
+    std::vector<SettingsFinding> findings;  // by line, file-wide ones first
+    SpawnOdds odds;
+    std::vector<CheckedCustomPoint> customPoints;  // in use and defined (the others read as the origin)
+};
+
+// The most custom points one custom spawn reads, whatever the file claims.
+constexpr int32_t customSpawnPointCap = 10000;
+
+SettingsCheck checkSettingsText(std::string_view text);
+
+// 0 when nothing is worth a warning, 1 for warnings, 2 for errors.
+int checkExitStatus(const SettingsCheck& check);
+const char* severityName(CheckSeverity severity);

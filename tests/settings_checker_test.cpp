@@ -1,0 +1,199 @@
+// The settings checker: a corpus of real-world mistakes, each with the findings
+// it must produce (tests/check_corpus/*.expected), the odds of the spawn roll,
+// and the shipped file, which must pass clean.
+#include "settings/settings_checker.h"
+
+#include <dirent.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "spawn/custom_spawn.h"
+
+namespace {
+
+const std::string corpusDirectory = std::string(PELORIN_SOURCE_DIR) + "/tests/check_corpus";
+
+std::string readText(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+std::vector<std::string> corpusCases() {
+    std::vector<std::string> names;
+    DIR* dir = opendir(corpusDirectory.c_str());
+    if (dir == nullptr) return names;
+    while (dirent* entry = readdir(dir)) {
+        std::string name = entry->d_name;
+        if (name.size() > 4 && name.substr(name.size() - 4) == ".ini") names.push_back(name.substr(0, name.size() - 4));
+    }
+    closedir(dir);
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+struct ExpectedFinding {
+    int line;
+    std::string severity;
+    std::string fragment;
+};
+
+int countOf(const SettingsCheck& check, CheckSeverity severity) {
+    return static_cast<int>(std::count_if(check.findings.begin(), check.findings.end(),
+                                          [&](const SettingsFinding& f) { return f.severity == severity; }));
+}
+
+std::string describe(const SettingsCheck& check) {
+    std::string all;
+    for (const SettingsFinding& f : check.findings)
+        all += "  " + std::to_string(f.line) + " " + severityName(f.severity) + " " + f.message + "\n";
+    return all;
+}
+
+TEST(SettingsCheckerCorpus, EveryMistakeIsFoundAndNothingElseWarns) {
+    std::vector<std::string> cases = corpusCases();
+    ASSERT_GE(cases.size(), 15u);
+    for (const std::string& name : cases) {
+        SCOPED_TRACE(name);
+        SettingsCheck check = checkSettingsText(readText(corpusDirectory + "/" + name + ".ini"));
+        std::istringstream expected(readText(corpusDirectory + "/" + name + ".expected"));
+        std::string line;
+        int errors = -1, warnings = -1, listed = 0;
+        while (std::getline(expected, line)) {
+            if (line.empty() || line[0] == '#') continue;
+            std::istringstream fields(line);
+            if (line.rfind("counts ", 0) == 0) {
+                std::string word;
+                fields >> word >> word;
+                errors = std::stoi(word.substr(word.find('=') + 1));
+                fields >> word;
+                warnings = std::stoi(word.substr(word.find('=') + 1));
+                continue;
+            }
+            ExpectedFinding want;
+            fields >> want.line >> want.severity;
+            std::getline(fields >> std::ws, want.fragment);
+            ++listed;
+            bool found = std::any_of(check.findings.begin(), check.findings.end(), [&](const SettingsFinding& f) {
+                return f.line == want.line && want.severity == severityName(f.severity) &&
+                       f.message.find(want.fragment) != std::string::npos;
+            });
+            EXPECT_TRUE(found) << "expected at line " << want.line << " " << want.severity << ": " << want.fragment
+                               << "\nfound:\n"
+                               << describe(check);
+        }
+        EXPECT_GT(listed, 0);
+        EXPECT_EQ(countOf(check, CheckSeverity::Error), errors) << describe(check);
+        EXPECT_EQ(countOf(check, CheckSeverity::Warning), warnings) << describe(check);
+        EXPECT_EQ(checkExitStatus(check), errors > 0 ? 2 : (warnings > 0 ? 1 : 0));
+    }
+}
+
+TEST(SettingsChecker, ShippedFilePassesWithTheOddsItsCommentsPromise) {
+    SettingsCheck check = checkSettingsText(readText(std::string(PELORIN_SOURCE_DIR) + "/dist/Pelorin.ini"));
+    EXPECT_EQ(checkExitStatus(check), 0) << describe(check);
+    // 40 list, 30 road, 20 air, 0 death, 10 map over 99 rolls: the map mode loses one roll.
+    const int expected[spawnModeCount] = {40, 30, 20, 0, 9, 0};
+    for (int m = 0; m < spawnModeCount; ++m) EXPECT_EQ(check.odds.rolls[m], expected[m]) << spawnModeNames[m];
+    EXPECT_EQ(check.odds.fallBackRolls, 0);
+    EXPECT_EQ(check.odds.closeChance, 100);
+    EXPECT_TRUE(check.customPoints.empty());
+}
+
+TEST(SettingsChecker, OddsFollowTheRollAndItsFallBack) {
+    // All shares 0: every roll falls back to the list.
+    const int32_t none[spawnModeCount] = {0, 0, 0, 0, 0, 0};
+    SpawnOdds odds = spawnOddsOf(none, 0);
+    EXPECT_EQ(odds.fallBackRolls, 99);
+    EXPECT_EQ(odds.fallBackMode, 0);
+    // Only custom 50: rolls 1-50 custom, the rest fall back to the list, never to custom.
+    const int32_t customOnly[spawnModeCount] = {0, 0, 0, 0, 0, 50};
+    odds = spawnOddsOf(customOnly, 0);
+    EXPECT_EQ(odds.rolls[5], 50);
+    EXPECT_EQ(odds.fallBackRolls, 49);
+    EXPECT_EQ(odds.fallBackMode, 0);
+    // A missing road share (-1) with custom 100: T6 = 99, every roll is custom.
+    const int32_t roadMissing[spawnModeCount] = {0, -1, 0, 0, 0, 100};
+    odds = spawnOddsOf(roadMissing, 0);
+    EXPECT_EQ(odds.rolls[5], 99);
+    EXPECT_EQ(odds.fallBackRolls, 0);
+    // The same with custom 0: every roll falls back, to the road, since -1 is not 0.
+    const int32_t roadMissingNoCustom[spawnModeCount] = {0, -1, 0, 0, 0, 0};
+    odds = spawnOddsOf(roadMissingNoCustom, 0);
+    EXPECT_EQ(odds.fallBackRolls, 99);
+    EXPECT_EQ(odds.fallBackMode, 1);
+    // A list share of 99 or more takes every roll, whatever follows.
+    const int32_t listFull[spawnModeCount] = {99, 50, 50, 0, 0, 0};
+    odds = spawnOddsOf(listFull, 0);
+    EXPECT_EQ(odds.rolls[0], 99);
+}
+
+TEST(SettingsChecker, CustomPointsAreReadAsACustomSpawnReadsThem) {
+    SettingsCheck check = checkSettingsText(
+        "[Player_Respawn]\nnumber_of_custom_spawn_points_in_use=3\ncustom_spawn_1_x=-1034.6\ncustom_spawn_1_y=-2732.5\n"
+        "custom_spawn_1_z=13.8\ncustom_spawn_2_x=450.5m\ncustom_spawn_2_y=5566\ncustom_spawn_2_z=194\n"
+        "custom_spawn_3_x=1\ncustom_spawn_3_y=2\ncustom_spawn_3_z=3\ncustom_spawn_4_x=9\n");
+    ASSERT_EQ(check.customPoints.size(), 3u);
+    EXPECT_EQ(check.customPoints[0].x, -1034.6f);
+    EXPECT_EQ(check.customPoints[0].line, 3);
+    EXPECT_EQ(check.customPoints[1].x, 450.5f);  // trailing letters after a number read as that number
+    EXPECT_EQ(check.customPoints[2].number, 3);
+    EXPECT_EQ(check.customPoints[2].z, 3.0f);
+}
+
+TEST(SettingsChecker, LineNumbersHoldForEveryLineEnd) {
+    // A byte-order mark, CRLF, and old Mac files with CR alone.
+    for (std::string end : {"\n", "\r\n", "\r"}) {
+        std::string text = "\xEF\xBB\xBF; comment" + end + "[Player_Respawn]" + end + "land_vehicle_type=99" + end;
+        SettingsCheck check = checkSettingsText(text);
+        auto found = std::find_if(check.findings.begin(), check.findings.end(), [](const SettingsFinding& f) {
+            return f.message.find("\"land_vehicle_type\" is 99") != std::string::npos;
+        });
+        ASSERT_NE(found, check.findings.end()) << describe(check);
+        EXPECT_EQ(found->line, 3);
+    }
+}
+
+TEST(SettingsChecker, AFileSavedAsUtf16ReadsAsTheSameText) {
+    // Notepad's "Unicode" is UTF-16 with a byte-order mark; the same mistakes are found at the same lines.
+    std::string text = "; \xC3\xA9t\xC3\xA9\r\n[Player_Respawn]\r\nland_vehicle_type=99\r\ncustom_spawn_chanse=1\r\n";
+    std::string little = "\xFF\xFE", big = "\xFE\xFF";
+    auto utf16 = [&](bool le) {
+        std::string out = le ? little : big;
+        const char16_t units[] =
+            u"; \u00E9t\u00E9\r\n[Player_Respawn]\r\nland_vehicle_type=99\r\ncustom_spawn_chanse=1\r\n";
+        for (size_t i = 0; units[i] != 0; ++i) {
+            char lo = static_cast<char>(units[i] & 0xFF), hi = static_cast<char>(units[i] >> 8);
+            out += le ? lo : hi;
+            out += le ? hi : lo;
+        }
+        return out;
+    };
+    SettingsCheck plain = checkSettingsText(text);
+    for (bool le : {true, false}) {
+        SettingsCheck wide = checkSettingsText(utf16(le));
+        ASSERT_EQ(wide.findings.size(), plain.findings.size()) << describe(wide);
+        for (size_t i = 0; i < plain.findings.size(); ++i) {
+            EXPECT_EQ(wide.findings[i].line, plain.findings[i].line);
+            EXPECT_EQ(wide.findings[i].message, plain.findings[i].message);
+        }
+    }
+    EXPECT_TRUE(std::any_of(plain.findings.begin(), plain.findings.end(), [](const SettingsFinding& f) {
+        return f.line == 4 && f.message.find("did you mean \"custom_spawn_chance\"") != std::string::npos;
+    }));
+}
+
+TEST(SettingsChecker, AFileWithoutTheSectionIsAnError) {
+    EXPECT_EQ(checkExitStatus(checkSettingsText("")), 2);
+    EXPECT_EQ(checkExitStatus(checkSettingsText("random_player_respawns=1\n")), 2);
+}
+
+TEST(SettingsChecker, KnowsTheCapThatCustomSpawnsApply) { EXPECT_EQ(customSpawnPointCap, maxCustomSpawnPoints); }
+
+}  // namespace

@@ -1,0 +1,172 @@
+#include "tools/check_command.h"
+
+#include <cstdio>
+
+#include "settings/settings_checker.h"
+#include "tools/settings_map.h"
+
+namespace {
+
+struct CheckOptions {
+    std::string file;
+    bool json = false;
+    std::string mapFile;
+};
+
+bool parseArguments(const std::vector<std::string>& arguments, CheckOptions* options) {
+    bool haveFile = false;
+    for (size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& a = arguments[i];
+        if (a == "--json") {
+            options->json = true;
+        } else if (a == "--map" && i + 1 < arguments.size()) {
+            options->mapFile = arguments[++i];
+        } else if (!a.empty() && a[0] != '-' && !haveFile) {
+            options->file = a;
+            haveFile = true;
+        } else {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool readWholeFile(const std::string& path, std::string* text) {
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (file == nullptr) return false;
+    char buffer[65536];
+    size_t got = 0;
+    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) text->append(buffer, got);
+    bool failed = std::ferror(file) != 0;
+    std::fclose(file);
+    return !failed;
+}
+
+bool writeWholeFile(const std::string& path, const std::string& text) {
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (file == nullptr) return false;
+    bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
+    return std::fclose(file) == 0 && written;
+}
+
+// A number for JSON: integers as they are, others with the digits a float holds.
+std::string jsonNumber(double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.9g", value);
+    return text;
+}
+
+std::string jsonString(const std::string& s) {
+    std::string out = "\"";
+    for (char c : s) {
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (static_cast<unsigned char>(c) < 0x20) {
+            char escape[8];
+            std::snprintf(escape, sizeof escape, "\\u%04x", c);
+            out += escape;
+        } else {
+            out += c;
+        }
+    }
+    return out + "\"";
+}
+
+double percentOf(int rolls) { return 100.0 * rolls / spawnRollCount; }
+
+void printText(const std::string& file, const SettingsCheck& check) {
+    int counts[3] = {};
+    for (const SettingsFinding& f : check.findings) ++counts[static_cast<int>(f.severity)];
+    for (const SettingsFinding& f : check.findings) {
+        if (f.line > 0)
+            std::printf("%s:%d: %s: %s\n", file.c_str(), f.line, severityName(f.severity), f.message.c_str());
+        else
+            std::printf("%s: %s: %s\n", file.c_str(), severityName(f.severity), f.message.c_str());
+    }
+    std::printf("\nSpawn modes as the roll (1 to 99) picks them:\n");
+    const SpawnOdds& odds = check.odds;
+    for (int m = 0; m < spawnModeCount; ++m) {
+        int rolls = odds.rolls[m] + (odds.fallBackMode == m ? odds.fallBackRolls : 0);
+        std::printf("  %-20s %5.1f%%  (%d of 99 rolls%s)\n", spawnModeNames[m], percentOf(rolls), rolls,
+                    odds.fallBackMode == m && odds.fallBackRolls > 0 ? ", with the fall-back" : "");
+    }
+    if (odds.fallBackRolls > 0)
+        std::printf("  fall-back: %d rolls go to the %s, with a sound\n", odds.fallBackRolls,
+                    spawnModeNames[odds.fallBackMode]);
+    int32_t close = odds.closeChance < 0 ? 0 : (odds.closeChance > 100 ? 100 : odds.closeChance);
+    std::printf("  near the place of death: %d%% of list, road, air and map spawns\n", close);
+    std::printf("\nCustom points in use and defined: %zu\n", check.customPoints.size());
+    size_t shown = 0;
+    for (const CheckedCustomPoint& p : check.customPoints) {
+        if (++shown > 20) {
+            std::printf("  ...\n");
+            break;
+        }
+        std::printf("  %d: x %.1f, y %.1f, z %.1f", p.number, static_cast<double>(p.x), static_cast<double>(p.y),
+                    static_cast<double>(p.z));
+        if (p.line > 0) std::printf("  (line %d)", p.line);
+        std::printf("\n");
+    }
+    std::printf("\n%s: %d error(s), %d warning(s), %d note(s)\n", file.c_str(), counts[2], counts[1], counts[0]);
+}
+
+void printJson(const std::string& file, const SettingsCheck& check, int status) {
+    std::string out = "{\"file\":" + jsonString(file) + ",\"status\":" + std::to_string(status) + ",\"findings\":[";
+    for (size_t i = 0; i < check.findings.size(); ++i) {
+        const SettingsFinding& f = check.findings[i];
+        out += std::string(i ? "," : "") + "{\"line\":" + std::to_string(f.line) + ",\"severity\":\"" +
+               severityName(f.severity) + "\",\"message\":" + jsonString(f.message) + "}";
+    }
+    out += "],\"modes\":[";
+    const SpawnOdds& odds = check.odds;
+    for (int m = 0; m < spawnModeCount; ++m) {
+        int rolls = odds.rolls[m] + (odds.fallBackMode == m ? odds.fallBackRolls : 0);
+        out += std::string(m ? "," : "") + "{\"mode\":" + jsonString(spawnModeNames[m]) +
+               ",\"key\":" + jsonString(spawnModeChanceKeys[m]) + ",\"rolls\":" + std::to_string(rolls) +
+               ",\"percent\":" + jsonNumber(percentOf(rolls)) + "}";
+    }
+    out += "],\"fallBack\":{\"mode\":" + jsonString(spawnModeNames[odds.fallBackMode]) +
+           ",\"rolls\":" + std::to_string(odds.fallBackRolls) +
+           "},\"closeChance\":" + std::to_string(odds.closeChance) + ",\"customPoints\":[";
+    for (size_t i = 0; i < check.customPoints.size(); ++i) {
+        const CheckedCustomPoint& p = check.customPoints[i];
+        out += std::string(i ? "," : "") + "{\"number\":" + std::to_string(p.number) + ",\"x\":" + jsonNumber(p.x) +
+               ",\"y\":" + jsonNumber(p.y) + ",\"z\":" + jsonNumber(p.z) + ",\"line\":" + std::to_string(p.line) + "}";
+    }
+    out += "]}\n";
+    std::fputs(out.c_str(), stdout);
+}
+
+}  // namespace
+
+int runCheckCommand(const std::vector<std::string>& arguments, const std::string& defaultFile) {
+    CheckOptions options;
+    options.file = defaultFile;
+    if (!parseArguments(arguments, &options)) {
+        std::fprintf(stderr, "usage: pelorin check [FILE] [--json] [--map map.svg]\n");
+        return 2;
+    }
+    std::string text;
+    if (!readWholeFile(options.file, &text)) {
+        if (options.json)
+            std::printf("{\"file\":%s,\"status\":2,\"error\":\"cannot be read\"}\n", jsonString(options.file).c_str());
+        else
+            std::printf("%s: error: the file cannot be read (is it there?)\n", options.file.c_str());
+        return 2;
+    }
+    SettingsCheck check = checkSettingsText(text);
+    int status = checkExitStatus(check);
+    if (options.json)
+        printJson(options.file, check, status);
+    else
+        printText(options.file, check);
+    if (!options.mapFile.empty()) {
+        if (!writeWholeFile(options.mapFile, settingsMapSvg(check, options.file))) {
+            std::fprintf(stderr, "%s: cannot be written\n", options.mapFile.c_str());
+            return 2;
+        }
+        if (!options.json) std::printf("Map written to %s\n", options.mapFile.c_str());
+    }
+    return status;
+}
