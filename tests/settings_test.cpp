@@ -294,23 +294,31 @@ TEST(Settings, StoredSkinIsNotWrittenWithoutAFile) {
     EXPECT_EQ(readStoredSkin(), 0xFFFFFFFFu);
 }
 
-TEST(Settings, FileChangeIsReportedOncePerWriteTime) {
+TEST(Settings, FileChangeIsReportedOncePerWriteTimeAsRead) {
     testing_support::loadPlugin();
+    EXPECT_FALSE(readSettings());
     EXPECT_FALSE(settingsFileChanged());
     EXPECT_EQ(settingsFileWriteTime, 0u);
     testing_support::writeSettingsFile(testing_support::builtInSettingsText());
     setWriteTime(1700000000);
+    ASSERT_TRUE(readSettings());
     EXPECT_TRUE(settingsFileChanged());
     EXPECT_EQ(settingsFileWriteTime, 1700000000ull * 1000000000ull);
     EXPECT_FALSE(settingsFileChanged());
+    // The time is the one taken by the last read: a later save is seen by the next read.
     setWriteTime(1700000001);
+    EXPECT_FALSE(settingsFileChanged());
+    ASSERT_TRUE(readSettings());
     EXPECT_TRUE(settingsFileChanged());
     EXPECT_FALSE(settingsFileChanged());
-    writeStoredSkin(42);
-    EXPECT_TRUE(settingsFileChanged());
+    // Our own write is no change of the player's.
+    ASSERT_TRUE(writeStoredSkin(42));
+    ASSERT_TRUE(readSettings());
+    EXPECT_FALSE(settingsFileChanged());
     // A file that goes away reports nothing and keeps the recorded time.
     uint64_t recorded = settingsFileWriteTime;
     testing_support::removeSettingsFile();
+    EXPECT_FALSE(readSettings());
     EXPECT_FALSE(settingsFileChanged());
     EXPECT_EQ(settingsFileWriteTime, recorded);
 }

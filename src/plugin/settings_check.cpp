@@ -1,7 +1,6 @@
 #include "plugin/settings_check.h"
 
 #include "platform/clock.h"
-#include "settings/settings_file.h"
 #include "platform/ticks.h"
 #include "respawn/loading_screens.h"
 #include "settings/notifications.h"
@@ -10,7 +9,7 @@
 #include "skin/player_skin.h"
 
 uint32_t lastSettingsCheckTime = 0;
-bool notifyOnSettingsChange = true;
+bool storedSkinWritePending = false;
 
 namespace {
 
@@ -34,21 +33,22 @@ bool settingsCheckDue() {
     return tickAfter(tickCount(), lastSettingsCheckTime + 1000) || lastSettingsCheckTime == 0;
 }
 
+// The file is opened and parsed once: the stored skin is answered from the
+// same read. Our own write of the stored skin records the file's new write
+// time, so it is not announced, while the player's next save still is.
 void runSettingsCheck() {
-    if (settingsFileExists()) {
-        readSettings();
+    if (readSettings()) {
+        holdSettingsRead(true);
         if (settingsFileChanged() || lastSettingsCheckTime == 0) {
             if (skinWaitGateOpen()) enforceStoredSkin();
-            if (notifyOnSettingsChange && lastSettingsCheckTime != 0) showNotification("Pelorin.ini modified");
-            notifyOnSettingsChange = true;
+            if (lastSettingsCheckTime != 0) showNotification("Pelorin.ini modified");
+            storedSkinWritePending = false;  // the player's save decides the stored skin
         }
-        if (skinChangedSinceLastCheck() && skinWaitGateOpen() && settings.player_ped_skin_upon_respawn == 3 &&
-            loadingScreenSettled()) {
-            writeStoredSkin(currentPlayerModel());
-            notifyOnSettingsChange = false;
-        }
+        bool skinToStore = skinChangedSinceLastCheck() || (storedSkinWritePending && !isStoredSkinActive());
+        if (skinToStore && skinWaitGateOpen() && settings.player_ped_skin_upon_respawn == 3 && loadingScreenSettled())
+            storedSkinWritePending = !writeStoredSkin(currentPlayerModel());
+        holdSettingsRead(false);
     }
     modelAtLastCheck = currentPlayerModel();
     lastSettingsCheckTime = tickCount();
 }
-

@@ -1,10 +1,10 @@
 #include "settings/respawn_settings.h"
 
 #include <cstdio>
-#include <cstdlib>
 
-#include "settings/settings_file.h"
+#include "settings/decimal_float.h"
 #include "settings/notifications.h"
+#include "settings/settings_file.h"
 
 RespawnSettings settings{};
 uint64_t settingsFileWriteTime = 0;
@@ -14,10 +14,14 @@ namespace {
 const char* const settingsSectionName = "Player_Respawn";
 constexpr uint32_t missingInt = 0xFFFFFFFFu;  // -1
 
-// The periodic reload keeps the file's text and its parsed section here, so
-// that once they have grown to the file's size a reload allocates nothing.
+// The periodic reload keeps the file's text, its parsed section and its write
+// time here, so that once they have grown to the file's size a reload
+// allocates nothing.
 std::string settingsText;
 ProfileSection settingsSection;
+uint64_t settingsTextWriteTime = 0;
+bool settingsTextRead = false;  // settingsTextWriteTime holds a read's time
+bool settingsReadHeld = false;
 // The same for the single-key reads of one value from the file.
 std::string singleKeyText;
 ProfileSection singleKeySection;
@@ -52,12 +56,14 @@ bool readSettingsSection(ProfileSection* section, std::string* text) {
 float profileFloat(const ProfileSection& section, const char* key) {
     char text[32];
     profileString(section, key, "0", text, sizeof text);
-    return static_cast<float>(std::atof(text));
+    return decimalFloat(text);
 }
 
 bool readSettings() {
     // A file that is absent, or cannot be read at the moment, leaves every value as it was.
-    if (!readSettingsSection(&settingsSection, &settingsText)) return false;
+    settingsTextRead = readSettingsFileText(&settingsText, &settingsTextWriteTime);
+    if (!settingsTextRead) return false;
+    parseProfileSection(settingsText, settingsSectionName, &settingsSection);
     const ProfileSection& s = settingsSection;
     RespawnSettings& r = settings;
     int32_t randomPlayerRespawns = intSetting(s, "random_player_respawns");
@@ -142,25 +148,39 @@ void applyBuiltInSettings() {
 }
 
 float readFloatSetting(const char* key) {
-    if (!readSettingsSection(&singleKeySection, &singleKeyText)) return 0.0f;  // atof("0")
+    if (!readSettingsSection(&singleKeySection, &singleKeyText)) return 0.0f;  // the default "0"
     return profileFloat(singleKeySection, key);
 }
 
 bool settingsFileChanged() {
-    uint64_t writeTime = 0;
-    if (!readSettingsFileWriteTime(&writeTime) || writeTime == settingsFileWriteTime) return false;
-    settingsFileWriteTime = writeTime;
+    if (!settingsTextRead || settingsTextWriteTime == settingsFileWriteTime) return false;
+    settingsFileWriteTime = settingsTextWriteTime;
     return true;
 }
 
-void writeStoredSkin(uint32_t model) {
-    if (!settingsFileExists()) return;
+bool writeStoredSkin(uint32_t model) {
+    if (!settingsFileExists()) return false;
     char value[16];
     std::snprintf(value, sizeof value, "%ld", static_cast<long>(static_cast<int32_t>(model)));
-    writeSettingsValue(settingsSectionName, "stored_last_used_skin", value);
+    std::string written;
+    if (!writeSettingsValue(settingsSectionName, "stored_last_used_skin", value, &written)) return false;
+    // The file as we wrote it is the file as last read, with its new write time
+    // recorded as seen (a save by the player after this one still differs).
+    uint64_t writeTime = 0;
+    if (readSettingsFileWriteTime(&writeTime)) {
+        settingsText.swap(written);
+        parseProfileSection(settingsText, settingsSectionName, &settingsSection);
+        settingsTextWriteTime = settingsFileWriteTime = writeTime;
+        settingsTextRead = true;
+    }
+    return true;
 }
 
 uint32_t readStoredSkin() {
+    if (settingsReadHeld && settingsTextRead)
+        return profileInt(settingsSection, "stored_last_used_skin", missingInt);
     if (!readSettingsSection(&singleKeySection, &singleKeyText)) return missingInt;
     return profileInt(singleKeySection, "stored_last_used_skin", missingInt);
 }
+
+void holdSettingsRead(bool hold) { settingsReadHeld = hold; }

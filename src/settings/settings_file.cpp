@@ -10,10 +10,13 @@ bool settingsFileExists() { return fileExists(settingsFilePath); }
 
 bool readSettingsFileWriteTime(uint64_t* writeTime) { return fileWriteTime(settingsFilePath, writeTime); }
 
-bool readSettingsFileText(std::string* text) { return readWholeFile(settingsFilePath, text); }
+bool readSettingsFileText(std::string* text, uint64_t* writeTime) {
+    return readWholeFile(settingsFilePath, text, writeTime);
+}
 
-bool writeSettingsValue(const char* section, const char* key, const char* value) {
+bool writeSettingsValue(const char* section, const char* key, const char* value, std::string* written) {
     std::string text;
     if (!readSettingsFileText(&text)) return false;
-    return replaceFileContent(settingsFilePath, withProfileValue(text, section, key, value));
+    *written = withProfileValue(text, section, key, value);
+    return replaceFileContent(settingsFilePath, *written);
 }
