@@ -21,8 +21,8 @@ double scaled(uint64_t digits, int32_t exponent) {
     double value = static_cast<double>(digits);
     for (; exponent > 22 && value != 0.0 && std::isfinite(value); exponent -= 22) value *= 1e22;
     for (; exponent < -22 && value != 0.0; exponent += 22) value /= 1e22;
-    if (exponent >= 0) return value * exactPowersOfTen[exponent > 22 ? 22 : exponent];
-    return value / exactPowersOfTen[-exponent];
+    if (value == 0.0 || !std::isfinite(value)) return value;
+    return exponent >= 0 ? value * exactPowersOfTen[exponent] : value / exactPowersOfTen[-exponent];
 }
 
 }  // namespace
