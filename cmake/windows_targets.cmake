@@ -19,6 +19,7 @@ add_executable(runner wine/runner_win32.cpp)
 pelorin_target_defaults(runner)
 target_link_options(runner PRIVATE ${PELORIN_STATIC_RUNTIME})
 
-add_executable(ini_conformance wine/ini_conformance_win32.cpp src/settings/profile_text.cpp)
+add_executable(ini_conformance wine/ini_conformance_win32.cpp src/settings/profile_text.cpp
+  src/settings/profile_encoding.cpp src/platform/files_win32.cpp)
 pelorin_target_defaults(ini_conformance)
 target_link_options(ini_conformance PRIVATE ${PELORIN_STATIC_RUNTIME})
