@@ -23,3 +23,10 @@ add_executable(ini_conformance wine/ini_conformance_win32.cpp src/settings/profi
   src/settings/profile_encoding.cpp src/platform/files_win32.cpp)
 pelorin_target_defaults(ini_conformance)
 target_link_options(ini_conformance PRIVATE ${PELORIN_STATIC_RUNTIME})
+
+# The settings check beside the per-key Win32 reader, under Wine (scripts/wine_bench.sh).
+add_executable(settings_bench wine/settings_bench_win32.cpp src/settings/respawn_settings.cpp
+  src/settings/settings_file.cpp src/settings/profile_text.cpp src/settings/profile_encoding.cpp
+  src/settings/decimal_float.cpp src/platform/files_win32.cpp)
+pelorin_target_defaults(settings_bench)
+target_link_options(settings_bench PRIVATE ${PELORIN_STATIC_RUNTIME})

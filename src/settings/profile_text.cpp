@@ -63,59 +63,77 @@ uint64_t nameHash(std::string_view name) {
 size_t textStart(std::string_view text) { return text.substr(0, 3) == "\xEF\xBB\xBF" ? 3 : 0; }
 
 // One line: [begin, end) without its line end; the next line starts at next.
-// Lines end at LF or at CR, a CR LF pair being one line end.
+// Lines end at LF or at CR, a CR LF pair being one line end. The scan that
+// finds the end also notes the first '=' and whether a NUL occurs, so that
+// each byte is looked at once (the C runtime's memchr of the shipped DLL goes
+// byte by byte anyway).
 struct Line {
     size_t begin;
     size_t end;
     size_t next;
+    size_t equals;  // the first '=' of the line, or npos
+    bool nul;
 };
 
-// Walks the lines of a text. The next LF is remembered, so that a text of
-// CR-ended lines is not searched to its end for an LF at every line.
-struct LineCursor {
-    std::string_view text;
-    size_t at;
-    size_t lineFeed = 0;  // the next LF at or after at, or text.size()
-    bool lineFeedKnown = false;
-};
-
-bool nextLine(LineCursor* cursor, Line* line) {
-    std::string_view text = cursor->text;
-    size_t begin = cursor->at;
-    if (begin >= text.size()) return false;
-    if (!cursor->lineFeedKnown || cursor->lineFeed < begin) {
-        const void* lf = std::memchr(text.data() + begin, '\n', text.size() - begin);
-        cursor->lineFeed = lf ? static_cast<size_t>(static_cast<const char*>(lf) - text.data()) : text.size();
-        cursor->lineFeedKnown = true;
+// Whether a byte ends a line, is '=' or is NUL.
+struct SpecialBytes {
+    bool of[256] = {};
+    constexpr SpecialBytes() : of() {
+        of[static_cast<unsigned char>('\n')] = of[static_cast<unsigned char>('\r')] = true;
+        of[static_cast<unsigned char>('=')] = of[0] = true;
     }
-    const void* cr = std::memchr(text.data() + begin, '\r', cursor->lineFeed - begin);
-    size_t end = cr ? static_cast<size_t>(static_cast<const char*>(cr) - text.data()) : cursor->lineFeed;
-    size_t next = end == text.size() ? end : end + 1;
-    if (next < text.size() && text[end] == '\r' && text[next] == '\n') ++next;
-    *line = Line{begin, end, next};
-    cursor->at = next;
-    return true;
+};
+constexpr SpecialBytes special;
+
+Line lineAt(std::string_view text, size_t begin) {
+    Line line{begin, text.size(), text.size(), std::string_view::npos, false};
+    const char* p = text.data();
+    for (size_t at = begin; at < text.size(); ++at) {
+        char c = p[at];
+        if (!special.of[static_cast<unsigned char>(c)]) continue;
+        if (c == '\n' || c == '\r') {
+            line.end = at;
+            line.next = at + 1 < text.size() && c == '\r' && p[at + 1] == '\n' ? at + 2 : at + 1;
+            break;
+        }
+        if (c == '=' && line.equals == std::string_view::npos) line.equals = at;
+        line.nul = line.nul || c == '\0';
+    }
+    return line;
 }
 
 // The trimmed content of a line, classified: a section header "[name]" (up
 // to the last ']'), or key=value split at the first '='.
 struct LineContent {
+    std::string_view text;      // the line without the whitespace around it
     bool header;
     std::string_view name;      // the section's or the key's, as looked up
     std::string_view value;     // up to a NUL; data() == nullptr without '='
     std::string_view rawValue;  // the trimmed text after '=', NUL and all
 };
 
-LineContent contentOf(std::string_view content) {
+LineContent contentOf(std::string_view text, const Line& line) {
+    std::string_view content = trimmed(text.substr(line.begin, line.end - line.begin));
+    LineContent parts{content, false, {}, {}, {}};
+    if (content.empty()) return parts;
+    auto cut = [&line](std::string_view s) { return line.nul ? cutAtNul(s) : s; };
     if (content.front() == '[') {
         size_t close = content.rfind(']');
-        if (close != std::string_view::npos)
-            return LineContent{true, nameOf(content.substr(1, close - 1)), {}, {}};
+        if (close != std::string_view::npos) {
+            parts.header = true;
+            parts.name = cut(trimmed(content.substr(1, close - 1)));
+            return parts;
+        }
     }
-    size_t equals = content.find('=');
-    if (equals == std::string_view::npos) return LineContent{false, cutAtNul(content), {}, {}};
-    std::string_view raw = trimmed(content.substr(equals + 1));
-    return LineContent{false, nameOf(content.substr(0, equals)), cutAtNul(raw), raw};
+    if (line.equals == std::string_view::npos) {
+        parts.name = cut(content);
+        return parts;
+    }
+    size_t equals = line.equals - static_cast<size_t>(content.data() - text.data());
+    parts.name = cut(trimmed(content.substr(0, equals)));
+    parts.rawValue = trimmed(content.substr(equals + 1));
+    parts.value = cut(parts.rawValue);
+    return parts;
 }
 
 // 0-9, then a/A = 10 up to z/Z = 35; 36 for any other character.
@@ -134,15 +152,27 @@ std::string_view withoutQuotes(std::string_view value) {
 }
 
 // The first occurrence of each key, in an open-addressed table twice the
-// size of the entries or more.
+// size of the entries or more. The table of a large file does not fit the
+// processor's caches: the hashes are taken some entries ahead and their slots
+// fetched early, so that the waits for memory overlap.
 void indexEntries(ProfileSection* out) {
     size_t size = 16;
     while (size < 2 * out->entries.size()) size *= 2;
     out->index.assign(size, 0);
     const uint64_t mask = size - 1;
-    for (uint32_t i = 0; i < out->entries.size(); ++i) {
+    const uint32_t count = static_cast<uint32_t>(out->entries.size());
+    constexpr uint32_t ahead = 8;
+    uint64_t hashes[ahead];
+    auto hashOf = [out, mask](uint32_t i) {
+        uint64_t hash = nameHash(out->entries[i].key);
+        __builtin_prefetch(&out->index[hash & mask]);
+        return hash;
+    };
+    for (uint32_t i = 0; i < ahead && i < count; ++i) hashes[i] = hashOf(i);
+    for (uint32_t i = 0; i < count; ++i) {
+        uint64_t hash = hashes[i % ahead];
+        if (i + ahead < count) hashes[i % ahead] = hashOf(i + ahead);
         std::string_view key = out->entries[i].key;
-        uint64_t hash = nameHash(key);
         uint64_t tag = hash & 0xFFFFFFFF00000000ull;
         for (uint64_t slot = hash & mask;; slot = (slot + 1) & mask) {
             uint64_t held = out->index[slot];
@@ -182,13 +212,12 @@ std::string withValueInText(std::string_view text, std::string_view section, std
     std::string result(text);
     bool inside = false;  // in the first section of that name, which stays the last one seen
     size_t insertAt = 0;  // after the section's header or its last entry line
-    LineCursor cursor{text, textStart(text)};
-    Line line;
-    while (nextLine(&cursor, &line)) {
-        std::string_view raw = text.substr(line.begin, line.end - line.begin);
-        std::string_view content = trimmed(raw);
+    for (size_t at = textStart(text); at < text.size();) {
+        Line line = lineAt(text, at);
+        at = line.next;
+        LineContent parts = contentOf(text, line);
+        std::string_view content = parts.text;
         if (content.empty()) continue;
-        LineContent parts = contentOf(content);
         if (parts.header) {
             if (inside) break;
             inside = equalIgnoringCase(parts.name, wantedSection);
@@ -239,12 +268,11 @@ void parseProfileSection(std::string_view file, std::string_view section, Profil
     }
     std::string_view wanted = nameOf(section);
     bool inside = false;
-    LineCursor cursor{text, textStart(text)};
-    Line line;
-    while (nextLine(&cursor, &line)) {
-        std::string_view content = trimmed(text.substr(line.begin, line.end - line.begin));
-        if (content.empty()) continue;
-        LineContent parts = contentOf(content);
+    for (size_t at = textStart(text); at < text.size();) {
+        Line line = lineAt(text, at);
+        at = line.next;
+        LineContent parts = contentOf(text, line);
+        if (parts.text.empty()) continue;
         if (parts.header) {
             // Only the first section of that name is ever read.
             if (inside) break;

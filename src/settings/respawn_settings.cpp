@@ -19,6 +19,10 @@ constexpr uint32_t missingInt = 0xFFFFFFFFu;  // -1
 // allocates nothing.
 std::string settingsText;
 ProfileSection settingsSection;
+// Each check reads the file here first; only a text that differs from the
+// last one is parsed again (most seconds the file is unchanged, and parsing a
+// file of many custom points is what costs).
+std::string freshText;
 uint64_t settingsTextWriteTime = 0;
 bool settingsTextRead = false;  // settingsTextWriteTime holds a read's time
 bool settingsReadHeld = false;
@@ -61,9 +65,13 @@ float profileFloat(const ProfileSection& section, const char* key) {
 
 bool readSettings() {
     // A file that is absent, or cannot be read at the moment, leaves every value as it was.
-    settingsTextRead = readSettingsFileText(&settingsText, &settingsTextWriteTime);
+    bool parsed = settingsTextRead;
+    settingsTextRead = readSettingsFileText(&freshText, &settingsTextWriteTime);
     if (!settingsTextRead) return false;
-    parseProfileSection(settingsText, settingsSectionName, &settingsSection);
+    if (!parsed || freshText != settingsText) {
+        settingsText.swap(freshText);
+        parseProfileSection(settingsText, settingsSectionName, &settingsSection);
+    }
     const ProfileSection& s = settingsSection;
     RespawnSettings& r = settings;
     int32_t randomPlayerRespawns = intSetting(s, "random_player_respawns");
