@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "settings/respawn_settings.h"
+#include "settings/settings_file.h"
 #include "tests/support/plugin_state.h"
 
 namespace {
@@ -363,6 +364,7 @@ TEST(Settings, ReadOnlyFileIsNeverWritten) {
 TEST(Settings, DirectoryNamedLikeTheFileIsNoSettingsFile) {
     testing_support::loadPlugin();
     ASSERT_EQ(mkdir(settingsPath().c_str(), 0755), 0);
+    EXPECT_FALSE(settingsFileExists());  // the banner says it was not found
     settings.in_air_player_spawn_chance = 77;
     EXPECT_FALSE(readSettings());
     EXPECT_EQ(settings.in_air_player_spawn_chance, 77);

@@ -8,8 +8,9 @@
 // "Player_Respawn". Then our writer makes the plug-in's writes (an existing
 // key, the stored skin as a negative decimal, a new key) and Windows reads the
 // written file: the written keys must read as written, every other key as
-// before, and our reader must agree. Every mismatch is printed; exit code 1 if
-// there is any.
+// before, and our reader must agree. Last, our file replacement is tried on a
+// read-only, a locked and a hidden file. Every mismatch is printed; exit code 1
+// if there is any.
 //
 // Where our reader deliberately reads a file otherwise than Windows, the file
 // is listed below with the reason, its differences are printed as such, and
@@ -212,6 +213,44 @@ void removeGeneratedFiles(const std::string& directory) {
     RemoveDirectoryA(directory.c_str());
 }
 
+std::string fileText(const std::string& path) {
+    std::string text;
+    readWholeFile(path.c_str(), &text);
+    return text;
+}
+
+// Our writer's file replacement on Windows: a read-only file and one locked by
+// another program stay as they were, a written file keeps its attributes, and
+// no temporary file is left behind.
+void checkReplacement(const std::string& directory, Tally* tally) {
+    auto fail = [tally](const char* what) {
+        std::printf("MISMATCH: file replacement: %s\n", what);
+        ++tally->mismatches;
+    };
+    const std::string path = directory + "\\replaced.ini";
+    const std::string original = "[Player_Respawn]\r\nrandom_player_respawns=1\r\n";
+    const std::string changed = "[Player_Respawn]\r\nrandom_player_respawns=2\r\n";
+
+    writeFile(path, original);
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
+    if (replaceFileContent(path.c_str(), changed) || fileText(path) != original) fail("a read-only file was written");
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+
+    HANDLE lock = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (replaceFileContent(path.c_str(), changed)) fail("a locked file was reported written");
+    CloseHandle(lock);
+    if (fileText(path) != original) fail("a locked file was changed");
+
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_HIDDEN);
+    if (!replaceFileContent(path.c_str(), changed) || fileText(path) != changed) fail("a plain file was not written");
+    DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_HIDDEN) == 0)
+        fail("the file lost its attributes");
+    if (GetFileAttributesA((path + ".new").c_str()) != INVALID_FILE_ATTRIBUTES) fail("a temporary file was left");
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    DeleteFileA(path.c_str());
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -234,6 +273,7 @@ int main(int argc, char** argv) {
     if (names.empty()) std::printf("MISMATCH: no .ini files in %s\n", corpus.c_str());
     for (const std::string& name : names) checkFile(name, corpus + "\\" + name, scratch, &tally);
     for (const std::string& name : corpusFiles(generated)) checkFile(name, generated + "\\" + name, scratch, &tally);
+    checkReplacement(generated, &tally);
     removeGeneratedFiles(generated);
 
     std::printf("note: a UTF-8 byte-order mark before the section line (06_bom.ini) is skipped by Wine's reader as by "
