@@ -256,7 +256,9 @@ std::string utf16(const std::string& ascii) {
 
 TEST(ProfileText, UnicodeFilesReadAsTheirText) {
     std::string text = "; saved as Unicode\r\n[Player_Respawn]\r\nrandom_player_respawns=0\r\nstored_last_used_skin=-1692214353\r\n";
-    for (const std::string& file : {"\xFF\xFE" + utf16(text), utf16(text), "\xFF\xFE" + utf16(text) + "x"}) {
+    std::string bigEndian = "\xFE\xFF";
+    for (char c : text) bigEndian.append({'\0', c});
+    for (const std::string& file : {"\xFF\xFE" + utf16(text), utf16(text), "\xFF\xFE" + utf16(text) + "x", bigEndian}) {
         ProfileSection s = parsed(file);
         EXPECT_EQ(intOf(s, "random_player_respawns"), 0);
         EXPECT_EQ(profileInt(s, "stored_last_used_skin", 7), 2602752943u);
@@ -275,6 +277,10 @@ TEST(ProfileText, WriterKeepsTheFilesEncodingAndEveryOtherByte) {
     EXPECT_EQ(withProfileValue("\xFF\xFE" + utf16(text), section, "stored_last_used_skin", "-1692214353"),
               "\xFF\xFE" + utf16(expected));
     EXPECT_EQ(withProfileValue(utf16(text), section, "stored_last_used_skin", "-1692214353"), utf16(expected));
+    std::string bigEndian = "\xFE\xFF", bigEndianExpected = "\xFE\xFF";
+    for (char c : text) bigEndian.append({'\0', c});
+    for (char c : expected) bigEndianExpected.append({'\0', c});
+    EXPECT_EQ(withProfileValue(bigEndian, section, "stored_last_used_skin", "-1692214353"), bigEndianExpected);
     EXPECT_EQ(withProfileValue("\xEF\xBB\xBF" + text, section, "stored_last_used_skin", "-1692214353"),
               "\xEF\xBB\xBF" + expected);
     // Unpaired surrogates, a pair, and an odd last byte come back unchanged.

@@ -2,9 +2,10 @@
 // The encodings a settings file is saved in. Editors save it as bytes (ANSI or
 // UTF-8, with or without a UTF-8 byte-order mark) or as "Unicode": UTF-16LE,
 // normally with its byte-order mark FF FE, which the Win32 profile functions
-// read and write. UTF-16LE without the mark is recognised too (a first
-// character below U+0100, as '[' or ';' is): the Win32 reader would read such a
-// file as empty, and a file the player can edit should not silently read so.
+// read and write, or UTF-16BE with its mark FE FF. UTF-16LE without the mark
+// is recognised too (a first character below U+0100, as '[' or ';' is): the
+// Win32 reader would read such a file as empty, and a file the player can edit
+// should not silently read so.
 //
 // UTF-16 text is handled as UTF-8 (unpaired surrogates kept as three-byte
 // sequences), so the reader and writer see one kind of text, and an edit made
@@ -13,7 +14,7 @@
 #include <string_view>
 #include <vector>
 
-enum class ProfileEncoding { Bytes, Utf16WithMark, Utf16WithoutMark };
+enum class ProfileEncoding { Bytes, Utf16WithMark, Utf16WithoutMark, Utf16BigEndianWithMark };
 
 ProfileEncoding profileEncodingOf(std::string_view file);
 // The file's UTF-16 text as UTF-8 into text (previous content replaced, its
