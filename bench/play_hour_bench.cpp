@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <new>
 
+#include "bench/allocation_count.h"
 #include "plugin/frame_loop.h"
 #include "plugin/settings_check.h"
 #include "plugin/startup.h"
@@ -14,11 +15,9 @@
 #include "sim/script_host.h"
 #include "tests/support/plugin_state.h"
 
-namespace {
-
-// Heap allocations made through the global operator new, by anyone in the
-// process (the plug-in and the simulated game alike).
 unsigned long long allocationCount = 0;
+
+namespace {
 
 void* countedAllocation(std::size_t size) {
     ++allocationCount;

@@ -1,5 +1,7 @@
-// readSettings with the shipped settings file: file opens and reads per call
-// and time per call, beside reading the file afresh for each of the 35 keys.
+// The once-a-second check (runSettingsCheck) and readSettings with the shipped
+// settings file and with one of 10,000 custom points: time, file opens and
+// reads, and heap allocations per call, beside reading the file afresh for
+// each of the 35 keys.
 #include <sys/inotify.h>
 #include <unistd.h>
 
@@ -7,6 +9,9 @@
 #include <cstdio>
 #include <string>
 
+#include "bench/allocation_count.h"
+#include "plugin/settings_check.h"
+#include "plugin/startup.h"
 #include "settings/respawn_settings.h"
 #include "tests/support/plugin_state.h"
 
@@ -75,32 +80,47 @@ void measure(const char* label, const std::string& path, int repeats, Step step)
     events.drain();
     long opens = events.opens;
     long reads = events.reads;
+    unsigned long long allocationsBefore = allocationCount;
     Clock::time_point start = Clock::now();
     for (int i = 0; i < repeats; ++i) step();
     double micros = std::chrono::duration<double, std::micro>(Clock::now() - start).count() / repeats;
+    double allocations = static_cast<double>(allocationCount - allocationsBefore) / repeats;
     events.drain();
     if (events.fd < 0) {
-        std::printf("  %-44s %9.2f us per call (file events not available)\n", label, micros);
+        std::printf("  %-40s %9.2f us per call, %.2f allocations (file events not available)\n", label, micros,
+                    allocations);
     } else {
-        std::printf("  %-44s %9.2f us per call, %ld file opens and %ld reads per call\n", label, micros, opens,
-                    reads);
+        std::printf("  %-40s %9.2f us per call, %ld opens, %ld reads, %.2f allocations per call\n", label, micros,
+                    opens, reads, allocations);
     }
+}
+
+void benchSettingsFile(const char* label, const std::string& text, int repeats) {
+    testing_support::loadPlugin().logCalls = false;
+    testing_support::writeSettingsFile(text);
+    std::string path = testing_support::gameDirectory() + "/Pelorin.ini";
+    std::printf("%s (%zu bytes):\n", label, text.size());
+    captureStartState();
+    runSettingsCheck();  // grows the kept storage to the file's size
+    measure("runSettingsCheck (file unchanged)", path, repeats, [] { runSettingsCheck(); });
+    measure("readSettings", path, repeats, [] { readSettings(); });
+    ProfileSection section;
+    std::string text2;
+    measure("35 keys, file read and parsed per key", path, repeats / 35 + 1,
+            [&section, &text2] { readEveryKeyFromTheFile(&section, &text2); });
 }
 
 }  // namespace
 
 void benchSettingsRead() {
     std::string shipped = testing_support::shippedSettingsText();
-    testing_support::loadPlugin();
-    testing_support::writeSettingsFile(shipped);
-    std::string path = testing_support::gameDirectory() + "/Pelorin.ini";
-    std::printf("settings read (dist/Pelorin.ini, %zu bytes):\n", shipped.size());
-
-    const int repeats = 20000;
-    readSettings();  // grows the kept storage to the file's size
-    measure("readSettings (one read, one parse)", path, repeats, [] { readSettings(); });
-    ProfileSection section;
-    std::string text;
-    measure("35 keys, file read and parsed per key", path, repeats / 35 + 1,
-            [&section, &text] { readEveryKeyFromTheFile(&section, &text); });
+    benchSettingsFile("dist/Pelorin.ini", shipped, 20000);
+    std::string points = shipped;
+    for (int k = 1; k <= 10000; ++k) {
+        char lines[160];
+        std::snprintf(lines, sizeof lines, "custom_spawn_%d_x=%d.5\r\ncustom_spawn_%d_y=%d.25\r\ncustom_spawn_%d_z=300\r\n",
+                      k, k % 3000 - 1500, k, k % 5000 - 2500, k);
+        points += lines;
+    }
+    benchSettingsFile("Pelorin.ini with 10,000 custom points", points, 500);
 }

@@ -34,7 +34,8 @@ add_executable(runner wine/runner_win32.cpp)
 pelorin_target_defaults(runner)
 target_link_options(runner PRIVATE ${PELORIN_STATIC_RUNTIME})
 
-add_executable(ini_conformance wine/ini_conformance_win32.cpp src/settings/profile_text.cpp)
+add_executable(ini_conformance wine/ini_conformance_win32.cpp src/settings/profile_text.cpp
+  src/settings/profile_encoding.cpp src/platform/files_win32.cpp)
 pelorin_target_defaults(ini_conformance)
 target_link_options(ini_conformance PRIVATE ${PELORIN_STATIC_RUNTIME})
 
@@ -60,3 +61,10 @@ set(CPACK_GENERATOR ZIP)
 set(CPACK_PACKAGE_FILE_NAME Pelorin-${PROJECT_VERSION})
 set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
 include(CPack)
+
+# The settings check beside the per-key Win32 reader, under Wine (scripts/wine_bench.sh).
+add_executable(settings_bench wine/settings_bench_win32.cpp src/settings/respawn_settings.cpp
+  src/settings/settings_file.cpp src/settings/profile_text.cpp src/settings/profile_encoding.cpp
+  src/settings/decimal_float.cpp src/platform/files_win32.cpp)
+pelorin_target_defaults(settings_bench)
+target_link_options(settings_bench PRIVATE ${PELORIN_STATIC_RUNTIME})

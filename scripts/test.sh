@@ -1,13 +1,20 @@
 #!/usr/bin/env bash
-# Every test: the unit and scenario tests in the Linux simulator (CTest), then
-# under Wine the settings-reader conformance check against the Win32 reader and
-# the end-to-end runs of the real Pelorin.asi in the stand-in host, and the
-# release zip.
+# Every test: the unit and scenario tests in the Linux simulator (CTest), the
+# same again under AddressSanitizer and UndefinedBehaviorSanitizer, a short run
+# of each fuzz target, then under Wine the settings-reader conformance check
+# against the Win32 reader, the end-to-end runs of the real Pelorin.asi in the
+# stand-in host, and the release zip.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
 scripts/build.sh
 ctest --preset linux
+echo "== The same tests under AddressSanitizer and UndefinedBehaviorSanitizer =="
+cmake --preset linux-asan >/dev/null
+cmake --build --preset linux-asan
+ctest --preset linux-asan
+echo "== Fuzz targets, 20 s each =="
+scripts/fuzz.sh 20
 echo "== Settings reader against the Win32 private-profile reader (Wine) =="
 WINEDEBUG=-all wine build/windows/ini_conformance.exe "$(scripts/wine_path.sh wine/ini_corpus)" 2> >(grep -v '^wine: ' >&2)
 echo "== Real Pelorin.asi under Wine =="

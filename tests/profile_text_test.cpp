@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <deque>
 #include <string>
 
 #include "settings/profile_text.h"
@@ -8,9 +9,13 @@ namespace {
 
 const char* const section = "Player_Respawn";
 
-ProfileSection parsed(const std::string& text) {
+// A section points into its text: every text parsed here stays alive until
+// the tests end (a deque never moves its elements).
+ProfileSection parsed(std::string text) {
+    static std::deque<std::string> texts;
+    texts.push_back(std::move(text));
     ProfileSection s;
-    parseProfileSection(text, section, &s);
+    parseProfileSection(texts.back(), section, &s);
     return s;
 }
 
@@ -174,10 +179,10 @@ TEST(ProfileText, TensOfThousandsOfKeysAreAllFound) {
 
     // Parsing again into the same section reuses its storage.
     const ProfileSection::Entry* entries = s.entries.data();
-    const uint32_t* order = s.sortedByKey.data();
+    const uint64_t* index = s.index.data();
     parseProfileSection(text, section, &s);
     EXPECT_EQ(s.entries.data(), entries);
-    EXPECT_EQ(s.sortedByKey.data(), order);
+    EXPECT_EQ(s.index.data(), index);
 }
 
 TEST(ProfileText, WriterReplacesTheValueInPlaceAndKeepsEveryOtherByte) {
@@ -236,4 +241,101 @@ TEST(ProfileText, WriterAddsAMissingSectionAtTheEnd) {
     std::string added = withProfileValue("\xEF\xBB\xBF", section, "k", "3");
     EXPECT_EQ(added, "\xEF\xBB\xBF[Player_Respawn]\r\nk=3\r\n");
     EXPECT_EQ(intOf(parsed(added), "k"), 3);
+}
+
+namespace {
+
+// The text as UTF-16LE, each character below U+0080.
+std::string utf16(const std::string& ascii) {
+    std::string file;
+    for (char c : ascii) file.append({c, '\0'});
+    return file;
+}
+
+}  // namespace
+
+TEST(ProfileText, UnicodeFilesReadAsTheirText) {
+    std::string text = "; saved as Unicode\r\n[Player_Respawn]\r\nrandom_player_respawns=0\r\nstored_last_used_skin=-1692214353\r\n";
+    std::string bigEndian = "\xFE\xFF";
+    for (char c : text) bigEndian.append({'\0', c});
+    for (const std::string& file : {"\xFF\xFE" + utf16(text), utf16(text), "\xFF\xFE" + utf16(text) + "x", bigEndian}) {
+        ProfileSection s = parsed(file);
+        EXPECT_EQ(intOf(s, "random_player_respawns"), 0);
+        EXPECT_EQ(profileInt(s, "stored_last_used_skin", 7), 2602752943u);
+    }
+    // Characters beyond ASCII, a pair of surrogates among them, read as UTF-8.
+    std::string file = "\xFF\xFE" + utf16("[Player_Respawn]\nname=") + std::string("\xE9\x00\x3D\xD8\x00\xDE", 6) +
+                       utf16("\nnext=4\n");
+    ProfileSection s = parsed(file);
+    EXPECT_EQ(stringOf(s, "name"), "\xC3\xA9\xF0\x9F\x98\x80");
+    EXPECT_EQ(intOf(s, "next"), 4);
+}
+
+TEST(ProfileText, WriterKeepsTheFilesEncodingAndEveryOtherByte) {
+    std::string text = "[Player_Respawn]\r\nrandom_player_respawns=0\r\n";
+    std::string expected = text + "stored_last_used_skin=-1692214353\r\n";
+    EXPECT_EQ(withProfileValue("\xFF\xFE" + utf16(text), section, "stored_last_used_skin", "-1692214353"),
+              "\xFF\xFE" + utf16(expected));
+    EXPECT_EQ(withProfileValue(utf16(text), section, "stored_last_used_skin", "-1692214353"), utf16(expected));
+    std::string bigEndian = "\xFE\xFF", bigEndianExpected = "\xFE\xFF";
+    for (char c : text) bigEndian.append({'\0', c});
+    for (char c : expected) bigEndianExpected.append({'\0', c});
+    EXPECT_EQ(withProfileValue(bigEndian, section, "stored_last_used_skin", "-1692214353"), bigEndianExpected);
+    EXPECT_EQ(withProfileValue("\xEF\xBB\xBF" + text, section, "stored_last_used_skin", "-1692214353"),
+              "\xEF\xBB\xBF" + expected);
+    // Unpaired surrogates, a pair, and an odd last byte come back unchanged.
+    std::string odd = std::string("\xFF\xFE", 2) + utf16("; ") + std::string("\x00\xD8\x41\x00\x00\xDC\x3D\xD8\x00\xDE", 10) +
+                      utf16("\n[Player_Respawn]\nstored_last_used_skin=1\n") + "\x7F";
+    std::string written = withProfileValue(odd, section, "stored_last_used_skin", "22");
+    std::string wanted = odd;
+    size_t one = wanted.find(utf16("=1"));
+    wanted.replace(one, 4, utf16("=22"));
+    EXPECT_EQ(written, wanted);
+}
+
+TEST(ProfileText, LinesEndAtEveryCarriageReturn) {
+    ProfileSection mixed = parsed("[Player_Respawn]\na=1\rb=2\nc=3\r\r\n\rd=4");
+    EXPECT_EQ(intOf(mixed, "a"), 1);
+    EXPECT_EQ(stringOf(mixed, "a"), "1");
+    EXPECT_EQ(intOf(mixed, "b"), 2);
+    EXPECT_EQ(intOf(mixed, "c"), 3);
+    EXPECT_EQ(intOf(mixed, "d"), 4);
+    // The write-back leaves the lines split as they were, so no other key
+    // changes (once, appending a line with LF merged the CR-separated lines).
+    std::string text = "; my settings\n[Player_Respawn]\rrandom_player_respawns=0";
+    std::string written = withProfileValue(text, section, "stored_last_used_skin", "5");
+    EXPECT_EQ(written, text + "\nstored_last_used_skin=5");
+    ProfileSection after = parsed(written);
+    EXPECT_EQ(intOf(after, "random_player_respawns"), 0);
+    EXPECT_EQ(intOf(after, "stored_last_used_skin"), 5);
+    ProfileSection minimal = parsed(withProfileValue("\nr\r", section, "k", "1"));
+    EXPECT_EQ(intOf(minimal, "k"), 1);
+}
+
+TEST(ProfileText, NulEndsANameOrValueAsInACString) {
+    std::string text("[Player_Respawn]\0junk\n"
+                     "a=1\0x\n"
+                     "b=2 \0 7\n"
+                     "c\0=4\n"
+                     "\0d=5\n"
+                     "e=\0  5\n"
+                     "f=\"6\0\"\n"
+                     "g=\"7\"\0x\n"
+                     "\0\0\0\0",
+                     70);
+    ProfileSection s = parsed(text);
+    EXPECT_EQ(stringOf(s, "a"), "1");
+    EXPECT_EQ(stringOf(s, "b"), "2 ");
+    EXPECT_EQ(intOf(s, "c"), 4);
+    EXPECT_EQ(intOf(s, "d"), -1);
+    EXPECT_EQ(stringOf(s, "e"), "");
+    EXPECT_EQ(intOf(s, "e"), -1);
+    EXPECT_EQ(stringOf(s, "f"), "\"6");
+    EXPECT_EQ(stringOf(s, "g"), "7");
+    // A section name cut by a NUL is another name.
+    EXPECT_EQ(intOf(parsed(std::string("[Player\0_Respawn]\na=1\n", 23)), "a"), -1);
+    // The writer replaces the value with what follows the NUL.
+    ProfileSection written = parsed(withProfileValue(text, section, "b", "9"));
+    EXPECT_EQ(stringOf(written, "b"), "9");
+    EXPECT_EQ(stringOf(written, "a"), "1");
 }

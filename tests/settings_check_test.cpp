@@ -1,5 +1,7 @@
 #include <fcntl.h>
+#include <sys/inotify.h>
 #include <sys/stat.h>
+#include <unistd.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -135,4 +137,40 @@ TEST(SettingsCheck, FileCreatedWhileTheGameRunsIsRead) {
     testing_support::removeSettingsFile();
     sim::runFor(2000);
     EXPECT_EQ(settings.in_air_player_spawn_chance, 45);
+}
+
+namespace {
+
+// Opens of the settings file while the game runs for the given time (closes
+// are watched too, so that no two queued events are alike and merged).
+int opensWhileRunning(uint32_t milliseconds) {
+    int events = inotify_init1(IN_NONBLOCK);
+    if (events < 0) return -1;
+    if (inotify_add_watch(events, (testing_support::gameDirectory() + "/Pelorin.ini").c_str(), IN_OPEN | IN_CLOSE) < 0) {
+        close(events);
+        return -1;
+    }
+    sim::runFor(milliseconds);
+    int opens = 0;
+    alignas(inotify_event) char buffer[4096];
+    for (ssize_t n; (n = read(events, buffer, sizeof buffer)) > 0;)
+        for (char* p = buffer; p < buffer + n; p += sizeof(inotify_event) + reinterpret_cast<inotify_event*>(p)->len)
+            opens += (reinterpret_cast<inotify_event*>(p)->mask & IN_OPEN) != 0;
+    close(events);
+    return opens;
+}
+
+}  // namespace
+
+TEST(SettingsCheck, EachCheckOpensTheFileOnce) {
+    sim::World& w = testing_support::loadPlugin();
+    std::string text = testing_support::builtInSettingsText("stored_last_used_skin=225514697\n");
+    writeSettingsAt(text, 1700000000);
+    sim::startScript();
+    sim::runFor(1500);
+    EXPECT_EQ(opensWhileRunning(5000), 5);  // five checks of an unchanged file
+    writeSettingsAt(testing_support::withSetting(text, "first_wait_time", "6000"), 1700000010);
+    EXPECT_EQ(opensWhileRunning(1000), 1);  // and one that finds it saved
+    EXPECT_EQ(modifiedNotices(w), 1);
+    EXPECT_EQ(settings.first_wait_time, 6000.0f);
 }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "settings/respawn_settings.h"
+#include "settings/settings_file.h"
 #include "tests/support/plugin_state.h"
 
 namespace {
@@ -297,23 +298,92 @@ TEST(Settings, StoredSkinIsNotWrittenWithoutAFile) {
     EXPECT_EQ(readStoredSkin(), 0xFFFFFFFFu);
 }
 
-TEST(Settings, FileChangeIsReportedOncePerWriteTime) {
+TEST(Settings, FileChangeIsReportedOncePerWriteTimeAsRead) {
     testing_support::loadPlugin();
+    EXPECT_FALSE(readSettings());
     EXPECT_FALSE(settingsFileChanged());
     EXPECT_EQ(settingsFileWriteTime, 0u);
     testing_support::writeSettingsFile(testing_support::builtInSettingsText());
     setWriteTime(1700000000);
+    ASSERT_TRUE(readSettings());
     EXPECT_TRUE(settingsFileChanged());
     EXPECT_EQ(settingsFileWriteTime, 1700000000ull * 1000000000ull);
     EXPECT_FALSE(settingsFileChanged());
+    // The time is the one taken by the last read: a later save is seen by the next read.
     setWriteTime(1700000001);
+    EXPECT_FALSE(settingsFileChanged());
+    ASSERT_TRUE(readSettings());
     EXPECT_TRUE(settingsFileChanged());
     EXPECT_FALSE(settingsFileChanged());
-    writeStoredSkin(42);
-    EXPECT_TRUE(settingsFileChanged());
+    // Our own write is no change of the player's.
+    ASSERT_TRUE(writeStoredSkin(42));
+    ASSERT_TRUE(readSettings());
+    EXPECT_FALSE(settingsFileChanged());
     // A file that goes away reports nothing and keeps the recorded time.
     uint64_t recorded = settingsFileWriteTime;
     testing_support::removeSettingsFile();
+    EXPECT_FALSE(readSettings());
     EXPECT_FALSE(settingsFileChanged());
     EXPECT_EQ(settingsFileWriteTime, recorded);
+}
+
+TEST(Settings, UnicodeFileSavedByAnEditorIsReadAndWrittenAsUnicode) {
+    sim::World& w = testing_support::loadPlugin();
+    std::string text = testing_support::withSetting(testing_support::builtInSettingsText(), "in_air_player_spawn_chance",
+                                                    "35");
+    std::string file = "\xFF\xFE";
+    for (char c : text) file.append({c, '\0'});
+    testing_support::writeSettingsFile(file);
+    ASSERT_TRUE(readSettings());
+    EXPECT_EQ(settings.random_player_respawns, 1);
+    EXPECT_EQ(settings.in_air_player_spawn_chance, 35);
+    EXPECT_EQ(settings.first_wait_time, 5500.0f);
+    EXPECT_EQ(w.notifications, std::vector<std::string>{});  // not "Alternative Respawn Activated"
+
+    ASSERT_TRUE(writeStoredSkin(2602752943u));
+    std::string written = fileText();
+    std::string added = "stored_last_used_skin=-1692214353\n";
+    std::string expected = file;
+    for (char c : added) expected.append({c, '\0'});
+    EXPECT_EQ(written, expected);
+    EXPECT_EQ(readStoredSkin(), 2602752943u);
+}
+
+TEST(Settings, ReadOnlyFileIsNeverWritten) {
+    testing_support::loadPlugin();
+    std::string original = testing_support::builtInSettingsText();
+    testing_support::writeSettingsFile(original);
+    // By its mode bits, also for a process (as root) that passes every access test.
+    ASSERT_EQ(chmod(settingsPath().c_str(), 0444), 0);
+    EXPECT_FALSE(writeStoredSkin(2602752943u));
+    EXPECT_EQ(fileText(), original);
+    EXPECT_EQ(gameDirectoryFiles(), std::vector<std::string>{"Pelorin.ini"});
+    struct stat status;
+    ASSERT_EQ(stat(settingsPath().c_str(), &status), 0);
+    EXPECT_EQ(status.st_mode & 0777, 0444u);
+    ASSERT_EQ(chmod(settingsPath().c_str(), 0644), 0);
+}
+
+TEST(Settings, DirectoryNamedLikeTheFileIsNoSettingsFile) {
+    testing_support::loadPlugin();
+    ASSERT_EQ(mkdir(settingsPath().c_str(), 0755), 0);
+    EXPECT_FALSE(settingsFileExists());  // the banner says it was not found
+    settings.in_air_player_spawn_chance = 77;
+    EXPECT_FALSE(readSettings());
+    EXPECT_EQ(settings.in_air_player_spawn_chance, 77);
+    EXPECT_FALSE(writeStoredSkin(1));
+    EXPECT_EQ(readStoredSkin(), 0xFFFFFFFFu);
+    EXPECT_EQ(readFloatSetting("custom_spawn_1_x"), 0.0f);
+    ASSERT_EQ(rmdir(settingsPath().c_str()), 0);
+}
+
+TEST(Settings, FloatKeysThatAreNoFiniteFloatReadAsZero) {
+    testing_support::loadPlugin();
+    for (const char* value : {"nan", "inf", "-inf", "1e39", "-1e39", "0x10"}) {
+        testing_support::writeSettingsFile(std::string("[Player_Respawn]\nslow_motion_at_wasted_and_busted_screens=") +
+                                           value + "\ncustom_spawn_1_x=" + value + "\n");
+        ASSERT_TRUE(readSettings());
+        EXPECT_EQ(settings.slow_motion_at_wasted_and_busted_screens, 0.0f) << value;
+        EXPECT_EQ(readFloatSetting("custom_spawn_1_x"), 0.0f) << value;
+    }
 }

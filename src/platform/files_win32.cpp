@@ -4,9 +4,15 @@
 
 namespace {
 
+// Shared with every other use, so that an editor can save (also by replacing
+// the file) while we read.
 HANDLE openForSharedReading(const char* path) {
-    return CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                       FILE_ATTRIBUTE_NORMAL, nullptr);
+    return CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+
+uint64_t fileTimeValue(const FILETIME& time) {
+    return (static_cast<uint64_t>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
 }
 
 bool writeAll(HANDLE file, std::string_view content) {
@@ -22,7 +28,10 @@ bool writeAll(HANDLE file, std::string_view content) {
 
 }  // namespace
 
-bool fileExists(const char* path) { return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES; }
+bool fileExists(const char* path) {
+    DWORD attributes = GetFileAttributesA(path);
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
 
 bool fileWriteTime(const char* path, uint64_t* writeTime) {
     HANDLE file = openForSharedReading(path);
@@ -30,15 +39,17 @@ bool fileWriteTime(const char* path, uint64_t* writeTime) {
     FILETIME lastWrite;
     bool known = GetFileTime(file, nullptr, nullptr, &lastWrite) != 0;
     CloseHandle(file);
-    if (known) *writeTime = (static_cast<uint64_t>(lastWrite.dwHighDateTime) << 32) | lastWrite.dwLowDateTime;
+    if (known) *writeTime = fileTimeValue(lastWrite);
     return known;
 }
 
-bool readWholeFile(const char* path, std::string* text) {
+bool readWholeFile(const char* path, std::string* text, uint64_t* writeTime) {
     HANDLE file = openForSharedReading(path);
     if (file == INVALID_HANDLE_VALUE) return false;
     LARGE_INTEGER size;
-    bool complete = GetFileSizeEx(file, &size) != 0 && size.QuadPart < 0x7FFFFFFF;
+    FILETIME lastWrite;
+    bool complete = GetFileSizeEx(file, &size) != 0 && size.QuadPart < 0x7FFFFFFF &&
+                    GetFileTime(file, nullptr, nullptr, &lastWrite) != 0;
     if (complete) {
         text->resize(static_cast<size_t>(size.QuadPart));
         size_t done = 0;
@@ -52,20 +63,28 @@ bool readWholeFile(const char* path, std::string* text) {
             done += got;
         }
         text->resize(done);
+        if (writeTime) *writeTime = fileTimeValue(lastWrite);
     }
     CloseHandle(file);
     return complete;
 }
 
-// The temporary file is written through to disk, then moved over the original
-// with write-through, which Windows performs as one replace.
+// The temporary file gets the original's attributes and is written through to
+// disk, then moved over the original with write-through, which Windows
+// performs as one rename: the old file or the new one, whatever happens.
+// (ReplaceFile would also carry over the security settings, but some of its
+// failures leave the settings file under the temporary name.) A file that is
+// locked by another program makes the move fail and stays as it was.
 bool replaceFileContent(const char* path, std::string_view content) {
     DWORD attributes = GetFileAttributesA(path);
     if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
         return false;
     std::string temporaryPath = std::string(path) + ".new";
+    DeleteFileA(temporaryPath.c_str());  // left by a crash, perhaps with other attributes
+    DWORD kept = attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE |
+                               FILE_ATTRIBUTE_NOT_CONTENT_INDEXED);
     HANDLE file = CreateFileA(temporaryPath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL | FILE_FLAG_WRITE_THROUGH, nullptr);
+                              (kept ? kept : FILE_ATTRIBUTE_NORMAL) | FILE_FLAG_WRITE_THROUGH, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
     bool written = writeAll(file, content) && FlushFileBuffers(file) != 0;
     written = CloseHandle(file) != 0 && written;
@@ -74,7 +93,6 @@ bool replaceFileContent(const char* path, std::string_view content) {
         DeleteFileA(temporaryPath.c_str());
         return false;
     }
-    SetFileAttributesA(path, attributes);
     return true;
 }
 

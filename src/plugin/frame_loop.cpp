@@ -25,7 +25,7 @@ void runMainLoop() {
     settingsFileChanged();
     for (;;) {
         if (respawnOnDemandRequested()) respawnOnDemand(true);
-        if (saveSpawnPointRequested() && saveCurrentPlaceAsSpawnPoint()) notifyOnSettingsChange = false;
+        if (saveSpawnPointRequested()) saveCurrentPlaceAsSpawnPoint();
         if (settingsCheckDue()) runSettingsCheck();
         handleDeathAndArrest();
         trackPlayerModel();

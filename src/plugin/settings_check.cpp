@@ -1,24 +1,24 @@
 #include "plugin/settings_check.h"
 
 #include "platform/clock.h"
-#include "settings/settings_file.h"
 #include "platform/ticks.h"
 #include "respawn/loading_screens.h"
 #include "settings/notifications.h"
 #include "settings/respawn_settings.h"
+#include "settings/setting_limits.h"
 #include "shared/event_log.h"
 #include "shared/player_state.h"
 #include "skin/player_skin.h"
 
 uint32_t lastSettingsCheckTime = 0;
-bool notifyOnSettingsChange = true;
+bool storedSkinWritePending = false;
 
 namespace {
 
 // The stored-skin steps run only when the previous check lies at least
 // "wait_time_before_skin_change" back, as after a respawn sequence.
 bool skinWaitGateOpen() {
-    return tickReached(tickCount(), lastSettingsCheckTime + static_cast<uint32_t>(settings.wait_time_before_skin_change));
+    return tickReached(tickCount(), lastSettingsCheckTime + skinChangeWaitMs(settings.wait_time_before_skin_change));
 }
 
 // A new stored skin waits "time_before_reset_skin" after the end of the last
@@ -26,7 +26,14 @@ bool skinWaitGateOpen() {
 // for (a signed comparison with a base of 0 would fail for half the tick range).
 bool loadingScreenSettled() {
     return loadingScreenEndTime == 0 ||
-           tickAfter(tickCount(), loadingScreenEndTime + static_cast<uint32_t>(settings.time_before_reset_skin));
+           tickAfter(tickCount(), loadingScreenEndTime + skinResetDelayMs(settings.time_before_reset_skin));
+}
+
+// A write that failed (the file locked or read-only) is tried again at later
+// checks; the log tells of it once, not every second.
+void noteStoredSkinWrite(bool written) {
+    if (!written && !storedSkinWritePending) logEvent("could not write stored_last_used_skin to Pelorin.ini; trying again");
+    storedSkinWritePending = !written;
 }
 
 }  // namespace
@@ -35,22 +42,23 @@ bool settingsCheckDue() {
     return tickAfter(tickCount(), lastSettingsCheckTime + 1000) || lastSettingsCheckTime == 0;
 }
 
+// The file is opened and parsed once: the stored skin is answered from the
+// same read. Our own write of the stored skin records the file's new write
+// time, so it is not announced, while the player's next save still is.
 void runSettingsCheck() {
-    if (settingsFileExists()) {
-        readSettings();
+    if (readSettings()) {
+        holdSettingsRead(true);
         if (settingsFileChanged() || lastSettingsCheckTime == 0) {
             if (skinWaitGateOpen()) enforceStoredSkin();
-            if (notifyOnSettingsChange && lastSettingsCheckTime != 0) showNotification("Pelorin.ini modified");
-            notifyOnSettingsChange = true;
+            if (lastSettingsCheckTime != 0) showNotification("Pelorin.ini modified");
+            storedSkinWritePending = false;  // the player's save decides the stored skin
         }
-        if (skinChangedSinceLastCheck() && skinWaitGateOpen() && settings.player_ped_skin_upon_respawn == 3 &&
-            loadingScreenSettled()) {
-            writeStoredSkin(currentPlayerModel());
-            notifyOnSettingsChange = false;
-        }
+        bool skinToStore = skinChangedSinceLastCheck() || (storedSkinWritePending && !isStoredSkinActive());
+        if (skinToStore && skinWaitGateOpen() && settings.player_ped_skin_upon_respawn == 3 && loadingScreenSettled())
+            noteStoredSkinWrite(writeStoredSkin(currentPlayerModel()));
+        holdSettingsRead(false);
     }
     modelAtLastCheck = currentPlayerModel();
     lastSettingsCheckTime = tickCount();
     flushEventLog(settings.write_log_file != 0);
 }
-

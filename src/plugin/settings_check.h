@@ -5,8 +5,9 @@
 
 // When the check last ran; 0 means never.
 extern uint32_t lastSettingsCheckTime;
-// Announce the next detected change of the settings file.
-extern bool notifyOnSettingsChange;
+// A write of the stored skin failed (the file read-only or locked); it is
+// tried again at the following checks.
+extern bool storedSkinWritePending;
 
 bool settingsCheckDue();
 void runSettingsCheck();

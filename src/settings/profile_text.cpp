@@ -1,6 +1,9 @@
 #include "settings/profile_text.h"
 
 #include <algorithm>
+#include <cstring>
+
+#include "settings/profile_encoding.h"
 
 namespace {
 
@@ -11,18 +14,11 @@ bool isProfileSpace(char c) {
 
 char lowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
-int compareIgnoringCase(std::string_view a, std::string_view b) {
-    size_t common = std::min(a.size(), b.size());
-    for (size_t i = 0; i < common; ++i) {
-        unsigned char x = static_cast<unsigned char>(lowerAscii(a[i]));
-        unsigned char y = static_cast<unsigned char>(lowerAscii(b[i]));
-        if (x != y) return x < y ? -1 : 1;
-    }
-    return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
-}
-
 bool equalIgnoringCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && compareIgnoringCase(a, b) == 0;
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (lowerAscii(a[i]) != lowerAscii(b[i])) return false;
+    return true;
 }
 
 std::string_view trimmed(std::string_view s) {
@@ -31,40 +27,113 @@ std::string_view trimmed(std::string_view s) {
     return s;
 }
 
+// A name or value ends at a NUL, as a C string does.
+std::string_view cutAtNul(std::string_view s) {
+    size_t nul = s.find('\0');
+    return nul == std::string_view::npos ? s : s.substr(0, nul);
+}
+
+// A name as looked up: trimmed, up to a NUL.
+std::string_view nameOf(std::string_view s) { return cutAtNul(trimmed(s)); }
+
+// A hash of the name that ignores ASCII case: every byte gets bit 5 set, which
+// also merges a few punctuation pairs; equality is checked exactly afterwards.
+uint64_t nameHash(std::string_view name) {
+    const uint64_t fold = 0x2020202020202020ull;
+    uint64_t h = 0x9E3779B97F4A7C15ull ^ name.size();
+    const char* p = name.data();
+    size_t n = name.size();
+    for (; n >= 8; p += 8, n -= 8) {
+        uint64_t word;
+        std::memcpy(&word, p, 8);
+        h = (h ^ (word | fold)) * 0xFF51AFD7ED558CCDull;
+        h ^= h >> 29;
+    }
+    if (n > 0) {
+        uint64_t word = 0;
+        std::memcpy(&word, p, n);
+        h = (h ^ (word | fold >> (64 - 8 * n))) * 0xFF51AFD7ED558CCDull;
+    }
+    h ^= h >> 32;
+    h *= 0xC4CEB9FE1A85EC53ull;
+    return h ^ (h >> 29);
+}
+
 // Where the lines start: after a UTF-8 byte-order mark, if any.
 size_t textStart(std::string_view text) { return text.substr(0, 3) == "\xEF\xBB\xBF" ? 3 : 0; }
 
-// One line of the text: [begin, end) without its line feed; the next line
-// starts at next. Lines end at LF; a remainder without any LF is split at CR,
-// as the Win32 reader does for old Mac files.
+// One line: [begin, end) without its line end; the next line starts at next.
+// Lines end at LF or at CR, a CR LF pair being one line end. The scan that
+// finds the end also notes the first '=' and whether a NUL occurs, so that
+// each byte is looked at once (the C runtime's memchr of the shipped DLL goes
+// byte by byte anyway).
 struct Line {
     size_t begin;
     size_t end;
     size_t next;
+    size_t equals;  // the first '=' of the line, or npos
+    bool nul;
 };
 
+// Whether a byte ends a line, is '=' or is NUL.
+struct SpecialBytes {
+    bool of[256] = {};
+    constexpr SpecialBytes() : of() {
+        of[static_cast<unsigned char>('\n')] = of[static_cast<unsigned char>('\r')] = true;
+        of[static_cast<unsigned char>('=')] = of[0] = true;
+    }
+};
+constexpr SpecialBytes special;
+
 Line lineAt(std::string_view text, size_t begin) {
-    size_t end = text.find('\n', begin);
-    if (end == std::string_view::npos) end = text.find('\r', begin);
-    if (end == std::string_view::npos) return Line{begin, text.size(), text.size()};
-    return Line{begin, end, end + 1};
+    Line line{begin, text.size(), text.size(), std::string_view::npos, false};
+    const char* p = text.data();
+    for (size_t at = begin; at < text.size(); ++at) {
+        char c = p[at];
+        if (!special.of[static_cast<unsigned char>(c)]) continue;
+        if (c == '\n' || c == '\r') {
+            line.end = at;
+            line.next = at + 1 < text.size() && c == '\r' && p[at + 1] == '\n' ? at + 2 : at + 1;
+            break;
+        }
+        if (c == '=' && line.equals == std::string_view::npos) line.equals = at;
+        line.nul = line.nul || c == '\0';
+    }
+    return line;
 }
 
-// "[name]" up to the last ']' of the trimmed line, the name trimmed.
-bool sectionHeaderName(std::string_view line, std::string_view* name) {
-    if (line.empty() || line.front() != '[') return false;
-    size_t close = line.rfind(']');
-    if (close == std::string_view::npos) return false;
-    *name = trimmed(line.substr(1, close - 1));
-    return true;
-}
+// The trimmed content of a line, classified: a section header "[name]" (up
+// to the last ']'), or key=value split at the first '='.
+struct LineContent {
+    std::string_view text;      // the line without the whitespace around it
+    bool header;
+    std::string_view name;      // the section's or the key's, as looked up
+    std::string_view value;     // up to a NUL; data() == nullptr without '='
+    std::string_view rawValue;  // the trimmed text after '=', NUL and all
+};
 
-// key=value split at the first '=', both trimmed; a line without '=' is a key
-// without a value (value.data() == nullptr).
-ProfileSection::Entry entryOf(std::string_view line) {
-    size_t equals = line.find('=');
-    if (equals == std::string_view::npos) return ProfileSection::Entry{line, std::string_view()};
-    return ProfileSection::Entry{trimmed(line.substr(0, equals)), trimmed(line.substr(equals + 1))};
+LineContent contentOf(std::string_view text, const Line& line) {
+    std::string_view content = trimmed(text.substr(line.begin, line.end - line.begin));
+    LineContent parts{content, false, {}, {}, {}};
+    if (content.empty()) return parts;
+    auto cut = [&line](std::string_view s) { return line.nul ? cutAtNul(s) : s; };
+    if (content.front() == '[') {
+        size_t close = content.rfind(']');
+        if (close != std::string_view::npos) {
+            parts.header = true;
+            parts.name = cut(trimmed(content.substr(1, close - 1)));
+            return parts;
+        }
+    }
+    if (line.equals == std::string_view::npos) {
+        parts.name = cut(content);
+        return parts;
+    }
+    size_t equals = line.equals - static_cast<size_t>(content.data() - text.data());
+    parts.name = cut(trimmed(content.substr(0, equals)));
+    parts.rawValue = trimmed(content.substr(equals + 1));
+    parts.value = cut(parts.rawValue);
+    return parts;
 }
 
 // 0-9, then a/A = 10 up to z/Z = 35; 36 for any other character.
@@ -82,49 +151,144 @@ std::string_view withoutQuotes(std::string_view value) {
     return value;
 }
 
+// The first occurrence of each key, in an open-addressed table twice the
+// size of the entries or more. The table of a large file does not fit the
+// processor's caches: the hashes are taken some entries ahead and their slots
+// fetched early, so that the waits for memory overlap.
+void indexEntries(ProfileSection* out) {
+    size_t size = 16;
+    while (size < 2 * out->entries.size()) size *= 2;
+    out->index.assign(size, 0);
+    const uint64_t mask = size - 1;
+    const uint32_t count = static_cast<uint32_t>(out->entries.size());
+    constexpr uint32_t ahead = 8;
+    uint64_t hashes[ahead];
+    auto hashOf = [out, mask](uint32_t i) {
+        uint64_t hash = nameHash(out->entries[i].key);
+        __builtin_prefetch(&out->index[hash & mask]);
+        return hash;
+    };
+    for (uint32_t i = 0; i < ahead && i < count; ++i) hashes[i] = hashOf(i);
+    for (uint32_t i = 0; i < count; ++i) {
+        uint64_t hash = hashes[i % ahead];
+        if (i + ahead < count) hashes[i % ahead] = hashOf(i + ahead);
+        std::string_view key = out->entries[i].key;
+        uint64_t tag = hash & 0xFFFFFFFF00000000ull;
+        for (uint64_t slot = hash & mask;; slot = (slot + 1) & mask) {
+            uint64_t held = out->index[slot];
+            if (held == 0) {
+                out->index[slot] = tag | (i + 1);
+                break;
+            }
+            if ((held & 0xFFFFFFFF00000000ull) == tag && equalIgnoringCase(out->entries[(held & 0xFFFFFFFF) - 1].key, key))
+                break;  // a later occurrence stays hidden
+        }
+    }
+}
+
+const ProfileSection::Entry* findEntry(const ProfileSection& section, std::string_view key) {
+    if (section.index.empty()) return nullptr;
+    uint64_t hash = nameHash(key);
+    uint64_t tag = hash & 0xFFFFFFFF00000000ull;
+    const uint64_t mask = section.index.size() - 1;
+    for (uint64_t slot = hash & mask;; slot = (slot + 1) & mask) {
+        uint64_t held = section.index[slot];
+        if (held == 0) return nullptr;
+        const ProfileSection::Entry& entry = section.entries[(held & 0xFFFFFFFF) - 1];
+        if ((held & 0xFFFFFFFF00000000ull) == tag && equalIgnoringCase(entry.key, key)) return &entry;
+    }
+}
+
+// withProfileValue on text that is not UTF-16.
+std::string withValueInText(std::string_view text, std::string_view section, std::string_view key,
+                            std::string_view value) {
+    std::string_view wantedSection = nameOf(section);
+    std::string_view wantedKey = nameOf(key);
+    size_t firstEnd = text.find_first_of("\r\n");
+    std::string_view lineEnd = firstEnd == std::string_view::npos ? "\r\n"
+                               : text[firstEnd] == '\n'           ? "\n"
+                               : text.substr(firstEnd, 2) == "\r\n" ? "\r\n"
+                                                                    : "\r";
+    std::string result(text);
+    bool inside = false;  // in the first section of that name, which stays the last one seen
+    size_t insertAt = 0;  // after the section's header or its last entry line
+    for (size_t at = textStart(text); at < text.size();) {
+        Line line = lineAt(text, at);
+        at = line.next;
+        LineContent parts = contentOf(text, line);
+        std::string_view content = parts.text;
+        if (content.empty()) continue;
+        if (parts.header) {
+            if (inside) break;
+            inside = equalIgnoringCase(parts.name, wantedSection);
+            if (inside) insertAt = line.next;
+            continue;
+        }
+        if (!inside) continue;
+        if (content.front() != ';') insertAt = line.next;
+        if (parts.name.empty() || !equalIgnoringCase(parts.name, wantedKey)) continue;
+        size_t contentEnd = static_cast<size_t>(content.data() - text.data()) + content.size();
+        if (parts.value.data() == nullptr) {
+            result.insert(contentEnd, std::string("=").append(value));
+        } else {
+            // The value runs from its first non-blank character after '=' to the
+            // end of the line's content; an empty value sits right at that end.
+            size_t valueBegin = parts.rawValue.empty() ? contentEnd
+                                                       : static_cast<size_t>(parts.rawValue.data() - text.data());
+            result.replace(valueBegin, contentEnd - valueBegin, value.data(), value.size());
+        }
+        return result;
+    }
+    std::string added;
+    std::string_view lines = text.substr(textStart(text));
+    bool lastLineOpen = !lines.empty() && lines.back() != '\n' && lines.back() != '\r';
+    if (!inside) {
+        insertAt = text.size();
+        if (lastLineOpen) added.append(lineEnd);
+        added.append("[").append(wantedSection).append("]").append(lineEnd);
+        added.append(wantedKey).append("=").append(value).append(lineEnd);
+    } else if (insertAt == text.size() && lastLineOpen) {
+        added.append(lineEnd).append(wantedKey).append("=").append(value);
+    } else {
+        added.append(wantedKey).append("=").append(value).append(lineEnd);
+    }
+    result.insert(insertAt, added);
+    return result;
+}
+
 }  // namespace
 
-void parseProfileSection(std::string_view text, std::string_view section, ProfileSection* out) {
+void parseProfileSection(std::string_view file, std::string_view section, ProfileSection* out) {
     out->entries.clear();
-    out->sortedByKey.clear();
-    std::string_view wanted = trimmed(section);
+    std::string_view text = file;
+    ProfileEncoding encoding = profileEncodingOf(file);
+    if (encoding != ProfileEncoding::Bytes) {
+        decodeUtf16(file, encoding, &out->decoded);
+        text = std::string_view(out->decoded.data(), out->decoded.size());
+    }
+    std::string_view wanted = nameOf(section);
     bool inside = false;
     for (size_t at = textStart(text); at < text.size();) {
         Line line = lineAt(text, at);
         at = line.next;
-        std::string_view content = trimmed(text.substr(line.begin, line.end - line.begin));
-        if (content.empty()) continue;
-        std::string_view name;
-        if (sectionHeaderName(content, &name)) {
+        LineContent parts = contentOf(text, line);
+        if (parts.text.empty()) continue;
+        if (parts.header) {
             // Only the first section of that name is ever read.
             if (inside) break;
-            inside = equalIgnoringCase(name, wanted);
+            inside = equalIgnoringCase(parts.name, wanted);
             continue;
         }
-        if (!inside) continue;
-        ProfileSection::Entry entry = entryOf(content);
-        if (!entry.key.empty()) out->entries.push_back(entry);
+        if (inside && !parts.name.empty()) out->entries.push_back(ProfileSection::Entry{parts.name, parts.value});
     }
-    for (uint32_t i = 0; i < out->entries.size(); ++i) out->sortedByKey.push_back(i);
-    // Equal keys keep file order through the index tie-break, so a lookup finds
-    // the first occurrence (std::sort, unlike stable_sort, allocates nothing).
-    const std::vector<ProfileSection::Entry>& entries = out->entries;
-    std::sort(out->sortedByKey.begin(), out->sortedByKey.end(), [&entries](uint32_t a, uint32_t b) {
-        int order = compareIgnoringCase(entries[a].key, entries[b].key);
-        return order < 0 || (order == 0 && a < b);
-    });
+    indexEntries(out);
 }
 
 bool findProfileValue(const ProfileSection& section, std::string_view key, std::string_view* value) {
-    std::string_view wanted = trimmed(key);
-    auto first = std::lower_bound(
-        section.sortedByKey.begin(), section.sortedByKey.end(), wanted,
-        [&section](uint32_t index, std::string_view k) { return compareIgnoringCase(section.entries[index].key, k) < 0; });
-    if (first == section.sortedByKey.end()) return false;
-    const ProfileSection::Entry& entry = section.entries[*first];
+    const ProfileSection::Entry* entry = findEntry(section, nameOf(key));
     // A first occurrence without '=' hides later ones and reads as missing.
-    if (!equalIgnoringCase(entry.key, wanted) || entry.value.data() == nullptr) return false;
-    *value = withoutQuotes(entry.value);
+    if (entry == nullptr || entry->value.data() == nullptr) return false;
+    *value = withoutQuotes(entry->value);
     return true;
 }
 
@@ -163,60 +327,12 @@ size_t profileString(const ProfileSection& section, std::string_view key, const 
     return length;
 }
 
-std::string withProfileValue(std::string_view text, std::string_view section, std::string_view key,
+std::string withProfileValue(std::string_view file, std::string_view section, std::string_view key,
                              std::string_view value) {
-    std::string_view wantedSection = trimmed(section);
-    std::string_view wantedKey = trimmed(key);
-    std::string_view lineEnd = text.find("\r\n") != std::string_view::npos ? "\r\n"
-                               : text.find('\n') != std::string_view::npos ? "\n"
-                               : text.find('\r') != std::string_view::npos ? "\r"
-                                                                            : "\r\n";
-    std::string result(text);
-    bool inside = false;  // in the first section of that name, which stays the last one seen
-    size_t insertAt = 0;  // after the section's header or its last entry line
-    for (size_t at = textStart(text); at < text.size();) {
-        Line line = lineAt(text, at);
-        at = line.next;
-        std::string_view raw = text.substr(line.begin, line.end - line.begin);
-        std::string_view content = trimmed(raw);
-        if (content.empty()) continue;
-        size_t contentBegin = line.begin + static_cast<size_t>(content.data() - raw.data());
-        size_t contentEnd = contentBegin + content.size();
-        std::string_view name;
-        if (sectionHeaderName(content, &name)) {
-            if (inside) break;
-            inside = equalIgnoringCase(name, wantedSection);
-            if (inside) insertAt = line.next;
-            continue;
-        }
-        if (!inside) continue;
-        if (content.front() != ';') insertAt = line.next;
-        ProfileSection::Entry entry = entryOf(content);
-        if (!equalIgnoringCase(entry.key, wantedKey)) continue;
-        if (entry.value.data() == nullptr) {
-            result.insert(contentEnd, std::string("=").append(value));
-        } else {
-            // The value runs from its first non-blank character after '=' to the
-            // end of the line's content; an empty value sits right at that end.
-            size_t valueBegin = entry.value.empty() ? contentEnd
-                                                    : static_cast<size_t>(entry.value.data() - text.data());
-            result.replace(valueBegin, contentEnd - valueBegin, value.data(), value.size());
-        }
-        return result;
-    }
-    std::string added;
-    std::string_view lines = text.substr(textStart(text));
-    bool lastLineOpen = !lines.empty() && lines.back() != '\n' && lines.back() != '\r';
-    if (!inside) {
-        insertAt = text.size();
-        if (lastLineOpen) added.append(lineEnd);
-        added.append("[").append(wantedSection).append("]").append(lineEnd);
-        added.append(wantedKey).append("=").append(value).append(lineEnd);
-    } else if (insertAt == text.size() && lastLineOpen) {
-        added.append(lineEnd).append(wantedKey).append("=").append(value);
-    } else {
-        added.append(wantedKey).append("=").append(value).append(lineEnd);
-    }
-    result.insert(insertAt, added);
-    return result;
+    ProfileEncoding encoding = profileEncodingOf(file);
+    if (encoding == ProfileEncoding::Bytes) return withValueInText(file, section, key, value);
+    std::vector<char> text;
+    decodeUtf16(file, encoding, &text);
+    std::string edited = withValueInText(std::string_view(text.data(), text.size()), section, key, value);
+    return encodeUtf16(edited, file, encoding);
 }

@@ -1,25 +1,38 @@
 #pragma once
 // The settings file's text read the way the Win32 private-profile functions
-// read ordinary files, parsed once and answered for many keys: section and key
-// names compare case-insensitively, whitespace around names and values is
-// trimmed, the first occurrence of a key in the first matching section wins.
-// A UTF-8 byte-order mark and CRLF or LF line ends are accepted.
+// read it, parsed once and answered for many keys: section and key names
+// compare case-insensitively, whitespace around names and values is trimmed,
+// the first occurrence of a key in the first matching section wins. Lines end
+// at LF or CR; a NUL ends a name or value, as in the C strings of the Win32
+// reader. Bytes (with or without a UTF-8 byte-order mark) and UTF-16LE are
+// read (see profile_encoding.h).
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
-// The entries of one section; the views point into the parsed text, which must
-// outlive the section. Parsing again reuses the storage (no allocation once
-// it has grown to the file's size).
+// The entries of one section. The views point into the parsed text, or into
+// the section's own decoded copy of a UTF-16 file: the text must outlive the
+// section. Parsing again reuses the storage (no allocation once it has grown
+// to the file's size).
 struct ProfileSection {
     struct Entry {
         std::string_view key;
-        std::string_view value;
+        std::string_view value;  // data() == nullptr for a line without '='
     };
-    std::vector<Entry> entries;           // file order
-    std::vector<uint32_t> sortedByKey;    // entry indexes, by key without case, stable
+    std::vector<Entry> entries;  // file order
+    // Open-addressed index of each key's first occurrence: the key's hash in
+    // the high half, its entry number + 1 in the low half, 0 when free.
+    std::vector<uint64_t> index;
+    std::vector<char> decoded;
+
+    ProfileSection() = default;
+    ProfileSection(ProfileSection&&) = default;
+    ProfileSection& operator=(ProfileSection&&) = default;
+    // A copy would point into the original's decoded text.
+    ProfileSection(const ProfileSection&) = delete;
+    ProfileSection& operator=(const ProfileSection&) = delete;
 };
 
 void parseProfileSection(std::string_view text, std::string_view section, ProfileSection* out);
@@ -35,8 +48,11 @@ uint32_t profileInt(const ProfileSection& section, std::string_view key, uint32_
 // bufferSize - 1 characters and a NUL); returns the characters copied.
 size_t profileString(const ProfileSection& section, std::string_view key, const char* fallback, char* buffer,
                      size_t bufferSize);
-// The text with key=value set in the section: an existing value replaced in
-// place, else the key added at the end of the section, else the section added
-// at the end of the text. Every other byte stays as it was.
-std::string withProfileValue(std::string_view text, std::string_view section, std::string_view key,
+// The file with key=value set in the section, in the file's own encoding: an
+// existing value replaced in place, else the line added after the section's
+// last entry, else the section added at the end, with the file's line end.
+// Every other byte stays as it was, so every other key reads as before. The
+// key and value are plain text: no line end, NUL, '=' in the key, nor
+// whitespace or quotes around either.
+std::string withProfileValue(std::string_view file, std::string_view section, std::string_view key,
                              std::string_view value);

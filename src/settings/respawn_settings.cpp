@@ -1,12 +1,12 @@
 #include "settings/respawn_settings.h"
 
 #include <cstdio>
-#include <cstdlib>
 
-#include "settings/settings_file.h"
+#include "settings/decimal_float.h"
 #include "settings/notifications.h"
 #include "settings/settings_log.h"
 #include "shared/event_log.h"
+#include "settings/settings_file.h"
 
 RespawnSettings settings{};
 uint64_t settingsFileWriteTime = 0;
@@ -16,10 +16,18 @@ namespace {
 const char* const settingsSectionName = "Player_Respawn";
 constexpr uint32_t missingInt = 0xFFFFFFFFu;  // -1
 
-// The periodic reload keeps the file's text and its parsed section here, so
-// that once they have grown to the file's size a reload allocates nothing.
+// The periodic reload keeps the file's text, its parsed section and its write
+// time here, so that once they have grown to the file's size a reload
+// allocates nothing.
 std::string settingsText;
 ProfileSection settingsSection;
+// Each check reads the file here first; only a text that differs from the
+// last one is parsed again (most seconds the file is unchanged, and parsing a
+// file of many custom points is what costs).
+std::string freshText;
+uint64_t settingsTextWriteTime = 0;
+bool settingsTextRead = false;  // settingsTextWriteTime holds a read's time
+bool settingsReadHeld = false;
 // The same for the single-key reads of one value from the file.
 std::string singleKeyText;
 ProfileSection singleKeySection;
@@ -54,12 +62,19 @@ bool readSettingsSection(ProfileSection* section, std::string* text) {
 float profileFloat(const ProfileSection& section, const char* key) {
     char text[32];
     profileString(section, key, "0", text, sizeof text);
-    return static_cast<float>(std::atof(text));
+    return decimalFloat(text);
 }
 
 bool readSettings() {
     // A file that is absent, or cannot be read at the moment, leaves every value as it was.
-    if (!readSettingsSection(&settingsSection, &settingsText)) return logSettingsReadFailure();
+    bool parsed = settingsTextRead;
+    settingsTextRead = readSettingsFileText(&freshText, &settingsTextWriteTime);
+    if (!settingsTextRead) return logSettingsReadFailure();
+    if (!parsed || freshText != settingsText) {
+        settingsText.swap(freshText);
+        parseProfileSection(settingsText, settingsSectionName, &settingsSection);
+        logSettingsReadFindings(settingsText);
+    }
     const ProfileSection& s = settingsSection;
     RespawnSettings& r = settings;
     int32_t randomPlayerRespawns = intSetting(s, "random_player_respawns");
@@ -104,7 +119,6 @@ bool readSettings() {
     r.write_log_file = intSetting(s, "write_log_file");
     r.save_spawn_point_key_1_of_2 = intSetting(s, "save_spawn_point_key_1_of_2");
     r.save_spawn_point_key_2_of_2 = intSetting(s, "save_spawn_point_key_2_of_2");
-    logSettingsReadFindings(settingsText, s);
     return true;
 }
 
@@ -151,26 +165,45 @@ void applyBuiltInSettings() {
 }
 
 float readFloatSetting(const char* key) {
-    if (!readSettingsSection(&singleKeySection, &singleKeyText)) return 0.0f;  // atof("0")
+    if (!readSettingsSection(&singleKeySection, &singleKeyText)) return 0.0f;  // the default "0"
     return profileFloat(singleKeySection, key);
 }
 
 bool settingsFileChanged() {
-    uint64_t writeTime = 0;
-    if (!readSettingsFileWriteTime(&writeTime) || writeTime == settingsFileWriteTime) return false;
-    settingsFileWriteTime = writeTime;
+    if (!settingsTextRead || settingsTextWriteTime == settingsFileWriteTime) return false;
+    settingsFileWriteTime = settingsTextWriteTime;
     return true;
 }
 
-void writeStoredSkin(uint32_t model) {
-    if (!settingsFileExists()) return;
+bool writeSettingsKeys(const SettingsValue* values, size_t count) {
+    std::string written;
+    if (!writeSettingsValues(settingsSectionName, values, count, &written)) return false;
+    // The file as we wrote it is the file as last read, with its new write time
+    // recorded as seen: our own write is not announced as a change, while a
+    // save by the player after it still is.
+    uint64_t writeTime = 0;
+    if (readSettingsFileWriteTime(&writeTime)) {
+        settingsText.swap(written);
+        parseProfileSection(settingsText, settingsSectionName, &settingsSection);
+        settingsTextWriteTime = settingsFileWriteTime = writeTime;
+        settingsTextRead = true;
+    }
+    return true;
+}
+
+bool writeStoredSkin(uint32_t model) {
+    if (!settingsFileExists()) return false;
     char value[16];
     std::snprintf(value, sizeof value, "%ld", static_cast<long>(static_cast<int32_t>(model)));
-    if (!writeSettingsValue(settingsSectionName, "stored_last_used_skin", value))
-        logEvent("could not write stored_last_used_skin=%s to Pelorin.ini", value);
+    const SettingsValue stored{"stored_last_used_skin", value};
+    return writeSettingsKeys(&stored, 1);
 }
 
 uint32_t readStoredSkin() {
+    if (settingsReadHeld && settingsTextRead)
+        return profileInt(settingsSection, "stored_last_used_skin", missingInt);
     if (!readSettingsSection(&singleKeySection, &singleKeyText)) return missingInt;
     return profileInt(singleKeySection, "stored_last_used_skin", missingInt);
 }
+
+void holdSettingsRead(bool hold) { settingsReadHeld = hold; }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "settings/profile_text.h"
+#include "settings/settings_file.h"
 
 struct RespawnSettings {
     int32_t random_player_respawns = 1;
@@ -53,14 +54,16 @@ extern RespawnSettings settings;
 // The settings file's last-write time as last recorded (0 at load).
 extern uint64_t settingsFileWriteTime;
 
-// Reads every key into `settings` from one read of the file, announcing a
-// switch of "random_player_respawns"; false, with nothing changed, when the
-// file is absent or cannot be read.
+// Reads every key into `settings` from one read of the file (one open, one
+// parse, which also takes the file's write time), announcing a switch of
+// "random_player_respawns"; false, with nothing changed, when the file is
+// absent or cannot be read.
 bool readSettings();
 // The built-in values, for a game started without a settings file.
 void applyBuiltInSettings();
-// A float key of the section ("0" when missing), as atof reads its first 31
-// characters. Reads the file afresh on every call.
+// A float key of the section ("0" when missing), its first 31 characters read
+// as a decimal number (decimalFloat: never infinite nor NaN). Reads the file
+// afresh on every call.
 float readFloatSetting(const char* key);
 // For many keys from one read of the file (the custom spawn points): reads the
 // file into text and parses section "Player_Respawn" into section; false when
@@ -68,12 +71,21 @@ float readFloatSetting(const char* key);
 // text; keep both alive together, and reuse them to avoid allocations.
 bool readSettingsSection(ProfileSection* section, std::string* text);
 // A float key of a section read by readSettingsSection, exactly as
-// readFloatSetting reads it from the file ("0" when missing, the first 31
-// characters converted with atof, narrowed to float).
+// readFloatSetting reads it from the file.
 float profileFloat(const ProfileSection& section, const char* key);
-// The file's last-write time differs from the one recorded; records the new one.
+// The file's write time as readSettings last read it differs from the one
+// recorded; records it. Opens nothing: call it after readSettings.
 bool settingsFileChanged();
-// Writes the model as "stored_last_used_skin" (signed decimal) when the file exists.
-void writeStoredSkin(uint32_t model);
-// "stored_last_used_skin" as the file holds it now (-1 when missing).
+// Sets keys of section "Player_Respawn" in one atomic write of the file; true
+// when written. The file's new write time is recorded, so that our own write is
+// not taken for a change by the player.
+bool writeSettingsKeys(const SettingsValue* values, size_t count);
+// Writes the model as "stored_last_used_skin" (signed decimal) when the file
+// exists; true when it was written. The file's new write time is recorded, so
+// that our own write is not taken for a change by the player.
+bool writeStoredSkin(uint32_t model);
+// "stored_last_used_skin" as the file holds it now (-1 when missing): read
+// afresh, or, while the once-a-second check holds its read, from the text that
+// readSettings read (the check opens and parses the file once).
 uint32_t readStoredSkin();
+void holdSettingsRead(bool hold);

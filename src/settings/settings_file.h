@@ -1,25 +1,25 @@
 #pragma once
 // The settings file "Pelorin.ini" in the game's current directory: read whole,
 // its write time, and one value written back by our own writer, which keeps
-// every other byte of the file.
+// the file's encoding and every other byte.
 #include <cstdint>
 #include <cstddef>
 #include <string>
 
 extern const char* const settingsFilePath;
 
+// The file is there (and is not a directory).
 bool settingsFileExists();
 bool readSettingsFileWriteTime(uint64_t* writeTime);
-// The whole file into text (its previous content replaced); false when the
-// file cannot be read.
-bool readSettingsFileText(std::string* text);
-// Sets key=value in the section and replaces the file atomically; false when
-// the file is missing, read-only or could not be written.
-bool writeSettingsValue(const char* section, const char* key, const char* value);
-// Several keys of the section set in one atomic replace, so that they land
-// together or not at all; false as writeSettingsValue.
+// The whole file into text (its previous content replaced) and, when given,
+// its last-write time from the same open; false when the file cannot be read.
+bool readSettingsFileText(std::string* text, uint64_t* writeTime = nullptr);
+// Keys of the section set in one atomic replace, so that they land together or
+// not at all; on success the new content is left in written. False when the
+// file is missing, read-only, locked or could not be written: then it is as it
+// was.
 struct SettingsValue {
     const char* key;
     const char* value;
 };
-bool writeSettingsValues(const char* section, const SettingsValue* values, size_t count);
+bool writeSettingsValues(const char* section, const SettingsValue* values, size_t count, std::string* written);

@@ -5,15 +5,13 @@
 #include <cstdint>
 #include <string_view>
 
-#include "settings/profile_text.h"
 
 // The findings of one read: how many, and the first of them in words. A count
 // of 0 forgets the last findings, so that a problem that comes back is logged
 // again.
 void logSettingsProblems(int32_t count, const char* firstMessage);
-// The findings of a read of the file's text and its parsed section: a missing
-// or empty section, and keys given twice.
-void logSettingsReadFindings(std::string_view text, const ProfileSection& section);
+// The settings checker's warnings and errors for a text just read and parsed.
+void logSettingsReadFindings(std::string_view text);
 // A read that found no file, or one it could not read; returns false, the
 // result of such a read.
 bool logSettingsReadFailure();

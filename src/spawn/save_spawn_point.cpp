@@ -57,7 +57,7 @@ bool saveCurrentPlaceAsSpawnPoint() {
                                     {keys[1], coordinates[1]},
                                     {keys[2], coordinates[2]},
                                     {"number_of_custom_spawn_points_in_use", count}};
-    if (!writeSettingsValues("Player_Respawn", values, 4)) {
+    if (!writeSettingsKeys(values, 4)) {
         showNotification("Custom spawn point not saved: Pelorin.ini could not be written");
         logEvent("custom spawn point %d not saved: Pelorin.ini could not be written", point);
         return false;

@@ -39,7 +39,7 @@ std::string directory;
 // The plug-in's globals as they are when the library has just been loaded.
 void resetPluginGlobals() {
     lastSettingsCheckTime = 0;
-    notifyOnSettingsChange = true;
+    storedSkinWritePending = false;
     modelAtLastCheck = 0;
     playerId = playerPed = lastPlayerModel = lastMainCharacterModel = 0;
     settings = RespawnSettings{};
