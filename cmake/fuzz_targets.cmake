@@ -6,7 +6,7 @@ set(PELORIN_FUZZ_FLAGS -fsanitize=address,undefined -fno-sanitize-recover=all -f
 add_compile_options(${PELORIN_FUZZ_FLAGS} -fsanitize=fuzzer-no-link)
 add_link_options(${PELORIN_FUZZ_FLAGS})
 
-add_library(pelorin_core STATIC ${PELORIN_CORE_SOURCES} src/platform/files_posix.cpp)
+add_library(pelorin_core STATIC ${PELORIN_CORE_SOURCES} ${PELORIN_POSIX_SOURCES})
 pelorin_target_defaults(pelorin_core)
 add_library(pelorin_sim STATIC ${PELORIN_SIM_SOURCES} sim/script_fiber_posix.cpp sim/host_abi_linux.cpp)
 pelorin_target_defaults(pelorin_sim)

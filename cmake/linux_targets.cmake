@@ -1,7 +1,6 @@
 # Linux: the plug-in core linked against the simulated game, with tests, the
 # command-line simulator and the benchmarks.
-add_library(pelorin_core STATIC ${PELORIN_CORE_SOURCES} src/platform/files_posix.cpp
-  src/platform/module_directory_posix.cpp)
+add_library(pelorin_core STATIC ${PELORIN_CORE_SOURCES} ${PELORIN_POSIX_SOURCES})
 pelorin_target_defaults(pelorin_core)
 
 add_library(pelorin_sim STATIC ${PELORIN_SIM_SOURCES} sim/script_fiber_posix.cpp sim/host_abi_linux.cpp)
