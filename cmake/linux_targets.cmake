@@ -6,9 +6,14 @@ pelorin_target_defaults(pelorin_core)
 add_library(pelorin_sim STATIC ${PELORIN_SIM_SOURCES} sim/script_fiber_posix.cpp sim/host_abi_linux.cpp)
 pelorin_target_defaults(pelorin_sim)
 
+# The soak: random episodes of play checked against the players' invariants.
+add_library(pelorin_soak STATIC ${PELORIN_SOAK_SOURCES} tests/support/plugin_state.cpp)
+pelorin_target_defaults(pelorin_soak)
+target_compile_definitions(pelorin_soak PRIVATE PELORIN_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
+
 add_executable(pelorin-sim tools/pelorin_sim.cpp)
 pelorin_target_defaults(pelorin-sim)
-target_link_libraries(pelorin-sim PRIVATE pelorin_core pelorin_sim)
+target_link_libraries(pelorin-sim PRIVATE pelorin_soak pelorin_core pelorin_sim)
 
 find_package(GTest REQUIRED)
 enable_testing()
@@ -35,6 +40,11 @@ foreach(scenario key-chord death play)
   add_test(NAME scenario.${scenario} COMMAND ${PELORIN_SCENARIO_RUNNER} $<TARGET_FILE:pelorin-sim> ${scenario}
            ${CMAKE_SOURCE_DIR}/dist/Pelorin.ini)
 endforeach()
+
+# A short soak: seeded random episodes of play, every frame checked against the
+# players' invariants (the long run is scripts/soak.sh).
+add_test(NAME soak.short COMMAND pelorin-sim soak --episodes 2000 --seed 1)
+set_tests_properties(soak.short PROPERTIES TIMEOUT 300)
 
 # The folders of src/ form layers; no include may run from one up to a higher
 # one. The fixture holds one upward include, which the check must reject.
