@@ -14,6 +14,9 @@ namespace {
 
 // An idle pass of the main loop asks the game about this many things at most.
 constexpr uint64_t idlePassNativeCalls = 24;
+// What an event of the story sets off (a chord's respawn, a skin change) is
+// over this long after it, unless it holds the main loop longer.
+constexpr double eventEffectMs = 5000;
 
 bool isBlack(const Screen& s) { return s.fade == FadeState::FadedOut || s.fade == FadeState::FadingOut; }
 
@@ -87,8 +90,10 @@ void Observer::afterScriptTurn(uint64_t allocations, uint64_t nativeCalls) {
         return;
     }
     // A turn of the main loop's ordinary pass, between two checks: idle when
-    // nothing happened in it. Counted once the next check shows no stall.
-    if (stallMs_ < 1100.0 && nativeCalls <= idlePassNativeCalls && !outputMade && !w_.screen.loadingScreen) {
+    // nothing happened in it or shortly before it. Counted once the next check
+    // shows no stall.
+    if (stallMs_ < 1100.0 && sinceEventMs_ > eventEffectMs && quiet() && nativeCalls <= idlePassNativeCalls &&
+        !outputMade) {
         pendingIdleAllocations_ += allocations;
         ++pendingIdleTurns_;
     }
@@ -162,6 +167,8 @@ void Observer::checkNewVehicle(const Entity& vehicle) {
 void Observer::afterGameFrame() {
     const Screen& s = w_.screen;
     double frame = w_.frameMilliseconds;
+    sinceEventMs_ = w_.eventsRun != eventsSeen_ ? 0 : sinceEventMs_ + frame;
+    eventsSeen_ = w_.eventsRun;
     if (!s.loadingScreen) stallMs_ += frame;
     if (w_.gameRespawn.stage != GameRespawnStage::None) stallWasEpisode_ = true;
     double stallLimit = stallWasEpisode_ ? episodeMs : mainLoopCheckMs;

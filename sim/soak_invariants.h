@@ -67,6 +67,8 @@ private:
     uint64_t pendingIdleTurns_ = 0;
     uint64_t idleTurns_ = 0;
     size_t outputsBefore_ = 0;
+    uint64_t eventsSeen_ = 0;
+    double sinceEventMs_ = 0;       // since the last event of the story
 };
 
 }  // namespace sim::soak

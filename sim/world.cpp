@@ -44,6 +44,7 @@ void World::advanceFrame() {
     while (!events_.empty() && events_.begin()->first <= elapsedMilliseconds()) {
         Event event = std::move(events_.begin()->second);
         events_.erase(events_.begin());
+        ++eventsRun;
         event(*this);
     }
     for (auto& rule : frameRules) rule(*this);

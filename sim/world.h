@@ -187,6 +187,7 @@ public:
     void setTickBase(uint32_t base) { tickBase_ = base; }
     double frameMilliseconds = 1000.0 / 60.0;
     uint64_t frameCount = 0;
+    uint64_t eventsRun = 0;                     // scheduled events and keyboard messages so far
     // Moves the game on by one frame: the clock, then scheduled events, keyboard
     // messages and the game's own rules.
     void advanceFrame();
