@@ -132,10 +132,14 @@ TEST(RespawnDeadline, LastRowKeepsTheLow32BitsPastTheWrap) {
     computeRespawnDeadline();
     // The single-precision sum is exact only to a few hundred ms at this size.
     EXPECT_LE(std::abs(static_cast<int32_t>(respawnDeadline - (deathTime + 20000u))), 512);
+    // A missing key (-1) waits not at all; a huge one is held to two minutes.
     settings.max_wait_time_before_respawn_upon_skin_exception = -1.0f;
     deathTime = 100000;
     computeRespawnDeadline();
-    EXPECT_EQ(respawnDeadline, 99999u) << "a missing key puts the deadline just before the death";
+    EXPECT_EQ(respawnDeadline, 100000u);
+    settings.max_wait_time_before_respawn_upon_skin_exception = 2147483647.0f;
+    computeRespawnDeadline();
+    EXPECT_EQ(respawnDeadline, 220000u);
 }
 
 TEST(DeathDetection, DeadAndArrestedAtOnceIsADeath) {
@@ -156,10 +160,10 @@ TEST(DeathDetection, ArrestAloneIsBusted) {
 }
 
 TEST(DeathScreen, CountdownRunsFrom7500MsWhileFadedInAndEndsAtTheDeadline) {
-    // Another skin that is not reset for a long time: the game keeps its
-    // wasted screen up, faded in.
+    // Another skin whose reset waits longer than the screen: the game keeps
+    // its wasted screen up, faded in, until the phase ends.
     sim::World& w = runningGame(otherSkin);
-    settings.time_before_reset_skin = 100000;
+    settings.time_before_reset_skin = 50000;
     uint32_t died = killAndDetect(w);
     // A stretch where the screen is neither faded in nor out.
     w.at(died + 10000, [](sim::World& world) {
@@ -176,10 +180,18 @@ TEST(DeathScreen, CountdownRunsFrom7500MsWhileFadedInAndEndsAtTheDeadline) {
     for (const sim::TextDraw& draw : draws)
         EXPECT_FALSE(draw.tick - died >= 10000 && draw.tick - died < 12000) << "drawn while fading at " << draw.tick;
     EXPECT_EQ(draws.back().text, "Respawn in max 0");
-    EXPECT_EQ(draws.back().tick, screenPhaseEnd(w)) << "the phase ends on the frame that shows 0";
-    EXPECT_GT(screenPhaseEnd(w) - died, 20000u);
-    EXPECT_LE(screenPhaseEnd(w) - died, 20000u + 17u);
-    EXPECT_EQ(callsOf(w, setPlayerModelNative).size(), 0u) << "the reset waits for time_before_reset_skin";
+    EXPECT_GT(draws.back().tick - died, 20000u);
+    EXPECT_LE(draws.back().tick - died, 20000u + 17u);
+    // The reset waits longer than the screen, so it comes 5 s before the
+    // deadline: the game can bring back only its own characters.
+    std::vector<sim::CallRecord> resets = callsOf(w, setPlayerModelNative);
+    ASSERT_EQ(resets.size(), 1u);
+    EXPECT_EQ(static_cast<uint32_t>(resets[0].args[1]), sim::joaat("player_zero"));
+    EXPECT_GT(resets[0].tick - died, 15000u - 100u);
+    EXPECT_LE(resets[0].tick - died, 15000u + 100u) << "with the model's load";
+    ASSERT_TRUE(runUntilEpisodeOver(30000));
+    EXPECT_EQ(w.player()->model, sim::joaat(otherSkin)) << "the skin is back after the respawn";
+    EXPECT_FALSE(w.player()->dead);
 }
 
 TEST(DeathScreen, VeryLowSlowMotionDrawsNoCountdownBefore40s) {
@@ -241,15 +253,27 @@ TEST(DeathScreen, WithoutTheDeathEffectOnlyTheDeadlineWhileFadedInEndsThePhase) 
         EXPECT_LE(screenPhaseEnd(w) - died, 20000u + 17u);
     }
     {
-        // Faded out across the deadline: the phase waits until it is faded in.
+        // Another script keeps the screen faded out from 15 s to 60 s: the
+        // phase still ends at the deadline, the wait for the game gives up
+        // 30 s later, and the main loop runs its check again at once.
         sim::World& w = runningGame();
         suppressDeathEffect(w);
         uint32_t died = killAndDetect(w);
-        w.at(died + 15000, sim::leaveScreenFadedOut);
-        w.at(died + 26000, [](sim::World& world) { world.screen.fade = sim::FadeState::FadedIn; });
+        w.frameRules.push_back([died](sim::World& world) {
+            uint32_t since = world.tick() - died;
+            if (since >= 15000 && since < 60000) sim::leaveScreenFadedOut(world);
+        });
         ASSERT_TRUE(runUntilScreenPhaseEnded(30000));
-        EXPECT_GE(screenPhaseEnd(w) - died, 26000u);
-        EXPECT_LE(screenPhaseEnd(w) - died, 26000u + 34u);
+        EXPECT_GT(screenPhaseEnd(w) - died, 20000u);
+        EXPECT_LE(screenPhaseEnd(w) - died, 20000u + 17u);
+        EXPECT_EQ(w.screen.fade, sim::FadeState::FadedOut);
+        ASSERT_TRUE(sim::runUntil([&](sim::World& world) { return cutToBlack(world, screenPhaseEnd(world)) != 0; },
+                                  31000));
+        uint32_t cut = cutToBlack(w, screenPhaseEnd(w));
+        EXPECT_GE(cut - screenPhaseEnd(w), 30000u);
+        EXPECT_TRUE(sim::runUntil(
+            [cut](sim::World&) { return static_cast<int32_t>(lastSettingsCheckTime - cut) > 0; }, 3000))
+            << "the once-a-second check runs again after the episode";
     }
 }
 
@@ -278,25 +302,34 @@ TEST(DeathScreen, StoryCharacterIsNeverReset) {
     EXPECT_EQ(w.player()->model, sim::joaat("player_one"));
 }
 
-TEST(TakeOver, MissionWithoutOverrideCutsToBlackAndOnlyClearsMoneyAndRestoresTheCamera) {
+TEST(TakeOver, MissionWithoutOverrideLeavesThePlayerInViewAndOnlyClearsMoneyAndRestoresTheCamera) {
+    // The player dies during a mission: the game puts him back and fades in;
+    // nothing of ours moves him, so the screen is never cut to black.
     sim::World& w = runningGame();
     w.missionActive = true;
     sim::runFor(300);
     settings.set_money_to_zero_upon_respawn_after_death = 1;
     settings.get_full_armor_upon_respawn = 1;
     killAndDetect(w);
-    ASSERT_TRUE(runUntilEpisodeOver(60000));
-    sim::runFor(1000);
-    uint32_t cut = cutToBlack(w, screenPhaseEnd(w));
+    ASSERT_TRUE(runUntilScreenPhaseEnded(20000));
+    testing_support::CallWatch cameraRestored(setViewModeNative, [](const sim::CallRecord& call) {
+        return call.args[0] == 1u;
+    });
+    ASSERT_TRUE(sim::runUntil([&](sim::World& world) { return cameraRestored.seen(world); }, 35000));
+    uint32_t episodeEnd = 0;
+    cameraRestored.seen(w, &episodeEnd);
+    sim::runFor(2000);
+    EXPECT_GT(static_cast<int32_t>(lastSettingsCheckTime - episodeEnd), 0) << "the main loop goes on";
+    EXPECT_TRUE(callsOf(w, fadeOutNative).empty()) << "no cut to black";
     EXPECT_EQ(countSounds(w, "DLC_HEIST_PLANNING_BOARD_SOUNDS"), 0) << "no respawn";
-    EXPECT_TRUE(callsOf(w, fadeInNative).empty());
-    EXPECT_EQ(w.screen.fade, sim::FadeState::FadedOut);
+    EXPECT_EQ(w.screen.fade, sim::FadeState::FadedIn);
+    EXPECT_NEAR(w.player()->position.x, 298.0f, 1.0f) << "where the game put him";
     EXPECT_EQ(w.stats[sim::joaat("SP0_TOTAL_CASH")], 0);
     EXPECT_EQ(w.player()->armour, 0);
     std::vector<sim::CallRecord> viewModes = callsOf(w, setViewModeNative);
     ASSERT_FALSE(viewModes.empty());
     EXPECT_EQ(viewModes.back().args[0], 1u) << "the view mode saved at detection";
-    EXPECT_GE(viewModes.back().tick - cut, 100u);
+    EXPECT_GT(viewModes.back().tick, screenPhaseEnd(w));
 }
 
 TEST(TakeOver, GameRespawnPlaceStandsWhenAlternativeRespawnIsOff) {
@@ -403,14 +436,15 @@ TEST(TickWrap, FirstWaitEndsAcrossTheWrapOfTheTickCount) {
 }
 
 TEST(TickWrap, WaitForTheGameEndsAfter30sAcrossTheWrap) {
-    // The game never brings back the dead player in another skin.
+    // The game's wasted screen hangs: it never brings back the dead player.
     sim::World& w = testing_support::loadPlugin();
-    w.player()->model = sim::joaat(otherSkin);
+    w.frameRules.push_back([](sim::World& world) {
+        if (world.gameRespawn.stage == sim::GameRespawnStage::Screen) world.gameRespawn.stageMilliseconds = 0;
+    });
     // The wrap falls about 15 s into the wait for the game.
     setTickCount(w, 0u - 36200u);
     sim::startScript();
     sim::runFor(1000);
-    settings.time_before_reset_skin = 200000;
     killAndDetect(w);
     ASSERT_TRUE(runUntilScreenPhaseEnded(25000));
     uint32_t waitStart = screenPhaseEnd(w);

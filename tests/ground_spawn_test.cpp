@@ -246,23 +246,36 @@ TEST(GroundSpawn, SettleOnGroundFindsTheGroundBelowThePlayer) {
     EXPECT_FLOAT_EQ(w.sceneLoads[0].z, ground);
 }
 
-TEST(GroundSpawn, SettleOnGroundWithNoGroundGivesUpAfterNineteenTries) {
+TEST(GroundSpawn, SettleOnGroundWithNoGroundGoesToTheNearestListPlace) {
     sim::World& w = startGame();
     w.groundlessAreas.push_back(sim::MapArea{-10000.0f, 10000.0f, -10000.0f, 10000.0f});
     w.player()->position = sim::Vec3{10.0f, 20.0f, 123.0f};
     uint32_t start = w.tick();
     settleOnGround();
     auto probes = callsOf(w, groundHeightNative);
-    ASSERT_EQ(probes.size(), 20u);  // 19 in the loop, one after it
+    ASSERT_EQ(probes.size(), 19u);
     EXPECT_EQ(floatArgument(probes[0], 2), 950.0f);
     EXPECT_EQ(floatArgument(probes[18], 2), 50.0f);
-    EXPECT_EQ(floatArgument(probes[19], 2), 0.0f);
     auto placements = callsOf(w, placeEntityNative);
     ASSERT_EQ(placements.size(), 20u);
     for (int i = 0; i < 19; ++i) EXPECT_EQ(floatArgument(placements[i], 3), 950.0f - 50.0f * i);
-    // The height is what the last query left: the player's own, untouched.
-    expectPlayerAt(w, 10.0f, 20.0f, 123.2f);
-    EXPECT_GE(w.tick() - start, 19u * 100u + 50u);
+    // Not left at a height no probe confirmed, but on a place where a player can stand.
+    const SpawnPoint& nearest = builtInSpawnPoints[nearestRow(10.0, 20.0)];
+    expectPlayerAt(w, nearest.x, nearest.y, nearest.z);
+    EXPECT_GE(w.tick() - start, 19u * 100u);
+}
+
+TEST(GroundSpawn, DeathPointSpawnOverTheSeaEndsOnAListPlaceNotUnderTheMap) {
+    // The player drowned far out: no probe finds ground under the death point.
+    sim::World& w = startGame();
+    lastPlayerPosition = Vector3{-3700.0f, 0.0f, -3.0f};
+    ASSERT_FALSE(sim::isDryLand(-3700.0f, 0.0f));
+    spawnAtDeathPoint();
+    EXPECT_EQ(w.player()->position.z, 0.0f) << "placed at height 0 until the settling";
+    settleOnGround();
+    const SpawnPoint& nearest = builtInSpawnPoints[nearestRow(-3700.0, 0.0)];
+    expectPlayerAt(w, nearest.x, nearest.y, nearest.z);
+    EXPECT_TRUE(sim::isDryLand(nearest.x, nearest.y));
 }
 
 TEST(GroundSpawn, FacingAndPositionOfMissingEntities) {

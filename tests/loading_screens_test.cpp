@@ -10,6 +10,7 @@
 #include "plugin/startup.h"
 #include "shared/player_state.h"
 #include "shared/table_random.h"
+#include "respawn/death_handler.h"
 #include "respawn/loading_screens.h"
 #include "settings/respawn_settings.h"
 #include "sim/game_events.h"
@@ -190,19 +191,26 @@ TEST(BlackScreenRescue, OtherSkinIsBroughtBackAfter80s) {
     EXPECT_EQ(callsOf(w, fadeInNative)[0].args[0], 500u);
 }
 
-TEST(BlackScreenRescue, StoryCharacterIsLeftAloneAndTheCountRestarts) {
+TEST(BlackScreenRescue, StoryCharacterScreenIsFadedBackInWithoutANewSkinOrPlace) {
     sim::World& w = testing_support::loadPlugin();
     sim::startScript();
     sim::runFor(1000);
+    sim::Vec3 before = w.player()->position;
     sim::leaveScreenFadedOut(w);
     uint32_t lastSeenNotBlack = lastNotFadedOutTime;
-    sim::runFor(80100);
+    ASSERT_TRUE(sim::runUntil([](sim::World& world) { return !callsOf(world, fadeInNative).empty(); }, 90000));
+    uint32_t fadeIn = callsOf(w, fadeInNative).at(0).tick;
+    EXPECT_GT(fadeIn - lastSeenNotBlack, 80000u);
+    EXPECT_LE(fadeIn - lastSeenNotBlack, 80000u + 34u);
+    EXPECT_EQ(callsOf(w, fadeInNative)[0].args[0], 500u);
+    sim::runFor(1000);
+    EXPECT_EQ(w.screen.fade, sim::FadeState::FadedIn) << "not black for good";
     EXPECT_TRUE(callsOf(w, setPlayerModelNative).empty());
-    EXPECT_EQ(w.screen.fade, sim::FadeState::FadedOut);
-    EXPECT_GT(lastNotFadedOutTime - lastSeenNotBlack, 80000u) << "the count restarted";
+    EXPECT_EQ(w.player()->position.x, before.x);
+    EXPECT_EQ(w.player()->model, sim::joaat("player_zero"));
 }
 
-TEST(BlackScreenRescue, FirstPassOnABlackScreenRescuesAtOnce) {
+TEST(BlackScreenRescue, TheCountStartsWithTheScriptNotAtZero) {
     sim::World& w = testing_support::loadPlugin();
     applyBuiltInSettings();
     captureStartState();
@@ -210,8 +218,59 @@ TEST(BlackScreenRescue, FirstPassOnABlackScreenRescuesAtOnce) {
     sim::leaveScreenFadedOut(w);
     ASSERT_GT(w.tick(), 80000u);
     rescueBlackScreen();
-    ASSERT_FALSE(callsOf(w, setPlayerModelNative).empty());
-    EXPECT_EQ(lastNotFadedOutTime, w.tick());
+    EXPECT_TRUE(callsOf(w, setPlayerModelNative).empty()) << "the time before the script started is not counted";
+    EXPECT_TRUE(callsOf(w, fadeInNative).empty());
+
+    // A game that starts on a black screen is rescued 80 s after the script started.
+    sim::World& game = testing_support::loadPlugin();
+    game.player()->model = sim::joaat(otherSkin);
+    sim::leaveScreenFadedOut(game);
+    sim::startScript();
+    sim::runFor(100);
+    uint32_t started = lastSettingsCheckTime;
+    ASSERT_TRUE(sim::runUntil([](sim::World& world) { return !callsOf(world, fadeInNative).empty(); }, 90000));
+    EXPECT_GT(callsOf(game, requestModelNative).at(0).tick - started, 80000u);
+}
+
+TEST(BlackScreenRescue, ALongLoadingScreenIsNotCountedAsABlackScreen) {
+    // The game went dark for a loading screen of 85 s and fades in 3 s after it.
+    sim::World& w = testing_support::loadPlugin();
+    testing_support::writeSettingsFile(testing_support::builtInSettingsWith(
+        {{"player_ped_skin_upon_respawn", "0"}, {"use_respawn_on_demand_automatically", "0"}}));
+    w.player()->model = sim::joaat(otherSkin);
+    sim::startScript();
+    sim::runFor(1000);
+    sim::leaveScreenFadedOut(w);
+    sim::showLoadingScreen(w, 85000);
+    w.after(88000, [](sim::World& world) { world.screen.fade = sim::FadeState::FadedIn; });
+    sim::runFor(92000);
+    EXPECT_GT(loadingScreenEndTime, 0u);
+    EXPECT_TRUE(callsOf(w, setPlayerModelNative).empty()) << "no rescue on the first dark frames after it";
+    EXPECT_TRUE(callsOf(w, fadeInNative).empty());
+    EXPECT_EQ(w.player()->model, sim::joaat(otherSkin));
+}
+
+TEST(BlackScreenRescue, AnEpisodeLongerThan80sIsNotCountedAsABlackScreen) {
+    // A very slow wasted screen without the death effect runs to its 80 s
+    // deadline; right after our fade-in another script darkens the screen for 10 s.
+    sim::World& w = testing_support::loadPlugin();
+    testing_support::writeSettingsFile(
+        testing_support::builtInSettingsWith({{"slow_motion_at_wasted_and_busted_screens", "0.05"}}));
+    sim::startScript();
+    sim::runFor(1000);
+    w.frameRules.push_back([](sim::World& world) { world.screen.effects.erase("DeathFailOut"); });
+    testing_support::CallWatch ourFadeIn(fadeInNative);
+    w.frameRules.push_back([&ourFadeIn](sim::World& world) {
+        uint32_t fadedIn = 0;
+        if (ourFadeIn.seen(world, &fadedIn) && world.tick() - fadedIn >= 600 && world.tick() - fadedIn < 10600)
+            sim::leaveScreenFadedOut(world);
+    });
+    sim::killPlayer(w);
+    ASSERT_TRUE(sim::runUntil([&](sim::World& world) { return ourFadeIn.seen(world); }, 120000));
+    uint32_t fadedIn = callsOf(w, fadeInNative).at(0).tick;
+    EXPECT_GT(fadedIn - deathTime, 80000u) << "the episode took longer than the rescue's count";
+    sim::runFor(11000);
+    EXPECT_EQ(callsOf(w, fadeInNative).size(), 1u) << "no rescue after the episode";
 }
 
 TEST(BlackScreenRescue, AnswerThatFlickersLeavesTheCountAlone) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cstring>
 #include <set>
 #include <string>
@@ -16,7 +17,9 @@
 #include "settings/respawn_settings.h"
 #include "sim/joaat.h"
 #include "sim/roads.h"
+#include "sim/terrain.h"
 #include "spawn/ground_spawn.h"
+#include "tests/support/call_log.h"
 #include "tests/support/native_hashes.h"
 #include "tests/support/plugin_state.h"
 #include "vehicles/vehicle_spawn.h"
@@ -186,54 +189,128 @@ TEST(VehicleCreation, GivesUpOnAModelThatNeverLoads) {
     EXPECT_EQ(vehicleCount(w), 0);
 }
 
-TEST(VehicleAltitude, KeepsOrMovesByTheKeepTest) {
+TEST(VehicleAltitude, KeptOnlyAtItsBandsMinimumOverTheGroundOtherwiseMovedIntoTheBand) {
     sim::World& w = startGame();
+    const HeightBand helicopter{200, 350}, aeroplane{300, 450};
+    float ground = groundBelow(landX, landY, 3000.0f);
+    ASSERT_GT(ground, 50.0f);
+    ASSERT_LT(ground, 100.0f);
     struct Case {
         const char* model;
         float altitude;
-        int32_t minHeight, maxHeight;
+        HeightBand band;
         bool kept;
     };
     const Case cases[] = {
-        {"Frogger", 320.0f, 200, 350, true},  {"Frogger", 250.0f, 200, 350, false},
-        {"Frogger", 400.0f, 200, 350, false}, {"Frogger", 300.0f, 200, 350, true},
-        {"Frogger", 350.0f, 200, 350, true},  {"Velum", 450.0f, 300, 450, true},
-        {"Velum", 460.0f, 300, 450, false},   {"Velum", 299.5f, 300, 450, false},
+        // The altitude within the aeroplane band and the aircraft's own maximum,
+        // and at least the band's minimum over the ground.
+        {"Frogger", 320.0f, helicopter, true},  {"Frogger", 300.0f, helicopter, true},
+        {"Frogger", 350.0f, helicopter, true},  {"Frogger", 250.0f, helicopter, false},
+        {"Frogger", 400.0f, helicopter, false}, {"Velum", 450.0f, aeroplane, true},
+        {"Velum", 460.0f, aeroplane, false},    {"Velum", 299.5f, aeroplane, false},
+        // 320 lies in the aeroplane band as an altitude, but only about 260 over the ground.
+        {"Velum", 320.0f, aeroplane, false},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.model << " " << c.altitude);
         uint32_t vehicle = makeVehicle(c.model, landX, landY, c.altitude);
-        float ground = groundBelow(landX, landY, c.altitude);
-        ASSERT_GT(ground, 1.0f);
         w.calls.clear();
-        correctAltitude(vehicle, c.minHeight, c.maxHeight);
+        correctAltitude(vehicle, c.band);
+        std::vector<sim::CallRecord> probes = testing_support::callsOf(w, groundHeightNative);
+        ASSERT_EQ(probes.size(), 1u);
+        EXPECT_EQ(floatArgument(probes[0], 2), 3000.0f) << "the ground is probed from high above";
         float z = w.find(vehicle)->position.z;
         if (c.kept) {
-            EXPECT_EQ(z, c.altitude) << c.model << " " << c.altitude;
+            EXPECT_EQ(z, c.altitude);
             EXPECT_EQ(w.countCalls(placeEntityNative), 0);
             continue;
         }
         std::vector<std::pair<float, float>> bounds = randomFloatBounds(w);
         ASSERT_EQ(bounds.size(), 1u);
-        EXPECT_EQ(bounds[0].first, static_cast<float>(c.minHeight) + ground);
-        EXPECT_EQ(bounds[0].second, static_cast<float>(c.maxHeight) + ground + 1.0f);
-        EXPECT_GE(z, static_cast<float>(c.minHeight) + ground + 0.2f) << c.model << " " << c.altitude;
-        EXPECT_LE(z, static_cast<float>(c.maxHeight) + ground + 1.2f) << c.model << " " << c.altitude;
+        EXPECT_EQ(bounds[0].first, static_cast<float>(c.band.minimum) + ground);
+        EXPECT_EQ(bounds[0].second, static_cast<float>(c.band.maximum) + ground + 1.0f);
+        EXPECT_GE(z, static_cast<float>(c.band.minimum) + ground + 0.2f);
+        EXPECT_LE(z, static_cast<float>(c.band.maximum) + ground + 1.2f);
     }
 
-    // A helicopter is held to the plane band too.
+    // A helicopter is held to the aeroplane band's altitudes too.
     settings.min_plane_spawn_height_over_ground = 330;
-    uint32_t helicopter = makeVehicle("Frogger", landX, landY, 320.0f);
-    correctAltitude(helicopter, 200, 350);
-    EXPECT_NE(w.find(helicopter)->position.z, 320.0f);
+    uint32_t held = makeVehicle("Frogger", landX, landY, 320.0f);
+    correctAltitude(held, helicopter);
+    EXPECT_NE(w.find(held)->position.z, 320.0f);
+}
 
-    // Minimum above maximum: placed at altitude 0.2, not relative to the ground.
-    settings.min_heli_spawn_height_over_ground = 400;
-    settings.max_heli_spawn_height_over_ground = 300;
-    helicopter = makeVehicle("Frogger", landX, landY, 250.0f);
-    w.calls.clear();
-    correctAltitude(helicopter, 400, 300);
-    EXPECT_EQ(w.find(helicopter)->position.z, 0.2f);
-    EXPECT_EQ(w.countCalls(randomFloatNative), 0);
+TEST(VehicleAltitude, AircraftMadeInsideAHillIsLiftedAboveIt) {
+    sim::World& w = startGame();
+    // Near the summit the ground lies far above the altitude the aircraft is made at.
+    const float summitX = 500.0f, summitY = 5300.0f;
+    float ground = sim::terrainHeight(summitX, summitY);
+    ASSERT_GT(ground, 600.0f);
+    for (const char* model : {"Frogger", "Velum"}) {
+        uint32_t vehicle = makeVehicle(model, summitX, summitY, 320.0f);
+        correctAltitude(vehicle, HeightBand{300, 350});
+        float z = w.find(vehicle)->position.z;
+        EXPECT_GE(z, ground + 300.0f) << model;
+        EXPECT_LE(z, ground + 351.2f) << model;
+    }
+    // Over the sea no ground is found even after a scene load: the band
+    // counts from the sea level.
+    uint32_t overSea = makeVehicle("Frogger", -3700.0f, 0.0f, 150.0f);
+    ASSERT_FALSE(sim::isDryLand(-3700.0f, 0.0f));
+    size_t loadsBefore = w.sceneLoads.size();
+    correctAltitude(overSea, HeightBand{200, 350});
+    EXPECT_EQ(w.sceneLoads.size(), loadsBefore + 1);
+    EXPECT_GE(w.find(overSea)->position.z, 200.2f);
+    EXPECT_LE(w.find(overSea)->position.z, 351.2f);
+}
+
+TEST(SpawnInAir, DeathsOnTheSummitWithTheBuiltInCloseChanceNeverBuryTheAircraft) {
+    sim::World& w = startGame();
+    settings.air_vehicle_type = 3;  // planes or helicopters
+    lastPlayerPosition = Vector3{500.0f, 5300.0f, 700.0f};
+    int lowest = 0;
+    for (int spawn = 0; spawn < 100; ++spawn) {
+        spawnInAir(true);
+        const sim::Entity* aircraft = w.find(w.player()->vehicle);
+        ASSERT_NE(aircraft, nullptr);
+        bool plane = w.models.find(aircraft->model)->kind == sim::ModelKind::Plane;
+        float overGround = aircraft->position.z - sim::terrainHeight(aircraft->position.x, aircraft->position.y);
+        EXPECT_GE(overGround, plane ? 300.0f : 200.0f) << spawn;
+        lowest += overGround < (plane ? 300.0f : 200.0f);
+        w.removeEntity(aircraft->handle);
+        w.player()->vehicle = 0;
+    }
+    EXPECT_EQ(lowest, 0);
+}
+
+TEST(SpawnInAir, AircraftStartsInTheAirWhateverTheFourHeightKeysHold) {
+    struct Case {
+        int32_t minimum, maximum;
+        float lowest, highest;  // over the ground, before the 0.2 and the one unit of the draw's end
+    };
+    const Case cases[] = {
+        {400, 300, 300.0f, 400.0f},       // reversed: turned round
+        {-1, -1, 200.0f, 350.0f},         // missing: the built-in band
+        {0, 0, 50.0f, 50.0f},             // on the ground: lifted clear of it
+        {INT_MIN, INT_MAX, 200.0f, 2000.0f},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.minimum << " " << c.maximum);
+        sim::World& w = startGame();
+        settings.air_vehicle_type = 5;  // armed helicopters
+        settings.min_heli_spawn_height_over_ground = c.minimum;
+        settings.max_heli_spawn_height_over_ground = c.maximum;
+        settings.min_plane_spawn_height_over_ground = c.minimum;
+        settings.max_plane_spawn_height_over_ground = c.maximum;
+        w.forcedInts = {61};
+        w.forcedFloats = {1.0f, 1.0f, landX, landY, 450.0f, 10.0f};
+        spawnInAir(false);
+        const sim::Entity* helicopter = w.find(w.player()->vehicle);
+        ASSERT_NE(helicopter, nullptr);
+        float overGround = helicopter->position.z - sim::terrainHeight(landX, landY);
+        EXPECT_GE(overGround, c.lowest + 0.2f);
+        EXPECT_LE(overGround, c.highest + 1.2f);
+    }
 }
 
 TEST(VehicleCustomisation, SetsKitTogglesPlateNeonColoursAndMods) {
@@ -260,16 +337,21 @@ TEST(VehicleCustomisation, SetsKitTogglesPlateNeonColoursAndMods) {
     EXPECT_EQ(state.modColour1, state.pearlescentColour);
     EXPECT_EQ(state.modColour2PaintType, 2);
     EXPECT_EQ(state.modColour2, state.wheelColour);
-    std::set<int32_t> slots;
+    // Every slot from 0 to 13, 15, 16, 23 and 24 that offers modifications.
+    std::set<int32_t> slots, expectedSlots;
     for (const auto& [slot, index] : state.mods) {
         slots.insert(slot);
         EXPECT_GE(index, 0);
-        EXPECT_LE(index, state.modCounts[slot]);
+        EXPECT_LT(index, state.modCounts[slot]);
     }
-    EXPECT_EQ(slots, (std::set<int32_t>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 15, 16, 23, 24}));
+    for (int32_t slot : {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 15, 16, 23, 24})
+        if (state.modCounts[slot] > 0) expectedSlots.insert(slot);
+    EXPECT_GE(expectedSlots.size(), 10u);
+    EXPECT_EQ(slots, expectedSlots);
 
     // No neon without the chance; an exempt model keeps slots 23 and 24.
     uint32_t armed = makeVehicle("KURUMA2", landX, landY, 40.0f);
+    for (int32_t slot : {16, 23, 24}) w.find(armed)->vehicleState.modCounts[slot] = 3;
     w.forcedInts = {1, 1, 1, 31};
     customiseVehicle(armed);
     const sim::VehicleState& armedState = w.find(armed)->vehicleState;
@@ -292,19 +374,32 @@ TEST(VehicleCustomisation, SetsKitTogglesPlateNeonColoursAndMods) {
     EXPECT_STREQ(reinterpret_cast<const char*>(static_cast<uintptr_t>(w.calls[plateCall].args[1])), "COGNOSCENTI2");
 }
 
-TEST(VehicleCustomisation, ModSlotIndexIncludesTheCountAndDeadVehiclesAreLeftAlone) {
+TEST(VehicleCustomisation, ModSlotIndexIsAValidOneAndEmptySlotsAndDeadVehiclesAreLeftAlone) {
     sim::World& w = startGame();
     uint32_t vehicle = makeVehicle("Adder", landX, landY, 40.0f);
     sim::VehicleState& state = w.find(vehicle)->vehicleState;
+    // A slot with 4 modifications draws from 0 to 3; one with INT_MAX draws
+    // without overflowing the end of the range.
     state.modCounts[5] = 4;
+    state.modCounts[7] = INT_MAX;
     w.calls.clear();
-    w.forcedInts = {4};
     randomiseModSlot(vehicle, 5);
-    EXPECT_EQ(state.mods[5], 4);
-    int call = firstCallIndex(w, randomIntNative);
-    ASSERT_GE(call, 0);
-    EXPECT_EQ(w.calls[call].args[0], 0u);
-    EXPECT_EQ(w.calls[call].args[1], 5u);
+    randomiseModSlot(vehicle, 7);
+    std::vector<sim::CallRecord> draws = testing_support::callsOf(w, randomIntNative);
+    ASSERT_EQ(draws.size(), 2u);
+    EXPECT_EQ(draws[0].args[0], 0u);
+    EXPECT_EQ(draws[0].args[1], 4u);
+    EXPECT_EQ(static_cast<int32_t>(draws[1].args[1]), INT_MAX);
+    EXPECT_GE(state.mods[5], 0);
+    EXPECT_LT(state.mods[5], 4);
+    EXPECT_GE(state.mods[7], 0);
+
+    // Without modifications nothing is drawn or set.
+    state.modCounts[8] = 0;
+    w.calls.clear();
+    randomiseModSlot(vehicle, 8);
+    EXPECT_EQ(state.mods.count(8), 0u);
+    EXPECT_EQ(w.countCalls(randomIntNative), 0);
 
     w.find(vehicle)->dead = true;
     w.calls.clear();

@@ -14,5 +14,3 @@ inline bool tickAfter(uint32_t now, uint32_t deadline) { return tickDifference(n
 inline bool tickReached(uint32_t now, uint32_t deadline) { return tickDifference(now, deadline) >= 0; }
 // Milliseconds from start to now, correct across one wrap.
 inline uint32_t ticksSince(uint32_t start, uint32_t now) { return now - start; }
-// A wait length taken from a setting: a negative value waits not at all.
-inline uint32_t settingWaitMilliseconds(int32_t setting) { return setting < 0 ? 0u : static_cast<uint32_t>(setting); }

@@ -5,6 +5,7 @@
 #include "host/natives/player_natives.h"
 #include "platform/clock.h"
 #include "plugin/settings_check.h"
+#include "respawn/loading_screens.h"
 #include "shared/player_state.h"
 
 void captureStartState() {
@@ -13,4 +14,6 @@ void captureStartState() {
     lastPlayerModel = entityModel(playerPed);
     lastSettingsCheckTime = tickCount();
     lastMainCharacterModel = nameHash("player_zero");
+    // Time before the script started is not a black screen it has seen.
+    restartBlackScreenCount();
 }

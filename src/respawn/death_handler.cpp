@@ -17,6 +17,7 @@
 #include "respawn/respawn_sequences.h"
 #include "settings/notifications.h"
 #include "settings/respawn_settings.h"
+#include "settings/setting_limits.h"
 #include "skin/player_skin.h"
 #include "spawn/ground_spawn.h"
 #include "vehicles/vehicle_spawn.h"
@@ -41,6 +42,8 @@ constexpr uint32_t lateCountdownMilliseconds = 40000;
 constexpr float gameRespawnLimitMilliseconds = 30000.0f;
 constexpr int32_t wastedScreenViewMode = 2;
 constexpr float wastedScreenFieldOfView = 130.0f;
+// After a reset the game needs a few seconds to fade out and bring the player back.
+constexpr uint32_t latestSkinResetBeforeDeadlineMs = 5000;
 
 // The controls that hand a respawn vehicle back to the player, in test order.
 constexpr int32_t autoDriveCancelControls[] = {28, 23, 29, 8, 9, 18, 32, 34, 216, 232, 233, 234, 235, 330, 331};
@@ -71,11 +74,13 @@ void enterDeathScreen(DeathEpisode& episode) {
 // The first wait is measured as an elapsed time, so it ends even when the tick
 // count wraps during the episode; the comparison stays in single precision.
 bool firstWaitOver() {
-    return static_cast<float>(millisecondsSinceDeath()) >= settings.first_wait_time;
+    return static_cast<float>(millisecondsSinceDeath()) >= deathScreenWaitMs(settings.first_wait_time);
 }
 
+// The slow motion as the game gets it: a time scale of 0 or below, or not a
+// number, would stop the game for good, so such a setting means normal speed.
 void applyWastedScreenLook() {
-    setTimeScale(settings.slow_motion_at_wasted_and_busted_screens);
+    setTimeScale(wastedScreenTimeScale(settings.slow_motion_at_wasted_and_busted_screens));
     uint32_t camera = renderingCamera();
     setCameraViewMode(wastedScreenViewMode);
     setCameraFieldOfView(camera, wastedScreenFieldOfView);
@@ -97,22 +102,36 @@ bool playerBackAfterArrest() {
     return ped != 0 && !isPlayerBeingArrested(localPlayerId()) && isExistingEntity(ped);
 }
 
+// Another skin worn at detection and still worn: the game brings back only its
+// own characters, so it is reset to one of them once in the episode: after
+// the death effect and "time_before_reset_skin", and at the latest a few
+// seconds before the deadline (effect or not), so that the game can still
+// bring the player back; otherwise every pass would find him dead again.
+bool skinResetDue(const DeathEpisode& episode) {
+    if (episode.skinResetDone || !episode.otherSkinAtDetection || isStoryCharacter(lastPlayerModel)) return false;
+    uint32_t now = tickCount();
+    if (episode.deathEffectSeen && tickAfter(now, deathTime + skinResetDelayMs(settings.time_before_reset_skin)))
+        return true;
+    return tickAfter(now, respawnDeadline - latestSkinResetBeforeDeadlineMs);
+}
+
 // One frame of the wasted or busted screen; true when the screen phase ends.
 bool deathScreenFrame(DeathEpisode& episode) {
     if (isScreenFadedOut() && episode.deathEffectSeen && firstWaitOver()) return true;
     if (!isScreenFadedOut()) applyWastedScreenLook();
     if (!episode.deathEffectSeen && isScreenEffectRunning("DeathFailOut")) episode.deathEffectSeen = true;
     if (!isScreenFadedOut() && (episode.deathEffectSeen || isEntityDead(localPlayerPed()))) stopAllScreenEffects();
-    if (episode.deathEffectSeen && !episode.skinResetDone && episode.otherSkinAtDetection &&
-        tickAfter(tickCount(), deathTime + static_cast<uint32_t>(settings.time_before_reset_skin)) &&
-        !isStoryCharacter(lastPlayerModel)) {
+    if (skinResetDue(episode)) {
         resetToPlayerZero();
         episode.skinResetDone = true;
     }
     if (millisecondsSinceDeath() <= countdownDelayMilliseconds) return false;
-    if (!isScreenFadedIn()) return false;
-    drawCountdownIfDue();
+    bool fadedIn = isScreenFadedIn();
+    if (fadedIn) drawCountdownIfDue();
+    // The deadline ends the phase whatever the screen shows: a screen that the
+    // game leaves faded out would otherwise hold the main loop for good.
     if (tickAfter(tickCount(), respawnDeadline)) return true;
+    if (!fadedIn) return false;
     if (!wasBusted && playerBackAfterDeath()) {
         episode.deathEffectSeen = false;
         return false;
@@ -126,10 +145,13 @@ void runDeathScreen(DeathEpisode& episode) {
     while (!deathScreenFrame(episode)) host::scriptWait(0);
 }
 
+// An arrested player is alive all along: he is back only once the arrest is
+// over, or the take-over would run during it and the next pass would find a
+// new arrest.
 bool gameShowsLivingPlayer() {
     uint32_t ped = localPlayerPed();
-    return ped != 0 && entityExists(ped) && !isEntityDead(ped) && !isScreenFadingOut() &&
-           (!isScreenFadedOut() || isScreenFadingIn());
+    return ped != 0 && entityExists(ped) && !isEntityDead(ped) && !isPlayerBeingArrested(localPlayerId()) &&
+           !isScreenFadingOut() && (!isScreenFadedOut() || isScreenFadingIn());
 }
 
 // Waits for the game to put the player back, at most 30 s. The limit is an
@@ -149,14 +171,16 @@ void applyRespawnOptions() {
 }
 
 // The game may have put the player back as a new ped: the handles are taken
-// afresh before anything moves him or changes his skin.
+// afresh before anything moves him or changes his skin. During a mission
+// (with "alter_spawn_after_mission" 0) the player stays where the game put
+// him, so the screen is not cut to black: nothing of ours would fade it in.
 void takeOver(const DeathEpisode& episode) {
     playerPed = localPlayerPed();
     playerId = localPlayerId();
     if (settings.random_player_respawns != 0) {
-        fadeScreenOut(0);
-        host::scriptWait(100);
         if (settings.alter_spawn_after_mission != 0 || !missionActive) {
+            fadeScreenOut(0);
+            host::scriptWait(100);
             respawnAfterDeath();
             applyRespawnOptions();
         }
@@ -204,7 +228,11 @@ void handleDeathAndArrest() {
     deathTime = tickCount();
     DeathEpisode episode;
     DeathPhase phase = episodeDetected() ? DeathPhase::DeathScreen : DeathPhase::Watching;
-    while (phase != DeathPhase::Watching) phase = runPhase(phase, episode);
+    if (phase != DeathPhase::Watching) {
+        while (phase != DeathPhase::Watching) phase = runPhase(phase, episode);
+        // The episode's own black screens are not a screen left behind.
+        restartBlackScreenCount();
+    }
     runWatchSteps();
 }
 
@@ -218,7 +246,8 @@ void computeRespawnDeadline() {
         respawnDeadline = deathTime + 25000;
     else
         respawnDeadline = static_cast<uint32_t>(static_cast<int64_t>(
-            static_cast<float>(deathTime) + settings.max_wait_time_before_respawn_upon_skin_exception));
+            static_cast<float>(deathTime) +
+            deathScreenWaitMs(settings.max_wait_time_before_respawn_upon_skin_exception)));
 }
 
 void resetToPlayerZero() {

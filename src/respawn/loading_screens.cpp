@@ -13,6 +13,7 @@
 #include "respawn/player_options.h"
 #include "respawn/respawn_sequences.h"
 #include "settings/respawn_settings.h"
+#include "settings/setting_limits.h"
 #include "skin/player_skin.h"
 #include "spawn/spawn_mode.h"
 
@@ -55,8 +56,7 @@ void applyPostLoadingOptions() {
 // options, then the fade-in.
 void runPostLoadingFollowUp() {
     fadeScreenOut(0);
-    // A missing or negative wait setting waits not at all.
-    host::scriptWait(settingWaitMilliseconds(settings.wait_time_before_skin_change));
+    host::scriptWait(skinChangeWaitMs(settings.wait_time_before_skin_change));
     if (settings.use_respawn_on_demand_automatically != 0) {
         respawnOnDemand(false);
         if (!isScreenFadedOut()) fadeScreenOut(0);
@@ -78,6 +78,8 @@ void watchLoadingScreens() {
     }
     if (loadingScreenSeen) {
         loadingScreenEndTime = tickCount();
+        // Time in a loading screen is not a black screen left behind.
+        restartBlackScreenCount();
         readSettings();
     }
     if (followUpDropped()) {
@@ -85,7 +87,10 @@ void watchLoadingScreens() {
         return;
     }
     if (!loadingScreenSeen) return;
-    if (skinPolicyApplies() || settings.use_respawn_on_demand_automatically != 0) runPostLoadingFollowUp();
+    if (skinPolicyApplies() || settings.use_respawn_on_demand_automatically != 0) {
+        runPostLoadingFollowUp();
+        restartBlackScreenCount();
+    }
     loadingScreenSeen = false;
 }
 
@@ -95,8 +100,7 @@ void rescueBlackScreen() {
         return;
     }
     if (!isScreenFadedOut()) return;
-    // An elapsed time, so the count works across the wrap of the tick count
-    // and from the very first pass (when the last time is still 0).
+    // An elapsed time, so the count works across the wrap of the tick count.
     if (ticksSince(lastNotFadedOutTime, tickCount()) <= blackScreenRescueMilliseconds) return;
     if (isExistingEntity(localPlayerPed()) && !isStoryCharacter(lastPlayerModel)) {
         resetToPlayerZero();
@@ -105,6 +109,12 @@ void rescueBlackScreen() {
         respawnOnDemand(false);
         playFocusSound();
         fadeScreenIn(500);
+    } else {
+        // A story character needs no new skin or place, but the screen must
+        // not stay black.
+        fadeScreenIn(500);
     }
-    lastNotFadedOutTime = tickCount();
+    restartBlackScreenCount();
 }
+
+void restartBlackScreenCount() { lastNotFadedOutTime = tickCount(); }

@@ -9,3 +9,7 @@ extern uint32_t lastNotFadedOutTime;
 
 void watchLoadingScreens();
 void rescueBlackScreen();
+// Starts the count of the rescue afresh: at start, and when a loading screen,
+// a death or arrest episode or a respawn sequence ends, none of which is a
+// black screen left behind.
+void restartBlackScreenCount();

@@ -1,6 +1,7 @@
 #include "spawn/ground_spawn.h"
 
 #include <cmath>
+#include <limits>
 
 #include "host/host_abi.h"
 #include "host/natives/camera_natives.h"
@@ -34,6 +35,22 @@ float offsetCoordinate(float coordinate) {
     return coordinate + static_cast<float>(randomAxisOffset(settings.preferred_spawn_distance));
 }
 
+// The list record horizontally nearest to (x, y) and nearer than `within`
+// (strictly; the earlier record wins a tie), or -1 when there is none.
+int nearestRecord(float x, float y, float within) {
+    int best = -1;
+    float bestDistance = within;
+    for (int i = 0; i < builtInSpawnPointCount; ++i) {
+        const SpawnPoint& point = builtInSpawnPoints[i];
+        float distance = std::hypot(std::fabs(x - point.x), std::fabs(y - point.y));
+        if (distance < bestDistance) {
+            best = i;
+            bestDistance = distance;
+        }
+    }
+    return best;
+}
+
 void drawPointIn(const MapRegion& region, float* x, float* y) {
     *x = randomFloat(region.minX, region.maxX);
     *y = randomFloat(region.minY, region.maxY);
@@ -53,16 +70,8 @@ int32_t randomAxisOffset(int32_t distance) {
 SpawnPoint nearestListPoint(const Vector3& origin) {
     float targetX = offsetCoordinate(origin.x);
     float targetY = offsetCoordinate(origin.y);
-    SpawnPoint best{origin.x, origin.y, origin.z};
-    float bestDistance = 99999.0f;
-    for (const SpawnPoint& point : builtInSpawnPoints) {
-        float distance = std::hypot(std::fabs(targetX - point.x), std::fabs(targetY - point.y));
-        if (distance < bestDistance) {
-            best = point;
-            bestDistance = distance;
-        }
-    }
-    return best;
+    int row = nearestRecord(targetX, targetY, 99999.0f);
+    return row < 0 ? SpawnPoint{origin.x, origin.y, origin.z} : builtInSpawnPoints[row];
 }
 
 void spawnAtListPoint(bool closePoint) {
@@ -129,15 +138,27 @@ void settleOnGround() {
     // Probe from 950 down in steps of 50 (at most 19 tries, 100 ms each) until
     // the game reports ground below the probe.
     float z = 950.0f;
+    bool groundFound = false;
     do {
         placeEntity(playerPed, p.x, p.y, z);
         host::scriptWait(100);
-        if (groundHeightAt(p.x, p.y, z, &p.z)) {
+        groundFound = groundHeightAt(p.x, p.y, z, &p.z);
+        if (groundFound) {
             z = p.z + 5.0f;
             break;
         }
         z -= 50.0f;
     } while (z > 0.0f);
+    if (!groundFound) {
+        // No ground here at any height tried (the sea, or a place the game
+        // cannot stand him on): the nearest place of the built-in list, where
+        // a player can stand, rather than whatever height the probes left.
+        // (A position that is not a number is nearest to none: the first record.)
+        int row = nearestRecord(p.x, p.y, std::numeric_limits<float>::infinity());
+        const SpawnPoint& point = builtInSpawnPoints[row < 0 ? 0 : row];
+        placeEntity(playerPed, point.x, point.y, point.z);
+        return;
+    }
     groundHeightAt(p.x, p.y, z, &p.z);
     host::scriptWait(50);
     placeEntity(playerPed, p.x, p.y, p.z + 0.2f);

@@ -47,9 +47,11 @@ void customiseVehicle(uint32_t vehicle) {
 
 void randomiseModSlot(uint32_t vehicle, int32_t slot) {
     if (!isEntityAlive(vehicle)) return;
+    // The valid indices of a slot with n modifications are 0 to n - 1; a slot
+    // without any is left as it is.
     int32_t count = modCount(vehicle, slot);
-    // Index `count` itself is included on purpose.
-    setVehicleMod(vehicle, slot, randomInt(0, count + 1));
+    if (count <= 0) return;
+    setVehicleMod(vehicle, slot, randomInt(0, count));
 }
 
 bool isSlotExempt(uint32_t vehicle) {

@@ -2,6 +2,8 @@
 // aeroplane or helicopter in flight, with the player in the driver's seat.
 #include "vehicles/vehicle_spawn.h"
 
+#include <algorithm>
+
 #include "host/host_abi.h"
 #include "host/natives/entity_natives.h"
 #include "host/natives/gameplay_natives.h"
@@ -12,12 +14,16 @@
 #include "platform/clock.h"
 #include "platform/ticks.h"
 #include "settings/respawn_settings.h"
+#include "settings/setting_limits.h"
 #include "spawn/ground_spawn.h"
 #include "vehicles/vehicle_models.h"
 
 namespace {
 
 constexpr int32_t roadSearchAttempts = 20;
+// The ground under an aircraft is probed from this height, above every hill of
+// the map, so that an aircraft created inside a hill finds the hill's top.
+constexpr float aircraftGroundProbeHeight = 3000.0f;
 
 // Rectangles a point that is not close is drawn from.
 constexpr MapRegion largeAirRectangle{-2200.0f, 3353.0f, -3559.0f, 6903.0f};
@@ -53,6 +59,28 @@ bool loadVehicleModel(uint32_t model) {
     return true;
 }
 
+// The ground under an aircraft. Where none is found, the scene is loaded and
+// the probe made once more; where there is still none (the sea), the band is
+// measured from the sea level, 0.
+float groundUnderAircraft(const Vector3& position) {
+    float probeHeight = std::max(position.z, aircraftGroundProbeHeight);
+    float ground = 0.0f;
+    if (groundHeightAt(position.x, position.y, probeHeight, &ground)) return ground;
+    loadSceneAt(position.x, position.y, position.z);
+    if (groundHeightAt(position.x, position.y, probeHeight, &ground)) return ground;
+    return 0.0f;
+}
+
+HeightBand aeroplaneBand() {
+    return aircraftHeightBand(settings.min_plane_spawn_height_over_ground, settings.max_plane_spawn_height_over_ground,
+                              builtInAeroplaneBand);
+}
+
+HeightBand helicopterBand() {
+    return aircraftHeightBand(settings.min_heli_spawn_height_over_ground, settings.max_heli_spawn_height_over_ground,
+                              builtInHelicopterBand);
+}
+
 }  // namespace
 
 Vector3 airSpawnPoint(bool closePoint) {
@@ -82,19 +110,17 @@ uint32_t createVehicleAt(uint32_t model, const Vector3& position, float heading)
     return vehicle;
 }
 
-void correctAltitude(uint32_t vehicle, int32_t minHeight, int32_t maxHeight) {
+void correctAltitude(uint32_t vehicle, HeightBand band) {
     Vector3 position = entityPosition(vehicle);
-    float ground = 0.0f;
-    groundHeightAt(position.x, position.y, position.z, &ground);
-    // The keep test looks at the altitude itself, and both kinds of aircraft
-    // are held to the plane band as well as to their own maximum.
-    if (position.z <= static_cast<float>(maxHeight) &&
-        position.z >= static_cast<float>(settings.min_plane_spawn_height_over_ground) &&
-        position.z <= static_cast<float>(settings.max_plane_spawn_height_over_ground))
+    float ground = groundUnderAircraft(position);
+    // An aircraft stays where it was made only at least its band's minimum over
+    // the ground; the keep test also holds its altitude to its own maximum and,
+    // for both kinds of aircraft, to the aeroplane band.
+    HeightBand planes = aeroplaneBand();
+    if (position.z - ground >= static_cast<float>(band.minimum) && position.z <= static_cast<float>(band.maximum) &&
+        position.z >= static_cast<float>(planes.minimum) && position.z <= static_cast<float>(planes.maximum))
         return;
-    float low = static_cast<float>(minHeight) + ground;
-    float high = static_cast<float>(maxHeight) + ground;
-    float z = high >= low ? randomFloat(low, high + 1.0f) : 0.0f;
+    float z = randomFloat(ground + static_cast<float>(band.minimum), ground + static_cast<float>(band.maximum) + 1.0f);
     placeEntity(vehicle, position.x, position.y, z + 0.2f);
 }
 
@@ -110,12 +136,10 @@ void spawnInAir(bool closePoint) {
     setVehicleEngineOnNow(vehicle);
     uint32_t vehicleModel = entityModel(vehicle);
     if (isPlaneModel(vehicleModel)) {
-        correctAltitude(vehicle, settings.min_plane_spawn_height_over_ground,
-                        settings.max_plane_spawn_height_over_ground);
+        correctAltitude(vehicle, aeroplaneBand());
         setVehicleForwardSpeed(vehicle, randomFloat(55.0f, 61.0f));
     } else if (isHelicopterModel(vehicleModel)) {
-        correctAltitude(vehicle, settings.min_heli_spawn_height_over_ground,
-                        settings.max_heli_spawn_height_over_ground);
+        correctAltitude(vehicle, helicopterBand());
     }
     setLandingGearState(vehicle, 3);  // retracted
 }
