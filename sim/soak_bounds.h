@@ -47,7 +47,7 @@ constexpr float listPointToleranceUnits = 1.0f;
 // An aircraft placed by the plug-in is at least its band's minimum over the
 // ground; when the band's keys are unusable (negative, reversed or beyond
 // bandLimitUnits) it is at least clearUnits over the ground.
-constexpr float bandLimitUnits = 5000.0f;
+constexpr float bandLimitUnits = 2000.0f;
 constexpr float clearUnits = 1.0f;
 // A land vehicle stands on a road node: within this distance of one.
 constexpr float roadNodeToleranceUnits = 0.5f;
