@@ -293,6 +293,31 @@ TEST(DeathScreen, OtherSkinIsResetToPlayerZeroOnceAfterTheEffect) {
     EXPECT_EQ(w.player()->model, sim::joaat(otherSkin)) << "the skin is back after the respawn";
 }
 
+TEST(DeathScreen, ArrestInAnotherSkinOnAScreenAlreadyBlackIsResetBeforeThePhaseEndsAndHappensOnce) {
+    sim::World& w = runningGame(otherSkin);
+    settings.time_before_reset_skin = 12000;
+    settings.first_wait_time = 8000.0f;
+    settings.slow_motion_at_wasted_and_busted_screens = 0.3f;  // deadline 25 s
+    // Another script holds the screen black; the police arrest the player meanwhile.
+    sim::otherScriptFadesOut(w, 0, 0);
+    sim::arrestPlayer(w);
+    sim::runFor(200);
+    uint32_t detected = deathTime;
+    ASSERT_TRUE(runUntilScreenPhaseEnded(30000));
+    uint32_t phaseEnd = screenPhaseEnd(w);
+    std::vector<sim::CallRecord> changes = callsOf(w, setPlayerModelNative);
+    ASSERT_FALSE(changes.empty());
+    EXPECT_EQ(static_cast<uint32_t>(changes[0].args[1]), sim::joaat("player_zero"));
+    EXPECT_LE(changes[0].tick, phaseEnd) << "the reset comes before the phase ends";
+    EXPECT_LT(phaseEnd - detected, 12000u) << "on the black screen, at the first wait";
+    ASSERT_TRUE(sim::runUntil([](sim::World& world) { return world.gameRespawn.count > 0; }, 30000))
+        << "the game can bring the player back";
+    sim::runFor(40000);
+    EXPECT_EQ(w.gameRespawn.count, 1);
+    EXPECT_FALSE(w.beingArrested);
+    EXPECT_EQ(w.player()->model, sim::joaat(otherSkin)) << "the skin is back after the take-over";
+}
+
 TEST(DeathScreen, StoryCharacterIsNeverReset) {
     sim::World& w = runningGame("player_one");
     killAndDetect(w);

@@ -107,24 +107,37 @@ bool playerBackAfterArrest() {
 // the death effect and "time_before_reset_skin", and at the latest a few
 // seconds before the deadline (effect or not), so that the game can still
 // bring the player back; otherwise every pass would find him dead again.
+bool skinResetPending(const DeathEpisode& episode) {
+    return !episode.skinResetDone && episode.otherSkinAtDetection && !isStoryCharacter(lastPlayerModel);
+}
+
 bool skinResetDue(const DeathEpisode& episode) {
-    if (episode.skinResetDone || !episode.otherSkinAtDetection || isStoryCharacter(lastPlayerModel)) return false;
+    if (!skinResetPending(episode)) return false;
     uint32_t now = tickCount();
     if (episode.deathEffectSeen && tickAfter(now, deathTime + skinResetDelayMs(settings.time_before_reset_skin)))
         return true;
     return tickAfter(now, respawnDeadline - latestSkinResetBeforeDeadlineMs);
 }
 
+void resetSkinOnce(DeathEpisode& episode) {
+    resetToPlayerZero();
+    episode.skinResetDone = true;
+}
+
 // One frame of the wasted or busted screen; true when the screen phase ends.
 bool deathScreenFrame(DeathEpisode& episode) {
-    if (isScreenFadedOut() && episode.deathEffectSeen && firstWaitOver()) return true;
+    if (isScreenFadedOut() && episode.deathEffectSeen && firstWaitOver()) {
+        // A screen that was black before the episode (a mission's fail screen,
+        // another script) ends the phase before the game has faded out: the
+        // reset still pending is made now, or the game could never bring the
+        // player back and every pass would find a new episode.
+        if (skinResetPending(episode)) resetSkinOnce(episode);
+        return true;
+    }
     if (!isScreenFadedOut()) applyWastedScreenLook();
     if (!episode.deathEffectSeen && isScreenEffectRunning("DeathFailOut")) episode.deathEffectSeen = true;
     if (!isScreenFadedOut() && (episode.deathEffectSeen || isEntityDead(localPlayerPed()))) stopAllScreenEffects();
-    if (skinResetDue(episode)) {
-        resetToPlayerZero();
-        episode.skinResetDone = true;
-    }
+    if (skinResetDue(episode)) resetSkinOnce(episode);
     if (millisecondsSinceDeath() <= countdownDelayMilliseconds) return false;
     bool fadedIn = isScreenFadedIn();
     if (fadedIn) drawCountdownIfDue();
