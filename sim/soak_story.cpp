@@ -73,9 +73,11 @@ void setUpFaults(World& w, std::mt19937_64& random, Story& story) {
         w.models.makeSomeVehiclesNeverLoad(salt, 4);
         describe(story, "a quarter of the vehicle models never load; ");
     }
-    if (chance(random, 0.05)) {
-        w.models.makeNeverLoading("player_zero");
-        describe(story, "player_zero never loads; ");
+    // Assumption: the game keeps its story characters' models loaded; other
+    // peds' models can fail to load like any other.
+    if (chance(random, 0.1)) {
+        w.models.makeNeverLoading("a_m_y_hipster_01");
+        describe(story, "a_m_y_hipster_01 never loads; ");
     }
 }
 

@@ -318,6 +318,21 @@ TEST(DeathScreen, ArrestInAnotherSkinOnAScreenAlreadyBlackIsResetBeforeThePhaseE
     EXPECT_EQ(w.player()->model, sim::joaat(otherSkin)) << "the skin is back after the take-over";
 }
 
+TEST(DeathScreen, SkinChangedDuringAnArrestIsResetSoThatTheGameCanBringThePlayerBack) {
+    sim::World& w = runningGame("player_zero");
+    sim::arrestPlayer(w);
+    // A script changes the skin while the arrest runs: the skin tracker, idle
+    // during an arrest, never sees it.
+    w.player()->model = sim::joaat(otherSkin);
+    ASSERT_TRUE(sim::runUntil([](sim::World& world) { return world.gameRespawn.count > 0; }, 40000))
+        << "the game can bring the player back";
+    std::vector<sim::CallRecord> changes = callsOf(w, setPlayerModelNative);
+    ASSERT_EQ(changes.size(), 1u);
+    EXPECT_EQ(static_cast<uint32_t>(changes[0].args[1]), sim::joaat("player_zero"));
+    sim::runFor(40000);
+    EXPECT_EQ(w.gameRespawn.count, 1) << "one episode";
+}
+
 TEST(DeathScreen, StoryCharacterIsNeverReset) {
     sim::World& w = runningGame("player_one");
     killAndDetect(w);

@@ -102,15 +102,24 @@ bool playerBackAfterArrest() {
     return ped != 0 && !isPlayerBeingArrested(localPlayerId()) && isExistingEntity(ped);
 }
 
+// The skin worn now counts as well as the one last seen alive: a skin changed
+// in the pass that found the episode (after a loading screen) or during an
+// arrest is one the skin tracker has not seen.
+bool wearsOtherSkinNow() {
+    uint32_t ped = localPlayerPed();
+    return isExistingEntity(ped) && !isStoryCharacter(entityModel(ped));
+}
+
+bool skinResetPending(const DeathEpisode& episode) {
+    if (episode.skinResetDone) return false;
+    return (episode.otherSkinAtDetection && !isStoryCharacter(lastPlayerModel)) || wearsOtherSkinNow();
+}
+
 // Another skin worn at detection and still worn: the game brings back only its
 // own characters, so it is reset to one of them once in the episode: after
 // the death effect and "time_before_reset_skin", and at the latest a few
 // seconds before the deadline (effect or not), so that the game can still
 // bring the player back; otherwise every pass would find him dead again.
-bool skinResetPending(const DeathEpisode& episode) {
-    return !episode.skinResetDone && episode.otherSkinAtDetection && !isStoryCharacter(lastPlayerModel);
-}
-
 bool skinResetDue(const DeathEpisode& episode) {
     if (!skinResetPending(episode)) return false;
     uint32_t now = tickCount();
