@@ -240,7 +240,7 @@ TEST(DeathScreen, ShortFirstWaitEndsAtTheFirstFadedOutFrameAndALongOneMissesIt) 
     }
 }
 
-TEST(DeathScreen, WithoutTheDeathEffectOnlyTheDeadlineWhileFadedInEndsThePhase) {
+TEST(DeathScreen, WithoutTheDeathEffectTheDeadlineEndsThePhaseWhateverTheScreenShows) {
     auto suppressDeathEffect = [](sim::World& w) {
         w.frameRules.push_back([](sim::World& world) { world.screen.effects.erase("DeathFailOut"); });
     };
@@ -370,6 +370,25 @@ TEST(TakeOver, MissionWithoutOverrideLeavesThePlayerInViewAndOnlyClearsMoneyAndR
     ASSERT_FALSE(viewModes.empty());
     EXPECT_EQ(viewModes.back().args[0], 1u) << "the view mode saved at detection";
     EXPECT_GT(viewModes.back().tick, screenPhaseEnd(w));
+}
+
+TEST(TakeOver, ComesAsSoonAsTheGameStartsFadingInWhileItStillReportsFadedOut) {
+    // While the game fades in after putting the player back, its faded-out
+    // question may still answer yes: the fade-in alone shows him back.
+    sim::World& w = runningGame();
+    uint32_t fadeInStarted = 0;
+    w.frameRules.push_back([&fadeInStarted](sim::World& world) {
+        if (world.gameRespawn.stage != sim::GameRespawnStage::FadingIn || world.screen.fade != sim::FadeState::FadingIn)
+            return;
+        if (fadeInStarted == 0) fadeInStarted = world.tick();
+        world.screen.forcedFadedOutAnswers = {true};
+    });
+    killAndDetect(w);
+    ASSERT_TRUE(runUntilEpisodeOver(30000));
+    ASSERT_NE(fadeInStarted, 0u);
+    uint32_t cut = cutToBlack(w, screenPhaseEnd(w));
+    EXPECT_GE(cut, fadeInStarted);
+    EXPECT_LE(cut - fadeInStarted, 50u) << "not only once the game's fade-in is over";
 }
 
 TEST(TakeOver, GameRespawnPlaceStandsWhenAlternativeRespawnIsOff) {

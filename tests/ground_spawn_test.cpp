@@ -276,6 +276,11 @@ TEST(GroundSpawn, DeathPointSpawnOverTheSeaEndsOnAListPlaceNotUnderTheMap) {
     const SpawnPoint& nearest = builtInSpawnPoints[nearestRow(-3700.0, 0.0)];
     expectPlayerAt(w, nearest.x, nearest.y, nearest.z);
     EXPECT_TRUE(sim::isDryLand(nearest.x, nearest.y));
+
+    // A position that is not a number is nearest to no place: the first one.
+    w.player()->position = sim::Vec3{NAN, NAN, NAN};
+    settleOnGround();
+    expectPlayerAt(w, builtInSpawnPoints[0].x, builtInSpawnPoints[0].y, builtInSpawnPoints[0].z);
 }
 
 TEST(GroundSpawn, FacingAndPositionOfMissingEntities) {

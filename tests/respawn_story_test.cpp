@@ -2,6 +2,7 @@
 // in another skin, an arrest, and a respawn on demand into a vehicle.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -198,4 +199,72 @@ TEST(RespawnStory, KeyChordIntoAVehicleThatDrivesOffUntilAControlIsPressed) {
     sim::Vec3 stopped = vehicle->position;
     sim::runFor(500);
     EXPECT_EQ(distance(vehicle->position, stopped), 0.0f);
+}
+
+TEST(RespawnStory, ArrestThatOutlastsTheScreenPhaseIsTakenOverOnceItIsOver) {
+    // The police take 25 s: the busted screen stays up past the 20 s deadline.
+    sim::World& w = gameStartedWith(testing_support::builtInSettingsText());
+    uint32_t arrested = w.tick();
+    w.frameRules.push_back([arrested](sim::World& world) {
+        if (world.gameRespawn.stage == sim::GameRespawnStage::Screen && world.tick() - arrested < 25000)
+            world.gameRespawn.stageMilliseconds = std::min(world.gameRespawn.stageMilliseconds, 4000.0);
+    });
+    sim::arrestPlayer(w);
+    ASSERT_TRUE(sim::runUntil(backInView, 40000));
+    uint32_t cut = cutToBlackAfter(w, arrested);
+    EXPECT_GT(cut - arrested, 25000u) << "not while the arrest still runs";
+    sim::runFor(15000);
+    EXPECT_FALSE(w.beingArrested);
+    EXPECT_EQ(w.gameRespawn.count, 1);
+    EXPECT_EQ(respawnSoundsAfter(w, arrested), 3) << "one take-over";
+    EXPECT_EQ(cutToBlackAfter(w, cut), 0u) << "and no second episode";
+    EXPECT_GT(distance(w.player()->position, policeStation), 1.0f);
+}
+
+TEST(RespawnStory, TimeScaleSettingThatWouldStopTheGameMeansNormalSpeed) {
+    // A settings file cut short reads the slow motion as 0.0; 0 or below would
+    // stop the game or never let it come back.
+    for (const char* value : {"0", "-1", "5"}) {
+        SCOPED_TRACE(value);
+        sim::World& w = gameStartedWith(
+            testing_support::builtInSettingsWith({{"slow_motion_at_wasted_and_busted_screens", value}}));
+        uint32_t killedAt = w.tick();
+        sim::killPlayer(w);
+        ASSERT_TRUE(sim::runUntil(backInView, 15000)) << "a death takes as long as at normal speed";
+        std::vector<sim::CallRecord> scales = callsOf(w, setTimeScaleNative);
+        ASSERT_FALSE(scales.empty());
+        for (const sim::CallRecord& call : scales) EXPECT_EQ(testing_support::floatArgument(call, 0), 1.0f);
+        sim::runFor(1000);
+        uint32_t arrestedAt = w.tick();
+        sim::arrestPlayer(w);
+        ASSERT_TRUE(sim::runUntil([&](sim::World& world) { return cutToBlackAfter(world, arrestedAt) != 0; }, 15000));
+        sim::runFor(20000);
+        EXPECT_EQ(respawnSoundsAfter(w, arrestedAt), 3) << "the arrest is taken over once";
+        EXPECT_FALSE(w.beingArrested);
+        EXPECT_LT(cutToBlackAfter(w, killedAt) - killedAt, 15000u);
+    }
+}
+
+TEST(RespawnStory, DeathInAnotherSkinWithAnExtremeResetDelayEndsOnce) {
+    for (const char* delay : {"-2147483648", "2147483647"}) {
+        SCOPED_TRACE(delay);
+        sim::World& w =
+            gameStartedWith(testing_support::builtInSettingsWith({{"time_before_reset_skin", delay}}), otherSkin);
+        uint32_t killedAt = w.tick();
+        sim::killPlayer(w);
+        ASSERT_TRUE(sim::runUntil(backInView, 40000));
+        std::vector<sim::CallRecord> changes = callsOf(w, setPlayerModelNative);
+        ASSERT_EQ(changes.size(), 2u);
+        uint32_t reset = changes[0].tick - killedAt;
+        if (delay[0] == '-') {
+            EXPECT_LT(reset, 1500u) << "a negative delay counts as none: reset once the death effect ran";
+        } else {
+            EXPECT_GT(reset, 14000u) << "held, and at the latest 5 s before the 20 s deadline";
+            EXPECT_LT(reset, 15200u);
+        }
+        sim::runFor(10000);
+        EXPECT_EQ(w.player()->model, sim::joaat(otherSkin));
+        EXPECT_FALSE(w.player()->dead);
+        EXPECT_EQ(respawnSoundsAfter(w, killedAt), 3) << "one episode, not one after another";
+    }
 }

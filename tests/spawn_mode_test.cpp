@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cmath>
 #include <cstring>
 
 #include "host/natives/player_natives.h"
@@ -13,6 +14,7 @@
 #include "spawn/ground_spawn.h"
 #include "spawn/spawn_mode.h"
 #include "spawn/spawn_points.h"
+#include "shared/table_random.h"
 #include "tests/support/call_log.h"
 #include "tests/support/native_hashes.h"
 #include "tests/support/plugin_state.h"
@@ -196,4 +198,55 @@ TEST(SpawnMode, CloseChanceDecidesWhetherTheListPointIsNearTheDeathPoint) {
         EXPECT_EQ(outcome.mode, SpawnMode::OnPointFromList);
         EXPECT_TRUE(playerAt(w, c.close ? row300 : builtInSpawnPoints[41]));
     }
+}
+
+TEST(SpawnMode, ModeRollDrawsOneToNinetyNineAndCloseRollOneToAHundred) {
+    sim::World& w = startGame({40, 30, 20, 0, 10, 0});
+    w.calls.clear();
+    chooseSpawn();
+    std::vector<sim::CallRecord> draws = callsOf(w, randomIntNative);
+    ASSERT_GE(draws.size(), 2u);
+    EXPECT_EQ(draws[0].args[0], 1u) << "the mode roll";
+    EXPECT_EQ(draws[0].args[1], 100u);
+    EXPECT_EQ(draws[1].args[0], 1u) << "the close roll";
+    EXPECT_EQ(draws[1].args[1], 101u);
+}
+
+TEST(SpawnMode, RoadAndAirSpawnsComeNearTheDeathPointOnlyWhenTheCloseRollSaysSo) {
+    // The axis offsets are +84 and +84; a far point comes from the large
+    // rectangle (roll 61) at (3000, 6000).
+    const float nearX = -50.0f + 84.0f, nearY = -1110.0f + 84.0f;
+    for (SpawnMode mode : {SpawnMode::InVehicleOnRoad, SpawnMode::InAir}) {
+        for (bool close : {true, false}) {
+            SCOPED_TRACE(testing::Message() << (mode == SpawnMode::InAir ? "air " : "road ") << close);
+            sim::World& w = startGame(mode == SpawnMode::InAir ? Chances{0, 0, 100, 0, 0, 0}
+                                                               : Chances{0, 100, 0, 0, 0, 0},
+                                      50);
+            w.forcedInts = {1, close ? 50 : 51, 61};
+            w.forcedFloats = {1.0f, 1.0f, 3000.0f, 6000.0f};
+            if (mode == SpawnMode::InAir && close) w.forcedFloats = {1.0f, 1.0f};
+            chooseSpawn();
+            const sim::Entity* vehicle = w.find(w.player()->vehicle);
+            ASSERT_NE(vehicle, nullptr);
+            float fromNear = std::hypot(vehicle->position.x - nearX, vehicle->position.y - nearY);
+            float fromFar = std::hypot(vehicle->position.x - 3000.0f, vehicle->position.y - 6000.0f);
+            if (close)
+                EXPECT_LT(fromNear, 300.0f);
+            else
+                EXPECT_LT(fromFar, 300.0f);
+        }
+    }
+}
+
+TEST(SpawnMode, ListPickDrawsEveryRowUpToTheLast) {
+    // A seed whose first table value is 758 + 759: modulo 759 the last row.
+    uint32_t seed = 1;
+    for (;; ++seed) {
+        seedTableRandom(seed);
+        if (tableRandom() == 758 + builtInSpawnPointCount) break;
+    }
+    sim::World& w = startGame({100, 0, 0, 0, 0, 0}, 0);
+    seedTableRandom(seed);
+    spawnWithRolls(w, 1, 1);
+    EXPECT_TRUE(playerAt(w, builtInSpawnPoints[758]));
 }

@@ -183,6 +183,19 @@ TEST(StoredSkin, NewSkinIsWrittenBackWithoutTheModifiedNotice) {
     EXPECT_EQ(player(w).model, hipster());
 }
 
+TEST(StoredSkin, NewSkinIsWrittenBackOnlyWithSkinPolicyThree) {
+    for (int32_t policy : {0, 1, 2, 4, -1}) {
+        sim::World& w = startedGame(storedSkinLine(sim::joaat("player_zero")) +
+                                    "player_ped_skin_upon_respawn=" + std::to_string(policy) + "\n");
+        player(w).model = hipster();
+        modelAtLastCheck = sim::joaat("player_zero");
+        previousCheckAgo(w, 3000);
+        runSettingsCheck();
+        EXPECT_EQ(readStoredSkin(), sim::joaat("player_zero")) << policy;
+        EXPECT_TRUE(notifyOnSettingsChange) << policy;
+    }
+}
+
 TEST(StoredSkin, NoWriteBackSoonAfterALoadingScreen) {
     sim::World& w = startedGame(storedSkinLine(sim::joaat("player_zero")) + "time_before_reset_skin=5000\n");
     loadingScreenEndTime = w.tick() - 4000;
