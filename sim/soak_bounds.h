@@ -11,32 +11,35 @@ namespace sim::soak {
 // 5 s (vehicle), the ground search of at most 1.9 s, the 1250 ms before the
 // vehicle is handed back, and a few frames; with a margin.
 constexpr uint32_t sequenceMs = 20000;
-// The longest wait taken from a setting ("wait_time_before_skin_change"), as
-// dist/Pelorin.ini bounds it.
+// The longest wait taken from a setting: "wait_time_before_skin_change" is
+// held to 0..60000 ms (dist/Pelorin.ini).
 constexpr uint32_t settingWaitMs = 60000;
-// The screen phase of a death or arrest: its deadline is at most 80 s after
-// detection whatever the settings say.
-constexpr uint32_t screenPhaseMs = 80000;
+// The screen phase of a death or arrest ends at its deadline whatever the
+// screen shows: 80 s for the slowest slow motion, or
+// "max_wait_time_before_respawn_upon_skin_exception", held to 0..120000 ms.
+constexpr uint32_t screenPhaseMs = 120000;
 // The wait for the game to put the player back after the screen phase.
 constexpr uint32_t gameRespawnWaitMs = 30000;
-// A death or arrest episode, from detection to the main loop's next pass: the
-// screen phase, the wait for the game, the take-over, and in the same pass the
-// loading-screen follow-up and the rescue. Time in loading screens not counted.
-constexpr uint32_t episodeMs = screenPhaseMs + gameRespawnWaitMs + sequenceMs + settingWaitMs + 2 * sequenceMs;
+// A death or arrest episode, from detection to the main loop's next check:
+// the screen phase, the wait for the game, the take-over's sequence, and in
+// the same pass the loading-screen follow-up (its wait and sequence) and the
+// rescue's sequence. Time in loading screens is not counted.
+constexpr uint32_t episodeMs = screenPhaseMs + gameRespawnWaitMs + sequenceMs + (settingWaitMs + sequenceMs) + sequenceMs;
 // The once-a-second check runs again within this time also when no episode
-// runs (a respawn on demand, a loading-screen follow-up, a rescue). Time in
-// loading screens not counted.
-constexpr uint32_t mainLoopCheckMs = settingWaitMs + 2 * sequenceMs + 1000;
+// runs: a respawn on demand, or the loading-screen follow-up and the rescue of
+// one pass. Time in loading screens is not counted.
+constexpr uint32_t mainLoopCheckMs = (settingWaitMs + sequenceMs) + sequenceMs + 1000;
 // The black-screen rescue: a screen left faded out this long outside loading
 // screens and sequences of ours is brought back.
 constexpr uint32_t rescueMs = 80000;
 // A black screen outside loading screens: the rescue's count restarts when an
 // episode of ours ends, so the worst is an episode that begins on a black
-// screen and ends on the one the game or another script left, then the
-// rescue's count and its own sequence.
+// screen the game or another script left and ends on it, then the rescue's
+// count and its own sequence.
 constexpr uint32_t blackScreenMs = episodeMs + rescueMs + sequenceMs;
-// A story of the soak ends this long after its last event at the latest.
-constexpr uint32_t storyTailMs = episodeMs + rescueMs + sequenceMs;
+// A story of the soak ends this long after its last event at the latest (a
+// black screen beyond its bound is reported before).
+constexpr uint32_t storyTailMs = blackScreenMs + 5000;
 
 // Positions: how far below the ground or the water's surface a body may be
 // (a float rounding of the placement), and how near a built-in list point a

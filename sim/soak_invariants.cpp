@@ -171,6 +171,8 @@ void Observer::afterGameFrame() {
     eventsSeen_ = w_.eventsRun;
     if (!s.loadingScreen) stallMs_ += frame;
     if (w_.gameRespawn.stage != GameRespawnStage::None) stallWasEpisode_ = true;
+    double& longestHold = stallWasEpisode_ ? longestEpisodeMs_ : longestOtherHoldMs_;
+    longestHold = std::fmax(longestHold, stallMs_);
     double stallLimit = stallWasEpisode_ ? episodeMs : mainLoopCheckMs;
     if (!stallReported_ && stallMs_ > stallLimit) {
         stallReported_ = true;
@@ -182,6 +184,7 @@ void Observer::afterGameFrame() {
         blackReported_ = false;
     } else if (!s.loadingScreen) {
         blackMs_ += frame;
+        longestBlackMs_ = std::fmax(longestBlackMs_, blackMs_);
         if (!blackReported_ && blackMs_ > blackScreenMs) {
             blackReported_ = true;
             sink_.report(Violation::BlackScreen, "black for " + std::to_string(static_cast<long>(blackMs_)) + " ms");

@@ -45,6 +45,11 @@ public:
     // sequence of the game runs and the player stands alive.
     bool quiet() const;
     uint64_t idleTurns() const { return idleTurns_; }
+    // The longest seen so far, in milliseconds outside loading screens: a
+    // black screen, an episode's hold on the main loop, another hold on it.
+    double longestBlackMs() const { return longestBlackMs_; }
+    double longestEpisodeMs() const { return longestEpisodeMs_; }
+    double longestOtherHoldMs() const { return longestOtherHoldMs_; }
 
 private:
     void checkBody();
@@ -69,6 +74,7 @@ private:
     size_t outputsBefore_ = 0;
     uint64_t eventsSeen_ = 0;
     double sinceEventMs_ = 0;       // since the last event of the story
+    double longestBlackMs_ = 0, longestEpisodeMs_ = 0, longestOtherHoldMs_ = 0;
 };
 
 }  // namespace sim::soak

@@ -65,7 +65,22 @@ struct Tally : ViolationSink {
     }
 };
 
+// The longest of something seen in any episode, and where.
+struct Longest {
+    double ms = 0;
+    long episode = -1;
+    void take(double candidate, long inEpisode) {
+        if (candidate <= ms) return;
+        ms = candidate;
+        episode = inEpisode;
+    }
+    void print(const char* what, uint32_t bound) const {
+        std::printf("  %-30s %.1f s (episode %ld; bound %.0f s)\n", what, ms / 1000.0, episode, bound / 1000.0);
+    }
+};
+
 struct Figures {
+    Longest black, episode, otherHold;
     double simulatedSeconds = 0;
     uint64_t frames = 0;
     uint64_t idleTurns = 0;
@@ -108,6 +123,9 @@ void playEpisode(long episode, const std::string& shippedText, Tally& tally, Fig
     figures.simulatedSeconds += elapsed / 1000.0;
     figures.frames += static_cast<uint64_t>(elapsed / w.frameMilliseconds);
     figures.idleTurns += observer.idleTurns();
+    figures.black.take(observer.longestBlackMs(), episode);
+    figures.episode.take(observer.longestEpisodeMs(), episode);
+    figures.otherHold.take(observer.longestOtherHoldMs(), episode);
     tally.episodesWithViolations += tally.episodeViolated;
     tally.story = nullptr;
     tally.settings = nullptr;
@@ -142,6 +160,9 @@ int runSoak(const SoakOptions& options) {
     std::printf("  wall seconds:                 %.1f\n", wallSeconds);
     std::printf("  simulated s per wall s:       %.0f\n", figures.simulatedSeconds / wallSeconds);
     std::printf("  idle main-loop turns checked: %llu\n", static_cast<unsigned long long>(figures.idleTurns));
+    figures.black.print("longest black screen:", blackScreenMs);
+    figures.episode.print("longest episode:", episodeMs);
+    figures.otherHold.print("longest other hold of the loop:", mainLoopCheckMs);
     std::printf("  resident memory:              %ld kB after the warm-up, %ld kB at the end, %ld kB peak\n",
                 figures.residentAfterWarmUp, residentAtEnd, peakResidentKilobytes());
     std::printf("  violations (episodes by kind): %ld in %ld episodes\n", total, tally.episodesWithViolations);
