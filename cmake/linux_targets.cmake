@@ -21,7 +21,7 @@ file(GLOB PELORIN_TEST_SOURCES CONFIGURE_DEPENDS tests/*.cpp tests/support/*.cpp
 add_executable(pelorin_tests ${PELORIN_TEST_SOURCES})
 pelorin_target_defaults(pelorin_tests)
 target_compile_definitions(pelorin_tests PRIVATE PELORIN_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
-target_link_libraries(pelorin_tests PRIVATE pelorin_core pelorin_sim GTest::gtest GTest::gtest_main)
+target_link_libraries(pelorin_tests PRIVATE pelorin_soak pelorin_core pelorin_sim GTest::gtest GTest::gtest_main)
 include(GoogleTest)
 gtest_discover_tests(pelorin_tests WORKING_DIRECTORY ${CMAKE_BINARY_DIR} DISCOVERY_TIMEOUT 60)
 
