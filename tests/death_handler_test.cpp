@@ -12,6 +12,7 @@
 #include "respawn/death_handler.h"
 #include "respawn/respawn_sequences.h"
 #include "settings/respawn_settings.h"
+#include "spawn/ground_spawn.h"
 #include "sim/game_events.h"
 #include "sim/joaat.h"
 #include "sim/script_host.h"
@@ -157,6 +158,23 @@ TEST(DeathDetection, ArrestAloneIsBusted) {
     sim::runFor(1200);
     EXPECT_TRUE(wasBusted);
     EXPECT_FALSE(screenPhaseEnded(w));
+}
+
+TEST(DeathDetection, ArrestWhileTheGameReplacesThePedKeepsTheLastSeenPlaceAsTheDeathPoint) {
+    sim::World& w = runningGame();
+    settings.on_point_from_list_player_spawn_chance = 100;
+    settings.in_air_player_spawn_chance = settings.in_vehicle_on_road_player_spawn_chance =
+        settings.random_point_on_map_spawn_chance = 0;
+    settings.preferred_spawn_distance = 2147483647;  // no list place near the target: the death point itself
+    sim::Vec3 seen = w.player()->position;
+    sim::playerPedVanishes(w, 600);
+    sim::runFor(300);
+    EXPECT_EQ(lastPlayerPosition.x, seen.x);
+    EXPECT_EQ(lastPlayerPosition.z, seen.z);
+    sim::arrestPlayer(w);
+    ASSERT_TRUE(runUntilEpisodeOver(60000));
+    EXPECT_EQ(w.player()->position.x, seen.x) << "back where he was last seen, not at the map's origin";
+    EXPECT_EQ(w.player()->position.y, seen.y);
 }
 
 TEST(DeathScreen, CountdownRunsFrom7500MsWhileFadedInAndEndsAtTheDeadline) {

@@ -237,7 +237,10 @@ void runWatchSteps() {
     watchLoadingScreens();
     host::scriptWait(0);
     rescueBlackScreen();
-    lastPlayerPosition = entityPosition(localPlayerPed());
+    // The death point is where the player was last seen: a pass without a ped
+    // (the game is replacing it) keeps it rather than taking the origin.
+    uint32_t ped = localPlayerPed();
+    if (isExistingEntity(ped)) lastPlayerPosition = entityPosition(ped);
     cancelAutoDriveOnInput();
 }
 
