@@ -19,7 +19,7 @@ int main() {
     benchCustomSpawn();
     std::printf("\n== giveAllWeapons ==\n");
     benchGiveAllWeapons();
-    std::printf("\n== A simulated hour of play ==\n");
+    std::printf("\n== Ten simulated hours of play ==\n");
     benchSimulatedHour();
     return 0;
 }
