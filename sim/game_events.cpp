@@ -9,8 +9,12 @@ void killPlayer(World& w) {
 void arrestPlayer(World& w) { w.beingArrested = true; }
 
 void showLoadingScreen(World& w, uint32_t milliseconds) {
+    // Assumption: loading screens that overlap show as one, until the last is over.
     w.screen.loadingScreen = true;
-    w.after(milliseconds, [](World& world) { world.screen.loadingScreen = false; });
+    ++w.screen.loadingScreensShowing;
+    w.after(milliseconds, [](World& world) {
+        world.screen.loadingScreen = --world.screen.loadingScreensShowing > 0;
+    });
 }
 
 void leaveScreenFadedOut(World& w) {

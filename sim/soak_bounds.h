@@ -6,6 +6,9 @@
 
 namespace sim::soak {
 
+// The once-a-second check runs again this soon while the main loop is free:
+// its second, plus a frame or two.
+constexpr double checkGapMs = 1100.0;
 // A sequence of ours (a respawn after death or on demand, the loading-screen
 // follow-up, the rescue) once it has its place: model loads of 3 s (skin) and
 // 5 s (vehicle), the ground search of at most 1.9 s, the 1250 ms before the

@@ -92,7 +92,7 @@ void Observer::afterScriptTurn(uint64_t allocations, uint64_t nativeCalls) {
     // A turn of the main loop's ordinary pass, between two checks: idle when
     // nothing happened in it or shortly before it. Counted once the next check
     // shows no stall.
-    if (stallMs_ < 1100.0 && sinceEventMs_ > eventEffectMs && quiet() && nativeCalls <= idlePassNativeCalls &&
+    if (stallMs_ < checkGapMs && sinceEventMs_ > eventEffectMs && quiet() && nativeCalls <= idlePassNativeCalls &&
         !outputMade) {
         pendingIdleAllocations_ += allocations;
         ++pendingIdleTurns_;
@@ -101,7 +101,7 @@ void Observer::afterScriptTurn(uint64_t allocations, uint64_t nativeCalls) {
 
 void Observer::mainLoopChecked(uint32_t previousCheck) {
     uint32_t gap = lastSettingsCheckTime - previousCheck;
-    if (previousCheck != 0 && gap <= 1100u) {
+    if (previousCheck != 0 && gap <= checkGapMs) {
         idleTurns_ += pendingIdleTurns_;
         if (pendingIdleAllocations_ != 0)
             sink_.report(Violation::IdleAllocation, std::to_string(pendingIdleAllocations_) + " allocations in " +
@@ -194,7 +194,7 @@ void Observer::afterGameFrame() {
 
 bool Observer::quiet() const {
     const Entity* ped = w_.player();
-    return stallMs_ < 1100.0 && !isBlack(w_.screen) && w_.screen.fade == FadeState::FadedIn && !w_.screen.loadingScreen &&
+    return stallMs_ < checkGapMs && !isBlack(w_.screen) && w_.screen.fade == FadeState::FadedIn && !w_.screen.loadingScreen &&
            w_.gameRespawn.stage == GameRespawnStage::None && ped && !ped->dead && !w_.beingArrested;
 }
 

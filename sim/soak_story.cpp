@@ -97,6 +97,13 @@ void scheduleEvents(World& w, std::mt19937_64& random, Story& story) {
             schedule(w, again, killPlayer);
             describe(story, "death again at %ld; ", again);
         }
+        if (chance(random, 0.2)) {
+            // A loading screen in the middle of the respawn.
+            uint32_t loading = at + static_cast<uint32_t>(uniform(random, 3000, 45000));
+            uint32_t shows = static_cast<uint32_t>(uniform(random, 300, 10000));
+            schedule(w, loading, [shows](World& world) { showLoadingScreen(world, shows); });
+            describe(story, "loading screen at %ld for %ld ms; ", loading, shows);
+        }
     }
     for (int i = uniform(random, 0, 2); i > 0; --i) {
         uint32_t at = moment();

@@ -127,6 +127,7 @@ struct Screen {
     std::set<uint32_t> camerasDestroyed;
     float relativeHeading = 0, relativePitch = 0, relativePitchSecond = 0;
     bool loadingScreen = false;
+    int32_t loadingScreensShowing = 0;          // those set off by showLoadingScreen, not yet over
     // Answers that the next "faded out" questions take instead of the fade
     // state, one per question (for a screen that changes between two of them).
     std::vector<bool> forcedFadedOutAnswers;
