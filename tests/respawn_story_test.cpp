@@ -268,3 +268,23 @@ TEST(RespawnStory, DeathInAnotherSkinWithAnExtremeResetDelayEndsOnce) {
         EXPECT_EQ(respawnSoundsAfter(w, killedAt), 3) << "one episode, not one after another";
     }
 }
+
+TEST(RespawnStory, DeathInAnotherSkinOnAVerySlowScreenWaitsForTheGameAfterTheReset) {
+    // At a slow motion of 0.05 the game fades out only after the 80 s deadline;
+    // the reset has long left a living player standing by then.
+    sim::World& w = gameStartedWith(
+        testing_support::builtInSettingsWith({{"slow_motion_at_wasted_and_busted_screens", "0.05"}}), otherSkin);
+    uint32_t killedAt = w.tick();
+    Watch watch;
+    watchGame(w, watch, killedAt, killedAt);
+    sim::killPlayer(w);
+    ASSERT_TRUE(sim::runUntil(backInView, 120000));
+    sim::runFor(5000);
+    uint32_t cut = cutToBlackAfter(w, killedAt);
+    ASSERT_NE(watch.putBackAt, 0u) << "the game brought the player back";
+    EXPECT_GT(cut, watch.putBackAt) << "and only then the take-over came";
+    EXPECT_EQ(w.gameRespawn.stage, sim::GameRespawnStage::None) << "the game's own sequence is over";
+    EXPECT_EQ(w.player()->model, sim::joaat(otherSkin));
+    EXPECT_EQ(w.screen.fade, sim::FadeState::FadedIn);
+    EXPECT_EQ(respawnSoundsAfter(w, killedAt), 3);
+}

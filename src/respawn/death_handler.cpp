@@ -32,6 +32,9 @@ namespace {
 struct DeathEpisode {
     bool deathEffectSeen = false;
     bool skinResetDone = false;
+    // The game has faded its screen out since the reset: only then has it
+    // started to bring back the player that the reset left standing.
+    bool fadedOutSinceReset = false;
     bool otherSkinAtDetection = false;
     int32_t savedViewMode = 0;
     float savedFieldOfView = 0.0f;
@@ -135,7 +138,9 @@ void resetSkinOnce(DeathEpisode& episode) {
 
 // One frame of the wasted or busted screen; true when the screen phase ends.
 bool deathScreenFrame(DeathEpisode& episode) {
-    if (isScreenFadedOut() && episode.deathEffectSeen && firstWaitOver()) {
+    bool fadedOut = isScreenFadedOut();
+    if (fadedOut && episode.skinResetDone) episode.fadedOutSinceReset = true;
+    if (fadedOut && episode.deathEffectSeen && firstWaitOver()) {
         // A screen that was black before the episode (a mission's fail screen,
         // another script) ends the phase before the game has faded out: the
         // reset still pending is made now, or the game could never bring the
@@ -169,8 +174,13 @@ void runDeathScreen(DeathEpisode& episode) {
 
 // An arrested player is alive all along: he is back only once the arrest is
 // over, or the take-over would run during it and the next pass would find a
-// new arrest.
-bool gameShowsLivingPlayer() {
+// new arrest. Likewise the reset leaves a living player standing before the
+// game has brought him back: he is back only after the game's fade-out since.
+bool gameShowsLivingPlayer(DeathEpisode& episode) {
+    if (episode.skinResetDone && !episode.fadedOutSinceReset) {
+        episode.fadedOutSinceReset = isScreenFadedOut();
+        return false;
+    }
     uint32_t ped = localPlayerPed();
     return ped != 0 && entityExists(ped) && !isEntityDead(ped) && !isPlayerBeingArrested(localPlayerId()) &&
            !isScreenFadingOut() && (!isScreenFadedOut() || isScreenFadingIn());
@@ -178,10 +188,10 @@ bool gameShowsLivingPlayer() {
 
 // Waits for the game to put the player back, at most 30 s. The limit is an
 // elapsed time so that it also ends across the wrap of the tick count.
-void awaitGameRespawn() {
+void awaitGameRespawn(DeathEpisode& episode) {
     setTimeScale(1.0f);
     uint32_t start = tickCount();
-    while (!gameShowsLivingPlayer() &&
+    while (!gameShowsLivingPlayer(episode) &&
            !(static_cast<float>(ticksSince(start, tickCount())) > gameRespawnLimitMilliseconds))
         host::scriptWait(0);
 }
@@ -222,7 +232,7 @@ DeathPhase runPhase(DeathPhase phase, DeathEpisode& episode) {
             runDeathScreen(episode);
             return DeathPhase::AwaitGameRespawn;
         case DeathPhase::AwaitGameRespawn:
-            awaitGameRespawn();
+            awaitGameRespawn(episode);
             return DeathPhase::TakeOver;
         case DeathPhase::TakeOver:
             takeOver(episode);
