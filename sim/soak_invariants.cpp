@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "plugin/settings_check.h"
+#include "settings/respawn_settings.h"
 #include "sim/roads.h"
 #include "sim/soak_bounds.h"
 #include "sim/terrain.h"
@@ -35,11 +36,10 @@ std::string where(Vec3 p) {
     return text;
 }
 
-// The band of an aircraft kind as the settings file holds it, when usable.
-bool usableBand(const EpisodeSettings& settings, const char* minKey, const char* maxKey, float* minimum) {
-    long long low = 0, high = 0;
-    if (!integerValue(settings, minKey, &low) || !integerValue(settings, maxKey, &high)) return false;
-    if (low < 0 || low > high || high > static_cast<long long>(bandLimitUnits)) return false;
+// The band of an aircraft kind as the plug-in last read it from the settings
+// file, when usable as it stands.
+bool usableBand(int32_t low, int32_t high, float* minimum) {
+    if (low < 0 || low > high || high > static_cast<int32_t>(bandLimitUnits)) return false;
     *minimum = static_cast<float>(low);
     return true;
 }
@@ -76,8 +76,7 @@ const char* violationName(Violation kind) {
     return "?";
 }
 
-Observer::Observer(World& world, const EpisodeSettings& settings, ViolationSink& sink)
-    : w_(world), settings_(settings), sink_(sink), lastCheck_(lastSettingsCheckTime) {}
+Observer::Observer(World& world, ViolationSink& sink) : w_(world), sink_(sink), lastCheck_(lastSettingsCheckTime) {}
 
 void Observer::afterScriptTurn(uint64_t allocations, uint64_t nativeCalls) {
     checkBody();
@@ -146,10 +145,10 @@ void Observer::checkNewVehicle(const Entity& vehicle) {
     if (model->kind == ModelKind::Plane || model->kind == ModelKind::Helicopter) {
         bool plane = model->kind == ModelKind::Plane;
         float minimum = clearUnits;
-        bool banded = plane ? usableBand(settings_, "min_plane_spawn_height_over_ground",
-                                         "max_plane_spawn_height_over_ground", &minimum)
-                            : usableBand(settings_, "min_heli_spawn_height_over_ground",
-                                         "max_heli_spawn_height_over_ground", &minimum);
+        bool banded = plane ? usableBand(settings.min_plane_spawn_height_over_ground,
+                                         settings.max_plane_spawn_height_over_ground, &minimum)
+                            : usableBand(settings.min_heli_spawn_height_over_ground,
+                                         settings.max_heli_spawn_height_over_ground, &minimum);
         float required = banded ? std::fmax(minimum - groundToleranceUnits, clearUnits) : clearUnits;
         if (!(over >= required))
             sink_.report(Violation::AircraftTooLow, std::string(plane ? "plane " : "helicopter ") + model->name +

@@ -5,7 +5,6 @@
 #include <set>
 #include <string>
 
-#include "sim/soak_settings.h"
 #include "sim/world.h"
 
 namespace sim::soak {
@@ -35,7 +34,7 @@ public:
 
 class Observer {
 public:
-    Observer(World& world, const EpisodeSettings& settings, ViolationSink& sink);
+    Observer(World& world, ViolationSink& sink);
     // After the script's turn: where the player is, what the main loop did,
     // and the heap allocations and native calls the turn made.
     void afterScriptTurn(uint64_t allocations, uint64_t nativeCalls);
@@ -57,7 +56,6 @@ private:
     void mainLoopChecked(uint32_t previousCheck);
 
     World& w_;
-    const EpisodeSettings& settings_;
     ViolationSink& sink_;
     uint32_t lastCheck_ = 0;
     double stallMs_ = 0;            // since the last check, loading screens not counted

@@ -38,6 +38,7 @@ struct Tally : ViolationSink {
     long episode = 0;
     const Story* story = nullptr;
     const EpisodeSettings* settings = nullptr;
+    const EpisodeSettings* edited = nullptr;  // the file as the player rewrote it, if he did
     uint32_t startTick = 0;
     long counts[violationKindCount] = {};
     long episodesWithViolations = 0;
@@ -62,6 +63,7 @@ struct Tally : ViolationSink {
             std::printf("  settings %s; story: %s\n", settingsKindName(settings->kind), story->description.c_str());
         if (settings && (options.verbose || count == 1) && settings->kind != SettingsKind::Shipped)
             std::printf("  settings file:\n%s", settings->text.c_str());
+        if (edited && (options.verbose || count == 1)) std::printf("  rewritten as:\n%s", edited->text.c_str());
     }
 };
 
@@ -96,16 +98,26 @@ void playEpisode(long episode, const std::string& shippedText, Tally& tally, Fig
     w.logCalls = false;
     testing_support::writeSettingsFile(settings.text);
     Story story = setUpStory(w, random);
+    // The player may edit the settings file while he plays.
+    EpisodeSettings edited;
+    if (std::uniform_real_distribution<double>(0, 1)(random) < 0.2) {
+        edited = makeSettings(pickSettingsKind(random), random, shippedText);
+        uint32_t at = std::uniform_int_distribution<uint32_t>(1000, story.lengthMs)(random);
+        w.after(at, [text = edited.text](World&) { testing_support::writeSettingsFile(text); });
+        story.description += "settings file rewritten (" + std::string(settingsKindName(edited.kind)) + ") at " +
+                             std::to_string(at) + "; ";
+    }
     tally.episode = episode;
     tally.story = &story;
     tally.settings = &settings;
+    tally.edited = edited.text.empty() ? nullptr : &edited;
     tally.startTick = w.tick();
     tally.episodeViolated = false;
     for (bool& seen : tally.kindSeen) seen = false;
     if (tally.options.verbose)
         std::printf("episode %ld: settings %s; story: %s\n", episode, settingsKindName(settings.kind),
                     story.description.c_str());
-    Observer observer(w, settings, tally);
+    Observer observer(w, tally);
     startScript();
     double elapsed = 0, quietFor = 0;
     double limit = story.lengthMs + static_cast<double>(storyTailMs);
@@ -128,7 +140,7 @@ void playEpisode(long episode, const std::string& shippedText, Tally& tally, Fig
     figures.otherHold.take(observer.longestOtherHoldMs(), episode);
     tally.episodesWithViolations += tally.episodeViolated;
     tally.story = nullptr;
-    tally.settings = nullptr;
+    tally.settings = tally.edited = nullptr;
 }
 
 }  // namespace

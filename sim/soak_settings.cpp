@@ -1,9 +1,7 @@
 #include "sim/soak_settings.h"
 
-#include <climits>
-#include <cstdlib>
+#include <map>
 #include <sstream>
-#include <vector>
 
 namespace sim::soak {
 namespace {
@@ -154,26 +152,15 @@ EpisodeSettings makeSettings(SettingsKind kind, std::mt19937_64& random, const s
     settings.kind = kind;
     if (kind == SettingsKind::Shipped) {
         settings.text = shippedText;
-        settings.values = keysOf(shippedText);
         return settings;
     }
-    settings.values = keysOf(shippedText);
+    std::map<std::string, std::string> values = keysOf(shippedText);
     if (kind == SettingsKind::RandomValid)
-        randomValid(settings.values, random);
+        randomValid(values, random);
     else
-        hostile(settings.values, random);
-    settings.text = fileText(settings.values);
+        hostile(values, random);
+    settings.text = fileText(values);
     return settings;
-}
-
-bool integerValue(const EpisodeSettings& settings, const std::string& key, long long* value) {
-    auto it = settings.values.find(key);
-    if (it == settings.values.end() || it->second.empty()) return false;
-    char* end = nullptr;
-    long long parsed = std::strtoll(it->second.c_str(), &end, 10);
-    if (*end != '\0' || parsed < INT_MIN || parsed > INT_MAX) return false;
-    *value = parsed;
-    return true;
 }
 
 }  // namespace sim::soak

@@ -3,7 +3,6 @@
 // values, or hostile ones (extreme integers, text, empty values, missing keys,
 // custom coordinates that are huge or not finite).
 #include <cstdint>
-#include <map>
 #include <random>
 #include <string>
 
@@ -13,13 +12,10 @@ enum class SettingsKind { Shipped, RandomValid, Hostile };
 
 struct EpisodeSettings {
     SettingsKind kind = SettingsKind::Shipped;
-    std::string text;                           // the file as written
-    std::map<std::string, std::string> values;  // key -> value as written; missing keys absent
+    std::string text;  // the file as written
 };
 
 const char* settingsKindName(SettingsKind kind);
 EpisodeSettings makeSettings(SettingsKind kind, std::mt19937_64& random, const std::string& shippedText);
-// The value written for a key when it is a plain decimal integer.
-bool integerValue(const EpisodeSettings& settings, const std::string& key, long long* value);
 
 }  // namespace sim::soak

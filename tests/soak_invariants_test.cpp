@@ -17,6 +17,7 @@
 #include "sim/soak_invariants.h"
 #include "sim/soak_story.h"
 #include "sim/terrain.h"
+#include "settings/respawn_settings.h"
 #include "spawn/spawn_points.h"
 #include "tests/support/plugin_state.h"
 
@@ -33,14 +34,11 @@ struct Recorder : sim::soak::ViolationSink {
 // A game with the plug-in running and the soak watching it.
 struct Watched {
     sim::World& w;
-    sim::soak::EpisodeSettings settings;
     Recorder recorder;
     sim::soak::Observer observer;
 
-    explicit Watched(bool runScript = true)
-        : w(testing_support::loadPlugin()), observer(w, settings, recorder) {
-        settings.values["min_heli_spawn_height_over_ground"] = "200";
-        settings.values["max_heli_spawn_height_over_ground"] = "350";
+    // Without a settings file the plug-in runs with its built-in values.
+    explicit Watched(bool runScript = true) : w(testing_support::loadPlugin()), observer(w, recorder) {
         if (runScript) sim::startScript();
     }
     // Frames as the soak plays them, with the allocations a turn is said to make.
@@ -154,8 +152,8 @@ TEST(SoakInvariants, ANewAircraftMustBeInItsBandAndANewCarOnARoadNode) {
 
     // A band the plug-in cannot use asks only for the aircraft to be clear of the ground.
     Watched hostile;
-    hostile.settings.values["min_heli_spawn_height_over_ground"] = "text";
     hostile.play(1000);
+    settings.min_heli_spawn_height_over_ground = -1;  // a key the file lacks
     hostile.w.player()->vehicle =
         hostile.w.spawnVehicle(sim::joaat("Frogger"), sim::Vec3{200.0f, 300.0f, ground + 60.0f}).handle;
     hostile.turnOnly();
