@@ -31,7 +31,7 @@ bool onListPoint(Vec3 p) {
 }
 
 std::string where(Vec3 p) {
-    char text[96];
+    char text[160];
     std::snprintf(text, sizeof text, "(%.1f, %.1f, %.1f)", p.x, p.y, p.z);
     return text;
 }
