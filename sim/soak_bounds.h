@@ -27,7 +27,8 @@ constexpr uint32_t gameRespawnWaitMs = 30000;
 // the screen phase, the wait for the game, the take-over's sequence, and in
 // the same pass the loading-screen follow-up (its wait and sequence) and the
 // rescue's sequence. Time in loading screens is not counted.
-constexpr uint32_t episodeMs = screenPhaseMs + gameRespawnWaitMs + sequenceMs + (settingWaitMs + sequenceMs) + sequenceMs;
+constexpr uint32_t episodeMs =
+    screenPhaseMs + gameRespawnWaitMs + sequenceMs + (settingWaitMs + sequenceMs) + sequenceMs;
 // The once-a-second check runs again within this time also when no episode
 // runs: a respawn on demand, or the loading-screen follow-up and the rescue of
 // one pass. Time in loading screens is not counted.

@@ -25,7 +25,8 @@ bool finite(Vec3 p) { return std::isfinite(p.x) && std::isfinite(p.y) && std::is
 
 bool onListPoint(Vec3 p) {
     for (const SpawnPoint& point : builtInSpawnPoints)
-        if (std::hypot(p.x - point.x, p.y - point.y) <= listPointToleranceUnits && p.z >= point.z - groundToleranceUnits)
+        if (std::hypot(p.x - point.x, p.y - point.y) <= listPointToleranceUnits &&
+            p.z >= point.z - groundToleranceUnits)
             return true;
     return false;
 }
@@ -193,7 +194,7 @@ void Observer::afterGameFrame() {
 
 bool Observer::quiet() const {
     const Entity* ped = w_.player();
-    return stallMs_ < checkGapMs && !isBlack(w_.screen) && w_.screen.fade == FadeState::FadedIn && !w_.screen.loadingScreen &&
+    return stallMs_ < checkGapMs && w_.screen.fade == FadeState::FadedIn && !w_.screen.loadingScreen &&
            w_.gameRespawn.stage == GameRespawnStage::None && ped && !ped->dead && !w_.beingArrested;
 }
 

@@ -54,11 +54,13 @@ void setUpFaults(World& w, std::mt19937_64& random, Story& story) {
         w.faults.deathEffectNeverRuns = true;
         describe(story, "no DeathFailOut; ");
     }
-    w.faults.missionFailFadeInMilliseconds = chance(random, 0.15) ? 0u : static_cast<uint32_t>(uniform(random, 500, 20000));
+    w.faults.missionFailFadeInMilliseconds =
+        chance(random, 0.15) ? 0u : static_cast<uint32_t>(uniform(random, 500, 20000));
     describe(story, "mission fail screen fades in after %ld ms (0 never); ", w.faults.missionFailFadeInMilliseconds);
     int unstreamed = chance(random, 0.5) ? uniform(random, 1, 3) : 0;
     for (int i = 0; i < unstreamed; ++i) {
-        float x = static_cast<float>(uniform(random, -3500, 3500)), y = static_cast<float>(uniform(random, -3500, 6500));
+        float x = static_cast<float>(uniform(random, -3500, 3500));
+        float y = static_cast<float>(uniform(random, -3500, 6500));
         float size = static_cast<float>(uniform(random, 300, 3000));
         w.unstreamedAreas.push_back(StreamingArea{MapArea{x, x + size, y, y + size}});
         describe(story, "collision missing from (%ld, %ld) ", static_cast<long>(x), static_cast<long>(y));
@@ -153,7 +155,8 @@ Story setUpStory(World& w, std::mt19937_64& random) {
     }
     Entity* player = w.player();
     player->position = startPlace(random);
-    describe(story, "starts at (%ld, %ld); ", static_cast<long>(player->position.x), static_cast<long>(player->position.y));
+    describe(story, "starts at (%ld, %ld); ", static_cast<long>(player->position.x),
+             static_cast<long>(player->position.y));
     if (chance(random, 0.3)) {
         player->model = joaat(chance(random, 0.5) ? "a_m_y_hipster_01" : "a_c_chop");
         describe(story, "in another skin; ");
