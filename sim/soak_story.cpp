@@ -41,12 +41,23 @@ Vec3 startPlace(std::mt19937_64& random) {
 
 void schedule(World& w, uint32_t at, Event event) { w.after(at, std::move(event)); }
 
-void pressChord(World& w, uint32_t at) {
+// The respawn-on-demand chord of the shipped settings: Ctrl held, K pressed.
+void pressKeyChord(World& w, uint32_t at) {
     uint32_t now = w.tick() + at;
     w.keyMessageAt(now, 0x11, false);
     w.keyMessageAt(now + 100, 0x4B, false);
     w.keyMessageAt(now + 200, 0x4B, true);
     w.keyMessageAt(now + 350, 0x11, true);
+}
+
+// The controller chord of the shipped settings: control 44 held, 18 pressed.
+void pressControllerChord(World& w, uint32_t at) {
+    schedule(w, at, [](World& world) { holdControl(world, 44); });
+    schedule(w, at + 100, [](World& world) { pressControl(world, 18); });
+    schedule(w, at + 300, [](World& world) {
+        releaseControl(world, 18);
+        releaseControl(world, 44);
+    });
 }
 
 void setUpFaults(World& w, std::mt19937_64& random, Story& story) {
@@ -114,8 +125,12 @@ void scheduleEvents(World& w, std::mt19937_64& random, Story& story) {
     }
     for (int i = uniform(random, 0, 3); i > 0; --i) {
         uint32_t at = moment();
-        pressChord(w, at);
-        describe(story, "chord at %ld; ", at);
+        bool keys = chance(random, 0.6);
+        if (keys)
+            pressKeyChord(w, at);
+        else
+            pressControllerChord(w, at);
+        describe(story, keys ? "key chord at %ld; " : "controller chord at %ld; ", at);
     }
     for (int i = uniform(random, 0, 3); i > 0; --i) {
         uint32_t at = moment();
