@@ -25,7 +25,7 @@ int main() {
     benchGiveAllWeapons();
     std::printf("\n== Event log ==\n");
     benchEventLog();
-    std::printf("\n== A simulated hour of play ==\n");
+    std::printf("\n== Ten simulated hours of play ==\n");
     benchSimulatedHour();
     return 0;
 }

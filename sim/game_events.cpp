@@ -9,14 +9,56 @@ void killPlayer(World& w) {
 void arrestPlayer(World& w) { w.beingArrested = true; }
 
 void showLoadingScreen(World& w, uint32_t milliseconds) {
+    // Assumption: loading screens that overlap show as one, until the last is over.
     w.screen.loadingScreen = true;
-    w.after(milliseconds, [](World& world) { world.screen.loadingScreen = false; });
+    ++w.screen.loadingScreensShowing;
+    w.after(milliseconds, [](World& world) {
+        world.screen.loadingScreen = --world.screen.loadingScreensShowing > 0;
+    });
 }
 
 void leaveScreenFadedOut(World& w) {
     w.screen.fade = FadeState::FadedOut;
     w.screen.fadeStart = w.tick();
     w.screen.fadeDuration = 0;
+}
+
+// Assumption: the other script fades in only if the screen is still black
+// from its own fade; whatever faded it since owns it.
+void otherScriptFadesOut(World& w, uint32_t fadeMilliseconds, uint32_t holdMilliseconds) {
+    Screen& s = w.screen;
+    s.fade = fadeMilliseconds == 0 ? FadeState::FadedOut : FadeState::FadingOut;
+    s.fadeStart = w.tick();
+    s.fadeDuration = fadeMilliseconds;
+    s.fadeSource = FadeSource::OtherScript;
+    if (holdMilliseconds == 0) return;
+    w.after(fadeMilliseconds + holdMilliseconds, [](World& world) {
+        Screen& screen = world.screen;
+        if (screen.fadeSource != FadeSource::OtherScript || screen.fade != FadeState::FadedOut) return;
+        screen.fade = FadeState::FadingIn;
+        screen.fadeStart = world.tick();
+        screen.fadeDuration = 1000;
+    });
+}
+
+void startMission(World& w) { w.missionActive = true; }
+
+void endMission(World& w) { w.missionActive = false; }
+
+// Assumption: while the player has no ped the local player's ped answers 0;
+// the new ped stands on foot, alive, with nothing carried over.
+void playerPedVanishes(World& w, uint32_t backAfterMilliseconds) {
+    Entity* old = w.player();
+    if (!old) return;
+    uint32_t model = old->model;
+    Vec3 position = old->position;
+    if (Entity* vehicle = w.find(old->vehicle); vehicle && vehicle->vehicleState.driver == old->handle)
+        vehicle->vehicleState.driver = 0;
+    w.removeEntity(old->handle);
+    w.after(backAfterMilliseconds, [model, position](World& world) {
+        if (world.player()) return;
+        world.playerPed = world.spawnPed(model, position).handle;
+    });
 }
 
 void holdControl(World& w, int32_t control) { w.controlsHeld.insert(control); }

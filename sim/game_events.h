@@ -14,6 +14,15 @@ void arrestPlayer(World& world);
 void showLoadingScreen(World& world, uint32_t milliseconds);
 // The screen goes black and stays so, as a mission script may leave it.
 void leaveScreenFadedOut(World& world);
+// Another script fades the screen out over the given time and, after holding
+// it black, fades it in again by itself; a hold of 0 means it never does.
+void otherScriptFadesOut(World& world, uint32_t fadeMilliseconds, uint32_t holdMilliseconds);
+// A mission starts, or ends (passed or abandoned).
+void startMission(World& world);
+void endMission(World& world);
+// The player's ped is deleted; after the given time the game gives the player
+// a new ped of the same model where the old one stood.
+void playerPedVanishes(World& world, uint32_t backAfterMilliseconds);
 
 // Controls of control group 2: held down until released; pressed = held and
 // just pressed on the current frame (the world forgets "just pressed" when it

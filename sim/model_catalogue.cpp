@@ -40,4 +40,11 @@ void ModelCatalogue::makeNeverLoading(const std::string& name) {
     if (ModelInfo* info = find(joaat(name.c_str()))) info->neverLoads = true;
 }
 
+void ModelCatalogue::makeSomeVehiclesNeverLoad(uint32_t salt, uint32_t outOf) {
+    for (auto& [hash, info] : models_) {
+        uint32_t mix = (hash ^ salt) * 0x9E3779B1u;
+        if (info.kind != ModelKind::Ped && (mix >> 16) % outOf == 0) info.neverLoads = true;
+    }
+}
+
 }  // namespace sim

@@ -36,6 +36,9 @@ public:
     // Switches for tests and scenarios.
     void makeMissing(const std::string& name);
     void makeNeverLoading(const std::string& name);
+    // About one vehicle model in outOf never finishes loading, which ones
+    // chosen by the salt.
+    void makeSomeVehiclesNeverLoad(uint32_t salt, uint32_t outOf);
 
 private:
     std::unordered_map<uint32_t, ModelInfo> models_;

@@ -23,8 +23,15 @@ void isScreenFadedOut(const NativeCall& c) {
 void isScreenFadedIn(const NativeCall& c) { c.returnBool(c.world.screen.fade == FadeState::FadedIn); }
 void isScreenFadingOut(const NativeCall& c) { c.returnBool(c.world.screen.fade == FadeState::FadingOut); }
 void isScreenFadingIn(const NativeCall& c) { c.returnBool(c.world.screen.fade == FadeState::FadingIn); }
-void fadeOut(const NativeCall& c) { startFade(c.world, FadeState::FadingOut, FadeState::FadedOut, c.i32(0)); }
-void fadeIn(const NativeCall& c) { startFade(c.world, FadeState::FadingIn, FadeState::FadedIn, c.i32(0)); }
+// The plug-in is the only script that calls these natives.
+void fadeOut(const NativeCall& c) {
+    startFade(c.world, FadeState::FadingOut, FadeState::FadedOut, c.i32(0));
+    c.world.screen.fadeSource = FadeSource::Plugin;
+}
+void fadeIn(const NativeCall& c) {
+    startFade(c.world, FadeState::FadingIn, FadeState::FadedIn, c.i32(0));
+    c.world.screen.fadeSource = FadeSource::Plugin;
+}
 
 void setTimeScale(const NativeCall& c) { c.world.screen.timeScale = c.f32(0); }
 void viewMode(const NativeCall& c) { c.returnU32(static_cast<uint32_t>(c.world.screen.viewMode)); }

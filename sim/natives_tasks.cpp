@@ -4,6 +4,7 @@
 
 #include "sim/joaat.h"
 #include "sim/native_table.h"
+#include "sim/terrain.h"
 #include "sim/world_rules.h"
 
 namespace sim {
@@ -22,9 +23,9 @@ constexpr int32_t fadeMilliseconds = 1000;
 constexpr uint32_t gameplayCamera = 0xFFFFFFFFu;
 
 // Assumption: a dead player comes back outside a hospital, an arrested one
-// outside a police station.
-constexpr Vec3 hospital{298.0f, -584.0f, 43.3f};
-constexpr Vec3 policeStation{432.0f, -981.0f, 30.7f};
+// outside a police station, standing on the ground there.
+constexpr float hospitalX = 298.0f, hospitalY = -584.0f;
+constexpr float policeStationX = 432.0f, policeStationY = -981.0f;
 
 Entity* findPed(const NativeCall& c) {
     Entity* e = c.world.find(c.u32(0));
@@ -56,6 +57,7 @@ bool isStoryCharacterModel(uint32_t model) {
 
 void startFade(World& w, FadeState running) {
     w.screen.fade = running;
+    w.screen.fadeSource = FadeSource::Game;
     w.screen.fadeStart = w.tick();
     w.screen.fadeDuration = fadeMilliseconds;
 }
@@ -65,6 +67,7 @@ void beginSequence(World& w, bool busted) {
     w.gameRespawn.busted = busted;
     w.gameRespawn.stageMilliseconds = 0;
     w.gameRespawn.camera = 0;
+    w.gameRespawn.duringMission = w.missionActive;
 }
 
 void enterStage(World& w, GameRespawnStage stage) {
@@ -82,7 +85,9 @@ void putPlayerBack(World& w) {
         if (Entity* vehicle = w.find(old->vehicle)) vehicle->vehicleState.driver = 0;
         w.removeEntity(old->handle);
     }
-    Entity& ped = w.spawnPed(model, w.gameRespawn.busted ? policeStation : hospital);
+    float x = w.gameRespawn.busted ? policeStationX : hospitalX;
+    float y = w.gameRespawn.busted ? policeStationY : hospitalY;
+    Entity& ped = w.spawnPed(model, Vec3{x, y, terrainHeight(x, y)});
     w.playerPed = ped.handle;
     w.beingArrested = false;
     ++w.gameRespawn.count;
@@ -95,7 +100,7 @@ void putPlayerBack(World& w) {
 void runScreenStage(World& w) {
     GameRespawn& g = w.gameRespawn;
     if (g.camera == 0 && g.stageMilliseconds >= effectAfterMilliseconds) {
-        w.screen.effects.insert("DeathFailOut");
+        if (!w.faults.deathEffectNeverRuns) w.screen.effects.insert("DeathFailOut");
         g.camera = w.nextCameraHandle++;
         w.screen.renderingCamera = g.camera;
     }
@@ -129,7 +134,21 @@ void ruleDeathAndArrest(World& w) {
         case GameRespawnStage::FadingOut:
             if (w.screen.fade == FadeState::FadedOut) {
                 putPlayerBack(w);
-                enterStage(w, GameRespawnStage::PutBack);
+                // Assumption: a death or arrest fails the mission in progress;
+                // the mission's fail screen keeps the screen black.
+                enterStage(w, g.duringMission ? GameRespawnStage::MissionFailed : GameRespawnStage::PutBack);
+                if (g.duringMission) w.missionActive = false;
+            }
+            break;
+        case GameRespawnStage::MissionFailed:
+            // Assumption: the game fades the fail screen in by itself after a
+            // while (or, as a fault, never), whoever holds the screen black then.
+            if (w.faults.missionFailFadeInMilliseconds != 0 &&
+                g.stageMilliseconds >= w.faults.missionFailFadeInMilliseconds) {
+                if (w.screen.fade == FadeState::FadedOut) startFade(w, FadeState::FadingIn);
+                enterStage(w, GameRespawnStage::FadingIn);
+            } else if (w.faults.missionFailFadeInMilliseconds == 0 && g.stageMilliseconds >= fadeMilliseconds) {
+                enterStage(w, GameRespawnStage::None);
             }
             break;
         case GameRespawnStage::PutBack:
@@ -155,7 +174,9 @@ void ruleDeathAndArrest(World& w) {
 
 // Assumption: a ped with a drive-around task who sits in a vehicle's driver's
 // seat moves it straight along its heading at the task's speed (world units
-// per second of game time); heading 0 points along +y, turning left.
+// per second of game time); heading 0 points along +y, turning left. A land
+// vehicle keeps to the ground and stops at the water's edge; an aircraft keeps
+// its altitude but climbs to stay at least 30 units over the ground.
 void ruleAutoDrive(World& w) {
     double seconds = w.frameMilliseconds * w.screen.timeScale / 1000.0;
     for (auto& [handle, ped] : w.entities) {
@@ -164,8 +185,19 @@ void ruleAutoDrive(World& w) {
         if (!vehicle || vehicle->vehicleState.driver != handle || vehicle->dead) continue;
         double radians = vehicle->heading * 3.14159265358979323846 / 180.0;
         double distance = ped.driveSpeed * seconds;
-        vehicle->position.x += static_cast<float>(-std::sin(radians) * distance);
-        vehicle->position.y += static_cast<float>(std::cos(radians) * distance);
+        Vec3 next = vehicle->position;
+        next.x += static_cast<float>(-std::sin(radians) * distance);
+        next.y += static_cast<float>(std::cos(radians) * distance);
+        const ModelInfo* model = w.models.find(vehicle->model);
+        bool aircraft = model && (model->kind == ModelKind::Plane || model->kind == ModelKind::Helicopter);
+        if (aircraft) {
+            next.z = std::fmax(next.z, surfaceHeight(next.x, next.y) + 30.0f);
+        } else {
+            if (!isDryLand(next.x, next.y)) continue;
+            next.z = terrainHeight(next.x, next.y);
+        }
+        vehicle->position = next;
+        ped.position = next;
     }
 }
 

@@ -1,7 +1,10 @@
 // Vehicles: creation, engine, flight, clean-up, modifications, and peds
 // getting in and out of them.
+#include <cmath>
+
 #include "sim/native_table.h"
 #include "sim/terrain.h"
+#include "sim/world_rules.h"
 
 namespace sim {
 namespace {
@@ -228,6 +231,22 @@ void setPedIntoVehicle(const NativeCall& c) {
 }
 
 }  // namespace
+
+// Assumption: the game deletes a vehicle that no script needs any more (handed
+// back) once nobody sits in it and it lies more than 200 units from the player,
+// out of his sight; vehicles a script still holds are kept.
+void ruleVehicleCleanUp(World& w) {
+    const Entity* player = w.player();
+    for (auto it = w.entities.begin(); it != w.entities.end();) {
+        const Entity& v = it->second;
+        bool occupied = v.vehicleState.driver != 0 || (player && player->vehicle == v.handle);
+        bool far = !player || std::hypot(v.position.x - player->position.x, v.position.y - player->position.y) > 200.0f;
+        if (v.kind == EntityKind::Vehicle && v.vehicleState.handedBack && !occupied && far)
+            it = w.entities.erase(it);
+        else
+            ++it;
+    }
+}
 
 void registerVehicleNatives(NativeTable& t) {
     t[0xAF35D0D2583051B0ull] = {"CREATE_VEHICLE", createVehicle};

@@ -15,13 +15,14 @@ bool isGroundless(const World& w, float x, float y) {
     return false;
 }
 
-// Assumption: the ground query finds only dry land: over the sea (water is not
-// ground), in a groundless area, or with the probe at or below the ground
-// surface it reports nothing and leaves the height as it was. Otherwise it
-// reports true and writes the ground height below the probe.
+// Assumption: the ground query finds only dry land: over the sea or the lake
+// (water is not ground), in a groundless area, where the collision is not
+// streamed in yet, or with the probe at or below the ground surface it reports
+// nothing and leaves the height as it was. Otherwise it reports true and
+// writes the ground height below the probe.
 void groundHeightAt(const NativeCall& c) {
     float x = c.f32(0), y = c.f32(1), z = c.f32(2);
-    if (!isDryLand(x, y) || isGroundless(c.world, x, y)) {
+    if (!isDryLand(x, y) || isGroundless(c.world, x, y) || c.world.collisionMissingAt(x, y)) {
         c.returnBool(false);
         return;
     }
@@ -35,8 +36,9 @@ void groundHeightAt(const NativeCall& c) {
 }
 
 // Assumption: the height above the ground is measured from the land, or from
-// the water surface at sea, or from height 0 in a groundless area; a missing
-// entity has height 0.
+// the water surface at sea or on the lake, or from height 0 in a groundless
+// area (also where the collision is not streamed in); a missing entity has
+// height 0.
 void entityHeightAboveGround(const NativeCall& c) {
     const Entity* e = c.world.find(c.u32(0));
     if (!e) {
@@ -44,11 +46,19 @@ void entityHeightAboveGround(const NativeCall& c) {
         return;
     }
     float x = e->position.x, y = e->position.y;
-    float surface = isGroundless(c.world, x, y) ? seaLevel : std::fmax(terrainHeight(x, y), seaLevel);
+    bool groundless = isGroundless(c.world, x, y) || c.world.collisionMissingAt(x, y);
+    float surface = groundless ? seaLevel : surfaceHeight(x, y);
     c.returnFloat(e->position.z - surface);
 }
 
-void loadScene(const NativeCall& c) { c.world.sceneLoads.push_back(Vec3{c.f32(0), c.f32(1), c.f32(2)}); }
+// Assumption: a scene load streams in the collision of the area it lies in.
+void loadScene(const NativeCall& c) {
+    World& w = c.world;
+    float x = c.f32(0), y = c.f32(1);
+    w.sceneLoads.push_back(Vec3{x, y, c.f32(2)});
+    for (StreamingArea& s : w.unstreamedAreas)
+        if (s.area.contains(x, y)) s.loaded = true;
+}
 
 // Assumption: moving a vehicle carries the peds sitting in it along; moving a
 // ped that sits in a vehicle takes it out of the vehicle (it keeps it as its
@@ -92,6 +102,17 @@ void closestVehicleNodeWithHeading(const NativeCall& c) {
 }
 
 }  // namespace
+
+// Assumption: the game streams in the collision around the player once he has
+// stood in an area for a second.
+void ruleCollisionStreaming(World& w) {
+    const Entity* player = w.player();
+    for (StreamingArea& s : w.unstreamedAreas) {
+        bool inside = player && s.area.contains(player->position.x, player->position.y);
+        s.playerInsideMilliseconds = inside ? s.playerInsideMilliseconds + w.frameMilliseconds : 0;
+        if (s.playerInsideMilliseconds >= 1000.0) s.loaded = true;
+    }
+}
 
 void registerWorldNatives(NativeTable& t) {
     t[0xC906A7DAB05C8D2Bull] = {"GET_GROUND_Z_FOR_3D_COORD", groundHeightAt};

@@ -78,11 +78,15 @@ void startScript() {
     scriptStarted = true;
 }
 
+void runScriptTurn() {
+    if (scriptStarted && scriptWaitOver(world().tick())) resumeScriptFiber();
+}
+
 bool runUntil(const std::function<bool(World&)>& done, uint32_t limitMilliseconds) {
     World& w = world();
     uint32_t end = w.tick() + limitMilliseconds;
     while (!tickReachedOrPassed(w.tick(), end)) {
-        if (scriptStarted && scriptWaitOver(w.tick())) resumeScriptFiber();
+        runScriptTurn();
         if (done && done(w)) return true;
         w.advanceFrame();
         // The world as the game left it, before the script answers it.

@@ -25,6 +25,9 @@ const std::string& pluginDirectory();
 
 // Starts the registered script entry on its fibre (it runs from the next frame).
 void startScript();
+// The script's turn of one frame: it runs when its wait is over. The game's
+// frame (World::advanceFrame) follows.
+void runScriptTurn();
 // Runs the game frame by frame for the given time: the script runs whenever its
 // wait is over, then the world moves on by one frame.
 void runFor(uint32_t milliseconds);

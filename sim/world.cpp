@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "sim/joaat.h"
+#include "sim/terrain.h"
 #include "sim/world_rules.h"
 
 #ifdef _WIN32
@@ -13,7 +14,8 @@ namespace sim {
 
 World::World() {
     frameRules = defaultFrameRules();
-    Entity& ped = spawnPed(joaat("player_zero"), Vec3{-50.0f, -1110.0f, 26.4f});
+    // Assumption: a new game starts with the player standing on the ground.
+    Entity& ped = spawnPed(joaat("player_zero"), Vec3{-50.0f, -1110.0f, terrainHeight(-50.0f, -1110.0f)});
     playerPed = ped.handle;
     // The story characters' money at the start of a game.
     stats[joaat("SP0_TOTAL_CASH")] = 5000;
@@ -42,6 +44,7 @@ void World::advanceFrame() {
     while (!events_.empty() && events_.begin()->first <= elapsedMilliseconds()) {
         Event event = std::move(events_.begin()->second);
         events_.erase(events_.begin());
+        ++eventsRun;
         event(*this);
     }
     for (auto& rule : frameRules) rule(*this);
@@ -65,6 +68,17 @@ void World::keyMessageAt(uint32_t when, uint32_t key, bool up) {
 Entity* World::find(uint32_t handle) {
     auto it = entities.find(handle);
     return it == entities.end() ? nullptr : &it->second;
+}
+
+const Entity* World::find(uint32_t handle) const {
+    auto it = entities.find(handle);
+    return it == entities.end() ? nullptr : &it->second;
+}
+
+bool World::collisionMissingAt(float x, float y) const {
+    for (const StreamingArea& s : unstreamedAreas)
+        if (!s.loaded && s.area.contains(x, y)) return true;
+    return false;
 }
 
 Entity& World::spawnPed(uint32_t model, Vec3 position) {

@@ -108,8 +108,13 @@ struct TextStyle {
 
 enum class FadeState { FadedIn, FadingOut, FadedOut, FadingIn };
 
+// Who started the fade that is running or done: the game's own sequences,
+// the plug-in (the only script that calls the fade natives), or another script.
+enum class FadeSource { Game, Plugin, OtherScript };
+
 struct Screen {
     FadeState fade = FadeState::FadedIn;
+    FadeSource fadeSource = FadeSource::Game;
     uint32_t fadeStart = 0;
     uint32_t fadeDuration = 0;
     std::set<std::string> effects;              // screen effects running
@@ -122,6 +127,7 @@ struct Screen {
     std::set<uint32_t> camerasDestroyed;
     float relativeHeading = 0, relativePitch = 0, relativePitchSecond = 0;
     bool loadingScreen = false;
+    int32_t loadingScreensShowing = 0;          // those set off by showLoadingScreen, not yet over
     // Answers that the next "faded out" questions take instead of the fade
     // state, one per question (for a screen that changes between two of them).
     std::vector<bool> forcedFadedOutAnswers;
@@ -133,14 +139,34 @@ struct MapArea {
     bool contains(float x, float y) const { return x >= minX && x <= maxX && y >= minY && y <= maxY; }
 };
 
+// A part of the map whose collision the game has not streamed in: the ground
+// query finds nothing there until a scene load inside it, or until the player
+// has stood in it for a while.
+struct StreamingArea {
+    MapArea area;
+    bool loaded = false;
+    double playerInsideMilliseconds = 0;
+};
+
 // The game's own wasted or busted sequence, as ruleDeathAndArrest runs it.
-enum class GameRespawnStage { None, Screen, FadingOut, PutBack, FadingIn };
+// MissionFailed: a death or arrest during a mission ends it; the player is put
+// back behind the mission's fail screen, which the game fades in by itself.
+enum class GameRespawnStage { None, Screen, FadingOut, PutBack, FadingIn, MissionFailed };
 struct GameRespawn {
     GameRespawnStage stage = GameRespawnStage::None;
     bool busted = false;
     double stageMilliseconds = 0;               // game time spent in the stage, at the game's time scale
     uint32_t camera = 0;                        // the scripted camera of the wasted or busted screen
     int32_t count = 0;                          // times the game put the player back
+    bool duringMission = false;                 // the sequence began while a mission was active
+};
+
+// Faults of the game that a world can be switched to.
+struct GameFaults {
+    bool deathEffectNeverRuns = false;          // the wasted and busted screens run no "DeathFailOut"
+    // How long the mission fail screen stays black before the game fades it
+    // in; 0: it never does.
+    uint32_t missionFailFadeInMilliseconds = 4000;
 };
 
 // A model request and when its load completes.
@@ -162,6 +188,7 @@ public:
     void setTickBase(uint32_t base) { tickBase_ = base; }
     double frameMilliseconds = 1000.0 / 60.0;
     uint64_t frameCount = 0;
+    uint64_t eventsRun = 0;                     // scheduled events and keyboard messages so far
     // Moves the game on by one frame: the clock, then scheduled events, keyboard
     // messages and the game's own rules.
     void advanceFrame();
@@ -181,6 +208,7 @@ public:
     // Entities
     std::map<uint32_t, Entity> entities;
     Entity* find(uint32_t handle);
+    const Entity* find(uint32_t handle) const;
     Entity& spawnPed(uint32_t model, Vec3 position);
     Entity& spawnVehicle(uint32_t model, Vec3 position);
     void removeEntity(uint32_t handle);
@@ -202,7 +230,11 @@ public:
     // scene load asked for.
     std::vector<MapArea> groundlessAreas;
     std::vector<MapArea> roadlessAreas;
+    std::vector<StreamingArea> unstreamedAreas;
     std::vector<Vec3> sceneLoads;
+    bool collisionMissingAt(float x, float y) const;
+
+    GameFaults faults;
 
     // Notifications and text
     std::vector<std::string> notifications;

@@ -3,7 +3,8 @@
 namespace sim {
 
 std::vector<FrameRule> defaultFrameRules() {
-    return {ruleModelStreaming, ruleScreenFades, ruleDeathAndArrest, ruleAutoDrive};
+    return {ruleModelStreaming, ruleScreenFades, ruleDeathAndArrest, ruleAutoDrive, ruleCollisionStreaming,
+            ruleVehicleCleanUp};
 }
 
 }  // namespace sim

@@ -14,5 +14,7 @@ void ruleModelStreaming(World& world);   // requested models finish loading
 void ruleScreenFades(World& world);      // fades run their course
 void ruleDeathAndArrest(World& world);   // the game's wasted and busted sequences
 void ruleAutoDrive(World& world);        // a ped with a drive-around task moves its vehicle
+void ruleCollisionStreaming(World& world);  // collision streams in around the player
+void ruleVehicleCleanUp(World& world);   // vehicles handed back are deleted out of sight
 
 }  // namespace sim

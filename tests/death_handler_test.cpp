@@ -12,6 +12,7 @@
 #include "respawn/death_handler.h"
 #include "respawn/respawn_sequences.h"
 #include "settings/respawn_settings.h"
+#include "spawn/ground_spawn.h"
 #include "sim/game_events.h"
 #include "sim/joaat.h"
 #include "sim/script_host.h"
@@ -159,6 +160,23 @@ TEST(DeathDetection, ArrestAloneIsBusted) {
     EXPECT_FALSE(screenPhaseEnded(w));
 }
 
+TEST(DeathDetection, ArrestWhileTheGameReplacesThePedKeepsTheLastSeenPlaceAsTheDeathPoint) {
+    sim::World& w = runningGame();
+    settings.on_point_from_list_player_spawn_chance = 100;
+    settings.in_air_player_spawn_chance = settings.in_vehicle_on_road_player_spawn_chance =
+        settings.random_point_on_map_spawn_chance = 0;
+    settings.preferred_spawn_distance = 2147483647;  // no list place near the target: the death point itself
+    sim::Vec3 seen = w.player()->position;
+    sim::playerPedVanishes(w, 600);
+    sim::runFor(300);
+    EXPECT_EQ(lastPlayerPosition.x, seen.x);
+    EXPECT_EQ(lastPlayerPosition.z, seen.z);
+    sim::arrestPlayer(w);
+    ASSERT_TRUE(runUntilEpisodeOver(60000));
+    EXPECT_EQ(w.player()->position.x, seen.x) << "back where he was last seen, not at the map's origin";
+    EXPECT_EQ(w.player()->position.y, seen.y);
+}
+
 TEST(DeathScreen, CountdownRunsFrom7500MsWhileFadedInAndEndsAtTheDeadline) {
     // Another skin whose reset waits longer than the screen: the game keeps
     // its wasted screen up, faded in, until the phase ends.
@@ -291,6 +309,46 @@ TEST(DeathScreen, OtherSkinIsResetToPlayerZeroOnceAfterTheEffect) {
         }
     EXPECT_EQ(resets, 1);
     EXPECT_EQ(w.player()->model, sim::joaat(otherSkin)) << "the skin is back after the respawn";
+}
+
+TEST(DeathScreen, ArrestInAnotherSkinOnAScreenAlreadyBlackIsResetBeforeThePhaseEndsAndHappensOnce) {
+    sim::World& w = runningGame(otherSkin);
+    settings.time_before_reset_skin = 12000;
+    settings.first_wait_time = 8000.0f;
+    settings.slow_motion_at_wasted_and_busted_screens = 0.3f;  // deadline 25 s
+    // Another script holds the screen black; the police arrest the player meanwhile.
+    sim::otherScriptFadesOut(w, 0, 0);
+    sim::arrestPlayer(w);
+    sim::runFor(200);
+    uint32_t detected = deathTime;
+    ASSERT_TRUE(runUntilScreenPhaseEnded(30000));
+    uint32_t phaseEnd = screenPhaseEnd(w);
+    std::vector<sim::CallRecord> changes = callsOf(w, setPlayerModelNative);
+    ASSERT_FALSE(changes.empty());
+    EXPECT_EQ(static_cast<uint32_t>(changes[0].args[1]), sim::joaat("player_zero"));
+    EXPECT_LE(changes[0].tick, phaseEnd) << "the reset comes before the phase ends";
+    EXPECT_LT(phaseEnd - detected, 12000u) << "on the black screen, at the first wait";
+    ASSERT_TRUE(sim::runUntil([](sim::World& world) { return world.gameRespawn.count > 0; }, 30000))
+        << "the game can bring the player back";
+    sim::runFor(40000);
+    EXPECT_EQ(w.gameRespawn.count, 1);
+    EXPECT_FALSE(w.beingArrested);
+    EXPECT_EQ(w.player()->model, sim::joaat(otherSkin)) << "the skin is back after the take-over";
+}
+
+TEST(DeathScreen, SkinChangedDuringAnArrestIsResetSoThatTheGameCanBringThePlayerBack) {
+    sim::World& w = runningGame("player_zero");
+    sim::arrestPlayer(w);
+    // A script changes the skin while the arrest runs: the skin tracker, idle
+    // during an arrest, never sees it.
+    w.player()->model = sim::joaat(otherSkin);
+    ASSERT_TRUE(sim::runUntil([](sim::World& world) { return world.gameRespawn.count > 0; }, 40000))
+        << "the game can bring the player back";
+    std::vector<sim::CallRecord> changes = callsOf(w, setPlayerModelNative);
+    ASSERT_EQ(changes.size(), 1u);
+    EXPECT_EQ(static_cast<uint32_t>(changes[0].args[1]), sim::joaat("player_zero"));
+    sim::runFor(40000);
+    EXPECT_EQ(w.gameRespawn.count, 1) << "one episode";
 }
 
 TEST(DeathScreen, StoryCharacterIsNeverReset) {

@@ -261,18 +261,14 @@ TEST(BlackScreenRescue, AnEpisodeLongerThan80sIsNotCountedAsABlackScreen) {
     testing_support::writeSettingsFile(
         testing_support::builtInSettingsWith({{"slow_motion_at_wasted_and_busted_screens", "0.05"}}));
     w.missionActive = true;
+    w.faults.deathEffectNeverRuns = true;
+    w.faults.missionFailFadeInMilliseconds = 60000;
     sim::startScript();
     sim::runFor(1000);
-    w.frameRules.push_back([](sim::World& world) { world.screen.effects.erase("DeathFailOut"); });
     uint32_t failScreenFrom = 0;
     w.frameRules.push_back([&failScreenFrom](sim::World& world) {
-        if (failScreenFrom == 0 && world.gameRespawn.stage == sim::GameRespawnStage::PutBack)
+        if (failScreenFrom == 0 && world.gameRespawn.stage == sim::GameRespawnStage::MissionFailed)
             failScreenFrom = world.tick();
-        if (failScreenFrom == 0) return;
-        if (world.tick() - failScreenFrom < 60000)
-            sim::leaveScreenFadedOut(world);
-        else if (world.tick() - failScreenFrom < 60100)
-            world.screen.fade = sim::FadeState::FadedIn;
     });
     sim::killPlayer(w);
     uint32_t died = w.tick();

@@ -262,6 +262,12 @@ TEST(VehicleAltitude, AircraftMadeInsideAHillIsLiftedAboveIt) {
     EXPECT_EQ(w.sceneLoads.size(), loadsBefore + 1);
     EXPECT_GE(w.find(overSea)->position.z, 200.2f);
     EXPECT_LE(w.find(overSea)->position.z, 351.2f);
+    // Over the lake, whose surface lies above the sea level, it counts from the water.
+    uint32_t overLake = makeVehicle("Frogger", 2000.0f, 4250.0f, 100.0f);
+    ASSERT_FALSE(sim::isDryLand(2000.0f, 4250.0f));
+    correctAltitude(overLake, HeightBand{200, 200});
+    EXPECT_GE(w.find(overLake)->position.z, sim::lakeLevel + 200.2f);
+    EXPECT_LE(w.find(overLake)->position.z, sim::lakeLevel + 201.2f);
 }
 
 TEST(SpawnInAir, DeathsOnTheSummitWithTheBuiltInCloseChanceNeverBuryTheAircraft) {

@@ -32,11 +32,49 @@ TEST(WorldTerrain, EveryListPointStandsOnLandOfTheMapsHeights) {
     for (float x = -3500.0f; x <= 3900.0f; x += 50.0f)
         for (float y = -3600.0f; y <= 6900.0f; y += 50.0f)
             if (sim::isDryLand(x, y)) highest = std::fmax(highest, sim::terrainHeight(x, y));
-    EXPECT_GT(highest, 600.0f);
-    EXPECT_LT(highest, 750.0f);
+    EXPECT_GT(highest, 750.0f);
+    EXPECT_LT(highest, 850.0f);
     EXPECT_FALSE(sim::isDryLand(4500.0f, 0.0f));
     EXPECT_LT(sim::terrainHeight(4500.0f, 0.0f), sim::seaLevel);
+    EXPECT_EQ(sim::surfaceHeight(4500.0f, 0.0f), sim::seaLevel);
+    // The lake: water over a bed below its surface, in the north-east.
+    EXPECT_FALSE(sim::isDryLand(2000.0f, 4250.0f));
+    EXPECT_LT(sim::terrainHeight(2000.0f, 4250.0f), sim::lakeLevel);
+    EXPECT_EQ(sim::surfaceHeight(2000.0f, 4250.0f), sim::lakeLevel);
     for (const SpawnPoint& point : builtInSpawnPoints) EXPECT_TRUE(sim::isDryLand(point.x, point.y));
+}
+
+TEST(WorldTerrain, CollisionOfAnUnstreamedAreaComesWithASceneLoadOrThePlayersStay) {
+    sim::World& w = testing_support::loadPlugin();
+    w.unstreamedAreas.push_back(sim::StreamingArea{sim::MapArea{100.0f, 300.0f, 200.0f, 400.0f}});
+    w.unstreamedAreas.push_back(sim::StreamingArea{sim::MapArea{-300.0f, -100.0f, 200.0f, 400.0f}});
+    float height = -123.0f;
+    EXPECT_FALSE(groundHeightAt(200.0f, 300.0f, 900.0f, &height));
+    loadSceneAt(150.0f, 250.0f, 0.0f);
+    EXPECT_TRUE(groundHeightAt(200.0f, 300.0f, 900.0f, &height));
+    EXPECT_FALSE(groundHeightAt(-200.0f, 300.0f, 900.0f, &height));
+    w.player()->position = sim::Vec3{-200.0f, 300.0f, sim::terrainHeight(-200.0f, 300.0f)};
+    for (int frame = 0; frame < 30; ++frame) w.advanceFrame();
+    EXPECT_FALSE(groundHeightAt(-200.0f, 300.0f, 900.0f, &height)) << "half a second is not enough";
+    for (int frame = 0; frame < 31; ++frame) w.advanceFrame();
+    EXPECT_TRUE(groundHeightAt(-200.0f, 300.0f, 900.0f, &height));
+}
+
+TEST(WorldTerrain, HandedBackVehiclesAreDeletedOnceEmptyAndOutOfSight) {
+    sim::World& w = testing_support::loadPlugin();
+    sim::Vec3 near = w.player()->position;
+    uint32_t kept = w.spawnVehicle(sim::joaat("adder"), sim::Vec3{near.x + 500.0f, near.y, near.z}).handle;
+    uint32_t nearby = w.spawnVehicle(sim::joaat("adder"), near).handle;
+    uint32_t gone = w.spawnVehicle(sim::joaat("adder"), sim::Vec3{near.x + 500.0f, near.y, near.z}).handle;
+    uint32_t driven = w.spawnVehicle(sim::joaat("adder"), sim::Vec3{near.x, near.y + 500.0f, near.z}).handle;
+    w.find(nearby)->vehicleState.handedBack = w.find(gone)->vehicleState.handedBack = true;
+    w.find(driven)->vehicleState.handedBack = true;
+    w.find(driven)->vehicleState.driver = 0x7777;
+    w.advanceFrame();
+    EXPECT_NE(w.find(kept), nullptr) << "a script still holds it";
+    EXPECT_NE(w.find(nearby), nullptr) << "in the player's sight";
+    EXPECT_EQ(w.find(gone), nullptr);
+    EXPECT_NE(w.find(driven), nullptr) << "someone sits in it";
 }
 
 TEST(WorldTerrain, ClosestRoadNodeLiesOnTheGridWithinTheSearchRadius) {

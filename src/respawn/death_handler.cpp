@@ -128,32 +128,54 @@ void logTakeOver(uint32_t start) {
     flushEventLog(settings.write_log_file != 0);
 }
 
+// The skin worn now counts as well as the one last seen alive: a skin changed
+// in the pass that found the episode (after a loading screen) or during an
+// arrest is one the skin tracker has not seen.
+bool wearsOtherSkinNow() {
+    uint32_t ped = localPlayerPed();
+    return isExistingEntity(ped) && !isStoryCharacter(entityModel(ped));
+}
+
+bool skinResetPending(const DeathEpisode& episode) {
+    if (episode.skinResetDone) return false;
+    return (episode.otherSkinAtDetection && !isStoryCharacter(lastPlayerModel)) || wearsOtherSkinNow();
+}
+
 // Another skin worn at detection and still worn: the game brings back only its
 // own characters, so it is reset to one of them once in the episode: after
 // the death effect and "time_before_reset_skin", and at the latest a few
 // seconds before the deadline (effect or not), so that the game can still
 // bring the player back; otherwise every pass would find him dead again.
 bool skinResetDue(const DeathEpisode& episode) {
-    if (episode.skinResetDone || !episode.otherSkinAtDetection || isStoryCharacter(lastPlayerModel)) return false;
+    if (!skinResetPending(episode)) return false;
     uint32_t now = tickCount();
     if (episode.deathEffectSeen && tickAfter(now, deathTime + skinResetDelayMs(settings.time_before_reset_skin)))
         return true;
     return tickAfter(now, respawnDeadline - latestSkinResetBeforeDeadlineMs);
 }
 
+void resetSkinOnce(DeathEpisode& episode) {
+    logEvent("another skin on the wasted or busted screen: reset to player_zero");
+    resetToPlayerZero();
+    episode.skinResetDone = true;
+}
+
 // One frame of the wasted or busted screen; true when the screen phase ends.
 bool deathScreenFrame(DeathEpisode& episode) {
     bool fadedOut = isScreenFadedOut();
     if (fadedOut && episode.skinResetDone) episode.fadedOutSinceReset = true;
-    if (fadedOut && episode.deathEffectSeen && firstWaitOver()) return screenPhaseOver("the game faded out");
+    if (fadedOut && episode.deathEffectSeen && firstWaitOver()) {
+        // A screen that was black before the episode (a mission's fail screen,
+        // another script) ends the phase before the game has faded out: the
+        // reset still pending is made now, or the game could never bring the
+        // player back and every pass would find a new episode.
+        if (skinResetPending(episode)) resetSkinOnce(episode);
+        return screenPhaseOver("the game faded out");
+    }
     if (!isScreenFadedOut()) applyWastedScreenLook();
     if (!episode.deathEffectSeen && isScreenEffectRunning("DeathFailOut")) episode.deathEffectSeen = true;
     if (!isScreenFadedOut() && (episode.deathEffectSeen || isEntityDead(localPlayerPed()))) stopAllScreenEffects();
-    if (skinResetDue(episode)) {
-        logEvent("another skin on the wasted or busted screen: reset to player_zero");
-        resetToPlayerZero();
-        episode.skinResetDone = true;
-    }
+    if (skinResetDue(episode)) resetSkinOnce(episode);
     if (millisecondsSinceDeath() <= countdownDelayMilliseconds) return false;
     bool fadedIn = isScreenFadedIn();
     if (fadedIn) drawCountdownIfDue();
@@ -252,7 +274,10 @@ void runWatchSteps() {
     watchLoadingScreens();
     host::scriptWait(0);
     rescueBlackScreen();
-    lastPlayerPosition = entityPosition(localPlayerPed());
+    // The death point is where the player was last seen: a pass without a ped
+    // (the game is replacing it) keeps it rather than taking the origin.
+    uint32_t ped = localPlayerPed();
+    if (isExistingEntity(ped)) lastPlayerPosition = entityPosition(ped);
     cancelAutoDriveOnInput();
 }
 

@@ -63,15 +63,16 @@ bool loadVehicleModel(uint32_t model) {
 }
 
 // The ground under an aircraft. Where none is found, the scene is loaded and
-// the probe made once more; where there is still none (the sea), the band is
-// measured from the sea level, 0.
-float groundUnderAircraft(const Vector3& position) {
+// the probe made once more; where there is still none (water: the sea, or a
+// lake above the sea level), the band is measured from what the game counts
+// as below the aircraft, its height above the ground taken off its altitude.
+float groundUnderAircraft(uint32_t vehicle, const Vector3& position) {
     float probeHeight = std::max(position.z, aircraftGroundProbeHeight);
     float ground = 0.0f;
     if (groundHeightAt(position.x, position.y, probeHeight, &ground)) return ground;
     loadSceneAt(position.x, position.y, position.z);
     if (groundHeightAt(position.x, position.y, probeHeight, &ground)) return ground;
-    return 0.0f;
+    return position.z - entityHeightAboveGround(vehicle);
 }
 
 HeightBand aeroplaneBand() {
@@ -115,7 +116,7 @@ uint32_t createVehicleAt(uint32_t model, const Vector3& position, float heading)
 
 void correctAltitude(uint32_t vehicle, HeightBand band) {
     Vector3 position = entityPosition(vehicle);
-    float ground = groundUnderAircraft(position);
+    float ground = groundUnderAircraft(vehicle, position);
     // An aircraft stays where it was made only at least its band's minimum over
     // the ground; the keep test also holds its altitude to its own maximum and,
     // for both kinds of aircraft, to the aeroplane band.

@@ -1,0 +1,66 @@
+#pragma once
+// The bounds the soak holds the plug-in to, in one place. Each is the sum of
+// the waits the plug-in documents (README.md, dist/Pelorin.ini) plus a margin
+// for the game's own steps; a run that crosses one is a violation.
+#include <cstdint>
+
+namespace sim::soak {
+
+// The once-a-second check runs again this soon while the main loop is free:
+// its second, plus a frame or two.
+constexpr double checkGapMs = 1100.0;
+// A sequence of ours (a respawn after death or on demand, the loading-screen
+// follow-up, the rescue) once it has its place: model loads of 3 s (skin) and
+// 5 s (vehicle), the ground search of at most 1.9 s, the 1250 ms before the
+// vehicle is handed back, and a few frames; with a margin.
+constexpr uint32_t sequenceMs = 20000;
+// The longest wait taken from a setting: "wait_time_before_skin_change" is
+// held to 0..60000 ms (dist/Pelorin.ini).
+constexpr uint32_t settingWaitMs = 60000;
+// The screen phase of a death or arrest ends at its deadline whatever the
+// screen shows: 80 s for the slowest slow motion, or
+// "max_wait_time_before_respawn_upon_skin_exception", held to 0..120000 ms.
+constexpr uint32_t screenPhaseMs = 120000;
+// The wait for the game to put the player back after the screen phase.
+constexpr uint32_t gameRespawnWaitMs = 30000;
+// A death or arrest episode, from detection to the main loop's next check:
+// the screen phase, the wait for the game, the take-over's sequence, and in
+// the same pass the loading-screen follow-up (its wait and sequence) and the
+// rescue's sequence. Time in loading screens is not counted.
+constexpr uint32_t episodeMs =
+    screenPhaseMs + gameRespawnWaitMs + sequenceMs + (settingWaitMs + sequenceMs) + sequenceMs;
+// The once-a-second check runs again within this time also when no episode
+// runs: a respawn on demand, or the loading-screen follow-up and the rescue of
+// one pass. Time in loading screens is not counted.
+constexpr uint32_t mainLoopCheckMs = (settingWaitMs + sequenceMs) + sequenceMs + 1000;
+// The black-screen rescue: a screen left faded out this long outside loading
+// screens and sequences of ours is brought back.
+constexpr uint32_t rescueMs = 80000;
+// A black screen outside loading screens: the rescue's count restarts when an
+// episode of ours ends, so the worst is an episode that begins on a black
+// screen the game or another script left and ends on it, then the rescue's
+// count and its own sequence.
+constexpr uint32_t blackScreenMs = episodeMs + rescueMs + sequenceMs;
+// A story of the soak ends this long after its last event at the latest (a
+// black screen beyond its bound is reported before).
+constexpr uint32_t storyTailMs = blackScreenMs + 5000;
+
+// Positions: how far below the ground or the water's surface a body may be
+// (a float rounding of the placement), and how near a built-in list point a
+// player counts as standing on it (the list's points are floors of the map
+// that the simulated terrain does not model).
+constexpr float groundToleranceUnits = 0.5f;
+constexpr float listPointToleranceUnits = 1.0f;
+// An aircraft placed by the plug-in is at least its band's minimum over the
+// ground; when the band's keys are unusable (negative, reversed or beyond
+// bandLimitUnits) it is at least clearUnits over the ground.
+constexpr float bandLimitUnits = 2000.0f;
+constexpr float clearUnits = 1.0f;
+// A land vehicle stands on a road node: within this distance of one.
+constexpr float roadNodeToleranceUnits = 0.5f;
+
+// Memory: the resident size may grow by at most this much from the end of the
+// warm-up (a tenth of the run) to the end of the run.
+constexpr long memoryGrowthKilobytes = 16 * 1024;
+
+}  // namespace sim::soak

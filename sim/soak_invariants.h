@@ -1,0 +1,78 @@
+#pragma once
+// What a player must never see, checked after every script turn and every game
+// frame of a soak episode, against the bounds of sim/soak_bounds.h.
+#include <cstdint>
+#include <set>
+#include <string>
+
+#include "sim/world.h"
+
+namespace sim::soak {
+
+enum class Violation {
+    BlackScreen,          // black outside a loading screen for longer than its bound
+    SequenceEndedBlack,   // the main loop ran again with the plug-in's own fade-out still on
+    EpisodeTooLong,       // a death or arrest episode held the main loop beyond its bound
+    MainLoopCheckLate,    // the once-a-second check did not run again within its bound
+    NonFinitePosition,    // the player or his vehicle moved to a place that is not finite
+    BelowGround,          // ... or below the ground or water surface there
+    AircraftTooLow,       // an aircraft placed below its band's minimum over the ground
+    VehicleOffRoad,       // a land vehicle placed away from every road node
+    IdleAllocation,       // a heap allocation in an idle frame of the main loop
+    MemoryGrowth,         // the resident size grew over the run
+    Count
+};
+constexpr int violationKindCount = static_cast<int>(Violation::Count);
+const char* violationName(Violation kind);
+
+// Receives each violation with a line that says what was seen.
+class ViolationSink {
+public:
+    virtual ~ViolationSink() = default;
+    virtual void report(Violation kind, const std::string& detail) = 0;
+};
+
+class Observer {
+public:
+    Observer(World& world, ViolationSink& sink);
+    // After the script's turn: where the player is, what the main loop did,
+    // and the heap allocations and native calls the turn made.
+    void afterScriptTurn(uint64_t allocations, uint64_t nativeCalls);
+    // After the game's frame: the screen and the main loop's stall.
+    void afterGameFrame();
+    // The plug-in is at rest: the main loop runs, the screen is in view, no
+    // sequence of the game runs and the player stands alive.
+    bool quiet() const;
+    uint64_t idleTurns() const { return idleTurns_; }
+    // The longest seen so far, in milliseconds outside loading screens: a
+    // black screen, an episode's hold on the main loop, another hold on it.
+    double longestBlackMs() const { return longestBlackMs_; }
+    double longestEpisodeMs() const { return longestEpisodeMs_; }
+    double longestOtherHoldMs() const { return longestOtherHoldMs_; }
+
+private:
+    void checkBody();
+    void checkNewVehicle(const Entity& vehicle);
+    void mainLoopChecked(uint32_t previousCheck);
+
+    World& w_;
+    ViolationSink& sink_;
+    uint32_t lastCheck_ = 0;
+    double stallMs_ = 0;            // since the last check, loading screens not counted
+    bool stallWasEpisode_ = false;  // the game's death or arrest sequence ran during the stall
+    bool stallReported_ = false;
+    double blackMs_ = 0;            // black outside loading screens
+    bool blackReported_ = false;
+    uint32_t bodyHandle_ = 0;
+    Vec3 bodyPosition_{};
+    std::set<uint32_t> vehiclesSeen_;
+    uint64_t pendingIdleAllocations_ = 0;
+    uint64_t pendingIdleTurns_ = 0;
+    uint64_t idleTurns_ = 0;
+    size_t outputsBefore_ = 0;
+    uint64_t eventsSeen_ = 0;
+    double sinceEventMs_ = 0;       // since the last event of the story
+    double longestBlackMs_ = 0, longestEpisodeMs_ = 0, longestOtherHoldMs_ = 0;
+};
+
+}  // namespace sim::soak

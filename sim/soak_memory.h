@@ -1,0 +1,14 @@
+#pragma once
+// Heap allocations and resident memory of the soak's process. Linking this
+// file replaces the global allocation functions with counting ones.
+#include <cstdint>
+
+namespace sim::soak {
+
+// Heap allocations made so far through the global operator new, by anyone.
+uint64_t allocationCount();
+// The process's resident size now, and its peak, in kilobytes.
+long residentKilobytes();
+long peakResidentKilobytes();
+
+}  // namespace sim::soak

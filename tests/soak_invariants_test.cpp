@@ -1,0 +1,189 @@
+// The soak's checker: each invariant a player relies on is caught when it is
+// broken, and left alone in the cases the plug-in's design allows; a story is
+// fixed by its generator, so an episode replays exactly.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <random>
+
+#include "host/natives/camera_natives.h"
+#include "host/natives/entity_natives.h"
+#include "sim/game_events.h"
+#include "sim/joaat.h"
+#include "sim/roads.h"
+#include "sim/script_host.h"
+#include "sim/soak_bounds.h"
+#include "sim/soak_invariants.h"
+#include "sim/soak_story.h"
+#include "sim/terrain.h"
+#include "settings/respawn_settings.h"
+#include "spawn/spawn_points.h"
+#include "tests/support/plugin_state.h"
+
+namespace {
+
+using sim::soak::Violation;
+
+struct Recorder : sim::soak::ViolationSink {
+    std::vector<Violation> seen;
+    void report(Violation kind, const std::string&) override { seen.push_back(kind); }
+    bool saw(Violation kind) const { return std::find(seen.begin(), seen.end(), kind) != seen.end(); }
+};
+
+// A game with the plug-in running and the soak watching it.
+struct Watched {
+    sim::World& w;
+    Recorder recorder;
+    sim::soak::Observer observer;
+
+    // Without a settings file the plug-in runs with its built-in values.
+    explicit Watched(bool runScript = true) : w(testing_support::loadPlugin()), observer(w, recorder) {
+        if (runScript) sim::startScript();
+    }
+    // Frames as the soak plays them, with the allocations a turn is said to make.
+    void play(uint32_t milliseconds, uint64_t allocationsPerTurn = 0) {
+        for (uint32_t start = w.tick(); w.tick() - start < milliseconds;) {
+            uint64_t calls = w.nativeCallCount;
+            sim::runScriptTurn();
+            observer.afterScriptTurn(allocationsPerTurn, w.nativeCallCount - calls);
+            w.advanceFrame();
+            observer.afterGameFrame();
+        }
+    }
+    void turnOnly() { observer.afterScriptTurn(0, 0); }
+};
+
+TEST(SoakInvariants, OnlyThePluginsOwnBlackScreenMayNotOutliveItsSequence) {
+    Watched other;
+    other.play(2000);
+    sim::otherScriptFadesOut(other.w, 0, 0);
+    other.play(3000);
+    EXPECT_FALSE(other.recorder.saw(Violation::SequenceEndedBlack)) << "another script's black screen";
+
+    Watched ours;
+    ours.play(2000);
+    fadeScreenOut(0);  // as a sequence of ours that forgot its fade-in
+    ours.play(3000);
+    EXPECT_TRUE(ours.recorder.saw(Violation::SequenceEndedBlack));
+}
+
+TEST(SoakInvariants, BlackScreenAndHeldMainLoopAreCaughtAtTheirBoundsAndLoadingScreensDoNotCount) {
+    Watched loading(false);  // no plug-in: nothing brings the screen back, no check runs
+    sim::leaveScreenFadedOut(loading.w);
+    sim::showLoadingScreen(loading.w, sim::soak::blackScreenMs);
+    loading.play(sim::soak::blackScreenMs + 2000);
+    EXPECT_FALSE(loading.recorder.saw(Violation::BlackScreen));
+    EXPECT_FALSE(loading.recorder.saw(Violation::MainLoopCheckLate));
+
+    Watched stuck(false);
+    sim::leaveScreenFadedOut(stuck.w);
+    stuck.play(sim::soak::mainLoopCheckMs - 1000);
+    EXPECT_FALSE(stuck.recorder.saw(Violation::MainLoopCheckLate));
+    stuck.play(2000);
+    EXPECT_TRUE(stuck.recorder.saw(Violation::MainLoopCheckLate));
+    EXPECT_FALSE(stuck.recorder.saw(Violation::BlackScreen));
+    stuck.play(sim::soak::blackScreenMs - sim::soak::mainLoopCheckMs);
+    EXPECT_TRUE(stuck.recorder.saw(Violation::BlackScreen));
+
+    // With the plug-in running, its rescue brings the screen back in time.
+    Watched rescued;
+    rescued.play(2000);
+    sim::otherScriptFadesOut(rescued.w, 0, 0);
+    rescued.play(sim::soak::blackScreenMs + 2000);
+    EXPECT_TRUE(rescued.recorder.seen.empty());
+    EXPECT_EQ(rescued.w.screen.fade, sim::FadeState::FadedIn);
+}
+
+TEST(SoakInvariants, AMoveBelowTheGroundOrToNoFinitePlaceIsCaughtButAListPointIsAFloor) {
+    Watched g;
+    g.play(1000);
+    uint32_t ped = g.w.playerPed;
+    setEntityCoordsNoOffset(ped, 200.0f, 300.0f, sim::terrainHeight(200.0f, 300.0f) + 1.0f);
+    g.turnOnly();
+    EXPECT_TRUE(g.recorder.seen.empty());
+    // A list point under the simulated terrain stands on a floor of the map.
+    const SpawnPoint* floor = nullptr;
+    for (const SpawnPoint& point : builtInSpawnPoints)
+        if (sim::terrainHeight(point.x, point.y) > point.z + 5.0f) floor = &point;
+    ASSERT_NE(floor, nullptr);
+    setEntityCoordsNoOffset(ped, floor->x, floor->y, floor->z);
+    g.turnOnly();
+    EXPECT_TRUE(g.recorder.seen.empty());
+    setEntityCoordsNoOffset(ped, 200.0f, 300.0f, sim::terrainHeight(200.0f, 300.0f) - 3.0f);
+    g.turnOnly();
+    EXPECT_TRUE(g.recorder.saw(Violation::BelowGround));
+    // On the lake the water's surface counts.
+    setEntityCoordsNoOffset(ped, 2000.0f, 4250.0f, sim::lakeLevel - 2.0f);
+    g.recorder.seen.clear();
+    g.turnOnly();
+    EXPECT_TRUE(g.recorder.saw(Violation::BelowGround));
+    setEntityCoordsNoOffset(ped, std::numeric_limits<float>::quiet_NaN(), 0.0f, 950.0f);
+    g.turnOnly();
+    EXPECT_TRUE(g.recorder.saw(Violation::NonFinitePosition));
+}
+
+TEST(SoakInvariants, ANewAircraftMustBeInItsBandAndANewCarOnARoadNode) {
+    Watched g;
+    g.play(1000);
+    sim::Entity* ped = g.w.player();
+    float ground = sim::terrainHeight(200.0f, 300.0f);
+    uint32_t high = g.w.spawnVehicle(sim::joaat("Frogger"), sim::Vec3{200.0f, 300.0f, ground + 250.0f}).handle;
+    ped->vehicle = high;
+    g.turnOnly();
+    EXPECT_TRUE(g.recorder.seen.empty());
+    uint32_t low = g.w.spawnVehicle(sim::joaat("Frogger"), sim::Vec3{200.0f, 300.0f, ground + 150.0f}).handle;
+    ped->vehicle = low;
+    g.turnOnly();
+    EXPECT_TRUE(g.recorder.saw(Violation::AircraftTooLow));
+
+    sim::RoadNode node;
+    ASSERT_TRUE(sim::closestRoadNode(g.w, sim::Vec3{400.0f, 300.0f, 0.0f}, &node));
+    g.recorder.seen.clear();
+    ped->vehicle = g.w.spawnVehicle(sim::joaat("Kuruma"), node.position).handle;
+    g.turnOnly();
+    EXPECT_TRUE(g.recorder.seen.empty());
+    sim::Vec3 off = node.position;
+    off.x += 10.0f;
+    off.z = sim::terrainHeight(off.x, off.y);
+    ped->vehicle = g.w.spawnVehicle(sim::joaat("Kuruma"), off).handle;
+    g.turnOnly();
+    EXPECT_TRUE(g.recorder.saw(Violation::VehicleOffRoad));
+
+    // A band the plug-in cannot use asks only for the aircraft to be clear of the ground.
+    Watched hostile;
+    hostile.play(1000);
+    settings.min_heli_spawn_height_over_ground = -1;  // a key the file lacks
+    hostile.w.player()->vehicle =
+        hostile.w.spawnVehicle(sim::joaat("Frogger"), sim::Vec3{200.0f, 300.0f, ground + 60.0f}).handle;
+    hostile.turnOnly();
+    EXPECT_TRUE(hostile.recorder.seen.empty());
+}
+
+TEST(SoakInvariants, AnAllocationInAnIdleTurnIsCaughtOnceTheNextCheckShowsTheLoopWasIdle) {
+    Watched quiet;
+    quiet.play(8000);
+    EXPECT_TRUE(quiet.recorder.seen.empty());
+    EXPECT_GT(quiet.observer.idleTurns(), 0u);
+    quiet.play(1500, 1);
+    EXPECT_TRUE(quiet.recorder.saw(Violation::IdleAllocation));
+
+    // Shortly after an event of the story a turn is not idle.
+    Watched busy;
+    busy.play(8000);
+    busy.w.after(0, [](sim::World&) {});
+    busy.play(20);
+    busy.play(1500, 1);
+    EXPECT_FALSE(busy.recorder.saw(Violation::IdleAllocation));
+}
+
+TEST(SoakStory, AStoryIsFixedByItsGenerator) {
+    std::mt19937_64 first(42), second(42), other(43);
+    std::string a = sim::soak::setUpStory(testing_support::loadPlugin(), first).description;
+    std::string b = sim::soak::setUpStory(testing_support::loadPlugin(), second).description;
+    std::string c = sim::soak::setUpStory(testing_support::loadPlugin(), other).description;
+    EXPECT_EQ(a, b);
+    EXPECT_NE(a, c);
+}
+
+}  // namespace
