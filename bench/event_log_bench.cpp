@@ -7,8 +7,8 @@
 #include "platform/files.h"
 #include "shared/event_log.h"
 #include "tests/support/plugin_state.h"
+#include "sim/soak_memory.h"
 
-unsigned long long heapAllocationCount();
 
 namespace {
 using Clock = std::chrono::steady_clock;
@@ -22,17 +22,17 @@ void benchEventLog() {
     double lineNanoseconds = 0, flushNanoseconds = 0;
     unsigned long long lineAllocations = 0, flushAllocations = 0;
     for (int flush = 0; flush < flushes; ++flush) {
-        unsigned long long before = heapAllocationCount();
+        uint64_t before = sim::soak::allocationCount();
         Clock::time_point start = Clock::now();
         for (int line = 0; line < linesPerFlush; ++line)
             logEvent("spawn place (%.1f, %.1f, %.1f)%s", 1234.5f + line, -2345.25f, 31.0f, ", not moved");
         lineNanoseconds += std::chrono::duration<double, std::nano>(Clock::now() - start).count();
-        lineAllocations += heapAllocationCount() - before;
-        before = heapAllocationCount();
+        lineAllocations += sim::soak::allocationCount() - before;
+        before = sim::soak::allocationCount();
         start = Clock::now();
         flushEventLog(true);
         flushNanoseconds += std::chrono::duration<double, std::nano>(Clock::now() - start).count();
-        flushAllocations += heapAllocationCount() - before;
+        flushAllocations += sim::soak::allocationCount() - before;
     }
     std::printf("event log (%d flushes of %d lines, into %s):\n", flushes, linesPerFlush, eventLogPath());
     std::printf("  per logged line:  %.0f ns, %.3f heap allocations\n", lineNanoseconds / (flushes * linesPerFlush),

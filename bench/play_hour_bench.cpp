@@ -3,38 +3,16 @@
 // screens and respawns on demand (simulated seconds per wall second).
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
-#include <new>
 
-#include "bench/allocation_count.h"
 #include "plugin/frame_loop.h"
 #include "plugin/settings_check.h"
 #include "plugin/startup.h"
 #include "shared/player_state.h"
 #include "sim/game_events.h"
 #include "sim/script_host.h"
+#include "sim/soak_memory.h"
 #include "tests/support/plugin_state.h"
 
-unsigned long long allocationCount = 0;
-
-namespace {
-
-void* countedAllocation(std::size_t size) {
-    ++allocationCount;
-    if (void* memory = std::malloc(size ? size : 1)) return memory;
-    throw std::bad_alloc();
-}
-
-}  // namespace
-
-unsigned long long heapAllocationCount() { return allocationCount; }
-
-void* operator new(std::size_t size) { return countedAllocation(size); }
-void* operator new[](std::size_t size) { return countedAllocation(size); }
-void operator delete(void* memory) noexcept { std::free(memory); }
-void operator delete[](void* memory) noexcept { std::free(memory); }
-void operator delete(void* memory, std::size_t) noexcept { std::free(memory); }
-void operator delete[](void* memory, std::size_t) noexcept { std::free(memory); }
 
 namespace {
 
@@ -70,12 +48,12 @@ void benchIdleFrame() {
     double idleNanoseconds = 0;
     for (int i = 0; i < frames; ++i) {
         uint32_t checkBefore = lastSettingsCheckTime;
-        unsigned long long allocationsBefore = allocationCount;
+        uint64_t allocationsBefore = sim::soak::allocationCount();
         uint64_t callsBefore = w.nativeCallCount;
         Clock::time_point start = Clock::now();
         sim::runFor(1);  // one frame: the script's turn, then the game's
         double nanoseconds = std::chrono::duration<double, std::nano>(Clock::now() - start).count();
-        unsigned long long allocations = allocationCount - allocationsBefore;
+        uint64_t allocations = sim::soak::allocationCount() - allocationsBefore;
         uint64_t calls = w.nativeCallCount - callsBefore;
         if (lastSettingsCheckTime != checkBefore) {
             ++checkFrames;
@@ -146,7 +124,7 @@ void benchSimulatedHour() {
     sim::World& w = runningGame();
     uint64_t callsBefore = w.nativeCallCount;
     uint64_t framesBefore = w.frameCount;
-    unsigned long long allocationsBefore = allocationCount;
+    uint64_t allocationsBefore = sim::soak::allocationCount();
     HourCounts counts;
     double firstHourRate = 0, lastHourRate = 0;
     const int hours = 10;
@@ -168,7 +146,7 @@ void benchSimulatedHour() {
     std::printf("  %llu frames, %.1f native calls per frame, %.2f heap allocations per frame\n",
                 static_cast<unsigned long long>(frames),
                 static_cast<double>(w.nativeCallCount - callsBefore) / static_cast<double>(frames),
-                static_cast<double>(allocationCount - allocationsBefore) / static_cast<double>(frames));
+                static_cast<double>(sim::soak::allocationCount() - allocationsBefore) / static_cast<double>(frames));
     std::printf("  player alive at the end: %s, screen faded in: %s\n", w.player() && !w.player()->dead ? "yes" : "no",
                 w.screen.fade == sim::FadeState::FadedIn ? "yes" : "no");
 }

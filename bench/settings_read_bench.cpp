@@ -9,11 +9,11 @@
 #include <cstdio>
 #include <string>
 
-#include "bench/allocation_count.h"
 #include "plugin/settings_check.h"
 #include "plugin/startup.h"
 #include "settings/respawn_settings.h"
 #include "tests/support/plugin_state.h"
+#include "sim/soak_memory.h"
 
 namespace {
 
@@ -80,11 +80,11 @@ void measure(const char* label, const std::string& path, int repeats, Step step)
     events.drain();
     long opens = events.opens;
     long reads = events.reads;
-    unsigned long long allocationsBefore = allocationCount;
+    uint64_t allocationsBefore = sim::soak::allocationCount();
     Clock::time_point start = Clock::now();
     for (int i = 0; i < repeats; ++i) step();
     double micros = std::chrono::duration<double, std::micro>(Clock::now() - start).count() / repeats;
-    double allocations = static_cast<double>(allocationCount - allocationsBefore) / repeats;
+    double allocations = static_cast<double>(sim::soak::allocationCount() - allocationsBefore) / repeats;
     events.drain();
     if (events.fd < 0) {
         std::printf("  %-40s %9.2f us per call, %.2f allocations (file events not available)\n", label, micros,

@@ -29,7 +29,7 @@ file(GLOB PELORIN_BENCH_SOURCES CONFIGURE_DEPENDS bench/*.cpp)
 add_executable(pelorin_bench ${PELORIN_BENCH_SOURCES} tests/support/plugin_state.cpp)
 pelorin_target_defaults(pelorin_bench)
 target_compile_definitions(pelorin_bench PRIVATE PELORIN_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
-target_link_libraries(pelorin_bench PRIVATE pelorin_core pelorin_sim)
+target_link_libraries(pelorin_bench PRIVATE pelorin_soak pelorin_core pelorin_sim)
 
 # The scenarios of the simulated game, each in a fresh game directory.
 set(PELORIN_SCENARIO_RUNNER ${CMAKE_SOURCE_DIR}/scripts/sim_scenario.sh)

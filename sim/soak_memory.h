@@ -1,6 +1,6 @@
 #pragma once
-// Heap allocations and resident memory of the soak's process. Linking this
-// file replaces the global allocation functions with counting ones.
+// Heap allocations and resident memory of the process (the soak and the
+// benchmarks). Linking this file replaces the global allocation functions with counting ones.
 #include <cstdint>
 
 namespace sim::soak {

@@ -12,14 +12,6 @@ bool isProfileSpace(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r' || c == '\x1a';
 }
 
-char lowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool equalIgnoringCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (lowerAscii(a[i]) != lowerAscii(b[i])) return false;
-    return true;
-}
 
 std::string_view trimmed(std::string_view s) {
     while (!s.empty() && isProfileSpace(s.front())) s.remove_prefix(1);
@@ -335,4 +327,13 @@ std::string withProfileValue(std::string_view file, std::string_view section, st
     decodeUtf16(file, encoding, &text);
     std::string edited = withValueInText(std::string_view(text.data(), text.size()), section, key, value);
     return encodeUtf16(edited, file, encoding);
+}
+
+char lowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool equalIgnoringCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (lowerAscii(a[i]) != lowerAscii(b[i])) return false;
+    return true;
 }

@@ -56,3 +56,7 @@ size_t profileString(const ProfileSection& section, std::string_view key, const 
 // whitespace or quotes around either.
 std::string withProfileValue(std::string_view file, std::string_view section, std::string_view key,
                              std::string_view value);
+// Section and key names compare as the reader compares them: ASCII letters
+// without case, every other byte as it is.
+char lowerAscii(char c);
+bool equalIgnoringCase(std::string_view a, std::string_view b);
