@@ -292,6 +292,11 @@ TEST(DeathScreen, WithoutTheDeathEffectTheDeadlineEndsThePhaseWhateverTheScreenS
         EXPECT_TRUE(sim::runUntil(
             [cut](sim::World&) { return static_cast<int32_t>(lastSettingsCheckTime - cut) > 0; }, 3000))
             << "the once-a-second check runs again after the episode";
+        // The other script never fades back in: the black-screen rescue, counted
+        // from the end of the episode, brings the picture back.
+        EXPECT_TRUE(sim::runUntil([](sim::World& world) { return world.screen.fade != sim::FadeState::FadedOut; },
+                                  90000))
+            << "the player sees again within the rescue's 80 s";
     }
 }
 
