@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <string>
 
+#include "bench/custom_points_text.h"
 #include "plugin/settings_check.h"
 #include "plugin/startup.h"
 #include "settings/respawn_settings.h"
@@ -115,12 +116,6 @@ void benchSettingsFile(const char* label, const std::string& text, int repeats) 
 void benchSettingsRead() {
     std::string shipped = testing_support::shippedSettingsText();
     benchSettingsFile("dist/Pelorin.ini", shipped, 20000);
-    std::string points = shipped;
-    for (int k = 1; k <= 10000; ++k) {
-        char lines[160];
-        std::snprintf(lines, sizeof lines, "custom_spawn_%d_x=%d.5\r\ncustom_spawn_%d_y=%d.25\r\ncustom_spawn_%d_z=300\r\n",
-                      k, k % 3000 - 1500, k, k % 5000 - 2500, k);
-        points += lines;
-    }
+    std::string points = withTenThousandCustomPoints(shipped);
     benchSettingsFile("Pelorin.ini with 10,000 custom points", points, 500);
 }

@@ -22,6 +22,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/custom_points_text.h"
 #include "settings/respawn_settings.h"
 
 namespace {
@@ -193,13 +194,7 @@ int main(int argc, char** argv) {
     std::string game = std::string(directory) + "pelorin_bench_" + std::to_string(GetCurrentProcessId());
     if (!CreateDirectoryA(game.c_str(), nullptr) || !SetCurrentDirectoryA(game.c_str())) return 2;
 
-    std::string points = shipped;
-    for (int k = 1; k <= 10000; ++k) {
-        char lines[160];
-        std::snprintf(lines, sizeof lines, "custom_spawn_%d_x=%d.5\r\ncustom_spawn_%d_y=%d.25\r\ncustom_spawn_%d_z=300\r\n",
-                      k, k % 3000 - 1500, k, k % 5000 - 2500, k);
-        points += lines;
-    }
+    std::string points = withTenThousandCustomPoints(shipped);
     std::printf("the once-a-second settings check under Wine (simulated game not involved)\n");
     benchFile("shipped Pelorin.ini", shipped, 2000);
     benchFile("Pelorin.ini with 10,000 custom points", points, 200);
