@@ -11,6 +11,7 @@
 
 #include "plugin/chords.h"
 #include "settings/respawn_settings.h"
+#include "settings/setting_limits.h"
 #include "sim/game_events.h"
 #include "sim/joaat.h"
 #include "sim/script_host.h"
@@ -113,7 +114,7 @@ TEST(SaveSpawnPoint, TheSavedPlaceIsWhereACustomSpawnBringsThePlayerBack) {
 
 TEST(SaveSpawnPoint, AFullListOrAChordLeftOutWritesNothing) {
     std::string full = testing_support::builtInSettingsWith(
-        {{"number_of_custom_spawn_points_in_use", std::to_string(maxCustomSpawnPoints)}});
+        {{"number_of_custom_spawn_points_in_use", std::to_string(customSpawnPointCap)}});
     sim::World& w = gameStartedWith(full);
     pressChord(w, ctrl, keyL);
     EXPECT_EQ(notificationsOf(w, "Custom spawn point list is full"), 1);

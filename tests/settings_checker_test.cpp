@@ -12,7 +12,6 @@
 #include <string>
 #include <vector>
 
-#include "spawn/custom_spawn.h"
 
 namespace {
 
@@ -193,7 +192,5 @@ TEST(SettingsChecker, AFileWithoutTheSectionIsAnError) {
     EXPECT_EQ(checkExitStatus(checkSettingsText("")), 2);
     EXPECT_EQ(checkExitStatus(checkSettingsText("random_player_respawns=1\n")), 2);
 }
-
-TEST(SettingsChecker, KnowsTheCapThatCustomSpawnsApply) { EXPECT_EQ(customSpawnPointCap, maxCustomSpawnPoints); }
 
 }  // namespace

@@ -50,20 +50,6 @@ namespace {
 
 const char* const path = ".\\Pelorin.ini";
 
-const char* const intKeys[] = {
-    "random_player_respawns", "in_air_player_spawn_chance", "at_death_point_spawn_chance",
-    "random_point_on_map_spawn_chance", "on_point_from_list_player_spawn_chance",
-    "in_vehicle_on_road_player_spawn_chance", "player_skin_persists_death", "on_close_point_player_spawn_chance",
-    "preferred_spawn_distance", "alter_spawn_after_mission", "weapons_and_armor_settings_affecting_respawn_on_demand",
-    "time_before_reset_skin", "max_wait_time_before_respawn_upon_skin_exception", "first_wait_time",
-    "custom_spawn_chance", "number_of_custom_spawn_points_in_use", "get_all_weapons_upon_respawn",
-    "get_full_armor_upon_respawn", "set_money_to_zero_upon_respawn_after_death", "use_respawn_on_demand_automatically",
-    "min_heli_spawn_height_over_ground", "max_heli_spawn_height_over_ground", "min_plane_spawn_height_over_ground",
-    "max_plane_spawn_height_over_ground", "land_vehicle_type", "air_vehicle_type", "respawn_on_demand_key_1_of_2",
-    "respawn_on_demand_key_2_of_2", "activate_controller", "respawn_on_demand_controller_button_1_of_2",
-    "respawn_on_demand_controller_button_2_of_2", "player_ped_skin_upon_respawn", "wait_time_before_skin_change",
-    "set_skin_component_variation"};
-
 double now() {
     static LARGE_INTEGER frequency = [] {
         LARGE_INTEGER f;
@@ -87,10 +73,14 @@ void ourCheck() {
 
 void perKeyWin32Check() {
     unsigned total = GetFileAttributesA(path);
-    for (const char* key : intKeys) total += GetPrivateProfileIntA("Player_Respawn", key, -1, path);
-    char text[32];
-    GetPrivateProfileStringA("Player_Respawn", "slow_motion_at_wasted_and_busted_screens", "0", text, sizeof text,
-                             path);
+    char text[32] = "";
+    for (const SettingKey& key : settingKeys) {
+        if (!key.inRecord) continue;
+        if (key.kind == SettingKind::Float)
+            GetPrivateProfileStringA("Player_Respawn", key.name, "0", text, sizeof text, path);
+        else
+            total += GetPrivateProfileIntA("Player_Respawn", key.name, -1, path);
+    }
     HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     FILETIME written;

@@ -14,7 +14,9 @@ uint64_t settingsFileWriteTime = 0;
 namespace {
 
 const char* const settingsSectionName = "Player_Respawn";
-constexpr uint32_t missingInt = 0xFFFFFFFFu;  // -1
+// "stored_last_used_skin" when the file lacks it.
+constexpr uint32_t missingStoredSkin =
+    static_cast<uint32_t>(static_cast<int32_t>(settingKey(SettingId::stored_last_used_skin).missing));
 
 // The periodic reload keeps the file's text, its parsed section and its write
 // time here, so that once they have grown to the file's size a reload
@@ -32,12 +34,20 @@ bool settingsReadHeld = false;
 std::string singleKeyText;
 ProfileSection singleKeySection;
 
-int32_t intSetting(const ProfileSection& section, const char* key) {
-    return static_cast<int32_t>(profileInt(section, key, missingInt));
-}
-
-float floatFromIntSetting(const ProfileSection& section, const char* key) {
-    return static_cast<float>(intSetting(section, key));
+// A key of the section as its kind reads it; missing is the table's value for a missing key.
+template <SettingKind kind>
+typename SettingType<kind>::type keyValue(const ProfileSection& section, const char* key, double missing) {
+    if constexpr (kind == SettingKind::Float) {
+        return profileFloat(section, key, static_cast<float>(missing));
+    } else {
+        auto value = static_cast<int32_t>(profileInt(section, key, static_cast<uint32_t>(static_cast<int32_t>(missing))));
+        if constexpr (kind == SettingKind::FloatFromInt)
+            return static_cast<float>(value);
+        else if constexpr (kind == SettingKind::Flag)
+            return value > 0;
+        else
+            return value;
+    }
 }
 
 // Announces a switch of the alternative respawn: to 0 is a deactivation; a
@@ -59,10 +69,23 @@ bool readSettingsSection(ProfileSection* section, std::string* text) {
     return true;
 }
 
-float profileFloat(const ProfileSection& section, const char* key) {
+float profileFloat(const ProfileSection& section, const char* key, float missing) {
+    std::string_view value;
+    if (!findProfileValue(section, key, &value)) return missing;
+    // As the private-profile string reader gives it into 32 bytes: at most 31 characters.
     char text[32];
-    profileString(section, key, "0", text, sizeof text);
+    size_t length = value.copy(text, sizeof text - 1);
+    text[length] = '\0';
     return decimalFloat(text);
+}
+
+RespawnSettings settingsFromSection(const ProfileSection& section) {
+    RespawnSettings read;
+#define KEY(name, kind, builtIn, missing, ...) \
+    read.name = keyValue<SettingKind::kind>(section, #name, missing);
+#define FILE_KEY(...)
+#include "settings/settings_keys.def"
+    return read;
 }
 
 bool readSettings() {
@@ -75,98 +98,24 @@ bool readSettings() {
         parseProfileSection(settingsText, settingsSectionName, &settingsSection);
         logSettingsReadFindings(settingsText);
     }
-    const ProfileSection& s = settingsSection;
-    RespawnSettings& r = settings;
-    int32_t randomPlayerRespawns = intSetting(s, "random_player_respawns");
-    announceRespawnSwitch(r.random_player_respawns, randomPlayerRespawns);
-    r.random_player_respawns = randomPlayerRespawns;
-    r.in_air_player_spawn_chance = intSetting(s, "in_air_player_spawn_chance");
-    r.at_death_point_spawn_chance = intSetting(s, "at_death_point_spawn_chance");
-    r.random_point_on_map_spawn_chance = intSetting(s, "random_point_on_map_spawn_chance");
-    r.on_point_from_list_player_spawn_chance = intSetting(s, "on_point_from_list_player_spawn_chance");
-    r.in_vehicle_on_road_player_spawn_chance = intSetting(s, "in_vehicle_on_road_player_spawn_chance");
-    r.player_skin_persists_death = intSetting(s, "player_skin_persists_death");
-    r.on_close_point_player_spawn_chance = intSetting(s, "on_close_point_player_spawn_chance");
-    r.preferred_spawn_distance = intSetting(s, "preferred_spawn_distance");
-    r.alter_spawn_after_mission = intSetting(s, "alter_spawn_after_mission");
-    r.slow_motion_at_wasted_and_busted_screens = profileFloat(s, "slow_motion_at_wasted_and_busted_screens");
-    r.weapons_and_armor_settings_affecting_respawn_on_demand =
-        intSetting(s, "weapons_and_armor_settings_affecting_respawn_on_demand");
-    r.time_before_reset_skin = intSetting(s, "time_before_reset_skin");
-    r.max_wait_time_before_respawn_upon_skin_exception =
-        floatFromIntSetting(s, "max_wait_time_before_respawn_upon_skin_exception");
-    r.first_wait_time = floatFromIntSetting(s, "first_wait_time");
-    r.custom_spawn_chance = intSetting(s, "custom_spawn_chance");
-    r.number_of_custom_spawn_points_in_use = intSetting(s, "number_of_custom_spawn_points_in_use");
-    r.get_all_weapons_upon_respawn = intSetting(s, "get_all_weapons_upon_respawn");
-    r.get_full_armor_upon_respawn = intSetting(s, "get_full_armor_upon_respawn");
-    r.set_money_to_zero_upon_respawn_after_death = intSetting(s, "set_money_to_zero_upon_respawn_after_death");
-    r.use_respawn_on_demand_automatically = intSetting(s, "use_respawn_on_demand_automatically");
-    r.min_heli_spawn_height_over_ground = intSetting(s, "min_heli_spawn_height_over_ground");
-    r.max_heli_spawn_height_over_ground = intSetting(s, "max_heli_spawn_height_over_ground");
-    r.min_plane_spawn_height_over_ground = intSetting(s, "min_plane_spawn_height_over_ground");
-    r.max_plane_spawn_height_over_ground = intSetting(s, "max_plane_spawn_height_over_ground");
-    r.land_vehicle_type = intSetting(s, "land_vehicle_type");
-    r.air_vehicle_type = intSetting(s, "air_vehicle_type");
-    r.respawn_on_demand_key_1_of_2 = intSetting(s, "respawn_on_demand_key_1_of_2");
-    r.respawn_on_demand_key_2_of_2 = intSetting(s, "respawn_on_demand_key_2_of_2");
-    r.activate_controller = intSetting(s, "activate_controller") > 0;
-    r.respawn_on_demand_controller_button_1_of_2 = intSetting(s, "respawn_on_demand_controller_button_1_of_2");
-    r.respawn_on_demand_controller_button_2_of_2 = intSetting(s, "respawn_on_demand_controller_button_2_of_2");
-    r.player_ped_skin_upon_respawn = intSetting(s, "player_ped_skin_upon_respawn");
-    r.wait_time_before_skin_change = intSetting(s, "wait_time_before_skin_change");
-    r.set_skin_component_variation = intSetting(s, "set_skin_component_variation");
-    r.write_log_file = intSetting(s, "write_log_file");
-    r.save_spawn_point_key_1_of_2 = intSetting(s, "save_spawn_point_key_1_of_2");
-    r.save_spawn_point_key_2_of_2 = intSetting(s, "save_spawn_point_key_2_of_2");
+    RespawnSettings read = settingsFromSection(settingsSection);
+    announceRespawnSwitch(settings.random_player_respawns, read.random_player_respawns);
+    settings = read;
     return true;
 }
 
 void applyBuiltInSettings() {
     // "player_ped_skin_upon_respawn" and "wait_time_before_skin_change" keep
-    // their initial values, which are their built-in ones.
-    RespawnSettings& r = settings;
-    r.random_player_respawns = 1;
-    r.in_air_player_spawn_chance = 20;
-    r.at_death_point_spawn_chance = 0;
-    r.random_point_on_map_spawn_chance = 10;
-    r.on_point_from_list_player_spawn_chance = 40;
-    r.in_vehicle_on_road_player_spawn_chance = 30;
-    r.player_skin_persists_death = 1;
-    r.on_close_point_player_spawn_chance = 100;
-    r.preferred_spawn_distance = 120;
-    r.alter_spawn_after_mission = 0;
-    r.slow_motion_at_wasted_and_busted_screens = 0.8f;
-    r.weapons_and_armor_settings_affecting_respawn_on_demand = 1;
-    r.time_before_reset_skin = 0;
-    r.max_wait_time_before_respawn_upon_skin_exception = 20000.0f;
-    r.first_wait_time = 5500.0f;
-    r.custom_spawn_chance = 0;
-    r.number_of_custom_spawn_points_in_use = 0;
-    r.get_all_weapons_upon_respawn = 0;
-    r.get_full_armor_upon_respawn = 0;
-    r.set_money_to_zero_upon_respawn_after_death = 0;
-    r.use_respawn_on_demand_automatically = 1;
-    r.min_heli_spawn_height_over_ground = 200;
-    r.max_heli_spawn_height_over_ground = 350;
-    r.min_plane_spawn_height_over_ground = 300;
-    r.max_plane_spawn_height_over_ground = 450;
-    r.land_vehicle_type = 1;
-    r.air_vehicle_type = 1;
-    r.respawn_on_demand_key_1_of_2 = 17;
-    r.respawn_on_demand_key_2_of_2 = 75;
-    r.activate_controller = false;
-    r.respawn_on_demand_controller_button_1_of_2 = 44;
-    r.respawn_on_demand_controller_button_2_of_2 = 18;
-    r.set_skin_component_variation = 1;
-    r.write_log_file = 1;
-    r.save_spawn_point_key_1_of_2 = 17;
-    r.save_spawn_point_key_2_of_2 = 76;
+    // their values, which at start are their built-in ones.
+    RespawnSettings builtIn;
+    builtIn.player_ped_skin_upon_respawn = settings.player_ped_skin_upon_respawn;
+    builtIn.wait_time_before_skin_change = settings.wait_time_before_skin_change;
+    settings = builtIn;
 }
 
 float readFloatSetting(const char* key) {
     if (!readSettingsSection(&singleKeySection, &singleKeyText)) return 0.0f;  // the default "0"
-    return profileFloat(singleKeySection, key);
+    return profileFloat(singleKeySection, key, 0.0f);
 }
 
 bool settingsFileChanged() {
@@ -201,9 +150,9 @@ bool writeStoredSkin(uint32_t model) {
 
 uint32_t readStoredSkin() {
     if (settingsReadHeld && settingsTextRead)
-        return profileInt(settingsSection, "stored_last_used_skin", missingInt);
-    if (!readSettingsSection(&singleKeySection, &singleKeyText)) return missingInt;
-    return profileInt(singleKeySection, "stored_last_used_skin", missingInt);
+        return profileInt(settingsSection, "stored_last_used_skin", missingStoredSkin);
+    if (!readSettingsSection(&singleKeySection, &singleKeyText)) return missingStoredSkin;
+    return profileInt(singleKeySection, "stored_last_used_skin", missingStoredSkin);
 }
 
 void holdSettingsRead(bool hold) { settingsReadHeld = hold; }

@@ -1,53 +1,37 @@
 #pragma once
 // The settings record: one field per key of section "Player_Respawn" of
-// ".\Pelorin.ini", named exactly as the key, read in this order.
+// ".\Pelorin.ini" held in it (settings_keys.def), named exactly as the key,
+// in reading order. A fresh record holds the built-in values.
 #include <cstdint>
 #include <string>
 
 #include "settings/profile_text.h"
 #include "settings/settings_file.h"
+#include "settings/settings_keys.h"
+
+// The type a key of each kind is held in.
+template <SettingKind kind>
+struct SettingType {
+    using type = int32_t;
+};
+template <>
+struct SettingType<SettingKind::FloatFromInt> {
+    using type = float;
+};
+template <>
+struct SettingType<SettingKind::Float> {
+    using type = float;
+};
+template <>
+struct SettingType<SettingKind::Flag> {
+    using type = bool;
+};
 
 struct RespawnSettings {
-    int32_t random_player_respawns = 1;
-    int32_t in_air_player_spawn_chance = 0;
-    int32_t at_death_point_spawn_chance = 0;
-    int32_t random_point_on_map_spawn_chance = 0;
-    int32_t on_point_from_list_player_spawn_chance = 0;
-    int32_t in_vehicle_on_road_player_spawn_chance = 0;
-    int32_t player_skin_persists_death = 0;
-    int32_t on_close_point_player_spawn_chance = 0;
-    int32_t preferred_spawn_distance = 0;
-    int32_t alter_spawn_after_mission = 0;
-    float slow_motion_at_wasted_and_busted_screens = 0.0f;
-    int32_t weapons_and_armor_settings_affecting_respawn_on_demand = 0;
-    int32_t time_before_reset_skin = 0;
-    float max_wait_time_before_respawn_upon_skin_exception = 0.0f;
-    float first_wait_time = 0.0f;
-    int32_t custom_spawn_chance = 0;
-    int32_t number_of_custom_spawn_points_in_use = 0;
-    int32_t get_all_weapons_upon_respawn = 0;
-    int32_t get_full_armor_upon_respawn = 0;
-    int32_t set_money_to_zero_upon_respawn_after_death = 0;
-    int32_t use_respawn_on_demand_automatically = 0;
-    int32_t min_heli_spawn_height_over_ground = 0;
-    int32_t max_heli_spawn_height_over_ground = 0;
-    int32_t min_plane_spawn_height_over_ground = 0;
-    int32_t max_plane_spawn_height_over_ground = 0;
-    int32_t land_vehicle_type = 0;
-    int32_t air_vehicle_type = 0;
-    int32_t respawn_on_demand_key_1_of_2 = 0;
-    int32_t respawn_on_demand_key_2_of_2 = 0;
-    bool activate_controller = false;
-    int32_t respawn_on_demand_controller_button_1_of_2 = 0;
-    int32_t respawn_on_demand_controller_button_2_of_2 = 0;
-    int32_t player_ped_skin_upon_respawn = 3;
-    int32_t wait_time_before_skin_change = 3000;
-    int32_t set_skin_component_variation = 0;
-    // 0 = no Pelorin.log; any other value (missing too) = the log is written.
-    int32_t write_log_file = 1;
-    // The chord that saves the current place as a custom spawn point; missing = off.
-    int32_t save_spawn_point_key_1_of_2 = -1;
-    int32_t save_spawn_point_key_2_of_2 = -1;
+#define KEY(name, kind, builtIn, ...) \
+    SettingType<SettingKind::kind>::type name = static_cast<SettingType<SettingKind::kind>::type>(builtIn);
+#define FILE_KEY(...)
+#include "settings/settings_keys.def"
 };
 
 extern RespawnSettings settings;
@@ -61,6 +45,9 @@ extern uint64_t settingsFileWriteTime;
 bool readSettings();
 // The built-in values, for a game started without a settings file.
 void applyBuiltInSettings();
+// The record as the keys of a parsed section read (missing keys read as the
+// table's missing values).
+RespawnSettings settingsFromSection(const ProfileSection& section);
 // A float key of the section ("0" when missing), its first 31 characters read
 // as a decimal number (decimalFloat: never infinite nor NaN). Reads the file
 // afresh on every call.
@@ -71,8 +58,8 @@ float readFloatSetting(const char* key);
 // text; keep both alive together, and reuse them to avoid allocations.
 bool readSettingsSection(ProfileSection* section, std::string* text);
 // A float key of a section read by readSettingsSection, exactly as
-// readFloatSetting reads it from the file.
-float profileFloat(const ProfileSection& section, const char* key);
+// readFloatSetting reads it from the file; missing when the key is missing.
+float profileFloat(const ProfileSection& section, const char* key, float missing);
 // The file's write time as readSettings last read it differs from the one
 // recorded; records it. Opens nothing: call it after readSettings.
 bool settingsFileChanged();

@@ -9,6 +9,8 @@
 #include <string>
 
 #include "settings/profile_text.h"
+#include "settings/setting_limits.h"
+#include "settings/settings_keys.h"
 
 const char* const spawnModeNames[spawnModeCount] = {
     "point from the list", "vehicle on a road", "aircraft in the air",
@@ -27,100 +29,6 @@ namespace {
 
 const char* const sectionName = "Player_Respawn";
 
-enum class KeyKind { Int, Float };
-
-// A key the plug-in reads, and what it does when the key is missing.
-struct KnownKey {
-    const char* name;
-    KeyKind kind;
-    CheckSeverity missingSeverity;
-    const char* whenMissing;  // nullptr: missing is an ordinary choice, nothing to say
-};
-
-const char* const missingChance =
-    "reads as -1, a share of -1 percent: every later mode loses one roll, and the fall-back counts the mode as set";
-
-const KnownKey knownKeys[] = {
-    {"random_player_respawns", KeyKind::Int, CheckSeverity::Warning,
-     "reads as -1, which is not 0: the alternative respawn is on"},
-    {"in_air_player_spawn_chance", KeyKind::Int, CheckSeverity::Warning, missingChance},
-    {"at_death_point_spawn_chance", KeyKind::Int, CheckSeverity::Warning, missingChance},
-    {"random_point_on_map_spawn_chance", KeyKind::Int, CheckSeverity::Warning, missingChance},
-    {"on_point_from_list_player_spawn_chance", KeyKind::Int, CheckSeverity::Warning, missingChance},
-    {"in_vehicle_on_road_player_spawn_chance", KeyKind::Int, CheckSeverity::Warning, missingChance},
-    {"player_skin_persists_death", KeyKind::Int, CheckSeverity::Warning,
-     "reads as -1, which is not 0: the skin worn at death comes back after the respawn"},
-    {"on_close_point_player_spawn_chance", KeyKind::Int, CheckSeverity::Warning,
-     "reads as -1: no respawn is ever placed near the place of death"},
-    {"preferred_spawn_distance", KeyKind::Int, CheckSeverity::Warning,
-     "reads as -1: a close respawn lands on the place of death itself"},
-    {"alter_spawn_after_mission", KeyKind::Int, CheckSeverity::Warning,
-     "reads as -1, which is not 0: the alternative respawn also applies during missions"},
-    {"slow_motion_at_wasted_and_busted_screens", KeyKind::Float, CheckSeverity::Warning,
-     "reads as 0.0: the game stands still on the wasted screen, the respawn comes after 80 seconds"},
-    {"weapons_and_armor_settings_affecting_respawn_on_demand", KeyKind::Int, CheckSeverity::Warning,
-     "reads as -1: neither the weapons nor the armour option applies to respawn on demand"},
-    {"time_before_reset_skin", KeyKind::Int, CheckSeverity::Warning,
-     "reads as -1: another skin is reset at once after death"},
-    {"max_wait_time_before_respawn_upon_skin_exception", KeyKind::Int, CheckSeverity::Warning,
-     "reads as -1: the respawn deadline falls at the moment of death"},
-    {"first_wait_time", KeyKind::Int, CheckSeverity::Warning,
-     "reads as -1: the respawn may go ahead at once after death"},
-    {"custom_spawn_chance", KeyKind::Int, CheckSeverity::Warning, missingChance},
-    {"number_of_custom_spawn_points_in_use", KeyKind::Int, CheckSeverity::Warning,
-     "reads as -1: no custom point is read; a custom spawn lands at the world origin (0, 0, 0)"},
-    {"get_all_weapons_upon_respawn", KeyKind::Int, CheckSeverity::Warning,
-     "reads as -1: no weapons are given or taken after a respawn"},
-    {"get_full_armor_upon_respawn", KeyKind::Int, CheckSeverity::Warning,
-     "reads as -1: no armour is given after a respawn"},
-    {"set_money_to_zero_upon_respawn_after_death", KeyKind::Int, CheckSeverity::Warning,
-     "reads as -1, which is not 0: the money is set to 0 after every respawn from death or arrest"},
-    {"use_respawn_on_demand_automatically", KeyKind::Int, CheckSeverity::Warning,
-     "reads as -1, which is not 0: the player is respawned by himself after every loading screen"},
-    {"min_heli_spawn_height_over_ground", KeyKind::Int, CheckSeverity::Warning,
-     "reads as -1: helicopters may come in just below ground level"},
-    {"max_heli_spawn_height_over_ground", KeyKind::Int, CheckSeverity::Warning,
-     "reads as -1: helicopters come in at ground level or at height 0"},
-    {"min_plane_spawn_height_over_ground", KeyKind::Int, CheckSeverity::Warning,
-     "reads as -1: aeroplanes may come in just below ground level"},
-    {"max_plane_spawn_height_over_ground", KeyKind::Int, CheckSeverity::Warning,
-     "reads as -1: aeroplanes come in at ground level or at height 0"},
-    {"land_vehicle_type", KeyKind::Int, CheckSeverity::Warning, "reads as -1: only super cars are spawned"},
-    {"air_vehicle_type", KeyKind::Int, CheckSeverity::Warning, "reads as -1: the default planes are spawned"},
-    {"respawn_on_demand_key_1_of_2", KeyKind::Int, CheckSeverity::Warning,
-     "reads as -1, no key: the respawn-on-demand keyboard chord never fires"},
-    {"respawn_on_demand_key_2_of_2", KeyKind::Int, CheckSeverity::Warning,
-     "reads as -1: releasing the first key alone fires the respawn on demand"},
-    {"activate_controller", KeyKind::Int, CheckSeverity::Note, nullptr},
-    {"respawn_on_demand_controller_button_1_of_2", KeyKind::Int, CheckSeverity::Note,
-     "reads as -1: no controller button is held for the controller chord"},
-    {"respawn_on_demand_controller_button_2_of_2", KeyKind::Int, CheckSeverity::Note,
-     "reads as -1: pressing the first controller button alone fires the respawn on demand"},
-    {"player_ped_skin_upon_respawn", KeyKind::Int, CheckSeverity::Warning,
-     "reads as -1: the skin is not changed after a respawn or a loading screen"},
-    {"wait_time_before_skin_change", KeyKind::Int, CheckSeverity::Warning,
-     "reads as -1: the skin is changed at once after a loading screen"},
-    {"set_skin_component_variation", KeyKind::Int, CheckSeverity::Warning,
-     "reads as -1: the clothing is left as the game sets it after a skin change"},
-    {"write_log_file", KeyKind::Int, CheckSeverity::Note, nullptr},
-    {"save_spawn_point_key_1_of_2", KeyKind::Int, CheckSeverity::Note,
-     "the chord that saves a custom spawn point is off"},
-    {"save_spawn_point_key_2_of_2", KeyKind::Int, CheckSeverity::Note, nullptr},
-    {"stored_last_used_skin", KeyKind::Int, CheckSeverity::Note, nullptr},
-};
-constexpr int knownKeyCount = static_cast<int>(sizeof knownKeys / sizeof knownKeys[0]);
-
-// The waits in milliseconds, with what a long one does.
-struct WaitKey {
-    const char* name;
-    const char* effect;
-};
-const WaitKey waitKeys[] = {
-    {"time_before_reset_skin", "another skin is reset that long after death"},
-    {"max_wait_time_before_respawn_upon_skin_exception", "the respawn may wait that long after death"},
-    {"first_wait_time", "every respawn after death waits that long"},
-    {"wait_time_before_skin_change", "after every loading screen the screen stays black that long"},
-};
 constexpr int32_t minuteMs = 60 * 1000;
 constexpr int32_t hourMs = 60 * minuteMs;
 
@@ -148,12 +56,6 @@ size_t editDistance(std::string_view a, std::string_view b) {
         }
     }
     return row[b.size()];
-}
-
-int knownKeyIndex(std::string_view key) {
-    for (int i = 0; i < knownKeyCount; ++i)
-        if (equalIgnoringCase(key, knownKeys[i].name)) return i;
-    return -1;
 }
 
 // "custom_spawn_<n>_x" (or _y, _z): the number text and the axis 0, 1, 2.
@@ -192,7 +94,7 @@ bool holdsEveryWord(std::string_view whole, std::string_view part) {
 // The closest key a typing slip may have meant; empty when none is close.
 std::string closestKnownKey(std::string_view key) {
     // Words left out ("in_air_spawn_chance"): a known key holding every word of this one.
-    for (const KnownKey& known : knownKeys)
+    for (const SettingKey& known : settingKeys)
         if (holdsEveryWord(known.name, key)) return known.name;
     std::string best;
     size_t bestDistance = std::max<size_t>(2, key.size() / 3) + 1;
@@ -203,7 +105,7 @@ std::string closestKnownKey(std::string_view key) {
             best = candidate;
         }
     };
-    for (const KnownKey& known : knownKeys) consider(known.name);
+    for (const SettingKey& known : settingKeys) consider(known.name);
     // A slip in a custom point key: the same number and axis written right.
     std::string digits;
     for (char c : key)
@@ -223,7 +125,7 @@ double durationIn(int32_t ms, const char** unit) {
 
 // Where each key of [Player_Respawn] stands, as the reader takes it.
 struct KeyLines {
-    int known[knownKeyCount] = {};
+    int known[settingKeyCount] = {};
     std::map<int, int> customLines;  // point number * 3 + axis -> line of its first key
 };
 
@@ -239,7 +141,7 @@ public:
         parseProfileSection(text_, sectionName, &section_);
         if (sectionLine_ == 0)
             add(0, CheckSeverity::Error, "no [Player_Respawn] section: Pelorin reads every key as missing");
-        for (int i = 0; i < knownKeyCount; ++i) checkKnownKey(i);
+        for (int i = 0; i < settingKeyCount; ++i) checkKnownKey(i);
         checkChances();
         checkWaits();
         checkRanges();
@@ -283,7 +185,7 @@ private:
         return findProfileValue(section_, key, &value);
     }
     int lineOf(const char* key) {
-        int index = knownKeyIndex(key);
+        int index = settingKeyIndex(key);
         return index < 0 ? 0 : lines_.known[index];
     }
     float floatValue(const char* key) {
@@ -352,7 +254,7 @@ private:
                 continue;
             }
             std::string_view key = trimmed(line.substr(0, equals));
-            int known = knownKeyIndex(key);
+            int known = settingKeyIndex(key);
             std::string_view number;
             int axis = 0;
             bool custom = customPointKey(key, &number, &axis);
@@ -410,15 +312,15 @@ private:
 
     // Missing keys, and values that are no numbers or carry text the reader drops.
     void checkKnownKey(int index) {
-        const KnownKey& k = knownKeys[index];
+        const SettingKey& k = settingKeys[index];
         std::string_view value;
         if (!findProfileValue(section_, k.name, &value)) {
-            if (k.whenMissing != nullptr && sectionLine_ != 0)
-                add(0, k.missingSeverity, "missing \"%s\": %s", k.name, k.whenMissing);
+            if (k.missingEffect != nullptr && sectionLine_ != 0)
+                add(0, k.missingSeverity, "missing \"%s\": %s", k.name, k.missingEffect);
             return;
         }
         int line = lines_.known[index];
-        bool isFloat = k.kind == KeyKind::Float;
+        bool isFloat = k.kind == SettingKind::Float;
         if (value.empty()) {
             add(line, CheckSeverity::Warning, "\"%s\" has no value: it reads as %s, as if missing", k.name,
                 isFloat ? "0.0" : "-1");
@@ -534,8 +436,8 @@ private:
     }
 
     void checkWaits() {
-        for (const WaitKey& w : waitKeys) {
-            if (!present(w.name)) continue;
+        for (const SettingKey& w : settingKeys) {
+            if (w.unit != SettingUnit::Milliseconds || !present(w.name)) continue;
             int32_t ms = intValue(w.name);
             const char* unit = "";
             double amount = durationIn(ms, &unit);
@@ -543,7 +445,7 @@ private:
                 add(lineOf(w.name), CheckSeverity::Warning, "\"%s\" is negative: it counts as no wait", w.name);
             else if (ms >= 10 * minuteMs)
                 add(lineOf(w.name), ms >= hourMs ? CheckSeverity::Error : CheckSeverity::Warning,
-                    "\"%s\" is %ld ms, %.1f %s: %s", w.name, static_cast<long>(ms), amount, unit, w.effect);
+                    "\"%s\" is %ld ms, %.1f %s: %s", w.name, static_cast<long>(ms), amount, unit, w.valueEffect);
         }
     }
 
@@ -566,16 +468,10 @@ private:
     }
 
     void checkRanges() {
-        outsideRange("land_vehicle_type", 1, 25, CheckSeverity::Warning,
-                     "no vehicle list has that number, so only super cars are spawned");
-        outsideRange("air_vehicle_type", 1, 10, CheckSeverity::Warning,
-                     "no aircraft list has that number, so the default planes are spawned");
-        outsideRange("get_all_weapons_upon_respawn", 0, 4, CheckSeverity::Warning, "no weapons are given or taken");
-        outsideRange("get_full_armor_upon_respawn", 0, 3, CheckSeverity::Warning, "no armour is given");
-        outsideRange("weapons_and_armor_settings_affecting_respawn_on_demand", 0, 3, CheckSeverity::Note,
-                     "neither option applies to respawn on demand");
-        outsideRange("player_ped_skin_upon_respawn", 1, 3, CheckSeverity::Note, "the skin is not changed");
-        outsideRange("set_skin_component_variation", 0, 2, CheckSeverity::Note, "the clothing is left as it is");
+        for (const SettingKey& k : settingKeys)
+            if (k.unit == SettingUnit::Choice)
+                outsideRange(k.name, static_cast<int32_t>(k.low), static_cast<int32_t>(k.high), k.valueSeverity,
+                             k.valueEffect);
         checkHeights("min_heli_spawn_height_over_ground", "max_heli_spawn_height_over_ground", "helicopters");
         checkHeights("min_plane_spawn_height_over_ground", "max_plane_spawn_height_over_ground", "aeroplanes");
         const char* distanceKey = "preferred_spawn_distance";

@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-enum class CheckSeverity { Note, Warning, Error };
+#include "settings/settings_keys.h"
 
 struct SettingsFinding {
     int line;  // 1-based; 0 for the file as a whole (a missing key, the sum of chances)
@@ -46,9 +46,6 @@ struct SettingsCheck {
     SpawnOdds odds;
     std::vector<CheckedCustomPoint> customPoints;  // in use and defined (the others read as the origin)
 };
-
-// The most custom points one custom spawn reads, whatever the file claims.
-constexpr int32_t customSpawnPointCap = 10000;
 
 SettingsCheck checkSettingsText(std::string_view text);
 

@@ -8,6 +8,7 @@
 #include "host/natives/gameplay_natives.h"
 #include "shared/player_state.h"
 #include "settings/respawn_settings.h"
+#include "settings/setting_limits.h"
 #include "shared/event_log.h"
 #include "spawn/ground_spawn.h"
 
@@ -17,7 +18,7 @@ namespace {
 float readCoordinate(const ProfileSection& section, int32_t k, char axis) {
     char key[40];
     std::snprintf(key, sizeof key, "custom_spawn_%d_%c", static_cast<int>(k), axis);
-    return profileFloat(section, key);
+    return profileFloat(section, key, 0.0f);
 }
 
 }  // namespace
@@ -32,7 +33,7 @@ CustomSpawnPoint readCustomSpawnPoints() {
     readSettingsSection(&section, &text);
     // The count is taken from the settings before every point and capped, so a
     // huge count can neither hang the game nor overflow k.
-    for (int32_t k = 1; k <= std::min(settings.number_of_custom_spawn_points_in_use, maxCustomSpawnPoints); ++k) {
+    for (int32_t k = 1; k <= std::min(settings.number_of_custom_spawn_points_in_use, customSpawnPointCap); ++k) {
         float x = readCoordinate(section, k, 'x');
         float y = readCoordinate(section, k, 'y');
         float z = readCoordinate(section, k, 'z');

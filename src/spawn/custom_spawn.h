@@ -8,8 +8,5 @@ struct CustomSpawnPoint {
     float z;
 };
 
-// The most points read for one custom spawn, whatever the file claims.
-constexpr int32_t maxCustomSpawnPoints = 10000;
-
 CustomSpawnPoint readCustomSpawnPoints();
 void spawnAtCustomPoint();

@@ -9,6 +9,7 @@
 #include "settings/notifications.h"
 #include "settings/profile_text.h"
 #include "settings/respawn_settings.h"
+#include "settings/setting_limits.h"
 #include "settings/settings_file.h"
 #include "shared/event_log.h"
 #include "spawn/custom_spawn.h"
@@ -39,7 +40,7 @@ Vector3 placeToSave() {
 
 bool saveCurrentPlaceAsSpawnPoint() {
     int32_t saved = customPointsInFile();
-    if (saved >= maxCustomSpawnPoints) {
+    if (saved >= customSpawnPointCap) {
         showNotification("Custom spawn point list is full");
         logEvent("custom spawn point not saved: the list is full (%d points)", static_cast<int>(saved));
         return false;
