@@ -43,8 +43,9 @@ target_link_options(ini_conformance PRIVATE ${PELORIN_STATIC_RUNTIME})
 # the plug-in's own formatting.
 add_executable(pelorin-check tools/pelorin_check_win32.cpp tools/check_command.cpp tools/settings_map.cpp
   src/platform/formatting_win32.cpp
-  src/settings/settings_checker.cpp src/settings/settings_keys.cpp src/settings/profile_text.cpp
-  src/settings/profile_encoding.cpp src/settings/decimal_float.cpp src/spawn/spawn_points.cpp)
+  src/settings/settings_checker.cpp src/settings/settings_keys.cpp src/settings/settings_record.cpp
+  src/settings/spawn_roll.cpp src/settings/profile_text.cpp src/settings/profile_encoding.cpp
+  src/settings/decimal_float.cpp src/spawn/spawn_points.cpp)
 pelorin_target_defaults(pelorin-check)
 target_link_options(pelorin-check PRIVATE ${PELORIN_STATIC_RUNTIME} -s)
 
@@ -67,7 +68,7 @@ include(CPack)
 add_executable(settings_bench wine/settings_bench_win32.cpp src/settings/respawn_settings.cpp
   src/settings/settings_file.cpp src/settings/profile_text.cpp src/settings/profile_encoding.cpp
   src/settings/decimal_float.cpp src/settings/settings_log.cpp src/settings/settings_checker.cpp
-  src/settings/settings_keys.cpp src/shared/event_log.cpp src/platform/clock_win32.cpp src/platform/files_win32.cpp
+  src/settings/settings_keys.cpp src/settings/settings_record.cpp src/settings/spawn_roll.cpp src/shared/event_log.cpp src/platform/clock_win32.cpp src/platform/files_win32.cpp
   src/platform/module_directory_win32.cpp)
 pelorin_target_defaults(settings_bench)
 target_link_options(settings_bench PRIVATE ${PELORIN_STATIC_RUNTIME})

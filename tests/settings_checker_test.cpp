@@ -99,7 +99,7 @@ TEST(SettingsChecker, ShippedFilePassesWithTheOddsItsCommentsPromise) {
     EXPECT_EQ(checkExitStatus(check), 0) << describe(check);
     // 40 list, 30 road, 20 air, 0 death, 10 map over 99 rolls: the map mode loses one roll.
     const int expected[spawnModeCount] = {40, 30, 20, 0, 9, 0};
-    for (int m = 0; m < spawnModeCount; ++m) EXPECT_EQ(check.odds.rolls[m], expected[m]) << spawnModeNames[m];
+    for (int m = 0; m < spawnModeCount; ++m) EXPECT_EQ(check.odds.rolls[m], expected[m]) << spawnModes[m].name;
     EXPECT_EQ(check.odds.fallBackRolls, 0);
     EXPECT_EQ(check.odds.closeChance, 100);
     EXPECT_TRUE(check.customPoints.empty());
@@ -107,30 +107,34 @@ TEST(SettingsChecker, ShippedFilePassesWithTheOddsItsCommentsPromise) {
 
 TEST(SettingsChecker, OddsFollowTheRollAndItsFallBack) {
     // All shares 0: every roll falls back to the list.
-    const int32_t none[spawnModeCount] = {0, 0, 0, 0, 0, 0};
+    const SpawnChances none{{0, 0, 0, 0, 0, 0}};
     SpawnOdds odds = spawnOddsOf(none, 0);
     EXPECT_EQ(odds.fallBackRolls, 99);
     EXPECT_EQ(odds.fallBackMode, 0);
     // Only custom 50: rolls 1-50 custom, the rest fall back to the list, never to custom.
-    const int32_t customOnly[spawnModeCount] = {0, 0, 0, 0, 0, 50};
+    const SpawnChances customOnly{{0, 0, 0, 0, 0, 50}};
     odds = spawnOddsOf(customOnly, 0);
     EXPECT_EQ(odds.rolls[5], 50);
     EXPECT_EQ(odds.fallBackRolls, 49);
     EXPECT_EQ(odds.fallBackMode, 0);
     // A missing road share (-1) with custom 100: T6 = 99, every roll is custom.
-    const int32_t roadMissing[spawnModeCount] = {0, -1, 0, 0, 0, 100};
+    const SpawnChances roadMissing{{0, -1, 0, 0, 0, 100}};
     odds = spawnOddsOf(roadMissing, 0);
     EXPECT_EQ(odds.rolls[5], 99);
     EXPECT_EQ(odds.fallBackRolls, 0);
     // The same with custom 0: every roll falls back, to the road, since -1 is not 0.
-    const int32_t roadMissingNoCustom[spawnModeCount] = {0, -1, 0, 0, 0, 0};
+    const SpawnChances roadMissingNoCustom{{0, -1, 0, 0, 0, 0}};
     odds = spawnOddsOf(roadMissingNoCustom, 0);
     EXPECT_EQ(odds.fallBackRolls, 99);
     EXPECT_EQ(odds.fallBackMode, 1);
     // A list share of 99 or more takes every roll, whatever follows.
-    const int32_t listFull[spawnModeCount] = {99, 50, 50, 0, 0, 0};
+    const SpawnChances listFull{{99, 50, 50, 0, 0, 0}};
     odds = spawnOddsOf(listFull, 0);
     EXPECT_EQ(odds.rolls[0], 99);
+    // The close-point roll of 1 to 100: a chance below 0 is never close, one past 100 always.
+    EXPECT_EQ(spawnOddsOf(none, -5).closeRolls, 0);
+    EXPECT_EQ(spawnOddsOf(none, 37).closeRolls, 37);
+    EXPECT_EQ(spawnOddsOf(none, 150).closeRolls, 100);
 }
 
 TEST(SettingsChecker, CustomPointsAreReadAsACustomSpawnReadsThem) {

@@ -150,7 +150,7 @@ std::string settingsMapSvg(const SettingsCheck& check, const std::string& title)
         int rolls = modeRolls(odds, m);
         append(&svg, "<rect x=\"%.1f\" y=\"%.1f\" width=\"14\" height=\"14\" fill=\"%s\"/>\n", lx, ly - 11,
                modeColours[m]);
-        append(&svg, "<text x=\"%.1f\" y=\"%.1f\" font-size=\"13\">%s: %.1f%%</text>\n", lx + 20, ly, spawnModeNames[m],
+        append(&svg, "<text x=\"%.1f\" y=\"%.1f\" font-size=\"13\">%s: %.1f%%</text>\n", lx + 20, ly, spawnModes[m].name,
                100.0 * rolls / spawnRollCount);
         append(&svg, "<text x=\"%.1f\" y=\"%.1f\" font-size=\"11\" fill=\"#555\">%s</text>\n", lx + 20, ly + 14,
                explanations[m]);
@@ -161,11 +161,10 @@ std::string settingsMapSvg(const SettingsCheck& check, const std::string& title)
                lx, ly, odds.fallBackRolls);
         ly += 18;
     }
-    int32_t close = odds.closeChance < 0 ? 0 : (odds.closeChance > 100 ? 100 : odds.closeChance);
     append(&svg,
            "<text x=\"%.1f\" y=\"%.1f\" font-size=\"12\">Near the place of death: %d%% of list, road,</text>\n"
            "<text x=\"%.1f\" y=\"%.1f\" font-size=\"12\">air and map spawns; the rest as drawn.</text>\n",
-           lx, ly + 6, close, lx, ly + 22);
+           lx, ly + 6, odds.closeRolls, lx, ly + 22);
     append(
         &svg,
         "<text x=\"%.1f\" y=\"%.1f\" font-size=\"11\" fill=\"#555\">Game map coordinates, world units;</text>\n"

@@ -2,7 +2,6 @@
 
 #include <cstdio>
 
-#include "settings/decimal_float.h"
 #include "settings/notifications.h"
 #include "settings/settings_log.h"
 #include "shared/event_log.h"
@@ -34,22 +33,6 @@ bool settingsReadHeld = false;
 std::string singleKeyText;
 ProfileSection singleKeySection;
 
-// A key of the section as its kind reads it; missing is the table's value for a missing key.
-template <SettingKind kind>
-typename SettingType<kind>::type keyValue(const ProfileSection& section, const char* key, double missing) {
-    if constexpr (kind == SettingKind::Float) {
-        return profileFloat(section, key, static_cast<float>(missing));
-    } else {
-        auto value = static_cast<int32_t>(profileInt(section, key, static_cast<uint32_t>(static_cast<int32_t>(missing))));
-        if constexpr (kind == SettingKind::FloatFromInt)
-            return static_cast<float>(value);
-        else if constexpr (kind == SettingKind::Flag)
-            return value > 0;
-        else
-            return value;
-    }
-}
-
 // Announces a switch of the alternative respawn: to 0 is a deactivation; a
 // change between values below 1 and others (other than to 0) an activation.
 void announceRespawnSwitch(int32_t oldValue, int32_t newValue) {
@@ -67,25 +50,6 @@ bool readSettingsSection(ProfileSection* section, std::string* text) {
     if (!readSettingsFileText(text)) return false;
     parseProfileSection(*text, settingsSectionName, section);
     return true;
-}
-
-float profileFloat(const ProfileSection& section, const char* key, float missing) {
-    std::string_view value;
-    if (!findProfileValue(section, key, &value)) return missing;
-    // As the private-profile string reader gives it into 32 bytes: at most 31 characters.
-    char text[32];
-    size_t length = value.copy(text, sizeof text - 1);
-    text[length] = '\0';
-    return decimalFloat(text);
-}
-
-RespawnSettings settingsFromSection(const ProfileSection& section) {
-    RespawnSettings read;
-#define KEY(name, kind, builtIn, missing, ...) \
-    read.name = keyValue<SettingKind::kind>(section, #name, missing);
-#define FILE_KEY(...)
-#include "settings/settings_keys.def"
-    return read;
 }
 
 bool readSettings() {

@@ -45,6 +45,9 @@ extern uint64_t settingsFileWriteTime;
 bool readSettings();
 // The built-in values, for a game started without a settings file.
 void applyBuiltInSettings();
+// A field of the record by its key, as a number (a flag as 0 or 1); 0 for a
+// key held outside the record.
+double settingValue(const RespawnSettings& record, SettingId id);
 // The record as the keys of a parsed section read (missing keys read as the
 // table's missing values).
 RespawnSettings settingsFromSection(const ProfileSection& section);

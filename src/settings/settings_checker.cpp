@@ -12,19 +12,6 @@
 #include "settings/setting_limits.h"
 #include "settings/settings_keys.h"
 
-const char* const spawnModeNames[spawnModeCount] = {
-    "point from the list", "vehicle on a road", "aircraft in the air",
-    "death point",         "random map point",  "custom point",
-};
-const char* const spawnModeChanceKeys[spawnModeCount] = {
-    "on_point_from_list_player_spawn_chance",
-    "in_vehicle_on_road_player_spawn_chance",
-    "in_air_player_spawn_chance",
-    "at_death_point_spawn_chance",
-    "random_point_on_map_spawn_chance",
-    "custom_spawn_chance",
-};
-
 namespace {
 
 const char* const sectionName = "Player_Respawn";
@@ -390,9 +377,10 @@ private:
     }
 
     void checkChances() {
-        int32_t chances[spawnModeCount];
+        SpawnChances spawnChances{};
+        int32_t* chances = spawnChances.of;
         for (int m = 0; m < spawnModeCount; ++m) {
-            const char* key = spawnModeChanceKeys[m];
+            const char* key = settingKey(spawnModes[m].chance).name;
             chances[m] = intValue(key);
             if (!present(key)) continue;
             if (chances[m] < 0)
@@ -405,13 +393,13 @@ private:
         }
         const char* closeKey = "on_close_point_player_spawn_chance";
         int32_t close = intValue(closeKey);
-        result_.odds = spawnOddsOf(chances, close);
+        result_.odds = spawnOddsOf(spawnChances, close);
         if (present(closeKey) && (close < 0 || close > 100))
             add(lineOf(closeKey), CheckSeverity::Note, "\"%s\" is %ld: counts as %s", closeKey,
                 static_cast<long>(close), close < 0 ? "0 (never close)" : "100 (always close)");
 
         double sum = 0;  // six 32-bit chances, exact in a double
-        for (int32_t c : chances) sum += c;
+        for (int32_t c : spawnChances.of) sum += c;
         const SpawnOdds& odds = result_.odds;
         if (sum > 100) {
             char cut[256] = "";
@@ -419,7 +407,7 @@ private:
                 if (chances[m] <= 0 || odds.rolls[m] >= std::min(chances[m], spawnRollCount)) continue;
                 size_t used = std::strlen(cut);
                 std::snprintf(cut + used, sizeof cut - used, "%s%s %ld%% -> %d of 99 rolls", used ? ", " : "",
-                              spawnModeNames[m], static_cast<long>(chances[m]), odds.rolls[m]);
+                              spawnModes[m].name, static_cast<long>(chances[m]), odds.rolls[m]);
             }
             add(0, CheckSeverity::Warning,
                 "the spawn chances add up to %.0f, past 100: the modes later in the order lose their share (%s)", sum,
@@ -428,7 +416,7 @@ private:
         if (odds.fallBackRolls > 0)
             add(0, CheckSeverity::Note,
                 "the spawn chances add up to %.0f: %d of 99 rolls fall back to the %s (with a sound)", sum,
-                odds.fallBackRolls, spawnModeNames[odds.fallBackMode]);
+                odds.fallBackRolls, spawnModes[odds.fallBackMode].name);
         if (odds.rolls[5] + (odds.fallBackMode == 5 ? odds.fallBackRolls : 0) > 0 &&
             intValue("number_of_custom_spawn_points_in_use") <= 0)
             add(lineOf("custom_spawn_chance"), CheckSeverity::Error,
@@ -638,32 +626,6 @@ bool utf16AsUtf8(std::string_view text, std::string* utf8) {
 }
 
 }  // namespace
-
-SpawnOdds spawnOddsOf(const int32_t chances[spawnModeCount], int32_t closeChance) {
-    SpawnOdds odds{};
-    odds.closeChance = closeChance;
-    // The fall-back: the first of the first five modes whose chance is not 0, else the list.
-    odds.fallBackMode = 0;
-    for (int m = 0; m < spawnModeCount - 1; ++m) {
-        if (chances[m] != 0) {
-            odds.fallBackMode = m;
-            break;
-        }
-    }
-    for (int32_t roll = 1; roll <= spawnRollCount; ++roll) {
-        uint32_t threshold = 0;  // 32-bit sums that wrap, compared signed, as the roll compares them
-        int mode = -1;
-        for (int m = 0; m < spawnModeCount && mode < 0; ++m) {
-            threshold += static_cast<uint32_t>(chances[m]);
-            if (roll <= static_cast<int32_t>(threshold)) mode = m;
-        }
-        if (mode >= 0)
-            ++odds.rolls[mode];
-        else
-            ++odds.fallBackRolls;
-    }
-    return odds;
-}
 
 SettingsCheck checkSettingsText(std::string_view text) {
     // A file saved as UTF-16 (with its byte-order mark) is checked as the same text in UTF-8.

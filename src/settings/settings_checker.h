@@ -11,29 +11,13 @@
 #include <vector>
 
 #include "settings/settings_keys.h"
+#include "settings/spawn_roll.h"
 
 struct SettingsFinding {
     int line;  // 1-based; 0 for the file as a whole (a missing key, the sum of chances)
     CheckSeverity severity;
     std::string message;
 };
-
-// The six spawn modes in the order of the roll and of the fall-back.
-constexpr int spawnModeCount = 6;
-extern const char* const spawnModeNames[spawnModeCount];
-extern const char* const spawnModeChanceKeys[spawnModeCount];
-
-// How the 99 values of the spawn roll (1 to 99) fall: rolls[m] for each mode
-// reached by its threshold, fallBackRolls for the rest, which go to mode
-// fallBackMode (with the focus sound).
-struct SpawnOdds {
-    int rolls[spawnModeCount];
-    int fallBackRolls;
-    int fallBackMode;
-    int32_t closeChance;  // "on_close_point_player_spawn_chance" as read
-};
-constexpr int spawnRollCount = 99;
-SpawnOdds spawnOddsOf(const int32_t chances[spawnModeCount], int32_t closeChance);
 
 struct CheckedCustomPoint {
     int number;  // 1-based, as in "custom_spawn_<number>_x"
