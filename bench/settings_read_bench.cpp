@@ -5,9 +5,11 @@
 #include <sys/inotify.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "bench/custom_points_text.h"
 #include "plugin/settings_check.h"
@@ -82,6 +84,30 @@ void measure(const char* label, const std::string& path, int repeats, Step step)
     }
 }
 
+// readSettings after the player saved the file (one value changed) before
+// every call, so that every call parses the text and checks it for the log:
+// median and worst time, and heap allocations per call once warm.
+void measureAfterSaves(const std::string& text, int repeats) {
+    std::string other = text;
+    size_t value = other.find("first_wait_time=") + 16;
+    other[value] = other[value] == '9' ? '8' : '9';
+    std::vector<double> times;
+    uint64_t allocations = 0;
+    for (int i = -2; i < repeats; ++i) {
+        testing_support::writeSettingsFile(i % 2 ? text : other);
+        uint64_t allocationsBefore = sim::soak::allocationCount();
+        Clock::time_point start = Clock::now();
+        readSettings();
+        double micros = std::chrono::duration<double, std::micro>(Clock::now() - start).count();
+        if (i < 0) continue;  // warm-up: the kept storage grows to the file's size
+        times.push_back(micros);
+        allocations += sim::soak::allocationCount() - allocationsBefore;
+    }
+    std::sort(times.begin(), times.end());
+    std::printf("  %-40s %9.2f us per call (worst %.2f), %.2f allocations per call\n", "readSettings after a save",
+                times[times.size() / 2], times.back(), static_cast<double>(allocations) / repeats);
+}
+
 void benchSettingsFile(const char* label, const std::string& text, int repeats) {
     testing_support::loadPlugin().logCalls = false;
     testing_support::writeSettingsFile(text);
@@ -91,6 +117,7 @@ void benchSettingsFile(const char* label, const std::string& text, int repeats) 
     runSettingsCheck();  // grows the kept storage to the file's size
     measure("runSettingsCheck (file unchanged)", path, repeats, [] { runSettingsCheck(); });
     measure("readSettings", path, repeats, [] { readSettings(); });
+    measureAfterSaves(text, repeats / 20);
     ProfileSection section;
     std::string text2;
     measure("each key, file read and parsed per key", path, repeats / 38 + 1,

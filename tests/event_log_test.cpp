@@ -13,6 +13,7 @@
 
 #include "plugin/settings_check.h"
 #include "settings/respawn_settings.h"
+#include "settings/settings_checker.h"
 #include "shared/event_log.h"
 #include "sim/game_events.h"
 #include "sim/joaat.h"
@@ -164,6 +165,24 @@ TEST(EventLog, SettingsProblemsAreLoggedOnceUntilTheyChange) {
     testing_support::writeSettingsFile(twice);
     sim::runFor(2000);
     EXPECT_EQ(occurrences(fileText(logPath()), "duplicate key"), 2) << "a problem that comes back is logged again";
+}
+
+TEST(EventLog, TheSettingsProblemsLoggedAreThoseTheCheckerFinds) {
+    // Problems found in the walk over the lines and after it, the first by line not the first found.
+    std::string text = testing_support::builtInSettingsWith({{"land_vehicle_type", "99"}, {"first_wait_time", "soon"}}) +
+                       "custom_spawn_chanse=1\n[Player_Respawn]\n";
+    SettingsCheck check = checkSettingsText(text);
+    int problems = 0;
+    const SettingsFinding* first = nullptr;
+    for (const SettingsFinding& f : check.findings)
+        if (f.severity != CheckSeverity::Note && problems++ == 0) first = &f;
+    ASSERT_GE(problems, 4);
+    gameStartedWith(text);
+    sim::runFor(1500);
+    std::string expected = "Pelorin.ini: " + std::to_string(problems) + " problems, the first: line " +
+                           std::to_string(first->line) + ": " + first->message;
+    std::string log = fileText(logPath());
+    EXPECT_NE(log.find(expected.substr(0, 150)), std::string::npos) << expected << "\n" << log;
 }
 
 TEST(EventLog, NoRoadAndNoGroundAreToldAsTheyHappen) {

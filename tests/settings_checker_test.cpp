@@ -198,3 +198,43 @@ TEST(SettingsChecker, AFileWithoutTheSectionIsAnError) {
 }
 
 }  // namespace
+
+namespace {
+
+std::vector<std::string> findingsOf(const SettingsCheck& check, FindingKind kind) {
+    std::vector<std::string> found;
+    for (const SettingsFinding& f : check.findings)
+        if (f.kind == kind)
+            found.push_back(std::to_string(f.line) + (f.key >= 0 ? std::string(" ") + settingKeys[f.key].name : ""));
+    return found;
+}
+
+}  // namespace
+
+TEST(SettingsChecker, SaysWhichLinesAreNotReadAsTheReaderReadsThem) {
+    SettingsCheck check = checkSettingsText(
+        "first_wait_time=1\n"             // 1: before any section
+        "[Player_Respawn]\n"              // 2
+        "first_wait_time\n"               // 3: no '=': the first occurrence, which reads as missing
+        "first_wait_time=5500\n"          // 4: hidden by line 3
+        "custom_spawn_0_x=1\n"            // 5: no point 0 is read
+        "custom_spawn_01_y=1\n"           // 6: never looked up
+        "custom_spawn_20000_x=1\n"        // 7: beyond the cap
+        "custom_spawn_20000_x=2\n"        // 8: a duplicate of a key never read: nothing to say
+        "number_of_custom_spawn_points_in_use=3\n"
+        "custom_spawn_2_z=1\n"            // 10
+        "=7\n"                            // 11: no key
+        "[Other]\n"
+        "land_vehicle_type=3\n");         // 13
+    const std::vector<std::string> notRead = {"1", "3", "4", "6", "11", "13"};
+    EXPECT_EQ(findingsOf(check, FindingKind::KeyNotRead), notRead) << describe(check);
+    std::vector<std::string> missing = findingsOf(check, FindingKind::KeyMissing);
+    EXPECT_NE(std::find(missing.begin(), missing.end(), "0 first_wait_time"), missing.end());
+    EXPECT_EQ(std::find(missing.begin(), missing.end(), "0 number_of_custom_spawn_points_in_use"), missing.end());
+    // Point 2 is read with its x and y as 0; points 1 and 3 are not defined.
+    ASSERT_EQ(check.customPoints.size(), 1u);
+    EXPECT_EQ(check.customPoints[0].line, 10);
+    EXPECT_TRUE(std::any_of(check.findings.begin(), check.findings.end(), [](const SettingsFinding& f) {
+        return f.message.find("2 of these points are not defined (1, 3)") != std::string::npos;
+    })) << describe(check);
+}

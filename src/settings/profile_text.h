@@ -35,7 +35,30 @@ struct ProfileSection {
     ProfileSection& operator=(const ProfileSection&) = delete;
 };
 
-void parseProfileSection(std::string_view text, std::string_view section, ProfileSection* out);
+// One line of the text as the parse walks it.
+struct ProfileLine {
+    int number;              // 1-based; every line end the reader sees counts
+    std::string_view text;   // the line without the white space around it
+    bool header;             // "[name]", up to the last ']'
+    std::string_view name;   // the section's or the key's name as looked up
+    std::string_view value;  // up to a NUL; data() == nullptr without '='
+    bool sectionHeader;      // the header of the section the parse reads
+    bool inSection;          // the line is an entry of that section
+};
+
+// Sees the lines of a parse that are not blank, to the end of the text.
+class ProfileLineVisitor {
+public:
+    virtual void visit(const ProfileLine& line) = 0;
+
+protected:
+    ~ProfileLineVisitor() = default;
+};
+
+// Parses the entries of the first section of that name; a visitor, when
+// given, sees every line the parse walks, the lines after the section too.
+void parseProfileSection(std::string_view text, std::string_view section, ProfileSection* out,
+                         ProfileLineVisitor* visitor = nullptr);
 // The value of a key as the private-profile string reader gives it (quotes
 // around the whole value removed); false when the key is missing.
 bool findProfileValue(const ProfileSection& section, std::string_view key, std::string_view* value);
@@ -44,6 +67,10 @@ bool findProfileValue(const ProfileSection& section, std::string_view key, std::
 // "0o" or "0b" prefix hexadecimal, octal or binary) up to the first other
 // character, modulo 2^32 (so "-1" reads as 0xFFFFFFFF).
 uint32_t profileInt(const ProfileSection& section, std::string_view key, uint32_t fallback);
+// The number at the start of a value (profileInt reads at most its first 29
+// characters); length, when given, receives how many characters make up the
+// number (0 when there is no digit; "0x" alone is the number 0).
+uint32_t profileIntOf(const char* digits, size_t* length = nullptr);
 // As GetPrivateProfileStringA into a buffer of bufferSize bytes (at most
 // bufferSize - 1 characters and a NUL); returns the characters copied.
 size_t profileString(const ProfileSection& section, std::string_view key, const char* fallback, char* buffer,
@@ -60,3 +87,5 @@ std::string withProfileValue(std::string_view file, std::string_view section, st
 // without case, every other byte as it is.
 char lowerAscii(char c);
 bool equalIgnoringCase(std::string_view a, std::string_view b);
+// A hash of a name that two names equal by equalIgnoringCase share.
+uint64_t profileNameHash(std::string_view name);

@@ -12,7 +12,6 @@ uint64_t settingsFileWriteTime = 0;
 
 namespace {
 
-const char* const settingsSectionName = "Player_Respawn";
 // "stored_last_used_skin" when the file lacks it.
 constexpr uint32_t missingStoredSkin =
     static_cast<uint32_t>(static_cast<int32_t>(settingKey(SettingId::stored_last_used_skin).missing));
@@ -59,8 +58,7 @@ bool readSettings() {
     if (!settingsTextRead) return logSettingsReadFailure();
     if (!parsed || freshText != settingsText) {
         settingsText.swap(freshText);
-        parseProfileSection(settingsText, settingsSectionName, &settingsSection);
-        logSettingsReadFindings(settingsText);
+        parseSettingsAndLogProblems(settingsText, &settingsSection);
     }
     RespawnSettings read = settingsFromSection(settingsSection);
     announceRespawnSwitch(settings.random_player_respawns, read.random_player_respawns);

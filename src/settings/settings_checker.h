@@ -1,22 +1,46 @@
 #pragma once
-// The settings file explained: every line of the text read with the plug-in's
-// own reader, and what it makes of it. Unknown keys (with the closest known
+// The settings file explained: every line as the plug-in's own reader walks
+// it, and what the plug-in makes of it. Unknown keys (with the closest known
 // one), keys outside [Player_Respawn], duplicates, missing keys and what the
 // plug-in does instead, values that are no numbers or make no sense, the odds
 // of each spawn mode as the roll uses them, and the custom points.
-// Plain work over one text; run it after a settings read that saw a change.
+// The check rides on the reader's one parse of the text (the lines it walks,
+// the entries it takes, its number readers), so what it calls read is what
+// the plug-in reads. Plain work over one text, in time linear in its size.
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "settings/profile_text.h"
 #include "settings/settings_keys.h"
 #include "settings/spawn_roll.h"
+
+// What a finding says of a key, for tools that act on findings.
+enum class FindingKind {
+    Other,
+    KeyNotRead,  // the key on the finding's line is not read by the plug-in
+    KeyMissing,  // the table's key `key` is not in the section (line 0)
+};
 
 struct SettingsFinding {
     int line;  // 1-based; 0 for the file as a whole (a missing key, the sum of chances)
     CheckSeverity severity;
     std::string message;
+    FindingKind kind;
+    int key;  // index in settingKeys of a missing key; -1 otherwise
+};
+
+// Receives the findings as they are made, not in line order.
+class FindingSink {
+public:
+    // Whether the message of such a finding is wanted; if not, add gets a
+    // null message and none is formatted.
+    virtual bool wantsMessage(int line, CheckSeverity severity) const = 0;
+    virtual void add(int line, CheckSeverity severity, FindingKind kind, int key, const char* message) = 0;
+
+protected:
+    ~FindingSink() = default;
 };
 
 struct CheckedCustomPoint {
@@ -25,13 +49,34 @@ struct CheckedCustomPoint {
     int line;  // line of its x key (0 when missing)
 };
 
+// What a check keeps between runs: run again with the same storage on a text
+// no larger than before, a check allocates nothing.
+struct CheckStorage {
+    struct Header {
+        std::string_view name;
+        int line;
+    };
+    std::vector<Header> headers;       // the first header of each name
+    std::vector<uint32_t> headerSlots;  // open-addressed: header number + 1, 0 when free
+    // (point - 1) * 3 + axis -> the line of the point key's first occurrence,
+    // for the points the plug-in may read; the top bit when it has a value.
+    std::vector<uint32_t> customLines;
+};
+
+// Parses the file's section [Player_Respawn] into section (for the plug-in's
+// reader) and checks the file in the same walk: the findings go to sink, and
+// to points, when given, the custom points in use and defined. Returns the
+// odds of the spawn roll.
+SpawnOdds checkSettings(std::string_view file, ProfileSection* section, CheckStorage* storage, FindingSink* sink,
+                        std::vector<CheckedCustomPoint>* points);
+
 struct SettingsCheck {
     std::vector<SettingsFinding> findings;  // by line, file-wide ones first
     SpawnOdds odds;
     std::vector<CheckedCustomPoint> customPoints;  // in use and defined (the others read as the origin)
 };
 
-SettingsCheck checkSettingsText(std::string_view text);
+SettingsCheck checkSettingsText(std::string_view file);
 
 // 0 when nothing is worth a warning, 1 for warnings, 2 for errors.
 int checkExitStatus(const SettingsCheck& check);

@@ -8,6 +8,9 @@
 #include <cstdint>
 #include <string_view>
 
+// The section of the settings file that holds the keys.
+inline constexpr const char* settingsSectionName = "Player_Respawn";
+
 // How a key is read and held: a 32-bit integer, a float converted from the
 // integer read, a float read as a decimal number, or a flag (integer > 0).
 enum class SettingKind { Int, FloatFromInt, Float, Flag };

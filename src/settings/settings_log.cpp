@@ -1,6 +1,5 @@
 #include "settings/settings_log.h"
 
-#include <cctype>
 #include <cstdio>
 #include <cstring>
 
@@ -12,6 +11,34 @@ namespace {
 
 int32_t lastCount = 0;
 char lastMessage[160];
+
+// The checker's storage, kept from one check to the next.
+CheckStorage checkStorage;
+
+// Counts the warnings and errors and keeps the first of them by line (file-wide
+// ones first); only a finding that would be the new first is formatted.
+class FirstProblem final : public FindingSink {
+public:
+    int32_t count = 0;
+    char message[160] = "";
+
+    bool wantsMessage(int line, CheckSeverity severity) const override {
+        return severity != CheckSeverity::Note && (count == 0 || line < firstLine_);
+    }
+    void add(int line, CheckSeverity severity, FindingKind, int, const char* text) override {
+        if (severity == CheckSeverity::Note) return;
+        ++count;
+        if (text == nullptr) return;
+        firstLine_ = line;
+        if (line > 0)
+            std::snprintf(message, sizeof message, "line %d: %s", line, text);
+        else
+            std::snprintf(message, sizeof message, "%s", text);
+    }
+
+private:
+    int firstLine_ = 0;
+};
 
 }  // namespace
 
@@ -30,22 +57,10 @@ void logSettingsProblems(int32_t count, const char* firstMessage) {
         logEvent("Pelorin.ini: %d problems, the first: %s", static_cast<int>(count), firstMessage);
 }
 
-// Runs only when the file's text has changed: the checker builds its findings
-// on the heap, which an unchanged second must not do.
-void logSettingsReadFindings(std::string_view text) {
-    SettingsCheck check = checkSettingsText(text);
-    int32_t count = 0;
-    char first[160] = "";
-    for (const SettingsFinding& finding : check.findings) {
-        if (finding.severity == CheckSeverity::Note) continue;
-        if (count++ == 0) {
-            if (finding.line > 0)
-                std::snprintf(first, sizeof first, "line %d: %s", finding.line, finding.message.c_str());
-            else
-                std::snprintf(first, sizeof first, "%s", finding.message.c_str());
-        }
-    }
-    logSettingsProblems(count, first);
+void parseSettingsAndLogProblems(std::string_view text, ProfileSection* section) {
+    FirstProblem problems;
+    checkSettings(text, section, &checkStorage, &problems, nullptr);
+    logSettingsProblems(problems.count, problems.message);
 }
 
 bool logSettingsReadFailure() {

@@ -5,13 +5,17 @@
 #include <cstdint>
 #include <string_view>
 
+#include "settings/profile_text.h"
+
 
 // The findings of one read: how many, and the first of them in words. A count
 // of 0 forgets the last findings, so that a problem that comes back is logged
 // again.
 void logSettingsProblems(int32_t count, const char* firstMessage);
-// The settings checker's warnings and errors for a text just read and parsed.
-void logSettingsReadFindings(std::string_view text);
+// Parses a settings text that differs from the last one into section, and
+// logs the checker's warnings and errors found in the same walk: how many, and
+// the first by line.
+void parseSettingsAndLogProblems(std::string_view text, ProfileSection* section);
 // A read that found no file, or one it could not read; returns false, the
 // result of such a read.
 bool logSettingsReadFailure();
