@@ -15,7 +15,7 @@
 #include "settings/profile_text.h"
 #include "settings/respawn_settings.h"
 #include "settings/setting_limits.h"
-#include "settings/settings_checker.h"
+#include "settings/settings_check_list.h"
 
 namespace {
 

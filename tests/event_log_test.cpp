@@ -13,7 +13,7 @@
 
 #include "plugin/settings_check.h"
 #include "settings/respawn_settings.h"
-#include "settings/settings_checker.h"
+#include "settings/settings_check_list.h"
 #include "shared/event_log.h"
 #include "sim/game_events.h"
 #include "sim/joaat.h"

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "settings/settings_key_texts.h"
 #include "tests/support/plugin_state.h"
 
 namespace {
@@ -59,7 +60,7 @@ TEST(SettingsKeys, ShippedFileDocumentsExactlyTheKeysOfTheTable) {
         const SettingKey& key = settingKeys[i];
         SCOPED_TRACE(key.name);
         EXPECT_EQ(documented[i].name, key.name) << "the file's keys in the table's order";
-        EXPECT_EQ(documented[i].description, key.description) << "the comment line above the key";
+        EXPECT_EQ(documented[i].description, settingKeyTexts[i].description) << "the comment line above the key";
         // A range the plug-in holds a value to is stated beside the key.
         if (key.outside == OutsideRange::Held) {
             EXPECT_NE(documented[i].description.find(rangeText(key)), std::string::npos) << rangeText(key);
@@ -73,22 +74,24 @@ TEST(SettingsKeys, RowsHoldTogether) {
         EXPECT_EQ(settingKeyIndex(key.name), &key - settingKeys);
         EXPECT_LT(key.low, key.high);
         EXPECT_GT(key.step, 0.0);
-        EXPECT_FALSE(std::string(key.label).empty());
+        const SettingKeyText& text = settingKeyTexts[&key - settingKeys];
+        EXPECT_FALSE(std::string(text.label).empty());
         EXPECT_EQ(key.missing, key.kind == SettingKind::Float ? 0.0 : -1.0) << "as the reader reads a missing key";
         if (key.inRecord) {
             EXPECT_GE(key.builtIn, key.low);
             EXPECT_LE(key.builtIn, key.high);
         }
         // A Choice key names each value of its range, and only those.
-        EXPECT_EQ(key.choices != nullptr, key.unit == SettingUnit::Choice);
-        if (key.choices == nullptr) continue;
+        SettingId id = static_cast<SettingId>(&key - settingKeys);
+        EXPECT_EQ(text.choices != nullptr, key.unit == SettingUnit::Choice);
+        if (text.choices == nullptr) continue;
         for (int32_t value = static_cast<int32_t>(key.low); value <= key.high; ++value)
-            EXPECT_FALSE(choiceName(key, value).empty()) << value;
-        std::string choices = key.choices;
+            EXPECT_FALSE(choiceName(id, value).empty()) << value;
+        std::string choices = text.choices;
         EXPECT_EQ(std::count(choices.begin(), choices.end(), '|'), static_cast<long>(key.high - key.low));
-        EXPECT_TRUE(choiceName(key, static_cast<int32_t>(key.high) + 1).empty());
+        EXPECT_TRUE(choiceName(id, static_cast<int32_t>(key.high) + 1).empty());
     }
-    EXPECT_EQ(choiceName(settingKey(SettingId::land_vehicle_type), 10), "super");
+    EXPECT_EQ(choiceName(SettingId::land_vehicle_type, 10), "super");
     EXPECT_EQ(settingKeyIndex("FIRST_WAIT_TIME"), static_cast<int>(SettingId::first_wait_time));
     EXPECT_EQ(settingKeyIndex("custom_spawn_1_x"), -1);
 }

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "settings/settings_checker.h"
+#include "settings/settings_check_list.h"
 #include "tools/settings_map.h"
 
 namespace {

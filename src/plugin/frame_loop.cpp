@@ -21,7 +21,10 @@ void scriptMain() {
 
 void runMainLoop() {
     captureStartState();
-    if (!readSettings()) applyBuiltInSettings();
+    // A large file is parsed a step per frame; the loop starts once it is read.
+    SettingsRead read;
+    while ((read = readSettingsForFrame()) == SettingsRead::Parsing) host::scriptWait(0);
+    if (read == SettingsRead::Failed) applyBuiltInSettings();
     settingsFileChanged();
     for (;;) {
         if (respawnOnDemandRequested()) respawnOnDemand(true);

@@ -44,9 +44,14 @@ bool settingsCheckDue() {
 
 // The file is opened and parsed once: the stored skin is answered from the
 // same read. Our own write of the stored skin records the file's new write
-// time, so it is not announced, while the player's next save still is.
+// time, so it is not announced, while the player's next save still is. A
+// changed text is parsed a step per frame: until the last step the check
+// stays due and does nothing else, so that it then acts as on a text read at
+// once.
 void runSettingsCheck() {
-    if (readSettings()) {
+    SettingsRead read = readSettingsForFrame();
+    if (read == SettingsRead::Parsing) return;
+    if (read == SettingsRead::Read) {
         holdSettingsRead(true);
         if (settingsFileChanged() || lastSettingsCheckTime == 0) {
             if (skinWaitGateOpen()) enforceStoredSkin();

@@ -172,15 +172,18 @@ std::string_view withoutQuotes(std::string_view value) {
 }
 
 // The first occurrence of each key, in an open-addressed table twice the
-// size of the entries or more. The table of a large file does not fit the
-// processor's caches: the hashes are taken some entries ahead and their slots
-// fetched early, so that the waits for memory overlap.
-void indexEntries(ProfileSection* out) {
+// size of the entries or more (made by startIndex), entries from to to at a
+// time, in file order. The table of a large file does not fit the processor's
+// caches: the hashes are taken some entries ahead and their slots fetched
+// early, so that the waits for memory overlap.
+void startIndex(ProfileSection* out) {
     size_t size = 16;
     while (size < 2 * out->entries.size()) size *= 2;
     out->index.assign(size, 0);
-    const uint64_t mask = size - 1;
-    const uint32_t count = static_cast<uint32_t>(out->entries.size());
+}
+
+void indexEntries(ProfileSection* out, uint32_t from, uint32_t to) {
+    const uint64_t mask = out->index.size() - 1;
     constexpr uint32_t ahead = 8;
     uint64_t hashes[ahead];
     auto hashOf = [out, mask](uint32_t i) {
@@ -188,10 +191,10 @@ void indexEntries(ProfileSection* out) {
         __builtin_prefetch(&out->index[hash & mask]);
         return hash;
     };
-    for (uint32_t i = 0; i < ahead && i < count; ++i) hashes[i] = hashOf(i);
-    for (uint32_t i = 0; i < count; ++i) {
+    for (uint32_t i = from; i < from + ahead && i < to; ++i) hashes[i % ahead] = hashOf(i);
+    for (uint32_t i = from; i < to; ++i) {
         uint64_t hash = hashes[i % ahead];
-        if (i + ahead < count) hashes[i % ahead] = hashOf(i + ahead);
+        if (i + ahead < to) hashes[i % ahead] = hashOf(i + ahead);
         std::string_view key = out->entries[i].key;
         uint64_t tag = hash & 0xFFFFFFFF00000000ull;
         for (uint64_t slot = hash & mask;; slot = (slot + 1) & mask) {
@@ -278,42 +281,75 @@ std::string withValueInText(std::string_view text, std::string_view section, std
 
 }  // namespace
 
-void parseProfileSection(std::string_view file, std::string_view section, ProfileSection* out,
-                         ProfileLineVisitor* visitor) {
+void ProfileParse::start(std::string_view file, std::string_view section, ProfileSection* out) {
     out->entries.clear();
-    std::string_view text = file;
+    // Lines of settings are rarely shorter than 24 bytes: the entries seldom
+    // grow (and copy themselves) while the walk goes on.
+    out->entries.reserve(file.size() / 24);
+    out->index.clear();
+    text_ = file;
     ProfileEncoding encoding = profileEncodingOf(file);
     if (encoding != ProfileEncoding::Bytes) {
         decodeUtf16(file, encoding, &out->decoded);
-        text = std::string_view(out->decoded.data(), out->decoded.size());
+        text_ = std::string_view(out->decoded.data(), out->decoded.size());
     }
-    std::string_view wanted = nameOf(section);
-    bool inside = false;
-    bool read = false;  // the section has been read to its end
-    int number = 0;
-    for (size_t at = textStart(text); at < text.size();) {
-        Line line = lineAt(text, at);
-        at = line.next;
-        ++number;
-        LineContent parts = contentOf(text, line);
+    wanted_ = nameOf(section);
+    out_ = out;
+    at_ = textStart(text_);
+    number_ = 0;
+    inside_ = read_ = false;
+    indexed_ = 0;
+    phase_ = Phase::Walking;
+}
+
+bool ProfileParse::advance(size_t budget, ProfileLineVisitor* visitor) {
+    const size_t begin = at_;
+    size_t end = budget < text_.size() - at_ ? at_ + budget : text_.size();
+    while (phase_ == Phase::Walking && at_ < end) {
+        Line line = lineAt(text_, at_);
+        at_ = line.next;
+        ++number_;
+        LineContent parts = contentOf(text_, line);
         if (parts.text.empty()) continue;
-        ProfileLine seen{number, parts.text, parts.header, parts.name, parts.value, false, false};
+        ProfileLine seen{number_, parts.text, parts.header, parts.name, parts.value, false, false};
         if (parts.header) {
             // Only the first section of that name is ever read, up to the next header.
-            if (inside) {
-                inside = false;
-                read = true;
-                if (visitor == nullptr) break;
-            } else if (!read && equalIgnoringCase(parts.name, wanted)) {
-                inside = seen.sectionHeader = true;
+            if (inside_) {
+                inside_ = false;
+                read_ = true;
+                if (visitor == nullptr) at_ = text_.size();
+            } else if (!read_ && equalIgnoringCase(parts.name, wanted_)) {
+                inside_ = seen.sectionHeader = true;
             }
-        } else if (inside && !parts.name.empty()) {
-            out->entries.push_back(ProfileSection::Entry{parts.name, parts.value});
+        } else if (inside_ && !parts.name.empty()) {
+            out_->entries.push_back(ProfileSection::Entry{parts.name, parts.value});
             seen.inSection = true;
         }
         if (visitor != nullptr) visitor->visit(seen);
     }
-    indexEntries(out);
+    if (phase_ == Phase::Walking) {
+        if (at_ < text_.size()) return false;
+        startIndex(out_);
+        phase_ = Phase::Indexing;
+        budget -= std::min(budget, at_ - begin);
+    }
+    if (phase_ == Phase::Indexing) {
+        // Indexing an entry costs about as much as walking eight bytes.
+        uint32_t count = static_cast<uint32_t>(out_->entries.size());
+        uint32_t to = static_cast<uint32_t>(std::min<size_t>(count, indexed_ + std::max<size_t>(budget / 8, 1)));
+        indexEntries(out_, indexed_, to);
+        indexed_ = to;
+        if (indexed_ == count) phase_ = Phase::Complete;
+    }
+    return phase_ == Phase::Complete;
+}
+
+void parseProfileSection(std::string_view file, std::string_view section, ProfileSection* out,
+                         ProfileLineVisitor* visitor) {
+    ProfileParse parse;
+    parse.start(file, section, out);
+    while (!parse.advance(SIZE_MAX, visitor)) {
+    }
 }
 
 bool findProfileValue(const ProfileSection& section, std::string_view key, std::string_view* value) {

@@ -59,6 +59,30 @@ protected:
 // given, sees every line the parse walks, the lines after the section too.
 void parseProfileSection(std::string_view text, std::string_view section, ProfileSection* out,
                          ProfileLineVisitor* visitor = nullptr);
+
+// The same parse in steps, for a caller that must not hold the processor
+// long: each step walks about a budget of bytes of lines, then indexes about
+// a budget's worth of entries (an entry counting as eight bytes). The text and
+// the section name must stay alive and unchanged, and the section is not to be
+// looked up, until a step returns true.
+class ProfileParse {
+public:
+    void start(std::string_view text, std::string_view section, ProfileSection* out);
+    // A visitor, when given, sees the lines this step walks.
+    bool advance(size_t budget, ProfileLineVisitor* visitor = nullptr);
+
+private:
+    enum class Phase { Walking, Indexing, Complete };
+    std::string_view text_;
+    std::string_view wanted_;
+    ProfileSection* out_ = nullptr;
+    size_t at_ = 0;
+    int number_ = 0;
+    bool inside_ = false;
+    bool read_ = false;  // the section has been read to its end
+    uint32_t indexed_ = 0;
+    Phase phase_ = Phase::Complete;
+};
 // The value of a key as the private-profile string reader gives it (quotes
 // around the whole value removed); false when the key is missing.
 bool findProfileValue(const ProfileSection& section, std::string_view key, std::string_view* value);

@@ -1,5 +1,6 @@
 #include "settings/respawn_settings.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "settings/notifications.h"
@@ -16,18 +17,30 @@ namespace {
 constexpr uint32_t missingStoredSkin =
     static_cast<uint32_t>(static_cast<int32_t>(settingKey(SettingId::stored_last_used_skin).missing));
 
-// The periodic reload keeps the file's text, its parsed section and its write
-// time here, so that once they have grown to the file's size a reload
-// allocates nothing.
-std::string settingsText;
-ProfileSection settingsSection;
-// Each check reads the file here first; only a text that differs from the
-// last one is parsed again (most seconds the file is unchanged, and parsing a
-// file of many custom points is what costs).
-std::string freshText;
-uint64_t settingsTextWriteTime = 0;
-bool settingsTextRead = false;  // settingsTextWriteTime holds a read's time
+// A text of the settings file with its parsed section and its write time.
+struct SettingsTextRead {
+    std::string text;
+    ProfileSection section;
+    uint64_t writeTime = 0;
+};
+// The read in force and the next one. Each check reads the file into the
+// next; only a text that differs from the one in force is parsed (most
+// seconds the file is unchanged, and parsing a file of many custom points is
+// what costs), there, a step per frame, and then takes its place. Both keep
+// their storage, so that once grown to the file's size a reload allocates
+// nothing, and neither text moves while its section points into it.
+SettingsTextRead reads[2];
+int inForce = 0;
+bool parsing = false;           // the next read is being parsed
+bool settingsTextRead = false;  // the read in force holds a read of the file
 bool settingsReadHeld = false;
+// A step of a parse walks about this much of the text: well under a
+// millisecond, so that the frame it runs in stays within its budget.
+constexpr size_t parseStepBytes = 64 * 1024;
+
+SettingsTextRead& current() { return reads[inForce]; }
+SettingsTextRead& next() { return reads[1 - inForce]; }
+
 // The same for the single-key reads of one value from the file.
 std::string singleKeyText;
 ProfileSection singleKeySection;
@@ -43,6 +56,40 @@ void announceRespawnSwitch(int32_t oldValue, int32_t newValue) {
     }
 }
 
+// Every key of the record from the read in force.
+void applyReadInForce() {
+    RespawnSettings read = settingsFromSection(current().section);
+    announceRespawnSwitch(settings.random_player_respawns, read.random_player_respawns);
+    settings = read;
+}
+
+SettingsRead readWithin(size_t budget) {
+    if (!parsing) {
+        // A file that is absent, or cannot be read at the moment, leaves every value as it was.
+        SettingsTextRead& fresh = next();
+        if (!readSettingsFileText(&fresh.text, &fresh.writeTime)) {
+            settingsTextRead = false;
+            logSettingsReadFailure();
+            return SettingsRead::Failed;
+        }
+        if (settingsTextRead && fresh.text == current().text) {
+            current().writeTime = fresh.writeTime;
+            applyReadInForce();
+            return SettingsRead::Read;
+        }
+        startSettingsParse(fresh.text, &fresh.section);
+        parsing = true;
+        // Reading the file took part of this frame: walking a byte costs about as much as reading four.
+        budget -= std::min(budget, fresh.text.size() / 4);
+    }
+    if (!continueSettingsParse(budget)) return SettingsRead::Parsing;
+    parsing = false;
+    inForce = 1 - inForce;
+    settingsTextRead = true;
+    applyReadInForce();
+    return SettingsRead::Read;
+}
+
 }  // namespace
 
 bool readSettingsSection(ProfileSection* section, std::string* text) {
@@ -51,19 +98,14 @@ bool readSettingsSection(ProfileSection* section, std::string* text) {
     return true;
 }
 
+SettingsRead readSettingsForFrame() { return readWithin(parseStepBytes); }
+
 bool readSettings() {
-    // A file that is absent, or cannot be read at the moment, leaves every value as it was.
-    bool parsed = settingsTextRead;
-    settingsTextRead = readSettingsFileText(&freshText, &settingsTextWriteTime);
-    if (!settingsTextRead) return logSettingsReadFailure();
-    if (!parsed || freshText != settingsText) {
-        settingsText.swap(freshText);
-        parseSettingsAndLogProblems(settingsText, &settingsSection);
-    }
-    RespawnSettings read = settingsFromSection(settingsSection);
-    announceRespawnSwitch(settings.random_player_respawns, read.random_player_respawns);
-    settings = read;
-    return true;
+    SettingsRead read;
+    do {
+        read = readWithin(SIZE_MAX);
+    } while (read == SettingsRead::Parsing);
+    return read == SettingsRead::Read;
 }
 
 void applyBuiltInSettings() {
@@ -81,8 +123,8 @@ float readFloatSetting(const char* key) {
 }
 
 bool settingsFileChanged() {
-    if (!settingsTextRead || settingsTextWriteTime == settingsFileWriteTime) return false;
-    settingsFileWriteTime = settingsTextWriteTime;
+    if (!settingsTextRead || current().writeTime == settingsFileWriteTime) return false;
+    settingsFileWriteTime = current().writeTime;
     return true;
 }
 
@@ -94,9 +136,10 @@ bool writeSettingsKeys(const SettingsValue* values, size_t count) {
     // save by the player after it still is.
     uint64_t writeTime = 0;
     if (readSettingsFileWriteTime(&writeTime)) {
-        settingsText.swap(written);
-        parseProfileSection(settingsText, settingsSectionName, &settingsSection);
-        settingsTextWriteTime = settingsFileWriteTime = writeTime;
+        parsing = false;  // the file as written replaces a text still being parsed
+        current().text.swap(written);
+        parseProfileSection(current().text, settingsSectionName, &current().section);
+        current().writeTime = settingsFileWriteTime = writeTime;
         settingsTextRead = true;
     }
     return true;
@@ -112,7 +155,7 @@ bool writeStoredSkin(uint32_t model) {
 
 uint32_t readStoredSkin() {
     if (settingsReadHeld && settingsTextRead)
-        return profileInt(settingsSection, "stored_last_used_skin", missingStoredSkin);
+        return profileInt(current().section, "stored_last_used_skin", missingStoredSkin);
     if (!readSettingsSection(&singleKeySection, &singleKeyText)) return missingStoredSkin;
     return profileInt(singleKeySection, "stored_last_used_skin", missingStoredSkin);
 }

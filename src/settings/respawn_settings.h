@@ -38,11 +38,17 @@ extern RespawnSettings settings;
 // The settings file's last-write time as last recorded (0 at load).
 extern uint64_t settingsFileWriteTime;
 
-// Reads every key into `settings` from one read of the file (one open, one
-// parse, which also takes the file's write time), announcing a switch of
-// "random_player_respawns"; false, with nothing changed, when the file is
-// absent or cannot be read.
+// Reads every key into `settings` from one read of the file (one open, which
+// also takes the file's write time, and a parse when the text differs from the
+// one last read), announcing a switch of "random_player_respawns"; false, with
+// nothing changed, when the file is absent or cannot be read.
 bool readSettings();
+// The same read as a frame does it: a text that differs from the one in force
+// is parsed (and checked for the log) a step at a time, this call and the
+// following ones going on with it without reading the file again; until the
+// last step everything stays as it was (Parsing).
+enum class SettingsRead { Failed, Parsing, Read };
+SettingsRead readSettingsForFrame();
 // The built-in values, for a game started without a settings file.
 void applyBuiltInSettings();
 // A field of the record by its key, as a number (a flag as 0 or 1); 0 for a
@@ -75,7 +81,7 @@ bool writeSettingsKeys(const SettingsValue* values, size_t count);
 // that our own write is not taken for a change by the player.
 bool writeStoredSkin(uint32_t model);
 // "stored_last_used_skin" as the file holds it now (-1 when missing): read
-// afresh, or, while the once-a-second check holds its read, from the text that
-// readSettings read (the check opens and parses the file once).
+// afresh, or, while the once-a-second check holds its read, from the text in
+// force (the check opens and parses the file once).
 uint32_t readStoredSkin();
 void holdSettingsRead(bool hold);

@@ -135,11 +135,21 @@ constexpr uint32_t hasValueBit = 0x80000000u;
 // section the walk has parsed.
 class Checker final : public ProfileLineVisitor {
 public:
-    Checker(ProfileSection* section, CheckStorage* storage, FindingSink* sink)
-        : section_(*section), storage_(*storage), sink_(*sink) {
-        storage_.headers.clear();
-        storage_.headerSlots.assign(16, 0);
-        storage_.customLines.clear();
+    Checker(const ProfileSection& section, CheckState& state, FindingSink& sink)
+        : section_(section), state_(state), sink_(sink) {}
+
+    // A fresh check.
+    static void reset(CheckState* state) {
+        state->headers.clear();
+        state->headerSlots.assign(16, 0);
+        state->customLines.clear();
+        state->sectionLine = 0;
+        std::fill(std::begin(state->knownLines), std::end(state->knownLines), 0);
+        state->highestDefined = 0;
+        state->currentSection = {};
+        state->beforeAnySection = true;
+        state->inDuplicateMain = state->inMisnamedMain = false;
+        state->unknownKeys = 0;
     }
 
     void visit(const ProfileLine& line) override {
@@ -158,7 +168,7 @@ public:
     }
 
     SpawnOdds checkSection(std::vector<CheckedCustomPoint>* points) {
-        if (sectionLine_ == 0)
+        if (state_.sectionLine == 0)
             add(0, CheckSeverity::Error, FindingKind::Other,
                 "no [Player_Respawn] section: Pelorin reads every key as missing");
         for (int i = 0; i < settingKeyCount; ++i) checkKnownKey(i);
@@ -172,16 +182,8 @@ public:
 
 private:
     const ProfileSection& section_;
-    CheckStorage& storage_;
+    CheckState& state_;
     FindingSink& sink_;
-    int sectionLine_ = 0;
-    int knownLines_[settingKeyCount] = {};  // line of each table key's first occurrence in the section
-    int highestDefined_ = 0;                 // the highest custom point number in the section
-    std::string_view currentSection_;
-    bool beforeAnySection_ = true;
-    bool inDuplicateMain_ = false;
-    bool inMisnamedMain_ = false;
-    int unknownKeys_ = 0;
 
     // Messages are formatted in one place, so that the checker stays small in the plug-in.
     void add(int line, CheckSeverity severity, FindingKind kind, const char* format, ...)
@@ -210,44 +212,44 @@ private:
     // The first line of an earlier header of that name (letter case ignored),
     // or 0 with this one noted.
     int earlierHeaderLine(std::string_view name, int line) {
-        std::vector<uint32_t>& slots = storage_.headerSlots;
-        if (2 * (storage_.headers.size() + 1) > slots.size()) {
+        std::vector<uint32_t>& slots = state_.headerSlots;
+        if (2 * (state_.headers.size() + 1) > slots.size()) {
             slots.assign(2 * slots.size(), 0);
-            for (size_t i = 0; i < storage_.headers.size(); ++i) slots[freeSlot(storage_.headers[i].name)] = i + 1;
+            for (size_t i = 0; i < state_.headers.size(); ++i) slots[freeSlot(state_.headers[i].name)] = i + 1;
         }
         size_t mask = slots.size() - 1;
         for (size_t slot = profileNameHash(name) & mask;; slot = (slot + 1) & mask) {
             if (slots[slot] == 0) {
-                storage_.headers.push_back(CheckStorage::Header{name, line});
-                slots[slot] = static_cast<uint32_t>(storage_.headers.size());
+                state_.headers.push_back(CheckState::Header{name, line});
+                slots[slot] = static_cast<uint32_t>(state_.headers.size());
                 return 0;
             }
-            const CheckStorage::Header& held = storage_.headers[slots[slot] - 1];
+            const CheckState::Header& held = state_.headers[slots[slot] - 1];
             if (equalIgnoringCase(held.name, name)) return held.line;
         }
     }
     size_t freeSlot(std::string_view name) const {
-        size_t mask = storage_.headerSlots.size() - 1;
+        size_t mask = state_.headerSlots.size() - 1;
         size_t slot = profileNameHash(name) & mask;
-        while (storage_.headerSlots[slot] != 0) slot = (slot + 1) & mask;
+        while (state_.headerSlots[slot] != 0) slot = (slot + 1) & mask;
         return slot;
     }
 
     void sectionHeader(const ProfileLine& line) {
         std::string_view name = line.name;
-        beforeAnySection_ = false;
-        currentSection_ = name;
-        inDuplicateMain_ = inMisnamedMain_ = false;
-        if (line.sectionHeader) sectionLine_ = line.number;
+        state_.beforeAnySection = false;
+        state_.currentSection = name;
+        state_.inDuplicateMain = state_.inMisnamedMain = false;
+        if (line.sectionHeader) state_.sectionLine = line.number;
         int first = earlierHeaderLine(name, line.number);
         if (first != 0) {
             add(line.number, CheckSeverity::Warning, FindingKind::Other,
                 "duplicate section [%.*s] (first at line %d): Pelorin reads only the first one, so every key below "
                 "it is ignored",
                 VIEW(name), first);
-            inDuplicateMain_ = equalIgnoringCase(name, settingsSectionName);
+            state_.inDuplicateMain = equalIgnoringCase(name, settingsSectionName);
         } else if (!line.sectionHeader && editDistance(name, settingsSectionName, 3) <= 3) {
-            inMisnamedMain_ = true;
+            state_.inMisnamedMain = true;
             add(line.number, CheckSeverity::Error, FindingKind::Other,
                 "section [%.*s]: did you mean [Player_Respawn]? Pelorin reads none of the keys below it", VIEW(name));
         }
@@ -271,17 +273,17 @@ private:
         bool custom = customPointKey(key, &number, &axis);
         int known = custom ? -1 : settingKeyIndex(key);
         if (!line.inSection) {
-            if ((known < 0 && !custom) || inMisnamedMain_) return;
-            if (beforeAnySection_)
+            if ((known < 0 && !custom) || state_.inMisnamedMain) return;
+            if (state_.beforeAnySection)
                 add(line.number, CheckSeverity::Error, FindingKind::KeyNotRead,
                     "\"%.*s\" stands before any section: Pelorin reads it only under [Player_Respawn]", VIEW(key));
-            else if (inDuplicateMain_)
+            else if (state_.inDuplicateMain)
                 add(line.number, CheckSeverity::Error, FindingKind::KeyNotRead,
                     "\"%.*s\" is in a second [Player_Respawn] section: Pelorin does not read it", VIEW(key));
             else
                 add(line.number, CheckSeverity::Error, FindingKind::KeyNotRead,
                     "\"%.*s\" is in section [%.*s], not in the first [Player_Respawn]: Pelorin does not read it here",
-                    VIEW(key), VIEW(currentSection_));
+                    VIEW(key), VIEW(state_.currentSection));
             return;
         }
         // The first occurrence of a key is the one read, even one without '=', which reads as missing.
@@ -289,7 +291,7 @@ private:
             add(line.number, CheckSeverity::Warning, FindingKind::KeyNotRead,
                 "no '=' on this line: it sets nothing (comments start with ';')");
         if (known >= 0) {
-            int& first = knownLines_[known];
+            int& first = state_.knownLines[known];
             if (first != 0) {
                 if (hasValue)
                     add(line.number, CheckSeverity::Warning, FindingKind::KeyNotRead,
@@ -302,7 +304,7 @@ private:
         } else if (hasValue) {
             // A suggestion only where the message is wanted (the plug-in's log wants the first problem's only).
             char guess[longestSuggestedKey + 24];
-            if (++unknownKeys_ <= suggestedKeys && key.size() <= longestSuggestedKey &&
+            if (++state_.unknownKeys <= suggestedKeys && key.size() <= longestSuggestedKey &&
                 sink_.wantsMessage(line.number, CheckSeverity::Warning) && closestKnownKey(key, guess, sizeof guess))
                 add(line.number, CheckSeverity::Warning, FindingKind::KeyNotRead,
                     "unknown key \"%.*s\", ignored: did you mean \"%s\"?", VIEW(key), guess);
@@ -323,9 +325,9 @@ private:
         if (number.size() > 8) return;  // far beyond the cap of points read
         int point = 0;
         for (char digit : number) point = point * 10 + (digit - '0');
-        highestDefined_ = std::max(highestDefined_, point);
+        state_.highestDefined = std::max(state_.highestDefined, point);
         if (point < 1 || point > customSpawnPointCap) return;  // never read
-        std::vector<uint32_t>& lines = storage_.customLines;
+        std::vector<uint32_t>& lines = state_.customLines;
         size_t slot = static_cast<size_t>(point - 1) * 3 + static_cast<size_t>(axis);
         if (slot >= lines.size()) lines.resize(std::max(slot + 1, std::min<size_t>(2 * lines.size(), 3 * customSpawnPointCap)), 0);
         if (lines[slot] != 0) {
@@ -341,13 +343,13 @@ private:
     // A point key's first line and whether it has a value (0, false when the key is not in the section).
     int customLine(int point, int axis, bool* hasValue = nullptr) const {
         size_t slot = static_cast<size_t>(point - 1) * 3 + static_cast<size_t>(axis);
-        uint32_t held = slot < storage_.customLines.size() ? storage_.customLines[slot] : 0;
+        uint32_t held = slot < state_.customLines.size() ? state_.customLines[slot] : 0;
         if (hasValue != nullptr) *hasValue = (held & hasValueBit) != 0;
         return static_cast<int>(held & ~hasValueBit);
     }
 
     const char* name(SettingId id) const { return settingKey(id).name; }
-    int lineOf(SettingId id) const { return knownLines_[static_cast<int>(id)]; }
+    int lineOf(SettingId id) const { return state_.knownLines[static_cast<int>(id)]; }
     bool present(SettingId id) const {
         std::string_view value;
         return findProfileValue(section_, name(id), &value);
@@ -364,11 +366,11 @@ private:
         const SettingKey& k = settingKeys[index];
         std::string_view value;
         if (!findProfileValue(section_, k.name, &value)) {
-            if (k.missingEffect != nullptr && sectionLine_ != 0)
+            if (k.missingEffect != nullptr && state_.sectionLine != 0)
                 addMissing(index, "missing \"%s\": %s", k.name, k.missingEffect);
             return;
         }
-        int line = knownLines_[index];
+        int line = state_.knownLines[index];
         bool isFloat = k.kind == SettingKind::Float;
         if (value.empty()) {
             add(line, CheckSeverity::Warning, FindingKind::Other, "\"%s\" has no value: it reads as %s, as if missing",
@@ -586,7 +588,7 @@ private:
         int32_t read = std::min(n, customSpawnPointCap);
         NumberList undefined;
         for (int k = 1; k <= read; ++k) {
-            if (k > highestDefined_) {
+            if (k > state_.highestDefined) {
                 // No key of any point from here on: all of them read as the origin.
                 int j = k;
                 for (; j <= read && undefined.count <= 5; ++j) undefined.add(j);
@@ -621,10 +623,10 @@ private:
                 "world origin (0, 0, 0)",
                 name(countKey), static_cast<long>(n), undefined.count, undefined.text,
                 undefined.count > 5 ? ", ..." : "");
-        if (highestDefined_ > std::max(read, 0))
+        if (state_.highestDefined > std::max(read, 0))
             add(countLine, CheckSeverity::Note, FindingKind::Other,
                 "custom points up to number %d are defined, but \"%s\" is %ld: the points above it are not used",
-                highestDefined_, name(countKey), static_cast<long>(n));
+                state_.highestDefined, name(countKey), static_cast<long>(n));
     }
 
     // A point as the plug-in reads it, with the line of its x key (or of its first key).
@@ -644,57 +646,29 @@ private:
 
 #undef VIEW
 
-// Keeps every finding, for the tools.
-class FindingList final : public FindingSink {
-public:
-    explicit FindingList(std::vector<SettingsFinding>* findings) : findings_(*findings) {}
-    bool wantsMessage(int, CheckSeverity) const override { return true; }
-    void add(int line, CheckSeverity severity, FindingKind kind, int key, const char* message) override {
-        findings_.push_back(SettingsFinding{line, severity, message, kind, key});
-    }
-
-private:
-    std::vector<SettingsFinding>& findings_;
-};
-
 }  // namespace
 
-SpawnOdds checkSettings(std::string_view file, ProfileSection* section, CheckStorage* storage, FindingSink* sink,
+void SettingsCheckRun::start(std::string_view file, ProfileSection* section, FindingSink* sink,
+                             std::vector<CheckedCustomPoint>* points) {
+    Checker::reset(&state_);
+    parse_.start(file, settingsSectionName, section);
+    section_ = section;
+    sink_ = sink;
+    points_ = points;
+}
+
+bool SettingsCheckRun::advance(size_t budget) {
+    Checker checker(*section_, state_, *sink_);
+    if (!parse_.advance(budget, &checker)) return false;
+    odds_ = checker.checkSection(points_);
+    return true;
+}
+
+SpawnOdds checkSettings(std::string_view file, ProfileSection* section, FindingSink* sink,
                         std::vector<CheckedCustomPoint>* points) {
-    Checker checker(section, storage, sink);
-    parseProfileSection(file, settingsSectionName, section, &checker);
-    return checker.checkSection(points);
-}
-
-SettingsCheck checkSettingsText(std::string_view file) {
-    SettingsCheck check{};
-    ProfileSection section;
-    CheckStorage storage;
-    FindingList findings(&check.findings);
-    check.odds = checkSettings(file, &section, &storage, &findings, &check.customPoints);
-    // By line, file-wide findings first, each line's in the order found.
-    std::stable_sort(check.findings.begin(), check.findings.end(),
-                     [](const SettingsFinding& a, const SettingsFinding& b) { return a.line < b.line; });
-    return check;
-}
-
-int checkExitStatus(const SettingsCheck& check) {
-    int status = 0;
-    for (const SettingsFinding& f : check.findings) {
-        if (f.severity == CheckSeverity::Error) return 2;
-        if (f.severity == CheckSeverity::Warning) status = 1;
+    SettingsCheckRun run;
+    run.start(file, section, sink, points);
+    while (!run.advance(SIZE_MAX)) {
     }
-    return status;
-}
-
-const char* severityName(CheckSeverity severity) {
-    switch (severity) {
-        case CheckSeverity::Note:
-            return "note";
-        case CheckSeverity::Warning:
-            return "warning";
-        case CheckSeverity::Error:
-            return "error";
-    }
-    return "note";
+    return run.odds();
 }

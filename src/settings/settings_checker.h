@@ -49,35 +49,51 @@ struct CheckedCustomPoint {
     int line;  // line of its x key (0 when missing)
 };
 
-// What a check keeps between runs: run again with the same storage on a text
-// no larger than before, a check allocates nothing.
-struct CheckStorage {
+// What a check keeps from one step to the next, and from one check to the
+// next: run again on a text no larger than before, a check allocates nothing.
+// The checker's own; its users only hold it.
+struct CheckState {
     struct Header {
         std::string_view name;
         int line;
     };
-    std::vector<Header> headers;       // the first header of each name
+    std::vector<Header> headers;        // the first header of each name
     std::vector<uint32_t> headerSlots;  // open-addressed: header number + 1, 0 when free
     // (point - 1) * 3 + axis -> the line of the point key's first occurrence,
     // for the points the plug-in may read; the top bit when it has a value.
     std::vector<uint32_t> customLines;
+    int sectionLine = 0;
+    int knownLines[settingKeyCount] = {};  // line of each table key's first occurrence in the section
+    int highestDefined = 0;                // the highest custom point number in the section
+    std::string_view currentSection;
+    bool beforeAnySection = true;
+    bool inDuplicateMain = false;
+    bool inMisnamedMain = false;
+    int unknownKeys = 0;
 };
 
-// Parses the file's section [Player_Respawn] into section (for the plug-in's
-// reader) and checks the file in the same walk: the findings go to sink, and
-// to points, when given, the custom points in use and defined. Returns the
-// odds of the spawn roll.
-SpawnOdds checkSettings(std::string_view file, ProfileSection* section, CheckStorage* storage, FindingSink* sink,
+// A check in steps: the file's section [Player_Respawn] parsed into section
+// (for the plug-in's reader) and checked in the same walk, a budget of bytes
+// at a time (see ProfileParse); the findings go to sink, and to points, when
+// given, the custom points in use and defined. The file, section, sink and
+// points must stay alive until a step returns true; then odds holds the odds
+// of the spawn roll.
+class SettingsCheckRun {
+public:
+    void start(std::string_view file, ProfileSection* section, FindingSink* sink,
+               std::vector<CheckedCustomPoint>* points);
+    bool advance(size_t budget);
+    const SpawnOdds& odds() const { return odds_; }
+
+private:
+    ProfileParse parse_;
+    CheckState state_;
+    ProfileSection* section_ = nullptr;
+    FindingSink* sink_ = nullptr;
+    std::vector<CheckedCustomPoint>* points_ = nullptr;
+    SpawnOdds odds_{};
+};
+
+// The same check at once.
+SpawnOdds checkSettings(std::string_view file, ProfileSection* section, FindingSink* sink,
                         std::vector<CheckedCustomPoint>* points);
-
-struct SettingsCheck {
-    std::vector<SettingsFinding> findings;  // by line, file-wide ones first
-    SpawnOdds odds;
-    std::vector<CheckedCustomPoint> customPoints;  // in use and defined (the others read as the origin)
-};
-
-SettingsCheck checkSettingsText(std::string_view file);
-
-// 0 when nothing is worth a warning, 1 for warnings, 2 for errors.
-int checkExitStatus(const SettingsCheck& check);
-const char* severityName(CheckSeverity severity);

@@ -1,9 +1,11 @@
 #pragma once
 // The settings keys as data (a view of settings_keys.def): for each key its
 // name, kind, built-in and missing values, documented range and step, unit,
-// what the plug-in does outside the range, label, description and the
-// checker's texts. Menus, the checker and the tests read them at run time;
-// the ranges are also constants for the code that holds values to them.
+// what the plug-in does outside the range and the checker's texts. Menus, the
+// checker and the tests read them at run time; the ranges are also constants
+// for the code that holds values to them. The texts a menu or a tool shows
+// (label, description, names of choices) are a view of their own
+// (settings_key_texts.h).
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
@@ -22,7 +24,7 @@ enum class SettingUnit {
     Milliseconds,
     WorldUnits,
     Speed,         // a game time scale, 1.0 = normal
-    Choice,        // one of the numbered options in `choices`
+    Choice,        // one of numbered options, named in settingKeyTexts
     Count,
     KeyCode,       // a Windows virtual-key code
     Control,       // a control number of the game
@@ -50,13 +52,10 @@ struct SettingKey {
     double step;
     SettingUnit unit;
     OutsideRange outside;
-    const char* label;
-    const char* description;
     CheckSeverity missingSeverity;
     const char* missingEffect;  // nullptr: nothing to say about a missing key
     CheckSeverity valueSeverity;
     const char* valueEffect;    // nullptr: none
-    const char* choices;        // nullptr unless unit is Choice
 };
 
 // The effect of a missing spawn chance, shared by the six of them.
@@ -66,8 +65,7 @@ inline constexpr const char* missingChanceEffect =
 #define SETTING_ROW(inRecord, name, kind, builtIn, missing, low, high, step, unit, outside, label, description, \
                     missingSeverity, missingEffect, valueSeverity, valueEffect, choices)                        \
     {#name, SettingKind::kind, inRecord, builtIn, missing, low, high, step, SettingUnit::unit, OutsideRange::outside, \
-     label, description, CheckSeverity::missingSeverity, missingEffect, CheckSeverity::valueSeverity, valueEffect,    \
-     choices},
+     CheckSeverity::missingSeverity, missingEffect, CheckSeverity::valueSeverity, valueEffect},
 #define KEY(...) SETTING_ROW(true, __VA_ARGS__)
 #define FILE_KEY(...) SETTING_ROW(false, __VA_ARGS__)
 inline constexpr SettingKey settingKeys[] = {
@@ -87,6 +85,3 @@ constexpr const SettingKey& settingKey(SettingId id) { return settingKeys[static
 // The key's index in settingKeys, letter case ignored as the reader ignores
 // it; -1 for a name that is no key of the table.
 int settingKeyIndex(std::string_view name);
-// The name of a Choice key's value ("" for a value outside its range or a
-// key without choices).
-std::string_view choiceName(const SettingKey& key, int32_t value);

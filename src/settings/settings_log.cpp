@@ -12,8 +12,6 @@ namespace {
 int32_t lastCount = 0;
 char lastMessage[160];
 
-// The checker's storage, kept from one check to the next.
-CheckStorage checkStorage;
 
 // Counts the warnings and errors and keeps the first of them by line (file-wide
 // ones first); only a finding that would be the new first is formatted.
@@ -40,6 +38,11 @@ private:
     int firstLine_ = 0;
 };
 
+// The parse in progress, with what it found so far; kept from one parse to
+// the next, so that its storage allocates nothing once grown.
+SettingsCheckRun checkRun;
+FirstProblem problems;
+
 }  // namespace
 
 void logSettingsProblems(int32_t count, const char* firstMessage) {
@@ -57,10 +60,15 @@ void logSettingsProblems(int32_t count, const char* firstMessage) {
         logEvent("Pelorin.ini: %d problems, the first: %s", static_cast<int>(count), firstMessage);
 }
 
-void parseSettingsAndLogProblems(std::string_view text, ProfileSection* section) {
-    FirstProblem problems;
-    checkSettings(text, section, &checkStorage, &problems, nullptr);
+void startSettingsParse(std::string_view text, ProfileSection* section) {
+    problems = FirstProblem();
+    checkRun.start(text, section, &problems, nullptr);
+}
+
+bool continueSettingsParse(size_t budget) {
+    if (!checkRun.advance(budget)) return false;
     logSettingsProblems(problems.count, problems.message);
+    return true;
 }
 
 bool logSettingsReadFailure() {

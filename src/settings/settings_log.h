@@ -3,6 +3,7 @@
 // second, so findings are logged when they first appear and again only once
 // they have changed.
 #include <cstdint>
+#include <cstddef>
 #include <string_view>
 
 #include "settings/profile_text.h"
@@ -13,9 +14,12 @@
 // again.
 void logSettingsProblems(int32_t count, const char* firstMessage);
 // Parses a settings text that differs from the last one into section, and
-// logs the checker's warnings and errors found in the same walk: how many, and
-// the first by line.
-void parseSettingsAndLogProblems(std::string_view text, ProfileSection* section);
+// checks it in the same walk, in steps of about budget bytes (see
+// ProfileParse); the text and section must stay alive until a step returns
+// true. Then the checker's warnings and errors are logged: how many, and the
+// first by line.
+void startSettingsParse(std::string_view text, ProfileSection* section);
+bool continueSettingsParse(size_t budget);
 // A read that found no file, or one it could not read; returns false, the
 // result of such a read.
 bool logSettingsReadFailure();
