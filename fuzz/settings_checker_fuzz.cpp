@@ -2,7 +2,10 @@
 // no line the reader takes a value from is called unread, a key called
 // missing is one the reader does not find (and every such key with something
 // to say is called missing), the parse the check rides on is the reader's
-// plain parse, and the odds and custom points are those of the record read.
+// plain parse, the odds and custom points are those of the record read, and
+// the check done in small steps, as the plug-in does it over frames, finds the
+// same as the check at once.
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -25,6 +28,16 @@ void check(bool holds, const char* what) {
         std::abort();
     }
 }
+
+// Every finding, with its message.
+class Findings final : public FindingSink {
+public:
+    std::vector<SettingsFinding> all;
+    bool wantsMessage(int, CheckSeverity) const override { return true; }
+    void add(int line, CheckSeverity severity, FindingKind kind, int key, const char* message) override {
+        all.push_back(SettingsFinding{line, severity, message, kind, key});
+    }
+};
 
 // The line of each entry of the section, in entry order.
 class EntryLines final : public ProfileLineVisitor {
@@ -104,6 +117,29 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         if (lines.sectionLine != 0 && settingKeys[i].missingEffect != nullptr &&
             lineRead(section, lines, settingKeys[i].name) == 0)
             check(calledMissing[i], "a key the reader does not find is not called missing");
+
+    // In steps of a few bytes: the same findings in the same order, the same section.
+    Findings stepped;
+    ProfileSection steppedSection;
+    std::vector<CheckedCustomPoint> steppedPoints;
+    SettingsCheckRun run;
+    run.start(file, &steppedSection, &stepped, &steppedPoints);
+    while (!run.advance(1 + size % 61)) {
+    }
+    std::stable_sort(stepped.all.begin(), stepped.all.end(),
+                     [](const SettingsFinding& a, const SettingsFinding& b) { return a.line < b.line; });
+    check(stepped.all.size() == checked.findings.size(), "the number of findings in steps");
+    for (size_t i = 0; i < stepped.all.size(); ++i)
+        check(stepped.all[i].line == checked.findings[i].line && stepped.all[i].message == checked.findings[i].message,
+              "a finding in steps");
+    check(std::memcmp(&run.odds(), &checked.odds, sizeof checked.odds) == 0, "the odds in steps");
+    check(steppedPoints.size() == checked.customPoints.size(), "the custom points in steps");
+    check(steppedSection.entries.size() == section.entries.size(), "the section in steps");
+    for (const ProfileSection::Entry& entry : section.entries) {
+        std::string_view a, b;
+        bool found = findProfileValue(section, entry.key, &a);
+        check(found == findProfileValue(steppedSection, entry.key, &b) && (!found || a == b), "a value in steps");
+    }
 
     SpawnOdds odds = spawnOddsOf(spawnChancesOf(record), record.on_close_point_player_spawn_chance);
     check(std::memcmp(&odds, &checked.odds, sizeof odds) == 0, "the odds of the roll");
