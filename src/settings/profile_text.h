@@ -83,6 +83,7 @@ private:
     uint32_t indexed_ = 0;
     Phase phase_ = Phase::Complete;
 };
+
 // The value of a key as the private-profile string reader gives it (quotes
 // around the whole value removed); false when the key is missing.
 bool findProfileValue(const ProfileSection& section, std::string_view key, std::string_view* value);

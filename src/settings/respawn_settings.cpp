@@ -79,7 +79,8 @@ SettingsRead readWithin(size_t budget) {
         }
         startSettingsParse(fresh.text, &fresh.section);
         parsing = true;
-        // Reading the file took part of this frame: walking a byte costs about as much as reading four.
+        // Reading the file took part of this frame: it walks a quarter of the
+        // file's size less (the frame that reads a large file only reads it).
         budget -= std::min(budget, fresh.text.size() / 4);
     }
     if (!continueSettingsParse(budget)) return SettingsRead::Parsing;

@@ -12,7 +12,6 @@ namespace {
 int32_t lastCount = 0;
 char lastMessage[160];
 
-
 // Counts the warnings and errors and keeps the first of them by line (file-wide
 // ones first); only a finding that would be the new first is formatted.
 class FirstProblem final : public FindingSink {
