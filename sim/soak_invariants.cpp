@@ -143,7 +143,7 @@ void Observer::checkNewVehicle(const Entity& vehicle) {
     Vec3 p = vehicle.position;
     if (!finite(p)) return;  // reported as a position
     float over = p.z - surfaceHeight(p.x, p.y);
-    if (model->kind == ModelKind::Plane || model->kind == ModelKind::Helicopter) {
+    if (isAircraftKind(model->kind)) {
         bool plane = model->kind == ModelKind::Plane;
         float minimum = clearUnits;
         bool banded = plane ? usableBand(settings.min_plane_spawn_height_over_ground,

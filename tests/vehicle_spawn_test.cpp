@@ -143,13 +143,18 @@ TEST(VehicleSpawnPoints, ClosePointKeepsTheOffsetOnlyInsideTheMap) {
     EXPECT_EQ(air.x, 10.0f);
     EXPECT_EQ(w.countCalls(randomIntNative), 1);
 
-    // A close point over the sea finds no ground: its height stays 0.
+    // A close point over the sea: the probe may report the sea bed, which
+    // serves as the search point's height.
     lastPlayerPosition = Vector3{-3600.0f, 0.0f, 0.0f};
     w.forcedFloats = {6.0f, 1.0f, 700.0f};
     Vector3 road = roadSearchPoint(true);
     EXPECT_EQ(road.x, -3684.0f);
     EXPECT_EQ(road.y, 84.0f);
-    EXPECT_EQ(road.z, 0.0f);
+    EXPECT_EQ(road.z, sim::terrainHeight(-3684.0f, 84.0f));
+    // Where no ground is found, its height stays 0.
+    w.groundlessAreas.push_back(sim::MapArea{-10000.0f, 10000.0f, -10000.0f, 10000.0f});
+    w.forcedFloats = {6.0f, 1.0f, 700.0f};
+    EXPECT_EQ(roadSearchPoint(true).z, 0.0f);
 }
 
 TEST(VehicleCreation, LoadsCreatesTurnsAndReleasesTheModel) {
@@ -253,13 +258,14 @@ TEST(VehicleAltitude, AircraftMadeInsideAHillIsLiftedAboveIt) {
         EXPECT_GE(z, ground + 300.0f) << model;
         EXPECT_LE(z, ground + 351.2f) << model;
     }
-    // Over the sea no ground is found even after a scene load: the band
-    // counts from the sea level.
+    // Over the sea the ground probe finds the bed, the water query the
+    // surface above it: the band counts from the sea level.
     uint32_t overSea = makeVehicle("Frogger", -3700.0f, 0.0f, 150.0f);
     ASSERT_FALSE(sim::isDryLand(-3700.0f, 0.0f));
-    size_t loadsBefore = w.sceneLoads.size();
+    ASSERT_LT(sim::terrainHeight(-3700.0f, 0.0f), -20.0f);
+    w.calls.clear();
     correctAltitude(overSea, HeightBand{200, 350});
-    EXPECT_EQ(w.sceneLoads.size(), loadsBefore + 1);
+    EXPECT_EQ(randomFloatBounds(w), (std::vector<std::pair<float, float>>{{200.0f, 351.0f}}));
     EXPECT_GE(w.find(overSea)->position.z, 200.2f);
     EXPECT_LE(w.find(overSea)->position.z, 351.2f);
     // Over the lake, whose surface lies above the sea level, it counts from the water.
@@ -268,6 +274,37 @@ TEST(VehicleAltitude, AircraftMadeInsideAHillIsLiftedAboveIt) {
     correctAltitude(overLake, HeightBand{200, 200});
     EXPECT_GE(w.find(overLake)->position.z, sim::lakeLevel + 200.2f);
     EXPECT_LE(w.find(overLake)->position.z, sim::lakeLevel + 201.2f);
+}
+
+TEST(VehicleAltitude, WaitsForTheCollisionAfterTheSceneLoadThenFallsBack) {
+    sim::World& w = startGame();
+    const float hillX = 500.0f, hillY = 4700.0f;
+    float ground = sim::terrainHeight(hillX, hillY);
+    ASSERT_GT(ground, 300.0f);
+    w.unstreamedAreas.push_back(sim::StreamingArea{sim::MapArea{0.0f, 1000.0f, 4200.0f, 5200.0f}});
+    // The collision arrives some frames after the scene load: the probe waits
+    // for it and the band counts from the hill, not from the sea level.
+    uint32_t helicopter = makeVehicle("Frogger", hillX, hillY, 250.0f);
+    w.calls.clear();
+    uint32_t start = w.tick();
+    correctAltitude(helicopter, HeightBand{200, 350});
+    EXPECT_EQ(w.sceneLoads.size(), 1u);
+    EXPECT_GE(testing_support::callsOf(w, groundHeightNative).size(), 2u);
+    EXPECT_LE(w.tick() - start, 600u) << "at most 30 frames of streaming, probed every 100 ms";
+    EXPECT_EQ(randomFloatBounds(w), (std::vector<std::pair<float, float>>{{ground + 200.0f, ground + 351.0f}}));
+
+    // Collision that never comes: 20 probes 100 ms apart after the first, then
+    // the height above the ground the game reports.
+    w.unstreamedAreas.push_back(sim::StreamingArea{sim::MapArea{-1000.0f, -500.0f, 4200.0f, 5200.0f}});
+    w.sceneLoadMaxFrames = 100000;
+    uint32_t stranded = makeVehicle("Frogger", -700.0f, 4700.0f, 250.0f);
+    w.calls.clear();
+    start = w.tick();
+    correctAltitude(stranded, HeightBand{200, 350});
+    EXPECT_EQ(testing_support::callsOf(w, groundHeightNative).size(), 21u);
+    EXPECT_GE(w.tick() - start, 2000u);
+    EXPECT_LE(w.tick() - start, 2100u);
+    EXPECT_GE(w.find(stranded)->position.z, 200.2f);
 }
 
 TEST(SpawnInAir, DeathsOnTheSummitWithTheBuiltInCloseChanceNeverBuryTheAircraft) {

@@ -2,8 +2,15 @@
 // The vehicle model lists and the draws by "land_vehicle_type" and "air_vehicle_type".
 #include <cstdint>
 
+#include "vehicles/vehicle_model_names.h"
+
 struct VehicleModelList {
     const char* const* names;
+    int32_t count;
+};
+
+struct ReplacementTable {
+    const ReplacementBand* bands;
     int32_t count;
 };
 
@@ -13,6 +20,8 @@ extern const VehicleModelList superCarModels, motorcycleModels, armedLandModels,
     allLandModels;
 extern const VehicleModelList planeModels, helicopterModels, armedPlaneModels, armedHelicopterModels,
     defaultPlaneModels;
+extern const VehicleModelList otherArmedLandModels, otherArmedHelicopterModels;
+extern const ReplacementTable unarmedPlaneReplacements, unarmedHelicopterReplacements, unarmedMotorcycleReplacements;
 
 uint32_t pickModel(const VehicleModelList& list);
 uint32_t pickLandVehicleModel();

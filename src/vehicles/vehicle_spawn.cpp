@@ -10,6 +10,7 @@
 #include "host/natives/ped_natives.h"
 #include "host/natives/streaming_natives.h"
 #include "host/natives/vehicle_natives.h"
+#include "host/natives/water_natives.h"
 #include "shared/event_log.h"
 #include "shared/player_state.h"
 #include "platform/clock.h"
@@ -25,6 +26,10 @@ constexpr int32_t roadSearchAttempts = 20;
 // The ground under an aircraft is probed from this height, above every hill of
 // the map, so that an aircraft created inside a hill finds the hill's top.
 constexpr float aircraftGroundProbeHeight = 3000.0f;
+// After a scene load the collision streams in over some frames: the ground
+// under an aircraft is probed again every 100 ms, at most 20 times (2 s).
+constexpr int32_t collisionWaitAttempts = 20;
+constexpr uint32_t collisionWaitStepMs = 100;
 
 // Rectangles a point that is not close is drawn from.
 constexpr MapRegion largeAirRectangle{-2200.0f, 3353.0f, -3559.0f, 6903.0f};
@@ -62,16 +67,30 @@ bool loadVehicleModel(uint32_t model) {
     return true;
 }
 
-// The ground under an aircraft. Where none is found, the scene is loaded and
-// the probe made once more; where there is still none (water: the sea, or a
-// lake above the sea level), the band is measured from what the game counts
-// as below the aircraft, its height above the ground taken off its altitude.
-float groundUnderAircraft(uint32_t vehicle, const Vector3& position) {
+// What lies under an aircraft: the ground, or the water's surface where the
+// game's water query finds water above the ground (its ground probe may report
+// the bed). Where no ground is found, the scene is loaded and the probe made
+// again while the collision streams in; the aircraft's position is read anew
+// after that wait. Where there is still none, the water's surface counts, or
+// else what the game counts as below the aircraft: its height above the
+// ground taken off its altitude.
+float groundUnderAircraft(uint32_t vehicle, Vector3& position) {
     float probeHeight = std::max(position.z, aircraftGroundProbeHeight);
+    float water = 0.0f;
+    bool overWater = waterHeightAt(position.x, position.y, probeHeight, &water);
     float ground = 0.0f;
-    if (groundHeightAt(position.x, position.y, probeHeight, &ground)) return ground;
-    loadSceneAt(position.x, position.y, position.z);
-    if (groundHeightAt(position.x, position.y, probeHeight, &ground)) return ground;
+    bool found = groundHeightAt(position.x, position.y, probeHeight, &ground);
+    if (!found) {
+        loadSceneAt(position.x, position.y, position.z);
+        for (int32_t attempt = 0; attempt < collisionWaitAttempts && !found; ++attempt) {
+            host::scriptWait(collisionWaitStepMs);
+            found = groundHeightAt(position.x, position.y, probeHeight, &ground);
+        }
+        if (!found) logEvent("no ground under the aircraft at (%.1f, %.1f) after the scene load", position.x, position.y);
+        position = entityPosition(vehicle);
+    }
+    if (found) return overWater ? std::max(ground, water) : ground;
+    if (overWater) return water;
     return position.z - entityHeightAboveGround(vehicle);
 }
 
