@@ -6,7 +6,7 @@ the repository):
   sim/data/natives.def   every native a wrapper in src/host/natives/ calls:
                          hash, name, result and parameters as the game reads them
   sim/data/vehicles.def  every vehicle model of the game: name, type, armed
-  sim/data/peds.def      every ped model of the game: name, human
+  sim/data/peds.def      every ped model of the game: name, human, how an animal moves
 
     scripts/regenerate_game_facts.py [--source DIR]
 
@@ -95,7 +95,8 @@ def ped_rows(source, game):
         kind = game["peds"].get(name)
         if human == "1" and kind == "animal":
             fail(f"ped {name} is marked human but its type is animal")
-        rows.append(f'GAME_PED("{name}", {"true" if human == "1" else "false"})')
+        motion = game["animals"].get(name, {}).get("motion", "")
+        rows.append(f'GAME_PED("{name}", {"true" if human == "1" else "false"}, "{motion}")')
     return rows
 
 
@@ -124,7 +125,8 @@ def main():
           "// type UNKNOWN where only the name is known; armed when it carries weapons.\n",
           vehicle_rows(game))
     write(data / "peds.def", "ped_models.tsv and game_data.json",
-          "// GAME_PED(model name, human): every ped model of the game.\n",
+          "// GAME_PED(model name, human, motion): every ped model of the game; motion:\n"
+          "// how an animal moves (\"bird\", \"fish\", \"cat\", ...), empty where not known.\n",
           ped_rows(source, game))
 
 

@@ -42,6 +42,7 @@ struct ModelInfo {
     std::string name;
     ModelKind kind = ModelKind::Ped;
     bool human = false;         // peds: a person, not an animal
+    std::string animalMotion;   // peds: how an animal moves ("bird", "fish", ...), empty where not known
     bool armed = false;         // vehicles: it carries weapons
     bool inGameData = true;     // false: the game's data does not hold it
     bool neverLoads = false;    // requested, it never finishes loading

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -7,6 +8,7 @@
 #include "shared/table_random.h"
 #include "settings/respawn_settings.h"
 #include "sim/joaat.h"
+#include "sim/model_catalogue.h"
 #include "tests/support/native_hashes.h"
 #include "tests/support/plugin_state.h"
 #include "vehicles/vehicle_models.h"
@@ -293,4 +295,136 @@ TEST(VehicleModelPicks, ValueNineChoosesBetweenTheUnarmedDraws) {
     w.forcedFloats = {40.5f, 55.0f};
     seedTableRandom(seedPicking(12, 36));
     EXPECT_EQ(pickAirVehicleModel(), sim::joaat("Nimbus"));
+}
+
+namespace {
+
+// A list of names a draw can yield: a model list or the names of a replacement table.
+struct Draw {
+    const char* what;
+    std::vector<std::string> names;
+};
+
+Draw namesOf(const char* what, const VehicleModelList& list) { return {what, {list.names, list.names + list.count}}; }
+
+Draw namesOf(const char* what, const ReplacementTable& table) {
+    Draw draw{what, {}};
+    for (int32_t i = 0; i < table.count; ++i) draw.names.push_back(table.bands[i].name);
+    return draw;
+}
+
+// What the game knows of a name: its model, or nullptr when it has none.
+const sim::ModelInfo* gameModel(const sim::ModelCatalogue& game, const std::string& name) {
+    const sim::ModelInfo* info = game.find(sim::joaat(name.c_str()));
+    return info && info->kind != sim::ModelKind::Ped ? info : nullptr;
+}
+
+}  // namespace
+
+TEST(VehicleModelLists, HoldOnlyVehiclesTheGameHasOfTheKindTheirDrawPromises) {
+    const sim::ModelCatalogue game;
+    const Draw land[] = {
+        namesOf("super cars", superCarModels),      namesOf("motorcycles", motorcycleModels),
+        namesOf("armed land", armedLandModels),     namesOf("armed bikes", armedBikeModels),
+        namesOf("muscle cars", muscleCarModels),    namesOf("emergency", emergencyModels),
+        namesOf("off-road", offRoadModels),         namesOf("SUVs", suvModels),
+        namesOf("sedans", sedanModels),             namesOf("service", serviceModels),
+        namesOf("sports cars", sportsCarModels),    namesOf("sports classics", sportsClassicModels),
+        namesOf("utility", utilityModels),          namesOf("vans", vanModels),
+        namesOf("industrial", industrialModels),    namesOf("commercial", commercialModels),
+        namesOf("compacts", compactModels),         namesOf("coupes", coupeModels),
+        namesOf("bicycles", bicycleModels),         namesOf("all land", allLandModels),
+        namesOf("other armed land", otherArmedLandModels),
+        namesOf("unarmed motorcycle replacements", unarmedMotorcycleReplacements),
+    };
+    for (const Draw& draw : land)
+        for (const std::string& name : draw.names) {
+            const sim::ModelInfo* model = gameModel(game, name);
+            if (!model) {
+                ADD_FAILURE() << draw.what << ": " << name << " is no vehicle of the game";
+                continue;
+            }
+            EXPECT_TRUE(sim::isLandVehicleKind(model->kind)) << draw.what << ": " << name << " is not driven on land";
+        }
+    // Aeroplane lists hold aeroplanes (and blimps), helicopter lists helicopters.
+    const std::pair<Draw, std::vector<sim::ModelKind>> air[] = {
+        {namesOf("planes", planeModels), {sim::ModelKind::Plane, sim::ModelKind::Blimp}},
+        {namesOf("armed planes", armedPlaneModels), {sim::ModelKind::Plane}},
+        {namesOf("default planes", defaultPlaneModels), {sim::ModelKind::Plane}},
+        {namesOf("unarmed plane replacements", unarmedPlaneReplacements), {sim::ModelKind::Plane}},
+        {namesOf("helicopters", helicopterModels), {sim::ModelKind::Helicopter}},
+        {namesOf("armed helicopters", armedHelicopterModels), {sim::ModelKind::Helicopter}},
+        {namesOf("other armed helicopters", otherArmedHelicopterModels), {sim::ModelKind::Helicopter}},
+        {namesOf("unarmed helicopter replacements", unarmedHelicopterReplacements), {sim::ModelKind::Helicopter}},
+    };
+    for (const auto& [draw, kinds] : air)
+        for (const std::string& name : draw.names) {
+            const sim::ModelInfo* model = gameModel(game, name);
+            if (!model) {
+                ADD_FAILURE() << draw.what << ": " << name << " is no vehicle of the game";
+                continue;
+            }
+            EXPECT_NE(std::find(kinds.begin(), kinds.end(), model->kind), kinds.end())
+                << draw.what << ": " << name << " is not of the list's kind";
+        }
+}
+
+TEST(VehicleModelLists, UnarmedDrawsYieldOnlyUnarmedVehicles) {
+    const sim::ModelCatalogue game;
+    struct Unarmed {
+        const char* what;
+        const VehicleModelList& candidates;
+        std::vector<const VehicleModelList*> excluded;
+        Draw replacements;
+    };
+    // The super cars that replace an armed land candidate may yield "Vigilante",
+    // as the draw intends (the replacement is not compared again): left out here.
+    const Unarmed draws[] = {
+        {"land", allLandModels, {&armedLandModels, &otherArmedLandModels}, {"super cars", {}}},
+        {"motorcycles", motorcycleModels, {&armedBikeModels}, namesOf("", unarmedMotorcycleReplacements)},
+        {"planes", planeModels, {&armedPlaneModels}, namesOf("", unarmedPlaneReplacements)},
+        {"helicopters", helicopterModels, {&armedHelicopterModels, &otherArmedHelicopterModels},
+         namesOf("", unarmedHelicopterReplacements)},
+    };
+    for (const Unarmed& draw : draws) {
+        std::vector<std::string> yielded = draw.replacements.names;
+        for (int32_t i = 0; i < draw.candidates.count; ++i) {
+            bool replaced = false;
+            for (const VehicleModelList* excluded : draw.excluded) replaced |= contains(*excluded, draw.candidates.names[i]);
+            if (!replaced) yielded.push_back(draw.candidates.names[i]);
+        }
+        for (const std::string& name : yielded) {
+            const sim::ModelInfo* model = gameModel(game, name);
+            if (!model) {
+                ADD_FAILURE() << draw.what << ": " << name << " is no vehicle of the game";
+                continue;
+            }
+            EXPECT_FALSE(model->armed) << draw.what << ": the unarmed draw can yield " << name;
+        }
+    }
+}
+
+TEST(VehicleModelLists, TheGameCatalogueTellsTheKindsTheListsAreCheckedBy) {
+    // The facts the two tests above stand on, as the game's data gives them.
+    const sim::ModelCatalogue game;
+    const std::pair<const char*, sim::ModelKind> kinds[] = {
+        {"trailerlarge", sim::ModelKind::Trailer}, {"thruster", sim::ModelKind::Helicopter},
+        {"firetruk", sim::ModelKind::Car},         {"wastelander", sim::ModelKind::Car},
+        {"blazer", sim::ModelKind::QuadBike},      {"seasparrow", sim::ModelKind::Helicopter},
+        {"dinghy", sim::ModelKind::Boat},          {"blimp", sim::ModelKind::Blimp},
+    };
+    for (const auto& [name, kind] : kinds) {
+        const sim::ModelInfo* model = gameModel(game, name);
+        ASSERT_NE(model, nullptr) << name;
+        EXPECT_EQ(model->kind, kind) << name;
+    }
+    EXPECT_EQ(gameModel(game, "FireTruck"), nullptr);
+    EXPECT_EQ(gameModel(game, "Wastlndr"), nullptr);
+    for (const char* armed : {"ruiner2", "technical", "technical2", "havok", "hunter"})
+        EXPECT_TRUE(gameModel(game, armed)->armed) << armed;
+    EXPECT_FALSE(gameModel(game, "ruiner")->armed);
+    EXPECT_FALSE(sim::isLandVehicleKind(sim::ModelKind::Trailer));
+    EXPECT_FALSE(sim::isLandVehicleKind(sim::ModelKind::Boat));
+    EXPECT_FALSE(sim::isLandVehicleKind(sim::ModelKind::Helicopter));
+    EXPECT_TRUE(sim::isLandVehicleKind(sim::ModelKind::AmphibiousCar));
 }

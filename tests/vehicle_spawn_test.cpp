@@ -276,35 +276,57 @@ TEST(VehicleAltitude, AircraftMadeInsideAHillIsLiftedAboveIt) {
     EXPECT_LE(w.find(overLake)->position.z, sim::lakeLevel + 201.2f);
 }
 
-TEST(VehicleAltitude, WaitsForTheCollisionAfterTheSceneLoadThenFallsBack) {
+TEST(SpawnInAir, AircraftIsMadeOnceTheCollisionUnderItHasStreamedIn) {
     sim::World& w = startGame();
+    settings.air_vehicle_type = 2;  // helicopters
     const float hillX = 500.0f, hillY = 4700.0f;
     float ground = sim::terrainHeight(hillX, hillY);
-    ASSERT_GT(ground, 300.0f);
+    ASSERT_GT(ground, 501.0f) << "every altitude the spawn draws lies inside the hill";
     w.unstreamedAreas.push_back(sim::StreamingArea{sim::MapArea{0.0f, 1000.0f, 4200.0f, 5200.0f}});
+    lastPlayerPosition = Vector3{hillX - 84.0f, hillY - 84.0f, 0.0f};
     // The collision arrives some frames after the scene load: the probe waits
-    // for it and the band counts from the hill, not from the sea level.
-    uint32_t helicopter = makeVehicle("Frogger", hillX, hillY, 250.0f);
-    w.calls.clear();
-    uint32_t start = w.tick();
-    correctAltitude(helicopter, HeightBand{200, 350});
-    EXPECT_EQ(w.sceneLoads.size(), 1u);
-    EXPECT_GE(testing_support::callsOf(w, groundHeightNative).size(), 2u);
-    EXPECT_LE(w.tick() - start, 600u) << "at most 30 frames of streaming, probed every 100 ms";
-    EXPECT_EQ(randomFloatBounds(w), (std::vector<std::pair<float, float>>{{ground + 200.0f, ground + 351.0f}}));
+    // for it, and only then is the aircraft made and lifted over the hill.
+    for (uint32_t frames : {1u, 30u}) {
+        w.sceneLoadMaxFrames = frames;
+        w.unstreamedAreas[0].loaded = false;
+        w.unstreamedAreas[0].sceneLoadFrame = 0;
+        w.calls.clear();
+        w.forcedFloats = {1.0f, 1.0f, 320.0f, 0.0f};  // offsets +84, +84; altitude; heading
+        uint32_t start = w.tick();
+        spawnInAir(true);
+        const sim::Entity* aircraft = w.find(w.player()->vehicle);
+        ASSERT_NE(aircraft, nullptr);
+        EXPECT_EQ(aircraft->position.x, hillX);
+        EXPECT_GE(aircraft->position.z, ground + 200.0f);
+        EXPECT_LE(aircraft->position.z, ground + 351.2f);
+        long load = testing_support::firstCallIndex(w, 0x4448EB75B4904BDBull);
+        long made = testing_support::firstCallIndex(w, 0xAF35D0D2583051B0ull);
+        ASSERT_GE(load, 0);
+        EXPECT_GT(made, load);
+        std::vector<sim::CallRecord> probes = testing_support::callsOf(w, groundHeightNative);
+        ASSERT_GE(probes.size(), 3u) << "a probe, at least one after the load, and the aircraft's";
+        EXPECT_LE(w.tick() - start, 700u) << "at most 30 frames of streaming, probed every 100 ms";
+        w.removeEntity(aircraft->handle);
+        w.player()->vehicle = 0;
+        w.player()->position = sim::Vec3{landX, landY, sim::terrainHeight(landX, landY)};
+    }
 
-    // Collision that never comes: 20 probes 100 ms apart after the first, then
-    // the height above the ground the game reports.
-    w.unstreamedAreas.push_back(sim::StreamingArea{sim::MapArea{-1000.0f, -500.0f, 4200.0f, 5200.0f}});
+    // Collision that never comes: 20 probes 100 ms apart after the scene load,
+    // then the aircraft is made all the same and its band counts from what
+    // the game reports as its height above the ground.
     w.sceneLoadMaxFrames = 100000;
-    uint32_t stranded = makeVehicle("Frogger", -700.0f, 4700.0f, 250.0f);
+    w.unstreamedAreas[0].loaded = false;
+    w.unstreamedAreas[0].sceneLoadFrame = 0;
     w.calls.clear();
-    start = w.tick();
-    correctAltitude(stranded, HeightBand{200, 350});
-    EXPECT_EQ(testing_support::callsOf(w, groundHeightNative).size(), 21u);
+    w.forcedFloats = {1.0f, 1.0f, 320.0f, 0.0f};
+    uint32_t start = w.tick();
+    spawnInAir(true);
+    EXPECT_EQ(testing_support::callsOf(w, groundHeightNative).size(), 22u);
     EXPECT_GE(w.tick() - start, 2000u);
-    EXPECT_LE(w.tick() - start, 2100u);
-    EXPECT_GE(w.find(stranded)->position.z, 200.2f);
+    EXPECT_LE(w.tick() - start, 2200u);
+    const sim::Entity* aircraft = w.find(w.player()->vehicle);
+    ASSERT_NE(aircraft, nullptr);
+    EXPECT_GE(aircraft->position.z, 200.2f);
 }
 
 TEST(SpawnInAir, DeathsOnTheSummitWithTheBuiltInCloseChanceNeverBuryTheAircraft) {

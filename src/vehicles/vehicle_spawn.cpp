@@ -27,7 +27,8 @@ constexpr int32_t roadSearchAttempts = 20;
 // the map, so that an aircraft created inside a hill finds the hill's top.
 constexpr float aircraftGroundProbeHeight = 3000.0f;
 // After a scene load the collision streams in over some frames: the ground
-// under an aircraft is probed again every 100 ms, at most 20 times (2 s).
+// under the place of an aircraft is probed again every 100 ms, at most 20
+// times (2 s).
 constexpr int32_t collisionWaitAttempts = 20;
 constexpr uint32_t collisionWaitStepMs = 100;
 
@@ -67,31 +68,37 @@ bool loadVehicleModel(uint32_t model) {
     return true;
 }
 
+float aircraftProbeHeight(const Vector3& position) { return std::max(position.z, aircraftGroundProbeHeight); }
+
+// Where no ground is found under the place an aircraft is to be made, loads
+// the scene there and probes again every 100 ms while the collision streams
+// in, as the ground settle waits for its ground. Made only afterwards, the
+// aircraft never waits inside a hill whose collision is still missing, and its
+// altitude is corrected over the ground.
+void awaitCollisionUnder(const Vector3& point) {
+    float ground = 0.0f;
+    if (groundHeightAt(point.x, point.y, aircraftProbeHeight(point), &ground)) return;
+    loadSceneAt(point.x, point.y, point.z);
+    for (int32_t attempt = 0; attempt < collisionWaitAttempts; ++attempt) {
+        host::scriptWait(collisionWaitStepMs);
+        if (groundHeightAt(point.x, point.y, aircraftProbeHeight(point), &ground)) return;
+    }
+    logEvent("no ground under (%.1f, %.1f) %u ms after the scene load", point.x, point.y,
+             unsigned{collisionWaitAttempts * collisionWaitStepMs});
+}
+
 // What lies under an aircraft: the ground, or the water's surface where the
 // game's water query finds water above the ground (its ground probe may report
-// the bed). Where no ground is found, the scene is loaded and the probe made
-// again while the collision streams in; the aircraft's position is read anew
-// after that wait. Where there is still none, the water's surface counts, or
-// else what the game counts as below the aircraft: its height above the
-// ground taken off its altitude.
-float groundUnderAircraft(uint32_t vehicle, Vector3& position) {
-    float probeHeight = std::max(position.z, aircraftGroundProbeHeight);
+// the bed). Where no ground is found, the water's surface counts, or else what
+// the game counts as below the aircraft: its height above the ground taken off
+// its altitude.
+float groundUnderAircraft(uint32_t vehicle, const Vector3& position) {
     float water = 0.0f;
-    bool overWater = waterHeightAt(position.x, position.y, probeHeight, &water);
+    bool overWater = waterHeightAt(position.x, position.y, aircraftProbeHeight(position), &water);
     float ground = 0.0f;
-    bool found = groundHeightAt(position.x, position.y, probeHeight, &ground);
-    if (!found) {
-        loadSceneAt(position.x, position.y, position.z);
-        for (int32_t attempt = 0; attempt < collisionWaitAttempts && !found; ++attempt) {
-            host::scriptWait(collisionWaitStepMs);
-            found = groundHeightAt(position.x, position.y, probeHeight, &ground);
-        }
-        if (!found) logEvent("no ground under the aircraft at (%.1f, %.1f) after the scene load", position.x, position.y);
-        position = entityPosition(vehicle);
-    }
-    if (found) return overWater ? std::max(ground, water) : ground;
-    if (overWater) return water;
-    return position.z - entityHeightAboveGround(vehicle);
+    if (groundHeightAt(position.x, position.y, aircraftProbeHeight(position), &ground))
+        return overWater ? std::max(ground, water) : ground;
+    return overWater ? water : position.z - entityHeightAboveGround(vehicle);
 }
 
 HeightBand aeroplaneBand() {
@@ -151,7 +158,11 @@ void spawnInAir(bool closePoint) {
     Vector3 point = airSpawnPoint(closePoint);
     float heading = randomFloat(0.0f, 361.0f);
     uint32_t model = pickAirVehicleModel();
-    uint32_t vehicle = isModelInGameData(model) ? createVehicleAt(model, point, heading) : 0;
+    uint32_t vehicle = 0;
+    if (isModelInGameData(model)) {
+        awaitCollisionUnder(point);
+        vehicle = createVehicleAt(model, point, heading);
+    }
     if (vehicle == 0) logEvent("no aircraft could be made (model 0x%08X)", unsigned{model});
     customiseVehicle(vehicle);
     // Seated before the altitude is corrected, the player moves with the aircraft.
