@@ -6,10 +6,6 @@
 
 enum class DeathPhase { Watching, DeathScreen, AwaitGameRespawn, TakeOver };
 
-extern uint32_t deathTime;
-extern bool wasBusted;
-extern uint32_t respawnDeadline;
-
 void handleDeathAndArrest();
 void computeRespawnDeadline();
 void resetToPlayerZero();

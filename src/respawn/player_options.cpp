@@ -73,7 +73,7 @@ void giveAllWeaponComponents(uint32_t ped, uint32_t weapon) {
 
 void zeroCharacterMoney() {
     const char* stat = moneyStatOf(entityModel(localPlayerPed()));
-    if (!stat) stat = moneyStatOf(lastMainCharacterModel);
+    if (!stat) stat = moneyStatOf(playerState.lastMainCharacterModel);
     if (!stat) stat = "SP0_TOTAL_CASH";
     setIntStatToZero(nameHash(stat));
 }

@@ -17,8 +17,6 @@
 #include "spawn/spawn_mode.h"
 #include "vehicles/vehicle_spawn.h"
 
-bool autoDriveActive = false;
-
 namespace {
 
 constexpr const char* respawnSoundSet = "DLC_HEIST_PLANNING_BOARD_SOUNDS";
@@ -33,16 +31,16 @@ bool samePosition(const Vector3& a, const Vector3& b) { return a.x == b.x && a.y
 // A player left in a vehicle drives on by himself until he touches a control;
 // a dead vehicle gets no task, yet the next control press still clears his tasks.
 void letSpawnVehicleDriveOn() {
-    if (!isPedInAnyVehicle(playerPed)) return;
-    uint32_t vehicle = vehiclePedIsIn(playerPed);
-    if (isEntityAlive(vehicle)) startAutoDrive(playerPed, vehicle);
-    autoDriveActive = true;
+    if (!isPedInAnyVehicle(playerState.playerPed)) return;
+    uint32_t vehicle = vehiclePedIsIn(playerState.playerPed);
+    if (isEntityAlive(vehicle)) startAutoDrive(playerState.playerPed, vehicle);
+    playerState.autoDriveActive = true;
 }
 
 }  // namespace
 
 bool respawnAfterDeath() {
-    uint32_t model = lastPlayerModel;
+    uint32_t model = playerState.lastPlayerModel;
     playRespawnSounds();
     bool restored = restoreSkinAfterDeath(model);
     moveToNewSpawn(true);
@@ -53,8 +51,8 @@ bool respawnAfterDeath() {
 bool respawnOnDemand(bool applyOnDemandOptions) {
     // The ped asked for here is the one moved (a loading screen may have
     // given the player a new one since the last pass).
-    playerPed = localPlayerPed();
-    if (!isEntityAlive(playerPed)) {
+    playerState.playerPed = localPlayerPed();
+    if (!isEntityAlive(playerState.playerPed)) {
         playFailSound();
         logEvent("respawn on demand refused: the player is not alive");
         return false;
@@ -64,12 +62,12 @@ bool respawnOnDemand(bool applyOnDemandOptions) {
         if (settings.player_ped_skin_upon_respawn == 2)
             changePlayerSkin(pickRandomSkin());
         else if (settings.player_ped_skin_upon_respawn == 3)
-            changePlayerSkin(lastPlayerModel);
+            changePlayerSkin(playerState.lastPlayerModel);
     }
     moveToNewSpawn(false);
     if (applyOnDemandOptions) {
         int32_t options = settings.weapons_and_armor_settings_affecting_respawn_on_demand;
-        bool wearsOtherSkin = !isStoryCharacter(lastPlayerModel);
+        bool wearsOtherSkin = !isStoryCharacter(playerState.lastPlayerModel);
         if (options == 1 || options == 2) applyWeaponsOption(wearsOtherSkin);
         if (options == 1 || options == 3) applyArmourOption(wearsOtherSkin);
     }
@@ -78,9 +76,9 @@ bool respawnOnDemand(bool applyOnDemandOptions) {
 }
 
 void moveToNewSpawn(bool afterDeath) {
-    Vector3 before = entityPosition(playerPed);
+    Vector3 before = entityPosition(playerState.playerPed);
     bool settle = chooseSpawn();
-    Vector3 after = entityPosition(playerPed);
+    Vector3 after = entityPosition(playerState.playerPed);
     logEvent("spawn place (%.1f, %.1f, %.1f)%s", after.x, after.y, after.z,
              samePosition(before, after) ? ", not moved" : "");
     if (samePosition(before, after)) {
@@ -117,8 +115,8 @@ void dropRenderingCamera() {
 void startAutoDrive(uint32_t ped, uint32_t vehicle) { taskDriveAround(ped, vehicle, autoDriveSpeed, autoDriveStyle); }
 
 void releaseSpawnVehicle() {
-    if (!isPedInAnyVehicle(playerPed)) return;
-    uint32_t vehicle = vehiclePedIsIn(playerPed);
+    if (!isPedInAnyVehicle(playerState.playerPed)) return;
+    uint32_t vehicle = vehiclePedIsIn(playerState.playerPed);
     if (vehicle == 0 || !entityExists(vehicle)) return;
     uint64_t vehicleVariable = vehicle;
     markVehicleNoLongerNeeded(&vehicleVariable);

@@ -3,8 +3,6 @@
 // arrest (behind a black screen) and on demand (in full view).
 #include <cstdint>
 
-extern bool autoDriveActive;
-
 bool respawnAfterDeath();
 bool respawnOnDemand(bool applyOnDemandOptions);
 void moveToNewSpawn(bool afterDeath);

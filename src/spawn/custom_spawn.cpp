@@ -48,6 +48,6 @@ void spawnAtCustomPoint() {
     float ground = 0.0f;
     if (!groundHeightAt(point.x, point.y, point.z, &ground)) logEvent("no ground below the custom point; height 0");
     loadSceneAt(point.x, point.y, ground);
-    placeEntity(playerPed, point.x, point.y, ground);
+    placeEntity(playerState.playerPed, point.x, point.y, ground);
     faceRandomHeading();
 }

@@ -13,8 +13,6 @@
 #include "settings/respawn_settings.h"
 #include "spawn/spawn_points.h"
 
-Vector3 lastPlayerPosition{};
-
 namespace {
 
 // The rectangle a random map point is drawn from when the region roll is 50 or less.
@@ -76,15 +74,15 @@ SpawnPoint nearestListPoint(const Vector3& origin) {
 }
 
 void spawnAtListPoint(bool closePoint) {
-    SpawnPoint point = closePoint ? nearestListPoint(lastPlayerPosition)
+    SpawnPoint point = closePoint ? nearestListPoint(playerState.lastPlayerPosition)
                                   : builtInSpawnPoints[tableRandom() % builtInSpawnPointCount];
-    placeEntity(playerPed, point.x, point.y, point.z);
+    placeEntity(playerState.playerPed, point.x, point.y, point.z);
     faceRandomHeading();
 }
 
 Vector3 randomMapPoint(bool closePoint) {
-    float x = offsetCoordinate(lastPlayerPosition.x);
-    float y = offsetCoordinate(lastPlayerPosition.y);
+    float x = offsetCoordinate(playerState.lastPlayerPosition.x);
+    float y = offsetCoordinate(playerState.lastPlayerPosition.y);
     if (!(closePoint && insideCloseMapBounds(x, y))) {
         if (static_cast<float>(randomInt(1, 101)) <= 50.0f) {
             drawPointIn(mainMapRegion, &x, &y);
@@ -101,19 +99,20 @@ void spawnAtRandomMapPoint(bool closePoint) {
     Vector3 point = randomMapPoint(closePoint);
     float ground = 0.0f;
     groundHeightAt(point.x, point.y, mapPointProbeHeight, &ground);
-    placeEntity(playerPed, point.x, point.y, ground);
-    Vector3 placed = entityPosition(playerPed);
-    float groundZ = placed.z - entityHeightAboveGround(playerPed);
+    placeEntity(playerState.playerPed, point.x, point.y, ground);
+    Vector3 placed = entityPosition(playerState.playerPed);
+    float groundZ = placed.z - entityHeightAboveGround(playerState.playerPed);
     loadSceneAt(placed.x, placed.y, groundZ);
-    placeEntity(playerPed, placed.x, placed.y, groundZ);
+    placeEntity(playerState.playerPed, placed.x, placed.y, groundZ);
     faceRandomHeading();
 }
 
 void spawnAtDeathPoint() {
     float ground = 0.0f;
-    groundHeightAt(lastPlayerPosition.x, lastPlayerPosition.y, lastPlayerPosition.z, &ground);
-    loadSceneAt(lastPlayerPosition.x, lastPlayerPosition.y, ground);
-    placeEntity(playerPed, lastPlayerPosition.x, lastPlayerPosition.y, ground);
+    groundHeightAt(playerState.lastPlayerPosition.x, playerState.lastPlayerPosition.y, playerState.lastPlayerPosition.z,
+                   &ground);
+    loadSceneAt(playerState.lastPlayerPosition.x, playerState.lastPlayerPosition.y, ground);
+    placeEntity(playerState.playerPed, playerState.lastPlayerPosition.x, playerState.lastPlayerPosition.y, ground);
     faceRandomHeading();
 }
 
@@ -125,23 +124,23 @@ Vector3 entityPosition(uint32_t entity) {
 void placeEntity(uint32_t entity, float x, float y, float z) { setEntityCoordsNoOffset(entity, x, y, z); }
 
 void faceRandomHeading() {
-    if (playerPed == 0 || !entityExists(playerPed)) return;
-    setEntityHeading(playerPed, randomFloat(-360.0f, 361.0f));
+    if (playerState.playerPed == 0 || !entityExists(playerState.playerPed)) return;
+    setEntityHeading(playerState.playerPed, randomFloat(-360.0f, 361.0f));
     setGameplayCameraRelativeHeading(0.0f);
     // The second value is the float 1065353216.0 (bits 0x4E7E0000), passed as the game expects it.
     setGameplayCameraRelativePitch(0.0f, 1065353216.0f);
 }
 
 void settleOnGround() {
-    Vector3 p = entityPosition(playerPed);
-    float height = entityHeightAboveGround(playerPed);
+    Vector3 p = entityPosition(playerState.playerPed);
+    float height = entityHeightAboveGround(playerState.playerPed);
     loadSceneAt(p.x, p.y, p.z - height);
     // Probe from 950 down in steps of 50 (at most 19 tries, 100 ms each) until
     // the game reports ground below the probe.
     float z = 950.0f;
     bool groundFound = false;
     do {
-        placeEntity(playerPed, p.x, p.y, z);
+        placeEntity(playerState.playerPed, p.x, p.y, z);
         host::scriptWait(100);
         groundFound = groundHeightAt(p.x, p.y, z, &p.z);
         if (groundFound) {
@@ -158,10 +157,10 @@ void settleOnGround() {
         // (A position that is not a number is nearest to none: the first record.)
         int row = nearestRecord(p.x, p.y, std::numeric_limits<float>::infinity());
         const SpawnPoint& point = builtInSpawnPoints[row < 0 ? 0 : row];
-        placeEntity(playerPed, point.x, point.y, point.z);
+        placeEntity(playerState.playerPed, point.x, point.y, point.z);
         return;
     }
     groundHeightAt(p.x, p.y, z, &p.z);
     host::scriptWait(50);
-    placeEntity(playerPed, p.x, p.y, p.z + 0.2f);
+    placeEntity(playerState.playerPed, p.x, p.y, p.z + 0.2f);
 }

@@ -15,9 +15,6 @@ struct MapRegion {
     float minX, maxX, minY, maxY;
 };
 
-// The player's position at the end of the last death-handler pass: the death point.
-extern Vector3 lastPlayerPosition;
-
 int32_t randomAxisOffset(int32_t distance);
 SpawnPoint nearestListPoint(const Vector3& origin);
 void spawnAtListPoint(bool closePoint);

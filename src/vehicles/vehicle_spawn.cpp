@@ -37,8 +37,8 @@ constexpr MapRegion smallRoadRectangle{-1274.0f, 1420.0f, -2200.0f, 1128.0f};
 // large rectangle (roll above 60) or the small one. The offsets are drawn
 // on every call, also when they are discarded.
 void drawSpawnXY(bool closePoint, const MapRegion& large, const MapRegion& small, float& x, float& y) {
-    x = lastPlayerPosition.x + static_cast<float>(randomAxisOffset(settings.preferred_spawn_distance));
-    y = lastPlayerPosition.y + static_cast<float>(randomAxisOffset(settings.preferred_spawn_distance));
+    x = playerState.lastPlayerPosition.x + static_cast<float>(randomAxisOffset(settings.preferred_spawn_distance));
+    y = playerState.lastPlayerPosition.y + static_cast<float>(randomAxisOffset(settings.preferred_spawn_distance));
     if (closePoint && insideCloseMapBounds(x, y)) return;
     const MapRegion& rectangle = static_cast<float>(randomInt(1, 101)) > 60.0f ? large : small;
     x = randomFloat(rectangle.minX, rectangle.maxX);
@@ -136,7 +136,7 @@ void spawnInAir(bool closePoint) {
     if (vehicle == 0) logEvent("no aircraft could be made (model 0x%08X)", unsigned{model});
     customiseVehicle(vehicle);
     // Seated before the altitude is corrected, the player moves with the aircraft.
-    seatPedInVehicle(playerPed, vehicle);
+    seatPedInVehicle(playerState.playerPed, vehicle);
     if (vehicle == 0 || !entityExists(vehicle)) return;
     setVehicleEngineOnNow(vehicle);
     uint32_t vehicleModel = entityModel(vehicle);
@@ -166,6 +166,6 @@ void spawnInVehicleOnRoad(bool closePoint) {
     if (vehicle == 0) logEvent("no land vehicle could be made (model 0x%08X)", unsigned{model});
     customiseVehicle(vehicle);
     if (vehicle != 0 && entityExists(vehicle)) setVehicleOnGroundProperly(vehicle);
-    seatPedInVehicle(playerPed, vehicle);
+    seatPedInVehicle(playerState.playerPed, vehicle);
     if (isEntityAlive(vehicle)) setVehicleEngineOnNow(vehicle);
 }
