@@ -3,11 +3,11 @@
 #include "host/keyboard.h"
 #include "host/natives/camera_natives.h"
 #include "host/natives/control_natives.h"
-#include "host/natives/entity_natives.h"
 #include "host/natives/player_natives.h"
 #include "platform/clock.h"
 #include "platform/ticks.h"
 #include "settings/respawn_settings.h"
+#include "shared/entities.h"
 #include "shared/player_state.h"
 
 namespace {
@@ -18,7 +18,7 @@ bool chordGuardOpen() { return ticksSince(playerState.lastOnDemandTriggerTime, t
 
 bool localPlayerAliveAndFree() {
     uint32_t ped = localPlayerPed();
-    if (ped == 0 || !entityExists(ped) || isEntityDead(ped)) return false;
+    if (!isEntityAlive(ped)) return false;
     return !isPlayerBeingArrested(localPlayerId());
 }
 

@@ -9,6 +9,7 @@
 #include "host/natives/ped_natives.h"
 #include "host/natives/player_natives.h"
 #include "host/natives/streaming_natives.h"
+#include "shared/entities.h"
 #include "shared/event_log.h"
 #include "shared/player_state.h"
 #include "platform/clock.h"
@@ -20,7 +21,6 @@
 #include "settings/respawn_settings.h"
 #include "settings/setting_limits.h"
 #include "skin/player_skin.h"
-#include "spawn/ground_spawn.h"
 #include "vehicles/vehicle_spawn.h"
 
 namespace {
@@ -204,8 +204,8 @@ bool gameShowsLivingPlayer(DeathEpisode& episode) {
         return false;
     }
     uint32_t ped = localPlayerPed();
-    return ped != 0 && entityExists(ped) && !isEntityDead(ped) && !isPlayerBeingArrested(localPlayerId()) &&
-           !isScreenFadingOut() && (!isScreenFadedOut() || isScreenFadingIn());
+    return isEntityAlive(ped) && !isPlayerBeingArrested(localPlayerId()) && !isScreenFadingOut() &&
+           (!isScreenFadedOut() || isScreenFadingIn());
 }
 
 // Waits for the game to put the player back, at most 30 s. The limit is an
@@ -312,7 +312,7 @@ void computeRespawnDeadline() {
 
 void resetToPlayerZero() {
     uint32_t ped = localPlayerPed();
-    if (ped == 0 || !entityExists(ped)) {
+    if (!isExistingEntity(ped)) {
         playFailSound();
         return;
     }
@@ -339,5 +339,3 @@ void cancelAutoDriveOnInput() {
         }
     }
 }
-
-bool isExistingEntity(uint32_t entity) { return entity != 0 && entityExists(entity); }

@@ -10,4 +10,3 @@ void handleDeathAndArrest();
 void computeRespawnDeadline();
 void resetToPlayerZero();
 void cancelAutoDriveOnInput();
-bool isExistingEntity(uint32_t entity);

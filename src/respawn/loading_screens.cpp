@@ -2,10 +2,10 @@
 
 #include "host/host_abi.h"
 #include "host/natives/camera_natives.h"
-#include "host/natives/entity_natives.h"
 #include "host/natives/gameplay_natives.h"
 #include "host/natives/ped_natives.h"
 #include "host/natives/player_natives.h"
+#include "shared/entities.h"
 #include "shared/event_log.h"
 #include "shared/player_state.h"
 #include "platform/clock.h"
@@ -25,7 +25,7 @@ constexpr uint32_t blackScreenRescueMilliseconds = 80000;
 bool followUpDropped() {
     if (settings.alter_spawn_after_mission == 0 && playerState.missionActive) return true;
     uint32_t ped = localPlayerPed();
-    return ped == 0 || !entityExists(ped);
+    return !isExistingEntity(ped);
 }
 
 // Skin values 1 to 3, tested as one unsigned range so that 0 and negative

@@ -3,11 +3,12 @@
 #include "host/host_abi.h"
 #include "host/natives/audio_natives.h"
 #include "host/natives/camera_natives.h"
-#include "host/natives/entity_natives.h"
 #include "host/natives/ped_natives.h"
 #include "host/natives/player_natives.h"
 #include "host/natives/vehicle_natives.h"
+#include "shared/entities.h"
 #include "shared/event_log.h"
+#include "shared/gameplay_camera.h"
 #include "shared/player_state.h"
 #include "respawn/loading_screens.h"
 #include "respawn/player_options.h"
@@ -22,8 +23,6 @@ namespace {
 constexpr const char* respawnSoundSet = "DLC_HEIST_PLANNING_BOARD_SOUNDS";
 constexpr float autoDriveSpeed = 70.0f;
 constexpr int32_t autoDriveStyle = 786603;
-// The second pitch value is this float, bit pattern 0x4E7E0000, not 1.0.
-constexpr float cameraPitchSecondValue = 1065353216.0f;
 constexpr uint32_t vehicleReleaseDelayMilliseconds = 1250;
 
 bool samePosition(const Vector3& a, const Vector3& b) { return a.x == b.x && a.y == b.y && a.z == b.z; }
@@ -101,11 +100,6 @@ void playRespawnSounds() {
     playFrontendSound("Zoom_Out", respawnSoundSet, true);
 }
 
-void resetGameplayCameraAngles() {
-    setGameplayCameraRelativeHeading(0.0f);
-    setGameplayCameraRelativePitch(0.0f, cameraPitchSecondValue);
-}
-
 void dropRenderingCamera() {
     uint32_t camera = renderingCamera();
     switchCameraOff(camera);
@@ -117,7 +111,7 @@ void startAutoDrive(uint32_t ped, uint32_t vehicle) { taskDriveAround(ped, vehic
 void releaseSpawnVehicle() {
     if (!isPedInAnyVehicle(playerState.playerPed)) return;
     uint32_t vehicle = vehiclePedIsIn(playerState.playerPed);
-    if (vehicle == 0 || !entityExists(vehicle)) return;
+    if (!isExistingEntity(vehicle)) return;
     uint64_t vehicleVariable = vehicle;
     markVehicleNoLongerNeeded(&vehicleVariable);
 }

@@ -7,7 +7,6 @@ bool respawnAfterDeath();
 bool respawnOnDemand(bool applyOnDemandOptions);
 void moveToNewSpawn(bool afterDeath);
 void playRespawnSounds();
-void resetGameplayCameraAngles();
 void dropRenderingCamera();
 void startAutoDrive(uint32_t ped, uint32_t vehicle);
 void releaseSpawnVehicle();

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "host/natives/gameplay_natives.h"
+#include "shared/entities.h"
 #include "shared/player_state.h"
 #include "settings/respawn_settings.h"
 #include "shared/event_log.h"

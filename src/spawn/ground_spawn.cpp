@@ -4,11 +4,14 @@
 #include <limits>
 
 #include "host/host_abi.h"
-#include "host/natives/camera_natives.h"
 #include "host/natives/entity_natives.h"
 #include "host/natives/gameplay_natives.h"
+#include "shared/entities.h"
 #include "shared/event_log.h"
+#include "shared/gameplay_camera.h"
+#include "shared/percent_chance.h"
 #include "shared/player_state.h"
+#include "shared/spawn_geometry.h"
 #include "shared/table_random.h"
 #include "settings/respawn_settings.h"
 #include "spawn/spawn_points.h"
@@ -57,15 +60,6 @@ void drawPointIn(const MapRegion& region, float* x, float* y) {
 
 }  // namespace
 
-bool insideCloseMapBounds(float x, float y) { return x > -3747.0f && x < 3352.0f && y > -3059.0f && y < 6802.0f; }
-
-int32_t randomAxisOffset(int32_t distance) {
-    float roll = randomFloat(1.0f, 11.0f);
-    // In double so that the lowest 32-bit distance negates without overflow.
-    double signedDistance = 5.0f >= roll ? static_cast<double>(distance) : -static_cast<double>(distance);
-    return static_cast<int32_t>(signedDistance / std::sqrt(2.0));
-}
-
 SpawnPoint nearestListPoint(const Vector3& origin) {
     float targetX = offsetCoordinate(origin.x);
     float targetY = offsetCoordinate(origin.y);
@@ -84,7 +78,7 @@ Vector3 randomMapPoint(bool closePoint) {
     float x = offsetCoordinate(playerState.lastPlayerPosition.x);
     float y = offsetCoordinate(playerState.lastPlayerPosition.y);
     if (!(closePoint && insideCloseMapBounds(x, y))) {
-        if (static_cast<float>(randomInt(1, 101)) <= 50.0f) {
+        if (percentChance(50)) {
             drawPointIn(mainMapRegion, &x, &y);
         } else {
             // The index is the float truncated; one outside 1 to 5 keeps the offset point.
@@ -116,19 +110,10 @@ void spawnAtDeathPoint() {
     faceRandomHeading();
 }
 
-Vector3 entityPosition(uint32_t entity) {
-    if (entity != 0 && entityExists(entity)) return entityCoords(entity);
-    return Vector3{};
-}
-
-void placeEntity(uint32_t entity, float x, float y, float z) { setEntityCoordsNoOffset(entity, x, y, z); }
-
 void faceRandomHeading() {
-    if (playerState.playerPed == 0 || !entityExists(playerState.playerPed)) return;
+    if (!isExistingEntity(playerState.playerPed)) return;
     setEntityHeading(playerState.playerPed, randomFloat(-360.0f, 361.0f));
-    setGameplayCameraRelativeHeading(0.0f);
-    // The second value is the float 1065353216.0 (bits 0x4E7E0000), passed as the game expects it.
-    setGameplayCameraRelativePitch(0.0f, 1065353216.0f);
+    resetGameplayCameraAngles();
 }
 
 void settleOnGround() {
