@@ -1,20 +1,20 @@
 #pragma once
 // The plug-in's state that outlives a frame, in one record: the local player
 // as last seen, the death and arrest episode, the loading-screen watch and the
-// times of the periodic steps. Every subsystem reads it and the step named
-// beside a field writes it. A default record is the state at library load, so
-// one assignment starts it afresh.
+// times of the periodic steps. The steps named beside the fields write them;
+// any layer from here up may read them. A default record is the state at
+// library load, so one assignment starts it afresh.
 #include <cstdint>
 
 #include "host/native_call.h"
 #include "platform/clock.h"
 
 struct PlayerState {
-    // Captured at start, refreshed by the death handler and the skin code
-    // after every model change.
+    // Captured at start, taken afresh by the death handler, the respawn on
+    // demand and every skin change (the game may give the player a new ped).
     uint32_t playerId = 0;
     uint32_t playerPed = 0;
-    // The skin as last seen alive (the skin tracker).
+    // The skin as last seen alive, and the last story character (the skin tracker).
     uint32_t lastPlayerModel = 0;
     uint32_t lastMainCharacterModel = 0;
     // The player's model at the last once-a-second check.
@@ -22,12 +22,14 @@ struct PlayerState {
     // The player's position at the end of the last death-handler pass: the death point.
     Vector3 lastPlayerPosition{};
 
-    // The death and arrest handler: when the episode was detected, whether it
-    // is an arrest, and when the take-over gives up waiting for the game.
+    // The death and arrest handler: the time of its pass (during an episode,
+    // of the pass that detected it), whether the episode is an arrest, and
+    // when the take-over gives up waiting for the game.
     uint32_t deathTime = 0;
     bool wasBusted = false;
     uint32_t respawnDeadline = 0;
-    // A respawn left the player in a vehicle that drives on until he touches a control.
+    // A respawn left the player in a vehicle that drives on until he touches
+    // a control (set by the respawn sequence, cleared by the death handler).
     bool autoDriveActive = false;
 
     // The loading-screen watch and the rescue of a screen left faded out.
