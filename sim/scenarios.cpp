@@ -231,17 +231,17 @@ void eventLog(Story& story, World& w) {
     std::string log = readFile(logPath.c_str());
     auto has = [&log](const char* part) { return log.find(part) != std::string::npos; };
     story.check(has("Pelorin ") && has(" loaded; script host found"), "the log tells the load and the host");
-    story.check(has("respawn on demand by the chord") && has("spawn place ("),
+    story.check(has("respawn on demand by the key chord") && has("you are now at ("),
                 "a respawn on demand is in the log within a second or two");
     killPlayer(w);
-    bool written = runUntil([&](World&) { return readFile(logPath.c_str()).find("episode over") != std::string::npos; },
+    bool written = runUntil([&](World&) { return readFile(logPath.c_str()).find("back in play") != std::string::npos; },
                             40000);
     runFor(1500);
     log = readFile(logPath.c_str());
     std::printf("%s (%s):\n%s", "Pelorin.log", logPath.c_str(), log.c_str());
     story.check(written, "the death is written by the end of its episode");
-    story.check(has("death at (") && has("screen phase over after") && has("the game's respawn") &&
-                    has("take-over done in"),
+    story.check(has("wasted at (") && has("the wasted screen ended after") && has("the game brought you back") &&
+                    has("back in play"),
                 "the death and its phases are in the log");
     story.check(has("\r\n") && !has("Pelorin.ini:"), "lines end in CR LF; the shipped settings have no problem");
     story.check(pluginDirectory().empty() || readFile("Pelorin.log").empty(),

@@ -38,7 +38,8 @@ bool customPointsNeverPicked(const int32_t chances[spawnModeCount], char* advice
         std::snprintf(advice, size, "The chances before custom_spawn_chance add up to %.0f. Lower them by %.0f in all.",
                       static_cast<double>(earlier), reductionFor(earlier, share));
     } else {
-        std::snprintf(advice, size, "The chances before custom_spawn_chance add up to %.0f. Make none of them negative.",
+        std::snprintf(advice, size,
+                      "The chances before custom_spawn_chance add up to %.0f. Make none of them negative.",
                       static_cast<double>(earlier));
     }
     return true;
