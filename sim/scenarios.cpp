@@ -7,6 +7,7 @@
 #include <functional>
 #include <map>
 #include <sstream>
+#include <vector>
 
 #include "sim/game_events.h"
 #include "sim/joaat.h"
@@ -290,16 +291,31 @@ void saveSpawnPoint(Story& story, World& w) {
     story.check(!hasNotification(w, "Pelorin.ini modified", before), "the saves are not announced as a change");
 }
 
-const std::map<std::string, std::function<void(Story&, World&)>>& scenarios() {
-    static const std::map<std::string, std::function<void(Story&, World&)>> all = {
-        {"missing-then-saved", missingThenSaved}, {"key-chord", keyChord}, {"death", death},
-        {"stored-skin", storedSkinWriteBack},     {"play", play},
-        {"log", eventLog},                        {"save-spawn-point", saveSpawnPoint},
+struct Scenario {
+    const char* about;
+    std::function<void(Story&, World&)> play;
+};
+
+const std::map<std::string, Scenario>& scenarios() {
+    static const std::map<std::string, Scenario> all = {
+        {"missing-then-saved", {"no Pelorin.ini at start, then the player installs and saves it", missingThenSaved}},
+        {"key-chord", {"respawn on demand by Ctrl + K", keyChord}},
+        {"death", {"a death: the wasted screen, the game's respawn, then Pelorin's place", death}},
+        {"stored-skin", {"the skin worn is written back to Pelorin.ini, unannounced", storedSkinWriteBack}},
+        {"play", {"a few minutes of play: deaths, an arrest, a loading screen, respawns on demand", play}},
+        {"log", {"Pelorin.log beside the plug-in: the load, a respawn on demand, a death", eventLog}},
+        {"save-spawn-point", {"Ctrl + L saves the player's place as custom point 1, then 2", saveSpawnPoint}},
     };
     return all;
 }
 
 }  // namespace
+
+std::vector<ScenarioInfo> scenarioList() {
+    std::vector<ScenarioInfo> list;
+    for (const auto& entry : scenarios()) list.push_back(ScenarioInfo{entry.first.c_str(), entry.second.about});
+    return list;
+}
 
 int runScenario(const std::string& name) {
     auto it = scenarios().find(name);
@@ -314,7 +330,7 @@ int runScenario(const std::string& name) {
     Story story;
     story.startTick = w.tick();
     std::printf("scenario %s\n", name.c_str());
-    it->second(story, w);
+    it->second.play(story, w);
     stopScript();
     std::printf("scenario %s: %s\n", name.c_str(), story.failures ? "FAILED" : "passed");
     std::fflush(stdout);
