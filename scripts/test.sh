@@ -7,6 +7,7 @@
 # and the release zip.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+. scripts/build_jobs.sh
 scripts/setup.sh
 scripts/build.sh
 ctest --preset linux

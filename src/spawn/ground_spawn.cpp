@@ -148,9 +148,9 @@ void settleOnGround() {
     bool water = underWater(p.x, p.y, groundFound, p.z);
     if (!groundFound || water) {
         if (water)
-            logEvent("water at (%.1f, %.1f) above any ground; the nearest list place instead", p.x, p.y);
+            logEvent("water at (%.1f, %.1f): the nearest place of the built-in list instead", p.x, p.y);
         else
-            logEvent("no ground found below (%.1f, %.1f) from 950 down; the nearest list place instead", p.x, p.y);
+            logEvent("no ground to stand on at (%.1f, %.1f): the nearest place of the built-in list instead", p.x, p.y);
         // Water (the sea, a lake), or no ground at any height tried (a place
         // the game cannot stand him on): the nearest place of the built-in
         // list, where a player can stand, rather than the bed under the water
