@@ -3,9 +3,11 @@
 # same again under AddressSanitizer and UndefinedBehaviorSanitizer, a short run
 # of each fuzz target, then under Wine the settings-reader conformance check
 # against the Win32 reader, the end-to-end runs of the real Pelorin.asi in the
-# stand-in host, and the release zip.
+# stand-in host with its refusal of a native call of another argument count,
+# and the release zip.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+. scripts/build_jobs.sh
 scripts/setup.sh
 scripts/build.sh
 ctest --preset linux
@@ -25,6 +27,7 @@ scripts/wine_scenario.sh key-chord dist/Pelorin.ini
 scripts/wine_scenario.sh death dist/Pelorin.ini
 scripts/wine_scenario.sh log dist/Pelorin.ini
 scripts/wine_scenario.sh save-spawn-point dist/Pelorin.ini
+scripts/wine_native_refusal.sh
 echo "== The settings checker of the release under Wine against the Linux one =="
 scripts/check_windows_checker.sh
 echo "== The release zip, as a player unzips it =="

@@ -50,6 +50,10 @@ TEST(SkinTables, RandomSkinsAreDistinctHumanPedsWithoutExceptions) {
     EXPECT_EQ(randomSkinModels[0], 0x400AEC41u);
     EXPECT_EQ(randomSkinModels[1], 0x89768941u);
     EXPECT_EQ(randomSkinModels[700], 0xAC4B4506u);
+    // People where three apes stood.
+    EXPECT_EQ(randomSkinModels[111], sim::joaat("a_m_m_business_01"));
+    EXPECT_EQ(randomSkinModels[112], sim::joaat("a_m_y_business_02"));
+    EXPECT_EQ(randomSkinModels[113], sim::joaat("cs_carbuyer"));
     std::set<uint32_t> distinct(randomSkinModels, randomSkinModels + randomSkinModelCount);
     EXPECT_EQ(distinct.size(), 701u);
     for (const char* story : {"player_zero", "player_one", "player_two"}) EXPECT_TRUE(distinct.count(sim::joaat(story)));
@@ -60,6 +64,18 @@ TEST(SkinTables, RandomSkinsAreDistinctHumanPedsWithoutExceptions) {
         ASSERT_NE(info, nullptr) << std::hex << model;
         EXPECT_TRUE(info->kind == sim::ModelKind::Ped && info->human) << info->name;
     }
+}
+
+TEST(SkinTables, ExceptionsAreEveryBirdFishAndSeaAnimalOfTheGame) {
+    const sim::ModelCatalogue catalogue;
+    std::set<uint32_t> swimmersAndFliers;
+    catalogue.forEach([&](uint32_t hash, const sim::ModelInfo& info) {
+        if (info.animalMotion == "bird" || info.animalMotion == "fish") swimmersAndFliers.insert(hash);
+    });
+    std::set<uint32_t> exceptions;
+    for (const char* exception : skinExceptionModels) exceptions.insert(sim::joaat(exception));
+    EXPECT_EQ(exceptions, swimmersAndFliers);
+    EXPECT_TRUE(exceptions.count(sim::joaat("a_c_stingray")));
 }
 
 TEST(PlayerSkin, StoryCharactersAreTheThreePlayers) {
@@ -91,8 +107,8 @@ TEST(PlayerSkin, ChangeGivesANewPedAndRefreshesTheHandles) {
     changePlayerSkin(hipster);
     EXPECT_NE(w.playerPed, oldPed);
     EXPECT_EQ(player(w).model, hipster);
-    EXPECT_EQ(playerPed, w.playerPed);
-    EXPECT_EQ(playerId, w.playerId);
+    EXPECT_EQ(playerState.playerPed, w.playerPed);
+    EXPECT_EQ(playerState.playerId, w.playerId);
     EXPECT_EQ(w.releases[hipster], 1);
     EXPECT_TRUE(w.notifications.empty());
     // Left untouched with a variation setting other than 1 and 2.
@@ -220,39 +236,40 @@ TEST(PlayerSkin, RestoreAfterDeathAppliesAHumanSkin) {
 TEST(PlayerSkin, TrackerActsAtMostEveryTwoHundredMilliseconds) {
     sim::World& w = startedGame();
     trackPlayerModel();
-    EXPECT_EQ(lastModelTrackTime, w.tick());
+    EXPECT_EQ(playerState.lastModelTrackTime, w.tick());
 
     player(w).model = sim::joaat("player_one");
     advanceMilliseconds(w, 200);
     trackPlayerModel();
-    EXPECT_EQ(lastPlayerModel, sim::joaat("player_zero"));
+    EXPECT_EQ(playerState.lastPlayerModel, sim::joaat("player_zero"));
 
     advanceMilliseconds(w, 1);
     trackPlayerModel();
-    EXPECT_EQ(lastPlayerModel, sim::joaat("player_one"));
-    EXPECT_EQ(lastMainCharacterModel, sim::joaat("player_one"));
+    EXPECT_EQ(playerState.lastPlayerModel, sim::joaat("player_one"));
+    EXPECT_EQ(playerState.lastMainCharacterModel, sim::joaat("player_one"));
 }
 
 TEST(PlayerSkin, TrackerKeepsTheSkinOfADeadOrArrestedPlayer) {
     sim::World& w = startedGame();
     player(w).model = sim::joaat("a_m_y_hipster_01");
     trackPlayerModel();
-    EXPECT_EQ(lastPlayerModel, sim::joaat("a_m_y_hipster_01"));
-    EXPECT_EQ(lastMainCharacterModel, sim::joaat("player_zero"));  // an animal or other skin is no story character
+    EXPECT_EQ(playerState.lastPlayerModel, sim::joaat("a_m_y_hipster_01"));
+    EXPECT_EQ(playerState.lastMainCharacterModel,
+              sim::joaat("player_zero"));  // an animal or other skin is no story character
 
     player(w).model = sim::joaat("player_two");
     player(w).dead = true;
     advanceMilliseconds(w, 201);
     trackPlayerModel();
-    EXPECT_EQ(lastPlayerModel, sim::joaat("a_m_y_hipster_01"));
-    EXPECT_EQ(lastModelTrackTime, w.tick());
+    EXPECT_EQ(playerState.lastPlayerModel, sim::joaat("a_m_y_hipster_01"));
+    EXPECT_EQ(playerState.lastModelTrackTime, w.tick());
 
     player(w).dead = false;
     w.beingArrested = true;
     advanceMilliseconds(w, 201);
     trackPlayerModel();
-    EXPECT_EQ(lastPlayerModel, sim::joaat("a_m_y_hipster_01"));
-    EXPECT_EQ(lastMainCharacterModel, sim::joaat("player_zero"));
+    EXPECT_EQ(playerState.lastPlayerModel, sim::joaat("a_m_y_hipster_01"));
+    EXPECT_EQ(playerState.lastMainCharacterModel, sim::joaat("player_zero"));
 }
 
 TEST(PlayerSkin, TrackerSamplesTheMissionFlagUnlessMissionsAlterTheSpawn) {
@@ -260,13 +277,13 @@ TEST(PlayerSkin, TrackerSamplesTheMissionFlagUnlessMissionsAlterTheSpawn) {
     settings.alter_spawn_after_mission = 0;
     w.missionActive = true;
     trackPlayerModel();
-    EXPECT_TRUE(missionActive);
+    EXPECT_TRUE(playerState.missionActive);
 
     settings.alter_spawn_after_mission = 1;
     w.missionActive = false;
     advanceMilliseconds(w, 201);
     trackPlayerModel();
-    EXPECT_TRUE(missionActive);
+    EXPECT_TRUE(playerState.missionActive);
 }
 
 TEST(PlayerSkin, TrackerTimerSurvivesTheTickCountWrap) {
@@ -275,17 +292,17 @@ TEST(PlayerSkin, TrackerTimerSurvivesTheTickCountWrap) {
     captureStartState();
     player(w).model = sim::joaat("player_two");
     trackPlayerModel();
-    EXPECT_EQ(lastPlayerModel, sim::joaat("player_two"));
+    EXPECT_EQ(playerState.lastPlayerModel, sim::joaat("player_two"));
 
     w.setTickBase(0xFFFFFF00u - static_cast<uint32_t>(w.elapsedMicros() / 1000));
     trackPlayerModel();
-    EXPECT_EQ(lastModelTrackTime, 0xFFFFFF00u);
+    EXPECT_EQ(playerState.lastModelTrackTime, 0xFFFFFF00u);
     player(w).model = sim::joaat("player_one");
     advanceMilliseconds(w, 150);
     trackPlayerModel();
-    EXPECT_EQ(lastPlayerModel, sim::joaat("player_two"));
+    EXPECT_EQ(playerState.lastPlayerModel, sim::joaat("player_two"));
     advanceMilliseconds(w, 150);  // the count has wrapped past 0
     ASSERT_LT(w.tick(), 0x100u);
     trackPlayerModel();
-    EXPECT_EQ(lastPlayerModel, sim::joaat("player_one"));
+    EXPECT_EQ(playerState.lastPlayerModel, sim::joaat("player_one"));
 }

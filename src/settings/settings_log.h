@@ -2,24 +2,20 @@
 // What a settings read found wrong, for Pelorin.log. The file is re-read every
 // second, so findings are logged when they first appear and again only once
 // they have changed.
-#include <cstdint>
 #include <cstddef>
 #include <string_view>
 
 #include "settings/profile_text.h"
 
-
-// The findings of one read: how many, and the first of them in words. A count
-// of 0 forgets the last findings, so that a problem that comes back is logged
-// again.
-void logSettingsProblems(int32_t count, const char* firstMessage);
 // Parses a settings text that differs from the last one into section, and
 // checks it in the same walk, in steps of about budget bytes (see
 // ProfileParse); the text and section must stay alive until a step returns
-// true. Then the checker's warnings and errors are logged: how many, and the
-// first by line.
+// true. Then the checker's warnings and errors are logged, each in full on a
+// line of its own (the first ones by line, and how many more there are).
 void startSettingsParse(std::string_view text, ProfileSection* section);
 bool continueSettingsParse(size_t budget);
 // A read that found no file, or one it could not read; returns false, the
 // result of such a read.
 bool logSettingsReadFailure();
+// Forgets the findings logged last, as at library load.
+void forgetSettingsProblems();

@@ -1,5 +1,7 @@
 #include "settings/spawn_roll.h"
 
+#include "shared/percent_chance.h"
+
 namespace {
 
 // The modes the fall-back may pick: every mode but the custom one.
@@ -29,10 +31,6 @@ RolledMode spawnModeForRoll(const SpawnChances& chances, int32_t roll) {
     return RolledMode{fallBackMode(chances), true};
 }
 
-bool isCloseRoll(int32_t closeChance, int32_t roll) {
-    return static_cast<float>(closeChance) >= static_cast<float>(roll);
-}
-
 SpawnOdds spawnOddsOf(const SpawnChances& chances, int32_t closeChance) {
     SpawnOdds odds{};
     odds.closeChance = closeChance;
@@ -44,6 +42,6 @@ SpawnOdds spawnOddsOf(const SpawnChances& chances, int32_t closeChance) {
         else
             ++odds.rolls[static_cast<int>(rolled.mode)];
     }
-    for (int32_t roll = 1; roll < closeRollEnd; ++roll) odds.closeRolls += isCloseRoll(closeChance, roll);
+    for (int32_t roll = percentRollFirst; roll < percentRollEnd; ++roll) odds.closeRolls += percentReached(closeChance, roll);
     return odds;
 }

@@ -1,9 +1,9 @@
 #pragma once
 // The spawn roll, once for every user: which spawn mode a roll picks from the
 // six chance settings (with the fall-back when the chances add up to less than
-// the roll), and whether the close-point roll prefers a place near the point
-// of death. chooseSpawn rolls with it, the checker counts its odds with it,
-// and the log and the checker name the modes from its one table.
+// the roll). chooseSpawn rolls with it, the checker counts its odds with it
+// (and those of the close-point roll, a percentChance), and the log and the
+// checker name the modes from its one table.
 #include <cstdint>
 
 #include "settings/respawn_settings.h"
@@ -27,12 +27,10 @@ inline constexpr SpawnModeRow spawnModes[spawnModeCount] = {
     {"custom point", SettingId::custom_spawn_chance, false},
 };
 
-// The mode roll is a random integer from 1 up to but not including 100, the
-// close-point roll one from 1 up to but not including 101.
+// The mode roll is a random integer from 1 up to but not including 100.
 constexpr int32_t spawnRollFirst = 1;
 constexpr int32_t spawnRollEnd = 100;
 constexpr int spawnRollCount = spawnRollEnd - spawnRollFirst;
-constexpr int32_t closeRollEnd = 101;
 
 // The six chances in the order of SpawnMode.
 struct SpawnChances {
@@ -48,13 +46,11 @@ struct RolledMode {
 // wrap, compared signed) reaches the roll; past them all, the fall-back: the
 // first of the first five modes whose chance is not 0, else the list.
 RolledMode spawnModeForRoll(const SpawnChances& chances, int32_t roll);
-// A close-point roll prefers a place near the point of death when the chance
-// reaches it (compared as floats, as the chance is a percent).
-bool isCloseRoll(int32_t closeChance, int32_t roll);
 
 // How the rolls fall: rolls[m] for each mode reached by its chance,
 // fallBackRolls for the rest, which go to fallBackMode (with the focus
-// sound); closeRolls of the 100 close-point rolls prefer a near place.
+// sound); closeRolls of the 100 rolls of the close-point percentChance prefer
+// a near place.
 struct SpawnOdds {
     int rolls[spawnModeCount];
     int fallBackRolls;

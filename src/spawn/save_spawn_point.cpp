@@ -3,17 +3,17 @@
 #include <cstdio>
 #include <string>
 
-#include "host/natives/entity_natives.h"
 #include "host/natives/ped_natives.h"
 #include "host/natives/player_natives.h"
+#include "settings/custom_points_reach.h"
 #include "settings/notifications.h"
 #include "settings/profile_text.h"
 #include "settings/respawn_settings.h"
 #include "settings/setting_limits.h"
 #include "settings/settings_file.h"
+#include "shared/entities.h"
 #include "shared/event_log.h"
 #include "spawn/custom_spawn.h"
-#include "spawn/ground_spawn.h"
 
 namespace {
 
@@ -31,9 +31,19 @@ Vector3 placeToSave() {
     uint32_t ped = localPlayerPed();
     if (isPedInAnyVehicle(ped)) {
         uint32_t vehicle = vehiclePedIsIn(ped);
-        if (vehicle != 0 && entityExists(vehicle)) return entityPosition(vehicle);
+        if (isExistingEntity(vehicle)) return entityPosition(vehicle);
     }
     return entityPosition(ped);
+}
+
+// A point that the spawn roll never reaches is of no use yet: the player is
+// told why, and what to change.
+void warnIfNeverPicked() {
+    char advice[96], message[128];
+    if (!customPointsNeverPicked(spawnChancesOf(settings), advice, sizeof advice)) return;
+    std::snprintf(message, sizeof message, "It is never picked: %s", advice);
+    showNotification(message);
+    logEvent("custom points are never picked: %s", advice);
 }
 
 }  // namespace
@@ -67,5 +77,6 @@ bool saveCurrentPlaceAsSpawnPoint() {
     std::snprintf(message, sizeof message, "Custom spawn point %d saved", point);
     showNotification(message);
     logEvent("custom spawn point %d saved at (%s, %s, %s)", point, coordinates[0], coordinates[1], coordinates[2]);
+    warnIfNeverPicked();
     return true;
 }

@@ -6,6 +6,7 @@
 #include "host/natives/gameplay_natives.h"
 #include "settings/respawn_settings.h"
 #include "shared/event_log.h"
+#include "shared/percent_chance.h"
 #include "spawn/custom_spawn.h"
 #include "spawn/ground_spawn.h"
 #include "vehicles/vehicle_spawn.h"
@@ -15,7 +16,7 @@ namespace {
 // Runs the mode's strategy; true when the player must be settled on the ground.
 bool runSpawnMode(SpawnMode mode, bool closePoint) {
     const SpawnModeRow& row = spawnModes[static_cast<int>(mode)];
-    logEvent("spawn mode: %s%s", row.name, closePoint && row.takesClosePoint ? ", near where he was" : "");
+    logEvent("coming back: %s%s", row.name, closePoint && row.takesClosePoint ? ", near where you were" : "");
     switch (mode) {
         case SpawnMode::OnPointFromList:
             spawnAtListPoint(closePoint);
@@ -43,12 +44,13 @@ bool runSpawnMode(SpawnMode mode, bool closePoint) {
 
 bool chooseSpawn() {
     int32_t roll = randomInt(spawnRollFirst, spawnRollEnd);
-    bool closePoint = isCloseRoll(settings.on_close_point_player_spawn_chance, randomInt(1, closeRollEnd));
+    bool closePoint = percentChance(settings.on_close_point_player_spawn_chance);
     RolledMode rolled = spawnModeForRoll(spawnChancesOf(settings), roll);
     if (rolled.fellBack) {
         // Announced by the sound only; the log says why.
         playFocusSound();
-        logEvent("the spawn chances add up to less than the roll of %d: fall-back", static_cast<int>(roll));
+        logEvent("the spawn chances add up to less than this roll (%d, of 1 to 99): the first way whose chance is not 0",
+                 static_cast<int>(roll));
     }
     return runSpawnMode(rolled.mode, closePoint);
 }

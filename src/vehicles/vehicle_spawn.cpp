@@ -10,13 +10,16 @@
 #include "host/natives/ped_natives.h"
 #include "host/natives/streaming_natives.h"
 #include "host/natives/vehicle_natives.h"
+#include "host/natives/water_natives.h"
+#include "shared/entities.h"
 #include "shared/event_log.h"
+#include "shared/percent_chance.h"
 #include "shared/player_state.h"
+#include "shared/spawn_geometry.h"
 #include "platform/clock.h"
 #include "platform/ticks.h"
 #include "settings/respawn_settings.h"
 #include "settings/setting_limits.h"
-#include "spawn/ground_spawn.h"
 #include "vehicles/vehicle_models.h"
 
 namespace {
@@ -25,6 +28,11 @@ constexpr int32_t roadSearchAttempts = 20;
 // The ground under an aircraft is probed from this height, above every hill of
 // the map, so that an aircraft created inside a hill finds the hill's top.
 constexpr float aircraftGroundProbeHeight = 3000.0f;
+// After a scene load the collision streams in over some frames: the ground
+// under the place of an aircraft is probed again every 100 ms, at most 20
+// times (2 s).
+constexpr int32_t collisionWaitAttempts = 20;
+constexpr uint32_t collisionWaitStepMs = 100;
 
 // Rectangles a point that is not close is drawn from.
 constexpr MapRegion largeAirRectangle{-2200.0f, 3353.0f, -3559.0f, 6903.0f};
@@ -37,10 +45,10 @@ constexpr MapRegion smallRoadRectangle{-1274.0f, 1420.0f, -2200.0f, 1128.0f};
 // large rectangle (roll above 60) or the small one. The offsets are drawn
 // on every call, also when they are discarded.
 void drawSpawnXY(bool closePoint, const MapRegion& large, const MapRegion& small, float& x, float& y) {
-    x = lastPlayerPosition.x + static_cast<float>(randomAxisOffset(settings.preferred_spawn_distance));
-    y = lastPlayerPosition.y + static_cast<float>(randomAxisOffset(settings.preferred_spawn_distance));
+    x = playerState.lastPlayerPosition.x + static_cast<float>(randomAxisOffset(settings.preferred_spawn_distance));
+    y = playerState.lastPlayerPosition.y + static_cast<float>(randomAxisOffset(settings.preferred_spawn_distance));
     if (closePoint && insideCloseMapBounds(x, y)) return;
-    const MapRegion& rectangle = static_cast<float>(randomInt(1, 101)) > 60.0f ? large : small;
+    const MapRegion& rectangle = percentChance(60) ? small : large;
     x = randomFloat(rectangle.minX, rectangle.maxX);
     y = randomFloat(rectangle.minY, rectangle.maxY);
 }
@@ -52,8 +60,9 @@ bool loadVehicleModel(uint32_t model) {
     uint32_t deadline = tickCount() + vehicleModelLoadLimitMs;
     while (!hasModelLoaded(model)) {
         if (tickReached(tickCount(), deadline)) {
-            logEvent("vehicle model 0x%08X not loaded within %u ms", unsigned{model},
-                     unsigned{vehicleModelLoadLimitMs});
+            char name[40];
+            nameVehicleModel(model, name, sizeof name);
+            logEvent("the vehicle %s did not load within %.0f s", name, secondsOf(vehicleModelLoadLimitMs));
             releaseModel(model);
             return false;
         }
@@ -62,17 +71,37 @@ bool loadVehicleModel(uint32_t model) {
     return true;
 }
 
-// The ground under an aircraft. Where none is found, the scene is loaded and
-// the probe made once more; where there is still none (water: the sea, or a
-// lake above the sea level), the band is measured from what the game counts
-// as below the aircraft, its height above the ground taken off its altitude.
-float groundUnderAircraft(uint32_t vehicle, const Vector3& position) {
-    float probeHeight = std::max(position.z, aircraftGroundProbeHeight);
+float aircraftProbeHeight(const Vector3& position) { return std::max(position.z, aircraftGroundProbeHeight); }
+
+// Where no ground is found under the place an aircraft is to be made, loads
+// the scene there and probes again every 100 ms while the collision streams
+// in, as the ground settle waits for its ground. Made only afterwards, the
+// aircraft never waits inside a hill whose collision is still missing, and its
+// altitude is corrected over the ground.
+void awaitCollisionUnder(const Vector3& point) {
     float ground = 0.0f;
-    if (groundHeightAt(position.x, position.y, probeHeight, &ground)) return ground;
-    loadSceneAt(position.x, position.y, position.z);
-    if (groundHeightAt(position.x, position.y, probeHeight, &ground)) return ground;
-    return position.z - entityHeightAboveGround(vehicle);
+    if (groundHeightAt(point.x, point.y, aircraftProbeHeight(point), &ground)) return;
+    loadSceneAt(point.x, point.y, point.z);
+    for (int32_t attempt = 0; attempt < collisionWaitAttempts; ++attempt) {
+        host::scriptWait(collisionWaitStepMs);
+        if (groundHeightAt(point.x, point.y, aircraftProbeHeight(point), &ground)) return;
+    }
+    logEvent("the ground under (%.1f, %.1f) did not load within %.0f s", point.x, point.y,
+             secondsOf(collisionWaitAttempts * collisionWaitStepMs));
+}
+
+// What lies under an aircraft: the ground, or the water's surface where the
+// game's water query finds water above the ground (its ground probe may report
+// the bed). Where no ground is found, the water's surface counts, or else what
+// the game counts as below the aircraft: its height above the ground taken off
+// its altitude.
+float groundUnderAircraft(uint32_t vehicle, const Vector3& position) {
+    float water = 0.0f;
+    bool overWater = waterHeightAt(position.x, position.y, aircraftProbeHeight(position), &water);
+    float ground = 0.0f;
+    if (groundHeightAt(position.x, position.y, aircraftProbeHeight(position), &ground))
+        return overWater ? std::max(ground, water) : ground;
+    return overWater ? water : position.z - entityHeightAboveGround(vehicle);
 }
 
 HeightBand aeroplaneBand() {
@@ -83,6 +112,16 @@ HeightBand aeroplaneBand() {
 HeightBand helicopterBand() {
     return aircraftHeightBand(settings.min_heli_spawn_height_over_ground, settings.max_heli_spawn_height_over_ground,
                               builtInHelicopterBand);
+}
+
+// The vehicle the player gets, or the one that could not be made, by name.
+void logVehicle(const char* kind, uint32_t model, uint32_t vehicle) {
+    char name[40];
+    nameVehicleModel(model, name, sizeof name);
+    if (vehicle == 0)
+        logEvent("no %s could be made (%s)", kind, name);
+    else
+        logEvent("your %s: %s", kind, name);
 }
 
 }  // namespace
@@ -108,7 +147,7 @@ Vector3 roadSearchPoint(bool closePoint) {
 uint32_t createVehicleAt(uint32_t model, const Vector3& position, float heading) {
     if (!isVehicleModel(model) || !loadVehicleModel(model)) return 0;
     uint32_t vehicle = createVehicle(model, position.x, position.y, position.z);
-    if (vehicle != 0 && entityExists(vehicle)) setEntityHeading(vehicle, heading);
+    if (isExistingEntity(vehicle)) setEntityHeading(vehicle, heading);
     host::scriptWait(0);
     releaseModel(model);
     return vehicle;
@@ -132,12 +171,16 @@ void spawnInAir(bool closePoint) {
     Vector3 point = airSpawnPoint(closePoint);
     float heading = randomFloat(0.0f, 361.0f);
     uint32_t model = pickAirVehicleModel();
-    uint32_t vehicle = isModelInGameData(model) ? createVehicleAt(model, point, heading) : 0;
-    if (vehicle == 0) logEvent("no aircraft could be made (model 0x%08X)", unsigned{model});
+    uint32_t vehicle = 0;
+    if (isModelInGameData(model)) {
+        awaitCollisionUnder(point);
+        vehicle = createVehicleAt(model, point, heading);
+    }
+    logVehicle("aircraft", model, vehicle);
     customiseVehicle(vehicle);
     // Seated before the altitude is corrected, the player moves with the aircraft.
-    seatPedInVehicle(playerPed, vehicle);
-    if (vehicle == 0 || !entityExists(vehicle)) return;
+    seatPedInVehicle(playerState.playerPed, vehicle);
+    if (!isExistingEntity(vehicle)) return;
     setVehicleEngineOnNow(vehicle);
     uint32_t vehicleModel = entityModel(vehicle);
     if (isPlaneModel(vehicleModel)) {
@@ -158,14 +201,14 @@ void spawnInVehicleOnRoad(bool closePoint) {
         found = closestRoadNodeWithHeading(probe.x, probe.y, probe.z, &node, &nodeHeading);
     }
     if (!found) {
-        logEvent("no road found in %d tries; the player stays where he is", static_cast<int>(roadSearchAttempts));
+        logEvent("no road found in %d tries: you stay where you were", static_cast<int>(roadSearchAttempts));
         return;
     }
     uint32_t model = pickLandVehicleModel();
     uint32_t vehicle = isModelInGameData(model) ? createVehicleAt(model, node, nodeHeading) : 0;
-    if (vehicle == 0) logEvent("no land vehicle could be made (model 0x%08X)", unsigned{model});
+    logVehicle("land vehicle", model, vehicle);
     customiseVehicle(vehicle);
-    if (vehicle != 0 && entityExists(vehicle)) setVehicleOnGroundProperly(vehicle);
-    seatPedInVehicle(playerPed, vehicle);
+    if (isExistingEntity(vehicle)) setVehicleOnGroundProperly(vehicle);
+    seatPedInVehicle(playerState.playerPed, vehicle);
     if (isEntityAlive(vehicle)) setVehicleEngineOnNow(vehicle);
 }

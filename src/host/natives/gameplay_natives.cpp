@@ -19,7 +19,7 @@ bool missionFlag() { return native::resultBool(native::invoke(0xA33CDCCDA663159E
 bool isLoadingScreenActive() { return native::resultBool(native::invoke(0x10D0A8F259E93EC9ull)); }
 
 bool groundHeightAt(float x, float y, float z, float* height) {
-    return native::resultBool(native::invoke(0xC906A7DAB05C8D2Bull, x, y, z, height, 0));
+    return native::resultBool(native::invoke(0xC906A7DAB05C8D2Bull, x, y, z, height, 0, false));
 }
 
 void loadSceneAt(float x, float y, float z) { native::invoke(0x4448EB75B4904BDBull, x, y, z); }
