@@ -6,8 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
-#include <regex>
 #include <string>
 #include <vector>
 
@@ -21,11 +21,27 @@ struct DocumentedKey {
     std::string description;  // the comment line right above it, without its "; "
 };
 
-// The keys of the shipped file, set or shown in a comment (";key=value"),
-// other than the pattern of the custom points.
+// The name of a key line, set or shown in a comment (";key=value"); empty
+// for any other line.
+std::string keyOfLine(const std::string& line) {
+    size_t begin = !line.empty() && line[0] == ';' ? 1 : 0;
+    size_t end = begin;
+    while (end < line.size() && (std::isalnum(static_cast<unsigned char>(line[end])) || line[end] == '_')) ++end;
+    return end > begin && end < line.size() && line[end] == '=' ? line.substr(begin, end - begin) : "";
+}
+
+bool isCustomPointKey(const std::string& key) {
+    const std::string prefix = "custom_spawn_";
+    if (key.compare(0, prefix.size(), prefix) != 0 || key.size() < prefix.size() + 3) return false;
+    size_t digits = prefix.size();
+    while (digits < key.size() && std::isdigit(static_cast<unsigned char>(key[digits]))) ++digits;
+    return digits > prefix.size() && digits + 2 == key.size() && key[digits] == '_' && key.back() >= 'x' &&
+           key.back() <= 'z';
+}
+
+// The keys of the shipped file, set or shown in a comment, other than the
+// pattern of the custom points.
 std::vector<DocumentedKey> documentedKeys(const std::string& text) {
-    static const std::regex keyLine("^;?([A-Za-z0-9_]+)=.*");
-    static const std::regex customPoint("custom_spawn_[0-9]+_[xyz]");
     std::vector<DocumentedKey> keys;
     std::string last;
     size_t begin = 0;
@@ -35,10 +51,9 @@ std::vector<DocumentedKey> documentedKeys(const std::string& text) {
         std::string line = text.substr(begin, end - begin);
         begin = end + 1;
         if (!line.empty() && line.back() == '\r') line.pop_back();
-        std::smatch match;
-        if (std::regex_match(line, match, keyLine)) {
-            if (!std::regex_match(match[1].str(), customPoint))
-                keys.push_back(DocumentedKey{match[1].str(), last.substr(std::min<size_t>(2, last.size()))});
+        std::string key = keyOfLine(line);
+        if (!key.empty()) {
+            if (!isCustomPointKey(key)) keys.push_back(DocumentedKey{key, last.substr(std::min<size_t>(2, last.size()))});
             last.clear();
         } else {
             last = !line.empty() && line[0] == ';' ? line : std::string();
