@@ -14,6 +14,7 @@ namespace {
 
 SaveDuringRead armed;
 int strikesLeft = 0;
+bool savePending = false;
 
 ssize_t systemRead(int fd, void* buffer, size_t count) { return syscall(SYS_read, fd, buffer, count); }
 
@@ -33,12 +34,23 @@ void writeWhole(int fd, const std::string& text) {
     }
 }
 
+// Truncates the file, and writes the text unless that is to come later.
+void truncateAndWrite(bool withText) {
+    int fd = open(armed.path.c_str(), O_WRONLY | O_TRUNC);
+    if (fd < 0) return;
+    if (withText) writeWhole(fd, armed.text);
+    close(fd);
+}
+
 void saveNow() {
+    if (armed.style == SaveStyle::TruncateFirst) {
+        truncateAndWrite(false);
+        savePending = true;
+        if (armed.struck) armed.struck("");
+        return;
+    }
     if (armed.style == SaveStyle::TruncateAndRewrite) {
-        int fd = open(armed.path.c_str(), O_WRONLY | O_TRUNC);
-        if (fd < 0) return;
-        writeWhole(fd, armed.text);
-        close(fd);
+        truncateAndWrite(true);
     } else {
         std::string fresh = armed.path + ".editor-save";
         int fd = open(fresh.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
@@ -47,7 +59,7 @@ void saveNow() {
         close(fd);
         std::rename(fresh.c_str(), armed.path.c_str());
     }
-    if (armed.struck) armed.struck();
+    if (armed.struck) armed.struck(armed.text);
 }
 
 }  // namespace
@@ -59,7 +71,21 @@ void armSaveDuringRead(SaveDuringRead fault) {
 
 int saveDuringReadStrikesLeft() { return strikesLeft; }
 
-void disarmSaveDuringRead() { strikesLeft = 0; }
+void disarmSaveDuringRead() {
+    strikesLeft = 0;
+    savePending = false;
+}
+
+bool finishPendingSave() {
+    if (!savePending) return false;
+    savePending = false;
+    int fd = open(armed.path.c_str(), O_WRONLY);
+    if (fd < 0) return false;
+    writeWhole(fd, armed.text);
+    close(fd);
+    if (armed.struck) armed.struck(armed.text);
+    return true;
+}
 
 FullDisk::FullDisk(size_t limitBytes) {
     getrlimit(RLIMIT_FSIZE, &before_);

@@ -12,9 +12,11 @@
 
 namespace sim::soak {
 
-// How an editor saves: by truncating the file and writing it again, or by
-// writing a new file and renaming it over the old one.
-enum class SaveStyle { TruncateAndRewrite, WriteAndRename };
+// How an editor saves: by truncating the file and writing it again (the
+// whole save within the struck read, or only the truncation, the text coming
+// when finishPendingSave is called), or by writing a new file and renaming it
+// over the old one.
+enum class SaveStyle { TruncateAndRewrite, TruncateFirst, WriteAndRename };
 
 struct SaveDuringRead {
     std::string path;          // the file whose reads are struck
@@ -23,13 +25,17 @@ struct SaveDuringRead {
     size_t afterBytes = 40;    // the read returns this much of the old file, then the save lands
     int readsToSkip = 0;       // whole reads of the file (from its first byte) that pass first
     int strikes = 1;           // how many reads are struck, one after the other
-    std::function<void()> struck;  // told after each save
+    // Told what the file holds after the save (after a TruncateFirst strike,
+    // nothing; the text when the save is finished).
+    std::function<void(const std::string& file)> struck;
 };
 // Arms the fault for the next reads of the file; replaces one still armed.
 void armSaveDuringRead(SaveDuringRead fault);
 // Strikes still to come (0 when none is armed).
 int saveDuringReadStrikesLeft();
 void disarmSaveDuringRead();
+// Writes the text of a TruncateFirst save that struck; false when none waits.
+bool finishPendingSave();
 
 // While it lives, the disk is full for this process's writes: a write that
 // would make a file longer than limitBytes fails partway, as a full disk makes

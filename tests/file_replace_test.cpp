@@ -111,10 +111,20 @@ TEST(FileRead, AnEditorsSaveInTheMiddleOfAReadIsNeverTakenForTheWholeFile) {
         EXPECT_EQ(text, after);
         EXPECT_EQ(stamp.size, text.size());
     }
+    // Caught between the editor's truncation and its text, the file is read as
+    // it is then, empty, and whole (the settings take an empty file for a save
+    // under way).
+    writeText(path, before);
+    armSave(SaveStyle::TruncateFirst, after);
+    std::string text;
+    ASSERT_TRUE(readWholeFile(path, &text));
+    EXPECT_EQ(text, "");
+    ASSERT_TRUE(sim::soak::finishPendingSave());
+    ASSERT_TRUE(readWholeFile(path, &text));
+    EXPECT_EQ(text, after);
     // A file saved again at every read is unreadable for now, never read in part.
     writeText(path, before);
     armSave(SaveStyle::TruncateAndRewrite, before, 0, 10);
-    std::string text;
     EXPECT_FALSE(readWholeFile(path, &text));
     sim::soak::disarmSaveDuringRead();
 }

@@ -65,37 +65,51 @@ const std::string playerOneLine = "stored_last_used_skin=-1692214353\r\n";
 
 }  // namespace
 
-// The case: a file that shrinks under the once-a-second read (an
-// editor saving by truncating and rewriting) was taken whole, every key then
-// missing for a second.
-TEST(SettingsFileFaults, AnEditorsSaveInTheMiddleOfTheOnceASecondReadIsReadWhole) {
+// A file that shrinks under the once-a-second read (an editor saving by
+// truncating and then writing) was taken whole: every key read as missing for a
+// second, with notices of it.
+TEST(SettingsFileFaults, AnEditorsSaveInTheMiddleOfTheOnceASecondReadIsNeverReadInPart) {
     const std::string shipped = testing_support::shippedSettingsText();
     sim::World& w = testing_support::gameStartedWith(shipped);
-    size_t notices = w.notifications.size();
-    armSave(SaveStyle::TruncateAndRewrite, withSetting(shipped, "in_air_player_spawn_chance", "5"));
+    const size_t notices = w.notifications.size();
+    armSave(SaveStyle::TruncateFirst, withSetting(shipped, "in_air_player_spawn_chance", "5"));
     sim::runFor(1500);
     ASSERT_EQ(sim::soak::saveDuringReadStrikesLeft(), 0) << "the save struck a read";
-    EXPECT_EQ(settings.in_air_player_spawn_chance, 5);
+    // While the save is under way the last values stay, and nothing is announced.
+    EXPECT_EQ(settings.in_air_player_spawn_chance, 20);
     EXPECT_EQ(settings.random_player_respawns, 1);
     EXPECT_EQ(settings.first_wait_time, 5500.0f);
-    for (size_t i = notices; i < w.notifications.size(); ++i)
-        EXPECT_EQ(w.notifications[i], "Pelorin.ini modified") << "no notice of keys gone missing";
+    EXPECT_EQ(w.notifications.size(), notices);
+    ASSERT_TRUE(sim::soak::finishPendingSave());
+    sim::runFor(1500);
+    EXPECT_EQ(settings.in_air_player_spawn_chance, 5);
+    EXPECT_EQ(settings.random_player_respawns, 1);
+    for (size_t i = notices; i < w.notifications.size(); ++i) EXPECT_EQ(w.notifications[i], "Pelorin.ini modified");
 }
 
 // Measured before: truncated after 40 bytes, the file went from 8,133 bytes to
-// 89, every setting lost.
+// 89 (the fragment and our key), every setting lost.
 TEST(SettingsFileFaults, AWriteBackWhoseReadAnEditorCutsShortKeepsEveryByteOfThePlayers) {
     const std::string shipped = testing_support::shippedSettingsText();
     ASSERT_EQ(shipped.size(), 8133u);
     testing_support::loadPlugin();
     testing_support::writeSettingsFile(shipped);
     ASSERT_TRUE(readSettings());
-    armSave(SaveStyle::TruncateAndRewrite, shipped);
+    armSave(SaveStyle::TruncateFirst, shipped);
+    EXPECT_FALSE(writeStoredSkin(sim::joaat("player_one"))) << "not into a file in the middle of a save";
+    EXPECT_EQ(textOf("Pelorin.ini"), "") << "only the editor's truncation";
+    ASSERT_TRUE(sim::soak::finishPendingSave());
     ASSERT_TRUE(writeStoredSkin(sim::joaat("player_one")));
-    EXPECT_EQ(sim::soak::saveDuringReadStrikesLeft(), 0);
     std::string text = textOf("Pelorin.ini");
     EXPECT_EQ(text.size(), shipped.size() + playerOneLine.size());
     EXPECT_EQ(without(text, playerOneLine), shipped);
+
+    // A save that lands whole within the write's read: the write takes it in.
+    const std::string saved = withSetting(shipped, "first_wait_time", "6000");
+    armSave(SaveStyle::TruncateAndRewrite, saved);
+    ASSERT_TRUE(writeStoredSkin(sim::joaat("player_two")));
+    EXPECT_EQ(sim::soak::saveDuringReadStrikesLeft(), 0);
+    EXPECT_EQ(without(textOf("Pelorin.ini"), "stored_last_used_skin=-1686040670\r\n"), saved);
 }
 
 TEST(SettingsFileFaults, APlayersSaveBetweenOurReadAndOurWriteIsKeptWithOurKeyMergedIn) {

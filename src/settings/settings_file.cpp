@@ -12,6 +12,13 @@ namespace {
 // many reads (the stored skin is tried again at a later check).
 constexpr int editTries = 4;
 
+// A file of 0 bytes is as often one in the middle of a save (an editor empties
+// it before it writes the new text) as one the player emptied: it is neither
+// read nor written, and a later check reads it again.
+bool readWholeSettingsFile(std::string* text, FileStamp* stamp) {
+    return readWholeFile(settingsFilePath, text, stamp) && !text->empty();
+}
+
 }  // namespace
 
 bool settingsFileExists() { return fileExists(settingsFilePath); }
@@ -20,7 +27,7 @@ bool readSettingsFileWriteTime(uint64_t* writeTime) { return fileWriteTime(setti
 
 bool readSettingsFileText(std::string* text, uint64_t* writeTime) {
     FileStamp stamp;
-    if (!readWholeFile(settingsFilePath, text, &stamp)) return false;
+    if (!readWholeSettingsFile(text, &stamp)) return false;
     if (writeTime) *writeTime = stamp.writeTime;
     return true;
 }
@@ -29,7 +36,7 @@ bool editSettingsFile(const SettingsTextEdit& edit, std::string* written) {
     std::string read;
     FileStamp stamp;
     for (int attempt = 0; attempt < editTries; ++attempt) {
-        if (!readWholeFile(settingsFilePath, &read, &stamp)) return false;
+        if (!readWholeSettingsFile(&read, &stamp)) return false;
         *written = read;
         if (!edit(written)) return false;
         if (*written == read) return true;

@@ -14,7 +14,8 @@ bool settingsFileExists();
 bool readSettingsFileWriteTime(uint64_t* writeTime);
 // The whole file into text (its previous content replaced) and, when given,
 // its last-write time from the same open; false when the file cannot be read
-// whole (see readWholeFile).
+// whole (see readWholeFile), or is empty, as it is in the middle of an
+// editor's save.
 bool readSettingsFileText(std::string* text, uint64_t* writeTime = nullptr);
 // The file's text changed by edit and written back in one crash-safe replace
 // (see replaceFileContent: a link stays a link). edit gets the text as the
@@ -22,8 +23,8 @@ bool readSettingsFileText(std::string* text, uint64_t* writeTime = nullptr);
 // the player saves the file between our read and our replace, it is read again
 // and edit runs again on his new text, so that his save is never lost. On
 // success the file's new content is left in written. False when the file is
-// missing, read-only, locked, keeps changing, or could not be written: then it
-// is as it was (as the player left it).
+// missing, empty, read-only, locked, keeps changing, or could not be written:
+// then it is as it was (as the player left it).
 using SettingsTextEdit = std::function<bool(std::string* text)>;
 bool editSettingsFile(const SettingsTextEdit& edit, std::string* written);
 // A key and its value, as the writers of the settings take them.
