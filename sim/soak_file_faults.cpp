@@ -13,8 +13,9 @@ namespace sim::soak {
 namespace {
 
 SaveDuringRead armed;
+std::string savedBeside;  // where a renaming editor writes its new file first
 int strikesLeft = 0;
-bool savePending = false;
+int pendingSave = -1;  // the descriptor of a TruncateFirst save that has yet to write
 
 ssize_t systemRead(int fd, void* buffer, size_t count) { return syscall(SYS_read, fd, buffer, count); }
 
@@ -34,30 +35,42 @@ void writeWhole(int fd, const std::string& text) {
     }
 }
 
-// Truncates the file, and writes the text unless that is to come later.
-void truncateAndWrite(bool withText) {
-    int fd = open(armed.path.c_str(), O_WRONLY | O_TRUNC);
-    if (fd < 0) return;
-    if (withText) writeWhole(fd, armed.text);
-    close(fd);
-}
+// The editor is another program: a full disk of the plug-in's (FullDisk) does
+// not cut its writes short.
+class OutsideFullDisk {
+public:
+    OutsideFullDisk() {
+        getrlimit(RLIMIT_FSIZE, &limit_);
+        rlimit open = limit_;
+        open.rlim_cur = open.rlim_max;
+        setrlimit(RLIMIT_FSIZE, &open);
+    }
+    ~OutsideFullDisk() { setrlimit(RLIMIT_FSIZE, &limit_); }
+
+private:
+    rlimit limit_{};
+};
 
 void saveNow() {
-    if (armed.style == SaveStyle::TruncateFirst) {
-        truncateAndWrite(false);
-        savePending = true;
-        if (armed.struck) armed.struck("");
-        return;
-    }
-    if (armed.style == SaveStyle::TruncateAndRewrite) {
-        truncateAndWrite(true);
+    OutsideFullDisk editor;
+    if (armed.style != SaveStyle::WriteAndRename) {
+        int fd = open(armed.path.c_str(), O_WRONLY | O_TRUNC);
+        if (fd < 0) return;
+        if (armed.style == SaveStyle::TruncateFirst) {
+            // The editor keeps the file open and writes its text later,
+            // into the file it opened, whatever has become of its name.
+            pendingSave = fd;
+            if (armed.struck) armed.struck("");
+            return;
+        }
+        writeWhole(fd, armed.text);
+        close(fd);
     } else {
-        std::string fresh = armed.path + ".editor-save";
-        int fd = open(fresh.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        int fd = open(savedBeside.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         if (fd < 0) return;
         writeWhole(fd, armed.text);
         close(fd);
-        std::rename(fresh.c_str(), armed.path.c_str());
+        std::rename(savedBeside.c_str(), armed.path.c_str());
     }
     if (armed.struck) armed.struck(armed.text);
 }
@@ -66,6 +79,7 @@ void saveNow() {
 
 void armSaveDuringRead(SaveDuringRead fault) {
     armed = std::move(fault);
+    savedBeside = armed.path + ".editor-save";
     strikesLeft = armed.strikes;
 }
 
@@ -73,16 +87,16 @@ int saveDuringReadStrikesLeft() { return strikesLeft; }
 
 void disarmSaveDuringRead() {
     strikesLeft = 0;
-    savePending = false;
+    if (pendingSave >= 0) close(pendingSave);
+    pendingSave = -1;
 }
 
 bool finishPendingSave() {
-    if (!savePending) return false;
-    savePending = false;
-    int fd = open(armed.path.c_str(), O_WRONLY);
-    if (fd < 0) return false;
-    writeWhole(fd, armed.text);
-    close(fd);
+    if (pendingSave < 0) return false;
+    OutsideFullDisk editor;
+    writeWhole(pendingSave, armed.text);
+    close(pendingSave);
+    pendingSave = -1;
     if (armed.struck) armed.struck(armed.text);
     return true;
 }

@@ -26,7 +26,8 @@ struct SaveDuringRead {
     int readsToSkip = 0;       // whole reads of the file (from its first byte) that pass first
     int strikes = 1;           // how many reads are struck, one after the other
     // Told what the file holds after the save (after a TruncateFirst strike,
-    // nothing; the text when the save is finished).
+    // nothing; the text when the save is finished). A strike comes from
+    // inside the plug-in's read: what it does counts as the plug-in's work.
     std::function<void(const std::string& file)> struck;
 };
 // Arms the fault for the next reads of the file; replaces one still armed.

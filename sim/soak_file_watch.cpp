@@ -14,6 +14,10 @@ namespace sim::soak {
 namespace {
 
 constexpr uint32_t missingSkin = 0xFFFFFFFFu;
+// The file is looked at after every few turns (a stat each), and before every
+// save of the player's: the plug-in writes it whole, so no state of it between
+// two looks can escape the comparison with the last one.
+constexpr uint64_t checkEveryTurns = 4;
 
 // Reads with pread, which the editor's saves of the soak do not strike.
 bool readByPosition(const std::string& path, std::string* text) {
@@ -32,13 +36,18 @@ bool readByPosition(const std::string& path, std::string* text) {
     return true;
 }
 
-// Which file the path names, its size and write time.
-std::string stampOf(const std::string& path) {
+}  // namespace
+
+// Which file the path names, its size and write time (all zero when it names none).
+SettingsFileWatch::Stamp SettingsFileWatch::stampOf(const std::string& path) {
     struct stat status;
-    if (stat(path.c_str(), &status) != 0) return "";
-    return std::to_string(status.st_dev) + ":" + std::to_string(status.st_ino) + ":" + std::to_string(status.st_size) +
-           ":" + std::to_string(status.st_mtim.tv_sec) + "." + std::to_string(status.st_mtim.tv_nsec);
+    if (stat(path.c_str(), &status) != 0) return Stamp{};
+    return Stamp{static_cast<uint64_t>(status.st_dev), static_cast<uint64_t>(status.st_ino),
+                 static_cast<uint64_t>(status.st_size), static_cast<uint64_t>(status.st_mtim.tv_sec),
+                 static_cast<uint64_t>(status.st_mtim.tv_nsec)};
 }
+
+namespace {
 
 std::vector<std::string_view> linesOf(std::string_view text) {
     std::vector<std::string_view> lines;
@@ -95,10 +104,12 @@ SettingsFileWatch::SettingsFileWatch(World& world, ViolationSink& sink) : w_(wor
 
 void SettingsFileWatch::playerSaved(const std::string& text) {
     accepted_ = text;
-    seenStamp_ = stampOf(target_);
+    seenStamp_ = Stamp{};  // the next look compares the file with his text
     uint32_t typed = storedSkinOf(text);
     if (typed != missingSkin) chosenSkins_.insert(typed);
 }
+
+void SettingsFileWatch::playerReplacedFile() { hardLink_ = false; }
 
 void SettingsFileWatch::playerMadeReadOnly(bool readOnly) { readOnly_ = readOnly; }
 
@@ -106,7 +117,6 @@ void SettingsFileWatch::playerLinked(bool symbolic, const std::string& target) {
     symbolicLink_ = symbolic;
     hardLink_ = !symbolic;
     (symbolic ? target_ : otherName_) = target;
-    seenStamp_ = stampOf(target_);
 }
 
 std::string SettingsFileWatch::currentText() const {
@@ -125,8 +135,12 @@ void SettingsFileWatch::afterGameFrame() {
 
 void SettingsFileWatch::afterScriptTurn() {
     afterGameFrame();
+    if (++turns_ % checkEveryTurns == 0) checkNow();
+}
+
+void SettingsFileWatch::checkNow() {
     checkLink();
-    std::string stamp = stampOf(target_);
+    Stamp stamp = stampOf(target_);
     if (stamp == seenStamp_) return;
     seenStamp_ = stamp;
     std::string text;

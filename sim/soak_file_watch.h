@@ -9,6 +9,7 @@
 // ped took while alive, free and outside the game's death or arrest sequence
 // (the plug-in's choices on his settings' behalf included). A skin put on
 // while he was dead, arrested or being brought back is forced on him.
+#include <cstdint>
 #include <set>
 #include <string>
 
@@ -21,8 +22,12 @@ class SettingsFileWatch {
 public:
     SettingsFileWatch(World& world, ViolationSink& sink);
     // The file as the player saved it (at the start, an edit, an editor's save
-    // in the middle of a read): his text from now on.
+    // in the middle of a read): his text from now on. Call checkNow before his
+    // save where the plug-in may have written since the last look.
     void playerSaved(const std::string& text);
+    // His editor saved by renaming a new file over the file: a second name
+    // the file had is no longer the same file (his doing, not ours).
+    void playerReplacedFile();
     // He made the file read-only, or writable again.
     void playerMadeReadOnly(bool readOnly);
     // He made "Pelorin.ini" a symbolic link to target, or gave the file a
@@ -34,8 +39,19 @@ public:
     std::string currentText() const;
     void afterScriptTurn();
     void afterGameFrame();
+    // Looks at the file now (also before each save of the player's, and at the
+    // end of the episode).
+    void checkNow();
 
 private:
+    struct Stamp {
+        uint64_t device = 0, inode = 0, size = 0, seconds = 0, nanoseconds = 0;
+        bool operator==(const Stamp& o) const {
+            return device == o.device && inode == o.inode && size == o.size && seconds == o.seconds &&
+                   nanoseconds == o.nanoseconds;
+        }
+    };
+    static Stamp stampOf(const std::string& path);
     void checkText(const std::string& text);
     void checkStoredSkin(const std::string& text);
     void checkLink();
@@ -46,9 +62,10 @@ private:
     std::string otherName_;                 // its second name, when hard-linked
     bool symbolicLink_ = false, hardLink_ = false, readOnly_ = false;
     std::string accepted_;           // the file as last seen, the player's or ours from it
-    std::string seenStamp_;          // its identity, size and write time then
+    Stamp seenStamp_;                // its identity, size and write time then
     std::set<uint32_t> chosenSkins_;
     uint32_t lastModel_ = 0;
+    uint64_t turns_ = 0;
 };
 
 }  // namespace sim::soak
