@@ -255,6 +255,8 @@ ReplaceRecovery recoverInterruptedReplace(const char* path) {
     std::string_view oldText, newText;
     if (readJournal(journal, &oldText, &newText)) {
         int fd = open(target.c_str(), O_RDWR | O_CLOEXEC);
+        // A file there that cannot be opened now keeps its journal for a later start.
+        if (fd < 0 && access(target.c_str(), F_OK) == 0) return recovery;
         std::string file;
         if (fd >= 0 && readFromStart(fd, &file, nullptr) && isHalfRewritten(file, oldText, newText)) {
             recovery.rewriteUndone = rewrite(fd, oldText);
