@@ -71,6 +71,14 @@ const char* violationName(Violation kind) {
             return "allocation in an idle frame";
         case Violation::MemoryGrowth:
             return "memory growth";
+        case Violation::SettingsFileDamaged:
+            return "settings file damaged";
+        case Violation::CustomPointOverwritten:
+            return "custom point of the player's overwritten";
+        case Violation::StoredSkinReplaced:
+            return "stored skin replaced by one not chosen";
+        case Violation::LinkBroken:
+            return "link of the player's undone";
         case Violation::Count:
             break;
     }

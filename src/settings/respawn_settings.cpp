@@ -51,6 +51,20 @@ void announceRespawnSwitch(int32_t oldValue, int32_t newValue) {
     }
 }
 
+// The file as we wrote it is the file as last read, with its new write time
+// recorded as seen: our own write is not announced as a change, while a save
+// by the player after it still is. (A write that merged our keys into a save
+// of the player's that the last read had not seen is left to the next check,
+// which announces his save.)
+void recordOwnWrite(std::string* written) {
+    uint64_t writeTime = 0;
+    if (!readSettingsFileWriteTime(&writeTime)) return;
+    settingsText.swap(*written);
+    parseProfileSection(settingsText, settingsSectionName, &settingsSection);
+    settingsTextWriteTime = settingsFileWriteTime = writeTime;
+    settingsTextRead = true;
+}
+
 }  // namespace
 
 bool readSettingsSection(ProfileSection* section, std::string* text) {
@@ -176,18 +190,24 @@ bool settingsFileChanged() {
 }
 
 bool writeSettingsKeys(const SettingsValue* values, size_t count) {
+    return writeChosenSettingsKeys(
+        [&](const ProfileSection&) { return std::vector<SettingsValue>(values, values + count); });
+}
+
+bool writeChosenSettingsKeys(const SettingsKeysChoice& choose) {
+    ProfileSection section;
     std::string written;
-    if (!writeSettingsValues(settingsSectionName, values, count, &written)) return false;
-    // The file as we wrote it is the file as last read, with its new write time
-    // recorded as seen: our own write is not announced as a change, while a
-    // save by the player after it still is.
-    uint64_t writeTime = 0;
-    if (readSettingsFileWriteTime(&writeTime)) {
-        settingsText.swap(written);
-        parseProfileSection(settingsText, settingsSectionName, &settingsSection);
-        settingsTextWriteTime = settingsFileWriteTime = writeTime;
-        settingsTextRead = true;
-    }
+    bool basedOnLastRead = false;
+    auto edit = [&](std::string* text) {
+        basedOnLastRead = settingsTextRead && *text == settingsText;
+        parseProfileSection(*text, settingsSectionName, &section);
+        std::vector<SettingsValue> values = choose(section);
+        for (const SettingsValue& value : values)
+            *text = withProfileValue(*text, settingsSectionName, value.key, value.value);
+        return !values.empty();
+    };
+    if (!editSettingsFile(edit, &written)) return false;
+    if (basedOnLastRead) recordOwnWrite(&written);
     return true;
 }
 
