@@ -1,7 +1,8 @@
 #pragma once
-// The bounds the soak holds the plug-in to, in one place. Each is the sum of
-// the waits the plug-in documents (README.md, dist/Pelorin.ini) plus a margin
-// for the game's own steps; a run that crosses one is a violation.
+// The bounds the soak holds the plug-in to, in one place: first the code's own
+// (the sum of the waits the plug-in documents in README.md and
+// dist/Pelorin.ini, plus a margin for the game's own steps), then the player's
+// (what he would call a fault). A run that crosses one is a violation.
 #include <cstdint>
 
 namespace sim::soak {
@@ -33,17 +34,33 @@ constexpr uint32_t episodeMs =
 // runs: a respawn on demand, or the loading-screen follow-up and the rescue of
 // one pass. Time in loading screens is not counted.
 constexpr uint32_t mainLoopCheckMs = (settingWaitMs + sequenceMs) + sequenceMs + 1000;
-// The black-screen rescue: a screen left faded out this long outside loading
-// screens and sequences of ours is brought back.
+// A story of the soak ends this long after its last event at the latest, once
+// the longest episode and a black screen beyond its bound have been seen.
+constexpr uint32_t storyTailMs = episodeMs + 5000;
+
+// Bounds from the player's side: what a player would call a fault, whatever
+// the code's own waits add up to.
+//
+// After a respawn of ours (the take-over after a death or arrest, the
+// loading-screen follow-up) the screen is back within this time: a player
+// accepts a cut to black while he is moved and re-skinned, not a long one.
+constexpr uint32_t ourBlackScreenMs = 15000;
+// A black screen from any cause outside loading screens ends within this time
+// of its start: the rescue's 80 s and its own short sequence. Much longer and
+// a player takes the game for hung.
 constexpr uint32_t rescueMs = 80000;
-// A black screen outside loading screens: the rescue's count restarts when an
-// episode of ours ends, so the worst is an episode that begins on a black
-// screen the game or another script left and ends on it, then the rescue's
-// count and its own sequence.
-constexpr uint32_t blackScreenMs = episodeMs + rescueMs + sequenceMs;
-// A story of the soak ends this long after its last event at the latest (a
-// black screen beyond its bound is reported before).
-constexpr uint32_t storyTailMs = blackScreenMs + 5000;
+constexpr uint32_t blackScreenMs = 90000;
+// The game runs below normal speed only while the wasted or busted screen is
+// up: at most its longest documented wait ("max_wait_time_before_respawn_upon_
+// skin_exception" held to 120000 ms), and a frame or two.
+constexpr uint32_t slowMotionMs = screenPhaseMs + 100;
+// Below this time scale the game stands still for a player: the slow motion
+// is held to at least it (dist/Pelorin.ini).
+constexpr float lowestTimeScale = 0.05f;
+// A skin change in view of a living, free player is one he asked for (a chord,
+// a save of the settings file) only until this many once-a-second checks have
+// run since: the request is acted on before the check that follows it.
+constexpr int askedChangeChecks = 2;
 
 // Positions: how far below the ground or the water's surface a body may be
 // (a float rounding of the placement), and how near a built-in list point a

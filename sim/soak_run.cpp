@@ -82,7 +82,7 @@ struct Longest {
 };
 
 struct Figures {
-    Longest black, episode, otherHold;
+    Longest black, episode, otherHold, ourBlack, slowMotion;
     double simulatedSeconds = 0;
     uint64_t frames = 0;
     uint64_t idleTurns = 0;
@@ -104,6 +104,7 @@ void playEpisode(long episode, const std::string& shippedText, Tally& tally, Fig
         edited = makeSettings(pickSettingsKind(random), random, shippedText);
         uint32_t at = std::uniform_int_distribution<uint32_t>(1000, story.lengthMs)(random);
         w.after(at, [text = edited.text](World&) { testing_support::writeSettingsFile(text); });
+        story.asksAt.push_back(at);
         story.description += "settings file rewritten (" + std::string(settingsKindName(edited.kind)) + ") at " +
                              std::to_string(at) + "; ";
     }
@@ -118,6 +119,7 @@ void playEpisode(long episode, const std::string& shippedText, Tally& tally, Fig
         std::printf("episode %ld: settings %s; story: %s\n", episode, settingsKindName(settings.kind),
                     story.description.c_str());
     Observer observer(w, tally);
+    for (uint32_t at : story.asksAt) w.after(at, [&observer](World&) { observer.playerAsked(); });
     startScript();
     double elapsed = 0, quietFor = 0;
     double limit = story.lengthMs + static_cast<double>(storyTailMs);
@@ -138,6 +140,8 @@ void playEpisode(long episode, const std::string& shippedText, Tally& tally, Fig
     figures.black.take(observer.longestBlackMs(), episode);
     figures.episode.take(observer.longestEpisodeMs(), episode);
     figures.otherHold.take(observer.longestOtherHoldMs(), episode);
+    figures.ourBlack.take(observer.longestOurBlackMs(), episode);
+    figures.slowMotion.take(observer.longestSlowMotionMs(), episode);
     tally.episodesWithViolations += tally.episodeViolated;
     tally.story = nullptr;
     tally.settings = tally.edited = nullptr;
@@ -175,6 +179,8 @@ int runSoak(const SoakOptions& options) {
     figures.black.print("longest black screen:", blackScreenMs);
     figures.episode.print("longest episode:", episodeMs);
     figures.otherHold.print("longest other hold of the loop:", mainLoopCheckMs);
+    figures.ourBlack.print("longest black after our cut:", ourBlackScreenMs);
+    figures.slowMotion.print("longest slow motion:", slowMotionMs);
     std::printf("  resident memory:              %ld kB after the warm-up, %ld kB at the end, %ld kB peak\n",
                 figures.residentAfterWarmUp, residentAtEnd, peakResidentKilobytes());
     std::printf("  violations (episodes by kind): %ld in %ld episodes\n", total, tally.episodesWithViolations);

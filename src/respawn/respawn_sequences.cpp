@@ -9,7 +9,6 @@
 #include "host/natives/vehicle_natives.h"
 #include "shared/event_log.h"
 #include "shared/player_state.h"
-#include "respawn/loading_screens.h"
 #include "respawn/player_options.h"
 #include "settings/respawn_settings.h"
 #include "skin/player_skin.h"
@@ -73,7 +72,6 @@ bool respawnOnDemand(bool applyOnDemandOptions) {
         if (options == 1 || options == 2) applyWeaponsOption(wearsOtherSkin);
         if (options == 1 || options == 3) applyArmourOption(wearsOtherSkin);
     }
-    restartBlackScreenCount();
     return true;
 }
 

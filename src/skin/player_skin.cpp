@@ -92,11 +92,19 @@ void trackPlayerModel() {
     if (ticksSince(lastModelTrackTime, tickCount()) <= modelTrackIntervalMs) return;
     if (!isEntityDead(localPlayerPed()) && !isPlayerBeingArrested(playerId)) {
         uint32_t model = entityModel(playerPed);
+        // A pass without a ped (the game is replacing it) leaves no model to keep.
         if (isStoryCharacter(model)) lastMainCharacterModel = model;
-        lastPlayerModel = model;
+        if (!isNoModel(model)) lastPlayerModel = model;
     }
     if (settings.alter_spawn_after_mission == 0) missionActive = missionFlag();
     lastModelTrackTime = tickCount();
+}
+
+// The check compares the player's model with the one it saw last: taking the
+// skin the episode forced on him as seen keeps it out of the stored skin.
+void keepStoredSkinAfterEpisode(uint32_t skinWorn) {
+    uint32_t model = currentPlayerModel();
+    if (!isNoModel(model) && model != skinWorn) modelAtLastCheck = model;
 }
 
 bool isStoredSkinActive() { return entityModel(localPlayerPed()) == readStoredSkin(); }

@@ -58,6 +58,8 @@ void resetPluginGlobals() {
     loadingScreenSeen = false;
     loadingScreenEndTime = 0;
     lastNotFadedOutTime = 0;
+    followUpPending = blackScreenCountHeld = false;
+    followUpDueTime = blackScreenCountHeldSince = 0;
     lastModelTrackTime = 0;
     missionActive = false;
     seedTableRandom(1);
