@@ -15,9 +15,10 @@ constexpr double checkGapMs = 1100.0;
 // 5 s (vehicle), the ground search of at most 1.9 s, the 1250 ms before the
 // vehicle is handed back, and a few frames; with a margin.
 constexpr uint32_t sequenceMs = 20000;
-// The longest wait taken from a setting: "wait_time_before_skin_change" is
-// held to 0..60000 ms (dist/Pelorin.ini).
-constexpr uint32_t settingWaitMs = 60000;
+// The loading-screen follow-up holds the main loop for the end of
+// "wait_time_before_skin_change" only, at most 3 s behind its black screen;
+// the rest of the wait (held to 60000 ms) runs in view, the loop going on.
+constexpr uint32_t followUpBlackWaitMs = 3000;
 // The screen phase of a death or arrest ends at its deadline whatever the
 // screen shows: 80 s for the slowest slow motion, or
 // "max_wait_time_before_respawn_upon_skin_exception", held to 0..120000 ms.
@@ -29,11 +30,11 @@ constexpr uint32_t gameRespawnWaitMs = 30000;
 // the same pass the loading-screen follow-up (its wait and sequence) and the
 // rescue's sequence. Time in loading screens is not counted.
 constexpr uint32_t episodeMs =
-    screenPhaseMs + gameRespawnWaitMs + sequenceMs + (settingWaitMs + sequenceMs) + sequenceMs;
+    screenPhaseMs + gameRespawnWaitMs + sequenceMs + (followUpBlackWaitMs + sequenceMs) + sequenceMs;
 // The once-a-second check runs again within this time also when no episode
 // runs: a respawn on demand, or the loading-screen follow-up and the rescue of
 // one pass. Time in loading screens is not counted.
-constexpr uint32_t mainLoopCheckMs = (settingWaitMs + sequenceMs) + sequenceMs + 1000;
+constexpr uint32_t mainLoopCheckMs = (followUpBlackWaitMs + sequenceMs) + sequenceMs + 1000;
 // A story of the soak ends this long after its last event at the latest, once
 // the longest episode and a black screen beyond its bound have been seen.
 constexpr uint32_t storyTailMs = episodeMs + 5000;
@@ -52,8 +53,9 @@ constexpr uint32_t rescueMs = 80000;
 constexpr uint32_t blackScreenMs = 90000;
 // The game runs below normal speed only while the wasted or busted screen is
 // up: at most its longest documented wait ("max_wait_time_before_respawn_upon_
-// skin_exception" held to 120000 ms), and a frame or two.
-constexpr uint32_t slowMotionMs = screenPhaseMs + 100;
+// skin_exception" held to 120000 ms). Its deadline is the tick count in single
+// precision plus that wait, which at high tick counts rounds by up to 256 ms.
+constexpr uint32_t slowMotionMs = screenPhaseMs + 300;
 // Below this time scale the game stands still for a player: the slow motion
 // is held to at least it (dist/Pelorin.ini).
 constexpr float lowestTimeScale = 0.05f;

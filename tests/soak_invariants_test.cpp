@@ -77,15 +77,17 @@ TEST(SoakInvariants, BlackScreenAndHeldMainLoopAreCaughtAtTheirBoundsAndLoadingS
     EXPECT_FALSE(loading.recorder.saw(Violation::BlackScreen));
     EXPECT_FALSE(loading.recorder.saw(Violation::MainLoopCheckLate));
 
+    static_assert(sim::soak::mainLoopCheckMs + 2000 < sim::soak::blackScreenMs, "the loop's bound comes first");
     Watched stuck(false);
     sim::leaveScreenFadedOut(stuck.w);
-    stuck.play(sim::soak::blackScreenMs - 1000);
+    stuck.play(sim::soak::mainLoopCheckMs - 1000);
+    EXPECT_FALSE(stuck.recorder.saw(Violation::MainLoopCheckLate));
+    stuck.play(2000);
+    EXPECT_TRUE(stuck.recorder.saw(Violation::MainLoopCheckLate));
+    stuck.play(sim::soak::blackScreenMs - sim::soak::mainLoopCheckMs - 2000);
     EXPECT_FALSE(stuck.recorder.saw(Violation::BlackScreen));
     stuck.play(2000);
     EXPECT_TRUE(stuck.recorder.saw(Violation::BlackScreen));
-    EXPECT_FALSE(stuck.recorder.saw(Violation::MainLoopCheckLate));
-    stuck.play(sim::soak::mainLoopCheckMs - sim::soak::blackScreenMs);
-    EXPECT_TRUE(stuck.recorder.saw(Violation::MainLoopCheckLate));
 
     // With the plug-in running, its rescue brings the screen back in time.
     Watched rescued;
