@@ -60,8 +60,9 @@ constexpr uint32_t slowMotionMs = screenPhaseMs + 300;
 // is held to at least it (dist/Pelorin.ini).
 constexpr float lowestTimeScale = 0.05f;
 // A skin change in view of a living, free player is one he asked for (a chord,
-// a save of the settings file) only until this many once-a-second checks have
-// run since: the request is acted on before the check that follows it.
+// a save of the settings file): the first change after his request, if it
+// comes before this many once-a-second checks have run since (the request is
+// acted on before the check that follows it).
 constexpr int askedChangeChecks = 2;
 
 // Positions: how far below the ground or the water's surface a body may be

@@ -132,7 +132,7 @@ void Observer::mainLoopChecked(uint32_t previousCheck) {
                                                         std::to_string(pendingIdleTurns_) + " idle turns");
     }
     pendingIdleAllocations_ = pendingIdleTurns_ = 0;
-    if (checksSinceAsked_ < askedChangeChecks) ++checksSinceAsked_;
+    if (checksSinceAsked_ < askedChangeChecks && ++checksSinceAsked_ == askedChangeChecks) asksOpen_ = 0;
     stallMs_ = 0;
     stallWasEpisode_ = stallReported_ = false;
     // Our black screen as the turn began: a sequence that cuts to black in the
@@ -172,10 +172,12 @@ void Observer::checkSkin() {
     if (!ped) return;  // the game is replacing him: the next ped is compared with the last one
     const Screen& s = w_.screen;
     if (ped->model != model_) {
-        bool asked = checksSinceAsked_ < askedChangeChecks;
+        bool asked = asksOpen_ > 0;
+        if (asked) --asksOpen_;
         if (freeInView_ && inView(s) && !asked && ped->model != ownSkin_)
             sink_.report(Violation::SkinChangedInView,
-                         modelName(w_, model_) + " became " + modelName(w_, ped->model) + " in full view");
+                         modelName(w_, model_) + " became " + modelName(w_, ped->model) +
+                             " in full view (his own skin: " + modelName(w_, ownSkin_) + ")");
         if (asked || (isBlack(s) && s.fadeSource == FadeSource::Plugin)) ownSkin_ = ped->model;
     }
     model_ = ped->model;

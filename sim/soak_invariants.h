@@ -45,7 +45,10 @@ public:
     // After the game's frame: the screen, the game's speed and the main loop's stall.
     void afterGameFrame();
     // The player asked for a skin change (a chord, a save of the settings file).
-    void playerAsked() { checksSinceAsked_ = 0; }
+    void playerAsked() {
+        ++asksOpen_;
+        checksSinceAsked_ = 0;
+    }
     // The plug-in is at rest: the main loop runs, the screen is in view, no
     // sequence of the game runs and the player stands alive.
     bool quiet() const;
@@ -82,7 +85,10 @@ private:
     uint32_t model_ = 0;
     bool freeInView_ = false;
     uint32_t ownSkin_ = 0;
-    int checksSinceAsked_ = 0;       // checks run since the player last asked (the file at start asks)
+    // Skin changes the player asked for and has not had yet (the file at start
+    // asks for one), and the checks run since he last asked.
+    int asksOpen_ = 1;
+    int checksSinceAsked_ = 0;
     uint32_t bodyHandle_ = 0;
     Vec3 bodyPosition_{};
     std::set<uint32_t> vehiclesSeen_;

@@ -87,6 +87,22 @@ TEST(PlayerWaits, ArrestCalledOffBeforeTheBustedScreenLeavesTheFreePlayerInHisSk
     EXPECT_EQ(w.player()->model, sim::joaat(otherSkin));
 }
 
+TEST(PlayerWaits, ArrestCalledOffWhileTheMainCharacterLoadsLeavesHisSkin) {
+    // A deadline of 5.7 s puts the latest reset at 0.7 s; the model takes a
+    // second to load, and the police give up meanwhile.
+    sim::World& w = gameStartedWith(
+        shippedWith("max_wait_time_before_respawn_upon_skin_exception", "5700"), otherSkin);
+    w.modelLoadMilliseconds = 1000;
+    uint32_t arrested = w.tick();
+    sim::arrestPlayer(w);
+    w.after(1000, sim::arrestCalledOff);
+    ASSERT_TRUE(sim::runUntil([](sim::World& world) { return !callsOf(world, requestModelNative).empty(); }, 2000));
+    EXPECT_LT(callsOf(w, requestModelNative).front().tick - arrested, 1000u) << "the load began during the arrest";
+    ASSERT_TRUE(sim::runUntil(backInView, 30000));
+    expectSkinOnlyRestoredBehindTheCut(w, cutAfter(w, arrested));
+    EXPECT_EQ(w.player()->model, sim::joaat(otherSkin));
+}
+
 TEST(PlayerWaits, GameThatBringsAnotherSkinBackByItselfLeavesHimInIt) {
     // The reset would be due only after 60 s, past the 20 s deadline; the game
     // brings the player back as he is after 3 s.
@@ -161,4 +177,23 @@ TEST(PlayerWaits, LongWaitBeforeTheSkinChangeIsSpentInView) {
     sim::runFor(1000);
     EXPECT_LT(black.longestMs, 15000.0);
     EXPECT_EQ(w.screen.fade, sim::FadeState::FadedIn);
+}
+
+TEST(PlayerWaits, DeathRightAfterAChordsNewSkinGivesBackTheNewSkin) {
+    // "random_player_respawns" 0: the skin comes back in view after the game's respawn.
+    sim::World& w = gameStartedWith(testing_support::builtInSettingsWith(
+        {{"player_ped_skin_upon_respawn", "2"}, {"random_player_respawns", "0"}}), otherSkin);
+    uint32_t now = w.tick();
+    w.keyMessageAt(now + 100, 17, false);
+    w.keyMessageAt(now + 200, 75, false);
+    w.keyMessageAt(now + 300, 75, true);
+    w.keyMessageAt(now + 400, 17, true);
+    ASSERT_TRUE(sim::runUntil([](sim::World& world) { return !callsOf(world, setPlayerModelNative).empty(); }, 2000));
+    sim::runFor(100);
+    uint32_t chosen = w.player()->model;
+    ASSERT_NE(chosen, sim::joaat(otherSkin));
+    sim::killPlayer(w);  // before the skin tracker has looked again
+    ASSERT_TRUE(sim::runUntil([](sim::World& world) { return world.gameRespawn.count > 0; }, 30000));
+    sim::runFor(5000);
+    EXPECT_EQ(w.player()->model, chosen);
 }

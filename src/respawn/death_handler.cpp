@@ -66,6 +66,25 @@ double slowMotionSetting() { return static_cast<double>(settings.slow_motion_at_
 
 bool wearsOtherSkin() { return !isStoryCharacter(lastPlayerModel); }
 
+// Requests "player_zero" and waits for it. The load is bounded as for any skin
+// change: the model is set all the same.
+uint32_t loadPlayerZero() {
+    uint32_t model = nameHash("player_zero");
+    requestModel(model);
+    uint32_t requestTime = tickCount();
+    while (!hasModelLoaded(model) && ticksSince(requestTime, tickCount()) < skinModelLoadLimitMs) host::scriptWait(0);
+    if (ticksSince(requestTime, tickCount()) >= skinModelLoadLimitMs) logEvent("player_zero not loaded; set anyway");
+    return model;
+}
+
+void setPlayerZero(uint32_t model) {
+    setPlayerModel(localPlayerId(), model);
+    setPedDefaultComponentVariation(localPlayerPed());
+    releaseModel(model);
+    playerPed = localPlayerPed();
+    playerId = localPlayerId();
+}
+
 uint32_t millisecondsSinceDeath() { return ticksSince(deathTime, tickCount()); }
 
 bool episodeDetected() {
@@ -74,6 +93,11 @@ bool episodeDetected() {
 }
 
 void enterDeathScreen(DeathEpisode& episode) {
+    // The game puts only its story characters on the player: another skin worn
+    // now is his own, also one he took since the tracker's last look (a chord
+    // just before), and it is the one to give back.
+    uint32_t worn = currentPlayerModel();
+    if (worn != 0 && !isStoryCharacter(worn)) lastPlayerModel = worn;
     episode.otherSkinAtDetection = wearsOtherSkin();
     wasBusted = !isEntityDead(localPlayerPed());
     logEvent("%s at (%.1f, %.1f, %.1f)", wasBusted ? "arrest" : "death", lastPlayerPosition.x, lastPlayerPosition.y,
@@ -175,9 +199,16 @@ bool skinResetDue(const DeathEpisode& episode) {
     return tickAfter(now, respawnDeadline - latestSkinResetBeforeDeadlineMs);
 }
 
+// The model loads over a few frames, during which the game may let the player
+// go (an arrest called off): he is reset only if it still holds him then.
 void resetSkinOnce(DeathEpisode& episode) {
+    uint32_t model = loadPlayerZero();
+    if (!playerHeldBySequence()) {
+        releaseModel(model);
+        return;
+    }
     logEvent("another skin on the wasted or busted screen: reset to player_zero");
-    resetToPlayerZero();
+    setPlayerZero(model);
     episode.skinResetDone = true;
 }
 
@@ -364,17 +395,7 @@ void resetToPlayerZero() {
         playFailSound();
         return;
     }
-    uint32_t model = nameHash("player_zero");
-    requestModel(model);
-    // The load is bounded as for any skin change: the model is set all the same.
-    uint32_t requestTime = tickCount();
-    while (!hasModelLoaded(model) && ticksSince(requestTime, tickCount()) < skinModelLoadLimitMs) host::scriptWait(0);
-    if (ticksSince(requestTime, tickCount()) >= skinModelLoadLimitMs) logEvent("player_zero not loaded; set anyway");
-    setPlayerModel(localPlayerId(), model);
-    setPedDefaultComponentVariation(localPlayerPed());
-    releaseModel(model);
-    playerPed = localPlayerPed();
-    playerId = localPlayerId();
+    setPlayerZero(loadPlayerZero());
 }
 
 void cancelAutoDriveOnInput() {

@@ -128,8 +128,10 @@ void watchLoadingScreens() {
         return;
     }
     if (loadingScreenSeen && (skinPolicyApplies() || settings.use_respawn_on_demand_automatically != 0)) {
+        uint32_t inView = skinChangeWaitMs(settings.wait_time_before_skin_change) - blackWaitMs();
+        if (inView != 0) logEvent("the wait before the follow-up runs %u ms in view", unsigned{inView});
         followUpPending = true;
-        followUpDueTime = tickCount() + (skinChangeWaitMs(settings.wait_time_before_skin_change) - blackWaitMs());
+        followUpDueTime = tickCount() + inView;
     }
     loadingScreenSeen = false;
     if (!followUpPending || !tickReached(tickCount(), followUpDueTime)) return;
