@@ -99,7 +99,11 @@ const char* violationName(Violation kind) {
 }
 
 Observer::Observer(World& world, ViolationSink& sink) : w_(world), sink_(sink), lastCheck_(lastSettingsCheckTime) {
-    if (const Entity* ped = w_.player()) model_ = ownSkin_ = ped->model;
+    if (const Entity* ped = w_.player()) {
+        model_ = ownSkin_ = ped->model;
+        wasFree_ = !ped->dead && !w_.beingArrested;
+    }
+    wasInView_ = inView(w_.screen);
 }
 
 void Observer::afterScriptTurn(uint64_t allocations, uint64_t nativeCalls) {
@@ -165,23 +169,26 @@ void Observer::checkBody() {
 
 // A skin change is the player's own when he asked for it shortly before, or
 // when it gives him back the skin he chose (the restore after a death or
-// arrest). A player who is dead, being arrested or behind a black screen sees
-// no change happen to him.
+// arrest). A change to a player who is dead or being arrested (the reset on
+// the death screen) is none of his asking; one behind a black screen is not
+// seen, and behind our own black it is the skin his settings give him.
 void Observer::checkSkin() {
     const Entity* ped = w_.player();
     if (!ped) return;  // the game is replacing him: the next ped is compared with the last one
     const Screen& s = w_.screen;
     if (ped->model != model_) {
-        bool asked = asksOpen_ > 0;
+        bool asked = wasFree_ && asksOpen_ > 0;
         if (asked) --asksOpen_;
-        if (freeInView_ && inView(s) && !asked && ped->model != ownSkin_)
+        if (wasFree_ && wasInView_ && inView(s) && !asked && ped->model != ownSkin_)
             sink_.report(Violation::SkinChangedInView,
                          modelName(w_, model_) + " became " + modelName(w_, ped->model) +
                              " in full view (his own skin: " + modelName(w_, ownSkin_) + ")");
-        if (asked || (isBlack(s) && s.fadeSource == FadeSource::Plugin)) ownSkin_ = ped->model;
+        bool ours = isBlack(s) && s.fadeSource == FadeSource::Plugin;
+        if (wasFree_ && (asked || ours)) ownSkin_ = ped->model;
     }
     model_ = ped->model;
-    freeInView_ = inView(w_.screen) && !ped->dead && !w_.beingArrested;
+    wasFree_ = !ped->dead && !w_.beingArrested;
+    wasInView_ = inView(s);
 }
 
 void Observer::checkNewVehicle(const Entity& vehicle) {

@@ -79,11 +79,12 @@ private:
     double ourBlackMs_ = 0;         // black since our own cut, outside loading screens
     bool ourBlackBeforeTurn_ = false;  // our black screen on after the last game frame
     double slowMs_ = 0;             // the game below normal speed
-    // The player's model, and whether he was alive, free and in view, at the
-    // last turn; the skin he chose (at start, by asking, or by the settings
-    // our own sequences apply behind our black screen).
+    // The player's model, and whether he was alive and free and the screen in
+    // view, at the last turn; the skin he chose (at start, by asking, or by
+    // the settings our own sequences apply behind our black screen).
     uint32_t model_ = 0;
-    bool freeInView_ = false;
+    bool wasFree_ = false;
+    bool wasInView_ = false;
     uint32_t ownSkin_ = 0;
     // Skin changes the player asked for and has not had yet (the file at start
     // asks for one), and the checks run since he last asked.
