@@ -26,7 +26,8 @@ set(PELORIN_SOAK_TIMEOUT 900)
 # a few hundred (memory faults show at once; the long soak is the plain build's job).
 set(PELORIN_SOAK_EPISODES 2000 CACHE STRING "Episodes of the short soak (soak.short)")
 file(GLOB PELORIN_TEST_SOURCES CONFIGURE_DEPENDS tests/*.cpp tests/support/*.cpp)
-add_executable(pelorin_tests ${PELORIN_TEST_SOURCES})
+# The map of "pelorin check --map" is tested with them.
+add_executable(pelorin_tests ${PELORIN_TEST_SOURCES} tools/settings_map.cpp)
 pelorin_target_defaults(pelorin_tests)
 target_compile_definitions(pelorin_tests PRIVATE PELORIN_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
 target_link_libraries(pelorin_tests PRIVATE pelorin_soak pelorin_core pelorin_sim GTest::gtest GTest::gtest_main)
@@ -56,13 +57,21 @@ add_test(NAME soak.short COMMAND pelorin-sim soak --episodes ${PELORIN_SOAK_EPIS
 set_tests_properties(soak.short PROPERTIES TIMEOUT ${PELORIN_SOAK_TIMEOUT})
 
 # The folders of src/ form layers; no include may run from one up to a higher
-# one. The fixture holds one upward include, which the check must reject.
+# one, nor out to the simulator, the tests or the tools. Each fixture holds
+# includes that the check must reject.
 add_test(NAME layers.src_includes_only_downward
          COMMAND ${CMAKE_COMMAND} -DROOT=${CMAKE_SOURCE_DIR}/src -P ${CMAKE_SOURCE_DIR}/cmake/check_layers.cmake)
 add_test(NAME layers.check_rejects_an_upward_include
          COMMAND ${CMAKE_COMMAND} -DROOT=${CMAKE_SOURCE_DIR}/tests/layer_fixture -P ${CMAKE_SOURCE_DIR}/cmake/check_layers.cmake)
 set_tests_properties(layers.check_rejects_an_upward_include PROPERTIES
                      PASS_REGULAR_EXPRESSION "includes host/, a layer above platform/")
+foreach(outside sim tests)
+  add_test(NAME layers.check_rejects_an_include_of_${outside}
+           COMMAND ${CMAKE_COMMAND} -DROOT=${CMAKE_SOURCE_DIR}/tests/layer_fixture_outside
+                   -P ${CMAKE_SOURCE_DIR}/cmake/check_layers.cmake)
+  set_tests_properties(layers.check_rejects_an_include_of_${outside} PROPERTIES
+                       PASS_REGULAR_EXPRESSION "includes ${outside}/, outside")
+endforeach()
 
 # "pelorin check": the settings file explained, and its map.
 add_executable(pelorin tools/pelorin_main.cpp tools/check_command.cpp tools/settings_map.cpp)

@@ -3,8 +3,8 @@
 #include <cmath>
 #include <cstdio>
 
-#include "plugin/settings_check.h"
 #include "settings/respawn_settings.h"
+#include "shared/player_state.h"
 #include "sim/roads.h"
 #include "sim/soak_bounds.h"
 #include "sim/terrain.h"
@@ -98,7 +98,8 @@ const char* violationName(Violation kind) {
     return "?";
 }
 
-Observer::Observer(World& world, ViolationSink& sink) : w_(world), sink_(sink), lastCheck_(lastSettingsCheckTime) {
+Observer::Observer(World& world, ViolationSink& sink)
+    : w_(world), sink_(sink), lastCheck_(playerState.lastSettingsCheckTime) {
     if (const Entity* ped = w_.player()) {
         model_ = ownSkin_ = ped->model;
         wasFree_ = !ped->dead && !w_.beingArrested;
@@ -111,9 +112,9 @@ void Observer::afterScriptTurn(uint64_t allocations, uint64_t nativeCalls) {
     checkSkin();
     bool outputMade = outputs(w_) != outputsBefore_;
     outputsBefore_ = outputs(w_);
-    if (lastSettingsCheckTime != lastCheck_) {
+    if (playerState.lastSettingsCheckTime != lastCheck_) {
         uint32_t previous = lastCheck_;
-        lastCheck_ = lastSettingsCheckTime;
+        lastCheck_ = playerState.lastSettingsCheckTime;
         mainLoopChecked(previous);
         return;
     }
@@ -128,7 +129,7 @@ void Observer::afterScriptTurn(uint64_t allocations, uint64_t nativeCalls) {
 }
 
 void Observer::mainLoopChecked(uint32_t previousCheck) {
-    uint32_t gap = lastSettingsCheckTime - previousCheck;
+    uint32_t gap = playerState.lastSettingsCheckTime - previousCheck;
     if (previousCheck != 0 && gap <= checkGapMs) {
         idleTurns_ += pendingIdleTurns_;
         if (pendingIdleAllocations_ != 0)

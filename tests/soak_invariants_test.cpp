@@ -9,7 +9,6 @@
 
 #include "host/natives/camera_natives.h"
 #include "host/natives/entity_natives.h"
-#include "plugin/settings_check.h"
 #include "sim/game_events.h"
 #include "sim/joaat.h"
 #include "sim/roads.h"
@@ -19,6 +18,7 @@
 #include "sim/soak_story.h"
 #include "sim/terrain.h"
 #include "settings/respawn_settings.h"
+#include "shared/player_state.h"
 #include "spawn/spawn_points.h"
 #include "tests/support/plugin_state.h"
 
@@ -127,7 +127,7 @@ TEST(SoakInvariants, OurCutToBlackEndsWithin15sAndTheGameIsSlowOnlyForTheDeathSc
 TEST(SoakInvariants, ASkinChangeInViewOfAFreePlayerIsCaughtUnlessHeAskedOrItGivesHimBackHisSkin) {
     Watched g(false);
     auto checkRuns = [&g] {
-        lastSettingsCheckTime += 1000;
+        playerState.lastSettingsCheckTime += 1000;
         g.turnOnly();
     };
     auto change = [&g](const char* model) {

@@ -4,8 +4,6 @@
 // saves the current place as a custom spawn point.
 #include <cstdint>
 
-extern uint32_t lastOnDemandTriggerTime;
-
 bool isControllerButtonHeld(int32_t control);
 bool isControllerButtonJustPressed(int32_t control);
 bool keyboardChordTriggered();

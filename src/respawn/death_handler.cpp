@@ -9,6 +9,7 @@
 #include "host/natives/ped_natives.h"
 #include "host/natives/player_natives.h"
 #include "host/natives/streaming_natives.h"
+#include "shared/entities.h"
 #include "shared/event_log.h"
 #include "shared/player_state.h"
 #include "platform/clock.h"
@@ -20,12 +21,7 @@
 #include "settings/respawn_settings.h"
 #include "settings/setting_limits.h"
 #include "skin/player_skin.h"
-#include "spawn/ground_spawn.h"
 #include "vehicles/vehicle_spawn.h"
-
-uint32_t deathTime = 0;
-bool wasBusted = false;
-uint32_t respawnDeadline = 0;
 
 namespace {
 
@@ -64,7 +60,7 @@ constexpr int32_t autoDriveCancelControls[] = {28, 23, 29, 8, 9, 18, 32, 34, 216
 // the single-precision value widened to double.
 double slowMotionSetting() { return static_cast<double>(settings.slow_motion_at_wasted_and_busted_screens); }
 
-bool wearsOtherSkin() { return !isStoryCharacter(lastPlayerModel); }
+bool wearsOtherSkin() { return !isStoryCharacter(playerState.lastPlayerModel); }
 
 // Requests "player_zero" and waits for it. The load is bounded as for any skin
 // change: the model is set all the same.
@@ -73,7 +69,9 @@ uint32_t loadPlayerZero() {
     requestModel(model);
     uint32_t requestTime = tickCount();
     while (!hasModelLoaded(model) && ticksSince(requestTime, tickCount()) < skinModelLoadLimitMs) host::scriptWait(0);
-    if (ticksSince(requestTime, tickCount()) >= skinModelLoadLimitMs) logEvent("player_zero not loaded; set anyway");
+    if (ticksSince(requestTime, tickCount()) >= skinModelLoadLimitMs)
+        logEvent("Michael (player_zero) did not load within %.0f s: put on all the same",
+                 secondsOf(skinModelLoadLimitMs));
     return model;
 }
 
@@ -81,11 +79,11 @@ void setPlayerZero(uint32_t model) {
     setPlayerModel(localPlayerId(), model);
     setPedDefaultComponentVariation(localPlayerPed());
     releaseModel(model);
-    playerPed = localPlayerPed();
-    playerId = localPlayerId();
+    playerState.playerPed = localPlayerPed();
+    playerState.playerId = localPlayerId();
 }
 
-uint32_t millisecondsSinceDeath() { return ticksSince(deathTime, tickCount()); }
+uint32_t millisecondsSinceDeath() { return ticksSince(playerState.deathTime, tickCount()); }
 
 bool episodeDetected() {
     if (isEntityDead(localPlayerPed())) return true;
@@ -97,11 +95,11 @@ void enterDeathScreen(DeathEpisode& episode) {
     // now is his own, also one he took since the tracker's last look (a chord
     // just before), and it is the one to give back.
     uint32_t worn = currentPlayerModel();
-    if (worn != 0 && !isStoryCharacter(worn)) lastPlayerModel = worn;
+    if (worn != 0 && !isStoryCharacter(worn)) playerState.lastPlayerModel = worn;
     episode.otherSkinAtDetection = wearsOtherSkin();
-    wasBusted = !isEntityDead(localPlayerPed());
-    logEvent("%s at (%.1f, %.1f, %.1f)", wasBusted ? "arrest" : "death", lastPlayerPosition.x, lastPlayerPosition.y,
-             lastPlayerPosition.z);
+    playerState.wasBusted = !isEntityDead(localPlayerPed());
+    logEvent("%s at (%.1f, %.1f, %.1f)", playerState.wasBusted ? "busted" : "wasted", playerState.lastPlayerPosition.x,
+             playerState.lastPlayerPosition.y, playerState.lastPlayerPosition.z);
     episode.savedViewMode = cameraViewMode();
     episode.savedFieldOfView = gameplayCameraFieldOfView();
     computeRespawnDeadline();
@@ -127,7 +125,7 @@ void applyWastedScreenLook() {
 void drawCountdownIfDue() {
     if (!(slowMotionSetting() >= 0.1 || millisecondsSinceDeath() > lateCountdownMilliseconds)) return;
     uint32_t now = tickCount();
-    drawRespawnCountdown(tickAfter(now, respawnDeadline) ? 0u : respawnDeadline - now);
+    drawRespawnCountdown(tickAfter(now, playerState.respawnDeadline) ? 0u : playerState.respawnDeadline - now);
 }
 
 bool playerBackAfterDeath() {
@@ -141,24 +139,30 @@ bool playerBackAfterArrest() {
 }
 
 bool screenPhaseOver(const char* how) {
-    logEvent("screen phase over after %u ms: %s", unsigned{millisecondsSinceDeath()}, how);
+    logEvent("the %s screen ended after %.1f s: %s", playerState.wasBusted ? "busted" : "wasted",
+             secondsOf(millisecondsSinceDeath()), how);
     return true;
 }
 
 void logGameRespawnWait(uint32_t waited, PlayerBack back) {
-    const char* how = back == PlayerBack::InView      ? "seen"
-                      : back == PlayerBack::InTheDark ? "seen behind a black screen, taking over"
-                                                      : "not seen, taking over";
-    logEvent("the game's respawn %s after %u ms", how, unsigned{waited});
+    if (back == PlayerBack::InView)
+        logEvent("the game brought you back after %.1f s", secondsOf(waited));
+    else if (back == PlayerBack::InTheDark)
+        logEvent("the game brought you back after %.1f s but left the screen black: Pelorin goes on",
+                 secondsOf(waited));
+    else
+        logEvent("the game did not bring you back within %.0f s: Pelorin goes on without it",
+                 secondsOf(static_cast<uint32_t>(gameRespawnLimitMilliseconds)));
 }
 
-// How the take-over went, and the end of the episode, which is written out at once.
-void logTakeOver(uint32_t start) {
-    const char* how = settings.random_player_respawns == 0 ? "the game's place kept (random_player_respawns 0)"
-                      : settings.alter_spawn_after_mission != 0 || !missionActive ? "alternative respawn"
-                                                                                   : "a mission runs: no respawn";
-    logEvent("take-over done in %u ms: %s; episode over after %u ms", unsigned{ticksSince(start, tickCount())}, how,
-             unsigned{millisecondsSinceDeath()});
+// Who chose the place, and the end of the episode, which is written out at once.
+void logTakeOver() {
+    const char* how = settings.random_player_respawns == 0 ? "where the game put you (random_player_respawns=0)"
+                      : settings.alter_spawn_after_mission != 0 || !playerState.missionActive
+                          ? "at the place Pelorin chose"
+                          : "where the game put you (a mission runs; alter_spawn_after_mission=0)";
+    logEvent("back in play %.1f s after the %s, %s", secondsOf(millisecondsSinceDeath()),
+             playerState.wasBusted ? "arrest" : "death", how);
     flushEventLog(settings.write_log_file != 0);
 }
 
@@ -181,7 +185,8 @@ bool playerHeldBySequence() {
 
 bool skinResetPending(const DeathEpisode& episode) {
     if (episode.skinResetDone) return false;
-    bool otherSkin = (episode.otherSkinAtDetection && !isStoryCharacter(lastPlayerModel)) || wearsOtherSkinNow();
+    bool otherSkin =
+        (episode.otherSkinAtDetection && !isStoryCharacter(playerState.lastPlayerModel)) || wearsOtherSkinNow();
     return otherSkin && playerHeldBySequence();
 }
 
@@ -194,9 +199,10 @@ bool skinResetPending(const DeathEpisode& episode) {
 bool skinResetDue(const DeathEpisode& episode) {
     if (!skinResetPending(episode)) return false;
     uint32_t now = tickCount();
-    if (episode.deathEffectSeen && tickAfter(now, deathTime + skinResetDelayMs(settings.time_before_reset_skin)))
+    if (episode.deathEffectSeen &&
+        tickAfter(now, playerState.deathTime + skinResetDelayMs(settings.time_before_reset_skin)))
         return true;
-    return tickAfter(now, respawnDeadline - latestSkinResetBeforeDeadlineMs);
+    return tickAfter(now, playerState.respawnDeadline - latestSkinResetBeforeDeadlineMs);
 }
 
 // The model loads over a few frames, during which the game may let the player
@@ -207,7 +213,7 @@ void resetSkinOnce(DeathEpisode& episode) {
         releaseModel(model);
         return;
     }
-    logEvent("another skin on the wasted or busted screen: reset to player_zero");
+    logEvent("you wore another skin: Michael (player_zero) put on, so that the game can bring you back");
     setPlayerZero(model);
     episode.skinResetDone = true;
 }
@@ -233,13 +239,13 @@ bool deathScreenFrame(DeathEpisode& episode) {
     if (fadedIn) drawCountdownIfDue();
     // The deadline ends the phase whatever the screen shows: a screen that the
     // game leaves faded out would otherwise hold the main loop for good.
-    if (tickAfter(tickCount(), respawnDeadline)) return screenPhaseOver("its deadline passed");
+    if (tickAfter(tickCount(), playerState.respawnDeadline)) return screenPhaseOver("its longest wait was over");
     if (!fadedIn) return false;
-    if (!wasBusted && playerBackAfterDeath()) {
+    if (!playerState.wasBusted && playerBackAfterDeath()) {
         episode.deathEffectSeen = false;
         return false;
     }
-    if (wasBusted && playerBackAfterArrest()) episode.deathEffectSeen = false;
+    if (playerState.wasBusted && playerBackAfterArrest()) episode.deathEffectSeen = false;
     return false;
 }
 
@@ -263,8 +269,7 @@ PlayerBack gameShowsLivingPlayer(DeathEpisode& episode) {
         return PlayerBack::No;
     }
     uint32_t ped = localPlayerPed();
-    if (!(ped != 0 && entityExists(ped) && !isEntityDead(ped) && !isPlayerBeingArrested(localPlayerId()) &&
-          !isScreenFadingOut()))
+    if (!(isEntityAlive(ped) && !isPlayerBeingArrested(localPlayerId()) && !isScreenFadingOut()))
         return PlayerBack::No;
     return !isScreenFadedOut() || isScreenFadingIn() ? PlayerBack::InView : PlayerBack::InTheDark;
 }
@@ -303,12 +308,11 @@ void applyRespawnOptions() {
 // him, so the screen is not cut to black: nothing of ours would fade it in.
 // True when the take-over cut to black and faded in again.
 bool takeOver(const DeathEpisode& episode) {
-    uint32_t start = tickCount();
-    playerPed = localPlayerPed();
-    playerId = localPlayerId();
+    playerState.playerPed = localPlayerPed();
+    playerState.playerId = localPlayerId();
     bool touchedScreen = false;
     if (settings.random_player_respawns != 0) {
-        if (settings.alter_spawn_after_mission != 0 || !missionActive) {
+        if (settings.alter_spawn_after_mission != 0 || !playerState.missionActive) {
             fadeScreenOut(0);
             host::scriptWait(100);
             respawnAfterDeath();
@@ -316,13 +320,13 @@ bool takeOver(const DeathEpisode& episode) {
             touchedScreen = true;
         }
     } else {
-        restoreSkinAfterDeath(lastPlayerModel);
+        restoreSkinAfterDeath(playerState.lastPlayerModel);
         applyRespawnOptions();
     }
     if (settings.set_money_to_zero_upon_respawn_after_death != 0) zeroCharacterMoney();
     setCameraViewMode(episode.savedViewMode);
     setCameraFieldOfView(renderingCamera(), episode.savedFieldOfView);
-    logTakeOver(start);
+    logTakeOver();
     return touchedScreen;
 }
 
@@ -351,21 +355,21 @@ void runWatchSteps() {
     // The death point is where the player was last seen: a pass without a ped
     // (the game is replacing it) keeps it rather than taking the origin.
     uint32_t ped = localPlayerPed();
-    if (isExistingEntity(ped)) lastPlayerPosition = entityPosition(ped);
+    if (isExistingEntity(ped)) playerState.lastPlayerPosition = entityPosition(ped);
     cancelAutoDriveOnInput();
 }
 
 }  // namespace
 
 void handleDeathAndArrest() {
-    playerPed = localPlayerPed();
-    playerId = localPlayerId();
-    wasBusted = false;
-    deathTime = tickCount();
+    playerState.playerPed = localPlayerPed();
+    playerState.playerId = localPlayerId();
+    playerState.wasBusted = false;
+    playerState.deathTime = tickCount();
     DeathEpisode episode;
     DeathPhase phase = episodeDetected() ? DeathPhase::DeathScreen : DeathPhase::Watching;
     if (phase != DeathPhase::Watching) {
-        uint32_t skinWorn = lastPlayerModel;
+        uint32_t skinWorn = playerState.lastPlayerModel;
         while (phase != DeathPhase::Watching) phase = runPhase(phase, episode);
         keepStoredSkinAfterEpisode(skinWorn);
         // Our own cut to black is not a screen left behind; a black screen we
@@ -378,20 +382,20 @@ void handleDeathAndArrest() {
 void computeRespawnDeadline() {
     double slowMotion = slowMotionSetting();
     if (slowMotion < 0.1)
-        respawnDeadline = deathTime + 80000;
+        playerState.respawnDeadline = playerState.deathTime + 80000;
     else if (slowMotion <= 0.2)
-        respawnDeadline = deathTime + 35000;
+        playerState.respawnDeadline = playerState.deathTime + 35000;
     else if (slowMotion < 0.4)
-        respawnDeadline = deathTime + 25000;
+        playerState.respawnDeadline = playerState.deathTime + 25000;
     else
-        respawnDeadline = static_cast<uint32_t>(static_cast<int64_t>(
-            static_cast<float>(deathTime) +
-            deathScreenWaitMs(settings.max_wait_time_before_respawn_upon_skin_exception)));
+        playerState.respawnDeadline = static_cast<uint32_t>(
+            static_cast<int64_t>(static_cast<float>(playerState.deathTime) +
+                                 deathScreenWaitMs(settings.max_wait_time_before_respawn_upon_skin_exception)));
 }
 
 void resetToPlayerZero() {
     uint32_t ped = localPlayerPed();
-    if (ped == 0 || !entityExists(ped)) {
+    if (!isExistingEntity(ped)) {
         playFailSound();
         return;
     }
@@ -399,14 +403,12 @@ void resetToPlayerZero() {
 }
 
 void cancelAutoDriveOnInput() {
-    if (!autoDriveActive) return;
+    if (!playerState.autoDriveActive) return;
     for (int32_t control : autoDriveCancelControls) {
         if (isControlPressed(control)) {
-            clearPedTasks(playerPed);
-            autoDriveActive = false;
+            clearPedTasks(playerState.playerPed);
+            playerState.autoDriveActive = false;
             return;
         }
     }
 }
-
-bool isExistingEntity(uint32_t entity) { return entity != 0 && entityExists(entity); }

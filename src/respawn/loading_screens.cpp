@@ -2,10 +2,10 @@
 
 #include "host/host_abi.h"
 #include "host/natives/camera_natives.h"
-#include "host/natives/entity_natives.h"
 #include "host/natives/gameplay_natives.h"
 #include "host/natives/ped_natives.h"
 #include "host/natives/player_natives.h"
+#include "shared/entities.h"
 #include "shared/event_log.h"
 #include "shared/player_state.h"
 #include "platform/clock.h"
@@ -17,14 +17,6 @@
 #include "settings/setting_limits.h"
 #include "skin/player_skin.h"
 #include "spawn/spawn_mode.h"
-
-bool loadingScreenSeen = false;
-uint32_t loadingScreenEndTime = 0;
-uint32_t lastNotFadedOutTime = 0;
-bool followUpPending = false;
-uint32_t followUpDueTime = 0;
-bool blackScreenCountHeld = false;
-uint32_t blackScreenCountHeldSince = 0;
 
 namespace {
 
@@ -39,16 +31,17 @@ constexpr uint32_t longestBlackWaitMs = 3000;
 bool loadingScreenHoldsCount() {
     bool showing = isLoadingScreenActive();
     uint32_t now = tickCount();
-    if (showing && !blackScreenCountHeld) blackScreenCountHeldSince = now;
-    if (!showing && blackScreenCountHeld) lastNotFadedOutTime += ticksSince(blackScreenCountHeldSince, now);
-    blackScreenCountHeld = showing;
+    if (showing && !playerState.blackScreenCountHeld) playerState.blackScreenCountHeldSince = now;
+    if (!showing && playerState.blackScreenCountHeld)
+        playerState.lastNotFadedOutTime += ticksSince(playerState.blackScreenCountHeldSince, now);
+    playerState.blackScreenCountHeld = showing;
     return showing;
 }
 
 // A screen fading out is on its way to black (the game's fade-out over a
 // screen that is black already), not back in view: it does not restart the count.
 void noteScreenNotFadedOut() {
-    if (!isScreenFadingOut()) lastNotFadedOutTime = tickCount();
+    if (!isScreenFadingOut()) playerState.lastNotFadedOutTime = tickCount();
 }
 
 uint32_t blackWaitMs() {
@@ -57,9 +50,9 @@ uint32_t blackWaitMs() {
 }
 
 bool followUpDropped() {
-    if (settings.alter_spawn_after_mission == 0 && missionActive) return true;
+    if (settings.alter_spawn_after_mission == 0 && playerState.missionActive) return true;
     uint32_t ped = localPlayerPed();
-    return ped == 0 || !entityExists(ped);
+    return !isExistingEntity(ped);
 }
 
 // Skin values 1 to 3, tested as one unsigned range so that 0 and negative
@@ -78,7 +71,7 @@ void applyPostLoadingSkin() {
 
 void applyPostLoadingOptions() {
     int32_t options = settings.weapons_and_armor_settings_affecting_respawn_on_demand;
-    bool wearsOtherSkin = !isStoryCharacter(lastPlayerModel);
+    bool wearsOtherSkin = !isStoryCharacter(playerState.lastPlayerModel);
     if (options == 1 || options == 2) applyWeaponsOption(wearsOtherSkin);
     if (options == 1 || options == 3) applyArmourOption(wearsOtherSkin);
 }
@@ -113,29 +106,31 @@ void runPostLoadingFollowUp() {
 // screen; its black screen covers only the end of that wait.
 void watchLoadingScreens() {
     while (loadingScreenHoldsCount()) {
-        loadingScreenSeen = true;
+        playerState.loadingScreenSeen = true;
         host::scriptWait(0);
     }
-    if (loadingScreenSeen) {
-        loadingScreenEndTime = tickCount();
-        logEvent("loading screen over");
+    if (playerState.loadingScreenSeen) {
+        playerState.loadingScreenEndTime = tickCount();
+        logEvent("a loading screen ended");
         readSettings();
     }
     if (followUpDropped()) {
-        if (loadingScreenSeen || followUpPending)
-            logEvent("no follow-up to the loading screen: a mission runs or there is no player");
-        loadingScreenSeen = followUpPending = false;
+        if (playerState.loadingScreenSeen || playerState.followUpPending)
+            logEvent("nothing done after the loading screen: a mission runs, or you have no character yet");
+        playerState.loadingScreenSeen = playerState.followUpPending = false;
         return;
     }
-    if (loadingScreenSeen && (skinPolicyApplies() || settings.use_respawn_on_demand_automatically != 0)) {
+    if (playerState.loadingScreenSeen &&
+        (skinPolicyApplies() || settings.use_respawn_on_demand_automatically != 0)) {
         uint32_t inView = skinChangeWaitMs(settings.wait_time_before_skin_change) - blackWaitMs();
-        if (inView != 0) logEvent("the wait before the follow-up runs %u ms in view", unsigned{inView});
-        followUpPending = true;
-        followUpDueTime = tickCount() + inView;
+        if (inView != 0) logEvent("the skin is changed after the loading screen in %u ms; you play on meanwhile",
+                                  unsigned{inView + blackWaitMs()});
+        playerState.followUpPending = true;
+        playerState.followUpDueTime = tickCount() + inView;
     }
-    loadingScreenSeen = false;
-    if (!followUpPending || !tickReached(tickCount(), followUpDueTime)) return;
-    followUpPending = false;
+    playerState.loadingScreenSeen = false;
+    if (!playerState.followUpPending || !tickReached(tickCount(), playerState.followUpDueTime)) return;
+    playerState.followUpPending = false;
     runPostLoadingFollowUp();
     restartBlackScreenCount();
 }
@@ -147,12 +142,12 @@ void rescueBlackScreen() {
     }
     if (!isScreenFadedOut()) return;
     // An elapsed time, so the count works across the wrap of the tick count.
-    if (ticksSince(lastNotFadedOutTime, tickCount()) <= blackScreenRescueMilliseconds) return;
-    if (isExistingEntity(localPlayerPed()) && !isStoryCharacter(lastPlayerModel)) {
-        logEvent("screen black for 80 s: rescue");
+    if (ticksSince(playerState.lastNotFadedOutTime, tickCount()) <= blackScreenRescueMilliseconds) return;
+    if (isExistingEntity(localPlayerPed()) && !isStoryCharacter(playerState.lastPlayerModel)) {
+        logEvent("the screen stayed black for 80 s: your skin back, a respawn on demand, and the screen faded in");
         resetToPlayerZero();
         host::scriptWait(0);
-        restoreSkinAfterDeath(lastPlayerModel);
+        restoreSkinAfterDeath(playerState.lastPlayerModel);
         respawnOnDemand(false);
         playFocusSound();
         fadeScreenIn(500);
@@ -172,10 +167,10 @@ void rescueBlackScreenDuringEpisode() {
         noteScreenNotFadedOut();
         return;
     }
-    if (ticksSince(lastNotFadedOutTime, tickCount()) <= blackScreenRescueMilliseconds) return;
-    logEvent("screen black for 80 s during a death or arrest: faded in");
+    if (ticksSince(playerState.lastNotFadedOutTime, tickCount()) <= blackScreenRescueMilliseconds) return;
+    logEvent("the screen stayed black for 80 s during a death or arrest: faded in");
     fadeScreenIn(500);
     restartBlackScreenCount();
 }
 
-void restartBlackScreenCount() { lastNotFadedOutTime = tickCount(); }
+void restartBlackScreenCount() { playerState.lastNotFadedOutTime = tickCount(); }

@@ -3,16 +3,6 @@
 // a screen left faded out.
 #include <cstdint>
 
-extern bool loadingScreenSeen;
-extern uint32_t loadingScreenEndTime;
-extern uint32_t lastNotFadedOutTime;
-// A follow-up that waits in view until its time.
-extern bool followUpPending;
-extern uint32_t followUpDueTime;
-// A loading screen holds the rescue's count, since the given moment.
-extern bool blackScreenCountHeld;
-extern uint32_t blackScreenCountHeldSince;
-
 void watchLoadingScreens();
 void rescueBlackScreen();
 // The rescue's count on every frame of a death or arrest episode: a screen

@@ -3,13 +3,10 @@
 // arrest (behind a black screen) and on demand (in full view).
 #include <cstdint>
 
-extern bool autoDriveActive;
-
 bool respawnAfterDeath();
 bool respawnOnDemand(bool applyOnDemandOptions);
 void moveToNewSpawn(bool afterDeath);
 void playRespawnSounds();
-void resetGameplayCameraAngles();
 void dropRenderingCamera();
 void startAutoDrive(uint32_t ped, uint32_t vehicle);
 void releaseSpawnVehicle();

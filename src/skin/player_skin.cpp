@@ -1,11 +1,14 @@
 #include "skin/player_skin.h"
 
+#include <cstdio>
+
 #include "host/host_abi.h"
 #include "host/natives/entity_natives.h"
 #include "host/natives/gameplay_natives.h"
 #include "host/natives/ped_natives.h"
 #include "host/natives/player_natives.h"
 #include "host/natives/streaming_natives.h"
+#include "shared/entities.h"
 #include "shared/event_log.h"
 #include "shared/player_state.h"
 #include "shared/table_random.h"
@@ -16,9 +19,6 @@
 #include "settings/respawn_settings.h"
 #include "skin/skin_tables.h"
 #include "vehicles/vehicle_spawn.h"
-
-uint32_t lastModelTrackTime = 0;
-bool missionActive = false;
 
 namespace {
 
@@ -32,13 +32,26 @@ bool isSkinException(uint32_t model) {
     return false;
 }
 
+// A skin as the player knows it: a story character by name, any other by the
+// number that "stored_last_used_skin" holds for it.
+void nameSkin(uint32_t model, char* name, size_t size) {
+    const char* const storyCharacters[][2] = {
+        {"player_zero", "Michael"}, {"player_one", "Franklin"}, {"player_two", "Trevor"}};
+    for (const auto& character : storyCharacters)
+        if (model == nameHash(character[0])) {
+            std::snprintf(name, size, "%s (%s)", character[1], character[0]);
+            return;
+        }
+    std::snprintf(name, size, "%ld (its number in stored_last_used_skin)",
+                  static_cast<long>(static_cast<int32_t>(model)));
+}
+
 // Waits frame by frame until the model has loaded or the load limit has
 // passed; true when the limit was reached.
 bool loadSkinModel(uint32_t model) {
     requestModel(model);
     uint32_t deadline = tickCount() + skinModelLoadLimitMs;
     while (!hasModelLoaded(model) && !tickReached(tickCount(), deadline)) host::scriptWait(0);
-    if (tickReached(tickCount(), deadline)) logEvent("skin model 0x%08X not loaded; set anyway", unsigned{model});
     return tickReached(tickCount(), deadline);
 }
 
@@ -62,13 +75,21 @@ void changePlayerSkin(uint32_t model) {
     uint32_t vehicle = isPedInAnyVehicle(ped) ? vehiclePedIsIn(ped) : 0;
     if (!isNoModel(model)) {
         // A model that never loads is still set: the game decides what becomes of it.
-        if (loadSkinModel(model))
+        bool late = loadSkinModel(model);
+        char name[64];
+        nameSkin(model, name, sizeof name);
+        if (late) {
             showNotification("Check/change stored_last_used_skin in Pelorin.ini. Could not load");
+            logEvent("the skin %s did not load within %.0f s: put on all the same", name,
+                     secondsOf(skinModelLoadLimitMs));
+        } else {
+            logEvent("skin put on: %s", name);
+        }
         setPlayerModel(localPlayerId(), model);
         applyComponentVariation(localPlayerPed());
         releaseModel(model);
-        playerPed = localPlayerPed();
-        playerId = localPlayerId();
+        playerState.playerPed = localPlayerPed();
+        playerState.playerId = localPlayerId();
     }
     // The new ped stands on foot where the old one was; put it back at the wheel.
     if (isEntityAlive(vehicle)) seatPedInVehicle(localPlayerPed(), vehicle);
@@ -89,22 +110,22 @@ uint32_t pickRandomSkin() { return randomSkinModels[tableRandom() % randomSkinMo
 void trackPlayerModel() {
     // Elapsed time rather than a deadline, so that the first call acts at any
     // tick count, even one past half the range of the count.
-    if (ticksSince(lastModelTrackTime, tickCount()) <= modelTrackIntervalMs) return;
-    if (!isEntityDead(localPlayerPed()) && !isPlayerBeingArrested(playerId)) {
-        uint32_t model = entityModel(playerPed);
+    if (ticksSince(playerState.lastModelTrackTime, tickCount()) <= modelTrackIntervalMs) return;
+    if (!isEntityDead(localPlayerPed()) && !isPlayerBeingArrested(playerState.playerId)) {
+        uint32_t model = entityModel(playerState.playerPed);
         // A pass without a ped (the game is replacing it) leaves no model to keep.
-        if (isStoryCharacter(model)) lastMainCharacterModel = model;
-        if (!isNoModel(model)) lastPlayerModel = model;
+        if (isStoryCharacter(model)) playerState.lastMainCharacterModel = model;
+        if (!isNoModel(model)) playerState.lastPlayerModel = model;
     }
-    if (settings.alter_spawn_after_mission == 0) missionActive = missionFlag();
-    lastModelTrackTime = tickCount();
+    if (settings.alter_spawn_after_mission == 0) playerState.missionActive = missionFlag();
+    playerState.lastModelTrackTime = tickCount();
 }
 
 // The check compares the player's model with the one it saw last: taking the
 // skin the episode forced on him as seen keeps it out of the stored skin.
 void keepStoredSkinAfterEpisode(uint32_t skinWorn) {
     uint32_t model = currentPlayerModel();
-    if (!isNoModel(model) && model != skinWorn) modelAtLastCheck = model;
+    if (!isNoModel(model) && model != skinWorn) playerState.modelAtLastCheck = model;
 }
 
 bool isStoredSkinActive() { return entityModel(localPlayerPed()) == readStoredSkin(); }
@@ -113,13 +134,13 @@ bool skinChangedSinceLastCheck() {
     uint32_t ped = localPlayerPed();
     if (!isEntityAlive(ped)) return false;
     uint32_t model = entityModel(ped);
-    return model != readStoredSkin() && model != modelAtLastCheck;
+    return model != readStoredSkin() && model != playerState.modelAtLastCheck;
 }
 
 void enforceStoredSkin() {
     if (settings.player_ped_skin_upon_respawn != 3 || isStoredSkinActive()) return;
     changePlayerSkin(readStoredSkin());
-    bool wearsOtherSkin = !isStoryCharacter(lastPlayerModel);
+    bool wearsOtherSkin = !isStoryCharacter(playerState.lastPlayerModel);
     int32_t options = settings.weapons_and_armor_settings_affecting_respawn_on_demand;
     if (options == 1 || options == 2) applyWeaponsOption(wearsOtherSkin);
     if (options == 1 || options == 3) applyArmourOption(wearsOtherSkin);

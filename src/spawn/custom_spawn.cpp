@@ -6,6 +6,7 @@
 #include <string>
 
 #include "host/natives/gameplay_natives.h"
+#include "shared/entities.h"
 #include "shared/player_state.h"
 #include "settings/respawn_settings.h"
 #include "shared/event_log.h"
@@ -43,11 +44,13 @@ CustomSpawnPoint readCustomSpawnPoints() {
 }
 
 void spawnAtCustomPoint() {
-    if (settings.number_of_custom_spawn_points_in_use <= 0) logEvent("no custom spawn points in use: the world origin");
+    if (settings.number_of_custom_spawn_points_in_use <= 0)
+        logEvent("no custom points in use (number_of_custom_spawn_points_in_use): the map's origin (0, 0) instead");
     CustomSpawnPoint point = readCustomSpawnPoints();
     float ground = 0.0f;
-    if (!groundHeightAt(point.x, point.y, point.z, &ground)) logEvent("no ground below the custom point; height 0");
+    if (!groundHeightAt(point.x, point.y, point.z, &ground))
+        logEvent("no ground below the custom point: placed at height 0, then the ground is searched");
     loadSceneAt(point.x, point.y, ground);
-    placeEntity(playerPed, point.x, point.y, ground);
+    placeEntity(playerState.playerPed, point.x, point.y, ground);
     faceRandomHeading();
 }

@@ -3,16 +3,16 @@
 #include <cstdio>
 #include <string>
 
-#include "host/natives/entity_natives.h"
 #include "host/natives/ped_natives.h"
 #include "host/natives/player_natives.h"
+#include "settings/custom_points_reach.h"
 #include "settings/notifications.h"
 #include "settings/profile_text.h"
 #include "settings/respawn_settings.h"
 #include "settings/settings_file.h"
+#include "shared/entities.h"
 #include "shared/event_log.h"
 #include "spawn/custom_spawn.h"
-#include "spawn/ground_spawn.h"
 
 namespace {
 
@@ -30,9 +30,24 @@ Vector3 placeToSave() {
     uint32_t ped = localPlayerPed();
     if (isPedInAnyVehicle(ped)) {
         uint32_t vehicle = vehiclePedIsIn(ped);
-        if (vehicle != 0 && entityExists(vehicle)) return entityPosition(vehicle);
+        if (isExistingEntity(vehicle)) return entityPosition(vehicle);
     }
     return entityPosition(ped);
+}
+
+// A point that the spawn roll never reaches is of no use yet: the player is
+// told why, and what to change.
+void warnIfNeverPicked() {
+    const int32_t chances[spawnModeCount] = {
+        settings.on_point_from_list_player_spawn_chance, settings.in_vehicle_on_road_player_spawn_chance,
+        settings.in_air_player_spawn_chance,             settings.at_death_point_spawn_chance,
+        settings.random_point_on_map_spawn_chance,       settings.custom_spawn_chance,
+    };
+    char advice[96], message[128];
+    if (!customPointsNeverPicked(chances, advice, sizeof advice)) return;
+    std::snprintf(message, sizeof message, "It is never picked: %s", advice);
+    showNotification(message);
+    logEvent("custom points are never picked: %s", advice);
 }
 
 }  // namespace
@@ -66,5 +81,6 @@ bool saveCurrentPlaceAsSpawnPoint() {
     std::snprintf(message, sizeof message, "Custom spawn point %d saved", point);
     showNotification(message);
     logEvent("custom spawn point %d saved at (%s, %s, %s)", point, coordinates[0], coordinates[1], coordinates[2]);
+    warnIfNeverPicked();
     return true;
 }
