@@ -82,11 +82,20 @@ void keepScreenBlack() {
     if (!isScreenFadedOut()) fadeScreenOut(0);
 }
 
+// Alive and not being arrested: a player in the game's death or arrest
+// sequence is neither moved nor re-skinned; the follow-up waits for its end.
+bool playerFree() { return isEntityAlive(localPlayerPed()) && !isPlayerBeingArrested(localPlayerId()); }
+
 // Behind a black screen: the end of the wait, the automatic respawn, the skin,
-// the options, then the fade-in.
-void runPostLoadingFollowUp() {
+// the options, then the fade-in. False when a death or arrest came during the
+// wait: the screen is given back and the follow-up is still to run.
+bool runPostLoadingFollowUp() {
     fadeScreenOut(0);
     host::scriptWait(blackWaitMs());
+    if (!playerFree()) {
+        fadeScreenIn(500);
+        return false;
+    }
     keepScreenBlack();
     if (settings.use_respawn_on_demand_automatically != 0) {
         respawnOnDemand(false);
@@ -98,6 +107,7 @@ void runPostLoadingFollowUp() {
     host::scriptWait(0);
     applyPostLoadingOptions();
     fadeScreenIn(500);
+    return true;
 }
 
 }  // namespace
@@ -129,9 +139,9 @@ void watchLoadingScreens() {
         playerState.followUpDueTime = tickCount() + inView;
     }
     playerState.loadingScreenSeen = false;
-    if (!playerState.followUpPending || !tickReached(tickCount(), playerState.followUpDueTime)) return;
-    playerState.followUpPending = false;
-    runPostLoadingFollowUp();
+    if (!playerState.followUpPending || !tickReached(tickCount(), playerState.followUpDueTime) || !playerFree())
+        return;
+    playerState.followUpPending = !runPostLoadingFollowUp();
     restartBlackScreenCount();
 }
 
