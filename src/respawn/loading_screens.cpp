@@ -113,7 +113,8 @@ bool runPostLoadingFollowUp() {
 }  // namespace
 
 // The follow-up is due "wait_time_before_skin_change" after the loading
-// screen; its black screen covers only the end of that wait.
+// screen, once the player is free; its black screen covers only the end of
+// that wait.
 void watchLoadingScreens() {
     while (loadingScreenHoldsCount()) {
         playerState.loadingScreenSeen = true;
@@ -133,8 +134,9 @@ void watchLoadingScreens() {
     if (playerState.loadingScreenSeen &&
         (skinPolicyApplies() || settings.use_respawn_on_demand_automatically != 0)) {
         uint32_t inView = skinChangeWaitMs(settings.wait_time_before_skin_change) - blackWaitMs();
-        if (inView != 0) logEvent("the skin is changed after the loading screen in %u ms; you play on meanwhile",
-                                  unsigned{inView + blackWaitMs()});
+        if (inView != 0)
+            logEvent("after the loading screen Pelorin waits %.1f s (wait_time_before_skin_change); you play on",
+                     secondsOf(inView + blackWaitMs()));
         playerState.followUpPending = true;
         playerState.followUpDueTime = tickCount() + inView;
     }
