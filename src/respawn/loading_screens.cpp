@@ -118,6 +118,7 @@ bool runPostLoadingFollowUp() {
 void watchLoadingScreens() {
     while (loadingScreenHoldsCount()) {
         playerState.loadingScreenSeen = true;
+        notePlayerHeld();
         host::scriptWait(0);
     }
     if (playerState.loadingScreenSeen) {
