@@ -314,3 +314,42 @@ TEST(StoredSkin, MainCharacterThatAMissionDeathForcedOnThePlayerIsNotStored) {
     EXPECT_EQ(player(w).model, sim::joaat("player_zero")) << "the skin the game left him in";
     EXPECT_EQ(readStoredSkin(), hipster());
 }
+
+TEST(StoredSkin, SkinTheGameForcesOnThePlayerUnseenByTheLoopIsNotStored) {
+    // The game changes his skin where the main loop's turns do not see him
+    // held: a mission death within a loading screen, and the ped replaced at
+    // the very end of a death of ours. The first check that finds him free
+    // takes what the game left him in as seen.
+    struct Case {
+        const char* what;
+        void (*strike)(sim::World&);
+    };
+    const Case cases[] = {
+        {"a mission death within a loading screen",
+         [](sim::World& w) {
+             sim::startMission(w);
+             sim::showLoadingScreen(w, 8000);
+             sim::runFor(2000);
+             sim::killPlayer(w);
+         }},
+        {"the ped gone as our respawn ends",
+         [](sim::World& w) {
+             sim::killPlayer(w);
+             sim::runUntil([](sim::World& world) { return world.screen.fade == sim::FadeState::FadedOut && world.screen.fadeSource == sim::FadeSource::Plugin; }, 40000);
+             sim::playerPedVanishes(w, 3000);
+         }},
+    };
+    for (const Case& c : cases) {
+        sim::World& w = testing_support::loadPlugin();
+        testing_support::writeSettingsFile(settingsText(
+            storedSkinLine(hipster()) + "player_ped_skin_upon_respawn=3\nwait_time_before_skin_change=0\n"));
+        player(w).model = hipster();
+        sim::startScript();
+        sim::runFor(3000);
+        c.strike(w);
+        sim::runFor(60000);
+        EXPECT_NE(player(w).model, hipster()) << c.what << ": the game left him in another skin";
+        EXPECT_EQ(readStoredSkin(), hipster()) << c.what;
+        sim::stopScript();
+    }
+}
