@@ -17,8 +17,13 @@ cmake --build --preset linux-asan
 ctest --preset linux-asan
 echo "== Fuzz targets, 20 s each =="
 scripts/fuzz.sh 20
-echo "== Settings reader against the Win32 private-profile reader (Wine) =="
-WINEDEBUG=-all wine build/windows/ini_conformance.exe "$(scripts/wine_path.sh wine/ini_corpus)" 2> >(grep -v '^wine: ' >&2)
+echo "== Settings reader and writer against the Win32 private-profile functions (Wine) =="
+# Wine's CreateSymbolicLink makes no link: the symbolic-link case gets one made here.
+linked=$(mktemp -d)
+trap 'rm -rf "$linked"' EXIT
+ln -s own.ini "$linked/deployed.ini"
+WINEDEBUG=-all wine build/windows/ini_conformance.exe "$(scripts/wine_path.sh wine/ini_corpus)" \
+  "$(scripts/wine_path.sh "$linked")" 2> >(grep -v '^wine: ' >&2)
 echo "== Real Pelorin.asi under Wine =="
 WINEDEBUG=-all wine build/windows/runner.exe --without-host 2> >(grep -v '^wine: ' >&2)
 scripts/wine_scenario.sh missing-then-saved

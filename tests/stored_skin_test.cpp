@@ -12,6 +12,7 @@
 #include "shared/player_state.h"
 #include "respawn/loading_screens.h"
 #include "settings/respawn_settings.h"
+#include "sim/game_events.h"
 #include "sim/joaat.h"
 #include "sim/script_host.h"
 #include "skin/player_skin.h"
@@ -295,4 +296,60 @@ TEST(StoredSkin, MainLoopAppliesATypedSkinWithinASecond) {
     saveSettingsFile(storedSkinLine(hipster()) + "wait_time_before_skin_change=0\n");
     EXPECT_TRUE(sim::runUntil([](sim::World& world) { return world.player()->model == hipster(); }, 1200));
     sim::stopScript();
+}
+
+TEST(StoredSkin, MainCharacterThatAMissionDeathForcedOnThePlayerIsNotStored) {
+    // A death in another skin during a mission: he is reset to the main
+    // character so that the game can bring him back, and the mission leaves
+    // him so. The next checks must keep his stored skin.
+    sim::World& w = testing_support::loadPlugin();
+    testing_support::writeSettingsFile(settingsText(storedSkinLine(hipster()) +
+                                                    "player_ped_skin_upon_respawn=3\nwait_time_before_skin_change=0\n"));
+    player(w).model = hipster();
+    sim::startMission(w);
+    sim::startScript();
+    sim::runFor(3000);
+    sim::killPlayer(w);
+    sim::runFor(40000);
+    EXPECT_EQ(player(w).model, sim::joaat("player_zero")) << "the skin the game left him in";
+    EXPECT_EQ(readStoredSkin(), hipster());
+}
+
+TEST(StoredSkin, SkinTheGameForcesOnThePlayerUnseenByTheLoopIsNotStored) {
+    // The game changes his skin where the main loop's turns do not see him
+    // held: a mission death within a loading screen, and the ped replaced at
+    // the very end of a death of ours. The first check that finds him free
+    // takes what the game left him in as seen.
+    struct Case {
+        const char* what;
+        void (*strike)(sim::World&);
+    };
+    const Case cases[] = {
+        {"a mission death within a loading screen",
+         [](sim::World& w) {
+             sim::startMission(w);
+             sim::showLoadingScreen(w, 8000);
+             sim::runFor(2000);
+             sim::killPlayer(w);
+         }},
+        {"the ped gone as our respawn ends",
+         [](sim::World& w) {
+             sim::killPlayer(w);
+             sim::runUntil([](sim::World& world) { return world.screen.fade == sim::FadeState::FadedOut && world.screen.fadeSource == sim::FadeSource::Plugin; }, 40000);
+             sim::playerPedVanishes(w, 3000);
+         }},
+    };
+    for (const Case& c : cases) {
+        sim::World& w = testing_support::loadPlugin();
+        testing_support::writeSettingsFile(settingsText(
+            storedSkinLine(hipster()) + "player_ped_skin_upon_respawn=3\nwait_time_before_skin_change=0\n"));
+        player(w).model = hipster();
+        sim::startScript();
+        sim::runFor(3000);
+        c.strike(w);
+        sim::runFor(60000);
+        EXPECT_NE(player(w).model, hipster()) << c.what << ": the game left him in another skin";
+        EXPECT_EQ(readStoredSkin(), hipster()) << c.what;
+        sim::stopScript();
+    }
 }

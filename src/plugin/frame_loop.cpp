@@ -10,6 +10,7 @@
 #include "respawn/respawn_sequences.h"
 #include "settings/notifications.h"
 #include "settings/respawn_settings.h"
+#include "settings/settings_file.h"
 #include "shared/table_random.h"
 #include "skin/player_skin.h"
 #include "spawn/save_spawn_point.h"
@@ -21,6 +22,7 @@ void scriptMain() {
 
 void runMainLoop() {
     captureStartState();
+    recoverSettingsFile();
     // A large file is parsed a step per frame; the loop starts once it is read.
     SettingsRead read;
     while ((read = readSettingsForFrame()) == SettingsRead::Parsing) host::scriptWait(0);

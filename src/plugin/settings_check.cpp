@@ -57,12 +57,13 @@ void runSettingsCheck() {
             if (playerState.lastSettingsCheckTime != 0) showNotification("Pelorin.ini modified");
             playerState.storedSkinWritePending = false;  // the player's save decides the stored skin
         }
-        bool skinToStore = skinChangedSinceLastCheck() || (playerState.storedSkinWritePending && !isStoredSkinActive());
+        bool skinToStore = skinChangedSinceLastCheck() ||
+                           (playerState.storedSkinWritePending && !playerState.heldSinceLastCheck && !isStoredSkinActive());
         if (skinToStore && skinWaitGateOpen() && settings.player_ped_skin_upon_respawn == 3 && loadingScreenSettled())
             noteStoredSkinWrite(writeStoredSkin(currentPlayerModel()));
         holdSettingsRead(false);
     }
-    playerState.modelAtLastCheck = currentPlayerModel();
+    takeSkinAsSeenAtCheck();
     playerState.lastSettingsCheckTime = tickCount();
     flushEventLog(settings.write_log_file != 0);
 }

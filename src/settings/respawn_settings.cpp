@@ -91,6 +91,21 @@ SettingsRead readWithin(size_t budget) {
     return SettingsRead::Read;
 }
 
+// The file as we wrote it is the file as last read, with its new write time
+// recorded as seen: our own write is not announced as a change, while a save
+// by the player after it still is. (A write that merged our keys into a save
+// of the player's that the last read had not seen is left to the next check,
+// which announces his save.)
+void recordOwnWrite(std::string* written) {
+    uint64_t writeTime = 0;
+    if (!readSettingsFileWriteTime(&writeTime)) return;
+    parsing = false;  // the file as written replaces a text still being parsed
+    current().text.swap(*written);
+    parseProfileSection(current().text, settingsSectionName, &current().section);
+    current().writeTime = settingsFileWriteTime = writeTime;
+    settingsTextRead = true;
+}
+
 }  // namespace
 
 bool readSettingsSection(ProfileSection* section, std::string* text) {
@@ -130,19 +145,25 @@ bool settingsFileChanged() {
 }
 
 bool writeSettingsKeys(const SettingsValue* values, size_t count) {
+    return writeChosenSettingsKeys(
+        [&](const ProfileSection&) { return std::vector<SettingsValue>(values, values + count); });
+}
+
+bool writeChosenSettingsKeys(const SettingsKeysChoice& choose) {
+    ProfileSection section;
     std::string written;
-    if (!writeSettingsValues(settingsSectionName, values, count, &written)) return false;
-    // The file as we wrote it is the file as last read, with its new write time
-    // recorded as seen: our own write is not announced as a change, while a
-    // save by the player after it still is.
+// The file as we wrote it is the file as last read, with its new write time
+// recorded as seen: our own write is not announced as a change, while a save
+// by the player after it still is. (A write that merged our keys into a save
+// of the player's that the last read had not seen is left to the next check,
+// which announces his save.)
+void recordOwnWrite(std::string* written) {
     uint64_t writeTime = 0;
-    if (readSettingsFileWriteTime(&writeTime)) {
-        parsing = false;  // the file as written replaces a text still being parsed
-        current().text.swap(written);
-        parseProfileSection(current().text, settingsSectionName, &current().section);
-        current().writeTime = settingsFileWriteTime = writeTime;
-        settingsTextRead = true;
-    }
+    if (!readSettingsFileWriteTime(&writeTime)) return;
+    settingsText.swap(*written);
+    parseProfileSection(settingsText, settingsSectionName, &settingsSection);
+    settingsTextWriteTime = settingsFileWriteTime = writeTime;
+    settingsTextRead = true;
     return true;
 }
 

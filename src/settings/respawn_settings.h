@@ -3,7 +3,9 @@
 // ".\Pelorin.ini" held in it (settings_keys.def), named exactly as the key,
 // in reading order. A fresh record holds the built-in values.
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "settings/profile_text.h"
 #include "settings/settings_file.h"
@@ -76,6 +78,13 @@ bool settingsFileChanged();
 // when written. The file's new write time is recorded, so that our own write is
 // not taken for a change by the player.
 bool writeSettingsKeys(const SettingsValue* values, size_t count);
+// As writeSettingsKeys, with keys chosen from the file as it is at the moment
+// of writing: choose gets section "Player_Respawn" of the file's text then
+// (again after a fresh read when the player saved the file meanwhile) and
+// returns the keys to set, none to write nothing. The keys' texts must
+// outlive the call.
+using SettingsKeysChoice = std::function<std::vector<SettingsValue>(const ProfileSection& section)>;
+bool writeChosenSettingsKeys(const SettingsKeysChoice& choose);
 // Writes the model as "stored_last_used_skin" (signed decimal) when the file
 // exists; true when it was written. The file's new write time is recorded, so
 // that our own write is not taken for a change by the player.

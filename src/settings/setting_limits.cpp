@@ -37,7 +37,7 @@ float wastedScreenTimeScale(float setting) {
     const SettingKey& key = settingKey(SettingId::slow_motion_at_wasted_and_busted_screens);
     bool slowMotion = std::isfinite(setting) && setting > static_cast<float>(key.low) &&
                       setting <= static_cast<float>(key.high);
-    return slowMotion ? setting : 1.0f;
+    return slowMotion ? std::max(setting, slowestTimeScale) : 1.0f;
 }
 
 HeightBand aircraftHeightBand(int32_t minimumSetting, int32_t maximumSetting, HeightBand builtIn) {

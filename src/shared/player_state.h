@@ -17,8 +17,12 @@ struct PlayerState {
     // The skin as last seen alive, and the last story character (the skin tracker).
     uint32_t lastPlayerModel = 0;
     uint32_t lastMainCharacterModel = 0;
-    // The player's model at the last once-a-second check.
+    // The player's model at the last once-a-second check, and whether the
+    // player has been dead or under arrest since: a skin the game puts on him
+    // then (a mission death resets him to a story character) is forced, not
+    // his choice (set by the skin tracker, cleared by the check).
     uint32_t modelAtLastCheck = 0;
+    bool heldSinceLastCheck = false;
     // The player's position at the end of the last death-handler pass: the death point.
     Vector3 lastPlayerPosition{};
 
@@ -32,10 +36,16 @@ struct PlayerState {
     // a control (set by the respawn sequence, cleared by the death handler).
     bool autoDriveActive = false;
 
-    // The loading-screen watch and the rescue of a screen left faded out.
+    // The loading-screen watch and the rescue of a screen left faded out: a
+    // follow-up that waits in view until its time, and a loading screen that
+    // holds the rescue's count (since when).
     bool loadingScreenSeen = false;
     uint32_t loadingScreenEndTime = 0;
     uint32_t lastNotFadedOutTime = 0;
+    bool followUpPending = false;
+    uint32_t followUpDueTime = 0;
+    bool blackScreenCountHeld = false;
+    uint32_t blackScreenCountHeldSince = 0;
 
     // The skin tracker: when it last ran, and the game's mission flag it samples.
     uint32_t lastModelTrackTime = 0;

@@ -107,24 +107,56 @@ bool restoreSkinAfterDeath(uint32_t model) {
 
 uint32_t pickRandomSkin() { return randomSkinModels[tableRandom() % randomSkinModelCount]; }
 
+bool notePlayerHeld() {
+    bool held = isEntityDead(localPlayerPed()) || isPlayerBeingArrested(playerState.playerId);
+    if (held) playerState.heldSinceLastCheck = true;
+    return held;
+}
+
 void trackPlayerModel() {
     // Elapsed time rather than a deadline, so that the first call acts at any
     // tick count, even one past half the range of the count.
     if (ticksSince(playerState.lastModelTrackTime, tickCount()) <= modelTrackIntervalMs) return;
-    if (!isEntityDead(localPlayerPed()) && !isPlayerBeingArrested(playerState.playerId)) {
+    if (!notePlayerHeld()) {
         uint32_t model = entityModel(playerState.playerPed);
+        // A pass without a ped (the game is replacing it) leaves no model to keep.
         if (isStoryCharacter(model)) playerState.lastMainCharacterModel = model;
-        playerState.lastPlayerModel = model;
+        if (!isNoModel(model)) playerState.lastPlayerModel = model;
     }
     if (settings.alter_spawn_after_mission == 0) playerState.missionActive = missionFlag();
     playerState.lastModelTrackTime = tickCount();
 }
 
+// Whatever skin the episode left on the player (the game's, or the story
+// character put on for the game's respawn when he could not be re-skinned) is
+// taken as seen by the first check that finds him free, and not stored.
+void keepStoredSkinAfterEpisode() { playerState.heldSinceLastCheck = true; }
+
+// The check's record of the skin: a pass without a ped (the game is replacing
+// it) keeps the model seen last. The hold ends at the first check that finds
+// the player alive and free; a skin forced on him meanwhile also ends a write
+// of the stored skin that was still to be tried again.
+void takeSkinAsSeenAtCheck() {
+    uint32_t ped = localPlayerPed();
+    uint32_t model = entityModel(ped);
+    if (isNoModel(model)) return;
+    if (!isEntityAlive(ped) || isPlayerBeingArrested(playerState.playerId)) {
+        playerState.modelAtLastCheck = model;
+        return;
+    }
+    if (playerState.heldSinceLastCheck && model != playerState.modelAtLastCheck)
+        playerState.storedSkinWritePending = false;
+    playerState.heldSinceLastCheck = false;
+    playerState.modelAtLastCheck = model;
+}
+
 bool isStoredSkinActive() { return entityModel(localPlayerPed()) == readStoredSkin(); }
 
+// A change the game made while it held the player (dead or arrested since the
+// last check) is taken as seen by this check and not stored.
 bool skinChangedSinceLastCheck() {
     uint32_t ped = localPlayerPed();
-    if (!isEntityAlive(ped)) return false;
+    if (!isEntityAlive(ped) || playerState.heldSinceLastCheck) return false;
     uint32_t model = entityModel(ped);
     return model != readStoredSkin() && model != playerState.modelAtLastCheck;
 }

@@ -11,6 +11,7 @@
 #include "settings/respawn_settings.h"
 #include "settings/setting_limits.h"
 #include "shared/event_log.h"
+#include "shared/map_bounds.h"
 #include "spawn/ground_spawn.h"
 
 namespace {
@@ -41,7 +42,10 @@ CustomSpawnPoint readCustomSpawnPoints() {
         points[k - 1] = CustomSpawnPoint{x, y, z};
     }
     int32_t index = randomInt(0, static_cast<int32_t>(points.size()));
-    return points[index];
+    CustomSpawnPoint point = points[index];
+    if (insideMapBounds(point.x, point.y, point.z)) return point;
+    logEvent("custom spawn point %d lies outside the map: read as a missing point", static_cast<int>(index + 1));
+    return CustomSpawnPoint{0.0f, 0.0f, 0.0f};
 }
 
 void spawnAtCustomPoint() {
