@@ -68,6 +68,13 @@ void previousCheckAgo(sim::World& w, uint32_t milliseconds) {
     playerState.lastSettingsCheckTime = w.tick() - milliseconds;
 }
 
+// The first check of a game puts the stored skin on, as a check after the
+// player's save does.
+void enforceAtFirstCheck() {
+    playerState.lastSettingsCheckTime = 0;
+    runSettingsCheck();
+}
+
 int countNotifications(const sim::World& w, const std::string& text) {
     int count = 0;
     for (const std::string& shown : w.notifications) count += shown == text;
@@ -114,7 +121,7 @@ TEST(StoredSkin, EnforcingAppliesTheStoredSkinAndTheOptions) {
                                     "get_full_armor_upon_respawn=1\n"
                                     "weapons_and_armor_settings_affecting_respawn_on_demand=" +
                                     std::to_string(c.options) + "\n");
-        enforceStoredSkin();
+        enforceAtFirstCheck();
         SCOPED_TRACE(testing::Message() << "options " << c.options);
         EXPECT_EQ(player(w).model, hipster());
         EXPECT_EQ(playerState.playerPed, w.playerPed);
@@ -124,7 +131,7 @@ TEST(StoredSkin, EnforcingAppliesTheStoredSkinAndTheOptions) {
         // Already worn: nothing more happens.
         w.calls.clear();
         player(w).armour = 0;
-        enforceStoredSkin();
+        enforceAtFirstCheck();
         EXPECT_EQ(player(w).armour, 0);
         EXPECT_EQ(w.countCalls(0x963D27A58DF860ACull), 0);
     }

@@ -3,6 +3,7 @@
 #include "platform/clock.h"
 #include "platform/ticks.h"
 #include "respawn/loading_screens.h"
+#include "respawn/player_options.h"
 #include "settings/notifications.h"
 #include "settings/respawn_settings.h"
 #include "settings/setting_limits.h"
@@ -53,7 +54,7 @@ void runSettingsCheck() {
     if (read == SettingsRead::Read) {
         holdSettingsRead(true);
         if (settingsFileChanged() || playerState.lastSettingsCheckTime == 0) {
-            if (skinWaitGateOpen()) enforceStoredSkin();
+            if (skinWaitGateOpen() && enforceStoredSkin()) applyOnDemandOptions();
             if (playerState.lastSettingsCheckTime != 0) showNotification("Pelorin.ini modified");
             playerState.storedSkinWritePending = false;  // the player's save decides the stored skin
         }

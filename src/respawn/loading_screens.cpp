@@ -69,13 +69,6 @@ void applyPostLoadingSkin() {
         changePlayerSkin(readStoredSkin());
 }
 
-void applyPostLoadingOptions() {
-    int32_t options = settings.weapons_and_armor_settings_affecting_respawn_on_demand;
-    bool wearsOtherSkin = !isStoryCharacter(playerState.lastPlayerModel);
-    if (options == 1 || options == 2) applyWeaponsOption(wearsOtherSkin);
-    if (options == 1 || options == 3) applyArmourOption(wearsOtherSkin);
-}
-
 // The game or another script may fade in during our wait: the move and the
 // skin change come behind black all the same.
 void keepScreenBlack() {
@@ -105,7 +98,7 @@ bool runPostLoadingFollowUp() {
     applyPostLoadingSkin();
     if (postLoadingPedTest(localPlayerPed())) postLoadingPedAction(localPlayerPed());
     host::scriptWait(0);
-    applyPostLoadingOptions();
+    applyOnDemandOptions();
     fadeScreenIn(500);
     return true;
 }

@@ -4,7 +4,9 @@
 #include <cstdint>
 
 bool respawnAfterDeath();
-bool respawnOnDemand(bool applyOnDemandOptions);
+// By the chord (a key or controller chord of the player's), the chord's skin
+// and the on-demand options apply; after a loading or black screen, neither.
+bool respawnOnDemand(bool byTheChord);
 void moveToNewSpawn(bool afterDeath);
 void playRespawnSounds();
 void dropRenderingCamera();

@@ -152,18 +152,17 @@ bool writeSettingsKeys(const SettingsValue* values, size_t count) {
 bool writeChosenSettingsKeys(const SettingsKeysChoice& choose) {
     ProfileSection section;
     std::string written;
-// The file as we wrote it is the file as last read, with its new write time
-// recorded as seen: our own write is not announced as a change, while a save
-// by the player after it still is. (A write that merged our keys into a save
-// of the player's that the last read had not seen is left to the next check,
-// which announces his save.)
-void recordOwnWrite(std::string* written) {
-    uint64_t writeTime = 0;
-    if (!readSettingsFileWriteTime(&writeTime)) return;
-    settingsText.swap(*written);
-    parseProfileSection(settingsText, settingsSectionName, &settingsSection);
-    settingsTextWriteTime = settingsFileWriteTime = writeTime;
-    settingsTextRead = true;
+    bool basedOnLastRead = false;
+    auto edit = [&](std::string* text) {
+        basedOnLastRead = settingsTextRead && *text == current().text;
+        parseProfileSection(*text, settingsSectionName, &section);
+        std::vector<SettingsValue> values = choose(section);
+        for (const SettingsValue& value : values)
+            *text = withProfileValue(*text, settingsSectionName, value.key, value.value);
+        return !values.empty();
+    };
+    if (!editSettingsFile(edit, &written)) return false;
+    if (basedOnLastRead) recordOwnWrite(&written);
     return true;
 }
 

@@ -14,7 +14,6 @@
 #include "shared/table_random.h"
 #include "platform/clock.h"
 #include "platform/ticks.h"
-#include "respawn/player_options.h"
 #include "settings/notifications.h"
 #include "settings/respawn_settings.h"
 #include "skin/skin_tables.h"
@@ -161,11 +160,8 @@ bool skinChangedSinceLastCheck() {
     return model != readStoredSkin() && model != playerState.modelAtLastCheck;
 }
 
-void enforceStoredSkin() {
-    if (settings.player_ped_skin_upon_respawn != 3 || isStoredSkinActive()) return;
+bool enforceStoredSkin() {
+    if (settings.player_ped_skin_upon_respawn != 3 || isStoredSkinActive()) return false;
     changePlayerSkin(readStoredSkin());
-    bool wearsOtherSkin = !isStoryCharacter(playerState.lastPlayerModel);
-    int32_t options = settings.weapons_and_armor_settings_affecting_respawn_on_demand;
-    if (options == 1 || options == 2) applyWeaponsOption(wearsOtherSkin);
-    if (options == 1 || options == 3) applyArmourOption(wearsOtherSkin);
+    return true;
 }

@@ -21,4 +21,6 @@ void keepStoredSkinAfterEpisode();
 bool isStoredSkinActive();
 bool skinChangedSinceLastCheck();
 void takeSkinAsSeenAtCheck();
-void enforceStoredSkin();
+// Puts the stored skin on when "player_ped_skin_upon_respawn" is 3 and the
+// player wears another; true when it did.
+bool enforceStoredSkin();
