@@ -103,11 +103,12 @@ bool saveCurrentPlaceAsSpawnPoint() {
     showNotification(message);
     logEvent("custom spawn point %d saved at (%s, %s, %s)", static_cast<int>(point), coordinates[0], coordinates[1],
              coordinates[2]);
-    // The player's count left out points he wrote below the new one; they count now.
-    int32_t firstNewlyCounted = std::max(countBefore, 0) + 1;
-    if (firstNewlyCounted < point)
+    // The player's count left out points he wrote below the new one; they count
+    // now. (A count of his may be as large as the file's numbers go.)
+    int32_t countedBefore = std::max(countBefore, 0);
+    if (countedBefore < point - 1)
         logEvent("number_of_custom_spawn_points_in_use raised from %d to %d: points %d to %d count too",
-                 static_cast<int>(countBefore), static_cast<int>(point), static_cast<int>(firstNewlyCounted),
+                 static_cast<int>(countedBefore), static_cast<int>(point), static_cast<int>(countedBefore + 1),
                  static_cast<int>(point - 1));
     warnIfNeverPicked();
     return true;
