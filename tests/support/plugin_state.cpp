@@ -48,6 +48,7 @@ void resetPluginGlobals() {
     for (KeyState& key : keyStates) {
         key.messageTime = 0;
         key.released = 0;
+        key.presses = 0;
     }
     lastOnDemandTriggerTime = tickCount();
     deathTime = 0;

@@ -18,6 +18,8 @@ bool missionFlag() { return native::resultBool(native::invoke(0xA33CDCCDA663159E
 
 bool isLoadingScreenActive() { return native::resultBool(native::invoke(0x10D0A8F259E93EC9ull)); }
 
+bool isCutsceneActive() { return native::resultBool(native::invoke(0x991251AFC3981F84ull)); }
+
 bool groundHeightAt(float x, float y, float z, float* height) {
     return native::resultBool(native::invoke(0xC906A7DAB05C8D2Bull, x, y, z, height, 0));
 }
