@@ -9,6 +9,7 @@ set(layer_spawn 4)
 set(layer_vehicles 4)
 set(layer_skin 4)
 set(layer_respawn 4)
+set(layer_menu 4)
 set(layer_plugin 5)
 
 if(NOT ROOT)

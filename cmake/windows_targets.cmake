@@ -7,6 +7,7 @@ configure_file(src/host/pelorin_version.rc.in ${CMAKE_BINARY_DIR}/generated/pelo
 add_library(Pelorin SHARED ${PELORIN_CORE_SOURCES}
   src/host/host_abi_win32.cpp src/host/library_entry_win32.cpp
   src/platform/clock_win32.cpp src/platform/files_win32.cpp src/platform/module_directory_win32.cpp
+  src/platform/full_path_win32.cpp
   src/platform/terminate_handler_win32.cpp src/platform/formatting_win32.cpp
   ${CMAKE_BINARY_DIR}/generated/pelorin_version.rc)
 set_target_properties(Pelorin PROPERTIES PREFIX "" SUFFIX ".asi")

@@ -74,6 +74,7 @@ void stopAllScreenEffects(const NativeCall& c) { c.world.screen.effects.clear();
 void isLoadingScreenActive(const NativeCall& c) { c.returnBool(c.world.screen.loadingScreen); }
 void isCutsceneActive(const NativeCall& c) { c.returnBool(c.world.screen.cutscene); }
 void aspectRatio(const NativeCall& c) { c.returnFloat(c.world.screen.aspectRatio); }
+void frameCount(const NativeCall& c) { c.returnU32(static_cast<uint32_t>(c.world.frameCount)); }
 
 void drawRect(const NativeCall& c) {
     RectDraw rect{c.f32(0), c.f32(1), c.f32(2), c.f32(3), c.i32(4), c.i32(5), c.i32(6), c.i32(7)};
@@ -111,6 +112,7 @@ void registerScreenNatives(NativeTable& t) {
     t[0x10D0A8F259E93EC9ull] = {"GET_IS_LOADING_SCREEN_ACTIVE", isLoadingScreenActive};
     t[0x991251AFC3981F84ull] = {"IS_CUTSCENE_ACTIVE", isCutsceneActive};
     t[0xF1307EF624A80D87ull] = {"GET_ASPECT_RATIO", aspectRatio};
+    t[0xFC8202EFC642E6F2ull] = {"GET_FRAME_COUNT", frameCount};
     t[0x3A618A217E5154F0ull] = {"DRAW_RECT", drawRect};
 }
 

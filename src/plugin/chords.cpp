@@ -74,3 +74,30 @@ bool saveSpawnPointRequested() {
     if (!isScreenFadedIn() || !localPlayerAliveAndFree()) return false;
     return keyChordTriggered(key1, key2);
 }
+
+namespace {
+
+// Hold button 1, press button 2; with button 2 at -1, pressing button 1 alone.
+// Read with the questions that see controls the open menu disabled, so that
+// the chord that opened it also closes it.
+bool menuControllerChordTriggered() {
+    int32_t button1 = settings.menu_controller_button_1_of_2;
+    int32_t button2 = settings.menu_controller_button_2_of_2;
+    if (button1 < 0) return false;
+    if (button2 < 0) return isDisabledControlJustPressed(button1);
+    return isDisabledControlPressed(button1) && isDisabledControlJustPressed(button2);
+}
+
+}  // namespace
+
+// The keyboard chord is recognised as the save chord is, except that a
+// missing key of either kind turns it off; the game is asked nothing until the
+// key that fires it has a fresh release. The controller chord costs its
+// questions every frame, but only when it is set.
+bool menuChordTriggered() {
+    if (menuControllerChordTriggered()) return true;
+    int32_t key1 = settings.menu_key_1_of_2;
+    int32_t key2 = settings.menu_key_2_of_2;
+    if (key1 < 0 || key2 < 0 || !isKeyReleasePending(static_cast<uint32_t>(key2))) return false;
+    return keyChordTriggered(key1, key2);
+}

@@ -2,6 +2,8 @@
 
 #include "host/host_abi.h"
 #include "host/script_entry.h"
+#include "menu/menu.h"
+#include "menu/point_blips.h"
 #include "platform/clock.h"
 #include "plugin/chords.h"
 #include "plugin/settings_check.h"
@@ -19,17 +21,28 @@ void scriptMain() {
     runMainLoop();
 }
 
+// A pass of the loop spans two frames (the death handler's watch waits one);
+// the open menu is drawn on each of them.
 void runMainLoop() {
     captureStartState();
+    // A script started afresh is a new game: the blips of an earlier one are gone.
+    closeMenu();
+    forgetPointBlips();
     if (!readSettings()) applyBuiltInSettings();
     settingsFileChanged();
     for (;;) {
-        if (respawnOnDemandRequested()) respawnOnDemand(true);
+        if (respawnOnDemandRequested()) {
+            closeMenu();
+            respawnOnDemand(true);
+        }
         if (saveSpawnPointRequested()) saveCurrentPlaceAsSpawnPoint();
+        if (menuChordTriggered()) toggleMenu();
         if (settingsCheckDue()) runSettingsCheck();
+        runMenu();
         handleDeathAndArrest();
         trackPlayerModel();
         showStartupBanner();
+        runMenu();
         host::scriptWait(0);
     }
 }

@@ -13,6 +13,7 @@
 #include "respawn/player_options.h"
 #include "settings/respawn_settings.h"
 #include "skin/player_skin.h"
+#include "spawn/custom_spawn.h"
 #include "spawn/ground_spawn.h"
 #include "spawn/spawn_mode.h"
 #include "vehicles/vehicle_spawn.h"
@@ -77,9 +78,27 @@ bool respawnOnDemand(bool applyOnDemandOptions) {
     return true;
 }
 
+bool respawnAtCustomPoint(const CustomSpawnPoint& point) {
+    playerPed = localPlayerPed();
+    if (!isEntityAlive(playerPed)) {
+        playFailSound();
+        logEvent("respawn at a custom point refused: the player is not alive");
+        return false;
+    }
+    logEvent("respawn at the custom point (%.1f, %.1f, %.1f) from the menu", point.x, point.y, point.z);
+    Vector3 before = entityPosition(playerPed);
+    placeAtCustomPoint(point);
+    finishSpawnMove(before, true, false);
+    restartBlackScreenCount();
+    return true;
+}
+
 void moveToNewSpawn(bool afterDeath) {
     Vector3 before = entityPosition(playerPed);
-    bool settle = chooseSpawn();
+    finishSpawnMove(before, chooseSpawn(), afterDeath);
+}
+
+void finishSpawnMove(const Vector3& before, bool settle, bool afterDeath) {
     Vector3 after = entityPosition(playerPed);
     logEvent("spawn place (%.1f, %.1f, %.1f)%s", after.x, after.y, after.z,
              samePosition(before, after) ? ", not moved" : "");

@@ -3,11 +3,20 @@
 // arrest (behind a black screen) and on demand (in full view).
 #include <cstdint>
 
+#include "host/native_call.h"
+#include "spawn/custom_spawn.h"
+
 extern bool autoDriveActive;
 
 bool respawnAfterDeath();
 bool respawnOnDemand(bool applyOnDemandOptions);
+// A respawn on demand to the given point rather than a rolled one, without
+// the on-demand options (to try the point).
+bool respawnAtCustomPoint(const CustomSpawnPoint& point);
 void moveToNewSpawn(bool afterDeath);
+// After the player was placed: the log, the camera, settling on the ground,
+// the spawn vehicle driving on and handed back.
+void finishSpawnMove(const Vector3& before, bool settle, bool afterDeath);
 void playRespawnSounds();
 void resetGameplayCameraAngles();
 void dropRenderingCamera();

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "settings/decimal_float.h"
+#include "settings/held_settings.h"
 #include "settings/notifications.h"
 #include "settings/settings_log.h"
 #include "shared/event_log.h"
@@ -27,6 +28,7 @@ ProfileSection settingsSection;
 std::string freshText;
 uint64_t settingsTextWriteTime = 0;
 bool settingsTextRead = false;  // settingsTextWriteTime holds a read's time
+uint32_t settingsTextChanges = 0;
 bool settingsReadHeld = false;
 // The same for the single-key reads of one value from the file.
 std::string singleKeyText;
@@ -55,6 +57,7 @@ void announceRespawnSwitch(int32_t oldValue, int32_t newValue) {
 
 bool readSettingsSection(ProfileSection* section, std::string* text) {
     if (!readSettingsFileText(text)) return false;
+    applyHeldSettings(settingsSectionName, text);
     parseProfileSection(*text, settingsSectionName, section);
     return true;
 }
@@ -70,9 +73,13 @@ bool readSettings() {
     bool parsed = settingsTextRead;
     settingsTextRead = readSettingsFileText(&freshText, &settingsTextWriteTime);
     if (!settingsTextRead) return logSettingsReadFailure();
+    // A save by the player decides over the changes we could not write.
+    if (settingsFileWriteTime != 0 && settingsTextWriteTime != settingsFileWriteTime) dropHeldSettings();
+    applyHeldSettings(settingsSectionName, &freshText);
     if (!parsed || freshText != settingsText) {
         settingsText.swap(freshText);
         parseProfileSection(settingsText, settingsSectionName, &settingsSection);
+        ++settingsTextChanges;
         logSettingsReadFindings(settingsText);
     }
     const ProfileSection& s = settingsSection;
@@ -119,6 +126,10 @@ bool readSettings() {
     r.write_log_file = intSetting(s, "write_log_file");
     r.save_spawn_point_key_1_of_2 = intSetting(s, "save_spawn_point_key_1_of_2");
     r.save_spawn_point_key_2_of_2 = intSetting(s, "save_spawn_point_key_2_of_2");
+    r.menu_key_1_of_2 = intSetting(s, "menu_key_1_of_2");
+    r.menu_key_2_of_2 = intSetting(s, "menu_key_2_of_2");
+    r.menu_controller_button_1_of_2 = intSetting(s, "menu_controller_button_1_of_2");
+    r.menu_controller_button_2_of_2 = intSetting(s, "menu_controller_button_2_of_2");
     return true;
 }
 
@@ -162,6 +173,10 @@ void applyBuiltInSettings() {
     r.write_log_file = 1;
     r.save_spawn_point_key_1_of_2 = 17;
     r.save_spawn_point_key_2_of_2 = 76;
+    r.menu_key_1_of_2 = 17;
+    r.menu_key_2_of_2 = 118;
+    r.menu_controller_button_1_of_2 = -1;
+    r.menu_controller_button_2_of_2 = -1;
 }
 
 float readFloatSetting(const char* key) {
@@ -178,18 +193,36 @@ bool settingsFileChanged() {
 bool writeSettingsKeys(const SettingsValue* values, size_t count) {
     std::string written;
     if (!writeSettingsValues(settingsSectionName, values, count, &written)) return false;
+    releaseHeldSettings(values, count);
     // The file as we wrote it is the file as last read, with its new write time
     // recorded as seen: our own write is not announced as a change, while a
     // save by the player after it still is.
     uint64_t writeTime = 0;
     if (readSettingsFileWriteTime(&writeTime)) {
+        applyHeldSettings(settingsSectionName, &written);
         settingsText.swap(written);
         parseProfileSection(settingsText, settingsSectionName, &settingsSection);
+        ++settingsTextChanges;
         settingsTextWriteTime = settingsFileWriteTime = writeTime;
         settingsTextRead = true;
     }
     return true;
 }
+
+SettingsSave saveSettingsKeys(const SettingsValue* values, size_t count) {
+    if (!settingsFileExists()) return SettingsSave::NoFile;
+    SettingsSave save = SettingsSave::Written;
+    if (!writeSettingsKeys(values, count)) {
+        holdSettings(values, count);
+        save = SettingsSave::Held;
+    }
+    readSettings();
+    return save;
+}
+
+const ProfileSection& settingsSectionAsRead() { return settingsSection; }
+
+uint32_t settingsTextVersion() { return settingsTextChanges; }
 
 bool writeStoredSkin(uint32_t model) {
     if (!settingsFileExists()) return false;

@@ -106,6 +106,10 @@ const KnownKey knownKeys[] = {
     {"save_spawn_point_key_1_of_2", KeyKind::Int, CheckSeverity::Note,
      "the chord that saves a custom spawn point is off"},
     {"save_spawn_point_key_2_of_2", KeyKind::Int, CheckSeverity::Note, nullptr},
+    {"menu_key_1_of_2", KeyKind::Int, CheckSeverity::Note, "the chord that opens the menu is off"},
+    {"menu_key_2_of_2", KeyKind::Int, CheckSeverity::Note, "the chord that opens the menu is off"},
+    {"menu_controller_button_1_of_2", KeyKind::Int, CheckSeverity::Note, nullptr},
+    {"menu_controller_button_2_of_2", KeyKind::Int, CheckSeverity::Note, nullptr},
     {"stored_last_used_skin", KeyKind::Int, CheckSeverity::Note, nullptr},
 };
 constexpr int knownKeyCount = static_cast<int>(sizeof knownKeys / sizeof knownKeys[0]);

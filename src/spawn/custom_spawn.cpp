@@ -16,11 +16,24 @@ namespace {
 // The key "custom_spawn_" + k + "_x" (or _y, _z), read as every float setting is.
 float readCoordinate(const ProfileSection& section, int32_t k, char axis) {
     char key[40];
-    std::snprintf(key, sizeof key, "custom_spawn_%d_%c", static_cast<int>(k), axis);
+    customSpawnKey(k, axis, key, sizeof key);
     return profileFloat(section, key);
 }
 
 }  // namespace
+
+void customSpawnKey(int32_t number, char axis, char* key, size_t size) {
+    std::snprintf(key, size, "custom_spawn_%d_%c", static_cast<int>(number), axis);
+}
+
+CustomSpawnPoint customSpawnPointIn(const ProfileSection& section, int32_t number) {
+    float x = readCoordinate(section, number, 'x');
+    float y = readCoordinate(section, number, 'y');
+    float z = readCoordinate(section, number, 'z');
+    return CustomSpawnPoint{x, y, z};
+}
+
+int32_t customSpawnPointsInUse() { return std::min(settings.number_of_custom_spawn_points_in_use, maxCustomSpawnPoints); }
 
 CustomSpawnPoint readCustomSpawnPoints() {
     std::map<int32_t, CustomSpawnPoint> points;
@@ -32,19 +45,17 @@ CustomSpawnPoint readCustomSpawnPoints() {
     readSettingsSection(&section, &text);
     // The count is taken from the settings before every point and capped, so a
     // huge count can neither hang the game nor overflow k.
-    for (int32_t k = 1; k <= std::min(settings.number_of_custom_spawn_points_in_use, maxCustomSpawnPoints); ++k) {
-        float x = readCoordinate(section, k, 'x');
-        float y = readCoordinate(section, k, 'y');
-        float z = readCoordinate(section, k, 'z');
-        points[k - 1] = CustomSpawnPoint{x, y, z};
-    }
+    for (int32_t k = 1; k <= customSpawnPointsInUse(); ++k) points[k - 1] = customSpawnPointIn(section, k);
     int32_t index = randomInt(0, static_cast<int32_t>(points.size()));
     return points[index];
 }
 
 void spawnAtCustomPoint() {
     if (settings.number_of_custom_spawn_points_in_use <= 0) logEvent("no custom spawn points in use: the world origin");
-    CustomSpawnPoint point = readCustomSpawnPoints();
+    placeAtCustomPoint(readCustomSpawnPoints());
+}
+
+void placeAtCustomPoint(const CustomSpawnPoint& point) {
     float ground = 0.0f;
     if (!groundHeightAt(point.x, point.y, point.z, &ground)) logEvent("no ground below the custom point; height 0");
     loadSceneAt(point.x, point.y, ground);

@@ -37,7 +37,9 @@ Vector3 placeToSave() {
 
 }  // namespace
 
-bool saveCurrentPlaceAsSpawnPoint() {
+bool saveCurrentPlaceAsSpawnPoint() { return saveSpawnPointAt(placeToSave()); }
+
+bool saveSpawnPointAt(const Vector3& place) {
     int32_t saved = customPointsInFile();
     if (saved >= maxCustomSpawnPoints) {
         showNotification("Custom spawn point list is full");
@@ -45,7 +47,6 @@ bool saveCurrentPlaceAsSpawnPoint() {
         return false;
     }
     int point = static_cast<int>(saved) + 1;
-    Vector3 place = placeToSave();
     char keys[3][40], coordinates[3][24], count[16];
     const float axes[3] = {place.x, place.y, place.z};
     for (int axis = 0; axis < 3; ++axis) {

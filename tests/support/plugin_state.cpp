@@ -19,6 +19,7 @@
 #include "respawn/death_handler.h"
 #include "respawn/loading_screens.h"
 #include "respawn/respawn_sequences.h"
+#include "settings/held_settings.h"
 #include "settings/notifications.h"
 #include "settings/respawn_settings.h"
 #include "settings/settings_log.h"
@@ -44,6 +45,7 @@ void resetPluginGlobals() {
     playerId = playerPed = lastPlayerModel = lastMainCharacterModel = 0;
     settings = RespawnSettings{};
     settingsFileWriteTime = 0;
+    dropHeldSettings();
     bannerShown = false;
     for (KeyState& key : keyStates) {
         key.messageTime = 0;
@@ -144,7 +146,9 @@ std::string builtInSettingsText(const std::string& extraLines) {
            "set_skin_component_variation=1\n"
            "write_log_file=1\n"
            "save_spawn_point_key_1_of_2=17\n"
-           "save_spawn_point_key_2_of_2=76\n" +
+           "save_spawn_point_key_2_of_2=76\n"
+           "menu_key_1_of_2=17\n"
+           "menu_key_2_of_2=118\n" +
            extraLines;
 }
 

@@ -20,6 +20,8 @@ bool isLoadingScreenActive() { return native::resultBool(native::invoke(0x10D0A8
 
 bool isCutsceneActive() { return native::resultBool(native::invoke(0x991251AFC3981F84ull)); }
 
+int32_t gameFrameCount() { return native::resultI32(native::invoke(0xFC8202EFC642E6F2ull)); }
+
 bool groundHeightAt(float x, float y, float z, float* height) {
     return native::resultBool(native::invoke(0xC906A7DAB05C8D2Bull, x, y, z, height, 0));
 }
