@@ -14,7 +14,7 @@ struct Colour {
 // Layout, in fractions of the screen's height (widths too, before the ratio).
 constexpr float menuLeft = 0.02f;  // fraction of the screen's width
 constexpr float menuTop = 0.05f;
-constexpr float menuWidth = 0.5f;
+constexpr float menuWidth = 0.62f;
 constexpr float titleHeight = 0.08f;
 constexpr float barHeight = 0.034f;  // the page's title, each line, the help
 constexpr float textInset = 0.009f;

@@ -4,6 +4,7 @@
 #include "host/natives/camera_natives.h"
 #include "host/natives/control_natives.h"
 #include "host/natives/entity_natives.h"
+#include "host/natives/gameplay_natives.h"
 #include "host/natives/player_natives.h"
 #include "platform/clock.h"
 #include "platform/ticks.h"
@@ -80,10 +81,16 @@ namespace {
 // Hold button 1, press button 2; with button 2 at -1, pressing button 1 alone.
 // Read with the questions that see controls the open menu disabled, so that
 // the chord that opened it also closes it.
+// Asked on every frame of the loop's pass, yet answered once per game frame:
+// a press shows on one frame only, and must not toggle the menu twice.
 bool menuControllerChordTriggered() {
+    static int32_t frameAsked = 0;
     int32_t button1 = settings.menu_controller_button_1_of_2;
     int32_t button2 = settings.menu_controller_button_2_of_2;
     if (button1 < 0) return false;
+    int32_t frame = gameFrameCount();
+    if (frame == frameAsked) return false;
+    frameAsked = frame;
     if (button2 < 0) return isDisabledControlJustPressed(button1);
     return isDisabledControlPressed(button1) && isDisabledControlJustPressed(button2);
 }

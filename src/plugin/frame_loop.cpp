@@ -21,8 +21,17 @@ void scriptMain() {
     runMainLoop();
 }
 
-// A pass of the loop spans two frames (the death handler's watch waits one);
-// the open menu is drawn on each of them.
+namespace {
+
+// A pass of the loop spans two frames (the death handler's watch waits one):
+// the menu's chord is heard, and the open menu drawn, on each of them.
+void menuFrame() {
+    if (menuChordTriggered()) toggleMenu();
+    runMenu();
+}
+
+}  // namespace
+
 void runMainLoop() {
     captureStartState();
     // A script started afresh is a new game: the blips of an earlier one are gone.
@@ -36,13 +45,12 @@ void runMainLoop() {
             respawnOnDemand(true);
         }
         if (saveSpawnPointRequested()) saveCurrentPlaceAsSpawnPoint();
-        if (menuChordTriggered()) toggleMenu();
         if (settingsCheckDue()) runSettingsCheck();
-        runMenu();
+        menuFrame();
         handleDeathAndArrest();
         trackPlayerModel();
         showStartupBanner();
-        runMenu();
+        menuFrame();
         host::scriptWait(0);
     }
 }
