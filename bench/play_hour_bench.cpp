@@ -47,7 +47,7 @@ void benchIdleFrame() {
     long framesWithAllocations = 0;
     double idleNanoseconds = 0;
     for (int i = 0; i < frames; ++i) {
-        uint32_t checkBefore = lastSettingsCheckTime;
+        uint32_t checkBefore = playerState.lastSettingsCheckTime;
         uint64_t allocationsBefore = sim::soak::allocationCount();
         uint64_t callsBefore = w.nativeCallCount;
         Clock::time_point start = Clock::now();
@@ -55,7 +55,7 @@ void benchIdleFrame() {
         double nanoseconds = std::chrono::duration<double, std::nano>(Clock::now() - start).count();
         uint64_t allocations = sim::soak::allocationCount() - allocationsBefore;
         uint64_t calls = w.nativeCallCount - callsBefore;
-        if (lastSettingsCheckTime != checkBefore) {
+        if (playerState.lastSettingsCheckTime != checkBefore) {
             ++checkFrames;
             checkAllocations += allocations;
             checkCalls += calls;

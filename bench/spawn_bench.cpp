@@ -75,7 +75,7 @@ sim::World& gameWithCustomPoints(int32_t count) {
     testing_support::writeSettingsFile(testing_support::builtInSettingsText(points));
     readSettings();
     settings.number_of_custom_spawn_points_in_use = count;
-    playerPed = localPlayerPed();
+    playerState.playerPed = localPlayerPed();
     return w;
 }
 
@@ -108,7 +108,7 @@ void benchChooseSpawn() {
     for (const auto& m : modes) {
         sim::World& w = gameWithCustomPoints(10);
         setOnlyChance(m.mode);
-        lastPlayerPosition = Vector3{-50.0f, -1110.0f, 26.4f};
+        playerState.lastPlayerPosition = Vector3{-50.0f, -1110.0f, 26.4f};
         uint64_t callsBefore = w.nativeCallCount;
         uint32_t tickBefore = w.tick();
         Clock::time_point start = Clock::now();

@@ -1,5 +1,7 @@
-# Fails when a source file includes a header from a folder above its own.
+# Fails when a source file includes a header from a folder above its own, or
+# from a folder of the repository that is not part of the plug-in.
 #   cmake -DROOT=<src folder> -P check_layers.cmake
+cmake_minimum_required(VERSION 3.25)
 # Layers, lowest first. Folders of one layer may include each other.
 set(layer_platform 0)
 set(layer_host 1)
@@ -11,6 +13,9 @@ set(layer_skin 4)
 set(layer_respawn 4)
 set(layer_menu 4)
 set(layer_plugin 5)
+# The simulated game, the tests and the other tools are built beside the
+# plug-in, never into it.
+set(outside_folders sim tests bench tools fuzz wine)
 
 if(NOT ROOT)
   message(FATAL_ERROR "ROOT is not set")
@@ -25,11 +30,16 @@ foreach(source ${sources})
     math(EXPR violations "${violations} + 1")
     continue()
   endif()
-  file(STRINGS ${ROOT}/${source} includes REGEX "^#include \"[a-z_]+/")
+  file(STRINGS ${ROOT}/${source} includes REGEX "^#include [\"<][a-z_]+/")
   foreach(line ${includes})
-    string(REGEX REPLACE "^#include \"([a-z_]+)/.*" "\\1" target ${line})
+    string(REGEX REPLACE "^#include [\"<]([a-z_]+)/.*" "\\1" target ${line})
+    if(target IN_LIST outside_folders)
+      message(SEND_ERROR "${source}: includes ${target}/, outside the plug-in (${line})")
+      math(EXPR violations "${violations} + 1")
+      continue()
+    endif()
     if(NOT DEFINED layer_${target})
-      continue()  # not one of the plug-in's folders (the simulator, say)
+      continue()  # a system header such as <sys/stat.h>
     endif()
     if(layer_${target} GREATER layer_${folder})
       message(SEND_ERROR "${source}: includes ${target}/, a layer above ${folder}/ (${line})")
@@ -38,7 +48,7 @@ foreach(source ${sources})
   endforeach()
 endforeach()
 if(violations GREATER 0)
-  message(FATAL_ERROR "${violations} include(s) run upward")
+  message(FATAL_ERROR "${violations} include(s) run upward or out of the plug-in")
 endif()
 list(LENGTH sources count)
-message(STATUS "${count} files, every include runs to the same layer or below")
+message(STATUS "${count} files, every include runs to the same layer or below, none out of the plug-in")

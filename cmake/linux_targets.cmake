@@ -47,13 +47,21 @@ add_test(NAME soak.short COMMAND pelorin-sim soak --episodes 2000 --seed 1)
 set_tests_properties(soak.short PROPERTIES TIMEOUT 300)
 
 # The folders of src/ form layers; no include may run from one up to a higher
-# one. The fixture holds one upward include, which the check must reject.
+# one, nor out to the simulator, the tests or the tools. Each fixture holds
+# includes that the check must reject.
 add_test(NAME layers.src_includes_only_downward
          COMMAND ${CMAKE_COMMAND} -DROOT=${CMAKE_SOURCE_DIR}/src -P ${CMAKE_SOURCE_DIR}/cmake/check_layers.cmake)
 add_test(NAME layers.check_rejects_an_upward_include
          COMMAND ${CMAKE_COMMAND} -DROOT=${CMAKE_SOURCE_DIR}/tests/layer_fixture -P ${CMAKE_SOURCE_DIR}/cmake/check_layers.cmake)
 set_tests_properties(layers.check_rejects_an_upward_include PROPERTIES
                      PASS_REGULAR_EXPRESSION "includes host/, a layer above platform/")
+foreach(outside sim tests)
+  add_test(NAME layers.check_rejects_an_include_of_${outside}
+           COMMAND ${CMAKE_COMMAND} -DROOT=${CMAKE_SOURCE_DIR}/tests/layer_fixture_outside
+                   -P ${CMAKE_SOURCE_DIR}/cmake/check_layers.cmake)
+  set_tests_properties(layers.check_rejects_an_include_of_${outside} PROPERTIES
+                       PASS_REGULAR_EXPRESSION "includes ${outside}/, outside")
+endforeach()
 
 # "pelorin check": the settings file explained, and its map.
 add_executable(pelorin tools/pelorin_main.cpp tools/check_command.cpp tools/settings_map.cpp)

@@ -3,8 +3,8 @@
 #include <cmath>
 #include <cstdio>
 
-#include "plugin/settings_check.h"
 #include "settings/respawn_settings.h"
+#include "shared/player_state.h"
 #include "sim/roads.h"
 #include "sim/soak_bounds.h"
 #include "sim/terrain.h"
@@ -77,15 +77,16 @@ const char* violationName(Violation kind) {
     return "?";
 }
 
-Observer::Observer(World& world, ViolationSink& sink) : w_(world), sink_(sink), lastCheck_(lastSettingsCheckTime) {}
+Observer::Observer(World& world, ViolationSink& sink)
+    : w_(world), sink_(sink), lastCheck_(playerState.lastSettingsCheckTime) {}
 
 void Observer::afterScriptTurn(uint64_t allocations, uint64_t nativeCalls) {
     checkBody();
     bool outputMade = outputs(w_) != outputsBefore_;
     outputsBefore_ = outputs(w_);
-    if (lastSettingsCheckTime != lastCheck_) {
+    if (playerState.lastSettingsCheckTime != lastCheck_) {
         uint32_t previous = lastCheck_;
-        lastCheck_ = lastSettingsCheckTime;
+        lastCheck_ = playerState.lastSettingsCheckTime;
         mainLoopChecked(previous);
         return;
     }
@@ -100,7 +101,7 @@ void Observer::afterScriptTurn(uint64_t allocations, uint64_t nativeCalls) {
 }
 
 void Observer::mainLoopChecked(uint32_t previousCheck) {
-    uint32_t gap = lastSettingsCheckTime - previousCheck;
+    uint32_t gap = playerState.lastSettingsCheckTime - previousCheck;
     if (previousCheck != 0 && gap <= checkGapMs) {
         idleTurns_ += pendingIdleTurns_;
         if (pendingIdleAllocations_ != 0)

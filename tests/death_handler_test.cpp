@@ -49,7 +49,7 @@ sim::World& runningGame(const char* skin = "player_zero") {
 uint32_t killAndDetect(sim::World& w) {
     sim::killPlayer(w);
     sim::runFor(200);
-    return deathTime;
+    return playerState.deathTime;
 }
 
 // When the screen phase ended: the wait for the game starts with time scale 1.0.
@@ -97,7 +97,8 @@ bool runUntilEpisodeOver(uint32_t limitMilliseconds) {
             uint32_t phaseEnd = 0;
             uint32_t cutTick = 0;
             return normalSpeed.seen(w, &phaseEnd) && cut.seen(w, &cutTick) &&
-                   static_cast<int32_t>(cutTick - phaseEnd) >= 0 && static_cast<int32_t>(w.tick() - deathTime) < 100;
+                   static_cast<int32_t>(cutTick - phaseEnd) >= 0 &&
+                   static_cast<int32_t>(w.tick() - playerState.deathTime) < 100;
         },
         limitMilliseconds);
 }
@@ -112,7 +113,7 @@ uint32_t firstTickFadedOut(sim::World& w, uint32_t limitMilliseconds) {
 TEST(RespawnDeadline, FollowsTheSlowMotionTableInSinglePrecision) {
     testing_support::loadPlugin();
     settings.max_wait_time_before_respawn_upon_skin_exception = 20000.0f;
-    deathTime = 100000;
+    playerState.deathTime = 100000;
     const struct {
         float slowMotion;
         uint32_t deadline;
@@ -121,7 +122,7 @@ TEST(RespawnDeadline, FollowsTheSlowMotionTableInSinglePrecision) {
     for (const auto& row : rows) {
         settings.slow_motion_at_wasted_and_busted_screens = row.slowMotion;
         computeRespawnDeadline();
-        EXPECT_EQ(respawnDeadline, row.deadline) << row.slowMotion;
+        EXPECT_EQ(playerState.respawnDeadline, row.deadline) << row.slowMotion;
     }
 }
 
@@ -129,18 +130,18 @@ TEST(RespawnDeadline, LastRowKeepsTheLow32BitsPastTheWrap) {
     testing_support::loadPlugin();
     settings.slow_motion_at_wasted_and_busted_screens = 0.8f;
     settings.max_wait_time_before_respawn_upon_skin_exception = 20000.0f;
-    deathTime = 0xFFFFF000u;
+    playerState.deathTime = 0xFFFFF000u;
     computeRespawnDeadline();
     // The single-precision sum is exact only to a few hundred ms at this size.
-    EXPECT_LE(std::abs(static_cast<int32_t>(respawnDeadline - (deathTime + 20000u))), 512);
+    EXPECT_LE(std::abs(static_cast<int32_t>(playerState.respawnDeadline - (playerState.deathTime + 20000u))), 512);
     // A missing key (-1) waits not at all; a huge one is held to two minutes.
     settings.max_wait_time_before_respawn_upon_skin_exception = -1.0f;
-    deathTime = 100000;
+    playerState.deathTime = 100000;
     computeRespawnDeadline();
-    EXPECT_EQ(respawnDeadline, 100000u);
+    EXPECT_EQ(playerState.respawnDeadline, 100000u);
     settings.max_wait_time_before_respawn_upon_skin_exception = 2147483647.0f;
     computeRespawnDeadline();
-    EXPECT_EQ(respawnDeadline, 220000u);
+    EXPECT_EQ(playerState.respawnDeadline, 220000u);
 }
 
 TEST(DeathDetection, DeadAndArrestedAtOnceIsADeath) {
@@ -148,15 +149,15 @@ TEST(DeathDetection, DeadAndArrestedAtOnceIsADeath) {
     sim::arrestPlayer(w);
     uint32_t detected = killAndDetect(w);
     sim::runFor(1000);
-    EXPECT_FALSE(wasBusted);
-    EXPECT_EQ(deathTime, detected) << "the detection time stays frozen during the episode";
+    EXPECT_FALSE(playerState.wasBusted);
+    EXPECT_EQ(playerState.deathTime, detected) << "the detection time stays frozen during the episode";
 }
 
 TEST(DeathDetection, ArrestAloneIsBusted) {
     sim::World& w = runningGame();
     sim::arrestPlayer(w);
     sim::runFor(1200);
-    EXPECT_TRUE(wasBusted);
+    EXPECT_TRUE(playerState.wasBusted);
     EXPECT_FALSE(screenPhaseEnded(w));
 }
 
@@ -169,8 +170,8 @@ TEST(DeathDetection, ArrestWhileTheGameReplacesThePedKeepsTheLastSeenPlaceAsTheD
     sim::Vec3 seen = w.player()->position;
     sim::playerPedVanishes(w, 600);
     sim::runFor(300);
-    EXPECT_EQ(lastPlayerPosition.x, seen.x);
-    EXPECT_EQ(lastPlayerPosition.z, seen.z);
+    EXPECT_EQ(playerState.lastPlayerPosition.x, seen.x);
+    EXPECT_EQ(playerState.lastPlayerPosition.z, seen.z);
     sim::arrestPlayer(w);
     ASSERT_TRUE(runUntilEpisodeOver(60000));
     EXPECT_EQ(w.player()->position.x, seen.x) << "back where he was last seen, not at the map's origin";
@@ -217,7 +218,7 @@ TEST(DeathScreen, VeryLowSlowMotionDrawsNoCountdownBefore40s) {
     settings.time_before_reset_skin = 200000;
     settings.slow_motion_at_wasted_and_busted_screens = 0.05f;
     uint32_t died = killAndDetect(w);
-    EXPECT_EQ(respawnDeadline, died + 80000);
+    EXPECT_EQ(playerState.respawnDeadline, died + 80000);
     ASSERT_TRUE(runUntilScreenPhaseEnded(85000));
     std::vector<sim::TextDraw> draws = countdownDraws(w, died);
     ASSERT_FALSE(draws.empty());
@@ -290,7 +291,7 @@ TEST(DeathScreen, WithoutTheDeathEffectTheDeadlineEndsThePhaseWhateverTheScreenS
         uint32_t cut = cutToBlack(w, screenPhaseEnd(w));
         EXPECT_GE(cut - screenPhaseEnd(w), 30000u);
         EXPECT_TRUE(sim::runUntil(
-            [cut](sim::World&) { return static_cast<int32_t>(lastSettingsCheckTime - cut) > 0; }, 3000))
+            [cut](sim::World&) { return static_cast<int32_t>(playerState.lastSettingsCheckTime - cut) > 0; }, 3000))
             << "the once-a-second check runs again after the episode";
         // The other script never fades back in: the black-screen rescue, counted
         // from the end of the episode, brings the picture back.
@@ -325,7 +326,7 @@ TEST(DeathScreen, ArrestInAnotherSkinOnAScreenAlreadyBlackIsResetBeforeThePhaseE
     sim::otherScriptFadesOut(w, 0, 0);
     sim::arrestPlayer(w);
     sim::runFor(200);
-    uint32_t detected = deathTime;
+    uint32_t detected = playerState.deathTime;
     ASSERT_TRUE(runUntilScreenPhaseEnded(30000));
     uint32_t phaseEnd = screenPhaseEnd(w);
     std::vector<sim::CallRecord> changes = callsOf(w, setPlayerModelNative);
@@ -382,7 +383,7 @@ TEST(TakeOver, MissionWithoutOverrideLeavesThePlayerInViewAndOnlyClearsMoneyAndR
     uint32_t episodeEnd = 0;
     cameraRestored.seen(w, &episodeEnd);
     sim::runFor(2000);
-    EXPECT_GT(static_cast<int32_t>(lastSettingsCheckTime - episodeEnd), 0) << "the main loop goes on";
+    EXPECT_GT(static_cast<int32_t>(playerState.lastSettingsCheckTime - episodeEnd), 0) << "the main loop goes on";
     EXPECT_TRUE(callsOf(w, fadeOutNative).empty()) << "no cut to black";
     EXPECT_EQ(countSounds(w, "DLC_HEIST_PLANNING_BOARD_SOUNDS"), 0) << "no respawn";
     EXPECT_EQ(w.screen.fade, sim::FadeState::FadedIn);
@@ -434,7 +435,7 @@ TEST(TakeOver, MoneyIsClearedAfterAnArrest) {
     settings.set_money_to_zero_upon_respawn_after_death = 1;
     sim::arrestPlayer(w);
     sim::runFor(200);
-    EXPECT_TRUE(wasBusted);
+    EXPECT_TRUE(playerState.wasBusted);
     ASSERT_TRUE(runUntilEpisodeOver(60000));
     EXPECT_EQ(w.stats[sim::joaat("SP0_TOTAL_CASH")], 0);
     EXPECT_EQ(w.stats[sim::joaat("SP1_TOTAL_CASH")], 8000);
@@ -448,7 +449,7 @@ TEST(ResetToPlayerZero, GivesPlayerZeroWithDefaultClothesAndFreshHandles) {
     EXPECT_EQ(w.player()->model, sim::joaat("player_zero"));
     EXPECT_EQ(w.player()->variation, sim::ComponentVariation::Default);
     EXPECT_NE(w.playerPed, before);
-    EXPECT_EQ(playerPed, w.playerPed);
+    EXPECT_EQ(playerState.playerPed, w.playerPed);
     EXPECT_EQ(w.releases[sim::joaat("player_zero")], 1);
 }
 
@@ -478,24 +479,24 @@ TEST(AutoDriveCancel, AnyOfTheFifteenControlsHandsTheVehicleBack) {
     const int32_t controls[] = {28, 23, 29, 8, 9, 18, 32, 34, 216, 232, 233, 234, 235, 330, 331};
     for (int32_t control : controls) {
         sim::World& w = testing_support::loadPlugin();
-        playerPed = w.playerPed;
+        playerState.playerPed = w.playerPed;
         w.player()->driving = true;
-        autoDriveActive = true;
+        playerState.autoDriveActive = true;
         cancelAutoDriveOnInput();
-        EXPECT_TRUE(autoDriveActive);
+        EXPECT_TRUE(playerState.autoDriveActive);
         sim::holdControl(w, control);
         cancelAutoDriveOnInput();
-        EXPECT_FALSE(autoDriveActive) << control;
+        EXPECT_FALSE(playerState.autoDriveActive) << control;
         EXPECT_FALSE(w.player()->driving) << control;
         EXPECT_EQ(w.player()->tasksCleared, 1) << control;
     }
     sim::World& w = testing_support::loadPlugin();
-    playerPed = w.playerPed;
-    autoDriveActive = true;
+    playerState.playerPed = w.playerPed;
+    playerState.autoDriveActive = true;
     sim::holdControl(w, 71);
     cancelAutoDriveOnInput();
-    EXPECT_TRUE(autoDriveActive) << "another control";
-    autoDriveActive = false;
+    EXPECT_TRUE(playerState.autoDriveActive) << "another control";
+    playerState.autoDriveActive = false;
     size_t asked = callsOf(w, controlPressedNative).size();
     sim::holdControl(w, 32);
     cancelAutoDriveOnInput();

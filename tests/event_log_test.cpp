@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "plugin/settings_check.h"
 #include "settings/respawn_settings.h"
 #include "shared/event_log.h"
+#include "shared/player_state.h"
 #include "sim/game_events.h"
 #include "sim/joaat.h"
 #include "sim/script_host.h"
@@ -59,10 +59,11 @@ TEST(EventLog, ADeathIsToldPhaseByPhaseAndWrittenAsTheEpisodeEnds) {
     sim::World& w = gameStartedWith(testing_support::builtInSettingsText());
     sim::killPlayer(w);
     sim::runFor(200);
-    uint32_t checkDuringEpisode = lastSettingsCheckTime;
+    uint32_t checkDuringEpisode = playerState.lastSettingsCheckTime;
     ASSERT_TRUE(sim::runUntil(
         [](sim::World&) { return fileText(logPath()).find("episode over") != std::string::npos; }, 40000));
-    EXPECT_EQ(lastSettingsCheckTime, checkDuringEpisode) << "written by the episode's end, not by the next check";
+    EXPECT_EQ(playerState.lastSettingsCheckTime, checkDuringEpisode)
+        << "written by the episode's end, not by the next check";
     std::string log = fileText(logPath());
     std::printf("%s", log.c_str());
     const std::vector<std::string> story = {

@@ -10,7 +10,9 @@
 #include "plugin/frame_loop.h"
 #include "plugin/settings_check.h"
 #include "plugin/startup.h"
+#include "shared/entities.h"
 #include "shared/player_state.h"
+#include "shared/spawn_geometry.h"
 #include "settings/respawn_settings.h"
 #include "sim/terrain.h"
 #include "spawn/ground_spawn.h"
@@ -27,7 +29,7 @@ using testing_support::floatArgument;
 
 sim::World& startGame(int32_t distance = 120) {
     sim::World& w = testing_support::loadPlugin();
-    playerPed = localPlayerPed();
+    playerState.playerPed = localPlayerPed();
     settings.preferred_spawn_distance = distance;
     w.calls.clear();
     return w;
@@ -124,14 +126,14 @@ TEST(GroundSpawn, ListSpawnPlacesAtTheRecordWithoutGroundSearch) {
     // Close, with distance -1: the row the death point stands on.
     const SpawnPoint& row500 = builtInSpawnPoints[500];
     settings.preferred_spawn_distance = -1;
-    lastPlayerPosition = Vector3{row500.x, row500.y, row500.z + 2.0f};
+    playerState.lastPlayerPosition = Vector3{row500.x, row500.y, row500.z + 2.0f};
     spawnAtListPoint(true);
     expectPlayerAt(w, row500.x, row500.y, row500.z);
 }
 
 TEST(GroundSpawn, CloseMapPointInsideBoundsSkipsTheRegionRoll) {
     sim::World& w = startGame();
-    lastPlayerPosition = Vector3{0.0f, 0.0f, 10.0f};
+    playerState.lastPlayerPosition = Vector3{0.0f, 0.0f, 10.0f};
     w.forcedFloats = {1.0f, 10.0f};
     Vector3 point = randomMapPoint(true);
     EXPECT_EQ(point.x, 84.0f);
@@ -143,7 +145,7 @@ TEST(GroundSpawn, CloseMapPointInsideBoundsSkipsTheRegionRoll) {
 TEST(GroundSpawn, CloseMapPointPastTheEdgeAndNonCloseTakeARegion) {
     sim::World& w = startGame();
     // 3300 + 84 = 3384 is not below 3352: the region roll decides.
-    lastPlayerPosition = Vector3{3300.0f, 0.0f, 10.0f};
+    playerState.lastPlayerPosition = Vector3{3300.0f, 0.0f, 10.0f};
     w.forcedFloats = {1.0f, 1.0f, 100.0f, 200.0f};
     w.forcedInts = {50};
     Vector3 point = randomMapPoint(true);
@@ -162,7 +164,7 @@ TEST(GroundSpawn, CloseMapPointPastTheEdgeAndNonCloseTakeARegion) {
 
     // Not close: the offsets are still drawn, then the region roll is made.
     w.calls.clear();
-    lastPlayerPosition = Vector3{0.0f, 0.0f, 10.0f};
+    playerState.lastPlayerPosition = Vector3{0.0f, 0.0f, 10.0f};
     w.forcedFloats = {1.0f, 1.0f, 5.0f, 6.0f};
     w.forcedInts = {1};
     point = randomMapPoint(false);
@@ -180,7 +182,7 @@ TEST(GroundSpawn, RegionRollAboveFiftyPicksOneOfFiveRegions) {
         {5.999f, -2300.0f, 2441.0f, 1052.0f, 4560.0f},
     };
     sim::World& w = startGame();
-    lastPlayerPosition = Vector3{0.0f, 0.0f, 10.0f};
+    playerState.lastPlayerPosition = Vector3{0.0f, 0.0f, 10.0f};
     for (const Region& r : regions) {
         SCOPED_TRACE(r.index);
         w.calls.clear();
@@ -208,7 +210,7 @@ TEST(GroundSpawn, RegionRollAboveFiftyPicksOneOfFiveRegions) {
 
 TEST(GroundSpawn, MapAndDeathPointSpawnsStandOnTheGround) {
     sim::World& w = startGame();
-    lastPlayerPosition = Vector3{0.0f, 0.0f, 10.0f};
+    playerState.lastPlayerPosition = Vector3{0.0f, 0.0f, 10.0f};
     w.forcedInts = {50};
     w.forcedFloats = {1.0f, 1.0f, 100.0f, 200.0f, 45.0f};
     spawnAtRandomMapPoint(false);
@@ -221,13 +223,13 @@ TEST(GroundSpawn, MapAndDeathPointSpawnsStandOnTheGround) {
     EXPECT_EQ(floatArgument(probes[0], 2), 1000.0f);
     EXPECT_EQ(w.player()->heading, 45.0f);
 
-    lastPlayerPosition = Vector3{200.0f, 300.0f, 500.0f};
+    playerState.lastPlayerPosition = Vector3{200.0f, 300.0f, 500.0f};
     spawnAtDeathPoint();
     expectPlayerAt(w, 200.0f, 300.0f, sim::terrainHeight(200.0f, 300.0f));
     EXPECT_EQ(w.sceneLoads.back().z, sim::terrainHeight(200.0f, 300.0f));
 
     // A death point below the ground finds none: height 0 until the settling.
-    lastPlayerPosition = Vector3{200.0f, 300.0f, -5.0f};
+    playerState.lastPlayerPosition = Vector3{200.0f, 300.0f, -5.0f};
     spawnAtDeathPoint();
     expectPlayerAt(w, 200.0f, 300.0f, 0.0f);
 }
@@ -268,7 +270,7 @@ TEST(GroundSpawn, SettleOnGroundWithNoGroundGoesToTheNearestListPlace) {
 TEST(GroundSpawn, DeathPointSpawnOverTheSeaEndsOnAListPlaceNotUnderTheMap) {
     // The player drowned far out: no probe finds ground under the death point.
     sim::World& w = startGame();
-    lastPlayerPosition = Vector3{-3700.0f, 0.0f, -3.0f};
+    playerState.lastPlayerPosition = Vector3{-3700.0f, 0.0f, -3.0f};
     ASSERT_FALSE(sim::isDryLand(-3700.0f, 0.0f));
     spawnAtDeathPoint();
     EXPECT_EQ(w.player()->position.z, 0.0f) << "placed at height 0 until the settling";
@@ -300,15 +302,15 @@ TEST(GroundSpawn, FacingAndPositionOfMissingEntities) {
 
     // A vanished ped: nothing but the existence test; handle 0: not even that.
     w.calls.clear();
-    w.removeEntity(playerPed);
+    w.removeEntity(playerState.playerPed);
     faceRandomHeading();
     EXPECT_EQ(w.calls.size(), 1u);
-    Vector3 gone = entityPosition(playerPed);
+    Vector3 gone = entityPosition(playerState.playerPed);
     EXPECT_EQ(gone.x, 0.0f);
     EXPECT_EQ(gone.y, 0.0f);
     EXPECT_EQ(gone.z, 0.0f);
     w.calls.clear();
-    playerPed = 0;
+    playerState.playerPed = 0;
     faceRandomHeading();
     Vector3 none = entityPosition(0);
     EXPECT_EQ(none.z, 0.0f);

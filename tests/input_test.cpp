@@ -4,6 +4,7 @@
 #include "plugin/chords.h"
 #include "platform/clock.h"
 #include "settings/respawn_settings.h"
+#include "shared/player_state.h"
 #include "sim/game_events.h"
 #include "sim/script_host.h"
 #include "tests/support/native_hashes.h"
@@ -161,7 +162,7 @@ TEST(ControllerChord, HoldOnePressTwoFiresAndGuardsTheNext500Ms) {
     settings.activate_controller = true;
     pressControllerChord(w);
     EXPECT_TRUE(respawnOnDemandRequested());
-    EXPECT_EQ(lastOnDemandTriggerTime, tickCount());
+    EXPECT_EQ(playerState.lastOnDemandTriggerTime, tickCount());
     uint32_t triggeredAt = tickCount();
 
     sim::runFor(100);
@@ -173,7 +174,7 @@ TEST(ControllerChord, HoldOnePressTwoFiresAndGuardsTheNext500Ms) {
     EXPECT_FALSE(respawnOnDemandRequested()) << "a keyboard chord within 500 ms of a controller trigger";
     sim::runUntil([&](sim::World&) { return tickCount() - triggeredAt > 500; }, 200);
     EXPECT_TRUE(respawnOnDemandRequested()) << "the keyboard chord fires once the guard is over";
-    EXPECT_EQ(lastOnDemandTriggerTime, triggeredAt) << "the keyboard does not restart the guard";
+    EXPECT_EQ(playerState.lastOnDemandTriggerTime, triggeredAt) << "the keyboard does not restart the guard";
 
     sim::runFor(17);
     pressControllerChord(w);

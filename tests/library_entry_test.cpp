@@ -23,9 +23,9 @@ TEST(LibraryEntry, StartStateIsCapturedFromTheGame) {
     sim::World& w = testing_support::loadPlugin();
     w.setTickBase(777000);
     captureStartState();
-    EXPECT_EQ(playerId, w.playerId);
-    EXPECT_EQ(playerPed, w.playerPed);
-    EXPECT_EQ(lastPlayerModel, w.player()->model);
-    EXPECT_EQ(lastMainCharacterModel, 0x0D7114C9u);
-    EXPECT_EQ(lastSettingsCheckTime, w.tick());
+    EXPECT_EQ(playerState.playerId, w.playerId);
+    EXPECT_EQ(playerState.playerPed, w.playerPed);
+    EXPECT_EQ(playerState.lastPlayerModel, w.player()->model);
+    EXPECT_EQ(playerState.lastMainCharacterModel, 0x0D7114C9u);
+    EXPECT_EQ(playerState.lastSettingsCheckTime, w.tick());
 }

@@ -72,7 +72,7 @@ TEST(LoadingScreenFollowUp, SkinComesFromTheFileOrTheRandomTableByValue) {
         EXPECT_EQ(callsOf(w, fadeOutNative).at(0).args[0], 0u);
         EXPECT_EQ(w.calls.back().hash, fadeInNative);
         EXPECT_EQ(w.calls.back().args[0], 500u);
-        EXPECT_FALSE(loadingScreenSeen);
+        EXPECT_FALSE(playerState.loadingScreenSeen);
     }
 }
 
@@ -86,8 +86,8 @@ TEST(LoadingScreenFollowUp, NothingHappensWithoutSkinOrAutomaticRespawn) {
         EXPECT_TRUE(callsOf(w, fadeOutNative).empty()) << value;
         EXPECT_TRUE(callsOf(w, setPlayerModelNative).empty()) << value;
         EXPECT_EQ(w.player()->position.x, before.x) << value;
-        EXPECT_EQ(loadingScreenEndTime, ended);
-        EXPECT_FALSE(loadingScreenSeen);
+        EXPECT_EQ(playerState.loadingScreenEndTime, ended);
+        EXPECT_FALSE(playerState.loadingScreenSeen);
     }
 }
 
@@ -115,7 +115,7 @@ TEST(LoadingScreenFollowUp, AutomaticRespawnNeverAppliesTheOnDemandOptions) {
                                       {"weapons_and_armor_settings_affecting_respawn_on_demand", "0"},
                                       {"get_full_armor_upon_respawn", "1"},
                                       {"stored_last_used_skin", storedSkinValue()}});
-    lastPlayerModel = sim::joaat(otherSkin);
+    playerState.lastPlayerModel = sim::joaat(otherSkin);
     watchLoadingScreenOf(w, 2000);
     std::vector<sim::CallRecord> changes = callsOf(w, setPlayerModelNative);
     ASSERT_EQ(changes.size(), 1u);
@@ -126,20 +126,20 @@ TEST(LoadingScreenFollowUp, AutomaticRespawnNeverAppliesTheOnDemandOptions) {
 
 TEST(LoadingScreenFollowUp, DroppedDuringAMissionButSettingsAreReRead) {
     sim::World& w = gameWithSettings({{"land_vehicle_type", "3"}});
-    missionActive = true;
+    playerState.missionActive = true;
     settings.land_vehicle_type = 7;
     watchLoadingScreenOf(w, 2000);
     EXPECT_EQ(settings.land_vehicle_type, 3);
-    EXPECT_EQ(loadingScreenEndTime, w.tick());
-    EXPECT_FALSE(loadingScreenSeen);
+    EXPECT_EQ(playerState.loadingScreenEndTime, w.tick());
+    EXPECT_FALSE(playerState.loadingScreenSeen);
     EXPECT_TRUE(callsOf(w, fadeOutNative).empty());
-    missionActive = false;
+    playerState.missionActive = false;
     watchLoadingScreens();
     EXPECT_TRUE(callsOf(w, fadeOutNative).empty()) << "no follow-up later either";
 
     // With the override on, a mission does not stop it.
     gameWithSettings({{"alter_spawn_after_mission", "1"}});
-    missionActive = true;
+    playerState.missionActive = true;
     watchLoadingScreenOf(sim::world(), 2000);
     EXPECT_FALSE(callsOf(sim::world(), fadeOutNative).empty());
 }
@@ -177,7 +177,7 @@ TEST(BlackScreenRescue, OtherSkinIsBroughtBackAfter80s) {
     settings.player_ped_skin_upon_respawn = 2;
     settings.get_full_armor_upon_respawn = 1;
     sim::leaveScreenFadedOut(w);
-    uint32_t lastSeenNotBlack = lastNotFadedOutTime;
+    uint32_t lastSeenNotBlack = playerState.lastNotFadedOutTime;
     sim::Vec3 before = w.player()->position;
     ASSERT_TRUE(sim::runUntil([](sim::World& world) { return !callsOf(world, fadeInNative).empty(); }, 90000));
     std::vector<sim::CallRecord> changes = callsOf(w, setPlayerModelNative);
@@ -200,7 +200,7 @@ TEST(BlackScreenRescue, StoryCharacterScreenIsFadedBackInWithoutANewSkinOrPlace)
     sim::runFor(1000);
     sim::Vec3 before = w.player()->position;
     sim::leaveScreenFadedOut(w);
-    uint32_t lastSeenNotBlack = lastNotFadedOutTime;
+    uint32_t lastSeenNotBlack = playerState.lastNotFadedOutTime;
     ASSERT_TRUE(sim::runUntil([](sim::World& world) { return !callsOf(world, fadeInNative).empty(); }, 90000));
     uint32_t fadeIn = callsOf(w, fadeInNative).at(0).tick;
     EXPECT_GT(fadeIn - lastSeenNotBlack, 80000u);
@@ -217,7 +217,7 @@ TEST(BlackScreenRescue, TheCountStartsWithTheScriptNotAtZero) {
     sim::World& w = testing_support::loadPlugin();
     applyBuiltInSettings();
     captureStartState();
-    lastPlayerModel = sim::joaat(otherSkin);
+    playerState.lastPlayerModel = sim::joaat(otherSkin);
     sim::leaveScreenFadedOut(w);
     ASSERT_GT(w.tick(), 80000u);
     rescueBlackScreen();
@@ -230,7 +230,7 @@ TEST(BlackScreenRescue, TheCountStartsWithTheScriptNotAtZero) {
     sim::leaveScreenFadedOut(game);
     sim::startScript();
     sim::runFor(100);
-    uint32_t started = lastSettingsCheckTime;
+    uint32_t started = playerState.lastSettingsCheckTime;
     ASSERT_TRUE(sim::runUntil([](sim::World& world) { return !callsOf(world, fadeInNative).empty(); }, 90000));
     EXPECT_GT(callsOf(game, requestModelNative).at(0).tick - started, 80000u);
 }
@@ -247,7 +247,7 @@ TEST(BlackScreenRescue, ALongLoadingScreenIsNotCountedAsABlackScreen) {
     sim::showLoadingScreen(w, 85000);
     w.after(88000, [](sim::World& world) { world.screen.fade = sim::FadeState::FadedIn; });
     sim::runFor(92000);
-    EXPECT_GT(loadingScreenEndTime, 0u);
+    EXPECT_GT(playerState.loadingScreenEndTime, 0u);
     EXPECT_TRUE(callsOf(w, setPlayerModelNative).empty()) << "no rescue on the first dark frames after it";
     EXPECT_TRUE(callsOf(w, fadeInNative).empty());
     EXPECT_EQ(w.player()->model, sim::joaat(otherSkin));
@@ -282,12 +282,12 @@ TEST(BlackScreenRescue, AnEpisodeLongerThan80sIsNotCountedAsABlackScreen) {
 TEST(BlackScreenRescue, AnswerThatFlickersLeavesTheCountAlone) {
     sim::World& w = testing_support::loadPlugin();
     captureStartState();
-    lastPlayerModel = sim::joaat(otherSkin);
-    lastNotFadedOutTime = 1234;
+    playerState.lastPlayerModel = sim::joaat(otherSkin);
+    playerState.lastNotFadedOutTime = 1234;
     w.screen.forcedFadedOutAnswers = {true, false};
     rescueBlackScreen();
-    EXPECT_EQ(lastNotFadedOutTime, 1234u);
+    EXPECT_EQ(playerState.lastNotFadedOutTime, 1234u);
     EXPECT_TRUE(callsOf(w, setPlayerModelNative).empty());
     rescueBlackScreen();
-    EXPECT_EQ(lastNotFadedOutTime, w.tick()) << "a screen that is not faded out restarts the count";
+    EXPECT_EQ(playerState.lastNotFadedOutTime, w.tick()) << "a screen that is not faded out restarts the count";
 }

@@ -5,6 +5,7 @@
 
 #include "pelorin_version.h"
 #include "settings/notifications.h"
+#include "shared/player_state.h"
 #include "sim/script_host.h"
 #include "tests/support/plugin_state.h"
 
@@ -35,11 +36,11 @@ TEST(Notifications, BannerWaitsForTheEndOfALoadingScreenAndComesOnce) {
     w.screen.loadingScreen = true;
     for (int frame = 0; frame < 3; ++frame) showStartupBanner();
     EXPECT_TRUE(w.notifications.empty());
-    EXPECT_FALSE(bannerShown);
+    EXPECT_FALSE(playerState.bannerShown);
     w.screen.loadingScreen = false;
     showStartupBanner();
     EXPECT_EQ(w.notifications, (std::vector<std::string>{banner, missingFile}));
-    EXPECT_TRUE(bannerShown);
+    EXPECT_TRUE(playerState.bannerShown);
     showStartupBanner();
     w.screen.loadingScreen = true;
     showStartupBanner();

@@ -229,7 +229,7 @@ TEST(PlayerOptions, MoneyOfTheRightCharacterIsCleared) {
     };
     for (const Case& c : cases) {
         sim::World& w = testing_support::loadPlugin();
-        if (c.lastMainCharacter) lastMainCharacterModel = sim::joaat(c.lastMainCharacter);
+        if (c.lastMainCharacter) playerState.lastMainCharacterModel = sim::joaat(c.lastMainCharacter);
         player(w).model = sim::joaat(c.model);
         zeroCharacterMoney();
         SCOPED_TRACE(testing::Message() << c.model);

@@ -91,8 +91,8 @@ TEST(PlayerSkin, ChangeGivesANewPedAndRefreshesTheHandles) {
     changePlayerSkin(hipster);
     EXPECT_NE(w.playerPed, oldPed);
     EXPECT_EQ(player(w).model, hipster);
-    EXPECT_EQ(playerPed, w.playerPed);
-    EXPECT_EQ(playerId, w.playerId);
+    EXPECT_EQ(playerState.playerPed, w.playerPed);
+    EXPECT_EQ(playerState.playerId, w.playerId);
     EXPECT_EQ(w.releases[hipster], 1);
     EXPECT_TRUE(w.notifications.empty());
     // Left untouched with a variation setting other than 1 and 2.
@@ -220,39 +220,40 @@ TEST(PlayerSkin, RestoreAfterDeathAppliesAHumanSkin) {
 TEST(PlayerSkin, TrackerActsAtMostEveryTwoHundredMilliseconds) {
     sim::World& w = startedGame();
     trackPlayerModel();
-    EXPECT_EQ(lastModelTrackTime, w.tick());
+    EXPECT_EQ(playerState.lastModelTrackTime, w.tick());
 
     player(w).model = sim::joaat("player_one");
     advanceMilliseconds(w, 200);
     trackPlayerModel();
-    EXPECT_EQ(lastPlayerModel, sim::joaat("player_zero"));
+    EXPECT_EQ(playerState.lastPlayerModel, sim::joaat("player_zero"));
 
     advanceMilliseconds(w, 1);
     trackPlayerModel();
-    EXPECT_EQ(lastPlayerModel, sim::joaat("player_one"));
-    EXPECT_EQ(lastMainCharacterModel, sim::joaat("player_one"));
+    EXPECT_EQ(playerState.lastPlayerModel, sim::joaat("player_one"));
+    EXPECT_EQ(playerState.lastMainCharacterModel, sim::joaat("player_one"));
 }
 
 TEST(PlayerSkin, TrackerKeepsTheSkinOfADeadOrArrestedPlayer) {
     sim::World& w = startedGame();
     player(w).model = sim::joaat("a_m_y_hipster_01");
     trackPlayerModel();
-    EXPECT_EQ(lastPlayerModel, sim::joaat("a_m_y_hipster_01"));
-    EXPECT_EQ(lastMainCharacterModel, sim::joaat("player_zero"));  // an animal or other skin is no story character
+    EXPECT_EQ(playerState.lastPlayerModel, sim::joaat("a_m_y_hipster_01"));
+    EXPECT_EQ(playerState.lastMainCharacterModel,
+              sim::joaat("player_zero"));  // an animal or other skin is no story character
 
     player(w).model = sim::joaat("player_two");
     player(w).dead = true;
     advanceMilliseconds(w, 201);
     trackPlayerModel();
-    EXPECT_EQ(lastPlayerModel, sim::joaat("a_m_y_hipster_01"));
-    EXPECT_EQ(lastModelTrackTime, w.tick());
+    EXPECT_EQ(playerState.lastPlayerModel, sim::joaat("a_m_y_hipster_01"));
+    EXPECT_EQ(playerState.lastModelTrackTime, w.tick());
 
     player(w).dead = false;
     w.beingArrested = true;
     advanceMilliseconds(w, 201);
     trackPlayerModel();
-    EXPECT_EQ(lastPlayerModel, sim::joaat("a_m_y_hipster_01"));
-    EXPECT_EQ(lastMainCharacterModel, sim::joaat("player_zero"));
+    EXPECT_EQ(playerState.lastPlayerModel, sim::joaat("a_m_y_hipster_01"));
+    EXPECT_EQ(playerState.lastMainCharacterModel, sim::joaat("player_zero"));
 }
 
 TEST(PlayerSkin, TrackerSamplesTheMissionFlagUnlessMissionsAlterTheSpawn) {
@@ -260,13 +261,13 @@ TEST(PlayerSkin, TrackerSamplesTheMissionFlagUnlessMissionsAlterTheSpawn) {
     settings.alter_spawn_after_mission = 0;
     w.missionActive = true;
     trackPlayerModel();
-    EXPECT_TRUE(missionActive);
+    EXPECT_TRUE(playerState.missionActive);
 
     settings.alter_spawn_after_mission = 1;
     w.missionActive = false;
     advanceMilliseconds(w, 201);
     trackPlayerModel();
-    EXPECT_TRUE(missionActive);
+    EXPECT_TRUE(playerState.missionActive);
 }
 
 TEST(PlayerSkin, TrackerTimerSurvivesTheTickCountWrap) {
@@ -275,17 +276,17 @@ TEST(PlayerSkin, TrackerTimerSurvivesTheTickCountWrap) {
     captureStartState();
     player(w).model = sim::joaat("player_two");
     trackPlayerModel();
-    EXPECT_EQ(lastPlayerModel, sim::joaat("player_two"));
+    EXPECT_EQ(playerState.lastPlayerModel, sim::joaat("player_two"));
 
     w.setTickBase(0xFFFFFF00u - static_cast<uint32_t>(w.elapsedMicros() / 1000));
     trackPlayerModel();
-    EXPECT_EQ(lastModelTrackTime, 0xFFFFFF00u);
+    EXPECT_EQ(playerState.lastModelTrackTime, 0xFFFFFF00u);
     player(w).model = sim::joaat("player_one");
     advanceMilliseconds(w, 150);
     trackPlayerModel();
-    EXPECT_EQ(lastPlayerModel, sim::joaat("player_two"));
+    EXPECT_EQ(playerState.lastPlayerModel, sim::joaat("player_two"));
     advanceMilliseconds(w, 150);  // the count has wrapped past 0
     ASSERT_LT(w.tick(), 0x100u);
     trackPlayerModel();
-    EXPECT_EQ(lastPlayerModel, sim::joaat("player_one"));
+    EXPECT_EQ(playerState.lastPlayerModel, sim::joaat("player_one"));
 }

@@ -33,7 +33,7 @@ sim::World& gameSpawning(Spawn spawn) {
     sim::World& w = testing_support::loadPlugin();
     applyBuiltInSettings();
     captureStartState();
-    lastPlayerPosition = Vector3{w.player()->position.x, w.player()->position.y, w.player()->position.z};
+    playerState.lastPlayerPosition = Vector3{w.player()->position.x, w.player()->position.y, w.player()->position.z};
     settings.in_air_player_spawn_chance = 0;
     settings.random_point_on_map_spawn_chance = 0;
     settings.on_point_from_list_player_spawn_chance = spawn == Spawn::ListPoint ? 100 : 0;
@@ -64,7 +64,7 @@ TEST(RespawnOnDemand, SkinOptionByValueOnlyWithOnDemandOptions) {
     for (int32_t value : {-1, 0, 1, 2, 3, 4}) {
         for (bool applyOptions : {true, false}) {
             sim::World& w = gameSpawning(Spawn::ListPoint);
-            lastPlayerModel = sim::joaat(otherSkin);
+            playerState.lastPlayerModel = sim::joaat(otherSkin);
             settings.player_ped_skin_upon_respawn = value;
             seedTableRandom(77);
             uint32_t randomSkin = randomSkinModels[tableRandom() % randomSkinModelCount];
@@ -149,7 +149,7 @@ TEST(MoveToNewSpawn, NoMoveOnlyResetsTheCameraAngles) {
         EXPECT_EQ(pitches[0].args[0], 0u);
         EXPECT_EQ(pitches[0].args[1], 0x4E7E0000u);
         EXPECT_LT(w.tick() - start, 1250u) << "no wait for a vehicle";
-        EXPECT_FALSE(autoDriveActive);
+        EXPECT_FALSE(playerState.autoDriveActive);
     }
 }
 
@@ -158,7 +158,7 @@ TEST(MoveToNewSpawn, VehicleDrivesOffByItselfAndIsHandedBack) {
     moveToNewSpawn(false);
     sim::Entity* vehicle = w.find(w.player()->vehicle);
     ASSERT_NE(vehicle, nullptr);
-    EXPECT_TRUE(autoDriveActive);
+    EXPECT_TRUE(playerState.autoDriveActive);
     EXPECT_TRUE(w.player()->driving);
     EXPECT_EQ(w.player()->driveSpeed, 70.0f);
     EXPECT_EQ(w.player()->driveStyle, 786603);
@@ -171,17 +171,17 @@ TEST(MoveToNewSpawn, VehicleDrivesOffByItselfAndIsHandedBack) {
 TEST(MoveToNewSpawn, PlayerOnFootLeavesAutoDriveAsItWas) {
     for (bool before : {true, false}) {
         sim::World& w = gameSpawning(Spawn::ListPoint);
-        autoDriveActive = before;
+        playerState.autoDriveActive = before;
         moveToNewSpawn(false);
         EXPECT_EQ(w.player()->vehicle, 0u);
-        EXPECT_EQ(autoDriveActive, before);
+        EXPECT_EQ(playerState.autoDriveActive, before);
         EXPECT_FALSE(w.player()->driving);
     }
 }
 
 TEST(RespawnAfterDeath, SoundsComeBeforeTheSkinAndTheFadeInComesLast) {
     sim::World& w = gameSpawning(Spawn::ListPoint);
-    lastPlayerModel = sim::joaat(otherSkin);
+    playerState.lastPlayerModel = sim::joaat(otherSkin);
     EXPECT_TRUE(respawnAfterDeath()) << "the skin was restored";
     EXPECT_EQ(w.player()->model, sim::joaat(otherSkin));
     std::vector<sim::CallRecord> sounds = callsOf(w, playSoundNative);
@@ -200,7 +200,7 @@ TEST(RespawnAfterDeath, SoundsComeBeforeTheSkinAndTheFadeInComesLast) {
 
 TEST(RespawnAfterDeath, StoryCharacterKeepsHisSkin) {
     sim::World& w = gameSpawning(Spawn::ListPoint);
-    lastPlayerModel = sim::joaat("player_two");
+    playerState.lastPlayerModel = sim::joaat("player_two");
     EXPECT_FALSE(respawnAfterDeath());
     EXPECT_TRUE(callsOf(w, setPlayerModelNative).empty());
 }

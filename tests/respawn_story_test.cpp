@@ -136,7 +136,7 @@ TEST(RespawnStory, DeathInAnotherSkinOnAScreenThatStaysFadedIn) {
         gameStartedWith(testing_support::builtInSettingsWith({{"time_before_reset_skin", "10000"}}), otherSkin);
     sim::killPlayer(w);
     sim::runFor(100);
-    uint32_t died = deathTime;
+    uint32_t died = playerState.deathTime;
     ASSERT_TRUE(sim::runUntil(backInView, 60000));
     std::vector<sim::TextDraw>& draws = w.textDraws;
     ASSERT_FALSE(draws.empty());
@@ -155,7 +155,7 @@ TEST(RespawnStory, Arrest) {
     sim::World& w = gameStartedWith("");
     sim::arrestPlayer(w);
     sim::runFor(300);
-    EXPECT_TRUE(wasBusted);
+    EXPECT_TRUE(playerState.wasBusted);
     ASSERT_TRUE(sim::runUntil(backInView, 30000));
     sim::runFor(500);
     EXPECT_FALSE(w.beingArrested);
@@ -182,7 +182,7 @@ TEST(RespawnStory, KeyChordIntoAVehicleThatDrivesOffUntilAControlIsPressed) {
     sim::Entity* vehicle = w.find(w.player()->vehicle);
     ASSERT_NE(vehicle, nullptr);
     EXPECT_TRUE(vehicle->vehicleState.handedBack);
-    EXPECT_TRUE(autoDriveActive);
+    EXPECT_TRUE(playerState.autoDriveActive);
     sim::Vec3 driving = vehicle->position;
     sim::runFor(1000);
     EXPECT_GT(distance(vehicle->position, driving), 50.0f) << "drives by itself";
@@ -190,10 +190,10 @@ TEST(RespawnStory, KeyChordIntoAVehicleThatDrivesOffUntilAControlIsPressed) {
 
     sim::holdControl(w, 71);  // not one of the fifteen
     sim::runFor(200);
-    EXPECT_TRUE(autoDriveActive);
+    EXPECT_TRUE(playerState.autoDriveActive);
     sim::holdControl(w, 32);
     sim::runFor(50);
-    EXPECT_FALSE(autoDriveActive);
+    EXPECT_FALSE(playerState.autoDriveActive);
     EXPECT_FALSE(w.player()->driving);
     EXPECT_EQ(w.player()->vehicle, vehicle->handle) << "still at the wheel";
     sim::Vec3 stopped = vehicle->position;

@@ -33,8 +33,8 @@ struct Chances {
 // (the close-point chance apart) as given.
 sim::World& startGame(const Chances& chances, int32_t closeChance = 100) {
     sim::World& w = testing_support::loadPlugin();
-    playerPed = localPlayerPed();
-    lastPlayerPosition = Vector3{-50.0f, -1110.0f, 26.4f};
+    playerState.playerPed = localPlayerPed();
+    playerState.lastPlayerPosition = Vector3{-50.0f, -1110.0f, 26.4f};
     settings.on_point_from_list_player_spawn_chance = chances.list;
     settings.in_vehicle_on_road_player_spawn_chance = chances.road;
     settings.in_air_player_spawn_chance = chances.air;
@@ -60,7 +60,8 @@ SpawnMode strategyRun(const sim::World& w) {
     for (const sim::CallRecord& call : w.calls) {
         if (call.hash != groundHeightNative) continue;
         if (floatArgument(call, 2) == 1000.0f) return SpawnMode::RandomPointOnMap;
-        if (floatArgument(call, 0) == lastPlayerPosition.x && floatArgument(call, 1) == lastPlayerPosition.y)
+        if (floatArgument(call, 0) == playerState.lastPlayerPosition.x &&
+            floatArgument(call, 1) == playerState.lastPlayerPosition.y)
             return SpawnMode::AtDeathPoint;
         if (floatArgument(call, 0) == 0.0f && floatArgument(call, 1) == 0.0f) return SpawnMode::CustomPoint;
     }
@@ -193,7 +194,7 @@ TEST(SpawnMode, CloseChanceDecidesWhetherTheListPointIsNearTheDeathPoint) {
         SCOPED_TRACE(c.closeChance * 1000 + c.closeRoll);
         sim::World& w = startGame({40, 30, 20, 0, 10, 0}, c.closeChance);
         settings.preferred_spawn_distance = -1;
-        lastPlayerPosition = Vector3{row300.x, row300.y, row300.z + 3.0f};
+        playerState.lastPlayerPosition = Vector3{row300.x, row300.y, row300.z + 3.0f};
         Outcome outcome = spawnWithRolls(w, 1, c.closeRoll);
         EXPECT_EQ(outcome.mode, SpawnMode::OnPointFromList);
         EXPECT_TRUE(playerAt(w, c.close ? row300 : builtInSpawnPoints[41]));

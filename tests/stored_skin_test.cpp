@@ -63,7 +63,9 @@ sim::World& startedGame(const std::string& extraLines) {
 }
 
 // The previous check lies this long back.
-void previousCheckAgo(sim::World& w, uint32_t milliseconds) { lastSettingsCheckTime = w.tick() - milliseconds; }
+void previousCheckAgo(sim::World& w, uint32_t milliseconds) {
+    playerState.lastSettingsCheckTime = w.tick() - milliseconds;
+}
 
 int countNotifications(const sim::World& w, const std::string& text) {
     int count = 0;
@@ -88,7 +90,7 @@ TEST(StoredSkin, ActiveWhenThePlayerWearsTheStoredModel) {
 
 TEST(StoredSkin, ChangeSinceLastCheckNeedsANewModelOfALivingPlayer) {
     sim::World& w = startedGame(storedSkinLine(hipster()));
-    modelAtLastCheck = sim::joaat("player_zero");
+    playerState.modelAtLastCheck = sim::joaat("player_zero");
     EXPECT_FALSE(skinChangedSinceLastCheck());
 
     player(w).model = sim::joaat("player_one");
@@ -114,7 +116,7 @@ TEST(StoredSkin, EnforcingAppliesTheStoredSkinAndTheOptions) {
         enforceStoredSkin();
         SCOPED_TRACE(testing::Message() << "options " << c.options);
         EXPECT_EQ(player(w).model, hipster());
-        EXPECT_EQ(playerPed, w.playerPed);
+        EXPECT_EQ(playerState.playerPed, w.playerPed);
         EXPECT_EQ(player(w).weapons.empty(), !c.weapons);
         EXPECT_EQ(player(w).armour, c.armour ? 100 : 0);
 
@@ -144,7 +146,7 @@ TEST(StoredSkin, TypedSkinIsAppliedByACheckWithItsGateOpen) {
     runSettingsCheck();
     EXPECT_EQ(player(w).model, hipster());
     EXPECT_EQ(countNotifications(w, modifiedNotice), 1);
-    EXPECT_EQ(modelAtLastCheck, hipster());
+    EXPECT_EQ(playerState.modelAtLastCheck, hipster());
 }
 
 TEST(StoredSkin, TypedSkinIsDroppedByACheckWithItsGateClosed) {
@@ -171,7 +173,7 @@ TEST(StoredSkin, NewSkinIsWrittenBackWithoutTheModifiedNotice) {
     previousCheckAgo(w, 3000);
     runSettingsCheck();
     EXPECT_EQ(readStoredSkin(), hipster());
-    EXPECT_FALSE(storedSkinWritePending);
+    EXPECT_FALSE(playerState.storedSkinWritePending);
 
     // The write-back changed the file; the next check knows it as its own.
     previousCheckAgo(w, 1001);
@@ -197,23 +199,24 @@ TEST(StoredSkin, FailedWriteBackIsTriedAgainAndKeepsTheNextNotice) {
     player(w).model = hipster();
     previousCheckAgo(w, 3000);
     runSettingsCheck();
-    EXPECT_TRUE(storedSkinWritePending);
+    EXPECT_TRUE(playerState.storedSkinWritePending);
     EXPECT_EQ(readStoredSkin(), sim::joaat("player_zero"));  // the read-only file is untouched
 
     // Still read-only: nothing written, still pending, and no notice.
     previousCheckAgo(w, 3000);
     runSettingsCheck();
-    EXPECT_TRUE(storedSkinWritePending);
+    EXPECT_TRUE(playerState.storedSkinWritePending);
     EXPECT_EQ(readStoredSkin(), sim::joaat("player_zero"));
 
     // Writable again (which leaves the write time as it was): the next check
     // with its gate open writes the skin worn then.
     std::filesystem::permissions(path, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
     player(w).model = sim::joaat("player_one");
-    modelAtLastCheck = sim::joaat("player_one");  // not a change since the last check: only the retry writes
+    playerState.modelAtLastCheck =
+        sim::joaat("player_one");  // not a change since the last check: only the retry writes
     previousCheckAgo(w, 3000);
     runSettingsCheck();
-    EXPECT_FALSE(storedSkinWritePending);
+    EXPECT_FALSE(playerState.storedSkinWritePending);
     EXPECT_EQ(readStoredSkin(), sim::joaat("player_one"));
     EXPECT_EQ(countNotifications(w, modifiedNotice), 0);
 
@@ -231,14 +234,14 @@ TEST(StoredSkin, PlayersSaveReplacesAPendingWriteBack) {
     player(w).model = hipster();
     previousCheckAgo(w, 3000);
     runSettingsCheck();
-    ASSERT_TRUE(storedSkinWritePending);
+    ASSERT_TRUE(playerState.storedSkinWritePending);
     // The player makes the file writable and types a skin of his own; the
     // check runs with its gate closed, so the typed skin is not put on yet.
     std::filesystem::permissions(path, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
     saveSettingsFile(storedSkinLine(sim::joaat("player_two")));
     previousCheckAgo(w, 1001);
     runSettingsCheck();
-    EXPECT_FALSE(storedSkinWritePending);
+    EXPECT_FALSE(playerState.storedSkinWritePending);
     EXPECT_EQ(readStoredSkin(), sim::joaat("player_two"));
     previousCheckAgo(w, 3000);
     runSettingsCheck();
@@ -250,32 +253,32 @@ TEST(StoredSkin, NewSkinIsWrittenBackOnlyWithSkinPolicyThree) {
         sim::World& w = startedGame(storedSkinLine(sim::joaat("player_zero")) +
                                     "player_ped_skin_upon_respawn=" + std::to_string(policy) + "\n");
         player(w).model = hipster();
-        modelAtLastCheck = sim::joaat("player_zero");
+        playerState.modelAtLastCheck = sim::joaat("player_zero");
         previousCheckAgo(w, 3000);
         runSettingsCheck();
         EXPECT_EQ(readStoredSkin(), sim::joaat("player_zero")) << policy;
-        EXPECT_FALSE(storedSkinWritePending) << policy;
+        EXPECT_FALSE(playerState.storedSkinWritePending) << policy;
     }
 }
 
 TEST(StoredSkin, NoWriteBackSoonAfterALoadingScreen) {
     sim::World& w = startedGame(storedSkinLine(sim::joaat("player_zero")) + "time_before_reset_skin=5000\n");
-    loadingScreenEndTime = w.tick() - 4000;
+    playerState.loadingScreenEndTime = w.tick() - 4000;
     player(w).model = hipster();
-    modelAtLastCheck = sim::joaat("player_zero");
+    playerState.modelAtLastCheck = sim::joaat("player_zero");
     previousCheckAgo(w, 3000);
     runSettingsCheck();
     EXPECT_EQ(readStoredSkin(), sim::joaat("player_zero"));
-    EXPECT_FALSE(storedSkinWritePending);
+    EXPECT_FALSE(playerState.storedSkinWritePending);
 }
 
 TEST(StoredSkin, WriteBackBeforeAnyLoadingScreenAfterALongUptime) {
     // More than 24.8 days of uptime and no loading screen seen yet.
     sim::World& w = startedGame(storedSkinLine(sim::joaat("player_zero")));
     w.setTickBase(0x90000000u);
-    ASSERT_EQ(loadingScreenEndTime, 0u);
+    ASSERT_EQ(playerState.loadingScreenEndTime, 0u);
     player(w).model = hipster();
-    modelAtLastCheck = sim::joaat("player_zero");
+    playerState.modelAtLastCheck = sim::joaat("player_zero");
     previousCheckAgo(w, 3000);
     runSettingsCheck();
     EXPECT_EQ(readStoredSkin(), hipster());

@@ -14,7 +14,8 @@ struct Rectangle {
 
 // The rectangles the random modes draw from: the random map point's regions
 // (src/spawn/ground_spawn.cpp) and the not-close road and air points
-// (src/vehicles/vehicle_spawn.cpp), with the close point's map bounds.
+// (src/vehicles/vehicle_spawn.cpp), with the close point's map bounds
+// (src/shared/spawn_geometry.cpp).
 constexpr Rectangle mainMapRegion{-1274.0f, 1420.0f, -2200.0f, 1128.0f};
 constexpr Rectangle otherMapRegions[5] = {
     {1384.0f, 2126.0f, 3464.0f, 3962.0f}, {1641.0f, 2989.0f, 4683.0f, 5261.0f},  {-519.0f, -218.0f, 5921.0f, 6477.0f},

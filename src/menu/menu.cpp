@@ -3,7 +3,6 @@
 #include <cstdio>
 
 #include "host/natives/audio_natives.h"
-#include "host/natives/entity_natives.h"
 #include "host/natives/gameplay_natives.h"
 #include "host/natives/player_natives.h"
 #include "menu/menu_controls.h"
@@ -13,6 +12,7 @@
 #include "menu/point_blips.h"
 #include "platform/clock.h"
 #include "platform/ticks.h"
+#include "shared/entities.h"
 
 namespace {
 
@@ -39,8 +39,7 @@ void playMenuSound(const char* sound) { playFrontendSound(sound, menuSoundSet, t
 
 bool menuMustStayClosed() {
     if (isLoadingScreenActive() || isCutsceneActive()) return true;
-    uint32_t ped = localPlayerPed();
-    if (ped == 0 || !entityExists(ped) || isEntityDead(ped)) return true;
+    if (!isEntityAlive(localPlayerPed())) return true;
     return isPlayerBeingArrested(localPlayerId());
 }
 

@@ -6,7 +6,7 @@
 
 #include "host/natives/hud_natives.h"
 #include "host/natives/map_natives.h"
-#include "respawn/loading_screens.h"
+#include "shared/player_state.h"
 #include "settings/respawn_settings.h"
 #include "spawn/custom_spawn.h"
 
@@ -37,7 +37,7 @@ void addBlips() {
         blips[blipCount++] = blip;
     }
     pointsVersion = settingsTextVersion();
-    loadingScreenEndShown = loadingScreenEndTime;
+    loadingScreenEndShown = playerState.loadingScreenEndTime;
 }
 
 void removeBlips() {
@@ -62,6 +62,6 @@ void forgetPointBlips() {
 
 void keepPointBlips() {
     if (!shown) return;
-    if (loadingScreenEndTime != loadingScreenEndShown) return showPointBlips(false);
+    if (playerState.loadingScreenEndTime != loadingScreenEndShown) return showPointBlips(false);
     if (pointsVersion != settingsTextVersion()) showPointBlips(true);
 }

@@ -3,25 +3,23 @@
 #include "host/keyboard.h"
 #include "host/natives/camera_natives.h"
 #include "host/natives/control_natives.h"
-#include "host/natives/entity_natives.h"
 #include "host/natives/gameplay_natives.h"
 #include "host/natives/player_natives.h"
 #include "platform/clock.h"
 #include "platform/ticks.h"
 #include "settings/respawn_settings.h"
-
-// No request may fire within 500 ms of the library being loaded.
-uint32_t lastOnDemandTriggerTime = tickCount();
+#include "shared/entities.h"
+#include "shared/player_state.h"
 
 namespace {
 
 constexpr uint32_t chordGuardMilliseconds = 500;
 
-bool chordGuardOpen() { return ticksSince(lastOnDemandTriggerTime, tickCount()) > chordGuardMilliseconds; }
+bool chordGuardOpen() { return ticksSince(playerState.lastOnDemandTriggerTime, tickCount()) > chordGuardMilliseconds; }
 
 bool localPlayerAliveAndFree() {
     uint32_t ped = localPlayerPed();
-    if (ped == 0 || !entityExists(ped) || isEntityDead(ped)) return false;
+    if (!isEntityAlive(ped)) return false;
     return !isPlayerBeingArrested(localPlayerId());
 }
 
@@ -51,12 +49,12 @@ bool controllerChordTriggered() {
     bool guardOpen = chordGuardOpen();
     if (guardOpen && button2 == -1) {
         if (!isControllerButtonJustPressed(button1)) return false;
-        lastOnDemandTriggerTime = tickCount();
+        playerState.lastOnDemandTriggerTime = tickCount();
         return true;
     }
     if (!guardOpen || !isControllerButtonHeld(button1)) return false;
     if (!isControllerButtonJustPressed(button2)) return false;
-    lastOnDemandTriggerTime = tickCount();
+    playerState.lastOnDemandTriggerTime = tickCount();
     return true;
 }
 

@@ -5,8 +5,6 @@
 // close the menu.
 #include <cstdint>
 
-extern uint32_t lastOnDemandTriggerTime;
-
 bool isControllerButtonHeld(int32_t control);
 bool isControllerButtonJustPressed(int32_t control);
 bool keyboardChordTriggered();

@@ -10,36 +10,35 @@
 #include "shared/player_state.h"
 #include "skin/player_skin.h"
 
-uint32_t lastSettingsCheckTime = 0;
-bool storedSkinWritePending = false;
-
 namespace {
 
 // The stored-skin steps run only when the previous check lies at least
 // "wait_time_before_skin_change" back, as after a respawn sequence.
 bool skinWaitGateOpen() {
-    return tickReached(tickCount(), lastSettingsCheckTime + skinChangeWaitMs(settings.wait_time_before_skin_change));
+    return tickReached(tickCount(),
+                       playerState.lastSettingsCheckTime + skinChangeWaitMs(settings.wait_time_before_skin_change));
 }
 
 // A new stored skin waits "time_before_reset_skin" after the end of the last
 // loading screen; before any loading screen was seen there is nothing to wait
 // for (a signed comparison with a base of 0 would fail for half the tick range).
 bool loadingScreenSettled() {
-    return loadingScreenEndTime == 0 ||
-           tickAfter(tickCount(), loadingScreenEndTime + skinResetDelayMs(settings.time_before_reset_skin));
+    return playerState.loadingScreenEndTime == 0 ||
+           tickAfter(tickCount(), playerState.loadingScreenEndTime + skinResetDelayMs(settings.time_before_reset_skin));
 }
 
 // A write that failed (the file locked or read-only) is tried again at later
 // checks; the log tells of it once, not every second.
 void noteStoredSkinWrite(bool written) {
-    if (!written && !storedSkinWritePending) logEvent("could not write stored_last_used_skin to Pelorin.ini; trying again");
-    storedSkinWritePending = !written;
+    if (!written && !playerState.storedSkinWritePending)
+        logEvent("could not write stored_last_used_skin to Pelorin.ini; trying again");
+    playerState.storedSkinWritePending = !written;
 }
 
 }  // namespace
 
 bool settingsCheckDue() {
-    return tickAfter(tickCount(), lastSettingsCheckTime + 1000) || lastSettingsCheckTime == 0;
+    return tickAfter(tickCount(), playerState.lastSettingsCheckTime + 1000) || playerState.lastSettingsCheckTime == 0;
 }
 
 // The file is opened and parsed once: the stored skin is answered from the
@@ -48,17 +47,17 @@ bool settingsCheckDue() {
 void runSettingsCheck() {
     if (readSettings()) {
         holdSettingsRead(true);
-        if (settingsFileChanged() || lastSettingsCheckTime == 0) {
+        if (settingsFileChanged() || playerState.lastSettingsCheckTime == 0) {
             if (skinWaitGateOpen()) enforceStoredSkin();
-            if (lastSettingsCheckTime != 0) showNotification("Pelorin.ini modified");
-            storedSkinWritePending = false;  // the player's save decides the stored skin
+            if (playerState.lastSettingsCheckTime != 0) showNotification("Pelorin.ini modified");
+            playerState.storedSkinWritePending = false;  // the player's save decides the stored skin
         }
-        bool skinToStore = skinChangedSinceLastCheck() || (storedSkinWritePending && !isStoredSkinActive());
+        bool skinToStore = skinChangedSinceLastCheck() || (playerState.storedSkinWritePending && !isStoredSkinActive());
         if (skinToStore && skinWaitGateOpen() && settings.player_ped_skin_upon_respawn == 3 && loadingScreenSettled())
             noteStoredSkinWrite(writeStoredSkin(currentPlayerModel()));
         holdSettingsRead(false);
     }
-    modelAtLastCheck = currentPlayerModel();
-    lastSettingsCheckTime = tickCount();
+    playerState.modelAtLastCheck = currentPlayerModel();
+    playerState.lastSettingsCheckTime = tickCount();
     flushEventLog(settings.write_log_file != 0);
 }

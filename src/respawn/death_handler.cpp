@@ -9,6 +9,7 @@
 #include "host/natives/ped_natives.h"
 #include "host/natives/player_natives.h"
 #include "host/natives/streaming_natives.h"
+#include "shared/entities.h"
 #include "shared/event_log.h"
 #include "shared/player_state.h"
 #include "platform/clock.h"
@@ -20,12 +21,7 @@
 #include "settings/respawn_settings.h"
 #include "settings/setting_limits.h"
 #include "skin/player_skin.h"
-#include "spawn/ground_spawn.h"
 #include "vehicles/vehicle_spawn.h"
-
-uint32_t deathTime = 0;
-bool wasBusted = false;
-uint32_t respawnDeadline = 0;
 
 namespace {
 
@@ -56,9 +52,9 @@ constexpr int32_t autoDriveCancelControls[] = {28, 23, 29, 8, 9, 18, 32, 34, 216
 // the single-precision value widened to double.
 double slowMotionSetting() { return static_cast<double>(settings.slow_motion_at_wasted_and_busted_screens); }
 
-bool wearsOtherSkin() { return !isStoryCharacter(lastPlayerModel); }
+bool wearsOtherSkin() { return !isStoryCharacter(playerState.lastPlayerModel); }
 
-uint32_t millisecondsSinceDeath() { return ticksSince(deathTime, tickCount()); }
+uint32_t millisecondsSinceDeath() { return ticksSince(playerState.deathTime, tickCount()); }
 
 bool episodeDetected() {
     if (isEntityDead(localPlayerPed())) return true;
@@ -67,9 +63,9 @@ bool episodeDetected() {
 
 void enterDeathScreen(DeathEpisode& episode) {
     episode.otherSkinAtDetection = wearsOtherSkin();
-    wasBusted = !isEntityDead(localPlayerPed());
-    logEvent("%s at (%.1f, %.1f, %.1f)", wasBusted ? "arrest" : "death", lastPlayerPosition.x, lastPlayerPosition.y,
-             lastPlayerPosition.z);
+    playerState.wasBusted = !isEntityDead(localPlayerPed());
+    logEvent("%s at (%.1f, %.1f, %.1f)", playerState.wasBusted ? "arrest" : "death", playerState.lastPlayerPosition.x,
+             playerState.lastPlayerPosition.y, playerState.lastPlayerPosition.z);
     episode.savedViewMode = cameraViewMode();
     episode.savedFieldOfView = gameplayCameraFieldOfView();
     computeRespawnDeadline();
@@ -95,7 +91,7 @@ void applyWastedScreenLook() {
 void drawCountdownIfDue() {
     if (!(slowMotionSetting() >= 0.1 || millisecondsSinceDeath() > lateCountdownMilliseconds)) return;
     uint32_t now = tickCount();
-    drawRespawnCountdown(tickAfter(now, respawnDeadline) ? 0u : respawnDeadline - now);
+    drawRespawnCountdown(tickAfter(now, playerState.respawnDeadline) ? 0u : playerState.respawnDeadline - now);
 }
 
 bool playerBackAfterDeath() {
@@ -121,8 +117,9 @@ void logGameRespawnWait(uint32_t waited) {
 // How the take-over went, and the end of the episode, which is written out at once.
 void logTakeOver(uint32_t start) {
     const char* how = settings.random_player_respawns == 0 ? "the game's place kept (random_player_respawns 0)"
-                      : settings.alter_spawn_after_mission != 0 || !missionActive ? "alternative respawn"
-                                                                                   : "a mission runs: no respawn";
+                      : settings.alter_spawn_after_mission != 0 || !playerState.missionActive
+                          ? "alternative respawn"
+                          : "a mission runs: no respawn";
     logEvent("take-over done in %u ms: %s; episode over after %u ms", unsigned{ticksSince(start, tickCount())}, how,
              unsigned{millisecondsSinceDeath()});
     flushEventLog(settings.write_log_file != 0);
@@ -138,7 +135,7 @@ bool wearsOtherSkinNow() {
 
 bool skinResetPending(const DeathEpisode& episode) {
     if (episode.skinResetDone) return false;
-    return (episode.otherSkinAtDetection && !isStoryCharacter(lastPlayerModel)) || wearsOtherSkinNow();
+    return (episode.otherSkinAtDetection && !isStoryCharacter(playerState.lastPlayerModel)) || wearsOtherSkinNow();
 }
 
 // Another skin worn at detection and still worn: the game brings back only its
@@ -149,9 +146,10 @@ bool skinResetPending(const DeathEpisode& episode) {
 bool skinResetDue(const DeathEpisode& episode) {
     if (!skinResetPending(episode)) return false;
     uint32_t now = tickCount();
-    if (episode.deathEffectSeen && tickAfter(now, deathTime + skinResetDelayMs(settings.time_before_reset_skin)))
+    if (episode.deathEffectSeen &&
+        tickAfter(now, playerState.deathTime + skinResetDelayMs(settings.time_before_reset_skin)))
         return true;
-    return tickAfter(now, respawnDeadline - latestSkinResetBeforeDeadlineMs);
+    return tickAfter(now, playerState.respawnDeadline - latestSkinResetBeforeDeadlineMs);
 }
 
 void resetSkinOnce(DeathEpisode& episode) {
@@ -181,13 +179,13 @@ bool deathScreenFrame(DeathEpisode& episode) {
     if (fadedIn) drawCountdownIfDue();
     // The deadline ends the phase whatever the screen shows: a screen that the
     // game leaves faded out would otherwise hold the main loop for good.
-    if (tickAfter(tickCount(), respawnDeadline)) return screenPhaseOver("its deadline passed");
+    if (tickAfter(tickCount(), playerState.respawnDeadline)) return screenPhaseOver("its deadline passed");
     if (!fadedIn) return false;
-    if (!wasBusted && playerBackAfterDeath()) {
+    if (!playerState.wasBusted && playerBackAfterDeath()) {
         episode.deathEffectSeen = false;
         return false;
     }
-    if (wasBusted && playerBackAfterArrest()) episode.deathEffectSeen = false;
+    if (playerState.wasBusted && playerBackAfterArrest()) episode.deathEffectSeen = false;
     return false;
 }
 
@@ -206,8 +204,8 @@ bool gameShowsLivingPlayer(DeathEpisode& episode) {
         return false;
     }
     uint32_t ped = localPlayerPed();
-    return ped != 0 && entityExists(ped) && !isEntityDead(ped) && !isPlayerBeingArrested(localPlayerId()) &&
-           !isScreenFadingOut() && (!isScreenFadedOut() || isScreenFadingIn());
+    return isEntityAlive(ped) && !isPlayerBeingArrested(localPlayerId()) && !isScreenFadingOut() &&
+           (!isScreenFadedOut() || isScreenFadingIn());
 }
 
 // Waits for the game to put the player back, at most 30 s. The limit is an
@@ -233,17 +231,17 @@ void applyRespawnOptions() {
 // him, so the screen is not cut to black: nothing of ours would fade it in.
 void takeOver(const DeathEpisode& episode) {
     uint32_t start = tickCount();
-    playerPed = localPlayerPed();
-    playerId = localPlayerId();
+    playerState.playerPed = localPlayerPed();
+    playerState.playerId = localPlayerId();
     if (settings.random_player_respawns != 0) {
-        if (settings.alter_spawn_after_mission != 0 || !missionActive) {
+        if (settings.alter_spawn_after_mission != 0 || !playerState.missionActive) {
             fadeScreenOut(0);
             host::scriptWait(100);
             respawnAfterDeath();
             applyRespawnOptions();
         }
     } else {
-        restoreSkinAfterDeath(lastPlayerModel);
+        restoreSkinAfterDeath(playerState.lastPlayerModel);
         applyRespawnOptions();
     }
     if (settings.set_money_to_zero_upon_respawn_after_death != 0) zeroCharacterMoney();
@@ -277,17 +275,17 @@ void runWatchSteps() {
     // The death point is where the player was last seen: a pass without a ped
     // (the game is replacing it) keeps it rather than taking the origin.
     uint32_t ped = localPlayerPed();
-    if (isExistingEntity(ped)) lastPlayerPosition = entityPosition(ped);
+    if (isExistingEntity(ped)) playerState.lastPlayerPosition = entityPosition(ped);
     cancelAutoDriveOnInput();
 }
 
 }  // namespace
 
 void handleDeathAndArrest() {
-    playerPed = localPlayerPed();
-    playerId = localPlayerId();
-    wasBusted = false;
-    deathTime = tickCount();
+    playerState.playerPed = localPlayerPed();
+    playerState.playerId = localPlayerId();
+    playerState.wasBusted = false;
+    playerState.deathTime = tickCount();
     DeathEpisode episode;
     DeathPhase phase = episodeDetected() ? DeathPhase::DeathScreen : DeathPhase::Watching;
     if (phase != DeathPhase::Watching) {
@@ -301,20 +299,20 @@ void handleDeathAndArrest() {
 void computeRespawnDeadline() {
     double slowMotion = slowMotionSetting();
     if (slowMotion < 0.1)
-        respawnDeadline = deathTime + 80000;
+        playerState.respawnDeadline = playerState.deathTime + 80000;
     else if (slowMotion <= 0.2)
-        respawnDeadline = deathTime + 35000;
+        playerState.respawnDeadline = playerState.deathTime + 35000;
     else if (slowMotion < 0.4)
-        respawnDeadline = deathTime + 25000;
+        playerState.respawnDeadline = playerState.deathTime + 25000;
     else
-        respawnDeadline = static_cast<uint32_t>(static_cast<int64_t>(
-            static_cast<float>(deathTime) +
-            deathScreenWaitMs(settings.max_wait_time_before_respawn_upon_skin_exception)));
+        playerState.respawnDeadline = static_cast<uint32_t>(
+            static_cast<int64_t>(static_cast<float>(playerState.deathTime) +
+                                 deathScreenWaitMs(settings.max_wait_time_before_respawn_upon_skin_exception)));
 }
 
 void resetToPlayerZero() {
     uint32_t ped = localPlayerPed();
-    if (ped == 0 || !entityExists(ped)) {
+    if (!isExistingEntity(ped)) {
         playFailSound();
         return;
     }
@@ -327,19 +325,17 @@ void resetToPlayerZero() {
     setPlayerModel(localPlayerId(), model);
     setPedDefaultComponentVariation(localPlayerPed());
     releaseModel(model);
-    playerPed = localPlayerPed();
-    playerId = localPlayerId();
+    playerState.playerPed = localPlayerPed();
+    playerState.playerId = localPlayerId();
 }
 
 void cancelAutoDriveOnInput() {
-    if (!autoDriveActive) return;
+    if (!playerState.autoDriveActive) return;
     for (int32_t control : autoDriveCancelControls) {
         if (isControlPressed(control)) {
-            clearPedTasks(playerPed);
-            autoDriveActive = false;
+            clearPedTasks(playerState.playerPed);
+            playerState.autoDriveActive = false;
             return;
         }
     }
 }
-
-bool isExistingEntity(uint32_t entity) { return entity != 0 && entityExists(entity); }

@@ -6,12 +6,7 @@
 
 enum class DeathPhase { Watching, DeathScreen, AwaitGameRespawn, TakeOver };
 
-extern uint32_t deathTime;
-extern bool wasBusted;
-extern uint32_t respawnDeadline;
-
 void handleDeathAndArrest();
 void computeRespawnDeadline();
 void resetToPlayerZero();
 void cancelAutoDriveOnInput();
-bool isExistingEntity(uint32_t entity);

@@ -2,10 +2,10 @@
 
 #include "host/host_abi.h"
 #include "host/natives/camera_natives.h"
-#include "host/natives/entity_natives.h"
 #include "host/natives/gameplay_natives.h"
 #include "host/natives/ped_natives.h"
 #include "host/natives/player_natives.h"
+#include "shared/entities.h"
 #include "shared/event_log.h"
 #include "shared/player_state.h"
 #include "platform/clock.h"
@@ -18,18 +18,14 @@
 #include "skin/player_skin.h"
 #include "spawn/spawn_mode.h"
 
-bool loadingScreenSeen = false;
-uint32_t loadingScreenEndTime = 0;
-uint32_t lastNotFadedOutTime = 0;
-
 namespace {
 
 constexpr uint32_t blackScreenRescueMilliseconds = 80000;
 
 bool followUpDropped() {
-    if (settings.alter_spawn_after_mission == 0 && missionActive) return true;
+    if (settings.alter_spawn_after_mission == 0 && playerState.missionActive) return true;
     uint32_t ped = localPlayerPed();
-    return ped == 0 || !entityExists(ped);
+    return !isExistingEntity(ped);
 }
 
 // Skin values 1 to 3, tested as one unsigned range so that 0 and negative
@@ -48,7 +44,7 @@ void applyPostLoadingSkin() {
 
 void applyPostLoadingOptions() {
     int32_t options = settings.weapons_and_armor_settings_affecting_respawn_on_demand;
-    bool wearsOtherSkin = !isStoryCharacter(lastPlayerModel);
+    bool wearsOtherSkin = !isStoryCharacter(playerState.lastPlayerModel);
     if (options == 1 || options == 2) applyWeaponsOption(wearsOtherSkin);
     if (options == 1 || options == 3) applyArmourOption(wearsOtherSkin);
 }
@@ -74,42 +70,43 @@ void runPostLoadingFollowUp() {
 
 void watchLoadingScreens() {
     while (isLoadingScreenActive()) {
-        loadingScreenSeen = true;
+        playerState.loadingScreenSeen = true;
         host::scriptWait(0);
     }
-    if (loadingScreenSeen) {
-        loadingScreenEndTime = tickCount();
+    if (playerState.loadingScreenSeen) {
+        playerState.loadingScreenEndTime = tickCount();
         logEvent("loading screen over");
         // Time in a loading screen is not a black screen left behind.
         restartBlackScreenCount();
         readSettings();
     }
     if (followUpDropped()) {
-        if (loadingScreenSeen) logEvent("no follow-up to the loading screen: a mission runs or there is no player");
-        loadingScreenSeen = false;
+        if (playerState.loadingScreenSeen)
+            logEvent("no follow-up to the loading screen: a mission runs or there is no player");
+        playerState.loadingScreenSeen = false;
         return;
     }
-    if (!loadingScreenSeen) return;
+    if (!playerState.loadingScreenSeen) return;
     if (skinPolicyApplies() || settings.use_respawn_on_demand_automatically != 0) {
         runPostLoadingFollowUp();
         restartBlackScreenCount();
     }
-    loadingScreenSeen = false;
+    playerState.loadingScreenSeen = false;
 }
 
 void rescueBlackScreen() {
     if (!isScreenFadedOut()) {
-        lastNotFadedOutTime = tickCount();
+        playerState.lastNotFadedOutTime = tickCount();
         return;
     }
     if (!isScreenFadedOut()) return;
     // An elapsed time, so the count works across the wrap of the tick count.
-    if (ticksSince(lastNotFadedOutTime, tickCount()) <= blackScreenRescueMilliseconds) return;
-    if (isExistingEntity(localPlayerPed()) && !isStoryCharacter(lastPlayerModel)) {
+    if (ticksSince(playerState.lastNotFadedOutTime, tickCount()) <= blackScreenRescueMilliseconds) return;
+    if (isExistingEntity(localPlayerPed()) && !isStoryCharacter(playerState.lastPlayerModel)) {
         logEvent("screen black for 80 s: rescue");
         resetToPlayerZero();
         host::scriptWait(0);
-        restoreSkinAfterDeath(lastPlayerModel);
+        restoreSkinAfterDeath(playerState.lastPlayerModel);
         respawnOnDemand(false);
         playFocusSound();
         fadeScreenIn(500);
@@ -121,4 +118,4 @@ void rescueBlackScreen() {
     restartBlackScreenCount();
 }
 
-void restartBlackScreenCount() { lastNotFadedOutTime = tickCount(); }
+void restartBlackScreenCount() { playerState.lastNotFadedOutTime = tickCount(); }

@@ -3,10 +3,6 @@
 // a screen left faded out.
 #include <cstdint>
 
-extern bool loadingScreenSeen;
-extern uint32_t loadingScreenEndTime;
-extern uint32_t lastNotFadedOutTime;
-
 void watchLoadingScreens();
 void rescueBlackScreen();
 // Starts the count of the rescue afresh: at start, and when a loading screen,

@@ -5,10 +5,10 @@
 #include "host/natives/ped_natives.h"
 #include "host/natives/player_natives.h"
 #include "host/natives/weapon_natives.h"
+#include "shared/entities.h"
 #include "shared/player_state.h"
 #include "respawn/weapon_tables.h"
 #include "settings/respawn_settings.h"
-#include "vehicles/vehicle_spawn.h"
 
 namespace {
 
@@ -56,7 +56,7 @@ void applyArmourOption(bool wearsOtherSkin) {
 }
 
 void giveAllWeapons(uint32_t ped) {
-    if (ped == 0 || !entityExists(ped)) return;
+    if (!isExistingEntity(ped)) return;
     for (uint32_t weapon : weaponHashes) {
         giveWeaponToPed(ped, weapon, fullAmmunition);
         giveAllWeaponComponents(ped, weapon);
@@ -73,7 +73,7 @@ void giveAllWeaponComponents(uint32_t ped, uint32_t weapon) {
 
 void zeroCharacterMoney() {
     const char* stat = moneyStatOf(entityModel(localPlayerPed()));
-    if (!stat) stat = moneyStatOf(lastMainCharacterModel);
+    if (!stat) stat = moneyStatOf(playerState.lastMainCharacterModel);
     if (!stat) stat = "SP0_TOTAL_CASH";
     setIntStatToZero(nameHash(stat));
 }

@@ -3,11 +3,12 @@
 #include "host/host_abi.h"
 #include "host/natives/audio_natives.h"
 #include "host/natives/camera_natives.h"
-#include "host/natives/entity_natives.h"
 #include "host/natives/ped_natives.h"
 #include "host/natives/player_natives.h"
 #include "host/natives/vehicle_natives.h"
+#include "shared/entities.h"
 #include "shared/event_log.h"
+#include "shared/gameplay_camera.h"
 #include "shared/player_state.h"
 #include "respawn/loading_screens.h"
 #include "respawn/player_options.h"
@@ -18,15 +19,11 @@
 #include "spawn/spawn_mode.h"
 #include "vehicles/vehicle_spawn.h"
 
-bool autoDriveActive = false;
-
 namespace {
 
 constexpr const char* respawnSoundSet = "DLC_HEIST_PLANNING_BOARD_SOUNDS";
 constexpr float autoDriveSpeed = 70.0f;
 constexpr int32_t autoDriveStyle = 786603;
-// The second pitch value is this float, bit pattern 0x4E7E0000, not 1.0.
-constexpr float cameraPitchSecondValue = 1065353216.0f;
 constexpr uint32_t vehicleReleaseDelayMilliseconds = 1250;
 
 bool samePosition(const Vector3& a, const Vector3& b) { return a.x == b.x && a.y == b.y && a.z == b.z; }
@@ -34,16 +31,16 @@ bool samePosition(const Vector3& a, const Vector3& b) { return a.x == b.x && a.y
 // A player left in a vehicle drives on by himself until he touches a control;
 // a dead vehicle gets no task, yet the next control press still clears his tasks.
 void letSpawnVehicleDriveOn() {
-    if (!isPedInAnyVehicle(playerPed)) return;
-    uint32_t vehicle = vehiclePedIsIn(playerPed);
-    if (isEntityAlive(vehicle)) startAutoDrive(playerPed, vehicle);
-    autoDriveActive = true;
+    if (!isPedInAnyVehicle(playerState.playerPed)) return;
+    uint32_t vehicle = vehiclePedIsIn(playerState.playerPed);
+    if (isEntityAlive(vehicle)) startAutoDrive(playerState.playerPed, vehicle);
+    playerState.autoDriveActive = true;
 }
 
 }  // namespace
 
 bool respawnAfterDeath() {
-    uint32_t model = lastPlayerModel;
+    uint32_t model = playerState.lastPlayerModel;
     playRespawnSounds();
     bool restored = restoreSkinAfterDeath(model);
     moveToNewSpawn(true);
@@ -54,8 +51,8 @@ bool respawnAfterDeath() {
 bool respawnOnDemand(bool applyOnDemandOptions) {
     // The ped asked for here is the one moved (a loading screen may have
     // given the player a new one since the last pass).
-    playerPed = localPlayerPed();
-    if (!isEntityAlive(playerPed)) {
+    playerState.playerPed = localPlayerPed();
+    if (!isEntityAlive(playerState.playerPed)) {
         playFailSound();
         logEvent("respawn on demand refused: the player is not alive");
         return false;
@@ -65,12 +62,12 @@ bool respawnOnDemand(bool applyOnDemandOptions) {
         if (settings.player_ped_skin_upon_respawn == 2)
             changePlayerSkin(pickRandomSkin());
         else if (settings.player_ped_skin_upon_respawn == 3)
-            changePlayerSkin(lastPlayerModel);
+            changePlayerSkin(playerState.lastPlayerModel);
     }
     moveToNewSpawn(false);
     if (applyOnDemandOptions) {
         int32_t options = settings.weapons_and_armor_settings_affecting_respawn_on_demand;
-        bool wearsOtherSkin = !isStoryCharacter(lastPlayerModel);
+        bool wearsOtherSkin = !isStoryCharacter(playerState.lastPlayerModel);
         if (options == 1 || options == 2) applyWeaponsOption(wearsOtherSkin);
         if (options == 1 || options == 3) applyArmourOption(wearsOtherSkin);
     }
@@ -79,14 +76,14 @@ bool respawnOnDemand(bool applyOnDemandOptions) {
 }
 
 bool respawnAtCustomPoint(const CustomSpawnPoint& point) {
-    playerPed = localPlayerPed();
-    if (!isEntityAlive(playerPed)) {
+    playerState.playerPed = localPlayerPed();
+    if (!isEntityAlive(playerState.playerPed)) {
         playFailSound();
         logEvent("respawn at a custom point refused: the player is not alive");
         return false;
     }
     logEvent("respawn at the custom point (%.1f, %.1f, %.1f) from the menu", point.x, point.y, point.z);
-    Vector3 before = entityPosition(playerPed);
+    Vector3 before = entityPosition(playerState.playerPed);
     placeAtCustomPoint(point);
     finishSpawnMove(before, true, false);
     restartBlackScreenCount();
@@ -94,12 +91,12 @@ bool respawnAtCustomPoint(const CustomSpawnPoint& point) {
 }
 
 void moveToNewSpawn(bool afterDeath) {
-    Vector3 before = entityPosition(playerPed);
+    Vector3 before = entityPosition(playerState.playerPed);
     finishSpawnMove(before, chooseSpawn(), afterDeath);
 }
 
 void finishSpawnMove(const Vector3& before, bool settle, bool afterDeath) {
-    Vector3 after = entityPosition(playerPed);
+    Vector3 after = entityPosition(playerState.playerPed);
     logEvent("spawn place (%.1f, %.1f, %.1f)%s", after.x, after.y, after.z,
              samePosition(before, after) ? ", not moved" : "");
     if (samePosition(before, after)) {
@@ -122,11 +119,6 @@ void playRespawnSounds() {
     playFrontendSound("Zoom_Out", respawnSoundSet, true);
 }
 
-void resetGameplayCameraAngles() {
-    setGameplayCameraRelativeHeading(0.0f);
-    setGameplayCameraRelativePitch(0.0f, cameraPitchSecondValue);
-}
-
 void dropRenderingCamera() {
     uint32_t camera = renderingCamera();
     switchCameraOff(camera);
@@ -136,9 +128,9 @@ void dropRenderingCamera() {
 void startAutoDrive(uint32_t ped, uint32_t vehicle) { taskDriveAround(ped, vehicle, autoDriveSpeed, autoDriveStyle); }
 
 void releaseSpawnVehicle() {
-    if (!isPedInAnyVehicle(playerPed)) return;
-    uint32_t vehicle = vehiclePedIsIn(playerPed);
-    if (vehicle == 0 || !entityExists(vehicle)) return;
+    if (!isPedInAnyVehicle(playerState.playerPed)) return;
+    uint32_t vehicle = vehiclePedIsIn(playerState.playerPed);
+    if (!isExistingEntity(vehicle)) return;
     uint64_t vehicleVariable = vehicle;
     markVehicleNoLongerNeeded(&vehicleVariable);
 }

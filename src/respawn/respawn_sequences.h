@@ -6,8 +6,6 @@
 #include "host/native_call.h"
 #include "spawn/custom_spawn.h"
 
-extern bool autoDriveActive;
-
 bool respawnAfterDeath();
 bool respawnOnDemand(bool applyOnDemandOptions);
 // A respawn on demand to the given point rather than a rolled one, without
@@ -18,7 +16,6 @@ void moveToNewSpawn(bool afterDeath);
 // the spawn vehicle driving on and handed back.
 void finishSpawnMove(const Vector3& before, bool settle, bool afterDeath);
 void playRespawnSounds();
-void resetGameplayCameraAngles();
 void dropRenderingCamera();
 void startAutoDrive(uint32_t ped, uint32_t vehicle);
 void releaseSpawnVehicle();

@@ -7,8 +7,7 @@
 #include "host/natives/hud_natives.h"
 #include "pelorin_version.h"
 #include "settings/settings_file.h"
-
-bool bannerShown = false;
+#include "shared/player_state.h"
 
 void showNotification(const char* text) {
     beginNotification("STRING");
@@ -18,10 +17,10 @@ void showNotification(const char* text) {
 
 // Shown once, on the first frame without a loading screen.
 void showStartupBanner() {
-    if (bannerShown || isLoadingScreenActive()) return;
+    if (playerState.bannerShown || isLoadingScreenActive()) return;
     showNotification("Pelorin " PELORIN_VERSION " loaded");
     if (!settingsFileExists()) showNotification("Pelorin.ini was not found. Please install it.");
-    bannerShown = true;
+    playerState.bannerShown = true;
 }
 
 // Green, mostly opaque, centred, 90 % down the screen, with an outline and a

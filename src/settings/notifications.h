@@ -3,8 +3,6 @@
 // respawn countdown line.
 #include <cstdint>
 
-extern bool bannerShown;
-
 void showNotification(const char* text);
 void showStartupBanner();
 void drawRespawnCountdown(uint32_t remainingMilliseconds);

@@ -6,6 +6,7 @@
 #include "host/natives/ped_natives.h"
 #include "host/natives/player_natives.h"
 #include "host/natives/streaming_natives.h"
+#include "shared/entities.h"
 #include "shared/event_log.h"
 #include "shared/player_state.h"
 #include "shared/table_random.h"
@@ -16,9 +17,6 @@
 #include "settings/respawn_settings.h"
 #include "skin/skin_tables.h"
 #include "vehicles/vehicle_spawn.h"
-
-uint32_t lastModelTrackTime = 0;
-bool missionActive = false;
 
 namespace {
 
@@ -67,8 +65,8 @@ void changePlayerSkin(uint32_t model) {
         setPlayerModel(localPlayerId(), model);
         applyComponentVariation(localPlayerPed());
         releaseModel(model);
-        playerPed = localPlayerPed();
-        playerId = localPlayerId();
+        playerState.playerPed = localPlayerPed();
+        playerState.playerId = localPlayerId();
     }
     // The new ped stands on foot where the old one was; put it back at the wheel.
     if (isEntityAlive(vehicle)) seatPedInVehicle(localPlayerPed(), vehicle);
@@ -89,14 +87,14 @@ uint32_t pickRandomSkin() { return randomSkinModels[tableRandom() % randomSkinMo
 void trackPlayerModel() {
     // Elapsed time rather than a deadline, so that the first call acts at any
     // tick count, even one past half the range of the count.
-    if (ticksSince(lastModelTrackTime, tickCount()) <= modelTrackIntervalMs) return;
-    if (!isEntityDead(localPlayerPed()) && !isPlayerBeingArrested(playerId)) {
-        uint32_t model = entityModel(playerPed);
-        if (isStoryCharacter(model)) lastMainCharacterModel = model;
-        lastPlayerModel = model;
+    if (ticksSince(playerState.lastModelTrackTime, tickCount()) <= modelTrackIntervalMs) return;
+    if (!isEntityDead(localPlayerPed()) && !isPlayerBeingArrested(playerState.playerId)) {
+        uint32_t model = entityModel(playerState.playerPed);
+        if (isStoryCharacter(model)) playerState.lastMainCharacterModel = model;
+        playerState.lastPlayerModel = model;
     }
-    if (settings.alter_spawn_after_mission == 0) missionActive = missionFlag();
-    lastModelTrackTime = tickCount();
+    if (settings.alter_spawn_after_mission == 0) playerState.missionActive = missionFlag();
+    playerState.lastModelTrackTime = tickCount();
 }
 
 bool isStoredSkinActive() { return entityModel(localPlayerPed()) == readStoredSkin(); }
@@ -105,13 +103,13 @@ bool skinChangedSinceLastCheck() {
     uint32_t ped = localPlayerPed();
     if (!isEntityAlive(ped)) return false;
     uint32_t model = entityModel(ped);
-    return model != readStoredSkin() && model != modelAtLastCheck;
+    return model != readStoredSkin() && model != playerState.modelAtLastCheck;
 }
 
 void enforceStoredSkin() {
     if (settings.player_ped_skin_upon_respawn != 3 || isStoredSkinActive()) return;
     changePlayerSkin(readStoredSkin());
-    bool wearsOtherSkin = !isStoryCharacter(lastPlayerModel);
+    bool wearsOtherSkin = !isStoryCharacter(playerState.lastPlayerModel);
     int32_t options = settings.weapons_and_armor_settings_affecting_respawn_on_demand;
     if (options == 1 || options == 2) applyWeaponsOption(wearsOtherSkin);
     if (options == 1 || options == 3) applyArmourOption(wearsOtherSkin);

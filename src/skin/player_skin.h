@@ -3,9 +3,6 @@
 // and random skins.
 #include <cstdint>
 
-extern uint32_t lastModelTrackTime;
-extern bool missionActive;
-
 // How long a skin model may take to load before the change goes ahead anyway.
 constexpr uint32_t skinModelLoadLimitMs = 3000;
 

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "host/natives/gameplay_natives.h"
+#include "shared/entities.h"
 #include "shared/player_state.h"
 #include "settings/respawn_settings.h"
 #include "shared/event_log.h"
@@ -59,6 +60,6 @@ void placeAtCustomPoint(const CustomSpawnPoint& point) {
     float ground = 0.0f;
     if (!groundHeightAt(point.x, point.y, point.z, &ground)) logEvent("no ground below the custom point; height 0");
     loadSceneAt(point.x, point.y, ground);
-    placeEntity(playerPed, point.x, point.y, ground);
+    placeEntity(playerState.playerPed, point.x, point.y, ground);
     faceRandomHeading();
 }

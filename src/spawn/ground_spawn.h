@@ -11,22 +11,10 @@ struct SpawnPoint {
     float z;
 };
 
-struct MapRegion {
-    float minX, maxX, minY, maxY;
-};
-
-// The player's position at the end of the last death-handler pass: the death point.
-extern Vector3 lastPlayerPosition;
-
-int32_t randomAxisOffset(int32_t distance);
 SpawnPoint nearestListPoint(const Vector3& origin);
 void spawnAtListPoint(bool closePoint);
 Vector3 randomMapPoint(bool closePoint);
 void spawnAtRandomMapPoint(bool closePoint);
 void spawnAtDeathPoint();
-Vector3 entityPosition(uint32_t entity);
-void placeEntity(uint32_t entity, float x, float y, float z);
 void faceRandomHeading();
 void settleOnGround();
-// Inside the bounds that a close point must keep to (all four comparisons strict).
-bool insideCloseMapBounds(float x, float y);

@@ -3,16 +3,15 @@
 #include <cstdio>
 #include <string>
 
-#include "host/natives/entity_natives.h"
 #include "host/natives/ped_natives.h"
 #include "host/natives/player_natives.h"
 #include "settings/notifications.h"
 #include "settings/profile_text.h"
 #include "settings/respawn_settings.h"
 #include "settings/settings_file.h"
+#include "shared/entities.h"
 #include "shared/event_log.h"
 #include "spawn/custom_spawn.h"
-#include "spawn/ground_spawn.h"
 
 namespace {
 
@@ -30,7 +29,7 @@ Vector3 placeToSave() {
     uint32_t ped = localPlayerPed();
     if (isPedInAnyVehicle(ped)) {
         uint32_t vehicle = vehiclePedIsIn(ped);
-        if (vehicle != 0 && entityExists(vehicle)) return entityPosition(vehicle);
+        if (isExistingEntity(vehicle)) return entityPosition(vehicle);
     }
     return entityPosition(ped);
 }

@@ -6,6 +6,7 @@
 #include "host/natives/gameplay_natives.h"
 #include "settings/respawn_settings.h"
 #include "shared/event_log.h"
+#include "shared/percent_chance.h"
 #include "spawn/custom_spawn.h"
 #include "spawn/ground_spawn.h"
 #include "vehicles/vehicle_spawn.h"
@@ -57,8 +58,7 @@ bool runSpawnMode(SpawnMode mode, bool closePoint) {
 
 bool chooseSpawn() {
     int32_t roll = randomInt(1, 100);
-    bool closePoint = static_cast<float>(settings.on_close_point_player_spawn_chance) >=
-                      static_cast<float>(randomInt(1, 101));
+    bool closePoint = percentChance(settings.on_close_point_player_spawn_chance);
     // Chances in the order of SpawnMode.
     const int32_t chances[spawnModeCount] = {
         settings.on_point_from_list_player_spawn_chance, settings.in_vehicle_on_road_player_spawn_chance,

@@ -2,6 +2,8 @@
 #include "host/natives/entity_natives.h"
 #include "host/natives/gameplay_natives.h"
 #include "host/natives/vehicle_natives.h"
+#include "shared/entities.h"
+#include "shared/percent_chance.h"
 #include "vehicles/vehicle_spawn.h"
 
 namespace {
@@ -23,7 +25,7 @@ void customiseVehicle(uint32_t vehicle) {
     toggleVehicleMod(vehicle, 20, percentChance(30));
     toggleVehicleMod(vehicle, 17, percentChance(30));
     setPlateStyle(vehicle, randomWhole(0.0f, 6.0f));
-    setPlateText(vehicle, vehicleDisplayName(modelOfEntity(vehicle)));
+    setPlateText(vehicle, vehicleDisplayName(entityModel(vehicle)));
     if (percentChance(30)) {
         for (int32_t light = 0; light < 4; ++light) enableNeonLight(vehicle, light);
         int32_t blue = randomWhole(0.0f, 256.0f);
@@ -55,7 +57,7 @@ void randomiseModSlot(uint32_t vehicle, int32_t slot) {
 }
 
 bool isSlotExempt(uint32_t vehicle) {
-    if (vehicle == 0 || !entityExists(vehicle)) return false;
+    if (!isExistingEntity(vehicle)) return false;
     for (const char* name : slotExemptModels)
         if (isVehicleOfModel(vehicle, nameHash(name))) return true;
     return false;

@@ -10,13 +10,15 @@
 #include "host/natives/ped_natives.h"
 #include "host/natives/streaming_natives.h"
 #include "host/natives/vehicle_natives.h"
+#include "shared/entities.h"
 #include "shared/event_log.h"
+#include "shared/percent_chance.h"
 #include "shared/player_state.h"
+#include "shared/spawn_geometry.h"
 #include "platform/clock.h"
 #include "platform/ticks.h"
 #include "settings/respawn_settings.h"
 #include "settings/setting_limits.h"
-#include "spawn/ground_spawn.h"
 #include "vehicles/vehicle_models.h"
 
 namespace {
@@ -37,10 +39,10 @@ constexpr MapRegion smallRoadRectangle{-1274.0f, 1420.0f, -2200.0f, 1128.0f};
 // large rectangle (roll above 60) or the small one. The offsets are drawn
 // on every call, also when they are discarded.
 void drawSpawnXY(bool closePoint, const MapRegion& large, const MapRegion& small, float& x, float& y) {
-    x = lastPlayerPosition.x + static_cast<float>(randomAxisOffset(settings.preferred_spawn_distance));
-    y = lastPlayerPosition.y + static_cast<float>(randomAxisOffset(settings.preferred_spawn_distance));
+    x = playerState.lastPlayerPosition.x + static_cast<float>(randomAxisOffset(settings.preferred_spawn_distance));
+    y = playerState.lastPlayerPosition.y + static_cast<float>(randomAxisOffset(settings.preferred_spawn_distance));
     if (closePoint && insideCloseMapBounds(x, y)) return;
-    const MapRegion& rectangle = static_cast<float>(randomInt(1, 101)) > 60.0f ? large : small;
+    const MapRegion& rectangle = percentChance(60) ? small : large;
     x = randomFloat(rectangle.minX, rectangle.maxX);
     y = randomFloat(rectangle.minY, rectangle.maxY);
 }
@@ -108,7 +110,7 @@ Vector3 roadSearchPoint(bool closePoint) {
 uint32_t createVehicleAt(uint32_t model, const Vector3& position, float heading) {
     if (!isVehicleModel(model) || !loadVehicleModel(model)) return 0;
     uint32_t vehicle = createVehicle(model, position.x, position.y, position.z);
-    if (vehicle != 0 && entityExists(vehicle)) setEntityHeading(vehicle, heading);
+    if (isExistingEntity(vehicle)) setEntityHeading(vehicle, heading);
     host::scriptWait(0);
     releaseModel(model);
     return vehicle;
@@ -136,8 +138,8 @@ void spawnInAir(bool closePoint) {
     if (vehicle == 0) logEvent("no aircraft could be made (model 0x%08X)", unsigned{model});
     customiseVehicle(vehicle);
     // Seated before the altitude is corrected, the player moves with the aircraft.
-    seatPedInVehicle(playerPed, vehicle);
-    if (vehicle == 0 || !entityExists(vehicle)) return;
+    seatPedInVehicle(playerState.playerPed, vehicle);
+    if (!isExistingEntity(vehicle)) return;
     setVehicleEngineOnNow(vehicle);
     uint32_t vehicleModel = entityModel(vehicle);
     if (isPlaneModel(vehicleModel)) {
@@ -165,7 +167,7 @@ void spawnInVehicleOnRoad(bool closePoint) {
     uint32_t vehicle = isModelInGameData(model) ? createVehicleAt(model, node, nodeHeading) : 0;
     if (vehicle == 0) logEvent("no land vehicle could be made (model 0x%08X)", unsigned{model});
     customiseVehicle(vehicle);
-    if (vehicle != 0 && entityExists(vehicle)) setVehicleOnGroundProperly(vehicle);
-    seatPedInVehicle(playerPed, vehicle);
+    if (isExistingEntity(vehicle)) setVehicleOnGroundProperly(vehicle);
+    seatPedInVehicle(playerState.playerPed, vehicle);
     if (isEntityAlive(vehicle)) setVehicleEngineOnNow(vehicle);
 }

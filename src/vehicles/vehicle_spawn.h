@@ -21,6 +21,3 @@ void randomiseModSlot(uint32_t vehicle, int32_t slot);
 bool isSlotExempt(uint32_t vehicle);
 void seatPedInVehicle(uint32_t ped, uint32_t vehicle);
 void playFailSound();
-bool percentChance(int32_t percent);
-bool isEntityAlive(uint32_t entity);
-uint32_t modelOfEntity(uint32_t entity);

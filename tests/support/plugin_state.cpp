@@ -8,25 +8,16 @@
 #include <sstream>
 
 #include "host/keyboard.h"
-#include "plugin/chords.h"
 #include "host/library_entry.h"
 #include "plugin/frame_loop.h"
-#include "plugin/settings_check.h"
 #include "plugin/startup.h"
 #include "shared/player_state.h"
 #include "shared/table_random.h"
-#include "platform/clock.h"
-#include "respawn/death_handler.h"
-#include "respawn/loading_screens.h"
-#include "respawn/respawn_sequences.h"
 #include "settings/held_settings.h"
-#include "settings/notifications.h"
 #include "settings/respawn_settings.h"
 #include "settings/settings_log.h"
 #include "shared/event_log.h"
 #include "sim/script_host.h"
-#include "skin/player_skin.h"
-#include "spawn/ground_spawn.h"
 
 #ifndef PELORIN_SOURCE_DIR
 #define PELORIN_SOURCE_DIR "."
@@ -39,30 +30,15 @@ std::string directory;
 
 // The plug-in's globals as they are when the library has just been loaded.
 void resetPluginGlobals() {
-    lastSettingsCheckTime = 0;
-    storedSkinWritePending = false;
-    modelAtLastCheck = 0;
-    playerId = playerPed = lastPlayerModel = lastMainCharacterModel = 0;
+    playerState = PlayerState{};
     settings = RespawnSettings{};
     settingsFileWriteTime = 0;
     dropHeldSettings();
-    bannerShown = false;
     for (KeyState& key : keyStates) {
         key.messageTime = 0;
         key.released = 0;
         key.presses = 0;
     }
-    lastOnDemandTriggerTime = tickCount();
-    deathTime = 0;
-    wasBusted = false;
-    respawnDeadline = 0;
-    lastPlayerPosition = Vector3{};
-    autoDriveActive = false;
-    loadingScreenSeen = false;
-    loadingScreenEndTime = 0;
-    lastNotFadedOutTime = 0;
-    lastModelTrackTime = 0;
-    missionActive = false;
     seedTableRandom(1);
     resetEventLog();
     logSettingsProblems(0, "");
