@@ -26,7 +26,7 @@ include(GoogleTest)
 gtest_discover_tests(pelorin_tests WORKING_DIRECTORY ${CMAKE_BINARY_DIR} DISCOVERY_TIMEOUT 60)
 
 file(GLOB PELORIN_BENCH_SOURCES CONFIGURE_DEPENDS bench/*.cpp)
-add_executable(pelorin_bench ${PELORIN_BENCH_SOURCES} tests/support/plugin_state.cpp)
+add_executable(pelorin_bench ${PELORIN_BENCH_SOURCES} tests/support/plugin_state.cpp tests/support/menu_driver.cpp)
 pelorin_target_defaults(pelorin_bench)
 target_compile_definitions(pelorin_bench PRIVATE PELORIN_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
 target_link_libraries(pelorin_bench PRIVATE pelorin_soak pelorin_core pelorin_sim)
