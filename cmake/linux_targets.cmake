@@ -36,7 +36,7 @@ set(PELORIN_SCENARIO_RUNNER ${CMAKE_SOURCE_DIR}/scripts/sim_scenario.sh)
 foreach(scenario missing-then-saved stored-skin)
   add_test(NAME scenario.${scenario} COMMAND ${PELORIN_SCENARIO_RUNNER} $<TARGET_FILE:pelorin-sim> ${scenario})
 endforeach()
-foreach(scenario key-chord death play log save-spawn-point)
+foreach(scenario key-chord death play log save-spawn-point menu)
   add_test(NAME scenario.${scenario} COMMAND ${PELORIN_SCENARIO_RUNNER} $<TARGET_FILE:pelorin-sim> ${scenario}
            ${CMAKE_SOURCE_DIR}/dist/Pelorin.ini)
 endforeach()

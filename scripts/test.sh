@@ -25,6 +25,7 @@ scripts/wine_scenario.sh key-chord dist/Pelorin.ini
 scripts/wine_scenario.sh death dist/Pelorin.ini
 scripts/wine_scenario.sh log dist/Pelorin.ini
 scripts/wine_scenario.sh save-spawn-point dist/Pelorin.ini
+scripts/wine_scenario.sh menu dist/Pelorin.ini
 echo "== The settings checker of the release under Wine against the Linux one =="
 scripts/check_windows_checker.sh
 echo "== The release zip, as a player unzips it =="
