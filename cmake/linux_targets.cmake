@@ -11,7 +11,7 @@ add_library(pelorin_soak STATIC ${PELORIN_SOAK_SOURCES} tests/support/plugin_sta
 pelorin_target_defaults(pelorin_soak)
 target_compile_definitions(pelorin_soak PRIVATE PELORIN_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
 
-add_executable(pelorin-sim tools/pelorin_sim.cpp)
+add_executable(pelorin-sim tools/pelorin_sim.cpp tools/menu_pictures.cpp)
 pelorin_target_defaults(pelorin-sim)
 target_link_libraries(pelorin-sim PRIVATE pelorin_soak pelorin_core pelorin_sim)
 

@@ -4,6 +4,7 @@
 //   pelorin-sim <scenario>
 //   pelorin-sim soak [--episodes N] [--seed S] [--from E]
 //   pelorin-sim soak --seed S --episode E      (replays one episode, verbosely)
+//   pelorin-sim menu-pictures FOLDER            (the menu's pages as SVG pictures)
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -12,6 +13,7 @@
 #include "host/library_entry.h"
 #include "sim/scenarios.h"
 #include "sim/soak_run.h"
+#include "tools/menu_pictures.h"
 
 namespace {
 
@@ -19,7 +21,8 @@ int usage() {
     std::fprintf(stderr,
                  "usage: pelorin-sim <scenario>\n"
                  "       pelorin-sim soak [--episodes N] [--seed S] [--from E] [--verbose]\n"
-                 "       pelorin-sim soak --seed S --episode E\n");
+                 "       pelorin-sim soak --seed S --episode E\n"
+                 "       pelorin-sim menu-pictures FOLDER\n");
     return 2;
 }
 
@@ -58,6 +61,12 @@ int main(int argc, char** argv) {
     if (argc < 2) return usage();
     if (std::strcmp(argv[1], "soak") == 0) return soak(argc, argv);
     onLibraryAttach(nullptr);
+    if (std::strcmp(argv[1], "menu-pictures") == 0) {
+        if (argc != 3) return usage();
+        int result = writeMenuPictures(argv[2]);
+        onLibraryDetach(nullptr);
+        return result;
+    }
     int result = sim::runScenario(argv[1]);
     onLibraryDetach(nullptr);
     return result;
