@@ -222,7 +222,7 @@ TEST(Menu, TheControllerMovesAndActsThroughTheFrontEndControls) {
     EXPECT_FALSE(sim::runUntil([](sim::World& world) { return !world.controlsDisabled.empty(); }, 500));
 }
 
-TEST(Menu, ItNeverOpensAndItClosesInADeathAnArrestALoadingScreenOrACutscene) {
+TEST(Menu, ItNeverOpensAndItClosesInADeathAnArrestALoadingScreenACutsceneOrABlackScreen) {
     sim::World& w = gameStartedWith(builtInSettingsText());
     pressMenuChord(w);
     ASSERT_TRUE(isMenuOpen());
@@ -253,6 +253,13 @@ TEST(Menu, ItNeverOpensAndItClosesInADeathAnArrestALoadingScreenOrACutscene) {
     EXPECT_FALSE(isMenuOpen());
     pressMenuChord(w);
     EXPECT_FALSE(isMenuOpen()) << "not during a cutscene";
+    sim::runFor(2500);
+
+    pressMenuChord(w);
+    ASSERT_TRUE(isMenuOpen());
+    sim::otherScriptFadesOut(w, 0, 1000);
+    sim::runFor(100);
+    EXPECT_FALSE(isMenuOpen()) << "a black screen closes it";
     sim::runFor(2500);
 
     pressMenuChord(w);

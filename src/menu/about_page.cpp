@@ -70,7 +70,10 @@ private:
         int errors = 0, warnings = 0;
         for (const SettingsFinding& finding : check.findings) {
             if (finding.severity == CheckSeverity::Note) continue;
-            (finding.severity == CheckSeverity::Error ? errors : warnings) += 1;
+            if (finding.severity == CheckSeverity::Error)
+                ++errors;
+            else
+                ++warnings;
             if (findingCount_ == mostFindings) continue;
             char* out = findings_[findingCount_++].text;
             int length = finding.line > 0 ? std::snprintf(out, sizeof findings_[0].text, "Line %d: %s", finding.line,

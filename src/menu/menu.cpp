@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "host/natives/audio_natives.h"
+#include "host/natives/camera_natives.h"
 #include "host/natives/gameplay_natives.h"
 #include "host/natives/player_natives.h"
 #include "menu/menu_controls.h"
@@ -37,8 +38,10 @@ MenuView view;
 
 void playMenuSound(const char* sound) { playFrontendSound(sound, menuSoundSet, true); }
 
+// A black screen is another sequence's (the game's, another script's) or
+// comes before a respawn of ours, such as the rescue of a screen left black.
 bool menuMustStayClosed() {
-    if (isLoadingScreenActive() || isCutsceneActive()) return true;
+    if (isLoadingScreenActive() || isCutsceneActive() || isScreenFadedOut()) return true;
     if (!isEntityAlive(localPlayerPed())) return true;
     return isPlayerBeingArrested(localPlayerId());
 }

@@ -7,7 +7,8 @@
 bool isMenuOpen();
 // The chord fired: opens the menu on its first page, Where you come back,
 // with the cursor on the first line, unless the player is dead or being
-// arrested, or a loading screen or cutscene shows; closes it when open.
+// arrested, or a loading screen, a cutscene or a black screen shows; closes
+// it when open.
 void toggleMenu();
 void closeMenu();
 // The menu's work for the current frame: the closing rules, the player's
