@@ -95,10 +95,12 @@ private:
         if (!fullPathOf(settingsFilePath, full, sizeof full)) std::snprintf(full, sizeof full, "%s", settingsFilePath);
         size_t length = std::strlen(full);
         size_t room = sizeof path_ - 1;
-        if (length <= room)
-            std::snprintf(path_, sizeof path_, "%s", full);
-        else
-            std::snprintf(path_, sizeof path_, "...%s", full + length - (room - 3));
+        if (length <= room) {
+            std::memcpy(path_, full, length + 1);
+        } else {
+            std::memcpy(path_, "...", 3);
+            std::memcpy(path_ + 3, full + length - (room - 3), room - 3 + 1);
+        }
     }
 
     uint32_t checkedVersion_ = 0;
