@@ -40,8 +40,6 @@ void endBlipName(const NativeCall& c) {
     if (Blip* blip = blipOf(c, 0)) blip->name = name;
 }
 
-void doesBlipExist(const NativeCall& c) { c.returnBool(blipOf(c, 0) != nullptr); }
-
 // The game removes the blip the variable names and clears the variable.
 void removeBlip(const NativeCall& c) {
     int32_t* variable = c.pointer<int32_t>(0);
@@ -72,7 +70,6 @@ void registerMapNatives(NativeTable& t) {
     t[0x03D7FB09E75D6B7Eull] = {"SET_BLIP_COLOUR", setBlipColour};
     t[0xF9113A30DE5C6670ull] = {"BEGIN_TEXT_COMMAND_SET_BLIP_NAME", beginBlipName};
     t[0xBC38B49BCB83BC9Bull] = {"END_TEXT_COMMAND_SET_BLIP_NAME", endBlipName};
-    t[0xA6DB27D19ECBB7DAull] = {"DOES_BLIP_EXIST", doesBlipExist};
     t[0x86A652570E5F25DDull] = {"REMOVE_BLIP", removeBlip};
     t[0x1DD1F58F493F1DA5ull] = {"IS_WAYPOINT_ACTIVE", isWaypointActive};
     t[0x1BEDE233E6CD2A1Full] = {"GET_FIRST_BLIP_INFO_ID", firstBlipInfoId};

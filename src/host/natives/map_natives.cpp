@@ -12,8 +12,6 @@ void beginBlipName(const char* componentType) { native::invoke(0xF9113A30DE5C667
 
 void endBlipName(int32_t blip) { native::invoke(0xBC38B49BCB83BC9Bull, blip); }
 
-bool doesBlipExist(int32_t blip) { return native::resultBool(native::invoke(0xA6DB27D19ECBB7DAull, blip)); }
-
 void removeBlip(int32_t* blip) { native::invoke(0x86A652570E5F25DDull, blip); }
 
 bool isWaypointActive() { return native::resultBool(native::invoke(0x1DD1F58F493F1DA5ull)); }

@@ -10,7 +10,6 @@ void setBlipColour(int32_t blip, int32_t colour);           // 0x03D7FB09E75D6B7
 // The name the map's legend shows: begin, add its text components, end.
 void beginBlipName(const char* componentType);              // 0xF9113A30DE5C6670
 void endBlipName(int32_t blip);                             // 0xBC38B49BCB83BC9B
-bool doesBlipExist(int32_t blip);                           // 0xA6DB27D19ECBB7DA
 // Removes the blip whose handle the variable holds; the game sets it to 0.
 void removeBlip(int32_t* blip);                             // 0x86A652570E5F25DD
 bool isWaypointActive();                                    // 0x1DD1F58F493F1DA5
