@@ -12,8 +12,10 @@
 
 #include "menu/menu.h"
 #include "settings/respawn_settings.h"
+#include "shared/player_state.h"
 #include "sim/game_events.h"
 #include "sim/script_host.h"
+#include "sim/soak_memory.h"
 #include "sim/terrain.h"
 #include "tests/support/call_log.h"
 #include "tests/support/menu_driver.h"
@@ -386,4 +388,26 @@ TEST(Menu, KeepsItsShapeOnAWideScreen) {
     EXPECT_GT(normal, 0.3f);
     EXPECT_NEAR(menuWidthInHeights(21.0f / 9.0f), normal, 1e-4f);
     EXPECT_NEAR(menuWidthInHeights(4.0f / 3.0f), normal, 1e-4f);
+}
+
+TEST(Menu, AnOpenPageIsDrawnWithoutAHeapAllocation) {
+    sim::World& w = gameStartedWith(withThreePoints(builtInSettingsText()));
+    w.logCalls = false;
+    openCustomPoints(w);
+    ASSERT_TRUE(selectLine(w, "Point 3"));
+    // Half a second between two once-a-second checks, on each page.
+    auto allocationsWhileShown = [&w] {
+        uint32_t check = playerState.lastSettingsCheckTime;
+        sim::runUntil([check](sim::World&) { return playerState.lastSettingsCheckTime != check; }, 1500);
+        uint64_t before = sim::soak::pluginAllocationCount();
+        sim::runFor(500);
+        return sim::soak::pluginAllocationCount() - before;
+    };
+    EXPECT_EQ(allocationsWhileShown(), 0u);
+    EXPECT_EQ(shownPage(w), "Custom points");
+    tapKey(w, keyBackspace);
+    ASSERT_TRUE(selectLine(w, "Where you come back"));
+    tapKey(w, keyEnter);
+    EXPECT_EQ(allocationsWhileShown(), 0u);
+    EXPECT_EQ(shownPage(w), "Where you come back");
 }
