@@ -25,7 +25,7 @@ void benchEventLog() {
         uint64_t before = sim::soak::allocationCount();
         Clock::time_point start = Clock::now();
         for (int line = 0; line < linesPerFlush; ++line)
-            logEvent("spawn place (%.1f, %.1f, %.1f)%s", 1234.5f + line, -2345.25f, 31.0f, ", not moved");
+            logEvent("you stay where you were, at (%.1f, %.1f, %.1f)", 1234.5f + line, -2345.25f, 31.0f);
         lineNanoseconds += std::chrono::duration<double, std::nano>(Clock::now() - start).count();
         lineAllocations += sim::soak::allocationCount() - before;
         before = sim::soak::allocationCount();

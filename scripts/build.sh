@@ -4,6 +4,7 @@
 # plug-in imports nothing but Windows system DLLs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+. scripts/build_jobs.sh
 cmake --preset linux >/dev/null
 cmake --build --preset linux
 cmake --preset windows >/dev/null

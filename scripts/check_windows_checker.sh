@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The settings checker of the release (pelorin-check.exe under Wine, with the
 # plug-in's own formatting) must say exactly what "pelorin check" says on Linux,
-# for the shipped settings, the README's map settings and every corpus file.
+# for the shipped settings, the README's map settings and every corpus file;
+# and its help names it as the player starts it.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 export WINEDEBUG=-all
@@ -16,5 +17,9 @@ for file in "$root"/dist/Pelorin.ini "$root"/docs/map.ini "$root"/tests/check_co
     failed=1
   fi
 done
+if ! wine "$root/build/windows/pelorin-check.exe" --help 2>/dev/null | grep -q '^usage: pelorin-check.exe '; then
+  echo "pelorin-check.exe --help does not name pelorin-check.exe" >&2
+  failed=1
+fi
 [ "$failed" -eq 0 ] && echo "pelorin-check.exe under Wine says what pelorin check says, on every file"
 exit "$failed"

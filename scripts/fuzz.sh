@@ -7,6 +7,7 @@
 #   fuzz.sh [seconds per target]
 set -euo pipefail
 cd "$(dirname "$0")/.."
+. scripts/build_jobs.sh
 seconds=${1:-20}
 root=$(pwd)
 cmake --preset fuzz >/dev/null

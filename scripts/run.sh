@@ -5,6 +5,7 @@
 # the release, build/windows/Pelorin-<version>.zip.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+. scripts/build_jobs.sh
 scripts/setup.sh
 scripts/build.sh
 game=$(mktemp -d /tmp/pelorin-game-XXXXXX)

@@ -5,8 +5,9 @@
 #   scripts/soak.sh [episodes] [seed]
 set -euo pipefail
 cd "$(dirname "$0")/.."
+. scripts/build_jobs.sh
 episodes=${1:-100000}
 seed=${2:-1}
 cmake --preset linux >/dev/null
-cmake --build --preset linux -j2 --target pelorin-sim
+cmake --build --preset linux --target pelorin-sim
 build/linux/pelorin-sim soak --episodes "$episodes" --seed "$seed"

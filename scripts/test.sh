@@ -6,6 +6,7 @@
 # stand-in host, and the release zip.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+. scripts/build_jobs.sh
 scripts/setup.sh
 scripts/build.sh
 ctest --preset linux

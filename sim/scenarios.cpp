@@ -233,17 +233,17 @@ void eventLog(Story& story, World& w) {
     std::string log = readFile(logPath.c_str());
     auto has = [&log](const char* part) { return log.find(part) != std::string::npos; };
     story.check(has("Pelorin ") && has(" loaded; script host found"), "the log tells the load and the host");
-    story.check(has("respawn on demand by the chord") && has("spawn place ("),
+    story.check(has("respawn on demand by the key chord") && has("you are now at ("),
                 "a respawn on demand is in the log within a second or two");
     killPlayer(w);
-    bool written = runUntil([&](World&) { return readFile(logPath.c_str()).find("episode over") != std::string::npos; },
+    bool written = runUntil([&](World&) { return readFile(logPath.c_str()).find("back in play") != std::string::npos; },
                             40000);
     runFor(1500);
     log = readFile(logPath.c_str());
     std::printf("%s (%s):\n%s", "Pelorin.log", logPath.c_str(), log.c_str());
     story.check(written, "the death is written by the end of its episode");
-    story.check(has("death at (") && has("screen phase over after") && has("the game's respawn") &&
-                    has("take-over done in"),
+    story.check(has("wasted at (") && has("the wasted screen ended after") && has("the game brought you back") &&
+                    has("back in play"),
                 "the death and its phases are in the log");
     story.check(has("\r\n") && !has("Pelorin.ini:"), "lines end in CR LF; the shipped settings have no problem");
     story.check(pluginDirectory().empty() || readFile("Pelorin.log").empty(),
@@ -370,17 +370,32 @@ void menu(Story& story, World& w) {
     story.check(!hasNotification(w, "Pelorin.ini modified"), "the menu's writes are not announced as a change");
 }
 
-const std::map<std::string, std::function<void(Story&, World&)>>& scenarios() {
-    static const std::map<std::string, std::function<void(Story&, World&)>> all = {
-        {"missing-then-saved", missingThenSaved}, {"key-chord", keyChord}, {"death", death},
-        {"stored-skin", storedSkinWriteBack},     {"play", play},
-        {"log", eventLog},                        {"save-spawn-point", saveSpawnPoint},
-        {"menu", menu},
+struct Scenario {
+    const char* about;
+    std::function<void(Story&, World&)> play;
+};
+
+const std::map<std::string, Scenario>& scenarios() {
+    static const std::map<std::string, Scenario> all = {
+        {"missing-then-saved", {"no Pelorin.ini at start, then the player installs and saves it", missingThenSaved}},
+        {"key-chord", {"respawn on demand by Ctrl + K", keyChord}},
+        {"death", {"a death: the wasted screen, the game's respawn, then Pelorin's place", death}},
+        {"stored-skin", {"the skin worn is written back to Pelorin.ini, unannounced", storedSkinWriteBack}},
+        {"play", {"a few minutes of play: deaths, an arrest, a loading screen, respawns on demand", play}},
+        {"log", {"Pelorin.log beside the plug-in: the load, a respawn on demand, a death", eventLog}},
+        {"save-spawn-point", {"Ctrl + L saves the player's place as custom point 1, then 2", saveSpawnPoint}},
+        {"menu", {"the menu: Ctrl + F7, a chance changed and written, a point saved and shown on the map", menu}},
     };
     return all;
 }
 
 }  // namespace
+
+std::vector<ScenarioInfo> scenarioList() {
+    std::vector<ScenarioInfo> list;
+    for (const auto& entry : scenarios()) list.push_back(ScenarioInfo{entry.first.c_str(), entry.second.about});
+    return list;
+}
 
 int runScenario(const std::string& name) {
     auto it = scenarios().find(name);
@@ -395,7 +410,7 @@ int runScenario(const std::string& name) {
     Story story;
     story.startTick = w.tick();
     std::printf("scenario %s\n", name.c_str());
-    it->second(story, w);
+    it->second.play(story, w);
     stopScript();
     std::printf("scenario %s: %s\n", name.c_str(), story.failures ? "FAILED" : "passed");
     std::fflush(stdout);

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "settings/respawn_settings.h"
+#include "settings/settings_checker.h"
 #include "shared/event_log.h"
 #include "shared/player_state.h"
 #include "sim/game_events.h"
@@ -61,15 +62,21 @@ TEST(EventLog, ADeathIsToldPhaseByPhaseAndWrittenAsTheEpisodeEnds) {
     sim::runFor(200);
     uint32_t checkDuringEpisode = playerState.lastSettingsCheckTime;
     ASSERT_TRUE(sim::runUntil(
-        [](sim::World&) { return fileText(logPath()).find("episode over") != std::string::npos; }, 40000));
+        [](sim::World&) { return fileText(logPath()).find("back in play") != std::string::npos; }, 40000));
     EXPECT_EQ(playerState.lastSettingsCheckTime, checkDuringEpisode)
         << "written by the episode's end, not by the next check";
     std::string log = fileText(logPath());
     std::printf("%s", log.c_str());
     const std::vector<std::string> story = {
-        "Pelorin 1.0.0 loaded; script host found", "death at (",          "screen phase over after",
-        "ms: the game faded out",                  "the game's respawn seen after", "spawn mode: ",
-        "spawn place (",                           "take-over done in",   "alternative respawn; episode over after",
+        "Pelorin 1.0.0 loaded; script host found",
+        "wasted at (",
+        "the wasted screen ended after ",
+        " s: the game faded out",
+        "the game brought you back after ",
+        "coming back: ",
+        "you are now at (",
+        "back in play ",
+        " s after the death, at the place Pelorin chose",
     };
     size_t at = 0;
     for (const std::string& part : story) {
@@ -95,8 +102,8 @@ TEST(EventLog, WriteLogFileZeroWritesNothingAndAMissingKeyMeansOn) {
     pressRespawnChord(w);
     sim::runFor(4000);
     std::string log = fileText(logPath());
-    EXPECT_NE(log.find("respawn on demand by the chord"), std::string::npos);
-    EXPECT_EQ(log.find("death at"), std::string::npos) << "lines of a time without the log are not kept";
+    EXPECT_NE(log.find("respawn on demand by the key chord"), std::string::npos);
+    EXPECT_EQ(log.find("wasted at"), std::string::npos) << "lines of a time without the log are not kept";
 }
 
 TEST(EventLog, TheFileStaysWithinOneMegabyteAndTheFullOneBecomesTheOldLog) {
@@ -156,7 +163,7 @@ TEST(EventLog, SettingsProblemsAreLoggedOnceUntilTheyChange) {
     sim::runFor(5000);
     std::string log = fileText(logPath());
     EXPECT_EQ(occurrences(log, "duplicate key \"first_wait_time\": the first one (line 42) counts"), 1) << log;
-    EXPECT_EQ(occurrences(log, "Pelorin.ini:"), 1) << log;
+    EXPECT_EQ(occurrences(log, "Pelorin.ini"), 1) << "one problem, one line: " << log;
 
     testing_support::writeSettingsFile("; no section at all\nfirst_wait_time=5500\n");
     sim::runFor(3000);
@@ -165,6 +172,28 @@ TEST(EventLog, SettingsProblemsAreLoggedOnceUntilTheyChange) {
     testing_support::writeSettingsFile(twice);
     sim::runFor(2000);
     EXPECT_EQ(occurrences(fileText(logPath()), "duplicate key"), 2) << "a problem that comes back is logged again";
+}
+
+TEST(EventLog, EveryProblemOfTheSettingsIsLoggedInFull) {
+    // Misspelt keys, a negative chance, chances past 100 and a key outside the section.
+    std::string text = "stray_key=1\n" + testing_support::builtInSettingsWith({
+                                              {"custom_spawn_chance", "30"},
+                                              {"in_air_player_spawn_chance", "-5"},
+                                              {"custom_spawn_chanse", "10"},
+                                              {"first_wait_tme", "5500"},
+                                          });
+    gameStartedWith(text);
+    sim::runFor(1500);
+    std::string log = fileText(logPath());
+    int problems = 0;
+    for (const SettingsFinding& finding : checkSettingsText(text).findings) {
+        if (finding.severity == CheckSeverity::Note) continue;
+        ++problems;
+        std::string line = finding.line > 0 ? "Pelorin.ini line " + std::to_string(finding.line) + ": " : "Pelorin.ini: ";
+        EXPECT_EQ(occurrences(log, line + finding.message + "\r\n"), 1) << line + finding.message << "\n" << log;
+    }
+    EXPECT_GE(problems, 5);
+    EXPECT_EQ(occurrences(log, "Pelorin.ini has " + std::to_string(problems) + " problems"), 1) << log;
 }
 
 TEST(EventLog, NoRoadAndNoGroundAreToldAsTheyHappen) {
@@ -176,9 +205,9 @@ TEST(EventLog, NoRoadAndNoGroundAreToldAsTheyHappen) {
     pressRespawnChord(w);
     sim::runFor(4000);
     std::string log = fileText(logPath());
-    EXPECT_NE(log.find("spawn mode: vehicle on a road"), std::string::npos);
-    EXPECT_NE(log.find("no road found in 20 tries; the player stays where he is"), std::string::npos);
-    EXPECT_NE(log.find(", not moved"), std::string::npos);
+    EXPECT_NE(log.find("coming back: vehicle on a road"), std::string::npos);
+    EXPECT_NE(log.find("no road found in 20 tries: you stay where you were"), std::string::npos);
+    EXPECT_NE(log.find("you stay where you were, at ("), std::string::npos);
 
     testing_support::writeSettingsFile(testing_support::builtInSettingsWith({
         {"at_death_point_spawn_chance", "100"}, {"in_vehicle_on_road_player_spawn_chance", "0"},
@@ -190,7 +219,47 @@ TEST(EventLog, NoRoadAndNoGroundAreToldAsTheyHappen) {
     w.player()->position.x += 50.0f;  // away from the death point, so that he moves and is settled
     pressRespawnChord(w);
     sim::runFor(6000);
-    EXPECT_NE(fileText(logPath()).find("no ground found below ("), std::string::npos);
+    EXPECT_NE(fileText(logPath()).find("no ground to stand on at ("), std::string::npos);
+}
+
+TEST(EventLog, TheVehicleAndTheSkinPutOnAreNamed) {
+    // Respawns on demand into a road vehicle, then into an aircraft, in another skin kept by the settings.
+    const std::string otherSkin = "a_f_y_hipster_01";
+    const std::vector<testing_support::Setting> road = {
+        {"in_vehicle_on_road_player_spawn_chance", "100"}, {"in_air_player_spawn_chance", "0"},
+        {"random_point_on_map_spawn_chance", "0"}, {"on_point_from_list_player_spawn_chance", "0"}};
+    sim::World& w = gameStartedWith(testing_support::builtInSettingsWith(road));
+    sim::Entity* old = w.player();
+    sim::Entity& ped = w.spawnPed(sim::joaat(otherSkin.c_str()), old->position);
+    w.removeEntity(old->handle);
+    w.playerPed = ped.handle;
+    sim::runFor(1000);
+    std::vector<uint32_t> models;  // of the vehicles the player sat in
+    for (const char* chance : {"in_vehicle_on_road_player_spawn_chance", "in_air_player_spawn_chance"}) {
+        std::vector<testing_support::Setting> only = road;
+        for (testing_support::Setting& setting : only) setting.second = setting.first == chance ? "100" : "0";
+        testing_support::writeSettingsFile(testing_support::builtInSettingsWith(only));
+        sim::runFor(1500);
+        pressRespawnChord(w);
+        sim::runFor(4000);
+        const sim::Entity* vehicle = w.player() ? w.find(w.player()->vehicle) : nullptr;
+        ASSERT_NE(vehicle, nullptr) << "seated in the new vehicle";
+        models.push_back(vehicle->model);
+    }
+    std::string log = fileText(logPath());
+
+    // Each name in the log is that of the model the game made.
+    const std::vector<std::string> lines = {"your land vehicle: ", "your aircraft: "};
+    for (size_t i = 0; i < lines.size(); ++i) {
+        size_t at = log.find(lines[i]);
+        ASSERT_NE(at, std::string::npos) << lines[i] << "\n" << log;
+        size_t from = at + lines[i].size();
+        std::string name = log.substr(from, log.find('\r', from) - from);
+        EXPECT_EQ(sim::joaat(name.c_str()), models[i]) << name;
+    }
+    std::string skinLine = "skin put on: " + std::to_string(int32_t(sim::joaat(otherSkin.c_str()))) +
+                           " (its number in stored_last_used_skin)";
+    EXPECT_NE(log.find(skinLine), std::string::npos) << log;
 }
 
 TEST(EventLog, ASkinModelThatNeverLoadsAndAWriteBackThatFailsAreTold) {
@@ -205,8 +274,10 @@ TEST(EventLog, ASkinModelThatNeverLoadsAndAWriteBackThatFailsAreTold) {
     testing_support::writeSettingsFile(text + "stored_last_used_skin=" + std::to_string(int32_t(skin)) + "\n");
     sim::runFor(6000);
     std::string log = fileText(logPath());
-    char expected[64];
-    std::snprintf(expected, sizeof expected, "skin model 0x%08X not loaded; set anyway", skin);
+    char expected[96];
+    std::snprintf(expected, sizeof expected,
+                  "the skin %d (its number in stored_last_used_skin) did not load within 3 s: put on all the same",
+                  static_cast<int>(static_cast<int32_t>(skin)));
     EXPECT_NE(log.find(expected), std::string::npos) << log;
 
     // The player now wears another skin, which cannot be stored in a read-only file.

@@ -111,6 +111,26 @@ TEST(SaveSpawnPoint, TheSavedPlaceIsWhereACustomSpawnBringsThePlayerBack) {
     EXPECT_LT(distance(w.player()->position, saved), 1.0f);
 }
 
+TEST(SaveSpawnPoint, ASaveWithTheShippedChancesSaysThePointIsNeverPickedUntilTheChancesMakeRoom) {
+    // The shipped chances add up to 100 and leave the custom points none.
+    sim::World& w = gameStartedWith(testing_support::builtInSettingsText());
+    pressChord(w, ctrl, keyL);
+    EXPECT_EQ(notificationsOf(w, "Custom spawn point 1 saved"), 1);
+    EXPECT_EQ(notificationsOf(w, "It is never picked: custom_spawn_chance is 0. Set it to 10 and lower another "
+                                 "chance by 10."),
+              1);
+
+    // Following the guide's example, the next save is simply confirmed.
+    testing_support::writeSettingsFile(testing_support::withSetting(
+        testing_support::withSetting(settingsFileText(), "custom_spawn_chance", "10"),
+        "on_point_from_list_player_spawn_chance", "30"));
+    sim::runFor(1500);
+    size_t notices = w.notifications.size();
+    pressChord(w, ctrl, keyL);
+    ASSERT_EQ(w.notifications.size(), notices + 1);
+    EXPECT_EQ(w.notifications.back(), "Custom spawn point 2 saved");
+}
+
 TEST(SaveSpawnPoint, AFullListOrAChordLeftOutWritesNothing) {
     std::string full = testing_support::builtInSettingsWith(
         {{"number_of_custom_spawn_points_in_use", std::to_string(maxCustomSpawnPoints)}});

@@ -10,6 +10,7 @@ namespace {
 struct CheckOptions {
     std::string file;
     bool json = false;
+    bool help = false;
     std::string mapFile;
 };
 
@@ -19,6 +20,8 @@ bool parseArguments(const std::vector<std::string>& arguments, CheckOptions* opt
         const std::string& a = arguments[i];
         if (a == "--json") {
             options->json = true;
+        } else if (a == "--help" || a == "-h" || a == "/?") {
+            options->help = true;
         } else if (a == "--map" && i + 1 < arguments.size()) {
             options->mapFile = arguments[++i];
         } else if (!a.empty() && a[0] != '-' && !haveFile) {
@@ -140,12 +143,35 @@ void printJson(const std::string& file, const SettingsCheck& check, int status) 
 
 }  // namespace
 
-int runCheckCommand(const std::vector<std::string>& arguments, const std::string& defaultFile) {
+void printCheckHelp(const CheckCommandName& name) {
+    std::printf(
+        "%s reads a Pelorin.ini with the plug-in's own reader and explains it line by\n"
+        "line: misspelt keys (with the key you probably meant), keys outside [Player_Respawn],\n"
+        "duplicates, missing keys and what Pelorin does instead, values that are not numbers\n"
+        "or make no sense, the odds of each way of coming back, and your custom points.\n"
+        "\n"
+        "usage: %s [FILE] [--json] [--map map.svg]\n"
+        "  FILE           the settings file to check (%s)\n"
+        "  --map map.svg  also draws where you may come back (open map.svg in a web browser)\n"
+        "  --json         prints the same as JSON, for tools\n"
+        "  --help         this text\n"
+        "\n"
+        "Exit status: 0 nothing to worry about, 1 warnings, 2 errors (or the file cannot be read).\n",
+        name.command, name.command, name.defaultFileText);
+}
+
+int runCheckCommand(const CheckCommandName& name, const std::vector<std::string>& arguments,
+                    const std::string& defaultFile) {
     CheckOptions options;
     options.file = defaultFile;
     if (!parseArguments(arguments, &options)) {
-        std::fprintf(stderr, "usage: pelorin check [FILE] [--json] [--map map.svg]\n");
+        std::fprintf(stderr, "usage: %s [FILE] [--json] [--map map.svg]\n%s --help explains it.\n", name.command,
+                     name.command);
         return 2;
+    }
+    if (options.help) {
+        printCheckHelp(name);
+        return 0;
     }
     std::string text;
     if (!readWholeFile(options.file, &text)) {

@@ -19,12 +19,14 @@ std::string settingsBesideProgram() {
     return (slash == std::string::npos ? std::string() : program.substr(0, slash + 1)) + "Pelorin.ini";
 }
 
+constexpr CheckCommandName checkCommand{"pelorin-check.exe", "the Pelorin.ini beside pelorin-check.exe by default"};
+
 }  // namespace
 
 int main(int argc, char** argv) {
     std::string beside = settingsBesideProgram();
-    if (argc > 1) return runCheckCommand(std::vector<std::string>(argv + 1, argv + argc), beside);
-    int status = runCheckCommand({}, beside);
+    if (argc > 1) return runCheckCommand(checkCommand, std::vector<std::string>(argv + 1, argv + argc), beside);
+    int status = runCheckCommand(checkCommand, {}, beside);
     std::printf("\nPress Enter to close.");
     std::fflush(stdout);
     std::getchar();

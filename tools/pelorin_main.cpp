@@ -7,10 +7,22 @@
 
 #include "tools/check_command.h"
 
+namespace {
+
+constexpr CheckCommandName checkCommand{"pelorin check", "Pelorin.ini in the current directory by default"};
+
+}  // namespace
+
 int main(int argc, char** argv) {
-    if (argc < 2 || std::string(argv[1]) != "check") {
-        std::fprintf(stderr, "usage: pelorin check [FILE] [--json] [--map map.svg]\n");
+    std::string first = argc > 1 ? argv[1] : "";
+    if (first == "--help" || first == "-h" || first == "help") {
+        std::printf("pelorin: the Linux companion of the Pelorin plug-in. Its one command:\n\n");
+        printCheckHelp(checkCommand);
+        return 0;
+    }
+    if (first != "check") {
+        std::fprintf(stderr, "usage: pelorin check [FILE] [--json] [--map map.svg]\npelorin --help explains it.\n");
         return 2;
     }
-    return runCheckCommand(std::vector<std::string>(argv + 2, argv + argc), "Pelorin.ini");
+    return runCheckCommand(checkCommand, std::vector<std::string>(argv + 2, argv + argc), "Pelorin.ini");
 }

@@ -64,7 +64,7 @@ bool episodeDetected() {
 void enterDeathScreen(DeathEpisode& episode) {
     episode.otherSkinAtDetection = wearsOtherSkin();
     playerState.wasBusted = !isEntityDead(localPlayerPed());
-    logEvent("%s at (%.1f, %.1f, %.1f)", playerState.wasBusted ? "arrest" : "death", playerState.lastPlayerPosition.x,
+    logEvent("%s at (%.1f, %.1f, %.1f)", playerState.wasBusted ? "busted" : "wasted", playerState.lastPlayerPosition.x,
              playerState.lastPlayerPosition.y, playerState.lastPlayerPosition.z);
     episode.savedViewMode = cameraViewMode();
     episode.savedFieldOfView = gameplayCameraFieldOfView();
@@ -105,23 +105,28 @@ bool playerBackAfterArrest() {
 }
 
 bool screenPhaseOver(const char* how) {
-    logEvent("screen phase over after %u ms: %s", unsigned{millisecondsSinceDeath()}, how);
+    logEvent("the %s screen ended after %.1f s: %s", playerState.wasBusted ? "busted" : "wasted",
+             secondsOf(millisecondsSinceDeath()), how);
     return true;
 }
 
 void logGameRespawnWait(uint32_t waited) {
     bool seen = !(static_cast<float>(waited) > gameRespawnLimitMilliseconds);
-    logEvent("the game's respawn %s after %u ms", seen ? "seen" : "not seen, taking over", unsigned{waited});
+    if (seen)
+        logEvent("the game brought you back after %.1f s", secondsOf(waited));
+    else
+        logEvent("the game did not bring you back within %.0f s: Pelorin goes on without it",
+                 secondsOf(static_cast<uint32_t>(gameRespawnLimitMilliseconds)));
 }
 
-// How the take-over went, and the end of the episode, which is written out at once.
-void logTakeOver(uint32_t start) {
-    const char* how = settings.random_player_respawns == 0 ? "the game's place kept (random_player_respawns 0)"
+// Who chose the place, and the end of the episode, which is written out at once.
+void logTakeOver() {
+    const char* how = settings.random_player_respawns == 0 ? "where the game put you (random_player_respawns=0)"
                       : settings.alter_spawn_after_mission != 0 || !playerState.missionActive
-                          ? "alternative respawn"
-                          : "a mission runs: no respawn";
-    logEvent("take-over done in %u ms: %s; episode over after %u ms", unsigned{ticksSince(start, tickCount())}, how,
-             unsigned{millisecondsSinceDeath()});
+                          ? "at the place Pelorin chose"
+                          : "where the game put you (a mission runs; alter_spawn_after_mission=0)";
+    logEvent("back in play %.1f s after the %s, %s", secondsOf(millisecondsSinceDeath()),
+             playerState.wasBusted ? "arrest" : "death", how);
     flushEventLog(settings.write_log_file != 0);
 }
 
@@ -153,7 +158,7 @@ bool skinResetDue(const DeathEpisode& episode) {
 }
 
 void resetSkinOnce(DeathEpisode& episode) {
-    logEvent("another skin on the wasted or busted screen: reset to player_zero");
+    logEvent("you wore another skin: Michael (player_zero) put on, so that the game can bring you back");
     resetToPlayerZero();
     episode.skinResetDone = true;
 }
@@ -179,7 +184,7 @@ bool deathScreenFrame(DeathEpisode& episode) {
     if (fadedIn) drawCountdownIfDue();
     // The deadline ends the phase whatever the screen shows: a screen that the
     // game leaves faded out would otherwise hold the main loop for good.
-    if (tickAfter(tickCount(), playerState.respawnDeadline)) return screenPhaseOver("its deadline passed");
+    if (tickAfter(tickCount(), playerState.respawnDeadline)) return screenPhaseOver("its longest wait was over");
     if (!fadedIn) return false;
     if (!playerState.wasBusted && playerBackAfterDeath()) {
         episode.deathEffectSeen = false;
@@ -230,7 +235,6 @@ void applyRespawnOptions() {
 // (with "alter_spawn_after_mission" 0) the player stays where the game put
 // him, so the screen is not cut to black: nothing of ours would fade it in.
 void takeOver(const DeathEpisode& episode) {
-    uint32_t start = tickCount();
     playerState.playerPed = localPlayerPed();
     playerState.playerId = localPlayerId();
     if (settings.random_player_respawns != 0) {
@@ -247,7 +251,7 @@ void takeOver(const DeathEpisode& episode) {
     if (settings.set_money_to_zero_upon_respawn_after_death != 0) zeroCharacterMoney();
     setCameraViewMode(episode.savedViewMode);
     setCameraFieldOfView(renderingCamera(), episode.savedFieldOfView);
-    logTakeOver(start);
+    logTakeOver();
 }
 
 // Moves the episode on by one stage; the stages all run inside one pass.
@@ -321,7 +325,9 @@ void resetToPlayerZero() {
     // The load is bounded as for any skin change: the model is set all the same.
     uint32_t requestTime = tickCount();
     while (!hasModelLoaded(model) && ticksSince(requestTime, tickCount()) < skinModelLoadLimitMs) host::scriptWait(0);
-    if (ticksSince(requestTime, tickCount()) >= skinModelLoadLimitMs) logEvent("player_zero not loaded; set anyway");
+    if (ticksSince(requestTime, tickCount()) >= skinModelLoadLimitMs)
+        logEvent("Michael (player_zero) did not load within %.0f s: put on all the same",
+                 secondsOf(skinModelLoadLimitMs));
     setPlayerModel(localPlayerId(), model);
     setPedDefaultComponentVariation(localPlayerPed());
     releaseModel(model);

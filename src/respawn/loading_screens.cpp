@@ -75,14 +75,14 @@ void watchLoadingScreens() {
     }
     if (playerState.loadingScreenSeen) {
         playerState.loadingScreenEndTime = tickCount();
-        logEvent("loading screen over");
+        logEvent("a loading screen ended");
         // Time in a loading screen is not a black screen left behind.
         restartBlackScreenCount();
         readSettings();
     }
     if (followUpDropped()) {
         if (playerState.loadingScreenSeen)
-            logEvent("no follow-up to the loading screen: a mission runs or there is no player");
+            logEvent("nothing done after the loading screen: a mission runs, or you have no character yet");
         playerState.loadingScreenSeen = false;
         return;
     }
@@ -103,7 +103,7 @@ void rescueBlackScreen() {
     // An elapsed time, so the count works across the wrap of the tick count.
     if (ticksSince(playerState.lastNotFadedOutTime, tickCount()) <= blackScreenRescueMilliseconds) return;
     if (isExistingEntity(localPlayerPed()) && !isStoryCharacter(playerState.lastPlayerModel)) {
-        logEvent("screen black for 80 s: rescue");
+        logEvent("the screen stayed black for 80 s: your skin back, a respawn on demand, and the screen faded in");
         resetToPlayerZero();
         host::scriptWait(0);
         restoreSkinAfterDeath(playerState.lastPlayerModel);

@@ -54,10 +54,10 @@ bool respawnOnDemand(bool applyOnDemandOptions) {
     playerState.playerPed = localPlayerPed();
     if (!isEntityAlive(playerState.playerPed)) {
         playFailSound();
-        logEvent("respawn on demand refused: the player is not alive");
+        logEvent("respawn on demand not done: you are not alive");
         return false;
     }
-    logEvent("respawn on demand%s", applyOnDemandOptions ? " by the chord" : " after a loading or black screen");
+    logEvent("respawn on demand%s", applyOnDemandOptions ? " by the key chord" : " after a loading or black screen");
     if (applyOnDemandOptions) {
         if (settings.player_ped_skin_upon_respawn == 2)
             changePlayerSkin(pickRandomSkin());
@@ -97,8 +97,9 @@ void moveToNewSpawn(bool afterDeath) {
 
 void finishSpawnMove(const Vector3& before, bool settle, bool afterDeath) {
     Vector3 after = entityPosition(playerState.playerPed);
-    logEvent("spawn place (%.1f, %.1f, %.1f)%s", after.x, after.y, after.z,
-             samePosition(before, after) ? ", not moved" : "");
+    logEvent(samePosition(before, after) ? "you stay where you were, at (%.1f, %.1f, %.1f)"
+                                         : "you are now at (%.1f, %.1f, %.1f)",
+             after.x, after.y, after.z);
     if (samePosition(before, after)) {
         resetGameplayCameraAngles();
         return;

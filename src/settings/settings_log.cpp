@@ -1,8 +1,6 @@
 #include "settings/settings_log.h"
 
-#include <cctype>
-#include <cstdio>
-#include <cstring>
+#include <cstdint>
 
 #include "settings/settings_checker.h"
 #include "settings/settings_file.h"
@@ -10,48 +8,72 @@
 
 namespace {
 
+// The most findings logged in full at one read, so that their lines fit the
+// log's buffer; a file with more is told how many more there are.
+constexpr int32_t findingsLoggedInFull = 30;
+
+// The findings logged last, as a count and a fingerprint of their lines and
+// texts (FNV-1a), so that the same findings are not logged every second.
 int32_t lastCount = 0;
-char lastMessage[160];
+uint32_t lastFingerprint = 0;
+
+uint32_t fingerprintOf(uint32_t hash, int line, const char* text) {
+    hash = (hash ^ static_cast<uint32_t>(line)) * 16777619u;
+    for (; *text != '\0'; ++text) hash = (hash ^ static_cast<unsigned char>(*text)) * 16777619u;
+    return hash;
+}
+
+// True when these findings differ from the last ones logged; records them.
+bool changed(int32_t count, uint32_t fingerprint) {
+    if (count == lastCount && fingerprint == lastFingerprint) return false;
+    lastCount = count;
+    lastFingerprint = fingerprint;
+    return count > 0;
+}
+
+void logFinding(int line, const char* text) {
+    if (line > 0)
+        logEvent("Pelorin.ini line %d: %s", line, text);
+    else
+        logEvent("Pelorin.ini: %s", text);
+}
 
 }  // namespace
-
-void logSettingsProblems(int32_t count, const char* firstMessage) {
-    if (count <= 0) {
-        lastCount = 0;
-        lastMessage[0] = '\0';
-        return;
-    }
-    if (count == lastCount && std::strncmp(firstMessage, lastMessage, sizeof lastMessage - 1) == 0) return;
-    lastCount = count;
-    std::snprintf(lastMessage, sizeof lastMessage, "%s", firstMessage);
-    if (count == 1)
-        logEvent("Pelorin.ini: %s", firstMessage);
-    else
-        logEvent("Pelorin.ini: %d problems, the first: %s", static_cast<int>(count), firstMessage);
-}
 
 // Runs only when the file's text has changed: the checker builds its findings
 // on the heap, which an unchanged second must not do.
 void logSettingsReadFindings(std::string_view text) {
     SettingsCheck check = checkSettingsText(text);
     int32_t count = 0;
-    char first[160] = "";
+    uint32_t fingerprint = 2166136261u;
     for (const SettingsFinding& finding : check.findings) {
         if (finding.severity == CheckSeverity::Note) continue;
-        if (count++ == 0) {
-            if (finding.line > 0)
-                std::snprintf(first, sizeof first, "line %d: %s", finding.line, finding.message.c_str());
-            else
-                std::snprintf(first, sizeof first, "%s", finding.message.c_str());
-        }
+        ++count;
+        fingerprint = fingerprintOf(fingerprint, finding.line, finding.message.c_str());
     }
-    logSettingsProblems(count, first);
+    if (!changed(count, fingerprint)) return;
+    if (count > 1)
+        logEvent("Pelorin.ini has %d problems; pelorin-check.exe explains them line by line:", static_cast<int>(count));
+    int32_t logged = 0;
+    for (const SettingsFinding& finding : check.findings) {
+        if (finding.severity == CheckSeverity::Note) continue;
+        if (logged++ == findingsLoggedInFull) {
+            logEvent("Pelorin.ini: %d more problems; pelorin-check.exe lists them all",
+                     static_cast<int>(count - findingsLoggedInFull));
+            break;
+        }
+        logFinding(finding.line, finding.message.c_str());
+    }
 }
 
 bool logSettingsReadFailure() {
-    if (settingsFileExists())
-        logSettingsProblems(1, "the file exists but could not be read; the last values stay");
-    else
-        logSettingsProblems(1, "the file was not found; the built-in or last values stay");
+    const char* problem = settingsFileExists() ? "the file exists but could not be read; the last values stay"
+                                               : "the file was not found; the built-in or last values stay";
+    if (changed(1, fingerprintOf(2166136261u, 0, problem))) logFinding(0, problem);
     return false;
+}
+
+void forgetSettingsProblems() {
+    lastCount = 0;
+    lastFingerprint = 0;
 }

@@ -15,7 +15,7 @@ namespace {
 constexpr size_t bufferBytes = 16 * 1024;
 // Kept free of ordinary lines for the line that counts the lost ones.
 constexpr size_t lostLinesNoteBytes = 96;
-constexpr size_t maxMessageBytes = 256;
+constexpr size_t maxMessageBytes = 512;
 constexpr size_t maxPathBytes = 520;
 constexpr uint32_t retryDelayMilliseconds = 1000;
 

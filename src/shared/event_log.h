@@ -12,9 +12,11 @@
 constexpr uint64_t eventLogMaxBytes = 1024 * 1024;
 
 // Adds one line: the time, then the message formatted as by printf (at most
-// 255 characters). A line that does not fit the buffer is counted, and the
+// 511 characters). A line that does not fit the buffer is counted, and the
 // count is logged at the next flush.
 void logEvent(const char* format, ...) __attribute__((format(printf, 1, 2)));
+// Milliseconds as the log tells them, in seconds.
+inline double secondsOf(uint32_t milliseconds) { return milliseconds / 1000.0; }
 // Appends the buffered lines to the file and empties the buffer; with
 // writeToFile false they are discarded. A file that cannot be written loses
 // the lines silently, and the next try waits a second.

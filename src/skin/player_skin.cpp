@@ -1,5 +1,7 @@
 #include "skin/player_skin.h"
 
+#include <cstdio>
+
 #include "host/host_abi.h"
 #include "host/natives/entity_natives.h"
 #include "host/natives/gameplay_natives.h"
@@ -30,13 +32,26 @@ bool isSkinException(uint32_t model) {
     return false;
 }
 
+// A skin as the player knows it: a story character by name, any other by the
+// number that "stored_last_used_skin" holds for it.
+void nameSkin(uint32_t model, char* name, size_t size) {
+    const char* const storyCharacters[][2] = {
+        {"player_zero", "Michael"}, {"player_one", "Franklin"}, {"player_two", "Trevor"}};
+    for (const auto& character : storyCharacters)
+        if (model == nameHash(character[0])) {
+            std::snprintf(name, size, "%s (%s)", character[1], character[0]);
+            return;
+        }
+    std::snprintf(name, size, "%ld (its number in stored_last_used_skin)",
+                  static_cast<long>(static_cast<int32_t>(model)));
+}
+
 // Waits frame by frame until the model has loaded or the load limit has
 // passed; true when the limit was reached.
 bool loadSkinModel(uint32_t model) {
     requestModel(model);
     uint32_t deadline = tickCount() + skinModelLoadLimitMs;
     while (!hasModelLoaded(model) && !tickReached(tickCount(), deadline)) host::scriptWait(0);
-    if (tickReached(tickCount(), deadline)) logEvent("skin model 0x%08X not loaded; set anyway", unsigned{model});
     return tickReached(tickCount(), deadline);
 }
 
@@ -60,8 +75,16 @@ void changePlayerSkin(uint32_t model) {
     uint32_t vehicle = isPedInAnyVehicle(ped) ? vehiclePedIsIn(ped) : 0;
     if (!isNoModel(model)) {
         // A model that never loads is still set: the game decides what becomes of it.
-        if (loadSkinModel(model))
+        bool late = loadSkinModel(model);
+        char name[64];
+        nameSkin(model, name, sizeof name);
+        if (late) {
             showNotification("Check/change stored_last_used_skin in Pelorin.ini. Could not load");
+            logEvent("the skin %s did not load within %.0f s: put on all the same", name,
+                     secondsOf(skinModelLoadLimitMs));
+        } else {
+            logEvent("skin put on: %s", name);
+        }
         setPlayerModel(localPlayerId(), model);
         applyComponentVariation(localPlayerPed());
         releaseModel(model);

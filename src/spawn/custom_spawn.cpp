@@ -52,13 +52,15 @@ CustomSpawnPoint readCustomSpawnPoints() {
 }
 
 void spawnAtCustomPoint() {
-    if (settings.number_of_custom_spawn_points_in_use <= 0) logEvent("no custom spawn points in use: the world origin");
+    if (settings.number_of_custom_spawn_points_in_use <= 0)
+        logEvent("no custom points in use (number_of_custom_spawn_points_in_use): the map's origin (0, 0) instead");
     placeAtCustomPoint(readCustomSpawnPoints());
 }
 
 void placeAtCustomPoint(const CustomSpawnPoint& point) {
     float ground = 0.0f;
-    if (!groundHeightAt(point.x, point.y, point.z, &ground)) logEvent("no ground below the custom point; height 0");
+    if (!groundHeightAt(point.x, point.y, point.z, &ground))
+        logEvent("no ground below the custom point: placed at height 0, then the ground is searched");
     loadSceneAt(point.x, point.y, ground);
     placeEntity(playerState.playerPed, point.x, point.y, ground);
     faceRandomHeading();

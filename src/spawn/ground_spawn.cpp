@@ -135,7 +135,7 @@ void settleOnGround() {
         z -= 50.0f;
     } while (z > 0.0f);
     if (!groundFound) {
-        logEvent("no ground found below (%.1f, %.1f) from 950 down; the nearest list place instead", p.x, p.y);
+        logEvent("no ground to stand on at (%.1f, %.1f): the nearest place of the built-in list instead", p.x, p.y);
         // No ground here at any height tried (the sea, or a place the game
         // cannot stand him on): the nearest place of the built-in list, where
         // a player can stand, rather than whatever height the probes left.

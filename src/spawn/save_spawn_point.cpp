@@ -5,6 +5,7 @@
 
 #include "host/natives/ped_natives.h"
 #include "host/natives/player_natives.h"
+#include "settings/custom_points_reach.h"
 #include "settings/notifications.h"
 #include "settings/profile_text.h"
 #include "settings/respawn_settings.h"
@@ -32,6 +33,21 @@ Vector3 placeToSave() {
         if (isExistingEntity(vehicle)) return entityPosition(vehicle);
     }
     return entityPosition(ped);
+}
+
+// A point that the spawn roll never reaches is of no use yet: the player is
+// told why, and what to change.
+void warnIfNeverPicked() {
+    const int32_t chances[spawnModeCount] = {
+        settings.on_point_from_list_player_spawn_chance, settings.in_vehicle_on_road_player_spawn_chance,
+        settings.in_air_player_spawn_chance,             settings.at_death_point_spawn_chance,
+        settings.random_point_on_map_spawn_chance,       settings.custom_spawn_chance,
+    };
+    char advice[96], message[128];
+    if (!customPointsNeverPicked(chances, advice, sizeof advice)) return;
+    std::snprintf(message, sizeof message, "It is never picked: %s", advice);
+    showNotification(message);
+    logEvent("custom points are never picked: %s", advice);
 }
 
 }  // namespace
@@ -66,5 +82,6 @@ bool saveSpawnPointAt(const Vector3& place) {
     std::snprintf(message, sizeof message, "Custom spawn point %d saved", point);
     showNotification(message);
     logEvent("custom spawn point %d saved at (%s, %s, %s)", point, coordinates[0], coordinates[1], coordinates[2]);
+    warnIfNeverPicked();
     return true;
 }

@@ -30,7 +30,7 @@ constexpr const char* spawnModeNames[spawnModeCount] = {
 // Runs the mode's strategy; true when the player must be settled on the ground.
 bool runSpawnMode(SpawnMode mode, bool closePoint) {
     bool nearLastPlace = closePoint && mode != SpawnMode::AtDeathPoint && mode != SpawnMode::CustomPoint;
-    logEvent("spawn mode: %s%s", spawnModeNames[static_cast<int>(mode)], nearLastPlace ? ", near where he was" : "");
+    logEvent("coming back: %s%s", spawnModeNames[static_cast<int>(mode)], nearLastPlace ? ", near where you were" : "");
     switch (mode) {
         case SpawnMode::OnPointFromList:
             spawnAtListPoint(closePoint);
@@ -73,7 +73,8 @@ bool chooseSpawn() {
     // The chances add up to less than the roll: announce it and take the first
     // mode with a chance other than 0, or the list.
     playFocusSound();
-    logEvent("the spawn chances add up to less than the roll of %d: fall-back", static_cast<int>(roll));
+    logEvent("the spawn chances add up to less than this roll (%d, of 1 to 99): the first way whose chance is not 0",
+             static_cast<int>(roll));
     for (int mode = 0; mode < fallBackModeCount; ++mode)
         if (chances[mode] != 0) return runSpawnMode(static_cast<SpawnMode>(mode), closePoint);
     return runSpawnMode(SpawnMode::OnPointFromList, closePoint);

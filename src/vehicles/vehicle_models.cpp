@@ -3,6 +3,8 @@
 // lists and every fixed-name replacement from the host's random float.
 #include "vehicles/vehicle_models.h"
 
+#include <cstdio>
+
 #include "host/natives/gameplay_natives.h"
 #include "shared/table_random.h"
 #include "settings/respawn_settings.h"
@@ -113,4 +115,22 @@ uint32_t pickAirVehicleModel() {
         case 9: return rollAbove(40.0f) ? unarmedPlaneModel() : unarmedHelicopterModel();
         default: return pickModel(defaultPlaneModels);
     }
+}
+
+void nameVehicleModel(uint32_t model, char* name, size_t size) {
+    // Land lists first: allLandModels holds most of what a road spawn makes.
+    const VehicleModelList* const lists[] = {
+        &allLandModels,      &superCarModels,    &motorcycleModels, &armedLandModels,       &armedBikeModels,
+        &muscleCarModels,    &emergencyModels,   &offRoadModels,    &suvModels,             &sedanModels,
+        &serviceModels,      &sportsCarModels,   &sportsClassicModels, &utilityModels,      &vanModels,
+        &industrialModels,   &commercialModels,  &compactModels,    &coupeModels,           &bicycleModels,
+        &planeModels,        &helicopterModels,  &armedPlaneModels, &armedHelicopterModels, &defaultPlaneModels,
+    };
+    for (const VehicleModelList* list : lists)
+        for (int32_t i = 0; i < list->count; ++i)
+            if (nameHash(list->names[i]) == model) {
+                std::snprintf(name, size, "%s", list->names[i]);
+                return;
+            }
+    std::snprintf(name, size, "model 0x%08X", static_cast<unsigned>(model));
 }

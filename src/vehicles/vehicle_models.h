@@ -1,5 +1,6 @@
 #pragma once
 // The vehicle model lists and the draws by "land_vehicle_type" and "air_vehicle_type".
+#include <cstddef>
 #include <cstdint>
 
 struct VehicleModelList {
@@ -17,3 +18,7 @@ extern const VehicleModelList planeModels, helicopterModels, armedPlaneModels, a
 uint32_t pickModel(const VehicleModelList& list);
 uint32_t pickLandVehicleModel();
 uint32_t pickAirVehicleModel();
+// The model's name as the lists write it ("Adder"), for the log; a model of no
+// list by its number ("model 0x1234ABCD"). Hashes the list names one by one,
+// so it is for a spawn, not for every frame.
+void nameVehicleModel(uint32_t model, char* name, size_t size);

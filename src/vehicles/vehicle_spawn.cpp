@@ -54,8 +54,9 @@ bool loadVehicleModel(uint32_t model) {
     uint32_t deadline = tickCount() + vehicleModelLoadLimitMs;
     while (!hasModelLoaded(model)) {
         if (tickReached(tickCount(), deadline)) {
-            logEvent("vehicle model 0x%08X not loaded within %u ms", unsigned{model},
-                     unsigned{vehicleModelLoadLimitMs});
+            char name[40];
+            nameVehicleModel(model, name, sizeof name);
+            logEvent("the vehicle %s did not load within %.0f s", name, secondsOf(vehicleModelLoadLimitMs));
             releaseModel(model);
             return false;
         }
@@ -85,6 +86,16 @@ HeightBand aeroplaneBand() {
 HeightBand helicopterBand() {
     return aircraftHeightBand(settings.min_heli_spawn_height_over_ground, settings.max_heli_spawn_height_over_ground,
                               builtInHelicopterBand);
+}
+
+// The vehicle the player gets, or the one that could not be made, by name.
+void logVehicle(const char* kind, uint32_t model, uint32_t vehicle) {
+    char name[40];
+    nameVehicleModel(model, name, sizeof name);
+    if (vehicle == 0)
+        logEvent("no %s could be made (%s)", kind, name);
+    else
+        logEvent("your %s: %s", kind, name);
 }
 
 }  // namespace
@@ -135,7 +146,7 @@ void spawnInAir(bool closePoint) {
     float heading = randomFloat(0.0f, 361.0f);
     uint32_t model = pickAirVehicleModel();
     uint32_t vehicle = isModelInGameData(model) ? createVehicleAt(model, point, heading) : 0;
-    if (vehicle == 0) logEvent("no aircraft could be made (model 0x%08X)", unsigned{model});
+    logVehicle("aircraft", model, vehicle);
     customiseVehicle(vehicle);
     // Seated before the altitude is corrected, the player moves with the aircraft.
     seatPedInVehicle(playerState.playerPed, vehicle);
@@ -160,12 +171,12 @@ void spawnInVehicleOnRoad(bool closePoint) {
         found = closestRoadNodeWithHeading(probe.x, probe.y, probe.z, &node, &nodeHeading);
     }
     if (!found) {
-        logEvent("no road found in %d tries; the player stays where he is", static_cast<int>(roadSearchAttempts));
+        logEvent("no road found in %d tries: you stay where you were", static_cast<int>(roadSearchAttempts));
         return;
     }
     uint32_t model = pickLandVehicleModel();
     uint32_t vehicle = isModelInGameData(model) ? createVehicleAt(model, node, nodeHeading) : 0;
-    if (vehicle == 0) logEvent("no land vehicle could be made (model 0x%08X)", unsigned{model});
+    logVehicle("land vehicle", model, vehicle);
     customiseVehicle(vehicle);
     if (isExistingEntity(vehicle)) setVehicleOnGroundProperly(vehicle);
     seatPedInVehicle(playerState.playerPed, vehicle);

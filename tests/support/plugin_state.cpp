@@ -41,7 +41,7 @@ void resetPluginGlobals() {
     }
     seedTableRandom(1);
     resetEventLog();
-    logSettingsProblems(0, "");
+    forgetSettingsProblems();
 }
 
 void makeGameDirectory() {

@@ -1,0 +1,103 @@
+// The map of "pelorin check --map": what it draws for a mode without rolls,
+// for custom points that look wrong, and that its labels never cover one
+// another.
+#include <gtest/gtest.h>
+
+#include <regex>
+#include <string>
+#include <vector>
+
+#include "settings/settings_checker.h"
+#include "tests/support/plugin_state.h"
+#include "tools/settings_map.h"
+
+namespace {
+
+std::string mapOf(const std::string& settingsText) { return settingsMapSvg(checkSettingsText(settingsText), "test"); }
+
+long count(const std::string& text, const std::string& part) {
+    long n = 0;
+    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++n;
+    return n;
+}
+
+std::string customPoint(int n, const std::string& x, const std::string& y) {
+    std::string k = "custom_spawn_" + std::to_string(n);
+    return k + "_x=" + x + "\n" + k + "_y=" + y + "\n" + k + "_z=10\n";
+}
+
+struct Label {
+    float left, top, right, bottom;
+};
+
+// Every text of the picture with the box it takes (the tool's own estimate of
+// a glyph's width, 0.6 of the font size).
+std::vector<Label> labelsOf(const std::string& svg) {
+    std::vector<Label> labels;
+    const std::regex text("<text x=\"([-0-9.]+)\" y=\"([-0-9.]+)\" font-size=\"([0-9.]+)\"[^>]*>([^<]*)</text>");
+    for (std::sregex_iterator it(svg.begin(), svg.end(), text), end; it != end; ++it) {
+        float x = std::stof((*it)[1]), y = std::stof((*it)[2]), size = std::stof((*it)[3]);
+        float width = 0.6f * size * static_cast<float>((*it)[4].length());
+        labels.push_back({x, y - size, x + width, y});
+    }
+    return labels;
+}
+
+// The picture's words: every text, joined by spaces, as wrapped lines read.
+std::string wordsOf(const std::string& svg) {
+    std::string words;
+    const std::regex text("<text [^>]*>([^<]*)</text>");
+    for (std::sregex_iterator it(svg.begin(), svg.end(), text), end; it != end; ++it) words += (*it)[1].str() + " ";
+    return words;
+}
+
+}  // namespace
+
+TEST(SettingsMap, AModeWithoutRollsIsFaintAndItsAreaIsNotDrawn) {
+    std::string svg = mapOf(testing_support::builtInSettingsWith(
+        {{"in_air_player_spawn_chance", "0"}, {"on_point_from_list_player_spawn_chance", "60"}}));
+    EXPECT_EQ(count(svg, "stroke=\"#8e44ad\""), 0) << "no rectangle of the aircraft";
+    EXPECT_EQ(count(svg, "stroke=\"#e07b00\""), 1) << "the road's rectangle stays";
+    std::string words = wordsOf(svg);
+    EXPECT_NE(words.find("aircraft in the air: never (0 of 99 rolls)"), std::string::npos);
+    EXPECT_NE(words.find("point from the list: 60.6% (60 of 99 rolls)"), std::string::npos);
+}
+
+TEST(SettingsMap, APointAtTheOriginOrOffTheMapIsMarkedAndExplained) {
+    std::string svg = mapOf(testing_support::builtInSettingsWith({{"custom_spawn_chance", "10"},
+                                                                  {"on_point_from_list_player_spawn_chance", "30"},
+                                                                  {"number_of_custom_spawn_points_in_use", "3"}}) +
+                            customPoint(1, "-1034.6", "-2732.5") + customPoint(2, "0", "0") +
+                            customPoint(3, "-1034.6", "99999"));
+    EXPECT_EQ(count(svg, "fill=\"#ffffff\" stroke=\"#d12f2f\""), 2) << "two hollow markers";
+    EXPECT_NE(svg.find(">1</text>"), std::string::npos);
+    EXPECT_NE(svg.find(">2?</text>"), std::string::npos);
+    EXPECT_NE(svg.find(">3?</text>"), std::string::npos);
+    std::string words = wordsOf(svg);
+    EXPECT_NE(words.find("Custom point 2? (x 0.0, y 0.0, z 10.0) lies at the map's origin"), std::string::npos);
+    EXPECT_NE(words.find("Custom point 3? (x -1034.6, y 99999.0, z 10.0) lies off the map: Pelorin treats it as a "
+                         "missing point"),
+              std::string::npos)
+        << words;
+    EXPECT_EQ(words.find("Custom point 1?"), std::string::npos);
+}
+
+TEST(SettingsMap, NoTwoTextsOverlapEvenForPointsCrowdedTogether) {
+    std::string text = testing_support::builtInSettingsWith({{"custom_spawn_chance", "10"},
+                                                             {"on_point_from_list_player_spawn_chance", "30"},
+                                                             {"number_of_custom_spawn_points_in_use", "40"}});
+    for (int n = 1; n <= 40; ++n)
+        text += customPoint(n, std::to_string(100 + (n % 7) * 40), std::to_string(200 + (n / 7) * 45));
+    std::string svg = mapOf(text);
+    std::vector<Label> labels = labelsOf(svg);
+    ASSERT_GT(labels.size(), 30u);
+    for (size_t i = 0; i < labels.size(); ++i)
+        for (size_t j = i + 1; j < labels.size(); ++j) {
+            const Label &a = labels[i], &b = labels[j];
+            bool overlap = a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+            EXPECT_FALSE(overlap) << "texts " << i << " and " << j << " at (" << a.left << ", " << a.bottom << ") and ("
+                                  << b.left << ", " << b.bottom << ")";
+        }
+    EXPECT_NE(wordsOf(svg).find("custom points are drawn without their number"), std::string::npos)
+        << "forty points within 300 units cannot all carry their number";
+}
