@@ -36,7 +36,7 @@ pelorin_target_defaults(runner)
 target_link_options(runner PRIVATE ${PELORIN_STATIC_RUNTIME})
 
 add_executable(ini_conformance wine/ini_conformance_win32.cpp src/settings/profile_text.cpp
-  src/settings/profile_encoding.cpp src/platform/files_win32.cpp)
+  src/settings/profile_encoding.cpp src/platform/files_win32.cpp src/platform/rewrite_journal.cpp)
 pelorin_target_defaults(ini_conformance)
 target_link_options(ini_conformance PRIVATE ${PELORIN_STATIC_RUNTIME})
 
@@ -69,6 +69,6 @@ add_executable(settings_bench wine/settings_bench_win32.cpp src/settings/respawn
   src/settings/settings_file.cpp src/settings/held_settings.cpp src/settings/profile_text.cpp src/settings/profile_encoding.cpp
   src/settings/decimal_float.cpp src/settings/settings_log.cpp src/settings/settings_checker.cpp
   src/shared/event_log.cpp src/platform/clock_win32.cpp src/platform/files_win32.cpp
-  src/platform/module_directory_win32.cpp)
+  src/platform/rewrite_journal.cpp src/platform/module_directory_win32.cpp)
 pelorin_target_defaults(settings_bench)
 target_link_options(settings_bench PRIVATE ${PELORIN_STATIC_RUNTIME})

@@ -3,7 +3,8 @@
 # same again under AddressSanitizer and UndefinedBehaviorSanitizer, a short run
 # of each fuzz target, then under Wine the settings-reader conformance check
 # against the Win32 reader, the end-to-end runs of the real Pelorin.asi in the
-# stand-in host, and the release zip.
+# stand-in host with its refusal of a native call of another argument count,
+# and the release zip.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . scripts/build_jobs.sh
@@ -16,8 +17,13 @@ cmake --build --preset linux-asan
 ctest --preset linux-asan
 echo "== Fuzz targets, 20 s each =="
 scripts/fuzz.sh 20
-echo "== Settings reader against the Win32 private-profile reader (Wine) =="
-WINEDEBUG=-all wine build/windows/ini_conformance.exe "$(scripts/wine_path.sh wine/ini_corpus)" 2> >(grep -v '^wine: ' >&2)
+echo "== Settings reader and writer against the Win32 private-profile functions (Wine) =="
+# Wine's CreateSymbolicLink makes no link: the symbolic-link case gets one made here.
+linked=$(mktemp -d)
+trap 'rm -rf "$linked"' EXIT
+ln -s own.ini "$linked/deployed.ini"
+WINEDEBUG=-all wine build/windows/ini_conformance.exe "$(scripts/wine_path.sh wine/ini_corpus)" \
+  "$(scripts/wine_path.sh "$linked")" 2> >(grep -v '^wine: ' >&2)
 echo "== Real Pelorin.asi under Wine =="
 WINEDEBUG=-all wine build/windows/runner.exe --without-host 2> >(grep -v '^wine: ' >&2)
 scripts/wine_scenario.sh missing-then-saved
@@ -26,6 +32,7 @@ scripts/wine_scenario.sh key-chord dist/Pelorin.ini
 scripts/wine_scenario.sh death dist/Pelorin.ini
 scripts/wine_scenario.sh log dist/Pelorin.ini
 scripts/wine_scenario.sh save-spawn-point dist/Pelorin.ini
+scripts/wine_native_refusal.sh
 scripts/wine_scenario.sh menu dist/Pelorin.ini
 echo "== The settings checker of the release under Wine against the Linux one =="
 scripts/check_windows_checker.sh

@@ -1,17 +1,32 @@
 #include "sim/model_catalogue.h"
 
 #include "sim/joaat.h"
-#include "sim/vehicle_catalogue.h"
 
 namespace sim {
 
-ModelCatalogue::ModelCatalogue() {
-    for (int i = 0; i < pedModelCatalogueCount; ++i) {
-        ModelInfo& info = models_[pedModelCatalogue[i].hash];
-        info.name = pedModelCatalogue[i].name;
-        info.kind = ModelKind::Ped;
-        info.human = pedModelCatalogue[i].human;
+bool isVehicleKind(ModelKind kind) { return kind != ModelKind::Ped; }
+
+bool isAircraftKind(ModelKind kind) {
+    return kind == ModelKind::Plane || kind == ModelKind::Helicopter || kind == ModelKind::Blimp;
+}
+
+bool isLandVehicleKind(ModelKind kind) {
+    switch (kind) {
+        case ModelKind::Car:
+        case ModelKind::Bike:
+        case ModelKind::QuadBike:
+        case ModelKind::Bicycle:
+        case ModelKind::AmphibiousCar:
+        case ModelKind::AmphibiousQuadBike:
+        case ModelKind::SubmarineCar:
+            return true;
+        default:
+            return false;
     }
+}
+
+ModelCatalogue::ModelCatalogue() {
+    addPedModels(*this);
     addVehicleModels(*this);
 }
 

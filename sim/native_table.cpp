@@ -4,6 +4,31 @@
 #include <cstdlib>
 
 namespace sim {
+namespace {
+
+std::string nativeLabel(uint64_t hash, const std::string& name) {
+    char text[32];
+    std::snprintf(text, sizeof text, "0x%016llX", static_cast<unsigned long long>(hash));
+    return "native " + std::string(text) + (name.empty() ? "" : " " + name);
+}
+
+[[noreturn]] void refuse(const std::string& message) {
+    std::fprintf(stderr, "simulated game: %s\n", message.c_str());
+    std::fflush(stderr);
+    std::abort();
+}
+
+}  // namespace
+
+uint64_t NativeCall::slot(size_t i, ArgumentKind kind) const {
+    if (i < declaration.arguments.size() && declaration.arguments[i] == kind) return args[i];
+    std::string message = "the rule of " + nativeLabel(declaration.hash, declaration.name) + " reads argument " +
+                          std::to_string(i) + " as " + argumentKindName(kind);
+    if (i < declaration.arguments.size())
+        message += ", but the game declares " + declaration.argumentNames[i] + " " +
+                   argumentKindName(declaration.arguments[i]);
+    refuse(message);
+}
 
 const NativeTable& nativeTable() {
     static const NativeTable table = [] {
@@ -16,6 +41,12 @@ const NativeTable& nativeTable() {
         registerVehicleNatives(t);
         registerPedNatives(t);
         registerTaskNatives(t);
+        for (auto& [hash, entry] : t) {
+            entry.declaration = findNativeDeclaration(hash);
+            if (!entry.declaration)
+                refuse(nativeLabel(hash, entry.name) +
+                       " is not in the game's reference data (run scripts/regenerate_game_facts.py)");
+        }
         return t;
     }();
     return table;
@@ -34,15 +65,15 @@ void dispatchNative(World& world, uint64_t hash, const std::vector<uint64_t>& ar
     } whileAnswering;
     const NativeTable& table = nativeTable();
     auto it = table.find(hash);
-    if (it == table.end()) {
-        std::fprintf(stderr, "simulated game: native 0x%016llX is not modelled\n",
-                     static_cast<unsigned long long>(hash));
-        std::abort();
-    }
+    if (it == table.end()) refuse(nativeLabel(hash, "") + " is not modelled");
+    const NativeDeclaration& declaration = *it->second.declaration;
+    if (args.size() != declaration.arguments.size())
+        refuse(nativeLabel(hash, declaration.name) + " reads " + std::to_string(declaration.arguments.size()) +
+               " arguments; the call pushed " + std::to_string(args.size()));
     ++world.nativeCallCount;
     if (world.logCalls) world.calls.push_back(CallRecord{world.tick(), hash, args});
     result[0] = result[1] = result[2] = result[3] = 0;
-    it->second.handler(NativeCall{world, args, result});
+    it->second.handler(NativeCall{world, declaration, args, result});
 }
 
 }  // namespace sim

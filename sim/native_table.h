@@ -1,36 +1,46 @@
 #pragma once
 // Natives of the simulated game, answered by hash. Each rule file registers
-// the natives of what it models; a hash nobody answers fails loudly.
+// the natives of what it models, each declared in the game's reference data
+// (sim/native_reference.h). A hash nobody answers, a call that pushes another
+// number of arguments than the game reads, and a rule that reads an argument as
+// another kind than the game declares all fail loudly.
 #include <cstdint>
 #include <cstring>
 #include <string>
 #include <unordered_map>
 #include <vector>
 
+#include "sim/native_reference.h"
 #include "sim/world.h"
 
 namespace sim {
 
-// One call in progress: its arguments as pushed, and its result slots.
+// One call in progress: its arguments as pushed (as many as the native
+// reads), and its result slots.
 struct NativeCall {
     World& world;
+    const NativeDeclaration& declaration;
     const std::vector<uint64_t>& args;
     uint64_t* result;  // at least four 8-byte slots
 
-    uint32_t u32(size_t i) const { return static_cast<uint32_t>(args.at(i)); }
+    uint32_t u32(size_t i) const { return static_cast<uint32_t>(slot(i, ArgumentKind::Integer)); }
     int32_t i32(size_t i) const { return static_cast<int32_t>(u32(i)); }
     bool flag(size_t i) const { return u32(i) != 0; }
     float f32(size_t i) const {
-        uint32_t bits = u32(i);
+        uint32_t bits = static_cast<uint32_t>(slot(i, ArgumentKind::Float));
         float value;
         std::memcpy(&value, &bits, sizeof value);
         return value;
     }
-    const char* text(size_t i) const { return reinterpret_cast<const char*>(static_cast<uintptr_t>(args.at(i))); }
+    const char* text(size_t i) const {
+        return reinterpret_cast<const char*>(static_cast<uintptr_t>(slot(i, ArgumentKind::Text)));
+    }
     template <class T>
     T* pointer(size_t i) const {
-        return reinterpret_cast<T*>(static_cast<uintptr_t>(args.at(i)));
+        return reinterpret_cast<T*>(static_cast<uintptr_t>(slot(i, ArgumentKind::Address)));
     }
+    // Argument i read as the given kind; aborts when the game declares another.
+    uint64_t slot(size_t i, ArgumentKind kind) const;
 
     void returnU32(uint32_t value) const { result[0] = value; }
     void returnBool(bool value) const { result[0] = value ? 1 : 0; }
@@ -61,13 +71,16 @@ using NativeHandler = void (*)(const NativeCall&);
 struct NativeEntry {
     const char* name;
     NativeHandler handler;
+    const NativeDeclaration* declaration = nullptr;  // filled in from the reference data
 };
 
 using NativeTable = std::unordered_map<uint64_t, NativeEntry>;
 
-// The complete table, built once from every rule file.
+// The complete table, built once from every rule file; aborts when a rule
+// answers a native that the reference data does not declare.
 const NativeTable& nativeTable();
-// Answers one call; aborts with a message for a hash that is not modelled.
+// Answers one call; aborts with a message for a hash that is not modelled or a
+// call that pushes another number of arguments than the native reads.
 void dispatchNative(World& world, uint64_t hash, const std::vector<uint64_t>& args, uint64_t* result);
 
 // True while the simulated game answers a call: what it allocates then is the

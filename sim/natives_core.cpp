@@ -1,5 +1,4 @@
 // Player, entities, name hashes, the host's random numbers and model streaming.
-#include <algorithm>
 
 #include "sim/joaat.h"
 #include "sim/native_table.h"
@@ -115,18 +114,27 @@ void isModelInGameData(const NativeCall& c) {
     c.returnBool(info && info->inGameData);
 }
 
-bool modelIs(const NativeCall& c, std::initializer_list<ModelKind> kinds) {
+const ModelInfo* modelInGameData(const NativeCall& c) {
     const ModelInfo* info = c.world.models.find(c.u32(0));
-    return info && info->inGameData && std::find(kinds.begin(), kinds.end(), info->kind) != kinds.end();
+    return info && info->inGameData ? info : nullptr;
 }
 
 void isVehicleModel(const NativeCall& c) {
-    c.returnBool(modelIs(c, {ModelKind::Car, ModelKind::Bike, ModelKind::Plane, ModelKind::Helicopter}));
+    const ModelInfo* info = modelInGameData(c);
+    c.returnBool(info && isVehicleKind(info->kind));
 }
 
-void isPlaneModel(const NativeCall& c) { c.returnBool(modelIs(c, {ModelKind::Plane})); }
+void isPlaneModel(const NativeCall& c) {
+    const ModelInfo* info = modelInGameData(c);
+    c.returnBool(info && info->kind == ModelKind::Plane);
+}
 
-void isHelicopterModel(const NativeCall& c) { c.returnBool(modelIs(c, {ModelKind::Helicopter})); }
+// Assumption: the game's blimps are built on its helicopters and answer its
+// helicopter test (not its aeroplane test).
+void isHelicopterModel(const NativeCall& c) {
+    const ModelInfo* info = modelInGameData(c);
+    c.returnBool(info && (info->kind == ModelKind::Helicopter || info->kind == ModelKind::Blimp));
+}
 
 }  // namespace
 

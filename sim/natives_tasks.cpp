@@ -189,8 +189,7 @@ void ruleAutoDrive(World& w) {
         next.x += static_cast<float>(-std::sin(radians) * distance);
         next.y += static_cast<float>(std::cos(radians) * distance);
         const ModelInfo* model = w.models.find(vehicle->model);
-        bool aircraft = model && (model->kind == ModelKind::Plane || model->kind == ModelKind::Helicopter);
-        if (aircraft) {
+        if (model && isAircraftKind(model->kind)) {
             next.z = std::fmax(next.z, surfaceHeight(next.x, next.y) + 30.0f);
         } else {
             if (!isDryLand(next.x, next.y)) continue;

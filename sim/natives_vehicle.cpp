@@ -19,11 +19,6 @@ Entity* findPed(const NativeCall& c) {
     return e && e->kind == EntityKind::Ped ? e : nullptr;
 }
 
-bool isVehicleKind(ModelKind kind) {
-    return kind == ModelKind::Car || kind == ModelKind::Bike || kind == ModelKind::Plane ||
-           kind == ModelKind::Helicopter;
-}
-
 uint32_t mixBits(uint32_t value) {
     value ^= value >> 16;
     value *= 0x7FEB352Du;

@@ -1,6 +1,7 @@
-// The ground under a point, scene loads, placing and turning entities, and the
-// road network's closest-node query.
+// The ground and the water under a point, scene loads, placing and turning
+// entities, and the road network's closest-node query.
 #include <cmath>
+#include <random>
 
 #include "sim/native_table.h"
 #include "sim/roads.h"
@@ -15,14 +16,15 @@ bool isGroundless(const World& w, float x, float y) {
     return false;
 }
 
-// Assumption: the ground query finds only dry land: over the sea or the lake
-// (water is not ground), in a groundless area, where the collision is not
-// streamed in yet, or with the probe at or below the ground surface it reports
-// nothing and leaves the height as it was. Otherwise it reports true and
-// writes the ground height below the probe.
+// Assumption: the ground query reports the ground below the probe whatever
+// lies over it: the land, and under the sea or the lake their bed (the game's
+// probe may well find the bed; its water argument is not modelled). In a
+// groundless area, where the collision is not streamed in yet, or with the
+// probe at or below the ground it reports nothing and leaves the height as it
+// was. Otherwise it reports true and writes the ground height below the probe.
 void groundHeightAt(const NativeCall& c) {
     float x = c.f32(0), y = c.f32(1), z = c.f32(2);
-    if (!isDryLand(x, y) || isGroundless(c.world, x, y) || c.world.collisionMissingAt(x, y)) {
+    if (isGroundless(c.world, x, y) || c.world.collisionMissingAt(x, y)) {
         c.returnBool(false);
         return;
     }
@@ -51,13 +53,32 @@ void entityHeightAboveGround(const NativeCall& c) {
     c.returnFloat(e->position.z - surface);
 }
 
-// Assumption: a scene load streams in the collision of the area it lies in.
+// Assumption: the water's surface is known everywhere, streamed in or not
+// (the game holds it apart from the collision): over the sea or the lake the
+// query reports true and writes the height of the surface, which has no waves
+// here, wherever the probe is; elsewhere it reports false, the height untouched.
+void waterHeightAt(const NativeCall& c) {
+    float x = c.f32(0), y = c.f32(1);
+    if (isDryLand(x, y)) {
+        c.returnBool(false);
+        return;
+    }
+    *c.pointer<float>(3) = surfaceHeight(x, y);
+    c.returnBool(true);
+}
+
+// Assumption: a scene load streams in the collision of the area it lies in
+// over a few frames: it is there after 1 to sceneLoadMaxFrames frames, drawn
+// at random for each load (ruleCollisionStreaming completes it).
 void loadScene(const NativeCall& c) {
     World& w = c.world;
     float x = c.f32(0), y = c.f32(1);
     w.sceneLoads.push_back(Vec3{x, y, c.f32(2)});
-    for (StreamingArea& s : w.unstreamedAreas)
-        if (s.area.contains(x, y)) s.loaded = true;
+    for (StreamingArea& s : w.unstreamedAreas) {
+        if (s.loaded || s.sceneLoadFrame != 0 || !s.area.contains(x, y)) continue;
+        std::uniform_int_distribution<uint32_t> frames(1, w.sceneLoadMaxFrames);
+        s.sceneLoadFrame = w.frameCount + frames(w.streamingRandom);
+    }
 }
 
 // Assumption: moving a vehicle carries the peds sitting in it along; moving a
@@ -104,19 +125,21 @@ void closestVehicleNodeWithHeading(const NativeCall& c) {
 }  // namespace
 
 // Assumption: the game streams in the collision around the player once he has
-// stood in an area for a second.
+// stood in an area for a second, and completes the scene loads asked for.
 void ruleCollisionStreaming(World& w) {
     const Entity* player = w.player();
     for (StreamingArea& s : w.unstreamedAreas) {
         bool inside = player && s.area.contains(player->position.x, player->position.y);
         s.playerInsideMilliseconds = inside ? s.playerInsideMilliseconds + w.frameMilliseconds : 0;
-        if (s.playerInsideMilliseconds >= 1000.0) s.loaded = true;
+        if (s.playerInsideMilliseconds >= 1000.0 || (s.sceneLoadFrame != 0 && w.frameCount >= s.sceneLoadFrame))
+            s.loaded = true;
     }
 }
 
 void registerWorldNatives(NativeTable& t) {
     t[0xC906A7DAB05C8D2Bull] = {"GET_GROUND_Z_FOR_3D_COORD", groundHeightAt};
     t[0x1DD55701034110E5ull] = {"GET_ENTITY_HEIGHT_ABOVE_GROUND", entityHeightAboveGround};
+    t[0x8EE6B53CE13A9794ull] = {"GET_WATER_HEIGHT_NO_WAVES", waterHeightAt};
     t[0x4448EB75B4904BDBull] = {"LOAD_SCENE", loadScene};
     t[0x239A3351AC1DA385ull] = {"SET_ENTITY_COORDS_NO_OFFSET", setEntityCoords};
     t[0x8E2530AA8ADA980Eull] = {"SET_ENTITY_HEADING", setEntityHeading};

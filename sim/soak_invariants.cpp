@@ -71,6 +71,14 @@ const char* violationName(Violation kind) {
             return "allocation in an idle frame";
         case Violation::MemoryGrowth:
             return "memory growth";
+        case Violation::SettingsFileDamaged:
+            return "settings file damaged";
+        case Violation::CustomPointOverwritten:
+            return "custom point of the player's overwritten";
+        case Violation::StoredSkinReplaced:
+            return "stored skin replaced by one not chosen";
+        case Violation::LinkBroken:
+            return "link of the player's undone";
         case Violation::Count:
             break;
     }
@@ -144,7 +152,7 @@ void Observer::checkNewVehicle(const Entity& vehicle) {
     Vec3 p = vehicle.position;
     if (!finite(p)) return;  // reported as a position
     float over = p.z - surfaceHeight(p.x, p.y);
-    if (model->kind == ModelKind::Plane || model->kind == ModelKind::Helicopter) {
+    if (isAircraftKind(model->kind)) {
         bool plane = model->kind == ModelKind::Plane;
         float minimum = clearUnits;
         bool banded = plane ? usableBand(settings.min_plane_spawn_height_over_ground,

@@ -20,6 +20,11 @@ enum class Violation {
     VehicleOffRoad,       // a land vehicle placed away from every road node
     IdleAllocation,       // a heap allocation in an idle frame of the main loop
     MemoryGrowth,         // the resident size grew over the run
+    // The player's settings file (sim/soak_file_watch.h):
+    SettingsFileDamaged,     // neither as he left it nor as we meant to write it
+    CustomPointOverwritten,  // a custom point of his written over
+    StoredSkinReplaced,      // the stored skin replaced by one he did not choose
+    LinkBroken,              // a link he made is no longer one
     Count
 };
 constexpr int violationKindCount = static_cast<int>(Violation::Count);

@@ -6,6 +6,8 @@
 
 #include "sim/script_host.h"
 #include "sim/soak_bounds.h"
+#include "sim/soak_file_story.h"
+#include "sim/soak_file_watch.h"
 #include "sim/soak_invariants.h"
 #include "sim/soak_memory.h"
 #include "sim/soak_settings.h"
@@ -98,15 +100,22 @@ void playEpisode(long episode, const std::string& shippedText, Tally& tally, Fig
     w.logCalls = false;
     testing_support::writeSettingsFile(settings.text);
     Story story = setUpStory(w, random);
+    SettingsFileWatch fileWatch(w, tally);
+    fileWatch.playerSaved(settings.text);
     // The player may edit the settings file while he plays.
     EpisodeSettings edited;
     if (std::uniform_real_distribution<double>(0, 1)(random) < 0.2) {
         edited = makeSettings(pickSettingsKind(random), random, shippedText);
         uint32_t at = std::uniform_int_distribution<uint32_t>(1000, story.lengthMs)(random);
-        w.after(at, [text = edited.text](World&) { testing_support::writeSettingsFile(text); });
+        w.after(at, [text = edited.text, &fileWatch](World&) {
+            fileWatch.checkNow();
+            testing_support::writeSettingsFile(text);
+            fileWatch.playerSaved(text);
+        });
         story.description += "settings file rewritten (" + std::string(settingsKindName(edited.kind)) + ") at " +
                              std::to_string(at) + "; ";
     }
+    FileFaultStory fileStory(w, random, story, fileWatch);
     tally.episode = episode;
     tally.story = &story;
     tally.settings = &settings;
@@ -122,16 +131,21 @@ void playEpisode(long episode, const std::string& shippedText, Tally& tally, Fig
     double elapsed = 0, quietFor = 0;
     double limit = story.lengthMs + static_cast<double>(storyTailMs);
     while (elapsed < limit) {
+        fileStory.beforeScriptTurn();
         uint64_t allocationsBefore = allocationCount(), callsBefore = w.nativeCallCount;
         runScriptTurn();
         observer.afterScriptTurn(allocationCount() - allocationsBefore, w.nativeCallCount - callsBefore);
+        fileStory.afterScriptTurn();
+        fileWatch.afterScriptTurn();
         w.advanceFrame();
         observer.afterGameFrame();
+        fileWatch.afterGameFrame();
         elapsed += w.frameMilliseconds;
         quietFor = observer.quiet() ? quietFor + w.frameMilliseconds : 0;
         if (elapsed > story.lengthMs && quietFor >= settledMs) break;
     }
     stopScript();
+    fileWatch.checkNow();
     figures.simulatedSeconds += elapsed / 1000.0;
     figures.frames += static_cast<uint64_t>(elapsed / w.frameMilliseconds);
     figures.idleTurns += observer.idleTurns();

@@ -162,6 +162,7 @@ void scheduleEvents(World& w, std::mt19937_64& random, Story& story) {
 Story setUpStory(World& w, std::mt19937_64& random) {
     Story story;
     w.random.seed(static_cast<uint32_t>(random()));
+    w.streamingRandom.seed(static_cast<uint32_t>(random()));
     if (chance(random, 0.25)) {
         // The tick count wraps during the story.
         uint32_t base = 0u - static_cast<uint32_t>(uniform(random, 1000, 200000));

@@ -172,12 +172,13 @@ struct MapArea {
 };
 
 // A part of the map whose collision the game has not streamed in: the ground
-// query finds nothing there until a scene load inside it, or until the player
-// has stood in it for a while.
+// query finds nothing there until some frames after a scene load inside it, or
+// until the player has stood in it for a while.
 struct StreamingArea {
     MapArea area;
     bool loaded = false;
     double playerInsideMilliseconds = 0;
+    uint64_t sceneLoadFrame = 0;                // the frame a scene load completes on; 0: none asked for
 };
 
 // The game's own wasted or busted sequence, as ruleDeathAndArrest runs it.
@@ -265,6 +266,10 @@ public:
     std::vector<StreamingArea> unstreamedAreas;
     std::vector<Vec3> sceneLoads;
     bool collisionMissingAt(float x, float y) const;
+    // How many frames a scene load takes at most, and the generator that draws
+    // each load's number of frames.
+    uint32_t sceneLoadMaxFrames = 30;
+    std::mt19937 streamingRandom{6789};
 
     GameFaults faults;
 

@@ -267,17 +267,25 @@ TEST(GroundSpawn, SettleOnGroundWithNoGroundGoesToTheNearestListPlace) {
     EXPECT_GE(w.tick() - start, 19u * 100u);
 }
 
-TEST(GroundSpawn, DeathPointSpawnOverTheSeaEndsOnAListPlaceNotUnderTheMap) {
-    // The player drowned far out: no probe finds ground under the death point.
+TEST(GroundSpawn, DeathPointSpawnOverWaterEndsOnAListPlaceNotOnTheBed) {
+    // The player drowned far out: the ground probe finds the sea bed under the
+    // death point, the water query the sea above it.
     sim::World& w = startGame();
     playerState.lastPlayerPosition = Vector3{-3700.0f, 0.0f, -3.0f};
     ASSERT_FALSE(sim::isDryLand(-3700.0f, 0.0f));
     spawnAtDeathPoint();
-    EXPECT_EQ(w.player()->position.z, 0.0f) << "placed at height 0 until the settling";
+    EXPECT_EQ(w.player()->position.z, sim::terrainHeight(-3700.0f, 0.0f)) << "on the bed until the settling";
     settleOnGround();
     const SpawnPoint& nearest = builtInSpawnPoints[nearestRow(-3700.0, 0.0)];
     expectPlayerAt(w, nearest.x, nearest.y, nearest.z);
     EXPECT_TRUE(sim::isDryLand(nearest.x, nearest.y));
+    EXPECT_EQ(callsOf(w, groundHeightNative).size(), 2u) << "the bed was found at the first probe";
+
+    // The lake, whose surface lies above the sea level, likewise.
+    w.player()->position = sim::Vec3{2000.0f, 4250.0f, sim::lakeLevel};
+    settleOnGround();
+    const SpawnPoint& byTheLake = builtInSpawnPoints[nearestRow(2000.0, 4250.0)];
+    expectPlayerAt(w, byTheLake.x, byTheLake.y, byTheLake.z);
 
     // A position that is not a number is nearest to no place: the first one.
     w.player()->position = sim::Vec3{NAN, NAN, NAN};

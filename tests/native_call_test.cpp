@@ -7,6 +7,7 @@
 #include "host/natives/entity_natives.h"
 #include "host/natives/gameplay_natives.h"
 #include "host/natives/player_natives.h"
+#include "sim/native_table.h"
 #include "tests/support/plugin_state.h"
 
 namespace {
@@ -68,4 +69,27 @@ TEST(NativeCall, VectorResultsAreThreeFloatsInEightByteSlots) {
 TEST(NativeCallDeathTest, AHashTheGameDoesNotModelFailsLoudly) {
     testing_support::loadPlugin();
     EXPECT_DEATH(native::invoke(0x0123456789ABCDEFull, 1), "not modelled");
+}
+
+TEST(NativeCallDeathTest, ACallOfAnotherArgumentCountThanTheGameReadsFailsLoudly) {
+    testing_support::loadPlugin();
+    // IS_ENTITY_DEAD reads the entity and a flag.
+    EXPECT_DEATH(native::invoke(0x5F9532F3B5CC2551ull, 0x100u), "IS_ENTITY_DEAD reads 2 arguments; the call pushed 1");
+    EXPECT_DEATH(native::invoke(0x5F9532F3B5CC2551ull, 0x100u, false, false), "the call pushed 3");
+    EXPECT_DEATH(native::invoke(0xD80958FC74E988A6ull, 1), "PLAYER_PED_ID reads 0 arguments; the call pushed 1");
+    EXPECT_FALSE(native::resultBool(native::invoke(0x5F9532F3B5CC2551ull, 0x100u, false)));
+}
+
+TEST(NativeCallDeathTest, ARuleThatReadsAnArgumentAsAnotherKindFailsLoudly) {
+    sim::World& w = testing_support::loadPlugin();
+    const sim::NativeDeclaration* groundHeight = sim::findNativeDeclaration(0xC906A7DAB05C8D2Bull);
+    ASSERT_NE(groundHeight, nullptr);
+    const std::vector<uint64_t> args = {0, 0, 0, 0, 0, 0};
+    uint64_t result[4];
+    sim::NativeCall call{w, *groundHeight, args, result};
+    EXPECT_EQ(call.f32(2), 0.0f);
+    EXPECT_EQ(call.u32(5), 0u);
+    EXPECT_DEATH(call.u32(0), "reads argument 0 as integer, but the game declares x float");
+    EXPECT_DEATH(call.f32(3), "argument 3 as float, but the game declares groundZ address");
+    EXPECT_DEATH(call.u32(6), "reads argument 6 as integer");
 }

@@ -50,6 +50,10 @@ TEST(SkinTables, RandomSkinsAreDistinctHumanPedsWithoutExceptions) {
     EXPECT_EQ(randomSkinModels[0], 0x400AEC41u);
     EXPECT_EQ(randomSkinModels[1], 0x89768941u);
     EXPECT_EQ(randomSkinModels[700], 0xAC4B4506u);
+    // People where three apes stood.
+    EXPECT_EQ(randomSkinModels[111], sim::joaat("a_m_m_business_01"));
+    EXPECT_EQ(randomSkinModels[112], sim::joaat("a_m_y_business_02"));
+    EXPECT_EQ(randomSkinModels[113], sim::joaat("cs_carbuyer"));
     std::set<uint32_t> distinct(randomSkinModels, randomSkinModels + randomSkinModelCount);
     EXPECT_EQ(distinct.size(), 701u);
     for (const char* story : {"player_zero", "player_one", "player_two"}) EXPECT_TRUE(distinct.count(sim::joaat(story)));
@@ -60,6 +64,18 @@ TEST(SkinTables, RandomSkinsAreDistinctHumanPedsWithoutExceptions) {
         ASSERT_NE(info, nullptr) << std::hex << model;
         EXPECT_TRUE(info->kind == sim::ModelKind::Ped && info->human) << info->name;
     }
+}
+
+TEST(SkinTables, ExceptionsAreEveryBirdFishAndSeaAnimalOfTheGame) {
+    const sim::ModelCatalogue catalogue;
+    std::set<uint32_t> swimmersAndFliers;
+    catalogue.forEach([&](uint32_t hash, const sim::ModelInfo& info) {
+        if (info.animalMotion == "bird" || info.animalMotion == "fish") swimmersAndFliers.insert(hash);
+    });
+    std::set<uint32_t> exceptions;
+    for (const char* exception : skinExceptionModels) exceptions.insert(sim::joaat(exception));
+    EXPECT_EQ(exceptions, swimmersAndFliers);
+    EXPECT_TRUE(exceptions.count(sim::joaat("a_c_stingray")));
 }
 
 TEST(PlayerSkin, StoryCharactersAreTheThreePlayers) {

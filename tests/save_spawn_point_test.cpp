@@ -14,6 +14,7 @@
 #include "sim/game_events.h"
 #include "sim/joaat.h"
 #include "sim/script_host.h"
+#include "sim/soak_file_faults.h"
 #include "spawn/custom_spawn.h"
 #include "tests/support/plugin_state.h"
 
@@ -132,8 +133,8 @@ TEST(SaveSpawnPoint, ASaveWithTheShippedChancesSaysThePointIsNeverPickedUntilThe
 }
 
 TEST(SaveSpawnPoint, AFullListOrAChordLeftOutWritesNothing) {
-    std::string full = testing_support::builtInSettingsWith(
-        {{"number_of_custom_spawn_points_in_use", std::to_string(maxCustomSpawnPoints)}});
+    std::string full = testing_support::builtInSettingsText("custom_spawn_" + std::to_string(maxCustomSpawnPoints) +
+                                                            "_z=40\n");
     sim::World& w = gameStartedWith(full);
     pressChord(w, ctrl, keyL);
     EXPECT_EQ(notificationsOf(w, "Custom spawn point list is full"), 1);
@@ -176,4 +177,68 @@ TEST(SaveSpawnPoint, TheChordWaitsForALivingPlayerWithoutLosingTheRelease) {
     EXPECT_TRUE(saveSpawnPointRequested());
     EXPECT_FALSE(saveSpawnPointRequested()) << "one release saves once";
     EXPECT_FALSE(respawnOnDemandRequested()) << "and is not the respawn chord";
+}
+
+// Before, the new point took its number from "number_of_custom_spawn_points_in_use":
+// with points 1 to 5 and a count of 3, Ctrl + L wrote over the player's point 4.
+TEST(SaveSpawnPoint, ANewPointIsNumberedAfterTheHighestPointInTheFileAndCountedIn) {
+    struct Case {
+        const char* count;  // nullptr: the key left out
+        std::string points;
+        int expected;
+    };
+    std::string fivePoints;
+    for (int point = 1; point <= 5; ++point)
+        for (char axis : {'x', 'y', 'z'})
+            fivePoints += "custom_spawn_" + std::to_string(point) + "_" + axis + "=" + std::to_string(point * 100) + "\n";
+    const Case cases[] = {
+        {"3", fivePoints, 6},
+        {nullptr, fivePoints, 6},
+        {"9", fivePoints, 6},  // a higher count stays as the player set it
+        // One key of a point is enough to keep it; names compare as the reader compares them.
+        {"0", "custom_spawn_7_z=5\nCUSTOM_SPAWN_8_X=1\n", 9},
+        // Keys beyond the most points read are never read, nor in the way.
+        {"1", "custom_spawn_1_x=1\ncustom_spawn_99999_x=1\ncustom_spawn_2_w=1\n", 2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.points + " count " + (c.count ? c.count : "missing"));
+        std::string text = testing_support::builtInSettingsText(c.points);
+        text = c.count ? testing_support::withSetting(text, "number_of_custom_spawn_points_in_use", c.count)
+                       : text.erase(text.find("number_of_custom_spawn_points_in_use=0\n"), 39);
+        sim::World& w = gameStartedWith(text);
+        w.player()->position = sim::Vec3{-1034.5f, -2732.25f, 13.75f};
+        pressChord(w, ctrl, keyL);
+        std::string point = std::to_string(c.expected);
+        EXPECT_EQ(notificationsOf(w, "Custom spawn point " + point + " saved"), 1);
+        std::string saved = settingsFileText();
+        std::istringstream lines(c.points);
+        for (std::string line; std::getline(lines, line);) EXPECT_TRUE(hasLine(saved, line)) << "kept: " << line;
+        EXPECT_TRUE(hasLine(saved, "custom_spawn_" + point + "_x=-1034.50"));
+        EXPECT_TRUE(hasLine(saved, "custom_spawn_" + point + "_z=13.75"));
+        std::string count = c.count && std::stoi(c.count) > c.expected ? c.count : point;
+        EXPECT_TRUE(hasLine(saved, "number_of_custom_spawn_points_in_use=" + count));
+        sim::runFor(1500);
+        EXPECT_EQ(settings.number_of_custom_spawn_points_in_use, std::stoi(count)) << "the new point is in use";
+    }
+}
+
+TEST(SaveSpawnPoint, APointThePlayerSavesWhileWeWriteKeepsItsNumber) {
+    std::string text = testing_support::builtInSettingsText();
+    sim::World& w = gameStartedWith(text);
+    // His save (point 1) lands just before our write would replace the file.
+    std::string players = testing_support::builtInSettingsText("custom_spawn_1_x=5\ncustom_spawn_1_y=6\n");
+    sim::soak::SaveDuringRead fault;
+    fault.path = "Pelorin.ini";
+    fault.style = sim::soak::SaveStyle::WriteAndRename;
+    fault.text = players;
+    fault.readsToSkip = 1;
+    sim::soak::armSaveDuringRead(fault);
+    pressChord(w, ctrl, keyL);
+    EXPECT_EQ(sim::soak::saveDuringReadStrikesLeft(), 0);
+    EXPECT_EQ(notificationsOf(w, "Custom spawn point 2 saved"), 1);
+    std::string saved = settingsFileText();
+    EXPECT_TRUE(hasLine(saved, "custom_spawn_1_x=5"));
+    EXPECT_TRUE(hasLine(saved, "custom_spawn_1_y=6"));
+    EXPECT_NE(saved.find("custom_spawn_2_x="), std::string::npos);
+    EXPECT_TRUE(hasLine(saved, "number_of_custom_spawn_points_in_use=2"));
 }

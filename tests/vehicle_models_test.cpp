@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -7,6 +8,7 @@
 #include "shared/table_random.h"
 #include "settings/respawn_settings.h"
 #include "sim/joaat.h"
+#include "sim/model_catalogue.h"
 #include "tests/support/native_hashes.h"
 #include "tests/support/plugin_state.h"
 #include "vehicles/vehicle_models.h"
@@ -58,15 +60,15 @@ bool contains(const VehicleModelList& list, const char* name) {
 TEST(VehicleModelLists, HoldTheirEntryCounts) {
     testing_support::loadPlugin();
     const std::vector<std::pair<const VehicleModelList*, int32_t>> counts = {
-        {&superCarModels, 40},      {&motorcycleModels, 53},    {&armedLandModels, 53},
+        {&superCarModels, 40},      {&motorcycleModels, 53},    {&armedLandModels, 52},
         {&armedBikeModels, 2},      {&muscleCarModels, 44},     {&emergencyModels, 15},
         {&offRoadModels, 27},       {&suvModels, 23},           {&sedanModels, 22},
         {&serviceModels, 10},       {&sportsCarModels, 55},     {&sportsClassicModels, 31},
-        {&utilityModels, 18},       {&vanModels, 31},           {&industrialModels, 11},
+        {&utilityModels, 17},       {&vanModels, 31},           {&industrialModels, 11},
         {&commercialModels, 13},    {&compactModels, 11},       {&coupeModels, 14},
-        {&bicycleModels, 7},        {&allLandModels, 428},      {&planeModels, 36},
+        {&bicycleModels, 7},        {&allLandModels, 426},      {&planeModels, 36},
         {&helicopterModels, 24},    {&armedPlaneModels, 15},    {&armedHelicopterModels, 8},
-        {&defaultPlaneModels, 22},
+        {&defaultPlaneModels, 22},  {&otherArmedLandModels, 3}, {&otherArmedHelicopterModels, 1},
     };
     for (const auto& [list, count] : counts) EXPECT_EQ(list->count, count) << list->names[0];
 }
@@ -78,17 +80,26 @@ TEST(VehicleModelLists, KeepStoredOrderDuplicatesAndLetterCase) {
     EXPECT_EQ(entry(superCarModels, 39), "XA21");
     EXPECT_EQ(entry(motorcycleModels, 0), "Policeb");
     EXPECT_EQ(entry(motorcycleModels, 52), "Blazer5");
-    EXPECT_EQ(entry(armedLandModels, 9), "KURUMA2");
-    EXPECT_EQ(entry(armedLandModels, 37), "Kuruma2");
-    EXPECT_EQ(entry(armedLandModels, 22), "Boxville5");
-    EXPECT_EQ(entry(armedLandModels, 29), "Boxville5");
-    EXPECT_EQ(entry(armedLandModels, 21), "COG552");
-    EXPECT_EQ(entry(armedLandModels, 23), "Cog552");
-    EXPECT_EQ(entry(armedLandModels, 52), "Ruiner3");
+    // "Thruster" (a jetpack) no longer follows "Rhino".
+    EXPECT_EQ(entry(armedLandModels, 4), "Rhino");
+    EXPECT_EQ(entry(armedLandModels, 5), "Insurgent");
+    EXPECT_EQ(entry(armedLandModels, 8), "KURUMA2");
+    EXPECT_EQ(entry(armedLandModels, 36), "Kuruma2");
+    EXPECT_EQ(entry(armedLandModels, 21), "Boxville5");
+    EXPECT_EQ(entry(armedLandModels, 28), "Boxville5");
+    EXPECT_EQ(entry(armedLandModels, 20), "COG552");
+    EXPECT_EQ(entry(armedLandModels, 22), "Cog552");
+    EXPECT_EQ(entry(armedLandModels, 51), "Ruiner3");
     EXPECT_EQ(entry(armedBikeModels, 0), "Oppressor");
     EXPECT_EQ(entry(armedBikeModels, 1), "Blazer5");
-    EXPECT_EQ(entry(utilityModels, 16), "UtilliTruck3");
-    EXPECT_EQ(entry(utilityModels, 17), "UtilliTruck2");
+    // The game's names of the fire truck and the wastelander.
+    EXPECT_EQ(entry(emergencyModels, 3), "firetruk");
+    EXPECT_EQ(entry(serviceModels, 9), "wastelander");
+    // "TrailerLarge" (a trailer) no longer follows "Tractor2".
+    EXPECT_EQ(entry(utilityModels, 13), "Tractor2");
+    EXPECT_EQ(entry(utilityModels, 14), "UtilliTruck");
+    EXPECT_EQ(entry(utilityModels, 15), "UtilliTruck3");
+    EXPECT_EQ(entry(utilityModels, 16), "UtilliTruck2");
     EXPECT_EQ(entry(bicycleModels, 6), "TriBike3");
     EXPECT_EQ(entry(planeModels, 0), "AlphaZ1");
     EXPECT_EQ(entry(planeModels, 35), "Volatol");
@@ -109,17 +120,21 @@ TEST(VehicleModelLists, AllLandModelsIsMadeOfItsRunsInOrder) {
     EXPECT_EQ(entry(allLandModels, 24), "CogCabrio");
     EXPECT_EQ(entry(allLandModels, 38), "Bmx");
     EXPECT_EQ(entry(allLandModels, 45), "Ambulance");
+    EXPECT_EQ(entry(allLandModels, 48), "firetruk");
+    EXPECT_EQ(entry(allLandModels, 196), "wastelander");
     EXPECT_EQ(entry(allLandModels, 283), "Adder");
     EXPECT_EQ(entry(allLandModels, 314), "Vagner");
     EXPECT_EQ(entry(allLandModels, 315), "Visione");  // "Vigilante" left out of the super cars
     EXPECT_EQ(entry(allLandModels, 322), "Airtug");
-    EXPECT_EQ(entry(allLandModels, 340), "Bison");
-    EXPECT_EQ(entry(allLandModels, 371), "Barracks");
-    EXPECT_EQ(entry(allLandModels, 375), "RIOT");
-    EXPECT_EQ(entry(allLandModels, 376), "APC");
-    EXPECT_EQ(entry(allLandModels, 385), "KURUMA2");
-    EXPECT_EQ(entry(allLandModels, 420), "Vigilante");
-    EXPECT_EQ(entry(allLandModels, 427), "Caracara");
+    EXPECT_EQ(entry(allLandModels, 339), "Bison");
+    EXPECT_EQ(entry(allLandModels, 370), "Barracks");
+    EXPECT_EQ(entry(allLandModels, 374), "RIOT");
+    EXPECT_EQ(entry(allLandModels, 375), "APC");
+    EXPECT_EQ(entry(allLandModels, 379), "Rhino");
+    EXPECT_EQ(entry(allLandModels, 380), "Insurgent");
+    EXPECT_EQ(entry(allLandModels, 383), "KURUMA2");
+    EXPECT_EQ(entry(allLandModels, 418), "Vigilante");
+    EXPECT_EQ(entry(allLandModels, 425), "Caracara");
     int ruiner3 = 0, vigilante = 0;
     for (int32_t i = 0; i < allLandModels.count; ++i) {
         EXPECT_FALSE(contains(motorcycleModels, allLandModels.names[i])) << allLandModels.names[i];
@@ -191,17 +206,19 @@ TEST(VehicleModelPicks, MixedValuesRollAboveTheirThreshold) {
 TEST(VehicleModelPicks, UnarmedLandDrawReplacesArmedCandidatesBySuperCars) {
     testing_support::loadPlugin();
     settings.land_vehicle_type = 7;
-    // Armed candidates, "Ruiner3" of the muscle cars among them: all 53 entries are compared.
-    for (int32_t index : {385, 413, 99, 376, 427}) {
-        uint32_t seed = seedPicking(index, 428);
+    // Armed candidates, "Ruiner3" of the muscle cars among them: all 52 entries
+    // are compared; then the armed vehicles of other lists ("Ruiner2",
+    // "Technical", "Technical2").
+    for (int32_t index : {383, 411, 99, 375, 425, 98, 138, 139}) {
+        uint32_t seed = seedPicking(index, 426);
         seedTableRandom(seed);
         EXPECT_EQ(pickLandVehicleModel(), entryHash(superCarModels, drawsOf(seed, 2)[1] % 40)) << index;
     }
     // The replacement is not compared again: it may be "Vigilante".
-    seedTableRandom(seedPicking(385, 428, 32, 40));
+    seedTableRandom(seedPicking(383, 426, 32, 40));
     EXPECT_EQ(pickLandVehicleModel(), sim::joaat("Vigilante"));
     // An unarmed candidate stays, and only one table draw is used.
-    uint32_t seed = seedPicking(283, 428);
+    uint32_t seed = seedPicking(283, 426);
     seedTableRandom(seed);
     EXPECT_EQ(pickLandVehicleModel(), sim::joaat("Adder"));
     EXPECT_EQ(tableRandom(), drawsOf(seed, 2)[1]);
@@ -230,10 +247,12 @@ TEST(VehicleModelPicks, UnarmedAircraftAndMotorcycleDrawsUseTheirReplacementBand
         EXPECT_EQ(pickAirVehicleModel(), sim::joaat(band.name)) << band.roll;
     }
     settings.air_vehicle_type = 8;
-    for (const Band& band : helicopterBands) {
-        w.forcedFloats = {band.roll};
-        seedTableRandom(seedPicking(19, 24));  // "Hunter"
-        EXPECT_EQ(pickAirVehicleModel(), sim::joaat(band.name)) << band.roll;
+    for (int32_t armed : {19, 8}) {  // "Hunter", and "Havok", armed though in no armed list
+        for (const Band& band : helicopterBands) {
+            w.forcedFloats = {band.roll};
+            seedTableRandom(seedPicking(armed, 24));
+            EXPECT_EQ(pickAirVehicleModel(), sim::joaat(band.name)) << band.roll;
+        }
     }
     settings.land_vehicle_type = 8;
     for (int32_t armed : {51, 52}) {  // "Oppressor", "Blazer5"
@@ -265,7 +284,7 @@ TEST(VehicleModelPicks, ValueNineChoosesBetweenTheUnarmedDraws) {
     seedTableRandom(seedPicking(51, 53));
     EXPECT_EQ(pickLandVehicleModel(), sim::joaat("Wolfsbane"));
     w.forcedFloats = {40.5f};
-    uint32_t seed = seedPicking(385, 428);
+    uint32_t seed = seedPicking(383, 426);
     seedTableRandom(seed);
     EXPECT_EQ(pickLandVehicleModel(), entryHash(superCarModels, drawsOf(seed, 2)[1] % 40));
 
@@ -276,4 +295,136 @@ TEST(VehicleModelPicks, ValueNineChoosesBetweenTheUnarmedDraws) {
     w.forcedFloats = {40.5f, 55.0f};
     seedTableRandom(seedPicking(12, 36));
     EXPECT_EQ(pickAirVehicleModel(), sim::joaat("Nimbus"));
+}
+
+namespace {
+
+// A list of names a draw can yield: a model list or the names of a replacement table.
+struct Draw {
+    const char* what;
+    std::vector<std::string> names;
+};
+
+Draw namesOf(const char* what, const VehicleModelList& list) { return {what, {list.names, list.names + list.count}}; }
+
+Draw namesOf(const char* what, const ReplacementTable& table) {
+    Draw draw{what, {}};
+    for (int32_t i = 0; i < table.count; ++i) draw.names.push_back(table.bands[i].name);
+    return draw;
+}
+
+// What the game knows of a name: its model, or nullptr when it has none.
+const sim::ModelInfo* gameModel(const sim::ModelCatalogue& game, const std::string& name) {
+    const sim::ModelInfo* info = game.find(sim::joaat(name.c_str()));
+    return info && info->kind != sim::ModelKind::Ped ? info : nullptr;
+}
+
+}  // namespace
+
+TEST(VehicleModelLists, HoldOnlyVehiclesTheGameHasOfTheKindTheirDrawPromises) {
+    const sim::ModelCatalogue game;
+    const Draw land[] = {
+        namesOf("super cars", superCarModels),      namesOf("motorcycles", motorcycleModels),
+        namesOf("armed land", armedLandModels),     namesOf("armed bikes", armedBikeModels),
+        namesOf("muscle cars", muscleCarModels),    namesOf("emergency", emergencyModels),
+        namesOf("off-road", offRoadModels),         namesOf("SUVs", suvModels),
+        namesOf("sedans", sedanModels),             namesOf("service", serviceModels),
+        namesOf("sports cars", sportsCarModels),    namesOf("sports classics", sportsClassicModels),
+        namesOf("utility", utilityModels),          namesOf("vans", vanModels),
+        namesOf("industrial", industrialModels),    namesOf("commercial", commercialModels),
+        namesOf("compacts", compactModels),         namesOf("coupes", coupeModels),
+        namesOf("bicycles", bicycleModels),         namesOf("all land", allLandModels),
+        namesOf("other armed land", otherArmedLandModels),
+        namesOf("unarmed motorcycle replacements", unarmedMotorcycleReplacements),
+    };
+    for (const Draw& draw : land)
+        for (const std::string& name : draw.names) {
+            const sim::ModelInfo* model = gameModel(game, name);
+            if (!model) {
+                ADD_FAILURE() << draw.what << ": " << name << " is no vehicle of the game";
+                continue;
+            }
+            EXPECT_TRUE(sim::isLandVehicleKind(model->kind)) << draw.what << ": " << name << " is not driven on land";
+        }
+    // Aeroplane lists hold aeroplanes (and blimps), helicopter lists helicopters.
+    const std::pair<Draw, std::vector<sim::ModelKind>> air[] = {
+        {namesOf("planes", planeModels), {sim::ModelKind::Plane, sim::ModelKind::Blimp}},
+        {namesOf("armed planes", armedPlaneModels), {sim::ModelKind::Plane}},
+        {namesOf("default planes", defaultPlaneModels), {sim::ModelKind::Plane}},
+        {namesOf("unarmed plane replacements", unarmedPlaneReplacements), {sim::ModelKind::Plane}},
+        {namesOf("helicopters", helicopterModels), {sim::ModelKind::Helicopter}},
+        {namesOf("armed helicopters", armedHelicopterModels), {sim::ModelKind::Helicopter}},
+        {namesOf("other armed helicopters", otherArmedHelicopterModels), {sim::ModelKind::Helicopter}},
+        {namesOf("unarmed helicopter replacements", unarmedHelicopterReplacements), {sim::ModelKind::Helicopter}},
+    };
+    for (const auto& [draw, kinds] : air)
+        for (const std::string& name : draw.names) {
+            const sim::ModelInfo* model = gameModel(game, name);
+            if (!model) {
+                ADD_FAILURE() << draw.what << ": " << name << " is no vehicle of the game";
+                continue;
+            }
+            EXPECT_NE(std::find(kinds.begin(), kinds.end(), model->kind), kinds.end())
+                << draw.what << ": " << name << " is not of the list's kind";
+        }
+}
+
+TEST(VehicleModelLists, UnarmedDrawsYieldOnlyUnarmedVehicles) {
+    const sim::ModelCatalogue game;
+    struct Unarmed {
+        const char* what;
+        const VehicleModelList& candidates;
+        std::vector<const VehicleModelList*> excluded;
+        Draw replacements;
+    };
+    // The super cars that replace an armed land candidate may yield "Vigilante",
+    // as the draw intends (the replacement is not compared again): left out here.
+    const Unarmed draws[] = {
+        {"land", allLandModels, {&armedLandModels, &otherArmedLandModels}, {"super cars", {}}},
+        {"motorcycles", motorcycleModels, {&armedBikeModels}, namesOf("", unarmedMotorcycleReplacements)},
+        {"planes", planeModels, {&armedPlaneModels}, namesOf("", unarmedPlaneReplacements)},
+        {"helicopters", helicopterModels, {&armedHelicopterModels, &otherArmedHelicopterModels},
+         namesOf("", unarmedHelicopterReplacements)},
+    };
+    for (const Unarmed& draw : draws) {
+        std::vector<std::string> yielded = draw.replacements.names;
+        for (int32_t i = 0; i < draw.candidates.count; ++i) {
+            bool replaced = false;
+            for (const VehicleModelList* excluded : draw.excluded) replaced |= contains(*excluded, draw.candidates.names[i]);
+            if (!replaced) yielded.push_back(draw.candidates.names[i]);
+        }
+        for (const std::string& name : yielded) {
+            const sim::ModelInfo* model = gameModel(game, name);
+            if (!model) {
+                ADD_FAILURE() << draw.what << ": " << name << " is no vehicle of the game";
+                continue;
+            }
+            EXPECT_FALSE(model->armed) << draw.what << ": the unarmed draw can yield " << name;
+        }
+    }
+}
+
+TEST(VehicleModelLists, TheGameCatalogueTellsTheKindsTheListsAreCheckedBy) {
+    // The facts the two tests above stand on, as the game's data gives them.
+    const sim::ModelCatalogue game;
+    const std::pair<const char*, sim::ModelKind> kinds[] = {
+        {"trailerlarge", sim::ModelKind::Trailer}, {"thruster", sim::ModelKind::Helicopter},
+        {"firetruk", sim::ModelKind::Car},         {"wastelander", sim::ModelKind::Car},
+        {"blazer", sim::ModelKind::QuadBike},      {"seasparrow", sim::ModelKind::Helicopter},
+        {"dinghy", sim::ModelKind::Boat},          {"blimp", sim::ModelKind::Blimp},
+    };
+    for (const auto& [name, kind] : kinds) {
+        const sim::ModelInfo* model = gameModel(game, name);
+        ASSERT_NE(model, nullptr) << name;
+        EXPECT_EQ(model->kind, kind) << name;
+    }
+    EXPECT_EQ(gameModel(game, "FireTruck"), nullptr);
+    EXPECT_EQ(gameModel(game, "Wastlndr"), nullptr);
+    for (const char* armed : {"ruiner2", "technical", "technical2", "havok", "hunter"})
+        EXPECT_TRUE(gameModel(game, armed)->armed) << armed;
+    EXPECT_FALSE(gameModel(game, "ruiner")->armed);
+    EXPECT_FALSE(sim::isLandVehicleKind(sim::ModelKind::Trailer));
+    EXPECT_FALSE(sim::isLandVehicleKind(sim::ModelKind::Boat));
+    EXPECT_FALSE(sim::isLandVehicleKind(sim::ModelKind::Helicopter));
+    EXPECT_TRUE(sim::isLandVehicleKind(sim::ModelKind::AmphibiousCar));
 }

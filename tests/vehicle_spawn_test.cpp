@@ -145,13 +145,18 @@ TEST(VehicleSpawnPoints, ClosePointKeepsTheOffsetOnlyInsideTheMap) {
     EXPECT_EQ(air.x, 10.0f);
     EXPECT_EQ(w.countCalls(randomIntNative), 1);
 
-    // A close point over the sea finds no ground: its height stays 0.
+    // A close point over the sea: the probe may report the sea bed, which
+    // serves as the search point's height.
     playerState.lastPlayerPosition = Vector3{-3600.0f, 0.0f, 0.0f};
     w.forcedFloats = {6.0f, 1.0f, 700.0f};
     Vector3 road = roadSearchPoint(true);
     EXPECT_EQ(road.x, -3684.0f);
     EXPECT_EQ(road.y, 84.0f);
-    EXPECT_EQ(road.z, 0.0f);
+    EXPECT_EQ(road.z, sim::terrainHeight(-3684.0f, 84.0f));
+    // Where no ground is found, its height stays 0.
+    w.groundlessAreas.push_back(sim::MapArea{-10000.0f, 10000.0f, -10000.0f, 10000.0f});
+    w.forcedFloats = {6.0f, 1.0f, 700.0f};
+    EXPECT_EQ(roadSearchPoint(true).z, 0.0f);
 }
 
 TEST(VehicleCreation, LoadsCreatesTurnsAndReleasesTheModel) {
@@ -255,13 +260,14 @@ TEST(VehicleAltitude, AircraftMadeInsideAHillIsLiftedAboveIt) {
         EXPECT_GE(z, ground + 300.0f) << model;
         EXPECT_LE(z, ground + 351.2f) << model;
     }
-    // Over the sea no ground is found even after a scene load: the band
-    // counts from the sea level.
+    // Over the sea the ground probe finds the bed, the water query the
+    // surface above it: the band counts from the sea level.
     uint32_t overSea = makeVehicle("Frogger", -3700.0f, 0.0f, 150.0f);
     ASSERT_FALSE(sim::isDryLand(-3700.0f, 0.0f));
-    size_t loadsBefore = w.sceneLoads.size();
+    ASSERT_LT(sim::terrainHeight(-3700.0f, 0.0f), -20.0f);
+    w.calls.clear();
     correctAltitude(overSea, HeightBand{200, 350});
-    EXPECT_EQ(w.sceneLoads.size(), loadsBefore + 1);
+    EXPECT_EQ(randomFloatBounds(w), (std::vector<std::pair<float, float>>{{200.0f, 351.0f}}));
     EXPECT_GE(w.find(overSea)->position.z, 200.2f);
     EXPECT_LE(w.find(overSea)->position.z, 351.2f);
     // Over the lake, whose surface lies above the sea level, it counts from the water.
@@ -270,6 +276,59 @@ TEST(VehicleAltitude, AircraftMadeInsideAHillIsLiftedAboveIt) {
     correctAltitude(overLake, HeightBand{200, 200});
     EXPECT_GE(w.find(overLake)->position.z, sim::lakeLevel + 200.2f);
     EXPECT_LE(w.find(overLake)->position.z, sim::lakeLevel + 201.2f);
+}
+
+TEST(SpawnInAir, AircraftIsMadeOnceTheCollisionUnderItHasStreamedIn) {
+    sim::World& w = startGame();
+    settings.air_vehicle_type = 2;  // helicopters
+    const float hillX = 500.0f, hillY = 4700.0f;
+    float ground = sim::terrainHeight(hillX, hillY);
+    ASSERT_GT(ground, 501.0f) << "every altitude the spawn draws lies inside the hill";
+    w.unstreamedAreas.push_back(sim::StreamingArea{sim::MapArea{0.0f, 1000.0f, 4200.0f, 5200.0f}});
+    playerState.lastPlayerPosition = Vector3{hillX - 84.0f, hillY - 84.0f, 0.0f};
+    // The collision arrives some frames after the scene load: the probe waits
+    // for it, and only then is the aircraft made and lifted over the hill.
+    for (uint32_t frames : {1u, 30u}) {
+        w.sceneLoadMaxFrames = frames;
+        w.unstreamedAreas[0].loaded = false;
+        w.unstreamedAreas[0].sceneLoadFrame = 0;
+        w.calls.clear();
+        w.forcedFloats = {1.0f, 1.0f, 320.0f, 0.0f};  // offsets +84, +84; altitude; heading
+        uint32_t start = w.tick();
+        spawnInAir(true);
+        const sim::Entity* aircraft = w.find(w.player()->vehicle);
+        ASSERT_NE(aircraft, nullptr);
+        EXPECT_EQ(aircraft->position.x, hillX);
+        EXPECT_GE(aircraft->position.z, ground + 200.0f);
+        EXPECT_LE(aircraft->position.z, ground + 351.2f);
+        long load = testing_support::firstCallIndex(w, 0x4448EB75B4904BDBull);
+        long made = testing_support::firstCallIndex(w, 0xAF35D0D2583051B0ull);
+        ASSERT_GE(load, 0);
+        EXPECT_GT(made, load);
+        std::vector<sim::CallRecord> probes = testing_support::callsOf(w, groundHeightNative);
+        ASSERT_GE(probes.size(), 3u) << "a probe, at least one after the load, and the aircraft's";
+        EXPECT_LE(w.tick() - start, 700u) << "at most 30 frames of streaming, probed every 100 ms";
+        w.removeEntity(aircraft->handle);
+        w.player()->vehicle = 0;
+        w.player()->position = sim::Vec3{landX, landY, sim::terrainHeight(landX, landY)};
+    }
+
+    // Collision that never comes: 20 probes 100 ms apart after the scene load,
+    // then the aircraft is made all the same and its band counts from what
+    // the game reports as its height above the ground.
+    w.sceneLoadMaxFrames = 100000;
+    w.unstreamedAreas[0].loaded = false;
+    w.unstreamedAreas[0].sceneLoadFrame = 0;
+    w.calls.clear();
+    w.forcedFloats = {1.0f, 1.0f, 320.0f, 0.0f};
+    uint32_t start = w.tick();
+    spawnInAir(true);
+    EXPECT_EQ(testing_support::callsOf(w, groundHeightNative).size(), 22u);
+    EXPECT_GE(w.tick() - start, 2000u);
+    EXPECT_LE(w.tick() - start, 2200u);
+    const sim::Entity* aircraft = w.find(w.player()->vehicle);
+    ASSERT_NE(aircraft, nullptr);
+    EXPECT_GE(aircraft->position.z, 200.2f);
 }
 
 TEST(SpawnInAir, DeathsOnTheSummitWithTheBuiltInCloseChanceNeverBuryTheAircraft) {

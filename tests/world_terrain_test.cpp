@@ -2,25 +2,39 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <set>
+#include <tuple>
 
 #include "host/natives/entity_natives.h"
 #include "host/natives/gameplay_natives.h"
 #include "host/natives/vehicle_natives.h"
+#include "host/natives/water_natives.h"
 #include "sim/joaat.h"
 #include "sim/terrain.h"
 #include "spawn/spawn_points.h"
 #include "tests/support/plugin_state.h"
 
-TEST(WorldTerrain, GroundIsFoundOnlyOnDryLandBelowTheProbe) {
+TEST(WorldTerrain, GroundIsFoundBelowTheProbeAndWaterOverTheSeaAndTheLake) {
     sim::World& w = testing_support::loadPlugin();
     float height = -123.0f;
     ASSERT_TRUE(groundHeightAt(200.0f, 300.0f, 900.0f, &height));
     EXPECT_EQ(height, sim::terrainHeight(200.0f, 300.0f));
     EXPECT_GT(height, 0.0f);
+    float water = -123.0f;
+    EXPECT_FALSE(waterHeightAt(200.0f, 300.0f, 900.0f, &water));
+    EXPECT_EQ(water, -123.0f);
 
     height = -123.0f;
     EXPECT_FALSE(groundHeightAt(200.0f, 300.0f, sim::terrainHeight(200.0f, 300.0f) - 1.0f, &height));
-    EXPECT_FALSE(groundHeightAt(-3700.0f, 0.0f, 900.0f, &height));  // open sea
+    // Open sea and the lake: the probe reports the bed, the water query the surface above it.
+    for (auto [x, y, surface] : {std::tuple{-3700.0f, 0.0f, sim::seaLevel}, {2000.0f, 4250.0f, sim::lakeLevel}}) {
+        ASSERT_TRUE(groundHeightAt(x, y, 900.0f, &height));
+        EXPECT_EQ(height, sim::terrainHeight(x, y));
+        EXPECT_LT(height, surface);
+        ASSERT_TRUE(waterHeightAt(x, y, 900.0f, &water));
+        EXPECT_EQ(water, surface);
+    }
+    height = -123.0f;
     w.groundlessAreas.push_back(sim::MapArea{100.0f, 300.0f, 200.0f, 400.0f});
     EXPECT_FALSE(groundHeightAt(200.0f, 300.0f, 900.0f, &height));
     EXPECT_EQ(height, -123.0f);
@@ -44,14 +58,28 @@ TEST(WorldTerrain, EveryListPointStandsOnLandOfTheMapsHeights) {
     for (const SpawnPoint& point : builtInSpawnPoints) EXPECT_TRUE(sim::isDryLand(point.x, point.y));
 }
 
-TEST(WorldTerrain, CollisionOfAnUnstreamedAreaComesWithASceneLoadOrThePlayersStay) {
+TEST(WorldTerrain, CollisionOfAnUnstreamedAreaComesFramesAfterASceneLoadOrThePlayersStay) {
     sim::World& w = testing_support::loadPlugin();
     w.unstreamedAreas.push_back(sim::StreamingArea{sim::MapArea{100.0f, 300.0f, 200.0f, 400.0f}});
     w.unstreamedAreas.push_back(sim::StreamingArea{sim::MapArea{-300.0f, -100.0f, 200.0f, 400.0f}});
     float height = -123.0f;
     EXPECT_FALSE(groundHeightAt(200.0f, 300.0f, 900.0f, &height));
-    loadSceneAt(150.0f, 250.0f, 0.0f);
-    EXPECT_TRUE(groundHeightAt(200.0f, 300.0f, 900.0f, &height));
+    // Each load takes its own number of frames, 1 to sceneLoadMaxFrames.
+    std::set<int> frameCounts;
+    for (int load = 0; load < 40; ++load) {
+        w.unstreamedAreas[0].loaded = false;
+        w.unstreamedAreas[0].sceneLoadFrame = 0;
+        loadSceneAt(150.0f, 250.0f, 0.0f);
+        int frames = 0;
+        while (!groundHeightAt(200.0f, 300.0f, 900.0f, &height) && frames <= static_cast<int>(w.sceneLoadMaxFrames)) {
+            w.advanceFrame();
+            ++frames;
+        }
+        EXPECT_GE(frames, 1);
+        EXPECT_LE(frames, static_cast<int>(w.sceneLoadMaxFrames));
+        frameCounts.insert(frames);
+    }
+    EXPECT_GT(frameCounts.size(), 5u);
     EXPECT_FALSE(groundHeightAt(-200.0f, 300.0f, 900.0f, &height));
     w.player()->position = sim::Vec3{-200.0f, 300.0f, sim::terrainHeight(-200.0f, 300.0f)};
     for (int frame = 0; frame < 30; ++frame) w.advanceFrame();

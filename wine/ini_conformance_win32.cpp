@@ -1,6 +1,8 @@
 // Checks that the plug-in's settings reader and writer (settings/profile_text.cpp)
 // agree with the Windows private-profile functions, file by file:
-//   ini_conformance.exe <corpus directory>
+//   ini_conformance.exe <corpus directory> [<linked directory>]
+// (the linked directory holds deployed.ini, a symbolic link to its own.ini,
+// made beforehand where CreateSymbolicLink makes none, as under Wine).
 // Every *.ini file of the corpus, and a few made here (a file with very long
 // lines, and a directory named like a settings file), are read by
 // GetPrivateProfileIntA (default -1) and GetPrivateProfileStringA (default "0",
@@ -9,8 +11,9 @@
 // key, the stored skin as a negative decimal, a new key) and Windows reads the
 // written file: the written keys must read as written, every other key as
 // before, and our reader must agree. Last, our file replacement is tried on a
-// read-only, a locked and a hidden file. Every mismatch is printed; exit code 1
-// if there is any.
+// read-only, a locked and a hidden file, a file another program saved after
+// our read, a hard-linked file and a symbolic link, and the start-up clean-up
+// after a crash. Every mismatch is printed; exit code 1 if there is any.
 //
 // Where our reader deliberately reads a file otherwise than Windows, the file
 // is listed below with the reason, its differences are printed as such, and
@@ -23,6 +26,7 @@
 #include <vector>
 
 #include "platform/files.h"
+#include "platform/rewrite_journal.h"
 #include "settings/profile_text.h"
 
 namespace {
@@ -169,7 +173,8 @@ void checkFile(const std::string& name, const std::string& path, const std::stri
         // Not readable as a file (a directory): we read no key, as Windows
         // must not either, and our writer leaves it alone.
         differences += compareKeys(name + " (unreadable)", path, "", reason != nullptr, tally);
-        if (replaceFileContent(path.c_str(), "[Player_Respawn]\r\nrandom_player_respawns=7\r\n")) {
+        if (replaceFileContent(path.c_str(), "", FileStamp{}, "[Player_Respawn]\r\nrandom_player_respawns=7\r\n") !=
+            ReplaceResult::Failed) {
             std::printf("MISMATCH: %s: our writer replaced what is not a file\n", name.c_str());
             ++tally->mismatches;
         }
@@ -219,6 +224,16 @@ std::string fileText(const std::string& path) {
     return text;
 }
 
+// Replaces the file's content as the settings writer does: from a read of it.
+ReplaceResult replaceAsRead(const std::string& path, const std::string& content) {
+    std::string text;
+    FileStamp stamp;
+    if (!readWholeFile(path.c_str(), &text, &stamp)) return ReplaceResult::Failed;
+    return replaceFileContent(path.c_str(), text, stamp, content);
+}
+
+bool exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
 // Our writer's file replacement on Windows: a read-only file and one locked by
 // another program stay as they were, a written file keeps its attributes, and
 // no temporary file is left behind.
@@ -233,34 +248,137 @@ void checkReplacement(const std::string& directory, Tally* tally) {
 
     writeFile(path, original);
     SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
-    if (replaceFileContent(path.c_str(), changed) || fileText(path) != original) fail("a read-only file was written");
+    if (replaceAsRead(path, changed) != ReplaceResult::Failed || fileText(path) != original)
+        fail("a read-only file was written");
     SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
 
     HANDLE lock = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (replaceFileContent(path.c_str(), changed)) fail("a locked file was reported written");
+    if (replaceAsRead(path, changed) == ReplaceResult::Replaced) fail("a locked file was reported written");
     CloseHandle(lock);
     if (fileText(path) != original) fail("a locked file was changed");
 
     SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_HIDDEN);
-    if (!replaceFileContent(path.c_str(), changed) || fileText(path) != changed) fail("a plain file was not written");
+    if (replaceAsRead(path, changed) != ReplaceResult::Replaced || fileText(path) != changed)
+        fail("a plain file was not written");
     DWORD attributes = GetFileAttributesA(path.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_HIDDEN) == 0)
         fail("the file lost its attributes");
-    if (GetFileAttributesA((path + ".new").c_str()) != INVALID_FILE_ATTRIBUTES) fail("a temporary file was left");
+    if (exists(path + temporaryFileSuffix)) fail("a temporary file was left");
     SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+
+    // Another program saved the file after our read: its save stays.
+    std::string text;
+    FileStamp stamp;
+    readWholeFile(path.c_str(), &text, &stamp);
+    writeFile(path, original + "first_wait_time=1\r\n");
+    if (replaceFileContent(path.c_str(), text, stamp, changed + "x=1\r\n") != ReplaceResult::Changed ||
+        fileText(path) != original + "first_wait_time=1\r\n")
+        fail("a save made after our read was overwritten");
+    DeleteFileA(path.c_str());
+}
+
+// The two names are one file (volume and file index), which has this many names. (volume and file index) and has this many names.
+bool sameFile(const std::string& a, const std::string& b, DWORD names) {
+    BY_HANDLE_FILE_INFORMATION infoA{}, infoB{};
+    for (auto [name, info] : {std::pair{&a, &infoA}, std::pair{&b, &infoB}}) {
+        HANDLE file = CreateFileA(name->c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE |
+                                  FILE_SHARE_DELETE, nullptr, OPEN_EXISTING, 0, nullptr);
+        if (file == INVALID_HANDLE_VALUE) return false;
+        GetFileInformationByHandle(file, info);
+        CloseHandle(file);
+    }
+    return infoA.dwVolumeSerialNumber == infoB.dwVolumeSerialNumber && infoA.nFileIndexLow == infoB.nFileIndexLow &&
+           infoA.nFileIndexHigh == infoB.nFileIndexHigh && infoA.nNumberOfLinks == names;
+}
+
+// A settings file deployed as a link (as mod managers do) stays one: a hard
+// link is rewritten in place, a symbolic link's target is written.
+void checkLinks(const std::string& directory, const std::string& linkedDirectory, Tally* tally) {
+    auto fail = [tally](const char* what) {
+        std::printf("MISMATCH: linked file: %s\n", what);
+        ++tally->mismatches;
+    };
+    const std::string own = directory + "\\own.ini", deployed = directory + "\\deployed.ini";
+    const std::string original = "[Player_Respawn]\r\nrandom_player_respawns=1\r\n";
+    const std::string longer = original + "stored_last_used_skin=225514697\r\n";
+
+    writeFile(own, original);
+    if (!CreateHardLinkA(deployed.c_str(), own.c_str(), nullptr)) {
+        fail("cannot make a hard link");
+    } else {
+        for (const std::string* content : {&longer, &original}) {
+            if (replaceAsRead(deployed, *content) != ReplaceResult::Replaced) fail("a hard-linked file was not written");
+            if (fileText(own) != *content) fail("the other name of a hard-linked file does not show the write");
+            if (!sameFile(own, deployed, 2)) fail("a hard link was undone");
+        }
+        if (exists(own + rewriteJournalSuffix) || exists(deployed + rewriteJournalSuffix))
+            fail("a journal was left");
+        DeleteFileA(deployed.c_str());
+    }
+
+    // Wine's CreateSymbolicLink makes nothing (and says it did); there a link
+    // that the system made beforehand is given: linked\deployed.ini, a link to
+    // linked\own.ini.
+    std::string linkedOwn = own, link = deployed;
+    if (!linkedDirectory.empty()) {
+        linkedOwn = linkedDirectory + "\\own.ini";
+        link = linkedDirectory + "\\deployed.ini";
+        writeFile(linkedOwn, original);
+    } else if (!CreateSymbolicLinkA(deployed.c_str(), own.c_str(), SYMBOLIC_LINK_FLAG_ALLOW_UNPRIVILEGED_CREATE) ||
+               !exists(deployed)) {
+        fail("cannot make a symbolic link (give a directory with one: see the usage)");
+        link.clear();
+    }
+    if (!link.empty()) {
+        if (replaceAsRead(link, longer) != ReplaceResult::Replaced) fail("a symbolic link was not written");
+        if (fileText(linkedOwn) != longer) fail("the target of a symbolic link does not show the write");
+        if (!linkedDirectory.empty() && fileText(link) != longer) fail("the link does not lead to its target");
+        if (exists(linkedOwn + temporaryFileSuffix) || exists(link + temporaryFileSuffix))
+            fail("a temporary file was left");
+        if (linkedDirectory.empty()) {
+            DWORD attributes = GetFileAttributesA(link.c_str());
+            if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0)
+                fail("a symbolic link was replaced by a plain file");
+            DeleteFileA(link.c_str());
+        }
+    }
+    DeleteFileA(own.c_str());
+}
+
+// At start: our temporary files go, a rewrite a crash cut short is undone.
+void checkRecovery(const std::string& directory, Tally* tally) {
+    auto fail = [tally](const char* what) {
+        std::printf("MISMATCH: recovery: %s\n", what);
+        ++tally->mismatches;
+    };
+    const std::string path = directory + "\\recovered.ini";
+    const std::string oldText = "[Player_Respawn]\r\nrandom_player_respawns=1\r\nfirst_wait_time=5500\r\n";
+    const std::string newText = "[Player_Respawn]\r\nrandom_player_respawns=0\r\nfirst_wait_time=6000\r\nx=1\r\n";
+    writeFile(path, newText.substr(0, 50) + oldText.substr(50));
+    writeFile(path + rewriteJournalSuffix, journalText(oldText, newText));
+    writeFile(path + temporaryFileSuffix, newText);
+    writeFile(path + ".backup", oldText);
+    ReplaceRecovery recovery = recoverInterruptedReplace(path.c_str());
+    if (recovery.temporaryFilesRemoved != 1 || exists(path + temporaryFileSuffix)) fail("the temporary file stayed");
+    if (!recovery.rewriteUndone || fileText(path) != oldText) fail("the half-rewritten file was not undone");
+    if (exists(path + rewriteJournalSuffix)) fail("the journal stayed");
+    if (!exists(path + ".backup")) fail("a file of the player's was removed");
+    DeleteFileA((path + ".backup").c_str());
     DeleteFileA(path.c_str());
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::printf("usage: ini_conformance <corpus directory>\n");
+    if (argc != 2 && argc != 3) {
+        std::printf("usage: ini_conformance <corpus directory> [<directory whose deployed.ini is a symbolic link to "
+                    "its own.ini>]\n");
         return 2;
     }
     char full[MAX_PATH];
     if (!GetFullPathNameA(argv[1], sizeof full, full, nullptr)) return 2;
     std::string corpus = full;
+    std::string linkedDirectory = argc == 3 ? argv[2] : "";
     char temporary[MAX_PATH];
     if (!GetTempPathA(sizeof temporary, temporary)) return 2;
     std::string generated = std::string(temporary) + "pelorin_conformance_" + std::to_string(GetCurrentProcessId());
@@ -274,6 +392,8 @@ int main(int argc, char** argv) {
     for (const std::string& name : names) checkFile(name, corpus + "\\" + name, scratch, &tally);
     for (const std::string& name : corpusFiles(generated)) checkFile(name, generated + "\\" + name, scratch, &tally);
     checkReplacement(generated, &tally);
+    checkLinks(generated, linkedDirectory, &tally);
+    checkRecovery(generated, &tally);
     removeGeneratedFiles(generated);
 
     std::printf("note: a UTF-8 byte-order mark before the section line (06_bom.ini) is skipped by Wine's reader as by "

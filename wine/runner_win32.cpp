@@ -4,10 +4,40 @@
 // by frame in real time, and unloads the plug-in.
 //   runner.exe <scenario> [game directory]
 //   runner.exe --without-host   (loads the plug-in alone: it must stay idle)
+//   runner.exe --native-call <hash> <argument count>
+//                               (the stand-in host alone answers one call of a
+//                               native with that many zero arguments; it ends
+//                               the process when the game reads another count)
 #include <windows.h>
 
+#include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+
+namespace {
+
+// Calls a native through the host's exports as a plug-in does.
+int callNative(HMODULE host, uint64_t hash, int arguments) {
+    using NativeInit = void (*)(UINT64);
+    using NativePush64 = void (*)(UINT64);
+    using NativeCall = PUINT64 (*)();
+    auto init = reinterpret_cast<NativeInit>(reinterpret_cast<void*>(GetProcAddress(host, "?nativeInit@@YAX_K@Z")));
+    auto push = reinterpret_cast<NativePush64>(reinterpret_cast<void*>(GetProcAddress(host, "?nativePush64@@YAX_K@Z")));
+    auto call = reinterpret_cast<NativeCall>(reinterpret_cast<void*>(GetProcAddress(host, "?nativeCall@@YAPEA_KXZ")));
+    if (!init || !push || !call) {
+        std::fprintf(stderr, "runner: the host does not export the native-call functions\n");
+        return 2;
+    }
+    init(hash);
+    for (int i = 0; i < arguments; ++i) push(0);
+    PUINT64 result = call();
+    std::printf("native 0x%016llX with %d arguments answered: 0x%llX\n", static_cast<unsigned long long>(hash),
+                arguments, static_cast<unsigned long long>(result[0]));
+    return 0;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     if (argc < 2) {
@@ -40,7 +70,8 @@ int main(int argc, char** argv) {
                     told ? "tells the host is missing" : "does not tell the host is missing");
         return loaded && told ? 0 : 1;
     }
-    if (argc > 2 && !SetCurrentDirectoryA(argv[2])) {
+    bool nativeCall = std::strcmp(argv[1], "--native-call") == 0 && argc == 4;
+    if (!nativeCall && argc > 2 && !SetCurrentDirectoryA(argv[2])) {
         std::fprintf(stderr, "runner: cannot enter %s\n", argv[2]);
         return 2;
     }
@@ -49,6 +80,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "runner: cannot load %s\n", hostPath);
         return 2;
     }
+    if (nativeCall) return callNative(hostModule, std::strtoull(argv[2], nullptr, 16), std::atoi(argv[3]));
     using RunScenario = int (*)(const char*);
     auto runScenario = reinterpret_cast<RunScenario>(reinterpret_cast<void*>(GetProcAddress(hostModule, "standinRunScenario")));
     HMODULE plugin = LoadLibraryA(pluginPath);

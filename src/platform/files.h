@@ -6,22 +6,64 @@
 #include <string>
 #include <string_view>
 
+// What a read saw of a file: which file it was (volume and file number, the
+// same for every name of a hard-linked file) and its state then.
+struct FileStamp {
+    uint64_t volume = 0;
+    uint64_t index = 0;
+    uint64_t size = 0;
+    uint64_t writeTime = 0;  // a 64-bit file time
+    uint32_t links = 0;      // names of the file (hard links)
+};
+bool operator==(const FileStamp& a, const FileStamp& b);
+
 // A stat of the path succeeds and finds no directory.
 bool fileExists(const char* path);
 // The last-write time (a 64-bit file time); false when the file cannot be opened.
 bool fileWriteTime(const char* path, uint64_t* writeTime);
 // The whole file into text, its previous content replaced; reuses the string's
-// storage, so no allocation once it has held the file. With writeTime, also
-// the last-write time, through the same open. False when the file cannot be
-// read.
-bool readWholeFile(const char* path, std::string* text, uint64_t* writeTime = nullptr);
-// The file's content replaced as a whole and crash-safely: the new content goes
-// to a temporary file beside it, flushed to disk, which then replaces the
-// original, so a crash leaves the old or the new file, never a mix; the
-// original's permissions (and owner, attributes) carry over. A file that is
-// missing, read-only, or that we may not write is left untouched and false
-// returned.
-bool replaceFileContent(const char* path, std::string_view content);
+// storage, so no allocation once it has held the file. A read counts only
+// when it got as many bytes as the file's size and the file was the same, of
+// the same size and write time, before and after it: a file that an editor
+// truncates, rewrites or replaces meanwhile is read again, a few times, and
+// else reported unreadable (false). With stamp, also what the read saw.
+bool readWholeFile(const char* path, std::string* text, FileStamp* stamp = nullptr);
+
+enum class ReplaceResult {
+    Replaced,
+    Changed,  // the file is no longer as read: nothing written; read it again
+    Failed,   // missing, read-only, locked, or a write failed: left as it was
+};
+// The file's content replaced as a whole, by the text of a read of it (its text
+// and stamp) changed into content, crash-safely, and only while the file still
+// is as read: checked (which file, size, write time, every byte) just before
+// the replace, so that a save by another program since the read is never
+// overwritten.
+//  - A symbolic link is followed: its target is replaced, the link stays.
+//  - A file of one name gets a temporary file beside it, flushed to disk, that
+//    then takes its place in one rename: a crash leaves the old file or the
+//    new one. Its permissions (and owner, attributes) carry over.
+//  - A hard-linked file (more than one name) is rewritten in place, so that
+//    every name keeps showing the same file. Its old and new texts first go to
+//    a journal beside it, flushed to disk; a crash during the rewrite is undone
+//    from the journal by recoverInterruptedReplace. A write that fails midway
+//    (a full disk) puts the old text back at once.
+// A file that is missing, read-only, or that we may not write is left
+// untouched. Left open: an editor that starts its save in the microseconds
+// between the last check and the rename (or the rewrite) still loses to ours.
+ReplaceResult replaceFileContent(const char* path, std::string_view readText, const FileStamp& readStamp,
+                                 std::string_view content);
+// What recoverInterruptedReplace found of a replace of ours that a crash cut short.
+struct ReplaceRecovery {
+    int temporaryFilesRemoved = 0;
+    bool rewriteUndone = false;  // a half-done rewrite in place: the old text put back
+};
+// Clears up after replaces of ours that a crash interrupted, for the file at
+// path (its target, when it is a link): removes our temporary files beside it,
+// and with a journal left beside it puts the old text back if the file holds
+// a mix of the old and the new text. A file that holds either text whole, or
+// that someone changed since, is left as it is; the journal then goes.
+ReplaceRecovery recoverInterruptedReplace(const char* path);
 // Appends to the file, creating it when missing; false when nothing was written.
 bool appendToFile(const char* path, std::string_view content);
 // Renames a file over another; false when it could not be done.

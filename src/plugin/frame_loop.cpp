@@ -12,6 +12,7 @@
 #include "respawn/respawn_sequences.h"
 #include "settings/notifications.h"
 #include "settings/respawn_settings.h"
+#include "settings/settings_file.h"
 #include "shared/table_random.h"
 #include "skin/player_skin.h"
 #include "spawn/save_spawn_point.h"
@@ -34,6 +35,7 @@ void menuFrame() {
 
 void runMainLoop() {
     captureStartState();
+    recoverSettingsFile();
     // A script started afresh is a new game: the blips of an earlier one are gone.
     closeMenu();
     forgetPointBlips();

@@ -33,6 +33,8 @@ void releaseHeldSettings(const SettingsValue* values, size_t count) {
 
 void dropHeldSettings() { held.clear(); }
 
+bool anySettingsHeld() { return !held.empty(); }
+
 void applyHeldSettings(const char* section, std::string* text) {
     if (held.empty()) return;
     std::vector<SettingsValue> values;

@@ -10,5 +10,6 @@ void holdSettings(const SettingsValue* values, size_t count);
 // The keys were written to the file after all: their held values go.
 void releaseHeldSettings(const SettingsValue* values, size_t count);
 void dropHeldSettings();
+bool anySettingsHeld();
 // The file's text with the held changes made to it.
 void applyHeldSettings(const char* section, std::string* text);

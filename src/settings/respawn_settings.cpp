@@ -53,6 +53,31 @@ void announceRespawnSwitch(int32_t oldValue, int32_t newValue) {
     }
 }
 
+// The file's text is the one the last read took (with the changes held
+// from it made again).
+bool sameAsLastRead(const std::string& fileText) {
+    if (!anySettingsHeld()) return fileText == settingsText;
+    std::string withHeld = fileText;
+    applyHeldSettings(settingsSectionName, &withHeld);
+    return withHeld == settingsText;
+}
+
+// The file as we wrote it is the file as last read, with its new write time
+// recorded as seen: our own write is not announced as a change, while a save
+// by the player after it still is. (A write that merged our keys into a save
+// of the player's that the last read had not seen is left to the next check,
+// which announces his save.)
+void recordOwnWrite(std::string* written) {
+    uint64_t writeTime = 0;
+    if (!readSettingsFileWriteTime(&writeTime)) return;
+    applyHeldSettings(settingsSectionName, written);
+    settingsText.swap(*written);
+    parseProfileSection(settingsText, settingsSectionName, &settingsSection);
+    ++settingsTextChanges;
+    settingsTextWriteTime = settingsFileWriteTime = writeTime;
+    settingsTextRead = true;
+}
+
 }  // namespace
 
 bool readSettingsSection(ProfileSection* section, std::string* text) {
@@ -191,21 +216,25 @@ bool settingsFileChanged() {
 }
 
 bool writeSettingsKeys(const SettingsValue* values, size_t count) {
+    return writeChosenSettingsKeys(
+        [&](const ProfileSection&) { return std::vector<SettingsValue>(values, values + count); });
+}
+
+bool writeChosenSettingsKeys(const SettingsKeysChoice& choose) {
+    ProfileSection section;
     std::string written;
-    if (!writeSettingsValues(settingsSectionName, values, count, &written)) return false;
-    releaseHeldSettings(values, count);
-    // The file as we wrote it is the file as last read, with its new write time
-    // recorded as seen: our own write is not announced as a change, while a
-    // save by the player after it still is.
-    uint64_t writeTime = 0;
-    if (readSettingsFileWriteTime(&writeTime)) {
-        applyHeldSettings(settingsSectionName, &written);
-        settingsText.swap(written);
-        parseProfileSection(settingsText, settingsSectionName, &settingsSection);
-        ++settingsTextChanges;
-        settingsTextWriteTime = settingsFileWriteTime = writeTime;
-        settingsTextRead = true;
-    }
+    std::vector<SettingsValue> chosen;
+    bool basedOnLastRead = false;
+    auto edit = [&](std::string* text) {
+        basedOnLastRead = settingsTextRead && sameAsLastRead(*text);
+        parseProfileSection(*text, settingsSectionName, &section);
+        chosen = choose(section);
+        *text = withSettingsValues(*text, settingsSectionName, chosen.data(), chosen.size());
+        return !chosen.empty();
+    };
+    if (!editSettingsFile(edit, &written)) return false;
+    releaseHeldSettings(chosen.data(), chosen.size());
+    if (basedOnLastRead) recordOwnWrite(&written);
     return true;
 }
 

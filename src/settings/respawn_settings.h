@@ -2,7 +2,9 @@
 // The settings record: one field per key of section "Player_Respawn" of
 // ".\Pelorin.ini", named exactly as the key, read in this order.
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "settings/profile_text.h"
 #include "settings/settings_file.h"
@@ -85,6 +87,13 @@ bool settingsFileChanged();
 // when written. The file's new write time is recorded, so that our own write is
 // not taken for a change by the player.
 bool writeSettingsKeys(const SettingsValue* values, size_t count);
+// As writeSettingsKeys, with keys chosen from the file as it is at the moment
+// of writing: choose gets section "Player_Respawn" of the file's text then
+// (again after a fresh read when the player saved the file meanwhile) and
+// returns the keys to set, none to write nothing. The keys' texts must
+// outlive the call.
+using SettingsKeysChoice = std::function<std::vector<SettingsValue>(const ProfileSection& section)>;
+bool writeChosenSettingsKeys(const SettingsKeysChoice& choose);
 // A change the player made in the game (the menu): written as
 // writeSettingsKeys writes it, or, when the file cannot take it (read-only,
 // locked), held so that every read of the settings sees it until the game

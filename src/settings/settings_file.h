@@ -1,9 +1,10 @@
 #pragma once
 // The settings file "Pelorin.ini" in the game's current directory: read whole,
-// its write time, and one value written back by our own writer, which keeps
-// the file's encoding and every other byte.
+// its write time, and values written back by our own writer, which keeps the
+// file's encoding and every other byte.
 #include <cstdint>
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -13,16 +14,29 @@ extern const char* const settingsFilePath;
 bool settingsFileExists();
 bool readSettingsFileWriteTime(uint64_t* writeTime);
 // The whole file into text (its previous content replaced) and, when given,
-// its last-write time from the same open; false when the file cannot be read.
+// its last-write time from the same open; false when the file cannot be read
+// whole (see readWholeFile), or is empty, as it is in the middle of an
+// editor's save.
 bool readSettingsFileText(std::string* text, uint64_t* writeTime = nullptr);
-// Keys of the section set (or, with a value of nullptr, removed) in one atomic
-// replace, so that they land together or not at all; on success the new
-// content is left in written. False when the file is missing, read-only,
-// locked or could not be written: then it is as it was.
+// The file's text changed by edit and written back in one crash-safe replace
+// (see replaceFileContent: a link stays a link). edit gets the text as the
+// file holds it now and changes it, or returns false to write nothing. When
+// the player saves the file between our read and our replace, it is read again
+// and edit runs again on his new text, so that his save is never lost. On
+// success the file's new content is left in written. False when the file is
+// missing, empty, read-only, locked, keeps changing, or could not be written:
+// then it is as it was (as the player left it).
+using SettingsTextEdit = std::function<bool(std::string* text)>;
+bool editSettingsFile(const SettingsTextEdit& edit, std::string* written);
+// A key and its value, as the writers of the settings take them; a value of
+// nullptr removes the key (every line of it in the section).
 struct SettingsValue {
     const char* key;
     const char* value;
 };
-bool writeSettingsValues(const char* section, const SettingsValue* values, size_t count, std::string* written);
-// The same change made to a text rather than the file.
+// The keys of the section set or removed in a text, in one pass (see
+// withProfileEdits).
 std::string withSettingsValues(std::string_view text, const char* section, const SettingsValue* values, size_t count);
+// At start: clears up after a write of ours that a crash interrupted (see
+// recoverInterruptedReplace) and logs what it found.
+void recoverSettingsFile();

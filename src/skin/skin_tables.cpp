@@ -113,9 +113,9 @@ const uint32_t randomSkinModels[randomSkinModelCount] = {
     0xAE86FDB4,  // a_f_y_business_03
     0xA1435105,  // a_m_y_business_03
     0xB7C61032,  // a_f_y_business_04
-    0xA8683715,  // a_c_chimp
-    0x7E0C64AA,  // a_c_chimp_02
-    0xC2D06F53,  // a_c_rhesus
+    0x7E6A64B7,  // a_m_m_business_01
+    0xB3B3F5E6,  // a_m_y_business_02
+    0x8CCE790F,  // cs_carbuyer
     0x6025B262,  // csb_callgirl_01
     0xAB3739CF,  // ig_callgirl_01
     0x2E714EFA,  // csb_callgirl_02
@@ -709,5 +709,5 @@ const uint32_t randomSkinModels[randomSkinModelCount] = {
 const char* const skinExceptionModels[skinExceptionModelCount] = {
     "a_c_fish", "a_c_chickenhawk", "a_c_cormorant", "a_c_crow",
     "a_c_dolphin", "a_c_humpback", "a_c_killerwhale", "a_c_pigeon",
-    "a_c_seagull", "a_c_sharkhammer", "a_c_sharktiger",
+    "a_c_seagull", "a_c_sharkhammer", "a_c_sharktiger", "a_c_stingray",
 };

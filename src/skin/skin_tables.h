@@ -4,5 +4,5 @@
 
 constexpr int randomSkinModelCount = 701;
 extern const uint32_t randomSkinModels[randomSkinModelCount];
-constexpr int skinExceptionModelCount = 11;
+constexpr int skinExceptionModelCount = 12;
 extern const char* const skinExceptionModels[skinExceptionModelCount];

@@ -10,6 +10,7 @@
 #include "shared/player_state.h"
 #include "settings/respawn_settings.h"
 #include "shared/event_log.h"
+#include "shared/map_bounds.h"
 #include "spawn/ground_spawn.h"
 
 namespace {
@@ -48,7 +49,10 @@ CustomSpawnPoint readCustomSpawnPoints() {
     // huge count can neither hang the game nor overflow k.
     for (int32_t k = 1; k <= customSpawnPointsInUse(); ++k) points[k - 1] = customSpawnPointIn(section, k);
     int32_t index = randomInt(0, static_cast<int32_t>(points.size()));
-    return points[index];
+    CustomSpawnPoint point = points[index];
+    if (insideMapBounds(point.x, point.y, point.z)) return point;
+    logEvent("custom spawn point %d lies outside the map: read as a missing point", static_cast<int>(index + 1));
+    return CustomSpawnPoint{0.0f, 0.0f, 0.0f};
 }
 
 void spawnAtCustomPoint() {

@@ -14,6 +14,9 @@ struct CustomSpawnPoint {
 // The most points read for one custom spawn, whatever the file claims.
 constexpr int32_t maxCustomSpawnPoints = 10000;
 
+// Picks one of the points 1 to "number_of_custom_spawn_points_in_use" (capped)
+// at random, as the file holds them now. A point outside the map's bounds is no
+// place: it reads as a missing point does, (0, 0, 0); so does no point at all.
 CustomSpawnPoint readCustomSpawnPoints();
 void spawnAtCustomPoint();
 // Puts the player on the ground at the point, facing a random way.

@@ -42,30 +42,37 @@ std::string keyOf(int32_t number, char axis) {
 }  // namespace
 
 bool deleteCustomSpawnPoint(int32_t number) {
-    std::string text;
-    ProfileSection section;
-    if (!readSettingsSection(&section, &text)) return false;
-    int32_t count = std::min(static_cast<int32_t>(profileInt(section, "number_of_custom_spawn_points_in_use", 0)),
-                             maxCustomSpawnPoints);
-    if (number < 1 || number > count) return false;
-    // Each moved value is the text the reader finds, so that the point reads
-    // back exactly as before under its new number.
+    int32_t count = 0;
     PointEdits edits;
-    for (int32_t k = number; k < count; ++k) {
-        for (char axis : {'x', 'y', 'z'}) {
-            std::string_view value;
-            if (findProfileValue(section, keyOf(k + 1, axis), &value))
-                edits.set(keyOf(k, axis), value);
-            else
-                edits.remove(keyOf(k, axis));
+    std::vector<SettingsValue> values;
+    // Chosen from the file as it is when written: a save of the player's
+    // meanwhile is seen.
+    bool written = writeChosenSettingsKeys([&](const ProfileSection& section) {
+        edits = PointEdits{};
+        values.clear();
+        count = std::min(static_cast<int32_t>(profileInt(section, "number_of_custom_spawn_points_in_use", 0)),
+                         maxCustomSpawnPoints);
+        if (number < 1 || number > count) return values;
+        // Each moved value is the text the reader finds, so that the point reads
+        // back exactly as before under its new number.
+        for (int32_t k = number; k < count; ++k) {
+            for (char axis : {'x', 'y', 'z'}) {
+                std::string_view value;
+                if (findProfileValue(section, keyOf(k + 1, axis), &value))
+                    edits.set(keyOf(k, axis), value);
+                else
+                    edits.remove(keyOf(k, axis));
+            }
         }
-    }
-    for (char axis : {'x', 'y', 'z'}) edits.remove(keyOf(count, axis));
-    edits.set("number_of_custom_spawn_points_in_use", std::to_string(count - 1));
-    std::vector<SettingsValue> values(edits.keys.size());
-    for (size_t i = 0; i < values.size(); ++i)
-        values[i] = SettingsValue{edits.keys[i].c_str(), edits.removed[i] ? nullptr : edits.values[i].c_str()};
-    if (!writeSettingsKeys(values.data(), values.size())) {
+        for (char axis : {'x', 'y', 'z'}) edits.remove(keyOf(count, axis));
+        edits.set("number_of_custom_spawn_points_in_use", std::to_string(count - 1));
+        for (size_t i = 0; i < edits.keys.size(); ++i)
+            values.push_back(
+                SettingsValue{edits.keys[i].c_str(), edits.removed[i] ? nullptr : edits.values[i].c_str()});
+        return values;
+    });
+    if (number < 1 || number > count) return false;
+    if (!written) {
         showNotification("Custom spawn point not deleted: Pelorin.ini could not be written");
         logEvent("custom spawn point %d not deleted: Pelorin.ini could not be written", static_cast<int>(number));
         return false;

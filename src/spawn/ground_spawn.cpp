@@ -6,6 +6,7 @@
 #include "host/host_abi.h"
 #include "host/natives/entity_natives.h"
 #include "host/natives/gameplay_natives.h"
+#include "host/natives/water_natives.h"
 #include "shared/entities.h"
 #include "shared/event_log.h"
 #include "shared/gameplay_camera.h"
@@ -31,6 +32,8 @@ constexpr MapRegion otherMapRegions[5] = {
 
 // Height from which a random map point searches the ground.
 constexpr float mapPointProbeHeight = 1000.0f;
+// The ground settle's first probe height, also the height it asks for water from.
+constexpr float settleProbeTop = 950.0f;
 
 // A coordinate moved by one axis offset of the preferred spawn distance.
 float offsetCoordinate(float coordinate) {
@@ -56,6 +59,14 @@ int nearestRecord(float x, float y, float within) {
 void drawPointIn(const MapRegion& region, float* x, float* y) {
     *x = randomFloat(region.minX, region.maxX);
     *y = randomFloat(region.minY, region.maxY);
+}
+
+// True when water covers (x, y) above the ground found there, or where no
+// ground was found: the game's water query decides, not what its ground probe
+// reports over water (it may find the bed).
+bool underWater(float x, float y, bool groundFound, float ground) {
+    float surface = 0.0f;
+    return waterHeightAt(x, y, settleProbeTop, &surface) && (!groundFound || surface > ground);
 }
 
 }  // namespace
@@ -122,7 +133,7 @@ void settleOnGround() {
     loadSceneAt(p.x, p.y, p.z - height);
     // Probe from 950 down in steps of 50 (at most 19 tries, 100 ms each) until
     // the game reports ground below the probe.
-    float z = 950.0f;
+    float z = settleProbeTop;
     bool groundFound = false;
     do {
         placeEntity(playerState.playerPed, p.x, p.y, z);
@@ -134,11 +145,16 @@ void settleOnGround() {
         }
         z -= 50.0f;
     } while (z > 0.0f);
-    if (!groundFound) {
-        logEvent("no ground to stand on at (%.1f, %.1f): the nearest place of the built-in list instead", p.x, p.y);
-        // No ground here at any height tried (the sea, or a place the game
-        // cannot stand him on): the nearest place of the built-in list, where
-        // a player can stand, rather than whatever height the probes left.
+    bool water = underWater(p.x, p.y, groundFound, p.z);
+    if (!groundFound || water) {
+        if (water)
+            logEvent("water at (%.1f, %.1f): the nearest place of the built-in list instead", p.x, p.y);
+        else
+            logEvent("no ground to stand on at (%.1f, %.1f): the nearest place of the built-in list instead", p.x, p.y);
+        // Water (the sea, a lake), or no ground at any height tried (a place
+        // the game cannot stand him on): the nearest place of the built-in
+        // list, where a player can stand, rather than the bed under the water
+        // or whatever height the probes left.
         // (A position that is not a number is nearest to none: the first record.)
         int row = nearestRecord(p.x, p.y, std::numeric_limits<float>::infinity());
         const SpawnPoint& point = builtInSpawnPoints[row < 0 ? 0 : row];

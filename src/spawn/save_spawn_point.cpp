@@ -1,7 +1,9 @@
 #include "spawn/save_spawn_point.h"
 
+#include <algorithm>
 #include <cstdio>
-#include <string>
+#include <string_view>
+#include <vector>
 
 #include "host/natives/ped_natives.h"
 #include "host/natives/player_natives.h"
@@ -16,14 +18,27 @@
 
 namespace {
 
-// The count as the file holds it now rather than as last re-read, so that two
-// saves within the same second get numbers of their own. Missing or negative: 0.
-int32_t customPointsInFile() {
-    std::string text;
-    ProfileSection section;
-    if (!readSettingsSection(&section, &text)) return 0;
-    int32_t count = static_cast<int32_t>(profileInt(section, "number_of_custom_spawn_points_in_use", 0xFFFFFFFFu));
-    return count < 0 ? 0 : count;
+// n of a key "custom_spawn_<n>_x" (or _y, _z), names compared as the reader
+// compares them; 0 for any other key, and for numbers beyond the most points
+// read, which are never read and so never in the way.
+int32_t customPointNumber(std::string_view key) {
+    constexpr std::string_view prefix = "custom_spawn_";
+    if (key.size() < prefix.size() + 3 || !equalIgnoringCase(key.substr(0, prefix.size()), prefix)) return 0;
+    char axis = lowerAscii(key.back());
+    if (key[key.size() - 2] != '_' || (axis != 'x' && axis != 'y' && axis != 'z')) return 0;
+    int32_t number = 0;
+    for (char digit : key.substr(prefix.size(), key.size() - prefix.size() - 2)) {
+        if (digit < '0' || digit > '9') return 0;
+        number = number * 10 + (digit - '0');
+        if (number > maxCustomSpawnPoints) return 0;
+    }
+    return number;
+}
+
+int32_t highestCustomPoint(const ProfileSection& section) {
+    int32_t highest = 0;
+    for (const ProfileSection::Entry& entry : section.entries) highest = std::max(highest, customPointNumber(entry.key));
+    return highest;
 }
 
 Vector3 placeToSave() {
@@ -55,33 +70,50 @@ void warnIfNeverPicked() {
 bool saveCurrentPlaceAsSpawnPoint() { return saveSpawnPointAt(placeToSave()); }
 
 bool saveSpawnPointAt(const Vector3& place) {
-    int32_t saved = customPointsInFile();
-    if (saved >= maxCustomSpawnPoints) {
-        showNotification("Custom spawn point list is full");
-        logEvent("custom spawn point not saved: the list is full (%d points)", static_cast<int>(saved));
-        return false;
-    }
-    int point = static_cast<int>(saved) + 1;
     char keys[3][40], coordinates[3][24], count[16];
     const float axes[3] = {place.x, place.y, place.z};
-    for (int axis = 0; axis < 3; ++axis) {
-        std::snprintf(keys[axis], sizeof keys[axis], "custom_spawn_%d_%c", point, "xyz"[axis]);
+    for (int axis = 0; axis < 3; ++axis)
         std::snprintf(coordinates[axis], sizeof coordinates[axis], "%.2f", static_cast<double>(axes[axis]));
+    int32_t point = 0, countBefore = 0;
+    bool full = false;
+    // Chosen from the file as it is when written: a point the player added
+    // meanwhile is seen, and the new one numbered after it.
+    bool written = writeChosenSettingsKeys([&](const ProfileSection& section) {
+        int32_t highest = highestCustomPoint(section);
+        full = highest >= maxCustomSpawnPoints;
+        if (full) return std::vector<SettingsValue>{};
+        point = highest + 1;
+        countBefore = static_cast<int32_t>(profileInt(section, "number_of_custom_spawn_points_in_use", 0xFFFFFFFFu));
+        for (int axis = 0; axis < 3; ++axis)
+            std::snprintf(keys[axis], sizeof keys[axis], "custom_spawn_%d_%c", static_cast<int>(point), "xyz"[axis]);
+        std::snprintf(count, sizeof count, "%d", static_cast<int>(std::max(countBefore, point)));
+        return std::vector<SettingsValue>{{keys[0], coordinates[0]},
+                                          {keys[1], coordinates[1]},
+                                          {keys[2], coordinates[2]},
+                                          {"number_of_custom_spawn_points_in_use", count}};
+    });
+    if (full) {
+        showNotification("Custom spawn point list is full");
+        logEvent("custom spawn point not saved: the list is full (point %d is there)",
+                 static_cast<int>(maxCustomSpawnPoints));
+        return false;
     }
-    std::snprintf(count, sizeof count, "%d", point);
-    const SettingsValue values[] = {{keys[0], coordinates[0]},
-                                    {keys[1], coordinates[1]},
-                                    {keys[2], coordinates[2]},
-                                    {"number_of_custom_spawn_points_in_use", count}};
-    if (!writeSettingsKeys(values, 4)) {
+    if (!written) {
         showNotification("Custom spawn point not saved: Pelorin.ini could not be written");
-        logEvent("custom spawn point %d not saved: Pelorin.ini could not be written", point);
+        logEvent("custom spawn point not saved: Pelorin.ini could not be written");
         return false;
     }
     char message[48];
-    std::snprintf(message, sizeof message, "Custom spawn point %d saved", point);
+    std::snprintf(message, sizeof message, "Custom spawn point %d saved", static_cast<int>(point));
     showNotification(message);
-    logEvent("custom spawn point %d saved at (%s, %s, %s)", point, coordinates[0], coordinates[1], coordinates[2]);
+    logEvent("custom spawn point %d saved at (%s, %s, %s)", static_cast<int>(point), coordinates[0], coordinates[1],
+             coordinates[2]);
+    // The player's count left out points he wrote below the new one; they count now.
+    int32_t firstNewlyCounted = std::max(countBefore, 0) + 1;
+    if (firstNewlyCounted < point)
+        logEvent("number_of_custom_spawn_points_in_use raised from %d to %d: points %d to %d count too",
+                 static_cast<int>(countBefore), static_cast<int>(point), static_cast<int>(firstNewlyCounted),
+                 static_cast<int>(point - 1));
     warnIfNeverPicked();
     return true;
 }

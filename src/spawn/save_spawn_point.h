@@ -3,9 +3,12 @@
 #include "host/native_call.h"
 
 // Writes the place of the player (of his vehicle when he sits in one) as
-// "custom_spawn_<n+1>_x/_y/_z" and raises "number_of_custom_spawn_points_in_use"
-// to n + 1 in one replace of the settings file, n being the count the file
-// holds now; tells the player the outcome. True when the file was written.
+// "custom_spawn_<n>_x/_y/_z", n following the highest point number the file
+// holds (any of the three keys counts), so that no point of the player's is
+// ever overwritten, and raises "number_of_custom_spawn_points_in_use" to n
+// when it is lower, so that the new point is used: all in one write of the
+// settings file, chosen from the file as it is at that moment. Tells the
+// player the outcome. True when the file was written.
 bool saveCurrentPlaceAsSpawnPoint();
 // The same for a given place.
 bool saveSpawnPointAt(const Vector3& place);

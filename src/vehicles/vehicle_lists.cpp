@@ -1,4 +1,5 @@
-// The vehicle model lists as the draws see them: each names array with its length.
+// The vehicle model lists and replacement tables as the draws see them: each
+// array with its length.
 #include <cstddef>
 
 #include "vehicles/vehicle_model_names.h"
@@ -8,6 +9,10 @@ namespace {
 template <size_t count>
 constexpr VehicleModelList modelList(const char* const (&names)[count]) {
     return VehicleModelList{names, static_cast<int32_t>(count)};
+}
+template <size_t count>
+constexpr ReplacementTable replacementTable(const ReplacementBand (&bands)[count]) {
+    return ReplacementTable{bands, static_cast<int32_t>(count)};
 }
 }  // namespace
 
@@ -36,3 +41,8 @@ const VehicleModelList helicopterModels = modelList(helicopterModelNames);
 const VehicleModelList armedPlaneModels = modelList(armedPlaneModelNames);
 const VehicleModelList armedHelicopterModels = modelList(armedHelicopterModelNames);
 const VehicleModelList defaultPlaneModels = modelList(defaultPlaneModelNames);
+const VehicleModelList otherArmedLandModels = modelList(otherArmedLandModelNames);
+const VehicleModelList otherArmedHelicopterModels = modelList(otherArmedHelicopterModelNames);
+const ReplacementTable unarmedPlaneReplacements = replacementTable(unarmedPlaneReplacementBands);
+const ReplacementTable unarmedHelicopterReplacements = replacementTable(unarmedHelicopterReplacementBands);
+const ReplacementTable unarmedMotorcycleReplacements = replacementTable(unarmedMotorcycleReplacementBands);

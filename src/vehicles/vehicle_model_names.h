@@ -21,7 +21,7 @@ inline constexpr const char* motorcycleModelNames[] = {
     "Blazer", "Blazer2", "Blazer3", "Blazer4", "Oppressor", "Blazer5",
 };
 inline constexpr const char* armedLandModelNames[] = {
-    "APC", "Barrage", "Chernobog", "Khanjali", "Rhino", "Thruster", "Insurgent", "Insurgent2", "Insurgent3",
+    "APC", "Barrage", "Chernobog", "Khanjali", "Rhino", "Insurgent", "Insurgent2", "Insurgent3",
     "KURUMA2", "DUKES2", "RIOT2", "LIMO2", "COGNOSCENTI", "COGNOSCENTI2", "BALLER5", "BALLER6", "BRICKADE",
     "XLS2", "SCHAFTER5", "SCHAFTER6", "COG552", "Boxville5", "Cog552", "Cognoscenti", "Cognoscenti2",
     "Insurgent", "Insurgent2", "Insurgent3", "Boxville5", "Tampa3", "XLS2", "Dune3", "Brickade", "Dukes2",
@@ -39,7 +39,7 @@ inline constexpr const char* muscleCarModelNames[] = {
     "Stalion2", "Tampa", "Vigero", "Virgo", "Virgo2", "Virgo3", "Voodoo", "Voodoo2", "Yosemite",
 };
 inline constexpr const char* emergencyModelNames[] = {
-    "Ambulance", "FBI", "FBI2", "FireTruck", "PBus", "Police", "Police2", "Police3", "Police4", "PoliceT",
+    "Ambulance", "FBI", "FBI2", "firetruk", "PBus", "Police", "Police2", "Police3", "Police4", "PoliceT",
     "Pranger", "Riot", "Riot2", "Sheriff", "Sheriff2",
 };
 inline constexpr const char* offRoadModelNames[] = {
@@ -58,7 +58,7 @@ inline constexpr const char* sedanModelNames[] = {
     "Warrener", "Washington",
 };
 inline constexpr const char* serviceModelNames[] = {
-    "Airbus", "Bus", "Coach", "Rallytruck", "RentalBus", "Taxi", "Tourbus", "Trash", "Trash2", "Wastlndr",
+    "Airbus", "Bus", "Coach", "Rallytruck", "RentalBus", "Taxi", "Tourbus", "Trash", "Trash2", "wastelander",
 };
 inline constexpr const char* sportsCarModelNames[] = {
     "Alpha", "Banshee", "Banshee2", "BestiaGTS", "Buffalo", "Buffalo2", "Buffalo3", "Carbonizzare", "Comet2",
@@ -76,8 +76,7 @@ inline constexpr const char* sportsClassicModelNames[] = {
 };
 inline constexpr const char* utilityModelNames[] = {
     "Airtug", "Caddy", "Caddy2", "Caddy3", "Docktug", "Forklift", "Mower", "Ripley", "Sadler", "Scrap",
-    "TowTruck", "TowTruck2", "Tractor", "Tractor2", "TrailerLarge", "UtilliTruck", "UtilliTruck3",
-    "UtilliTruck2",
+    "TowTruck", "TowTruck2", "Tractor", "Tractor2", "UtilliTruck", "UtilliTruck3", "UtilliTruck2",
 };
 inline constexpr const char* vanModelNames[] = {
     "Bison", "Bison2", "Bison3", "BobcatXL", "Boxville", "Boxville2", "Boxville3", "Boxville4", "Burrito",
@@ -116,7 +115,7 @@ inline constexpr const char* allLandModelNames[] = {
     "Issi2", "Issi3", "Panto", "Prairie", "Rhapsody", "CogCabrio", "Exemplar", "F620", "Felon", "Felon2",
     "Jackal", "Oracle", "Oracle2", "Sentinel", "Sentinel2", "Windsor", "Windsor2", "Zion", "Zion2", "Bmx",
     "Cruiser", "Fixter", "Scorcher", "TriBike", "TriBike2", "TriBike3", "Ambulance", "FBI", "FBI2",
-    "FireTruck", "PBus", "Police", "Police2", "Police3", "Police4", "PoliceT", "Pranger", "Riot", "Riot2",
+    "firetruk", "PBus", "Police", "Police2", "Police3", "Police4", "PoliceT", "Pranger", "Riot", "Riot2",
     "Sheriff", "Sheriff2", "Bulldozer", "Cutter", "Dump", "Flatbed", "Guardian", "Handler", "Mixer", "Mixer2",
     "Rubble", "TipTruck", "TipTruck2", "Blade", "Buccaneer", "Buccaneer2", "Chino", "Chino2", "Dominator",
     "Dominator2", "Dominator3", "Dukes", "Ellie", "Faction", "Faction2", "Faction3", "Gauntlet", "Gauntlet2",
@@ -131,7 +130,7 @@ inline constexpr const char* allLandModelNames[] = {
     "Rocoto", "Seminole", "Serrano", "XLS", "Asea", "Asea2", "Asterope", "Cog55", "Emperor", "Emperor2",
     "Fugitive", "Glendale", "Ingot", "Intruder", "Premier", "Primo", "Primo2", "Regina", "Romero", "Stanier",
     "Stratum", "Stretch", "Surge", "Tailgater", "Warrener", "Washington", "Airbus", "Bus", "Coach",
-    "Rallytruck", "RentalBus", "Taxi", "Tourbus", "Trash", "Trash2", "Wastlndr", "Alpha", "Banshee",
+    "Rallytruck", "RentalBus", "Taxi", "Tourbus", "Trash", "Trash2", "wastelander", "Alpha", "Banshee",
     "Banshee2", "BestiaGTS", "Buffalo", "Buffalo2", "Buffalo3", "Carbonizzare", "Comet2", "Comet3", "Comet5",
     "Coquette", "Elegy", "Elegy2", "Feltzer2", "Feltzer3", "FlashGT", "Furoregt", "Fusilade", "Futo", "GB200",
     "Hotring", "Infernus2", "Jester", "Jester2", "Khamelion", "Kuruma", "Lynx", "Massacro", "Massacro2",
@@ -146,17 +145,27 @@ inline constexpr const char* allLandModelNames[] = {
     "Superd", "T20", "Taipan", "Tempesta", "Tezeract", "Turismo2", "Turismor", "Tyrant", "Tyrus", "Vacca",
     "Vagner", "Visione", "Voltic", "Voltic2", "Zentorno", "Italigtb", "Italigtb2", "XA21", "Airtug", "Caddy",
     "Caddy2", "Caddy3", "Docktug", "Forklift", "Mower", "Ripley", "Sadler", "Scrap", "TowTruck", "TowTruck2",
-    "Tractor", "Tractor2", "TrailerLarge", "UtilliTruck", "UtilliTruck3", "UtilliTruck2", "Bison", "Bison2",
+    "Tractor", "Tractor2", "UtilliTruck", "UtilliTruck3", "UtilliTruck2", "Bison", "Bison2",
     "Bison3", "BobcatXL", "Boxville", "Boxville2", "Boxville3", "Boxville4", "Burrito", "Burrito2", "Burrito3",
     "Burrito4", "Camper", "GBurrito", "GBurrito2", "Journey", "Minivan", "Minivan2", "Paradise", "Pony",
     "Pony2", "Rumpo", "Rumpo2", "Rumpo3", "Speedo", "Speedo2", "Surfer", "Surfer2", "Taco", "Youga", "Youga2",
     "Barracks", "Barracks2", "Barracks3", "Crusader", "RIOT", "APC", "Barrage", "Chernobog", "Khanjali",
-    "Rhino", "Thruster", "Insurgent", "Insurgent2", "Insurgent3", "KURUMA2", "DUKES2", "RIOT2", "LIMO2",
+    "Rhino", "Insurgent", "Insurgent2", "Insurgent3", "KURUMA2", "DUKES2", "RIOT2", "LIMO2",
     "COGNOSCENTI", "COGNOSCENTI2", "BALLER5", "BALLER6", "BRICKADE", "XLS2", "SCHAFTER5", "SCHAFTER6",
     "COG552", "Boxville5", "Cog552", "Cognoscenti", "Cognoscenti2", "Insurgent", "Insurgent2", "Insurgent3",
     "Boxville5", "Tampa3", "XLS2", "Dune3", "Brickade", "Dukes2", "Baller5", "Baller6", "Kuruma2", "Limo2",
     "Schafter5", "Schafter6", "Ardent", "Nightshark", "Technical3", "Vigilante", "Comet4", "Deluxo",
     "Stromberg", "Savestra", "Viseris", "Revolter", "Caracara",
+};
+
+// Armed vehicles that stand in lists of another kind (muscle cars, off-road
+// vehicles, helicopters) and so in the lists the unarmed draws take their
+// candidates from: those draws replace them as they replace the armed lists' entries.
+inline constexpr const char* otherArmedLandModelNames[] = {
+    "Ruiner2", "Technical", "Technical2",
+};
+inline constexpr const char* otherArmedHelicopterModelNames[] = {
+    "Havok",
 };
 
 // Air
@@ -182,4 +191,22 @@ inline constexpr const char* defaultPlaneModelNames[] = {
     "Hydra", "Lazer", "Molotok", "Nokota", "Pyro", "Rogue", "Starling", "Volatol", "Vestra", "AlphaZ1",
     "Besra", "Cuban800", "Dodo", "Howard", "Lazer", "Luxor", "Luxor2", "Mammatus", "Miljet", "Stunt", "Velum",
     "Velum2",
+};
+
+// The fixed names that replace an armed candidate of an unarmed draw, by the
+// integer part v of a roll between 1.0 and 101.0: the first band with v up to
+// its bound (the last band takes every v above the one before).
+struct ReplacementBand {
+    int upTo;
+    const char* name;
+};
+inline constexpr ReplacementBand unarmedPlaneReplacementBands[] = {
+    {10, "Stunt"}, {20, "Velum"}, {30, "Howard"}, {40, "Cuban800"}, {50, "Howard"},
+    {60, "Nimbus"}, {70, "Shamal"}, {80, "Duster"}, {101, "Besra"},
+};
+inline constexpr ReplacementBand unarmedHelicopterReplacementBands[] = {
+    {30, "Supervolito"}, {60, "Buzzard2"}, {101, "Frogger"},
+};
+inline constexpr ReplacementBand unarmedMotorcycleReplacementBands[] = {
+    {25, "Zombieb"}, {50, "Akuma"}, {75, "Manchez"}, {90, "Wolfsbane"}, {101, "CarbonRS"},
 };

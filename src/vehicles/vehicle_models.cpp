@@ -17,54 +17,48 @@ bool rollAbove(float threshold) { return randomFloat(1.0f, 101.0f) > threshold; 
 // The integer part of the host's random float between 1.0 and 101.0.
 int32_t replacementRoll() { return static_cast<int32_t>(randomFloat(1.0f, 101.0f)); }
 
+const VehicleModelList noModels{nullptr, 0};
+
+bool listHolds(const VehicleModelList& list, uint32_t model) {
+    for (int32_t i = 0; i < list.count; ++i)
+        if (nameHash(list.names[i]) == model) return true;
+    return false;
+}
+
 // A candidate from `candidates`; if its hash equals that of any entry of
-// `excluded` it is swapped for what `replacement` gives, which is not tested again.
+// `excluded`, then of `alsoExcluded`, it is swapped for what `replacement`
+// gives, which is not tested again.
 uint32_t drawExcluding(const VehicleModelList& candidates, const VehicleModelList& excluded,
-                       uint32_t (*replacement)()) {
+                       const VehicleModelList& alsoExcluded, uint32_t (*replacement)()) {
     uint32_t candidate = pickModel(candidates);
-    for (int32_t i = 0; i < excluded.count; ++i)
-        if (nameHash(excluded.names[i]) == candidate) return replacement();
-    return candidate;
+    return listHolds(excluded, candidate) || listHolds(alsoExcluded, candidate) ? replacement() : candidate;
 }
 
 uint32_t superCarReplacement() { return pickModel(superCarModels); }
 
-uint32_t unarmedPlaneReplacement() {
+uint32_t replacementFrom(const ReplacementTable& table) {
     int32_t v = replacementRoll();
-    const char* name = v <= 10   ? "Stunt"
-                       : v <= 20 ? "Velum"
-                       : v <= 30 ? "Howard"
-                       : v <= 40 ? "Cuban800"
-                       : v <= 50 ? "Howard"
-                       : v <= 60 ? "Nimbus"
-                       : v <= 70 ? "Shamal"
-                       : v <= 80 ? "Duster"
-                                 : "Besra";
-    return nameHash(name);
+    for (int32_t i = 0; i + 1 < table.count; ++i)
+        if (v <= table.bands[i].upTo) return nameHash(table.bands[i].name);
+    return nameHash(table.bands[table.count - 1].name);
 }
 
-uint32_t unarmedHelicopterReplacement() {
-    int32_t v = replacementRoll();
-    return nameHash(v <= 30 ? "Supervolito" : v <= 60 ? "Buzzard2" : "Frogger");
-}
+uint32_t unarmedPlaneReplacement() { return replacementFrom(unarmedPlaneReplacements); }
+uint32_t unarmedHelicopterReplacement() { return replacementFrom(unarmedHelicopterReplacements); }
+uint32_t unarmedMotorcycleReplacement() { return replacementFrom(unarmedMotorcycleReplacements); }
 
-uint32_t unarmedMotorcycleReplacement() {
-    int32_t v = replacementRoll();
-    const char* name = v <= 25   ? "Zombieb"
-                       : v <= 50 ? "Akuma"
-                       : v <= 75 ? "Manchez"
-                       : v <= 90 ? "Wolfsbane"
-                                 : "CarbonRS";
-    return nameHash(name);
+uint32_t unarmedLandModel() {
+    return drawExcluding(allLandModels, armedLandModels, otherArmedLandModels, superCarReplacement);
 }
-
-uint32_t unarmedLandModel() { return drawExcluding(allLandModels, armedLandModels, superCarReplacement); }
 uint32_t unarmedMotorcycleModel() {
-    return drawExcluding(motorcycleModels, armedBikeModels, unarmedMotorcycleReplacement);
+    return drawExcluding(motorcycleModels, armedBikeModels, noModels, unarmedMotorcycleReplacement);
 }
-uint32_t unarmedPlaneModel() { return drawExcluding(planeModels, armedPlaneModels, unarmedPlaneReplacement); }
+uint32_t unarmedPlaneModel() {
+    return drawExcluding(planeModels, armedPlaneModels, noModels, unarmedPlaneReplacement);
+}
 uint32_t unarmedHelicopterModel() {
-    return drawExcluding(helicopterModels, armedHelicopterModels, unarmedHelicopterReplacement);
+    return drawExcluding(helicopterModels, armedHelicopterModels, otherArmedHelicopterModels,
+                         unarmedHelicopterReplacement);
 }
 
 }  // namespace

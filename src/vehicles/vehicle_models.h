@@ -3,8 +3,15 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "vehicles/vehicle_model_names.h"
+
 struct VehicleModelList {
     const char* const* names;
+    int32_t count;
+};
+
+struct ReplacementTable {
+    const ReplacementBand* bands;
     int32_t count;
 };
 
@@ -14,6 +21,8 @@ extern const VehicleModelList superCarModels, motorcycleModels, armedLandModels,
     allLandModels;
 extern const VehicleModelList planeModels, helicopterModels, armedPlaneModels, armedHelicopterModels,
     defaultPlaneModels;
+extern const VehicleModelList otherArmedLandModels, otherArmedHelicopterModels;
+extern const ReplacementTable unarmedPlaneReplacements, unarmedHelicopterReplacements, unarmedMotorcycleReplacements;
 
 uint32_t pickModel(const VehicleModelList& list);
 uint32_t pickLandVehicleModel();

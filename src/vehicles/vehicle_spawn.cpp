@@ -10,6 +10,7 @@
 #include "host/natives/ped_natives.h"
 #include "host/natives/streaming_natives.h"
 #include "host/natives/vehicle_natives.h"
+#include "host/natives/water_natives.h"
 #include "shared/entities.h"
 #include "shared/event_log.h"
 #include "shared/percent_chance.h"
@@ -27,6 +28,11 @@ constexpr int32_t roadSearchAttempts = 20;
 // The ground under an aircraft is probed from this height, above every hill of
 // the map, so that an aircraft created inside a hill finds the hill's top.
 constexpr float aircraftGroundProbeHeight = 3000.0f;
+// After a scene load the collision streams in over some frames: the ground
+// under the place of an aircraft is probed again every 100 ms, at most 20
+// times (2 s).
+constexpr int32_t collisionWaitAttempts = 20;
+constexpr uint32_t collisionWaitStepMs = 100;
 
 // Rectangles a point that is not close is drawn from.
 constexpr MapRegion largeAirRectangle{-2200.0f, 3353.0f, -3559.0f, 6903.0f};
@@ -65,17 +71,37 @@ bool loadVehicleModel(uint32_t model) {
     return true;
 }
 
-// The ground under an aircraft. Where none is found, the scene is loaded and
-// the probe made once more; where there is still none (water: the sea, or a
-// lake above the sea level), the band is measured from what the game counts
-// as below the aircraft, its height above the ground taken off its altitude.
-float groundUnderAircraft(uint32_t vehicle, const Vector3& position) {
-    float probeHeight = std::max(position.z, aircraftGroundProbeHeight);
+float aircraftProbeHeight(const Vector3& position) { return std::max(position.z, aircraftGroundProbeHeight); }
+
+// Where no ground is found under the place an aircraft is to be made, loads
+// the scene there and probes again every 100 ms while the collision streams
+// in, as the ground settle waits for its ground. Made only afterwards, the
+// aircraft never waits inside a hill whose collision is still missing, and its
+// altitude is corrected over the ground.
+void awaitCollisionUnder(const Vector3& point) {
     float ground = 0.0f;
-    if (groundHeightAt(position.x, position.y, probeHeight, &ground)) return ground;
-    loadSceneAt(position.x, position.y, position.z);
-    if (groundHeightAt(position.x, position.y, probeHeight, &ground)) return ground;
-    return position.z - entityHeightAboveGround(vehicle);
+    if (groundHeightAt(point.x, point.y, aircraftProbeHeight(point), &ground)) return;
+    loadSceneAt(point.x, point.y, point.z);
+    for (int32_t attempt = 0; attempt < collisionWaitAttempts; ++attempt) {
+        host::scriptWait(collisionWaitStepMs);
+        if (groundHeightAt(point.x, point.y, aircraftProbeHeight(point), &ground)) return;
+    }
+    logEvent("the ground under (%.1f, %.1f) did not load within %.0f s", point.x, point.y,
+             secondsOf(collisionWaitAttempts * collisionWaitStepMs));
+}
+
+// What lies under an aircraft: the ground, or the water's surface where the
+// game's water query finds water above the ground (its ground probe may report
+// the bed). Where no ground is found, the water's surface counts, or else what
+// the game counts as below the aircraft: its height above the ground taken off
+// its altitude.
+float groundUnderAircraft(uint32_t vehicle, const Vector3& position) {
+    float water = 0.0f;
+    bool overWater = waterHeightAt(position.x, position.y, aircraftProbeHeight(position), &water);
+    float ground = 0.0f;
+    if (groundHeightAt(position.x, position.y, aircraftProbeHeight(position), &ground))
+        return overWater ? std::max(ground, water) : ground;
+    return overWater ? water : position.z - entityHeightAboveGround(vehicle);
 }
 
 HeightBand aeroplaneBand() {
@@ -145,7 +171,11 @@ void spawnInAir(bool closePoint) {
     Vector3 point = airSpawnPoint(closePoint);
     float heading = randomFloat(0.0f, 361.0f);
     uint32_t model = pickAirVehicleModel();
-    uint32_t vehicle = isModelInGameData(model) ? createVehicleAt(model, point, heading) : 0;
+    uint32_t vehicle = 0;
+    if (isModelInGameData(model)) {
+        awaitCollisionUnder(point);
+        vehicle = createVehicleAt(model, point, heading);
+    }
     logVehicle("aircraft", model, vehicle);
     customiseVehicle(vehicle);
     // Seated before the altitude is corrected, the player moves with the aircraft.

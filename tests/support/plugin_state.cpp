@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -18,6 +19,7 @@
 #include "settings/settings_log.h"
 #include "shared/event_log.h"
 #include "sim/script_host.h"
+#include "sim/soak_file_faults.h"
 
 #ifndef PELORIN_SOURCE_DIR
 #define PELORIN_SOURCE_DIR "."
@@ -51,9 +53,9 @@ void makeGameDirectory() {
         if (!made) std::abort();
         directory = made;
     }
-    std::remove((directory + "/Pelorin.ini").c_str());
-    std::remove((directory + "/Pelorin.log").c_str());
-    std::remove((directory + "/Pelorin.log.1").c_str());
+    // Empty: no file, link, folder or leftover of an earlier game stays.
+    for (const std::filesystem::directory_entry& entry : std::filesystem::directory_iterator(directory))
+        std::filesystem::remove_all(entry.path());
     if (chdir(directory.c_str()) != 0) std::abort();
 }
 
@@ -61,6 +63,7 @@ void makeGameDirectory() {
 
 sim::World& loadPlugin() {
     sim::stopScript();
+    sim::soak::disarmSaveDuringRead();
     sim::World& world = sim::resetWorld();
     makeGameDirectory();
     resetPluginGlobals();

@@ -2,7 +2,7 @@
 
 bool entityExists(uint32_t entity) { return native::resultBool(native::invoke(0x7239B21A38F536BAull, entity)); }
 
-bool isEntityDead(uint32_t entity) { return native::resultBool(native::invoke(0x5F9532F3B5CC2551ull, entity)); }
+bool isEntityDead(uint32_t entity) { return native::resultBool(native::invoke(0x5F9532F3B5CC2551ull, entity, false)); }
 
 uint32_t entityModel(uint32_t entity) { return native::resultU32(native::invoke(0x9F47B058362C84B5ull, entity)); }
 

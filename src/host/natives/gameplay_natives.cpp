@@ -23,7 +23,7 @@ bool isCutsceneActive() { return native::resultBool(native::invoke(0x991251AFC39
 int32_t gameFrameCount() { return native::resultI32(native::invoke(0xFC8202EFC642E6F2ull)); }
 
 bool groundHeightAt(float x, float y, float z, float* height) {
-    return native::resultBool(native::invoke(0xC906A7DAB05C8D2Bull, x, y, z, height, 0));
+    return native::resultBool(native::invoke(0xC906A7DAB05C8D2Bull, x, y, z, height, 0, false));
 }
 
 void loadSceneAt(float x, float y, float z) { native::invoke(0x4448EB75B4904BDBull, x, y, z); }

@@ -13,7 +13,8 @@ bool isLoadingScreenActive();                              // 0x10D0A8F259E93EC9
 bool isCutsceneActive();                                   // 0x991251AFC3981F84
 // The game's frame number: it moves on once per frame.
 int32_t gameFrameCount();                                  // 0xFC8202EFC642E6F2
-// True when ground was found; height receives the ground height below z.
-bool groundHeightAt(float x, float y, float z, float* height);  // 0xC906A7DAB05C8D2B
+// True when ground was found; height receives the ground height below z. What
+// the game reports over water is not relied on (see water_natives.h).
+bool groundHeightAt(float x, float y, float z, float* height);  // 0xC906A7DAB05C8D2B (.., 0, false)
 void loadSceneAt(float x, float y, float z);               // 0x4448EB75B4904BDB
 void setIntStatToZero(uint32_t statHash);                  // 0xB3271D7AB655B441

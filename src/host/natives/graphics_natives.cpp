@@ -40,4 +40,4 @@ void setTextEdge(int32_t edge, int32_t red, int32_t green, int32_t blue, int32_t
 
 void beginScreenText(const char* componentType) { native::invoke(0x25FBB336DF1804CBull, componentType); }
 
-void drawScreenText(float x, float y) { native::invoke(0xCD015E5BB0D96A57ull, x, y); }
+void drawScreenText(float x, float y) { native::invoke(0xCD015E5BB0D96A57ull, x, y, 0); }

@@ -22,4 +22,4 @@ void setTextOutline();                                     // 0x2513DFB0FB8400FE
 void setTextDropShadow(int32_t distance, int32_t red, int32_t green, int32_t blue, int32_t alpha);  // 0x465C84BC39F1C351
 void setTextEdge(int32_t edge, int32_t red, int32_t green, int32_t blue, int32_t alpha);  // 0x441603240D202FA6
 void beginScreenText(const char* componentType);           // 0x25FBB336DF1804CB
-void drawScreenText(float x, float y);                     // 0xCD015E5BB0D96A57
+void drawScreenText(float x, float y);                     // 0xCD015E5BB0D96A57 (x, y, 0)

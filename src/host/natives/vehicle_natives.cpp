@@ -1,12 +1,12 @@
 #include "host/natives/vehicle_natives.h"
 
 uint32_t createVehicle(uint32_t model, float x, float y, float z) {
-    return native::resultU32(native::invoke(0xAF35D0D2583051B0ull, model, x, y, z, 0.0f, 1, 1));
+    return native::resultU32(native::invoke(0xAF35D0D2583051B0ull, model, x, y, z, 0.0f, 1, 1, false));
 }
 
 void setVehicleEngineOnNow(uint32_t vehicle) { native::invoke(0x2497C4717C8B881Eull, vehicle, 1, 1, 0); }
 
-void setVehicleOnGroundProperly(uint32_t vehicle) { native::invoke(0x49733E92263139D1ull, vehicle); }
+void setVehicleOnGroundProperly(uint32_t vehicle) { native::invoke(0x49733E92263139D1ull, vehicle, 5.0f); }
 
 void setVehicleForwardSpeed(uint32_t vehicle, float speed) { native::invoke(0xAB54A438726D25D5ull, vehicle, speed); }
 
@@ -19,7 +19,7 @@ bool isVehicleOfModel(uint32_t vehicle, uint32_t model) {
 void markVehicleNoLongerNeeded(uint64_t* vehicleVariable) { native::invoke(0x629BFA74418D6239ull, vehicleVariable); }
 
 bool closestRoadNodeWithHeading(float x, float y, float z, Vector3* node, float* heading) {
-    return native::resultBool(native::invoke(0xFF071FB798B803B0ull, x, y, z, node, heading, 1, 3.0f, 0));
+    return native::resultBool(native::invoke(0xFF071FB798B803B0ull, x, y, z, node, heading, 1, 3.0f, 0.0f));
 }
 
 const char* vehicleDisplayName(uint32_t model) {

@@ -4,9 +4,11 @@
 
 #include "host/native_call.h"
 
-uint32_t createVehicle(uint32_t model, float x, float y, float z);  // 0xAF35D0D2583051B0 (.., heading 0.0, 1, 1)
+// The last argument false: no vehicle is made below the height the game allows.
+uint32_t createVehicle(uint32_t model, float x, float y, float z);  // 0xAF35D0D2583051B0 (.., heading 0.0, 1, 1, false)
 void setVehicleEngineOnNow(uint32_t vehicle);              // 0x2497C4717C8B881E (vehicle, 1, 1, 0)
-void setVehicleOnGroundProperly(uint32_t vehicle);         // 0x49733E92263139D1
+// 5.0 as the game's own scripts pass it.
+void setVehicleOnGroundProperly(uint32_t vehicle);         // 0x49733E92263139D1 (vehicle, 5.0)
 void setVehicleForwardSpeed(uint32_t vehicle, float speed);  // 0xAB54A438726D25D5
 void setLandingGearState(uint32_t vehicle, int32_t state);   // 0xCFC8BE9A5E1FE575
 bool isVehicleOfModel(uint32_t vehicle, uint32_t model);   // 0x423E8DE37D934D89

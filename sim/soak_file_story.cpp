@@ -1,0 +1,141 @@
+#include "sim/soak_file_story.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
+
+namespace sim::soak {
+namespace {
+
+// The disk's room while it is full: less than any settings file of the soak.
+constexpr size_t fullDiskBytes = 512;
+
+int uniform(std::mt19937_64& random, int low, int high) {
+    return std::uniform_int_distribution<int>(low, high)(random);
+}
+
+bool chance(std::mt19937_64& random, double p) { return std::uniform_real_distribution<double>(0, 1)(random) < p; }
+
+void describe(Story& story, const char* format, long a = 0, long b = 0) {
+    char line[160];
+    std::snprintf(line, sizeof line, format, a, b);
+    story.description += line;
+}
+
+// The save chord of the shipped settings: Ctrl held, L pressed and released.
+constexpr uint32_t chordReleaseMs = 200;
+void pressSaveChord(World& w, uint32_t at) {
+    uint32_t now = w.tick() + at;
+    w.keyMessageAt(now, 0x11, false);
+    w.keyMessageAt(now + 100, 0x4C, false);
+    w.keyMessageAt(now + chordReleaseMs, 0x4C, true);
+    w.keyMessageAt(now + 350, 0x11, true);
+}
+
+}  // namespace
+
+FileFaultStory::FileFaultStory(World& world, std::mt19937_64& random, Story& story, SettingsFileWatch& watch)
+    : w_(world), watch_(watch) {
+    auto moment = [&]() { return static_cast<uint32_t>(uniform(random, 1000, static_cast<int>(story.lengthMs))); };
+    uint32_t chordAt = 0;
+    for (int i = chance(random, 0.5) ? uniform(random, 1, 2) : 0; i > 0; --i) {
+        chordAt = moment();
+        pressSaveChord(w_, chordAt);
+        describe(story, "save chord at %ld; ", chordAt);
+    }
+    if (chance(random, 0.25)) {
+        // Half of them while the chord's write reads the file (its release).
+        bool onChord = chordAt != 0 && chance(random, 0.5);
+        scheduleEditorSave(random, story, onChord ? chordAt + chordReleaseMs : moment(), onChord);
+    }
+    if (chance(random, 0.1)) {
+        uint32_t at = moment(), lasts = static_cast<uint32_t>(uniform(random, 1000, 30000));
+        w_.after(at, [this](World&) {
+            watch_.checkNow();
+            chmod(watch_.filePath().c_str(), 0444);
+            watch_.playerMadeReadOnly(true);
+        });
+        w_.after(at + lasts, [this](World&) {
+            chmod(watch_.filePath().c_str(), 0644);
+            watch_.playerMadeReadOnly(false);
+        });
+        describe(story, "file read-only from %ld to %ld; ", at, at + lasts);
+    }
+    if (chance(random, 0.1)) scheduleLink(random, story, moment());
+    if (chance(random, 0.1)) {
+        uint32_t at = moment(), lasts = static_cast<uint32_t>(uniform(random, 1000, 30000));
+        w_.after(at, [this](World&) { diskFull_ = true; });
+        w_.after(at + lasts, [this](World&) { diskFull_ = false; });
+        describe(story, "disk full from %ld to %ld; ", at, at + lasts);
+    }
+}
+
+FileFaultStory::~FileFaultStory() {
+    fullDisk_.reset();
+    disarmSaveDuringRead();
+}
+
+// The player saves the file in an editor (a comment added to what it holds
+// then), and the save lands in the middle of one of the plug-in's next reads.
+void FileFaultStory::scheduleEditorSave(std::mt19937_64& random, Story& story, uint32_t at, bool onChord) {
+    SaveStyle style = static_cast<SaveStyle>(uniform(random, 0, 2));
+    int readsToSkip = onChord ? 0 : uniform(random, 0, 3);
+    double cut = std::uniform_real_distribution<double>(0, 1)(random);
+    w_.after(at, [this, style, readsToSkip, cut, at](World&) {
+        SaveDuringRead save;
+        save.path = watch_.filePath();
+        save.style = style;
+        std::string now = watch_.currentText();
+        std::string lineEnd = now.find("\r\n") != std::string::npos ? "\r\n" : "\n";
+        save.text = savedText_ = now + "; saved again at " + std::to_string(at) + lineEnd;
+        save.afterBytes = static_cast<size_t>(cut * static_cast<double>(now.size()));
+        save.readsToSkip = readsToSkip;
+        renamedOver_ = style == SaveStyle::WriteAndRename;
+        save.struck = [this](const std::string& file) { struck_ = file.empty() ? Struck::Emptied : Struck::Saved; };
+        armSaveDuringRead(save);
+    });
+    const char* const styles[] = {"truncated and rewritten", "truncated, then written", "written and renamed over"};
+    char line[160];
+    std::snprintf(line, sizeof line, "an editor's save (%s) strikes a read after %ld; ", styles[static_cast<int>(style)],
+                  static_cast<long>(at));
+    story.description += line;
+}
+
+// He makes the file a symbolic link to his own copy in a folder of his, or
+// gives it a second name there.
+void FileFaultStory::scheduleLink(std::mt19937_64& random, Story& story, uint32_t at) {
+    bool symbolic = chance(random, 0.5);
+    w_.after(at, [this, symbolic](World&) {
+        watch_.checkNow();
+        mkdir("mods", 0755);
+        if (symbolic) {
+            std::rename("Pelorin.ini", "mods/Pelorin.ini");
+            symlink("mods/Pelorin.ini", "Pelorin.ini");
+        } else {
+            link("Pelorin.ini", "mods/Pelorin.ini");
+        }
+        watch_.playerLinked(symbolic, "mods/Pelorin.ini");
+    });
+    describe(story, symbolic ? "file made a symbolic link at %ld; " : "file given a second name at %ld; ", at);
+}
+
+void FileFaultStory::beforeScriptTurn() {
+    // An editor that truncated the file under a read writes its text by the next turn.
+    if (finishPendingSave()) tellWatchOfSave();
+    if (diskFull_ && !fullDisk_) fullDisk_.emplace(fullDiskBytes);
+}
+
+void FileFaultStory::afterScriptTurn() {
+    fullDisk_.reset();
+    tellWatchOfSave();
+}
+
+void FileFaultStory::tellWatchOfSave() {
+    if (struck_ == Struck::No) return;
+    watch_.playerSaved(struck_ == Struck::Emptied ? std::string() : savedText_);
+    if (struck_ == Struck::Saved && renamedOver_) watch_.playerReplacedFile();
+    struck_ = Struck::No;
+}
+
+}  // namespace sim::soak
