@@ -17,6 +17,14 @@ target_link_libraries(pelorin-sim PRIVATE pelorin_soak pelorin_core pelorin_sim)
 
 find_package(GTest REQUIRED)
 enable_testing()
+# CTest's time limits (seconds): at least five times a test's usual time on a
+# slow, busy 2-core machine, under the sanitizers too (README.md has the times).
+set(PELORIN_UNIT_TEST_TIMEOUT 150)
+set(PELORIN_TOOL_TEST_TIMEOUT 60)
+set(PELORIN_SOAK_TIMEOUT 900)
+# The short soak's episodes: 2000 in the plain build; the sanitizer build plays
+# a few hundred (memory faults show at once; the long soak is the plain build's job).
+set(PELORIN_SOAK_EPISODES 2000 CACHE STRING "Episodes of the short soak (soak.short)")
 file(GLOB PELORIN_TEST_SOURCES CONFIGURE_DEPENDS tests/*.cpp tests/support/*.cpp)
 # The map of "pelorin check --map" is tested with them.
 add_executable(pelorin_tests ${PELORIN_TEST_SOURCES} tools/settings_map.cpp)
@@ -24,7 +32,8 @@ pelorin_target_defaults(pelorin_tests)
 target_compile_definitions(pelorin_tests PRIVATE PELORIN_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
 target_link_libraries(pelorin_tests PRIVATE pelorin_soak pelorin_core pelorin_sim GTest::gtest GTest::gtest_main)
 include(GoogleTest)
-gtest_discover_tests(pelorin_tests WORKING_DIRECTORY ${CMAKE_BINARY_DIR} DISCOVERY_TIMEOUT 60)
+gtest_discover_tests(pelorin_tests WORKING_DIRECTORY ${CMAKE_BINARY_DIR} DISCOVERY_TIMEOUT 60
+                     PROPERTIES TIMEOUT ${PELORIN_UNIT_TEST_TIMEOUT})
 
 file(GLOB PELORIN_BENCH_SOURCES CONFIGURE_DEPENDS bench/*.cpp)
 add_executable(pelorin_bench ${PELORIN_BENCH_SOURCES} tests/support/plugin_state.cpp tests/support/menu_driver.cpp)
@@ -44,8 +53,8 @@ endforeach()
 
 # A short soak: seeded random episodes of play, every frame checked against the
 # players' invariants (the long run is scripts/soak.sh).
-add_test(NAME soak.short COMMAND pelorin-sim soak --episodes 2000 --seed 1)
-set_tests_properties(soak.short PROPERTIES TIMEOUT 300)
+add_test(NAME soak.short COMMAND pelorin-sim soak --episodes ${PELORIN_SOAK_EPISODES} --seed 1)
+set_tests_properties(soak.short PROPERTIES TIMEOUT ${PELORIN_SOAK_TIMEOUT})
 
 # The folders of src/ form layers; no include may run from one up to a higher
 # one, nor out to the simulator, the tests or the tools. Each fixture holds
@@ -91,3 +100,12 @@ add_test(NAME formats.plugin_keeps_to_msvcrt
 add_test(NAME formats.check_rejects_a_size_t_format
          COMMAND ${CMAKE_COMMAND} -DROOT=${CMAKE_SOURCE_DIR}/tests/format_fixture -P ${CMAKE_SOURCE_DIR}/cmake/check_formats.cmake)
 set_tests_properties(formats.check_rejects_a_size_t_format PROPERTIES PASS_REGULAR_EXPRESSION "formats msvcrt.dll does not know")
+
+# Every test added here without a limit of its own takes the tools' limit.
+get_property(pelorin_listed_tests DIRECTORY PROPERTY TESTS)
+foreach(test ${pelorin_listed_tests})
+  get_test_property(${test} TIMEOUT limit)
+  if(NOT limit)
+    set_tests_properties(${test} PROPERTIES TIMEOUT ${PELORIN_TOOL_TEST_TIMEOUT})
+  endif()
+endforeach()

@@ -10,6 +10,12 @@ namespace sim {
 void killPlayer(World& world);
 // The police start arresting the player; the game's busted sequence follows.
 void arrestPlayer(World& world);
+// The police give the arrest up before the busted screen shows: the player is
+// free where he stands (after the screen showed, the arrest runs to its end).
+void arrestCalledOff(World& world);
+// The game ends its wasted or busted sequence at once, bringing the player
+// back in the skin he wears (not only as a story character).
+void gameBringsPlayerBackAsHeIs(World& world);
 // A loading screen shows from now for the given time.
 void showLoadingScreen(World& world, uint32_t milliseconds);
 // The screen goes black and stays so, as a mission script may leave it.

@@ -2,6 +2,7 @@
 // busted sequences.
 #include <cmath>
 
+#include "sim/game_events.h"
 #include "sim/joaat.h"
 #include "sim/native_table.h"
 #include "sim/terrain.h"
@@ -78,9 +79,9 @@ void enterStage(World& w, GameRespawnStage stage) {
 // Assumption: the game brings the player back as a new ped of the story
 // character he is (the same steps as a model change: the old ped is gone, the
 // new one stands on foot, alive, with nothing carried over).
-void putPlayerBack(World& w) {
+void putPlayerBack(World& w, bool inHisSkin = false) {
     Entity* old = w.player();
-    uint32_t model = old && isStoryCharacterModel(old->model) ? old->model : joaat("player_zero");
+    uint32_t model = old && (inHisSkin || isStoryCharacterModel(old->model)) ? old->model : joaat("player_zero");
     if (old) {
         if (Entity* vehicle = w.find(old->vehicle)) vehicle->vehicleState.driver = 0;
         w.removeEntity(old->handle);
@@ -170,6 +171,28 @@ void ruleDeathAndArrest(World& w) {
         case GameRespawnStage::None:
             break;
     }
+}
+
+// Assumption: the police can give up an arrest until the busted screen shows
+// (its camera comes with the effect); from then on it runs to its end.
+void arrestCalledOff(World& w) {
+    GameRespawn& g = w.gameRespawn;
+    bool screenUp = g.stage != GameRespawnStage::None && (g.stage != GameRespawnStage::Screen || g.camera != 0);
+    if (!w.beingArrested || screenUp || (g.stage != GameRespawnStage::None && !g.busted)) return;
+    w.beingArrested = false;
+    g.stage = GameRespawnStage::None;
+}
+
+// Assumption: when the game brings the player back in his own skin it does so
+// without its fade: his new ped stands where the game puts him, the effect
+// and the sequence's camera are gone.
+void gameBringsPlayerBackAsHeIs(World& w) {
+    GameRespawn& g = w.gameRespawn;
+    if (g.stage == GameRespawnStage::None) return;
+    putPlayerBack(w, true);
+    w.screen.effects.erase("DeathFailOut");
+    if (w.screen.renderingCamera == g.camera) w.screen.renderingCamera = gameplayCamera;
+    enterStage(w, GameRespawnStage::None);
 }
 
 // Assumption: a ped with a drive-around task who sits in a vehicle's driver's

@@ -1,7 +1,8 @@
 #pragma once
-// The bounds the soak holds the plug-in to, in one place. Each is the sum of
-// the waits the plug-in documents (README.md, dist/Pelorin.ini) plus a margin
-// for the game's own steps; a run that crosses one is a violation.
+// The bounds the soak holds the plug-in to, in one place: first the code's own
+// (the sum of the waits the plug-in documents in README.md and
+// dist/Pelorin.ini, plus a margin for the game's own steps), then the player's
+// (what he would call a fault). A run that crosses one is a violation.
 #include <cstdint>
 
 namespace sim::soak {
@@ -14,9 +15,10 @@ constexpr double checkGapMs = 1100.0;
 // 5 s (vehicle), the ground search of at most 1.9 s, the 1250 ms before the
 // vehicle is handed back, and a few frames; with a margin.
 constexpr uint32_t sequenceMs = 20000;
-// The longest wait taken from a setting: "wait_time_before_skin_change" is
-// held to 0..60000 ms (dist/Pelorin.ini).
-constexpr uint32_t settingWaitMs = 60000;
+// The loading-screen follow-up holds the main loop for the end of
+// "wait_time_before_skin_change" only, at most 3 s behind its black screen;
+// the rest of the wait (held to 60000 ms) runs in view, the loop going on.
+constexpr uint32_t followUpBlackWaitMs = 3000;
 // The screen phase of a death or arrest ends at its deadline whatever the
 // screen shows: 80 s for the slowest slow motion, or
 // "max_wait_time_before_respawn_upon_skin_exception", held to 0..120000 ms.
@@ -28,22 +30,40 @@ constexpr uint32_t gameRespawnWaitMs = 30000;
 // the same pass the loading-screen follow-up (its wait and sequence) and the
 // rescue's sequence. Time in loading screens is not counted.
 constexpr uint32_t episodeMs =
-    screenPhaseMs + gameRespawnWaitMs + sequenceMs + (settingWaitMs + sequenceMs) + sequenceMs;
+    screenPhaseMs + gameRespawnWaitMs + sequenceMs + (followUpBlackWaitMs + sequenceMs) + sequenceMs;
 // The once-a-second check runs again within this time also when no episode
 // runs: a respawn on demand, or the loading-screen follow-up and the rescue of
 // one pass. Time in loading screens is not counted.
-constexpr uint32_t mainLoopCheckMs = (settingWaitMs + sequenceMs) + sequenceMs + 1000;
-// The black-screen rescue: a screen left faded out this long outside loading
-// screens and sequences of ours is brought back.
+constexpr uint32_t mainLoopCheckMs = (followUpBlackWaitMs + sequenceMs) + sequenceMs + 1000;
+// A story of the soak ends this long after its last event at the latest, once
+// the longest episode and a black screen beyond its bound have been seen.
+constexpr uint32_t storyTailMs = episodeMs + 5000;
+
+// Bounds from the player's side: what a player would call a fault, whatever
+// the code's own waits add up to.
+//
+// After a respawn of ours (the take-over after a death or arrest, the
+// loading-screen follow-up) the screen is back within this time: a player
+// accepts a cut to black while he is moved and re-skinned, not a long one.
+constexpr uint32_t ourBlackScreenMs = 15000;
+// A black screen from any cause outside loading screens ends within this time
+// of its start: the rescue's 80 s and its own short sequence. Much longer and
+// a player takes the game for hung.
 constexpr uint32_t rescueMs = 80000;
-// A black screen outside loading screens: the rescue's count restarts when an
-// episode of ours ends, so the worst is an episode that begins on a black
-// screen the game or another script left and ends on it, then the rescue's
-// count and its own sequence.
-constexpr uint32_t blackScreenMs = episodeMs + rescueMs + sequenceMs;
-// A story of the soak ends this long after its last event at the latest (a
-// black screen beyond its bound is reported before).
-constexpr uint32_t storyTailMs = blackScreenMs + 5000;
+constexpr uint32_t blackScreenMs = 90000;
+// The game runs below normal speed only while the wasted or busted screen is
+// up: at most its longest documented wait ("max_wait_time_before_respawn_upon_
+// skin_exception" held to 120000 ms). Its deadline is the tick count in single
+// precision plus that wait, which at high tick counts rounds by up to 256 ms.
+constexpr uint32_t slowMotionMs = screenPhaseMs + 300;
+// Below this time scale the game stands still for a player: the slow motion
+// is held to at least it (dist/Pelorin.ini).
+constexpr float lowestTimeScale = 0.05f;
+// A skin change in view of a living, free player is one he asked for (a chord,
+// a save of the settings file): the first change after his request, if it
+// comes before this many once-a-second checks have run since (the request is
+// acted on before the check that follows it).
+constexpr int askedChangeChecks = 2;
 
 // Positions: how far below the ground or the water's surface a body may be
 // (a float rounding of the placement), and how near a built-in list point a

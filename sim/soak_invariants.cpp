@@ -47,12 +47,33 @@ bool usableBand(int32_t low, int32_t high, float* minimum) {
 
 size_t outputs(const World& w) { return w.notifications.size() + w.sounds.size() + w.textDraws.size(); }
 
+bool inView(const Screen& s) { return !isBlack(s) && !s.loadingScreen; }
+
+// Adds a frame to a stretch of time; true on the frame that takes it past its bound.
+bool crossed(double& stretchMs, double frameMs, double boundMs) {
+    stretchMs += frameMs;
+    return stretchMs > boundMs && stretchMs - frameMs <= boundMs;
+}
+
+std::string modelName(const World& w, uint32_t model) {
+    const ModelInfo* info = w.models.find(model);
+    return info ? info->name : std::to_string(model);
+}
+
 }  // namespace
 
 const char* violationName(Violation kind) {
     switch (kind) {
         case Violation::BlackScreen:
             return "black screen beyond its bound";
+        case Violation::OurBlackScreen:
+            return "our black screen beyond its bound";
+        case Violation::SlowMotion:
+            return "slow motion beyond its bound";
+        case Violation::GameStandsStill:
+            return "time scale below the lowest";
+        case Violation::SkinChangedInView:
+            return "skin changed in view unasked";
         case Violation::SequenceEndedBlack:
             return "sequence ended with the screen faded out";
         case Violation::EpisodeTooLong:
@@ -86,10 +107,17 @@ const char* violationName(Violation kind) {
 }
 
 Observer::Observer(World& world, ViolationSink& sink)
-    : w_(world), sink_(sink), lastCheck_(playerState.lastSettingsCheckTime) {}
+    : w_(world), sink_(sink), lastCheck_(playerState.lastSettingsCheckTime) {
+    if (const Entity* ped = w_.player()) {
+        model_ = ownSkin_ = ped->model;
+        wasFree_ = !ped->dead && !w_.beingArrested;
+    }
+    wasInView_ = inView(w_.screen);
+}
 
 void Observer::afterScriptTurn(uint64_t allocations, uint64_t nativeCalls) {
     checkBody();
+    checkSkin();
     bool outputMade = outputs(w_) != outputsBefore_;
     outputsBefore_ = outputs(w_);
     if (playerState.lastSettingsCheckTime != lastCheck_) {
@@ -117,10 +145,12 @@ void Observer::mainLoopChecked(uint32_t previousCheck) {
                                                         std::to_string(pendingIdleTurns_) + " idle turns");
     }
     pendingIdleAllocations_ = pendingIdleTurns_ = 0;
+    if (checksSinceAsked_ < askedChangeChecks && ++checksSinceAsked_ == askedChangeChecks) asksOpen_ = 0;
     stallMs_ = 0;
     stallWasEpisode_ = stallReported_ = false;
-    const Screen& s = w_.screen;
-    if (isBlack(s) && s.fadeSource == FadeSource::Plugin && !s.loadingScreen)
+    // Our black screen as the turn began: a sequence that cuts to black in the
+    // same turn, after the check, has not ended.
+    if (ourBlackBeforeTurn_)
         sink_.report(Violation::SequenceEndedBlack, "the main loop runs again behind the plug-in's black screen");
 }
 
@@ -144,6 +174,30 @@ void Observer::checkBody() {
     if (p.z < surface - groundToleranceUnits && !onListPoint(p))
         sink_.report(Violation::BelowGround, where(p) + std::string(vehicle ? " in a vehicle" : " on foot") +
                                                   ", surface at " + std::to_string(surface));
+}
+
+// A skin change is the player's own when he asked for it shortly before, or
+// when it gives him back the skin he chose (the restore after a death or
+// arrest). A change to a player who is dead or being arrested (the reset on
+// the death screen) is none of his asking; one behind a black screen is not
+// seen, and behind our own black it is the skin his settings give him.
+void Observer::checkSkin() {
+    const Entity* ped = w_.player();
+    if (!ped) return;  // the game is replacing him: the next ped is compared with the last one
+    const Screen& s = w_.screen;
+    if (ped->model != model_) {
+        bool asked = wasFree_ && asksOpen_ > 0;
+        if (asked) --asksOpen_;
+        if (wasFree_ && wasInView_ && inView(s) && !asked && ped->model != ownSkin_)
+            sink_.report(Violation::SkinChangedInView,
+                         modelName(w_, model_) + " became " + modelName(w_, ped->model) +
+                             " in full view (his own skin: " + modelName(w_, ownSkin_) + ")");
+        bool ours = isBlack(s) && s.fadeSource == FadeSource::Plugin;
+        if (wasFree_ && (asked || ours)) ownSkin_ = ped->model;
+    }
+    model_ = ped->model;
+    wasFree_ = !ped->dead && !w_.beingArrested;
+    wasInView_ = inView(s);
 }
 
 void Observer::checkNewVehicle(const Entity& vehicle) {
@@ -188,6 +242,7 @@ void Observer::afterGameFrame() {
         sink_.report(stallWasEpisode_ ? Violation::EpisodeTooLong : Violation::MainLoopCheckLate,
                      "no check for " + std::to_string(static_cast<long>(stallMs_)) + " ms outside loading screens");
     }
+    checkScreenAndSpeed(frame);
     if (!isBlack(s)) {
         blackMs_ = 0;
         blackReported_ = false;
@@ -199,6 +254,28 @@ void Observer::afterGameFrame() {
             sink_.report(Violation::BlackScreen, "black for " + std::to_string(static_cast<long>(blackMs_)) + " ms");
         }
     }
+}
+
+// Our own cut to black and the game's slow motion, each against its bound.
+void Observer::checkScreenAndSpeed(double frame) {
+    const Screen& s = w_.screen;
+    ourBlackBeforeTurn_ = isBlack(s) && s.fadeSource == FadeSource::Plugin && !s.loadingScreen;
+    if (!isBlack(s) || s.fadeSource != FadeSource::Plugin) {
+        ourBlackMs_ = 0;
+    } else if (!s.loadingScreen && crossed(ourBlackMs_, frame, ourBlackScreenMs)) {
+        sink_.report(Violation::OurBlackScreen, "black since our cut for " +
+                                                    std::to_string(static_cast<long>(ourBlackMs_)) + " ms");
+    }
+    longestOurBlackMs_ = std::fmax(longestOurBlackMs_, ourBlackMs_);
+    if (!(s.timeScale < 1.0f)) {
+        slowMs_ = 0;
+    } else if (crossed(slowMs_, frame, slowMotionMs)) {
+        sink_.report(Violation::SlowMotion, "below normal speed for " + std::to_string(static_cast<long>(slowMs_)) +
+                                                " ms");
+    }
+    longestSlowMs_ = std::fmax(longestSlowMs_, slowMs_);
+    if (s.timeScale < lowestTimeScale)
+        sink_.report(Violation::GameStandsStill, "time scale " + std::to_string(s.timeScale));
 }
 
 bool Observer::quiet() const {

@@ -110,6 +110,12 @@ void scheduleEvents(World& w, std::mt19937_64& random, Story& story) {
             schedule(w, again, killPlayer);
             describe(story, "death again at %ld; ", again);
         }
+        if (chance(random, 0.1)) {
+            // The game brings him back by itself, in whatever skin he wears.
+            uint32_t back = at + static_cast<uint32_t>(uniform(random, 1500, 10000));
+            schedule(w, back, gameBringsPlayerBackAsHeIs);
+            describe(story, "the game brings him back as he is at %ld; ", back);
+        }
         if (chance(random, 0.2)) {
             // A loading screen in the middle of the respawn.
             uint32_t loading = at + static_cast<uint32_t>(uniform(random, 3000, 45000));
@@ -122,10 +128,16 @@ void scheduleEvents(World& w, std::mt19937_64& random, Story& story) {
         uint32_t at = moment();
         schedule(w, at, arrestPlayer);
         describe(story, "arrest at %ld; ", at);
+        if (chance(random, 0.2)) {
+            uint32_t off = at + static_cast<uint32_t>(uniform(random, 100, 900));
+            schedule(w, off, arrestCalledOff);
+            describe(story, "called off at %ld; ", off);
+        }
     }
     for (int i = uniform(random, 0, 3); i > 0; --i) {
         uint32_t at = moment();
         bool keys = chance(random, 0.6);
+        story.asksAt.push_back(at);
         if (keys)
             pressKeyChord(w, at);
         else

@@ -249,7 +249,7 @@ TEST(PlayerSkin, TrackerActsAtMostEveryTwoHundredMilliseconds) {
     EXPECT_EQ(playerState.lastMainCharacterModel, sim::joaat("player_one"));
 }
 
-TEST(PlayerSkin, TrackerKeepsTheSkinOfADeadOrArrestedPlayer) {
+TEST(PlayerSkin, TrackerKeepsTheSkinOfADeadOrArrestedPlayerOrOneWithoutAPed) {
     sim::World& w = startedGame();
     player(w).model = sim::joaat("a_m_y_hipster_01");
     trackPlayerModel();
@@ -270,6 +270,15 @@ TEST(PlayerSkin, TrackerKeepsTheSkinOfADeadOrArrestedPlayer) {
     trackPlayerModel();
     EXPECT_EQ(playerState.lastPlayerModel, sim::joaat("a_m_y_hipster_01"));
     EXPECT_EQ(playerState.lastMainCharacterModel, sim::joaat("player_zero"));
+
+    // The game is replacing his ped: an arrest now must still find the skin
+    // he wore, not "no model", which would count as another skin.
+    w.beingArrested = false;
+    w.removeEntity(w.playerPed);
+    w.playerPed = 0;
+    advanceMilliseconds(w, 201);
+    trackPlayerModel();
+    EXPECT_EQ(playerState.lastPlayerModel, sim::joaat("a_m_y_hipster_01"));
 }
 
 TEST(PlayerSkin, TrackerSamplesTheMissionFlagUnlessMissionsAlterTheSpawn) {

@@ -25,10 +25,12 @@ TEST(SettingLimits, WaitsAndDelaysCountNegativeAsNoneAndAreHeldToTheirLongest) {
     EXPECT_EQ(deathScreenWaitMs(std::numeric_limits<float>::quiet_NaN()), 0.0f);
 }
 
-TEST(SettingLimits, TimeScaleIsASlowMotionOrNormalSpeed) {
+TEST(SettingLimits, TimeScaleIsASlowMotionOfAtLeast005OrNormalSpeed) {
     EXPECT_EQ(wastedScreenTimeScale(0.8f), 0.8f);
     EXPECT_EQ(wastedScreenTimeScale(0.05f), 0.05f);
     EXPECT_EQ(wastedScreenTimeScale(1.0f), 1.0f);
+    for (float tiny : {0.049f, 0.0001f, 0.000001f, std::numeric_limits<float>::denorm_min()})
+        EXPECT_EQ(wastedScreenTimeScale(tiny), 0.05f) << tiny;
     const float normalSpeed[] = {0.0f, -0.0f, -0.5f, 1.5f, std::numeric_limits<float>::infinity(),
                                  -std::numeric_limits<float>::infinity(), std::numeric_limits<float>::quiet_NaN()};
     for (float setting : normalSpeed) EXPECT_EQ(wastedScreenTimeScale(setting), 1.0f) << setting;

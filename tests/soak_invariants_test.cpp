@@ -18,6 +18,7 @@
 #include "sim/soak_story.h"
 #include "sim/terrain.h"
 #include "settings/respawn_settings.h"
+#include "shared/player_state.h"
 #include "spawn/spawn_points.h"
 #include "tests/support/plugin_state.h"
 
@@ -76,14 +77,16 @@ TEST(SoakInvariants, BlackScreenAndHeldMainLoopAreCaughtAtTheirBoundsAndLoadingS
     EXPECT_FALSE(loading.recorder.saw(Violation::BlackScreen));
     EXPECT_FALSE(loading.recorder.saw(Violation::MainLoopCheckLate));
 
+    static_assert(sim::soak::mainLoopCheckMs + 2000 < sim::soak::blackScreenMs, "the loop's bound comes first");
     Watched stuck(false);
     sim::leaveScreenFadedOut(stuck.w);
     stuck.play(sim::soak::mainLoopCheckMs - 1000);
     EXPECT_FALSE(stuck.recorder.saw(Violation::MainLoopCheckLate));
     stuck.play(2000);
     EXPECT_TRUE(stuck.recorder.saw(Violation::MainLoopCheckLate));
+    stuck.play(sim::soak::blackScreenMs - sim::soak::mainLoopCheckMs - 2000);
     EXPECT_FALSE(stuck.recorder.saw(Violation::BlackScreen));
-    stuck.play(sim::soak::blackScreenMs - sim::soak::mainLoopCheckMs);
+    stuck.play(2000);
     EXPECT_TRUE(stuck.recorder.saw(Violation::BlackScreen));
 
     // With the plug-in running, its rescue brings the screen back in time.
@@ -93,6 +96,77 @@ TEST(SoakInvariants, BlackScreenAndHeldMainLoopAreCaughtAtTheirBoundsAndLoadingS
     rescued.play(sim::soak::blackScreenMs + 2000);
     EXPECT_TRUE(rescued.recorder.seen.empty());
     EXPECT_EQ(rescued.w.screen.fade, sim::FadeState::FadedIn);
+}
+
+TEST(SoakInvariants, OurCutToBlackEndsWithin15sAndTheGameIsSlowOnlyForTheDeathScreensLongestWait) {
+    Watched ours;
+    ours.play(2000);
+    fadeScreenOut(0);  // as a sequence of ours that takes too long
+    ours.play(sim::soak::ourBlackScreenMs - 500);
+    EXPECT_FALSE(ours.recorder.saw(Violation::OurBlackScreen));
+    ours.play(1000);
+    EXPECT_TRUE(ours.recorder.saw(Violation::OurBlackScreen));
+
+    Watched other(false);
+    sim::otherScriptFadesOut(other.w, 0, 0);
+    other.play(sim::soak::ourBlackScreenMs + 1000);
+    EXPECT_FALSE(other.recorder.saw(Violation::OurBlackScreen)) << "another script's black has the longer bound";
+
+    Watched slow(false);
+    slow.w.screen.timeScale = 0.5f;
+    slow.play(sim::soak::slowMotionMs - 500);
+    EXPECT_FALSE(slow.recorder.saw(Violation::SlowMotion));
+    slow.play(1000);
+    EXPECT_TRUE(slow.recorder.saw(Violation::SlowMotion));
+    EXPECT_FALSE(slow.recorder.saw(Violation::GameStandsStill));
+    slow.w.screen.timeScale = 0.01f;
+    slow.play(20);
+    EXPECT_TRUE(slow.recorder.saw(Violation::GameStandsStill));
+}
+
+TEST(SoakInvariants, ASkinChangeInViewOfAFreePlayerIsCaughtUnlessHeAskedOrItGivesHimBackHisSkin) {
+    Watched g(false);
+    auto checkRuns = [&g] {
+        playerState.lastSettingsCheckTime += 1000;
+        g.turnOnly();
+    };
+    auto change = [&g](const char* model) {
+        g.w.player()->model = sim::joaat(model);
+        g.turnOnly();
+    };
+    g.play(100);
+    change("a_m_y_hipster_01");
+    EXPECT_TRUE(g.recorder.seen.empty()) << "the settings file at start asks for its skin";
+    checkRuns();
+    checkRuns();
+    change("a_f_y_hipster_01");
+    EXPECT_TRUE(g.recorder.saw(Violation::SkinChangedInView));
+
+    g.recorder.seen.clear();
+    g.observer.playerAsked();  // a chord, or a save of the file
+    change("a_m_y_hipster_01");
+    checkRuns();
+    checkRuns();
+    sim::leaveScreenFadedOut(g.w);
+    g.turnOnly();
+    change("a_f_y_hipster_01");
+    EXPECT_TRUE(g.recorder.seen.empty()) << "asked for, or behind a black screen";
+    g.w.screen.fade = sim::FadeState::FadedIn;
+    change("a_m_y_hipster_01");
+    EXPECT_TRUE(g.recorder.seen.empty()) << "his own skin back";
+
+    // Dead, he is reset and comes back as the main character; his own skin
+    // given back in view is his, another one is not.
+    sim::killPlayer(g.w);
+    g.play(2000);
+    change("player_zero");
+    g.w.player()->dead = false;
+    g.w.gameRespawn.stage = sim::GameRespawnStage::None;
+    g.turnOnly();
+    change("a_m_y_hipster_01");
+    EXPECT_TRUE(g.recorder.seen.empty()) << "his skin restored";
+    change("a_f_y_hipster_01");
+    EXPECT_TRUE(g.recorder.saw(Violation::SkinChangedInView));
 }
 
 TEST(SoakInvariants, AMoveBelowTheGroundOrToNoFinitePlaceIsCaughtButAListPointIsAFloor) {

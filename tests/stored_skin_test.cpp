@@ -12,6 +12,7 @@
 #include "shared/player_state.h"
 #include "respawn/loading_screens.h"
 #include "settings/respawn_settings.h"
+#include "sim/game_events.h"
 #include "sim/joaat.h"
 #include "sim/script_host.h"
 #include "skin/player_skin.h"
@@ -295,4 +296,21 @@ TEST(StoredSkin, MainLoopAppliesATypedSkinWithinASecond) {
     saveSettingsFile(storedSkinLine(hipster()) + "wait_time_before_skin_change=0\n");
     EXPECT_TRUE(sim::runUntil([](sim::World& world) { return world.player()->model == hipster(); }, 1200));
     sim::stopScript();
+}
+
+TEST(StoredSkin, MainCharacterThatAMissionDeathForcedOnThePlayerIsNotStored) {
+    // A death in another skin during a mission: he is reset to the main
+    // character so that the game can bring him back, and the mission leaves
+    // him so. The next checks must keep his stored skin.
+    sim::World& w = testing_support::loadPlugin();
+    testing_support::writeSettingsFile(settingsText(storedSkinLine(hipster()) +
+                                                    "player_ped_skin_upon_respawn=3\nwait_time_before_skin_change=0\n"));
+    player(w).model = hipster();
+    sim::startMission(w);
+    sim::startScript();
+    sim::runFor(3000);
+    sim::killPlayer(w);
+    sim::runFor(40000);
+    EXPECT_EQ(player(w).model, sim::joaat("player_zero")) << "the skin the game left him in";
+    EXPECT_EQ(readStoredSkin(), hipster());
 }

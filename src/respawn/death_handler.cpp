@@ -33,9 +33,13 @@ struct DeathEpisode {
     // started to bring back the player that the reset left standing.
     bool fadedOutSinceReset = false;
     bool otherSkinAtDetection = false;
+    bool screenTouched = false;  // the take-over cut to black and faded in
     int32_t savedViewMode = 0;
     float savedFieldOfView = 0.0f;
 };
+
+// How the wait for the game's respawn found the player.
+enum class PlayerBack { No, InView, InTheDark };
 
 constexpr uint32_t countdownDelayMilliseconds = 7500;
 constexpr uint32_t lateCountdownMilliseconds = 40000;
@@ -44,6 +48,10 @@ constexpr int32_t wastedScreenViewMode = 2;
 constexpr float wastedScreenFieldOfView = 130.0f;
 // After a reset the game needs a few seconds to fade out and bring the player back.
 constexpr uint32_t latestSkinResetBeforeDeadlineMs = 5000;
+// At normal speed the game fades in within a few seconds of putting the player
+// back; a living, free player left behind a black screen this long stays in
+// the dark (a mission's fail screen that never fades in, another script).
+constexpr uint32_t livingPlayerInTheDarkMs = 10000;
 
 // The controls that hand a respawn vehicle back to the player, in test order.
 constexpr int32_t autoDriveCancelControls[] = {28, 23, 29, 8, 9, 18, 32, 34, 216, 232, 233, 234, 235, 330, 331};
@@ -54,6 +62,27 @@ double slowMotionSetting() { return static_cast<double>(settings.slow_motion_at_
 
 bool wearsOtherSkin() { return !isStoryCharacter(playerState.lastPlayerModel); }
 
+// Requests "player_zero" and waits for it. The load is bounded as for any skin
+// change: the model is set all the same.
+uint32_t loadPlayerZero() {
+    uint32_t model = nameHash("player_zero");
+    requestModel(model);
+    uint32_t requestTime = tickCount();
+    while (!hasModelLoaded(model) && ticksSince(requestTime, tickCount()) < skinModelLoadLimitMs) host::scriptWait(0);
+    if (ticksSince(requestTime, tickCount()) >= skinModelLoadLimitMs)
+        logEvent("Michael (player_zero) did not load within %.0f s: put on all the same",
+                 secondsOf(skinModelLoadLimitMs));
+    return model;
+}
+
+void setPlayerZero(uint32_t model) {
+    setPlayerModel(localPlayerId(), model);
+    setPedDefaultComponentVariation(localPlayerPed());
+    releaseModel(model);
+    playerState.playerPed = localPlayerPed();
+    playerState.playerId = localPlayerId();
+}
+
 uint32_t millisecondsSinceDeath() { return ticksSince(playerState.deathTime, tickCount()); }
 
 bool episodeDetected() {
@@ -62,6 +91,11 @@ bool episodeDetected() {
 }
 
 void enterDeathScreen(DeathEpisode& episode) {
+    // The game puts only its story characters on the player: another skin worn
+    // now is his own, also one he took since the tracker's last look (a chord
+    // just before), and it is the one to give back.
+    uint32_t worn = currentPlayerModel();
+    if (worn != 0 && !isStoryCharacter(worn)) playerState.lastPlayerModel = worn;
     episode.otherSkinAtDetection = wearsOtherSkin();
     playerState.wasBusted = !isEntityDead(localPlayerPed());
     logEvent("%s at (%.1f, %.1f, %.1f)", playerState.wasBusted ? "busted" : "wasted", playerState.lastPlayerPosition.x,
@@ -110,10 +144,12 @@ bool screenPhaseOver(const char* how) {
     return true;
 }
 
-void logGameRespawnWait(uint32_t waited) {
-    bool seen = !(static_cast<float>(waited) > gameRespawnLimitMilliseconds);
-    if (seen)
+void logGameRespawnWait(uint32_t waited, PlayerBack back) {
+    if (back == PlayerBack::InView)
         logEvent("the game brought you back after %.1f s", secondsOf(waited));
+    else if (back == PlayerBack::InTheDark)
+        logEvent("the game brought you back after %.1f s but left the screen black: Pelorin goes on",
+                 secondsOf(waited));
     else
         logEvent("the game did not bring you back within %.0f s: Pelorin goes on without it",
                  secondsOf(static_cast<uint32_t>(gameRespawnLimitMilliseconds)));
@@ -138,9 +174,20 @@ bool wearsOtherSkinNow() {
     return isExistingEntity(ped) && !isStoryCharacter(entityModel(ped));
 }
 
+// Dead, or being arrested: the game's sequence still holds the player. A
+// player it has let go (an arrest called off, a skin the game brought back by
+// itself) is free in full view; a reset would swap his skin before his eyes
+// and leave the game no sequence to bring him back with.
+bool playerHeldBySequence() {
+    uint32_t ped = localPlayerPed();
+    return isExistingEntity(ped) && (isEntityDead(ped) || isPlayerBeingArrested(localPlayerId()));
+}
+
 bool skinResetPending(const DeathEpisode& episode) {
     if (episode.skinResetDone) return false;
-    return (episode.otherSkinAtDetection && !isStoryCharacter(playerState.lastPlayerModel)) || wearsOtherSkinNow();
+    bool otherSkin =
+        (episode.otherSkinAtDetection && !isStoryCharacter(playerState.lastPlayerModel)) || wearsOtherSkinNow();
+    return otherSkin && playerHeldBySequence();
 }
 
 // Another skin worn at detection and still worn: the game brings back only its
@@ -148,6 +195,7 @@ bool skinResetPending(const DeathEpisode& episode) {
 // the death effect and "time_before_reset_skin", and at the latest a few
 // seconds before the deadline (effect or not), so that the game can still
 // bring the player back; otherwise every pass would find him dead again.
+// Only while the sequence still holds him (see playerHeldBySequence).
 bool skinResetDue(const DeathEpisode& episode) {
     if (!skinResetPending(episode)) return false;
     uint32_t now = tickCount();
@@ -157,9 +205,16 @@ bool skinResetDue(const DeathEpisode& episode) {
     return tickAfter(now, playerState.respawnDeadline - latestSkinResetBeforeDeadlineMs);
 }
 
+// The model loads over a few frames, during which the game may let the player
+// go (an arrest called off): he is reset only if it still holds him then.
 void resetSkinOnce(DeathEpisode& episode) {
+    uint32_t model = loadPlayerZero();
+    if (!playerHeldBySequence()) {
+        releaseModel(model);
+        return;
+    }
     logEvent("you wore another skin: Michael (player_zero) put on, so that the game can bring you back");
-    resetToPlayerZero();
+    setPlayerZero(model);
     episode.skinResetDone = true;
 }
 
@@ -194,34 +249,51 @@ bool deathScreenFrame(DeathEpisode& episode) {
     return false;
 }
 
+// Each frame of the episode also keeps the black-screen rescue's count.
 void runDeathScreen(DeathEpisode& episode) {
     enterDeathScreen(episode);
-    while (!deathScreenFrame(episode)) host::scriptWait(0);
+    while (!deathScreenFrame(episode)) {
+        rescueBlackScreenDuringEpisode();
+        host::scriptWait(0);
+    }
 }
 
 // An arrested player is alive all along: he is back only once the arrest is
 // over, or the take-over would run during it and the next pass would find a
 // new arrest. Likewise the reset leaves a living player standing before the
 // game has brought him back: he is back only after the game's fade-out since.
-bool gameShowsLivingPlayer(DeathEpisode& episode) {
+// A living player on a black screen that is not fading in is back in the dark.
+PlayerBack gameShowsLivingPlayer(DeathEpisode& episode) {
     if (episode.skinResetDone && !episode.fadedOutSinceReset) {
         episode.fadedOutSinceReset = isScreenFadedOut();
-        return false;
+        return PlayerBack::No;
     }
     uint32_t ped = localPlayerPed();
-    return isEntityAlive(ped) && !isPlayerBeingArrested(localPlayerId()) && !isScreenFadingOut() &&
-           (!isScreenFadedOut() || isScreenFadingIn());
+    if (!(isEntityAlive(ped) && !isPlayerBeingArrested(localPlayerId()) && !isScreenFadingOut()))
+        return PlayerBack::No;
+    return !isScreenFadedOut() || isScreenFadingIn() ? PlayerBack::InView : PlayerBack::InTheDark;
 }
 
-// Waits for the game to put the player back, at most 30 s. The limit is an
-// elapsed time so that it also ends across the wrap of the tick count.
+// Waits for the game to put the player back, at most 30 s, and at most 10 s
+// once he stands alive behind a black screen: the take-over then brings the
+// screen back rather than the wait keeping him in the dark. The limits are
+// elapsed times so that they also end across the wrap of the tick count.
 void awaitGameRespawn(DeathEpisode& episode) {
     setTimeScale(1.0f);
     uint32_t start = tickCount();
-    while (!gameShowsLivingPlayer(episode) &&
-           !(static_cast<float>(ticksSince(start, tickCount())) > gameRespawnLimitMilliseconds))
+    uint32_t darkSince = start;
+    PlayerBack back = PlayerBack::No;
+    for (;;) {
+        PlayerBack now = gameShowsLivingPlayer(episode);
+        if (now == PlayerBack::InTheDark && back != PlayerBack::InTheDark) darkSince = tickCount();
+        back = now;
+        if (back == PlayerBack::InView) break;
+        if (back == PlayerBack::InTheDark && ticksSince(darkSince, tickCount()) >= livingPlayerInTheDarkMs) break;
+        if (static_cast<float>(ticksSince(start, tickCount())) > gameRespawnLimitMilliseconds) break;
+        rescueBlackScreenDuringEpisode();
         host::scriptWait(0);
-    logGameRespawnWait(ticksSince(start, tickCount()));
+    }
+    logGameRespawnWait(ticksSince(start, tickCount()), back);
 }
 
 void applyRespawnOptions() {
@@ -234,15 +306,18 @@ void applyRespawnOptions() {
 // afresh before anything moves him or changes his skin. During a mission
 // (with "alter_spawn_after_mission" 0) the player stays where the game put
 // him, so the screen is not cut to black: nothing of ours would fade it in.
-void takeOver(const DeathEpisode& episode) {
+// True when the take-over cut to black and faded in again.
+bool takeOver(const DeathEpisode& episode) {
     playerState.playerPed = localPlayerPed();
     playerState.playerId = localPlayerId();
+    bool touchedScreen = false;
     if (settings.random_player_respawns != 0) {
         if (settings.alter_spawn_after_mission != 0 || !playerState.missionActive) {
             fadeScreenOut(0);
             host::scriptWait(100);
             respawnAfterDeath();
             applyRespawnOptions();
+            touchedScreen = true;
         }
     } else {
         restoreSkinAfterDeath(playerState.lastPlayerModel);
@@ -252,6 +327,7 @@ void takeOver(const DeathEpisode& episode) {
     setCameraViewMode(episode.savedViewMode);
     setCameraFieldOfView(renderingCamera(), episode.savedFieldOfView);
     logTakeOver();
+    return touchedScreen;
 }
 
 // Moves the episode on by one stage; the stages all run inside one pass.
@@ -264,7 +340,7 @@ DeathPhase runPhase(DeathPhase phase, DeathEpisode& episode) {
             awaitGameRespawn(episode);
             return DeathPhase::TakeOver;
         case DeathPhase::TakeOver:
-            takeOver(episode);
+            episode.screenTouched = takeOver(episode);
             return DeathPhase::Watching;
         case DeathPhase::Watching:
             break;
@@ -293,9 +369,12 @@ void handleDeathAndArrest() {
     DeathEpisode episode;
     DeathPhase phase = episodeDetected() ? DeathPhase::DeathScreen : DeathPhase::Watching;
     if (phase != DeathPhase::Watching) {
+        uint32_t skinWorn = playerState.lastPlayerModel;
         while (phase != DeathPhase::Watching) phase = runPhase(phase, episode);
-        // The episode's own black screens are not a screen left behind.
-        restartBlackScreenCount();
+        keepStoredSkinAfterEpisode(skinWorn);
+        // Our own cut to black is not a screen left behind; a black screen we
+        // did not touch (a mission's fail screen, another script's) counts on.
+        if (episode.screenTouched) restartBlackScreenCount();
     }
     runWatchSteps();
 }
@@ -320,19 +399,7 @@ void resetToPlayerZero() {
         playFailSound();
         return;
     }
-    uint32_t model = nameHash("player_zero");
-    requestModel(model);
-    // The load is bounded as for any skin change: the model is set all the same.
-    uint32_t requestTime = tickCount();
-    while (!hasModelLoaded(model) && ticksSince(requestTime, tickCount()) < skinModelLoadLimitMs) host::scriptWait(0);
-    if (ticksSince(requestTime, tickCount()) >= skinModelLoadLimitMs)
-        logEvent("Michael (player_zero) did not load within %.0f s: put on all the same",
-                 secondsOf(skinModelLoadLimitMs));
-    setPlayerModel(localPlayerId(), model);
-    setPedDefaultComponentVariation(localPlayerPed());
-    releaseModel(model);
-    playerState.playerPed = localPlayerPed();
-    playerState.playerId = localPlayerId();
+    setPlayerZero(loadPlayerZero());
 }
 
 void cancelAutoDriveOnInput() {

@@ -21,6 +21,33 @@
 namespace {
 
 constexpr uint32_t blackScreenRescueMilliseconds = 80000;
+// The end of "wait_time_before_skin_change" is spent behind our black screen,
+// at most this long (the shipped wait); a longer wait runs in view before it,
+// with the main loop going on: a wait may be long, the dark must not be.
+constexpr uint32_t longestBlackWaitMs = 3000;
+
+// Asks whether a loading screen shows, and holds the rescue's count through
+// it: the time in it is added to the last moment the screen was seen.
+bool loadingScreenHoldsCount() {
+    bool showing = isLoadingScreenActive();
+    uint32_t now = tickCount();
+    if (showing && !playerState.blackScreenCountHeld) playerState.blackScreenCountHeldSince = now;
+    if (!showing && playerState.blackScreenCountHeld)
+        playerState.lastNotFadedOutTime += ticksSince(playerState.blackScreenCountHeldSince, now);
+    playerState.blackScreenCountHeld = showing;
+    return showing;
+}
+
+// A screen fading out is on its way to black (the game's fade-out over a
+// screen that is black already), not back in view: it does not restart the count.
+void noteScreenNotFadedOut() {
+    if (!isScreenFadingOut()) playerState.lastNotFadedOutTime = tickCount();
+}
+
+uint32_t blackWaitMs() {
+    uint32_t wait = skinChangeWaitMs(settings.wait_time_before_skin_change);
+    return wait < longestBlackWaitMs ? wait : longestBlackWaitMs;
+}
 
 bool followUpDropped() {
     if (settings.alter_spawn_after_mission == 0 && playerState.missionActive) return true;
@@ -49,14 +76,21 @@ void applyPostLoadingOptions() {
     if (options == 1 || options == 3) applyArmourOption(wearsOtherSkin);
 }
 
-// Behind a black screen: the wait, the automatic respawn, the skin, the
-// options, then the fade-in.
+// The game or another script may fade in during our wait: the move and the
+// skin change come behind black all the same.
+void keepScreenBlack() {
+    if (!isScreenFadedOut()) fadeScreenOut(0);
+}
+
+// Behind a black screen: the end of the wait, the automatic respawn, the skin,
+// the options, then the fade-in.
 void runPostLoadingFollowUp() {
     fadeScreenOut(0);
-    host::scriptWait(skinChangeWaitMs(settings.wait_time_before_skin_change));
+    host::scriptWait(blackWaitMs());
+    keepScreenBlack();
     if (settings.use_respawn_on_demand_automatically != 0) {
         respawnOnDemand(false);
-        if (!isScreenFadedOut()) fadeScreenOut(0);
+        keepScreenBlack();
         host::scriptWait(0);
     }
     applyPostLoadingSkin();
@@ -68,35 +102,42 @@ void runPostLoadingFollowUp() {
 
 }  // namespace
 
+// The follow-up is due "wait_time_before_skin_change" after the loading
+// screen; its black screen covers only the end of that wait.
 void watchLoadingScreens() {
-    while (isLoadingScreenActive()) {
+    while (loadingScreenHoldsCount()) {
         playerState.loadingScreenSeen = true;
         host::scriptWait(0);
     }
     if (playerState.loadingScreenSeen) {
         playerState.loadingScreenEndTime = tickCount();
         logEvent("a loading screen ended");
-        // Time in a loading screen is not a black screen left behind.
-        restartBlackScreenCount();
         readSettings();
     }
     if (followUpDropped()) {
-        if (playerState.loadingScreenSeen)
+        if (playerState.loadingScreenSeen || playerState.followUpPending)
             logEvent("nothing done after the loading screen: a mission runs, or you have no character yet");
-        playerState.loadingScreenSeen = false;
+        playerState.loadingScreenSeen = playerState.followUpPending = false;
         return;
     }
-    if (!playerState.loadingScreenSeen) return;
-    if (skinPolicyApplies() || settings.use_respawn_on_demand_automatically != 0) {
-        runPostLoadingFollowUp();
-        restartBlackScreenCount();
+    if (playerState.loadingScreenSeen &&
+        (skinPolicyApplies() || settings.use_respawn_on_demand_automatically != 0)) {
+        uint32_t inView = skinChangeWaitMs(settings.wait_time_before_skin_change) - blackWaitMs();
+        if (inView != 0) logEvent("the skin is changed after the loading screen in %u ms; you play on meanwhile",
+                                  unsigned{inView + blackWaitMs()});
+        playerState.followUpPending = true;
+        playerState.followUpDueTime = tickCount() + inView;
     }
     playerState.loadingScreenSeen = false;
+    if (!playerState.followUpPending || !tickReached(tickCount(), playerState.followUpDueTime)) return;
+    playerState.followUpPending = false;
+    runPostLoadingFollowUp();
+    restartBlackScreenCount();
 }
 
 void rescueBlackScreen() {
     if (!isScreenFadedOut()) {
-        playerState.lastNotFadedOutTime = tickCount();
+        noteScreenNotFadedOut();
         return;
     }
     if (!isScreenFadedOut()) return;
@@ -115,6 +156,20 @@ void rescueBlackScreen() {
         // not stay black.
         fadeScreenIn(500);
     }
+    restartBlackScreenCount();
+}
+
+// Inside an episode the rescue only fades in: the episode itself brings the
+// player back, and it must not be moved or re-skinned under its feet.
+void rescueBlackScreenDuringEpisode() {
+    if (loadingScreenHoldsCount()) return;
+    if (!isScreenFadedOut()) {
+        noteScreenNotFadedOut();
+        return;
+    }
+    if (ticksSince(playerState.lastNotFadedOutTime, tickCount()) <= blackScreenRescueMilliseconds) return;
+    logEvent("the screen stayed black for 80 s during a death or arrest: faded in");
+    fadeScreenIn(500);
     restartBlackScreenCount();
 }
 

@@ -5,7 +5,11 @@
 
 void watchLoadingScreens();
 void rescueBlackScreen();
-// Starts the count of the rescue afresh: at start, and when a loading screen,
-// a death or arrest episode or a respawn sequence ends, none of which is a
-// black screen left behind.
+// The rescue's count on every frame of a death or arrest episode: a screen
+// black for 80 s is faded in there too, so that a black screen from any cause
+// ends within the rescue's time of its start (loading screens not counted).
+void rescueBlackScreenDuringEpisode();
+// Starts the count of the rescue afresh: at start, and when a sequence of ours
+// that cut to black fades in again (a take-over, the loading-screen follow-up,
+// a rescue); a black screen we did not touch counts on.
 void restartBlackScreenCount();

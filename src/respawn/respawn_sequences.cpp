@@ -10,7 +10,6 @@
 #include "shared/event_log.h"
 #include "shared/gameplay_camera.h"
 #include "shared/player_state.h"
-#include "respawn/loading_screens.h"
 #include "respawn/player_options.h"
 #include "settings/respawn_settings.h"
 #include "skin/player_skin.h"
@@ -71,7 +70,6 @@ bool respawnOnDemand(bool applyOnDemandOptions) {
         if (options == 1 || options == 2) applyWeaponsOption(wearsOtherSkin);
         if (options == 1 || options == 3) applyArmourOption(wearsOtherSkin);
     }
-    restartBlackScreenCount();
     return true;
 }
 

@@ -24,7 +24,8 @@ float deathScreenWaitMs(float setting) {
 }
 
 float wastedScreenTimeScale(float setting) {
-    return std::isfinite(setting) && setting > 0.0f && setting <= 1.0f ? setting : 1.0f;
+    if (!(std::isfinite(setting) && setting > 0.0f && setting <= 1.0f)) return 1.0f;
+    return std::max(setting, slowestTimeScale);
 }
 
 HeightBand aircraftHeightBand(int32_t minimumSetting, int32_t maximumSetting, HeightBand builtIn) {

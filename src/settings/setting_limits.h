@@ -21,9 +21,13 @@ uint32_t skinResetDelayMs(int32_t setting);
 // "first_wait_time" or "max_wait_time_before_respawn_upon_skin_exception" in
 // milliseconds, 0 to 120000.
 float deathScreenWaitMs(float setting);
+// Below this time scale the game stands still for a player: its wasted screen
+// would never reach its fade-out before the deadline.
+constexpr float slowestTimeScale = 0.05f;
 // The game's time scale on the wasted and busted screens: the setting when it
-// is a finite value above 0 and at most 1 (a slow motion); normal speed, 1.0,
-// for anything else (0 would stop the game, below 0 it never comes back).
+// is a finite value above 0 and at most 1 (a slow motion), held to at least
+// 0.05; normal speed, 1.0, for anything else (0 would stop the game, below 0
+// it never comes back).
 float wastedScreenTimeScale(float setting);
 
 // An aircraft's height above the ground, in world units.

@@ -123,7 +123,7 @@ const WaitKey waitKeys[] = {
     {"time_before_reset_skin", "another skin is reset that long after death"},
     {"max_wait_time_before_respawn_upon_skin_exception", "the respawn may wait that long after death"},
     {"first_wait_time", "every respawn after death waits that long"},
-    {"wait_time_before_skin_change", "after every loading screen the screen stays black that long"},
+    {"wait_time_before_skin_change", "after every loading screen the skin change waits that long"},
 };
 constexpr int32_t minuteMs = 60 * 1000;
 constexpr int32_t hourMs = 60 * minuteMs;

@@ -32,10 +32,16 @@ struct PlayerState {
     // a control (set by the respawn sequence, cleared by the death handler).
     bool autoDriveActive = false;
 
-    // The loading-screen watch and the rescue of a screen left faded out.
+    // The loading-screen watch and the rescue of a screen left faded out: a
+    // follow-up that waits in view until its time, and a loading screen that
+    // holds the rescue's count (since when).
     bool loadingScreenSeen = false;
     uint32_t loadingScreenEndTime = 0;
     uint32_t lastNotFadedOutTime = 0;
+    bool followUpPending = false;
+    uint32_t followUpDueTime = 0;
+    bool blackScreenCountHeld = false;
+    uint32_t blackScreenCountHeldSince = 0;
 
     // The skin tracker: when it last ran, and the game's mission flag it samples.
     uint32_t lastModelTrackTime = 0;

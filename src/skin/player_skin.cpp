@@ -113,11 +113,19 @@ void trackPlayerModel() {
     if (ticksSince(playerState.lastModelTrackTime, tickCount()) <= modelTrackIntervalMs) return;
     if (!isEntityDead(localPlayerPed()) && !isPlayerBeingArrested(playerState.playerId)) {
         uint32_t model = entityModel(playerState.playerPed);
+        // A pass without a ped (the game is replacing it) leaves no model to keep.
         if (isStoryCharacter(model)) playerState.lastMainCharacterModel = model;
-        playerState.lastPlayerModel = model;
+        if (!isNoModel(model)) playerState.lastPlayerModel = model;
     }
     if (settings.alter_spawn_after_mission == 0) playerState.missionActive = missionFlag();
     playerState.lastModelTrackTime = tickCount();
+}
+
+// The check compares the player's model with the one it saw last: taking the
+// skin the episode forced on him as seen keeps it out of the stored skin.
+void keepStoredSkinAfterEpisode(uint32_t skinWorn) {
+    uint32_t model = currentPlayerModel();
+    if (!isNoModel(model) && model != skinWorn) playerState.modelAtLastCheck = model;
 }
 
 bool isStoredSkinActive() { return entityModel(localPlayerPed()) == readStoredSkin(); }

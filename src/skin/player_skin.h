@@ -11,6 +11,10 @@ void changePlayerSkin(uint32_t model);
 bool restoreSkinAfterDeath(uint32_t model);
 uint32_t pickRandomSkin();
 void trackPlayerModel();
+// After a death or arrest episode: a skin other than the one worn before it
+// was forced on the player (a mission death resets him to a story character
+// with no restore), not chosen by him, and is not stored.
+void keepStoredSkinAfterEpisode(uint32_t skinWorn);
 bool isStoredSkinActive();
 bool skinChangedSinceLastCheck();
 void enforceStoredSkin();
