@@ -84,7 +84,6 @@ bool respawnAtCustomPoint(const CustomSpawnPoint& point) {
     Vector3 before = entityPosition(playerState.playerPed);
     placeAtCustomPoint(point);
     finishSpawnMove(before, true, false);
-    restartBlackScreenCount();
     return true;
 }
 
