@@ -7,7 +7,8 @@
 #include <sstream>
 #include <string>
 
-#include "settings/settings_checker.h"
+#include "bench/custom_points_text.h"
+#include "settings/settings_check_list.h"
 
 namespace {
 
@@ -33,6 +34,8 @@ void timeCheck(const char* what, const std::string& text, int runs) {
 void benchSettingsCheck() {
     std::string source = PELORIN_SOURCE_DIR;
     timeCheck("shipped Pelorin.ini", fileText(source + "/dist/Pelorin.ini"), 2000);
+    timeCheck("10000 custom points in use and defined",
+              withTenThousandCustomPoints(fileText(source + "/dist/Pelorin.ini")), 50);
     timeCheck("10000 custom points claimed, one defined",
               fileText(source + "/tests/check_corpus/custom_points_past_cap.ini"), 20);
     std::string damaged = "[Player_Respawn]\n";

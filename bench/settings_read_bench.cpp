@@ -1,13 +1,15 @@
 // The once-a-second check (runSettingsCheck) and readSettings with the shipped
 // settings file and with one of 10,000 custom points: time, file opens and
 // reads, and heap allocations per call, beside reading the file afresh for
-// each of the 35 keys.
+// each key of the record.
 #include <sys/inotify.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "bench/custom_points_text.h"
 #include "plugin/settings_check.h"
@@ -19,21 +21,6 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-const char* const recordKeys[] = {
-    "random_player_respawns", "in_air_player_spawn_chance", "at_death_point_spawn_chance",
-    "random_point_on_map_spawn_chance", "on_point_from_list_player_spawn_chance",
-    "in_vehicle_on_road_player_spawn_chance", "player_skin_persists_death", "on_close_point_player_spawn_chance",
-    "preferred_spawn_distance", "alter_spawn_after_mission", "slow_motion_at_wasted_and_busted_screens",
-    "weapons_and_armor_settings_affecting_respawn_on_demand", "time_before_reset_skin",
-    "max_wait_time_before_respawn_upon_skin_exception", "first_wait_time", "custom_spawn_chance",
-    "number_of_custom_spawn_points_in_use", "get_all_weapons_upon_respawn", "get_full_armor_upon_respawn",
-    "set_money_to_zero_upon_respawn_after_death", "use_respawn_on_demand_automatically",
-    "min_heli_spawn_height_over_ground", "max_heli_spawn_height_over_ground", "min_plane_spawn_height_over_ground",
-    "max_plane_spawn_height_over_ground", "land_vehicle_type", "air_vehicle_type", "respawn_on_demand_key_1_of_2",
-    "respawn_on_demand_key_2_of_2", "activate_controller", "respawn_on_demand_controller_button_1_of_2",
-    "respawn_on_demand_controller_button_2_of_2", "player_ped_skin_upon_respawn", "wait_time_before_skin_change",
-    "set_skin_component_variation"};
 
 // Opens and reads of the settings file, counted from the kernel's file events
 // (closes are watched too, so that no two queued events are alike and merged).
@@ -68,9 +55,10 @@ struct FileEvents {
 
 // The reading this replaces: the file read and parsed afresh for every key.
 void readEveryKeyFromTheFile(ProfileSection* section, std::string* text) {
-    for (const char* key : recordKeys) {
+    for (const SettingKey& key : settingKeys) {
+        if (!key.inRecord) continue;
         if (!readSettingsSection(section, text)) return;
-        profileInt(*section, key, 0xFFFFFFFFu);
+        profileInt(*section, key.name, 0xFFFFFFFFu);
     }
 }
 
@@ -96,18 +84,50 @@ void measure(const char* label, const std::string& path, int repeats, Step step)
     }
 }
 
+// The check's reads after the player saved the file (one value changed)
+// before every check, frame by frame until the save is read, so that every
+// check parses the text and checks it for the log: the frames per save, the
+// median and longest frame, and heap allocations per save once warm.
+void measureAfterSaves(const std::string& text, int repeats) {
+    std::string other = text;
+    size_t value = other.find("first_wait_time=") + 16;
+    other[value] = other[value] == '9' ? '8' : '9';
+    std::vector<double> times;
+    times.reserve(static_cast<size_t>(repeats) * 64);
+    uint64_t allocations = 0;
+    for (int i = -2; i < repeats; ++i) {  // two saves to warm up: the kept storage grows to the file's size
+        testing_support::writeSettingsFile(i % 2 ? text : other);
+        for (SettingsRead read = SettingsRead::Parsing; read == SettingsRead::Parsing;) {
+            uint64_t allocationsBefore = sim::soak::allocationCount();
+            Clock::time_point start = Clock::now();
+            read = readSettingsForFrame();
+            double micros = std::chrono::duration<double, std::micro>(Clock::now() - start).count();
+            if (i < 0) continue;
+            allocations += sim::soak::allocationCount() - allocationsBefore;
+            times.push_back(micros);
+        }
+    }
+    size_t frames = times.size();
+    std::sort(times.begin(), times.end());
+    std::printf("  %-40s %.1f frames of %.2f us (longest %.2f), %.2f allocations per save\n",
+                "the check's reads after a save", static_cast<double>(frames) / repeats, times[frames / 2],
+                times.back(), static_cast<double>(allocations) / repeats);
+}
+
 void benchSettingsFile(const char* label, const std::string& text, int repeats) {
     testing_support::loadPlugin().logCalls = false;
     testing_support::writeSettingsFile(text);
     std::string path = testing_support::gameDirectory() + "/Pelorin.ini";
     std::printf("%s (%zu bytes):\n", label, text.size());
     captureStartState();
-    runSettingsCheck();  // grows the kept storage to the file's size
+    readSettings();  // the file read whole: the kept storage grows to its size
+    runSettingsCheck();
     measure("runSettingsCheck (file unchanged)", path, repeats, [] { runSettingsCheck(); });
     measure("readSettings", path, repeats, [] { readSettings(); });
+    measureAfterSaves(text, repeats / 20);
     ProfileSection section;
     std::string text2;
-    measure("35 keys, file read and parsed per key", path, repeats / 35 + 1,
+    measure("each key, file read and parsed per key", path, repeats / 38 + 1,
             [&section, &text2] { readEveryKeyFromTheFile(&section, &text2); });
 }
 

@@ -4,7 +4,12 @@ enable_language(RC)
 set(PELORIN_STATIC_RUNTIME -static -static-libgcc -static-libstdc++)
 
 configure_file(src/host/pelorin_version.rc.in ${CMAKE_BINARY_DIR}/generated/pelorin_version.rc @ONLY)
-add_library(Pelorin SHARED ${PELORIN_CORE_SOURCES}
+# The checker's sorted list of findings and the keys' texts (labels,
+# descriptions) are for the tools; the plug-in logs the first finding only and
+# shows no key's text.
+set(PELORIN_PLUGIN_SOURCES ${PELORIN_CORE_SOURCES})
+list(FILTER PELORIN_PLUGIN_SOURCES EXCLUDE REGEX "/settings/(settings_check_list|settings_key_texts)\\.cpp$")
+add_library(Pelorin SHARED ${PELORIN_PLUGIN_SOURCES}
   src/host/host_abi_win32.cpp src/host/library_entry_win32.cpp
   src/platform/clock_win32.cpp src/platform/files_win32.cpp src/platform/module_directory_win32.cpp
   src/platform/full_path_win32.cpp
@@ -13,9 +18,10 @@ add_library(Pelorin SHARED ${PELORIN_CORE_SOURCES}
 set_target_properties(Pelorin PROPERTIES PREFIX "" SUFFIX ".asi")
 pelorin_target_defaults(Pelorin)
 # Debug information only for the separate symbol file; the code is the same.
-target_compile_options(Pelorin PRIVATE -g)
+target_compile_options(Pelorin PRIVATE -g -ffunction-sections)
 # Nothing is exported: the host finds the plug-in through its library entry.
-target_link_options(Pelorin PRIVATE ${PELORIN_STATIC_RUNTIME} -Wl,--exclude-all-symbols)
+# Code the plug-in never calls is left out of it.
+target_link_options(Pelorin PRIVATE ${PELORIN_STATIC_RUNTIME} -Wl,--exclude-all-symbols -Wl,--gc-sections)
 # Ship the file stripped; Pelorin.asi.debug keeps the symbols for crash reports
 # (linked to it by name and checksum).
 add_custom_command(TARGET Pelorin POST_BUILD
@@ -44,7 +50,8 @@ target_link_options(ini_conformance PRIVATE ${PELORIN_STATIC_RUNTIME})
 # the plug-in's own formatting.
 add_executable(pelorin-check tools/pelorin_check_win32.cpp tools/check_command.cpp tools/settings_map.cpp
   src/platform/formatting_win32.cpp
-  src/settings/settings_checker.cpp src/settings/profile_text.cpp src/settings/profile_encoding.cpp
+  src/settings/settings_checker.cpp src/settings/settings_check_list.cpp src/settings/settings_keys.cpp
+  src/settings/settings_record.cpp src/settings/spawn_roll.cpp src/settings/profile_text.cpp src/settings/profile_encoding.cpp
   src/settings/decimal_float.cpp src/spawn/spawn_points.cpp)
 pelorin_target_defaults(pelorin-check)
 target_link_options(pelorin-check PRIVATE ${PELORIN_STATIC_RUNTIME} -s)
@@ -68,6 +75,7 @@ include(CPack)
 add_executable(settings_bench wine/settings_bench_win32.cpp src/settings/respawn_settings.cpp
   src/settings/settings_file.cpp src/settings/held_settings.cpp src/settings/profile_text.cpp src/settings/profile_encoding.cpp
   src/settings/decimal_float.cpp src/settings/settings_log.cpp src/settings/settings_checker.cpp
+  src/settings/settings_keys.cpp src/settings/settings_record.cpp src/settings/spawn_roll.cpp
   src/shared/event_log.cpp src/platform/clock_win32.cpp src/platform/files_win32.cpp
   src/platform/rewrite_journal.cpp src/platform/module_directory_win32.cpp)
 pelorin_target_defaults(settings_bench)

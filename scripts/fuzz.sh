@@ -14,7 +14,7 @@ cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz >/dev/null
 mkdir -p build/fuzz/findings
 total=0
-for target in profile_text_fuzz profile_writer_fuzz settings_file_fuzz; do
+for target in profile_text_fuzz profile_writer_fuzz settings_file_fuzz settings_checker_fuzz; do
   corpus="$root/build/fuzz/corpus/$target"
   mkdir -p "$corpus"
   log="$root/build/fuzz/$target.log"

@@ -6,14 +6,15 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <climits>
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 
 namespace sim::soak {
 namespace {
 
 SaveDuringRead armed;
-std::string savedBeside;  // where a renaming editor writes its new file first
 int strikesLeft = 0;
 int pendingSave = -1;  // the descriptor of a TruncateFirst save that has yet to write
 
@@ -66,11 +67,17 @@ void saveNow() {
         writeWhole(fd, armed.text);
         close(fd);
     } else {
-        int fd = open(savedBeside.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        // A renaming editor saves beside the file the name leads to at the
+        // moment of the save: the player may have made it a symbolic link
+        // since the fault was armed, and the link stays his.
+        char resolved[PATH_MAX];
+        if (!realpath(armed.path.c_str(), resolved)) return;
+        std::string target = resolved, beside = target + ".editor-save";
+        int fd = open(beside.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         if (fd < 0) return;
         writeWhole(fd, armed.text);
         close(fd);
-        std::rename(savedBeside.c_str(), armed.path.c_str());
+        std::rename(beside.c_str(), target.c_str());
     }
     if (armed.struck) armed.struck(armed.text);
 }
@@ -79,7 +86,6 @@ void saveNow() {
 
 void armSaveDuringRead(SaveDuringRead fault) {
     armed = std::move(fault);
-    savedBeside = armed.path + ".editor-save";
     strikesLeft = armed.strikes;
 }
 

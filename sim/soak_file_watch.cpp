@@ -109,7 +109,12 @@ void SettingsFileWatch::playerSaved(const std::string& text) {
     if (typed != missingSkin) chosenSkins_.insert(typed);
 }
 
-void SettingsFileWatch::playerReplacedFile() { hardLink_ = false; }
+// A new file took the name: it shares nothing with the other name, and it
+// has the editor's permissions (writable) whatever the old one had.
+void SettingsFileWatch::playerReplacedFile() {
+    hardLink_ = false;
+    readOnly_ = false;
+}
 
 void SettingsFileWatch::playerMadeReadOnly(bool readOnly) { readOnly_ = readOnly; }
 

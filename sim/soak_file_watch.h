@@ -26,7 +26,8 @@ public:
     // save where the plug-in may have written since the last look.
     void playerSaved(const std::string& text);
     // His editor saved by renaming a new file over the file: a second name
-    // the file had is no longer the same file (his doing, not ours).
+    // the file had is no longer the same file (his doing, not ours), and the
+    // new file is writable whatever the old one was.
     void playerReplacedFile();
     // He made the file read-only, or writable again.
     void playerMadeReadOnly(bool readOnly);

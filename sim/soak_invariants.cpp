@@ -147,7 +147,9 @@ void Observer::mainLoopChecked(uint32_t previousCheck) {
     pendingIdleAllocations_ = pendingIdleTurns_ = 0;
     if (checksSinceAsked_ < askedChangeChecks && ++checksSinceAsked_ == askedChangeChecks) asksOpen_ = 0;
     stallMs_ = 0;
-    stallWasEpisode_ = stallReported_ = false;
+    stallReported_ = false;
+    // The turn that ran the check may go on into an episode for what it finds now.
+    stallWasEpisode_ = deathOrArrest();
     // Our black screen as the turn began: a sequence that cuts to black in the
     // same turn, after the check, has not ended.
     if (ourBlackBeforeTurn_)
@@ -180,7 +182,8 @@ void Observer::checkBody() {
 // when it gives him back the skin he chose (the restore after a death or
 // arrest). A change to a player who is dead or being arrested (the reset on
 // the death screen) is none of his asking; one behind a black screen is not
-// seen, and behind our own black it is the skin his settings give him.
+// seen, and behind our own black it is the skin his settings give him (also
+// when the follow-up to a loading screen finds him being arrested).
 void Observer::checkSkin() {
     const Entity* ped = w_.player();
     if (!ped) return;  // the game is replacing him: the next ped is compared with the last one
@@ -193,7 +196,7 @@ void Observer::checkSkin() {
                          modelName(w_, model_) + " became " + modelName(w_, ped->model) +
                              " in full view (his own skin: " + modelName(w_, ownSkin_) + ")");
         bool ours = isBlack(s) && s.fadeSource == FadeSource::Plugin;
-        if (wasFree_ && (asked || ours)) ownSkin_ = ped->model;
+        if (asked || ours) ownSkin_ = ped->model;
     }
     model_ = ped->model;
     wasFree_ = !ped->dead && !w_.beingArrested;
@@ -233,7 +236,7 @@ void Observer::afterGameFrame() {
     sinceEventMs_ = w_.eventsRun != eventsSeen_ ? 0 : sinceEventMs_ + frame;
     eventsSeen_ = w_.eventsRun;
     if (!s.loadingScreen) stallMs_ += frame;
-    if (w_.gameRespawn.stage != GameRespawnStage::None) stallWasEpisode_ = true;
+    if (deathOrArrest()) stallWasEpisode_ = true;
     double& longestHold = stallWasEpisode_ ? longestEpisodeMs_ : longestOtherHoldMs_;
     longestHold = std::fmax(longestHold, stallMs_);
     double stallLimit = stallWasEpisode_ ? episodeMs : mainLoopCheckMs;
@@ -276,6 +279,14 @@ void Observer::checkScreenAndSpeed(double frame) {
     longestSlowMs_ = std::fmax(longestSlowMs_, slowMs_);
     if (s.timeScale < lowestTimeScale)
         sink_.report(Violation::GameStandsStill, "time scale " + std::to_string(s.timeScale));
+}
+
+// The game's sequence runs, or the player is dead or being arrested: an arrest
+// the police give up at once may end before the sequence shows, yet the
+// plug-in's episode for it runs on.
+bool Observer::deathOrArrest() const {
+    const Entity* ped = w_.player();
+    return w_.gameRespawn.stage != GameRespawnStage::None || w_.beingArrested || (ped && ped->dead);
 }
 
 bool Observer::quiet() const {

@@ -71,13 +71,14 @@ private:
     void checkNewVehicle(const Entity& vehicle);
     void mainLoopChecked(uint32_t previousCheck);
     void checkSkin();
+    bool deathOrArrest() const;
     void checkScreenAndSpeed(double frameMs);
 
     World& w_;
     ViolationSink& sink_;
     uint32_t lastCheck_ = 0;
     double stallMs_ = 0;            // since the last check, loading screens not counted
-    bool stallWasEpisode_ = false;  // the game's death or arrest sequence ran during the stall
+    bool stallWasEpisode_ = false;  // a death or arrest, or the game's sequence, during the stall
     bool stallReported_ = false;
     double blackMs_ = 0;            // black outside loading screens
     bool blackReported_ = false;

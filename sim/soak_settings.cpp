@@ -1,55 +1,13 @@
 #include "sim/soak_settings.h"
 
+#include <cstdio>
 #include <map>
 #include <sstream>
 
+#include "settings/settings_keys.h"
+
 namespace sim::soak {
 namespace {
-
-// The valid range of each integer key, as dist/Pelorin.ini documents it.
-struct IntegerKey {
-    const char* name;
-    int low, high;
-};
-
-const IntegerKey integerKeys[] = {
-    {"random_player_respawns", 0, 1},
-    {"in_air_player_spawn_chance", 0, 100},
-    {"at_death_point_spawn_chance", 0, 100},
-    {"random_point_on_map_spawn_chance", 0, 100},
-    {"on_point_from_list_player_spawn_chance", 0, 100},
-    {"in_vehicle_on_road_player_spawn_chance", 0, 100},
-    {"player_skin_persists_death", 0, 1},
-    {"on_close_point_player_spawn_chance", 0, 100},
-    {"preferred_spawn_distance", 0, 1000},
-    {"alter_spawn_after_mission", 0, 1},
-    {"weapons_and_armor_settings_affecting_respawn_on_demand", 0, 4},
-    {"time_before_reset_skin", 0, 20000},
-    {"max_wait_time_before_respawn_upon_skin_exception", 5000, 60000},
-    {"first_wait_time", 0, 10000},
-    {"custom_spawn_chance", 0, 100},
-    {"number_of_custom_spawn_points_in_use", 0, 4},
-    {"get_all_weapons_upon_respawn", 0, 5},
-    {"get_full_armor_upon_respawn", 0, 4},
-    {"set_money_to_zero_upon_respawn_after_death", 0, 1},
-    {"use_respawn_on_demand_automatically", 0, 1},
-    {"min_heli_spawn_height_over_ground", 20, 400},
-    {"max_heli_spawn_height_over_ground", 20, 600},
-    {"min_plane_spawn_height_over_ground", 50, 500},
-    {"max_plane_spawn_height_over_ground", 50, 800},
-    {"land_vehicle_type", 0, 12},
-    {"air_vehicle_type", 0, 5},
-    {"respawn_on_demand_key_1_of_2", 17, 17},
-    {"respawn_on_demand_key_2_of_2", 75, 75},
-    {"activate_controller", 0, 1},
-    {"respawn_on_demand_controller_button_1_of_2", 44, 44},
-    {"respawn_on_demand_controller_button_2_of_2", 18, 18},
-    {"player_ped_skin_upon_respawn", 0, 3},
-    {"wait_time_before_skin_change", 0, 10000},
-    {"set_skin_component_variation", 0, 1},
-};
-
-const char* const slowMotionKey = "slow_motion_at_wasted_and_busted_screens";
 
 // Values that break a reader or a user of a key.
 const char* const hostileValues[] = {
@@ -57,7 +15,7 @@ const char* const hostileValues[] = {
 };
 const char* const hostileCoordinates[] = {"1e39", "-1e39", "inf", "-inf", "nan", "3.4e38", "1e30", "-99999", "",
                                           "x"};
-const char* const hostileSlowMotion[] = {"0", "-1", "nan", "inf", "-inf", "1e39", "", "text", "0.0001", "100"};
+const char* const hostileFloats[] = {"0", "-1", "nan", "inf", "-inf", "1e39", "", "text", "0.0001", "100"};
 
 int uniform(std::mt19937_64& random, int low, int high) {
     return std::uniform_int_distribution<int>(low, high)(random);
@@ -102,29 +60,64 @@ void addCustomPoints(std::map<std::string, std::string>& values, std::mt19937_64
     }
 }
 
+// A value within the key's documented range, its two ends included: each
+// end one time in ten, otherwise anywhere in the range (on the step's grid
+// for a float, whose low end is outside the range where a fixed value stands
+// in for it).
+std::string valueInRange(const SettingKey& key, std::mt19937_64& random) {
+    if (key.kind == SettingKind::Float) {
+        int first = key.outside == OutsideRange::Replaced ? 1 : 0;
+        int last = static_cast<int>((key.high - key.low) / key.step + 0.5);
+        int k = chance(random, 0.1) ? first : chance(random, 0.1) ? last : uniform(random, first, last);
+        char text[32];
+        std::snprintf(text, sizeof text, "%g", key.low + k * key.step);
+        return text;
+    }
+    int low = static_cast<int>(key.low), high = static_cast<int>(key.high);
+    return std::to_string(chance(random, 0.1) ? low : chance(random, 0.1) ? high : uniform(random, low, high));
+}
+
+// The shipped value of a key.
+std::string builtInValue(const SettingKey& key) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%g", key.builtIn);
+    return text;
+}
+
 void randomValid(std::map<std::string, std::string>& values, std::mt19937_64& random) {
-    for (const IntegerKey& key : integerKeys) values[key.name] = std::to_string(uniform(random, key.low, key.high));
+    for (const SettingKey& key : settingKeys) {
+        if (!key.inRecord) continue;
+        // The stories press the shipped chords: mostly keep them, so that they fire.
+        bool chordKey = key.unit == SettingUnit::KeyCode || key.unit == SettingUnit::Control;
+        values[key.name] = chordKey && chance(random, 0.8) ? builtInValue(key) : valueInRange(key, random);
+    }
     // Mostly respawning with the plug-in, as a player who installed it would.
     values["random_player_respawns"] = chance(random, 0.85) ? "1" : "0";
-    const char* const slowMotions[] = {"0.05", "0.1", "0.2", "0.3", "0.4", "0.8", "1.0"};
-    values[slowMotionKey] = slowMotions[uniform(random, 0, 6)];
+    // The four points below are defined; the ends of the range are kept.
+    const SettingKey& count = settingKey(SettingId::number_of_custom_spawn_points_in_use);
+    int n = std::stoi(values[count.name]);
+    if (n != count.low && n != count.high) values[count.name] = std::to_string(uniform(random, 1, 4));
     addCustomPoints(values, random, false);
+}
+
+// A value that breaks a reader or a user of the key, or lies just outside its range.
+std::string hostileValue(const SettingKey& key, std::mt19937_64& random) {
+    if (key.kind == SettingKind::Float) return hostileFloats[uniform(random, 0, 9)];
+    if (chance(random, 0.2)) {
+        double beside = chance(random, 0.5) ? key.low - 1 : key.high + 1;
+        if (beside >= -2147483648.0 && beside <= 2147483647.0) return std::to_string(static_cast<long long>(beside));
+    }
+    return hostileValues[uniform(random, 0, 11)];
 }
 
 void hostile(std::map<std::string, std::string>& values, std::mt19937_64& random) {
     double share = std::uniform_real_distribution<double>(0.1, 1.0)(random);
-    for (const IntegerKey& key : integerKeys) {
-        if (!chance(random, share)) continue;
+    for (const SettingKey& key : settingKeys) {
+        if (!key.inRecord || !chance(random, share)) continue;
         if (chance(random, 0.12))
             values.erase(key.name);
         else
-            values[key.name] = hostileValues[uniform(random, 0, 11)];
-    }
-    if (chance(random, share)) {
-        if (chance(random, 0.15))
-            values.erase(slowMotionKey);
-        else
-            values[slowMotionKey] = hostileSlowMotion[uniform(random, 0, 9)];
+            values[key.name] = hostileValue(key, random);
     }
     if (chance(random, 0.5)) {
         addCustomPoints(values, random, true);

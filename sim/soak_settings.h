@@ -1,7 +1,9 @@
 #pragma once
-// The settings file of one soak episode: the shipped file, random valid
-// values, or hostile ones (extreme integers, text, empty values, missing keys,
-// custom coordinates that are huge or not finite).
+// The settings file of one soak episode: the shipped file, random values
+// within every key's documented range (its ends included), or hostile ones
+// (extreme integers, values just outside the range, text, empty values,
+// missing keys, custom coordinates that are huge or not finite). The keys and
+// ranges come from the key table (settings/settings_keys.def).
 #include <cstdint>
 #include <random>
 #include <string>

@@ -12,7 +12,7 @@ namespace {
 // The advice for chances in the roll's order (list, road, air, death point,
 // map, custom); empty when custom points can be picked.
 std::string adviceFor(int32_t list, int32_t road, int32_t air, int32_t death, int32_t map, int32_t custom) {
-    const int32_t chances[spawnModeCount] = {list, road, air, death, map, custom};
+    const SpawnChances chances{{list, road, air, death, map, custom}};
     char advice[96] = "";
     return customPointsNeverPicked(chances, advice, sizeof advice) ? advice : "";
 }
@@ -37,21 +37,20 @@ TEST(CustomPointsReach, TheAdviceNamesTheCauseAndAFixThatWorks) {
 }
 
 TEST(CustomPointsReach, EveryAdvisedFixGivesTheCustomPointsRolls) {
-    const int32_t cases[][spawnModeCount] = {
-        {40, 30, 20, 0, 10, 0}, {40, 30, 20, 0, 10, 10}, {99, 0, 0, 0, 0, 1}, {100, 100, 0, 0, 0, 30},
-        {0, 0, 0, 0, 99, -5},   {200, 0, 0, 0, 0, 0},
+    const SpawnChances cases[] = {
+        {{40, 30, 20, 0, 10, 0}}, {{40, 30, 20, 0, 10, 10}}, {{99, 0, 0, 0, 0, 1}}, {{100, 100, 0, 0, 0, 30}},
+        {{0, 0, 0, 0, 99, -5}},   {{200, 0, 0, 0, 0, 0}},
     };
-    for (const auto& chances : cases) {
+    for (const SpawnChances& chances : cases) {
         char advice[96];
         ASSERT_TRUE(customPointsNeverPicked(chances, advice, sizeof advice));
         // Apply the fix as a player would: the custom share as advised, the
         // reduction taken from the largest chance before it.
-        int32_t fixed[spawnModeCount];
-        for (int m = 0; m < spawnModeCount; ++m) fixed[m] = chances[m];
+        SpawnChances fixed = chances;
         long share = 0, lower = 0;
         if (std::sscanf(advice, "custom_spawn_chance is %*d. Set it to %ld and lower another chance by %ld", &share,
                         &lower) >= 1)
-            fixed[spawnModeCount - 1] = static_cast<int32_t>(share);
+            fixed.of[spawnModeCount - 1] = static_cast<int32_t>(share);
         else
             ASSERT_EQ(std::sscanf(advice, "The chances before custom_spawn_chance add up to %*d. Lower them by %ld",
                                   &lower),
@@ -59,8 +58,8 @@ TEST(CustomPointsReach, EveryAdvisedFixGivesTheCustomPointsRolls) {
                 << advice;
         int largest = 0;
         for (int m = 1; m < spawnModeCount - 1; ++m)
-            if (fixed[m] > fixed[largest]) largest = m;
-        fixed[largest] -= static_cast<int32_t>(lower);
+            if (fixed.of[m] > fixed.of[largest]) largest = m;
+        fixed.of[largest] -= static_cast<int32_t>(lower);
         EXPECT_FALSE(customPointsNeverPicked(fixed, advice, sizeof advice)) << advice;
     }
 }

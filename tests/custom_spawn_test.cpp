@@ -10,6 +10,7 @@
 #include "plugin/startup.h"
 #include "shared/player_state.h"
 #include "settings/respawn_settings.h"
+#include "settings/setting_limits.h"
 #include "sim/terrain.h"
 #include "spawn/custom_spawn.h"
 #include "tests/support/native_hashes.h"
@@ -91,10 +92,10 @@ TEST(CustomSpawn, KeysAndValuesAreReadAsFloatSettings) {
 TEST(CustomSpawn, HugeCountIsCappedAtTheMostPointsRead) {
     sim::World& w = startGame("2147483647", "custom_spawn_10000_x=5\ncustom_spawn_10001_x=9\n");
     ASSERT_EQ(settings.number_of_custom_spawn_points_in_use, 2147483647);
-    w.forcedInts = {maxCustomSpawnPoints - 1};
+    w.forcedInts = {customSpawnPointCap - 1};
     expectPoint(readCustomSpawnPoints(), 5.0f, 0.0f, 0.0f);
     const sim::CallRecord& pick = onlyRandomInt(w);
-    EXPECT_EQ(pick.args[1], static_cast<uint64_t>(maxCustomSpawnPoints));
+    EXPECT_EQ(pick.args[1], static_cast<uint64_t>(customSpawnPointCap));
 }
 
 TEST(CustomSpawn, SpawnStandsOnTheGroundAndFollowsFileChanges) {

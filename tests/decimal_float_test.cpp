@@ -37,3 +37,20 @@ TEST(DecimalFloat, NeverGivesAnInfiniteOrUndefinedValue) {
     }
     EXPECT_EQ(decimalFloat("3.4028234e38"), FLT_MAX);
 }
+
+TEST(DecimalFloat, TellsHowMuchOfTheTextIsTheNumberAndWhenItIsBeyondAFloat) {
+    struct Case {
+        const char* text;
+        size_t length;
+        bool beyondFloat;
+    };
+    const Case cases[] = {{"12.5abc", 4, false}, {"3e", 1, false},   {"3e+", 1, false},      {"1e5x", 3, false},
+                          {"  7", 3, false},     {"abc", 0, false},  {"1e999", 5, true},     {"-4e38", 5, true},
+                          {"1e-999", 6, false},  {".5.", 2, false}};
+    for (const Case& c : cases) {
+        DecimalNumber number = readDecimal(c.text);
+        EXPECT_EQ(number.length, c.length) << c.text;
+        EXPECT_EQ(number.beyondFloat, c.beyondFloat) << c.text;
+        EXPECT_EQ(number.value, decimalFloat(c.text)) << c.text;
+    }
+}

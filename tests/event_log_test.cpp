@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "settings/respawn_settings.h"
-#include "settings/settings_checker.h"
+#include "settings/settings_check_list.h"
 #include "shared/event_log.h"
 #include "shared/player_state.h"
 #include "sim/game_events.h"
@@ -186,11 +186,15 @@ TEST(EventLog, EveryProblemOfTheSettingsIsLoggedInFull) {
     sim::runFor(1500);
     std::string log = fileText(logPath());
     int problems = 0;
+    size_t previous = 0;  // in line order, as the checker lists them, though some are found after others
     for (const SettingsFinding& finding : checkSettingsText(text).findings) {
         if (finding.severity == CheckSeverity::Note) continue;
         ++problems;
         std::string line = finding.line > 0 ? "Pelorin.ini line " + std::to_string(finding.line) + ": " : "Pelorin.ini: ";
         EXPECT_EQ(occurrences(log, line + finding.message + "\r\n"), 1) << line + finding.message << "\n" << log;
+        size_t at = log.find(line + finding.message + "\r\n");
+        EXPECT_GE(at, previous) << line + finding.message;
+        previous = at == std::string::npos ? previous : at;
     }
     EXPECT_GE(problems, 5);
     EXPECT_EQ(occurrences(log, "Pelorin.ini has " + std::to_string(problems) + " problems"), 1) << log;

@@ -197,3 +197,22 @@ TEST(PlayerWaits, DeathRightAfterAChordsNewSkinGivesBackTheNewSkin) {
     sim::runFor(5000);
     EXPECT_EQ(w.player()->model, chosen);
 }
+
+TEST(PlayerWaits, ArrestDuringTheFollowUpsBlackWaitIsOverBeforeTheSkinChanges) {
+    // A random skin after every loading screen; the police come during the
+    // last 3 s of the wait, which run behind our black screen.
+    sim::World& w = gameStartedWith(testing_support::builtInSettingsWith(
+        {{"player_ped_skin_upon_respawn", "2"}, {"use_respawn_on_demand_automatically", "0"},
+         {"wait_time_before_skin_change", "3000"}}));
+    uint32_t putBackAt = 0;
+    w.frameRules.push_back([&putBackAt](sim::World& world) {
+        if (putBackAt == 0 && world.gameRespawn.count > 0) putBackAt = world.tick();
+    });
+    sim::showLoadingScreen(w, 2000);
+    w.after(3000, sim::arrestPlayer);
+    ASSERT_TRUE(sim::runUntil([](sim::World& world) { return !callsOf(world, setPlayerModelNative).empty(); }, 60000));
+    ASSERT_NE(putBackAt, 0u) << "the arrest ran its course first";
+    EXPECT_GT(callsOf(w, setPlayerModelNative).front().tick, putBackAt);
+    ASSERT_TRUE(sim::runUntil(backInView, 20000));
+    EXPECT_NE(w.player()->model, sim::joaat("player_zero")) << "the skin the settings ask for, after all";
+}

@@ -391,3 +391,54 @@ TEST(ProfileText, EditsInOnePassRemoveEveryLineOfAKeyAndAddTheRestInOrder) {
     EXPECT_EQ(stringOf(after, "custom_spawn_1_x"), "2");
     EXPECT_EQ(stringOf(after, "custom_spawn_9999_x"), "10000");
 }
+
+namespace {
+
+// What a visitor of the parse saw: "number name" per line, with "!" for the
+// section's header and "+" for an entry of the section.
+class SeenLines final : public ProfileLineVisitor {
+public:
+    std::vector<std::string> seen;
+    void visit(const ProfileLine& line) override {
+        seen.push_back(std::to_string(line.number) + " " + std::string(line.name) + (line.sectionHeader ? "!" : "") +
+                       (line.inSection ? "+" : ""));
+    }
+};
+
+}  // namespace
+
+TEST(ProfileText, AVisitorSeesEveryLineNumberedAsTheReaderSplitsIt) {
+    // A byte-order mark, LF, CR LF, a bare CR, blank lines, a header without
+    // its ']', a second section of the name and lines after it.
+    std::string text = "\xEF\xBB\xBF; c\nk=0\r\n[player_respawn]\na=1\rb=2\n\n[note\n[Other]\r\nc=3\n[Player_Respawn]\nd";
+    SeenLines lines;
+    ProfileSection s;
+    parseProfileSection(text, section, &s, &lines);
+    const std::vector<std::string> expected = {"1 ; c", "2 k",   "3 player_respawn!", "4 a+",           "5 b+",
+                                               "7 [note+", "8 Other", "9 c",           "10 Player_Respawn", "11 d"};
+    EXPECT_EQ(lines.seen, expected);
+    ASSERT_EQ(s.entries.size(), 3u);
+    EXPECT_EQ(intOf(s, "b"), 2);
+    EXPECT_EQ(intOf(s, "d"), -1);
+    // The same walk in UTF-16LE without a byte-order mark.
+    std::string wide;
+    for (char c : text.substr(3)) wide += std::string{c, '\0'};
+    SeenLines wideLines;
+    parseProfileSection(wide, section, &s, &wideLines);
+    EXPECT_EQ(wideLines.seen, expected);
+}
+
+TEST(ProfileText, TheIntegerReaderTellsHowMuchOfTheValueIsTheNumber) {
+    struct Case {
+        const char* text;
+        int32_t value;
+        size_t length;
+    };
+    const Case cases[] = {{"42abc", 42, 2}, {"-7", -7, 2}, {" 5 ", 5, 2},  {"0x1Fg", 31, 4},
+                          {"0x", 0, 1},     {"0b102", 2, 4}, {"abc", 0, 0}, {"+", 0, 0}};
+    for (const Case& c : cases) {
+        size_t length = 99;
+        EXPECT_EQ(static_cast<int32_t>(profileIntOf(c.text, &length)), c.value) << c.text;
+        EXPECT_EQ(length, c.length) << c.text;
+    }
+}

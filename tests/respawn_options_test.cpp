@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "plugin/settings_check.h"
 #include "plugin/startup.h"
 #include "respawn/loading_screens.h"
 #include "respawn/respawn_sequences.h"
@@ -92,7 +93,8 @@ const Respawn respawns[] = {
          gameIn(skin, settingsWith({{"get_all_weapons_upon_respawn", weapons},
                                     {"player_ped_skin_upon_respawn", "3"},
                                     {"stored_last_used_skin", stored}}));
-         enforceStoredSkin();
+         playerState.lastSettingsCheckTime = 0;  // the first check puts the stored skin on
+         runSettingsCheck();
      }},
 };
 

@@ -11,6 +11,7 @@
 
 #include "plugin/chords.h"
 #include "settings/respawn_settings.h"
+#include "settings/setting_limits.h"
 #include "sim/game_events.h"
 #include "sim/joaat.h"
 #include "sim/script_host.h"
@@ -133,7 +134,7 @@ TEST(SaveSpawnPoint, ASaveWithTheShippedChancesSaysThePointIsNeverPickedUntilThe
 }
 
 TEST(SaveSpawnPoint, AFullListOrAChordLeftOutWritesNothing) {
-    std::string full = testing_support::builtInSettingsText("custom_spawn_" + std::to_string(maxCustomSpawnPoints) +
+    std::string full = testing_support::builtInSettingsText("custom_spawn_" + std::to_string(customSpawnPointCap) +
                                                             "_z=40\n");
     sim::World& w = gameStartedWith(full);
     pressChord(w, ctrl, keyL);

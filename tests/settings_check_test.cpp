@@ -9,6 +9,7 @@
 #include <sstream>
 #include <string>
 
+#include "bench/custom_points_text.h"
 #include "plugin/frame_loop.h"
 #include "plugin/settings_check.h"
 #include "plugin/startup.h"
@@ -173,4 +174,25 @@ TEST(SettingsCheck, EachCheckOpensTheFileOnce) {
     EXPECT_EQ(opensWhileRunning(1000), 1);  // and one that finds it saved
     EXPECT_EQ(modifiedNotices(w), 1);
     EXPECT_EQ(settings.first_wait_time, 6000.0f);
+}
+
+TEST(SettingsCheck, AFileOfTenThousandPointsIsTakenInAStepAFrameAndActedOnWhole) {
+    sim::World& w = testing_support::loadPlugin();
+    std::string text =
+        withTenThousandCustomPoints(testing_support::builtInSettingsWith({{"in_air_player_spawn_chance", "35"}}));
+    writeSettingsAt(text, 1700000000);
+    sim::startScript();
+    // The first frame parses a step of it: the record still holds the built-in values.
+    sim::runFor(17);
+    EXPECT_EQ(settings.in_air_player_spawn_chance, 20);
+    ASSERT_TRUE(sim::runUntil([](sim::World&) { return settings.in_air_player_spawn_chance == 35; }, 1000));
+    EXPECT_EQ(settings.number_of_custom_spawn_points_in_use, 10000);
+    // A save is taken in over some frames too, and announced once, with its values.
+    writeSettingsAt(testing_support::withSetting(text, "in_air_player_spawn_chance", "25"), 1700000010);
+    uint32_t saved = w.tick();
+    ASSERT_TRUE(sim::runUntil([](sim::World&) { return settings.in_air_player_spawn_chance == 25; }, 2000));
+    EXPECT_EQ(modifiedNotices(w), 1);
+    EXPECT_GT(w.tick() - saved, 17u);
+    sim::runFor(3000);
+    EXPECT_EQ(modifiedNotices(w), 1);
 }

@@ -1,7 +1,7 @@
 // The settings checker: a corpus of real-world mistakes, each with the findings
 // it must produce (tests/check_corpus/*.expected), the odds of the spawn roll,
 // and the shipped file, which must pass clean.
-#include "settings/settings_checker.h"
+#include "settings/settings_check_list.h"
 
 #include <dirent.h>
 #include <gtest/gtest.h>
@@ -12,7 +12,6 @@
 #include <string>
 #include <vector>
 
-#include "spawn/custom_spawn.h"
 
 namespace {
 
@@ -100,7 +99,7 @@ TEST(SettingsChecker, ShippedFilePassesWithTheOddsItsCommentsPromise) {
     EXPECT_EQ(checkExitStatus(check), 0) << describe(check);
     // 40 list, 30 road, 20 air, 0 death, 10 map over 99 rolls: the map mode loses one roll.
     const int expected[spawnModeCount] = {40, 30, 20, 0, 9, 0};
-    for (int m = 0; m < spawnModeCount; ++m) EXPECT_EQ(check.odds.rolls[m], expected[m]) << spawnModeNames[m];
+    for (int m = 0; m < spawnModeCount; ++m) EXPECT_EQ(check.odds.rolls[m], expected[m]) << spawnModes[m].name;
     EXPECT_EQ(check.odds.fallBackRolls, 0);
     EXPECT_EQ(check.odds.closeChance, 100);
     EXPECT_TRUE(check.customPoints.empty());
@@ -108,30 +107,34 @@ TEST(SettingsChecker, ShippedFilePassesWithTheOddsItsCommentsPromise) {
 
 TEST(SettingsChecker, OddsFollowTheRollAndItsFallBack) {
     // All shares 0: every roll falls back to the list.
-    const int32_t none[spawnModeCount] = {0, 0, 0, 0, 0, 0};
+    const SpawnChances none{{0, 0, 0, 0, 0, 0}};
     SpawnOdds odds = spawnOddsOf(none, 0);
     EXPECT_EQ(odds.fallBackRolls, 99);
     EXPECT_EQ(odds.fallBackMode, 0);
     // Only custom 50: rolls 1-50 custom, the rest fall back to the list, never to custom.
-    const int32_t customOnly[spawnModeCount] = {0, 0, 0, 0, 0, 50};
+    const SpawnChances customOnly{{0, 0, 0, 0, 0, 50}};
     odds = spawnOddsOf(customOnly, 0);
     EXPECT_EQ(odds.rolls[5], 50);
     EXPECT_EQ(odds.fallBackRolls, 49);
     EXPECT_EQ(odds.fallBackMode, 0);
     // A missing road share (-1) with custom 100: T6 = 99, every roll is custom.
-    const int32_t roadMissing[spawnModeCount] = {0, -1, 0, 0, 0, 100};
+    const SpawnChances roadMissing{{0, -1, 0, 0, 0, 100}};
     odds = spawnOddsOf(roadMissing, 0);
     EXPECT_EQ(odds.rolls[5], 99);
     EXPECT_EQ(odds.fallBackRolls, 0);
     // The same with custom 0: every roll falls back, to the road, since -1 is not 0.
-    const int32_t roadMissingNoCustom[spawnModeCount] = {0, -1, 0, 0, 0, 0};
+    const SpawnChances roadMissingNoCustom{{0, -1, 0, 0, 0, 0}};
     odds = spawnOddsOf(roadMissingNoCustom, 0);
     EXPECT_EQ(odds.fallBackRolls, 99);
     EXPECT_EQ(odds.fallBackMode, 1);
     // A list share of 99 or more takes every roll, whatever follows.
-    const int32_t listFull[spawnModeCount] = {99, 50, 50, 0, 0, 0};
+    const SpawnChances listFull{{99, 50, 50, 0, 0, 0}};
     odds = spawnOddsOf(listFull, 0);
     EXPECT_EQ(odds.rolls[0], 99);
+    // The close-point roll of 1 to 100: a chance below 0 is never close, one past 100 always.
+    EXPECT_EQ(spawnOddsOf(none, -5).closeRolls, 0);
+    EXPECT_EQ(spawnOddsOf(none, 37).closeRolls, 37);
+    EXPECT_EQ(spawnOddsOf(none, 150).closeRolls, 100);
 }
 
 TEST(SettingsChecker, CustomPointsAreReadAsACustomSpawnReadsThem) {
@@ -194,6 +197,44 @@ TEST(SettingsChecker, AFileWithoutTheSectionIsAnError) {
     EXPECT_EQ(checkExitStatus(checkSettingsText("random_player_respawns=1\n")), 2);
 }
 
-TEST(SettingsChecker, KnowsTheCapThatCustomSpawnsApply) { EXPECT_EQ(customSpawnPointCap, maxCustomSpawnPoints); }
+}  // namespace
+
+namespace {
+
+std::vector<std::string> findingsOf(const SettingsCheck& check, FindingKind kind) {
+    std::vector<std::string> found;
+    for (const SettingsFinding& f : check.findings)
+        if (f.kind == kind)
+            found.push_back(std::to_string(f.line) + (f.key >= 0 ? std::string(" ") + settingKeys[f.key].name : ""));
+    return found;
+}
 
 }  // namespace
+
+TEST(SettingsChecker, SaysWhichLinesAreNotReadAsTheReaderReadsThem) {
+    SettingsCheck check = checkSettingsText(
+        "first_wait_time=1\n"             // 1: before any section
+        "[Player_Respawn]\n"              // 2
+        "first_wait_time\n"               // 3: no '=': the first occurrence, which reads as missing
+        "first_wait_time=5500\n"          // 4: hidden by line 3
+        "custom_spawn_0_x=1\n"            // 5: no point 0 is read
+        "custom_spawn_01_y=1\n"           // 6: never looked up
+        "custom_spawn_20000_x=1\n"        // 7: beyond the cap
+        "custom_spawn_20000_x=2\n"        // 8: a duplicate of a key never read: nothing to say
+        "number_of_custom_spawn_points_in_use=3\n"
+        "custom_spawn_2_z=1\n"            // 10
+        "=7\n"                            // 11: no key
+        "[Other]\n"
+        "land_vehicle_type=3\n");         // 13
+    const std::vector<std::string> notRead = {"1", "3", "4", "6", "11", "13"};
+    EXPECT_EQ(findingsOf(check, FindingKind::KeyNotRead), notRead) << describe(check);
+    std::vector<std::string> missing = findingsOf(check, FindingKind::KeyMissing);
+    EXPECT_NE(std::find(missing.begin(), missing.end(), "0 first_wait_time"), missing.end());
+    EXPECT_EQ(std::find(missing.begin(), missing.end(), "0 number_of_custom_spawn_points_in_use"), missing.end());
+    // Point 2 is read with its x and y as 0; points 1 and 3 are not defined.
+    ASSERT_EQ(check.customPoints.size(), 1u);
+    EXPECT_EQ(check.customPoints[0].line, 10);
+    EXPECT_TRUE(std::any_of(check.findings.begin(), check.findings.end(), [](const SettingsFinding& f) {
+        return f.message.find("2 of these points are not defined (1, 3)") != std::string::npos;
+    })) << describe(check);
+}

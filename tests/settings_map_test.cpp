@@ -59,7 +59,7 @@ TEST(SettingsMap, AModeWithoutRollsIsFaintAndItsAreaIsNotDrawn) {
     EXPECT_EQ(count(svg, "stroke=\"#8e44ad\""), 0) << "no rectangle of the aircraft";
     EXPECT_EQ(count(svg, "stroke=\"#e07b00\""), 1) << "the road's rectangle stays";
     std::string words = wordsOf(svg);
-    EXPECT_NE(words.find("aircraft in the air: never (0 of 99 rolls)"), std::string::npos);
+    EXPECT_NE(words.find("aircraft in flight: never (0 of 99 rolls)"), std::string::npos);
     EXPECT_NE(words.find("point from the list: 60.6% (60 of 99 rolls)"), std::string::npos);
 }
 

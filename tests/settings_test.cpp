@@ -265,7 +265,7 @@ TEST(Settings, FloatKeysReadTheirFirst31Characters) {
     ASSERT_TRUE(readSettingsSection(&section, &text));
     for (const char* key : {"custom_spawn_1_x", "custom_spawn_1_y", "custom_spawn_1_z", "custom_spawn_2_x",
                             "custom_spawn_2_y", "custom_spawn_3_x"})
-        EXPECT_EQ(profileFloat(section, key), readFloatSetting(key)) << key;
+        EXPECT_EQ(profileFloat(section, key, 0.0f), readFloatSetting(key)) << key;
 }
 
 TEST(Settings, StoredSkinRoundTripsThroughTheFile) {

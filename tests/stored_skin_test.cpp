@@ -68,6 +68,13 @@ void previousCheckAgo(sim::World& w, uint32_t milliseconds) {
     playerState.lastSettingsCheckTime = w.tick() - milliseconds;
 }
 
+// The first check of a game puts the stored skin on, as a check after the
+// player's save does.
+void enforceAtFirstCheck() {
+    playerState.lastSettingsCheckTime = 0;
+    runSettingsCheck();
+}
+
 int countNotifications(const sim::World& w, const std::string& text) {
     int count = 0;
     for (const std::string& shown : w.notifications) count += shown == text;
@@ -114,7 +121,7 @@ TEST(StoredSkin, EnforcingAppliesTheStoredSkinAndTheOptions) {
                                     "get_full_armor_upon_respawn=1\n"
                                     "weapons_and_armor_settings_affecting_respawn_on_demand=" +
                                     std::to_string(c.options) + "\n");
-        enforceStoredSkin();
+        enforceAtFirstCheck();
         SCOPED_TRACE(testing::Message() << "options " << c.options);
         EXPECT_EQ(player(w).model, hipster());
         EXPECT_EQ(playerState.playerPed, w.playerPed);
@@ -124,7 +131,7 @@ TEST(StoredSkin, EnforcingAppliesTheStoredSkinAndTheOptions) {
         // Already worn: nothing more happens.
         w.calls.clear();
         player(w).armour = 0;
-        enforceStoredSkin();
+        enforceAtFirstCheck();
         EXPECT_EQ(player(w).armour, 0);
         EXPECT_EQ(w.countCalls(0x963D27A58DF860ACull), 0);
     }
@@ -313,4 +320,43 @@ TEST(StoredSkin, MainCharacterThatAMissionDeathForcedOnThePlayerIsNotStored) {
     sim::runFor(40000);
     EXPECT_EQ(player(w).model, sim::joaat("player_zero")) << "the skin the game left him in";
     EXPECT_EQ(readStoredSkin(), hipster());
+}
+
+TEST(StoredSkin, SkinTheGameForcesOnThePlayerUnseenByTheLoopIsNotStored) {
+    // The game changes his skin where the main loop's turns do not see him
+    // held: a mission death within a loading screen, and the ped replaced at
+    // the very end of a death of ours. The first check that finds him free
+    // takes what the game left him in as seen.
+    struct Case {
+        const char* what;
+        void (*strike)(sim::World&);
+    };
+    const Case cases[] = {
+        {"a mission death within a loading screen",
+         [](sim::World& w) {
+             sim::startMission(w);
+             sim::showLoadingScreen(w, 8000);
+             sim::runFor(2000);
+             sim::killPlayer(w);
+         }},
+        {"the ped gone as our respawn ends",
+         [](sim::World& w) {
+             sim::killPlayer(w);
+             sim::runUntil([](sim::World& world) { return world.screen.fade == sim::FadeState::FadedOut && world.screen.fadeSource == sim::FadeSource::Plugin; }, 40000);
+             sim::playerPedVanishes(w, 3000);
+         }},
+    };
+    for (const Case& c : cases) {
+        sim::World& w = testing_support::loadPlugin();
+        testing_support::writeSettingsFile(settingsText(
+            storedSkinLine(hipster()) + "player_ped_skin_upon_respawn=3\nwait_time_before_skin_change=0\n"));
+        player(w).model = hipster();
+        sim::startScript();
+        sim::runFor(3000);
+        c.strike(w);
+        sim::runFor(60000);
+        EXPECT_NE(player(w).model, hipster()) << c.what << ": the game left him in another skin";
+        EXPECT_EQ(readStoredSkin(), hipster()) << c.what;
+        sim::stopScript();
+    }
 }

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "settings/settings_checker.h"
+#include "settings/settings_check_list.h"
 #include "tools/settings_map.h"
 
 namespace {
@@ -91,14 +91,13 @@ void printText(const std::string& file, const SettingsCheck& check) {
     const SpawnOdds& odds = check.odds;
     for (int m = 0; m < spawnModeCount; ++m) {
         int rolls = odds.rolls[m] + (odds.fallBackMode == m ? odds.fallBackRolls : 0);
-        std::printf("  %-20s %5.1f%%  (%d of 99 rolls%s)\n", spawnModeNames[m], percentOf(rolls), rolls,
+        std::printf("  %-23s %5.1f%%  (%d of 99 rolls%s)\n", spawnModes[m].name, percentOf(rolls), rolls,
                     odds.fallBackMode == m && odds.fallBackRolls > 0 ? ", with the fall-back" : "");
     }
     if (odds.fallBackRolls > 0)
         std::printf("  fall-back: %d rolls go to the %s, with a sound\n", odds.fallBackRolls,
-                    spawnModeNames[odds.fallBackMode]);
-    int32_t close = odds.closeChance < 0 ? 0 : (odds.closeChance > 100 ? 100 : odds.closeChance);
-    std::printf("  near the place of death: %d%% of list, road, air and map spawns\n", close);
+                    spawnModes[odds.fallBackMode].name);
+    std::printf("  near the place of death: %d%% of list, road, air and map spawns\n", odds.closeRolls);
     std::printf("\nCustom points in use and defined: %zu\n", check.customPoints.size());
     size_t shown = 0;
     for (const CheckedCustomPoint& p : check.customPoints) {
@@ -125,11 +124,11 @@ void printJson(const std::string& file, const SettingsCheck& check, int status) 
     const SpawnOdds& odds = check.odds;
     for (int m = 0; m < spawnModeCount; ++m) {
         int rolls = odds.rolls[m] + (odds.fallBackMode == m ? odds.fallBackRolls : 0);
-        out += std::string(m ? "," : "") + "{\"mode\":" + jsonString(spawnModeNames[m]) +
-               ",\"key\":" + jsonString(spawnModeChanceKeys[m]) + ",\"rolls\":" + std::to_string(rolls) +
+        out += std::string(m ? "," : "") + "{\"mode\":" + jsonString(spawnModes[m].name) +
+               ",\"key\":" + jsonString(settingKey(spawnModes[m].chance).name) + ",\"rolls\":" + std::to_string(rolls) +
                ",\"percent\":" + jsonNumber(percentOf(rolls)) + "}";
     }
-    out += "],\"fallBack\":{\"mode\":" + jsonString(spawnModeNames[odds.fallBackMode]) +
+    out += "],\"fallBack\":{\"mode\":" + jsonString(spawnModes[odds.fallBackMode].name) +
            ",\"rolls\":" + std::to_string(odds.fallBackRolls) +
            "},\"closeChance\":" + std::to_string(odds.closeChance) + ",\"customPoints\":[";
     for (size_t i = 0; i < check.customPoints.size(); ++i) {

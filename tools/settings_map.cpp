@@ -94,7 +94,7 @@ int modeRolls(const SpawnOdds& odds, int mode) {
 }
 
 // Percent of list, road, air and map respawns placed near the point of death.
-int closeShare(const SpawnOdds& odds) { return std::clamp(odds.closeChance, 0, 100); }
+int closeShare(const SpawnOdds& odds) { return odds.closeRolls; }
 
 // The width a text takes in the sans-serif font, a little generously.
 float textWidth(const std::string& text, float fontSize) { return 0.6f * fontSize * static_cast<float>(text.size()); }
@@ -295,10 +295,10 @@ void drawLegend(std::string* svg, const SettingsCheck& check, const std::string&
                modeColours[m], rolls > 0 ? "" : "fill-opacity=\"0.3\"");
         char heading[96];
         if (rolls > 0)
-            std::snprintf(heading, sizeof heading, "%s: %.1f%% (%d of 99 rolls)", spawnModeNames[m],
+            std::snprintf(heading, sizeof heading, "%s: %.1f%% (%d of 99 rolls)", spawnModes[m].name,
                           100.0 * rolls / spawnRollCount, rolls);
         else
-            std::snprintf(heading, sizeof heading, "%s: never (0 of 99 rolls)", spawnModeNames[m]);
+            std::snprintf(heading, sizeof heading, "%s: never (0 of 99 rolls)", spawnModes[m].name);
         legend.text(heading, 20, 13, faint);
         legend.text(modeExplanations[m], 20, 11, rolls > 0 ? "fill=\"#555\"" : "fill=\"#555\" fill-opacity=\"0.5\"");
         legend.skip(8);
@@ -307,7 +307,7 @@ void drawLegend(std::string* svg, const SettingsCheck& check, const std::string&
         char text[160];
         std::snprintf(text, sizeof text,
                       "The chances add up to less than 99: %d rolls fall back to the %s (with a sound), counted above.",
-                      odds.fallBackRolls, spawnModeNames[odds.fallBackMode]);
+                      odds.fallBackRolls, spawnModes[odds.fallBackMode].name);
         legend.text(text, 0, 11, "");
         legend.skip(6);
     }

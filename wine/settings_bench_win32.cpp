@@ -1,23 +1,34 @@
 // The once-a-second settings check under Wine, beside the per-key Win32
 // reader, in one run, on the shipped settings file and on one with 10,000
-// custom points:
+// custom points in use:
 //   settings_bench.exe <shipped Pelorin.ini>
-// "Ours" is the settings work of the check as runSettingsCheck does it:
-// readSettings (one open; a parse when the text differs from the last one read;
-// every key of the record looked up), settingsFileChanged and the stored skin
-// (from the same read); the natives the check also calls are not part of it.
-// It is timed with the file unchanged (most seconds) and with the file
-// changed before every check, so that every check parses. "Per-key Win32" is the same
-// work the way the private-profile functions do it: a file-status query,
-// GetPrivateProfileIntA for each integer key and GetPrivateProfileStringA for
-// the float key, the write time through CreateFileA and GetFileTime, and the
-// stored skin; "uncached" flushes the profile cache before each check, so the
-// file is read again, "cached" does not. Figures are medians per check.
+// "Ours" is the settings work of a frame as the plug-in does it: the check's
+// readSettingsForFrame (one open; when the text differs from the one in force,
+// one walk over it that parses the section and checks every line for the log,
+// a step per frame; every key of the record looked up once it is read), then
+// settingsFileChanged and the stored skin (from the same read); the natives
+// the check also calls are not part of it. It is timed with the file
+// unchanged (most seconds), with the file saved by the player before every
+// check, frame by frame until the save is read, as a game's first frames do
+// it (the start's read, a step per frame), in a fresh process each time, so
+// that the kept storage grows from nothing, and as the check writes the
+// stored skin back (a frame of its own).
+// "Per-key Win32" is the check's work the way the private-profile functions
+// do it: a file-status query, GetPrivateProfileIntA for each integer key and
+// GetPrivateProfileStringA for the float key, the write time through
+// CreateFileA and GetFileTime, and the stored skin; "uncached" flushes the
+// profile cache before each check, so the file is read again, "cached" does
+// not. Figures: median, best and worst over the checks; for a save and for the
+// start, over all their frames (with the time 95 percent of them stay
+// within) and over each one's longest frame. On a machine shared with other
+// work a frame is now and then held up by the system for a time of its own:
+// a control of frames of plain arithmetic shows how often and how long.
 #include <windows.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <new>
 #include <string>
 #include <vector>
@@ -50,20 +61,6 @@ namespace {
 
 const char* const path = ".\\Pelorin.ini";
 
-const char* const intKeys[] = {
-    "random_player_respawns", "in_air_player_spawn_chance", "at_death_point_spawn_chance",
-    "random_point_on_map_spawn_chance", "on_point_from_list_player_spawn_chance",
-    "in_vehicle_on_road_player_spawn_chance", "player_skin_persists_death", "on_close_point_player_spawn_chance",
-    "preferred_spawn_distance", "alter_spawn_after_mission", "weapons_and_armor_settings_affecting_respawn_on_demand",
-    "time_before_reset_skin", "max_wait_time_before_respawn_upon_skin_exception", "first_wait_time",
-    "custom_spawn_chance", "number_of_custom_spawn_points_in_use", "get_all_weapons_upon_respawn",
-    "get_full_armor_upon_respawn", "set_money_to_zero_upon_respawn_after_death", "use_respawn_on_demand_automatically",
-    "min_heli_spawn_height_over_ground", "max_heli_spawn_height_over_ground", "min_plane_spawn_height_over_ground",
-    "max_plane_spawn_height_over_ground", "land_vehicle_type", "air_vehicle_type", "respawn_on_demand_key_1_of_2",
-    "respawn_on_demand_key_2_of_2", "activate_controller", "respawn_on_demand_controller_button_1_of_2",
-    "respawn_on_demand_controller_button_2_of_2", "player_ped_skin_upon_respawn", "wait_time_before_skin_change",
-    "set_skin_component_variation"};
-
 double now() {
     static LARGE_INTEGER frequency = [] {
         LARGE_INTEGER f;
@@ -77,20 +74,52 @@ double now() {
 
 volatile unsigned sink;  // keeps the compiler from dropping the Win32 reads
 
-void ourCheck() {
-    readSettings();
-    settingsFileChanged();
-    holdSettingsRead(true);
-    sink = readStoredSkin();
-    holdSettingsRead(false);
+// One frame's settings work of the check, as runSettingsCheck does it.
+SettingsRead ourFrame() {
+    SettingsRead read = readSettingsForFrame();
+    if (read == SettingsRead::Read) {
+        holdSettingsRead(true);
+        settingsFileChanged();
+        sink = readStoredSkin();
+        holdSettingsRead(false);
+    }
+    return read;
+}
+
+// The time of each frame of one check until it has read the file.
+template <typename Frame>
+std::vector<double> framesUntilRead(Frame frame) {
+    std::vector<double> frames;
+    for (bool read = false; !read;) {
+        double start = now();
+        read = frame();
+        frames.push_back(now() - start);
+    }
+    return frames;
+}
+
+// A game's first frames, as runMainLoop has them: the start's read, a step
+// per frame. (The loop's first check comes a second later.)
+std::vector<double> startFrames() {
+    return framesUntilRead([] {
+        SettingsRead read = readSettingsForFrame();
+        if (read == SettingsRead::Parsing) return false;
+        if (read == SettingsRead::Failed) applyBuiltInSettings();
+        settingsFileChanged();
+        return true;
+    });
 }
 
 void perKeyWin32Check() {
     unsigned total = GetFileAttributesA(path);
-    for (const char* key : intKeys) total += GetPrivateProfileIntA("Player_Respawn", key, -1, path);
-    char text[32];
-    GetPrivateProfileStringA("Player_Respawn", "slow_motion_at_wasted_and_busted_screens", "0", text, sizeof text,
-                             path);
+    char text[32] = "";
+    for (const SettingKey& key : settingKeys) {
+        if (!key.inRecord) continue;
+        if (key.kind == SettingKind::Float)
+            GetPrivateProfileStringA("Player_Respawn", key.name, "0", text, sizeof text, path);
+        else
+            total += GetPrivateProfileIntA("Player_Respawn", key.name, -1, path);
+    }
     HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     FILETIME written;
@@ -109,23 +138,53 @@ void uncachedWin32Check() {
 
 struct Figures {
     double median;
+    double best;
     double worst;
+    double percentile95;
 };
 
-// Times the check alone; prepare (untimed) runs before each.
-template <typename Prepare, typename Check>
-Figures measure(int repeats, Prepare prepare, Check check) {
+Figures figuresOf(std::vector<double> times) {
+    std::sort(times.begin(), times.end());
+    return Figures{times[times.size() / 2], times.front(), times.back(), times[times.size() * 95 / 100]};
+}
+
+// The frames of checks that take several: every frame's time, of each check
+// its longest frame, and the frame that costs most by its place in the
+// sequence (the median over the checks of the first frame, of the second, and
+// so on: what a frame costs without the system's hold-ups).
+struct FrameFigures {
+    Figures frame;
+    Figures longest;
+    double framesPerCheck;
+    double costliestPlace;
+};
+
+FrameFigures frameFiguresOf(const std::vector<std::vector<double>>& checks) {
+    std::vector<double> all, longest;
+    std::vector<std::vector<double>> byPlace;
+    for (const std::vector<double>& frames : checks) {
+        all.insert(all.end(), frames.begin(), frames.end());
+        longest.push_back(*std::max_element(frames.begin(), frames.end()));
+        if (byPlace.size() < frames.size()) byPlace.resize(frames.size());
+        for (size_t i = 0; i < frames.size(); ++i) byPlace[i].push_back(frames[i]);
+    }
+    double costliest = 0.0;
+    for (const std::vector<double>& place : byPlace) costliest = std::max(costliest, figuresOf(place).median);
+    return FrameFigures{figuresOf(all), figuresOf(longest), static_cast<double>(all.size()) / checks.size(),
+                        costliest};
+}
+
+// Times a check of one frame.
+template <typename Check>
+Figures measure(int repeats, Check check) {
     for (int i = 0; i < 3; ++i) check();  // warm up
     std::vector<double> times;
-    times.reserve(static_cast<size_t>(repeats));
     for (int i = 0; i < repeats; ++i) {
-        prepare(i);
         double start = now();
         check();
         times.push_back(now() - start);
     }
-    std::sort(times.begin(), times.end());
-    return Figures{times[times.size() / 2], times.back()};
+    return figuresOf(times);
 }
 
 bool writeSettingsFile(const std::string& text) {
@@ -144,37 +203,150 @@ void writeOrExit(const std::string& text) {
     }
 }
 
+// The first frames, each time in a fresh process of this program started in
+// the game directory ("--first-frames" below, which prints each frame's time).
+std::vector<std::vector<double>> measureFirstFrames(int repeats) {
+    char program[MAX_PATH];
+    GetModuleFileNameA(nullptr, program, MAX_PATH);
+    std::string command = std::string("\"") + program + "\" --first-frames";
+    std::vector<std::vector<double>> starts;
+    for (int i = 0; i < repeats; ++i) {
+        SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+        HANDLE readEnd, writeEnd;
+        if (!CreatePipe(&readEnd, &writeEnd, &inherit, 0)) std::exit(1);
+        SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
+        STARTUPINFOA startup{};
+        startup.cb = sizeof startup;
+        startup.dwFlags = STARTF_USESTDHANDLES;
+        startup.hStdOutput = writeEnd;
+        startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
+        PROCESS_INFORMATION process{};
+        if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process))
+            std::exit(1);
+        CloseHandle(writeEnd);
+        std::string output;
+        char chunk[512];
+        DWORD got = 0;
+        while (ReadFile(readEnd, chunk, sizeof chunk, &got, nullptr) && got > 0) output.append(chunk, got);
+        WaitForSingleObject(process.hProcess, INFINITE);
+        CloseHandle(process.hProcess);
+        CloseHandle(process.hThread);
+        CloseHandle(readEnd);
+        std::vector<double> frames;
+        for (const char* p = output.c_str(); *p != '\0';) {
+            char* end = nullptr;
+            double time = std::strtod(p, &end);
+            if (end == p) break;
+            frames.push_back(time);
+            p = end;
+        }
+        if (frames.empty()) std::exit(1);
+        starts.push_back(frames);
+    }
+    return starts;
+}
+
+// The machine's own share of a frame's time: frames of plain arithmetic that
+// take about 500 us when nothing else runs, timed as the frames above.
+FrameFigures controlFrames() {
+    std::vector<std::vector<double>> checks;
+    volatile double x = 0;
+    for (int check = 0; check < 100; ++check) {
+        std::vector<double> frames;
+        for (int frame = 0; frame < 18; ++frame) {
+            double start = now();
+            for (int i = 0; i < 250000; ++i) x = x + i * 0.5;
+            frames.push_back(now() - start);
+        }
+        checks.push_back(frames);
+        Sleep(20);
+    }
+    return frameFiguresOf(checks);
+}
+
+void printFigures(const char* what, const Figures& f, const char* note) {
+    std::printf("  %-44s %8.1f us (best %8.1f, worst %8.1f)  %s\n", what, f.median, f.best, f.worst, note);
+}
+
+void printFrames(const char* what, const FrameFigures& f) {
+    std::printf("  %-44s %.1f frames of %6.1f us (best %6.1f, 95%% within %6.1f, worst %8.1f);\n", what,
+                f.framesPerCheck, f.frame.median, f.frame.best, f.frame.percentile95, f.frame.worst);
+    std::printf("  %-44s the costliest by its place %6.1f us; the longest of each %6.1f us (best %6.1f)\n", "",
+                f.costliestPlace, f.longest.median, f.longest.best);
+}
+
 void benchFile(const char* label, const std::string& text, int repeats) {
     // The same file with one value changed, so that every check parses anew.
     std::string other = text;
     size_t value = other.find("first_wait_time=") + 16;
     other[value] = other[value] == '9' ? '8' : '9';
-    auto unchanged = [](int) {};
-    auto changed = [&text, &other](int i) { writeOrExit(i % 2 ? text : other); };
 
     writeOrExit(text);
-    Figures ours = measure(repeats, unchanged, ourCheck);
+    FrameFigures first = frameFiguresOf(measureFirstFrames(20));
+    Figures unchanged = measure(repeats, ourFrame);
     unsigned long long allocationsBefore = allocationCount;
-    for (int i = 0; i < 100; ++i) ourCheck();
-    double allocations = static_cast<double>(allocationCount - allocationsBefore) / 100;
-    Figures reparsed = measure(repeats, changed, ourCheck);
+    for (int i = 0; i < 100; ++i) ourFrame();
+    double unchangedAllocations = static_cast<double>(allocationCount - allocationsBefore) / 100;
+
+    // The allocations of the frames themselves, not of the bench's lists of times.
+    unsigned long long frameAllocations = 0;
+    auto checkFrame = [&frameAllocations] {
+        unsigned long long before = allocationCount;
+        bool read = ourFrame() != SettingsRead::Parsing;
+        frameAllocations += allocationCount - before;
+        return read;
+    };
+    for (int i = 0; i < 2; ++i) {  // grows the kept storage of both reads
+        writeOrExit(i % 2 ? text : other);
+        framesUntilRead(checkFrame);
+    }
+    std::vector<std::vector<double>> saves;
+    frameAllocations = 0;
+    for (int i = 0; i < repeats; ++i) {
+        writeOrExit(i % 2 ? text : other);
+        // The check comes up to a second after the save; right after writing
+        // 800 KB the system is still busy with the file, which would stall a
+        // frame that no player's save stalls.
+        Sleep(100);
+        saves.push_back(framesUntilRead(checkFrame));
+    }
+    double saveAllocations = static_cast<double>(frameAllocations) / repeats;
+    FrameFigures saved = frameFiguresOf(saves);
+
+    // Our own write of the stored skin (the plug-in's writer, then the written text parsed at once).
     writeOrExit(text);
-    Figures uncached = measure(repeats, unchanged, uncachedWin32Check);
-    Figures cached = measure(repeats, unchanged, perKeyWin32Check);
-    std::printf("%s (%zu bytes), %d checks each, median (worst) per check:\n", label, text.size(), repeats);
-    std::printf("  ours, file unchanged (one open, no parse):  %9.1f us (%9.1f)  %.2f heap allocations per check\n",
-                ours.median, ours.worst, allocations);
-    std::printf("  ours, file changed before each check:       %9.1f us (%9.1f)  (one open, one parse)\n",
-                reparsed.median, reparsed.worst);
-    std::printf("  per-key Win32, uncached:                    %9.1f us (%9.1f)  ours %.1fx / %.1fx faster\n",
-                uncached.median, uncached.worst, uncached.median / ours.median, uncached.median / reparsed.median);
-    std::printf("  per-key Win32, cached:                      %9.1f us (%9.1f)  ours %.1fx / %.1fx faster\n",
-                cached.median, cached.worst, cached.median / ours.median, cached.median / reparsed.median);
+    ourFrame();
+    int model = 0;
+    Figures written = measure(repeats / 10, [&model] { writeStoredSkin(static_cast<uint32_t>(++model)); });
+
+    writeOrExit(text);
+    Figures uncached = measure(repeats, uncachedWin32Check);
+    Figures cached = measure(repeats, perKeyWin32Check);
+    std::printf("%s (%zu bytes), %d checks each (20 starts):\n", label, text.size(), repeats);
+    printFrames("ours, a game's first frames (fresh process):", first);
+    char note[96];
+    std::snprintf(note, sizeof note, "%.2f heap allocations per check", unchangedAllocations);
+    printFigures("ours, file unchanged (one open, no parse):", unchanged, note);
+    printFrames("ours, after the player saved the file:", saved);
+    std::printf("  %-44s %.2f heap allocations per save\n", "", saveAllocations);
+    printFigures("ours, writing the stored skin back:", written, "(our writer, an atomic replace, a parse)");
+    std::snprintf(note, sizeof note, "%.0fx our check of an unchanged file", uncached.median / unchanged.median);
+    printFigures("per-key Win32, uncached:", uncached, note);
+    std::snprintf(note, sizeof note, "%.0fx our check of an unchanged file", cached.median / unchanged.median);
+    printFigures("per-key Win32, cached:", cached, note);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 2 && std::strcmp(argv[1], "--first-frames") == 0) {
+        // The game has long been running when the script starts: the fresh
+        // process settles first (its memory stays fresh).
+        Sleep(500);
+        for (double time : startFrames()) std::printf("%.1f ", time);
+        std::printf("\n");
+        return 0;
+    }
     if (argc != 2) {
         std::printf("usage: settings_bench <shipped Pelorin.ini>\n");
         return 2;
@@ -195,9 +367,12 @@ int main(int argc, char** argv) {
     if (!CreateDirectoryA(game.c_str(), nullptr) || !SetCurrentDirectoryA(game.c_str())) return 2;
 
     std::string points = withTenThousandCustomPoints(shipped);
-    std::printf("the once-a-second settings check under Wine (simulated game not involved)\n");
-    benchFile("shipped Pelorin.ini", shipped, 2000);
-    benchFile("Pelorin.ini with 10,000 custom points", points, 200);
+    std::printf("the settings check of the plug-in under Wine, frame by frame (simulated game not involved);\n");
+    std::printf("a frame's budget: 2000 us\n");
+    std::printf("the machine itself, 100 times 18 frames of arithmetic:\n");
+    printFrames("(not ours: a control)", controlFrames());
+    benchFile("shipped Pelorin.ini", shipped, 200);
+    benchFile("Pelorin.ini with 10,000 custom points", points, 100);
 
     DeleteFileA(path);
     SetCurrentDirectoryA(directory);

@@ -9,22 +9,17 @@
 #include "pelorin_version.h"
 #include "platform/full_path.h"
 #include "settings/respawn_settings.h"
-#include "settings/settings_checker.h"
+#include "settings/first_findings.h"
 #include "settings/settings_file.h"
 
 namespace {
 
-constexpr int mostFindings = 40;
 constexpr int fixedLines = 4;  // version, "Settings file", its path, the summary
-
-struct Finding {
-    char text[sizeof MenuLine{}.label];
-};
 
 class AboutPage final : public MenuPage {
 public:
     const char* title() const override { return "About"; }
-    int lineCount() const override { return fixedLines + findingCount_; }
+    int lineCount() const override { return fixedLines + findings_.kept(); }
 
     // The check runs when the page opens and after each change of the file.
     void opened() override { check(); }
@@ -50,7 +45,7 @@ public:
                 std::snprintf(out->value, sizeof out->value, "%s", summary_);
                 return;
         }
-        std::snprintf(out->label, sizeof out->label, "%s", findings_[line - fixedLines].text);
+        describeFinding(line - fixedLines, out->label, sizeof out->label);
         out->dimmed = true;
     }
 
@@ -59,34 +54,29 @@ public:
 private:
     void check() {
         checkedVersion_ = settingsTextVersion();
-        findingCount_ = 0;
         shortPath();
+        findings_.clear();
         std::string text;
         if (!readSettingsFileText(&text)) {
             std::snprintf(summary_, sizeof summary_, "no file");
             return;
         }
-        SettingsCheck check = checkSettingsText(text);
-        int errors = 0, warnings = 0;
-        for (const SettingsFinding& finding : check.findings) {
-            if (finding.severity == CheckSeverity::Note) continue;
-            if (finding.severity == CheckSeverity::Error)
-                ++errors;
-            else
-                ++warnings;
-            if (findingCount_ == mostFindings) continue;
-            char* out = findings_[findingCount_++].text;
-            int length = finding.line > 0 ? std::snprintf(out, sizeof findings_[0].text, "Line %d: %s", finding.line,
-                                                          finding.message.c_str())
-                                          : std::snprintf(out, sizeof findings_[0].text, "%s", finding.message.c_str());
-            if (length >= static_cast<int>(sizeof findings_[0].text))
-                std::memcpy(out + sizeof findings_[0].text - 4, "...", 4);
-        }
-        if (errors + warnings == 0)
+        ProfileSection section;
+        checkSettings(text, &section, &findings_, nullptr);
+        if (findings_.count() == 0)
             std::snprintf(summary_, sizeof summary_, "no problems");
         else
-            std::snprintf(summary_, sizeof summary_, "%d error%s, %d warning%s", errors, errors == 1 ? "" : "s",
-                          warnings, warnings == 1 ? "" : "s");
+            std::snprintf(summary_, sizeof summary_, "%d error%s, %d warning%s", findings_.errors(),
+                          findings_.errors() == 1 ? "" : "s", findings_.warnings(), findings_.warnings() == 1 ? "" : "s");
+    }
+
+    // "Line 12: ..." (the line left out for the file as a whole), cut with
+    // "..." when it does not fit.
+    void describeFinding(int index, char* out, size_t size) const {
+        int line = findings_.line(index);
+        int length = line > 0 ? std::snprintf(out, size, "Line %d: %s", line, findings_.text(index))
+                              : std::snprintf(out, size, "%s", findings_.text(index));
+        if (length >= static_cast<int>(size)) std::memcpy(out + size - 4, "...", 4);
     }
 
     // The full path, or its end when it does not fit the line.
@@ -106,8 +96,7 @@ private:
     uint32_t checkedVersion_ = 0;
     char path_[sizeof MenuLine{}.label] = "";
     char summary_[sizeof MenuLine{}.value] = "";
-    Finding findings_[mostFindings];
-    int findingCount_ = 0;
+    FirstFindings findings_;
 };
 
 AboutPage page;

@@ -6,7 +6,7 @@
 #include "menu/pages.h"
 #include "menu/setting_line.h"
 #include "settings/respawn_settings.h"
-#include "settings/settings_checker.h"
+#include "settings/spawn_roll.h"
 
 namespace {
 
@@ -53,9 +53,7 @@ public:
     WhereYouComeBackPage() : SettingsPage("Where you come back", whereKeys) {}
 
     void refresh() override {
-        int32_t chances[spawnModeCount];
-        for (int m = 0; m < spawnModeCount; ++m) chances[m] = static_cast<int32_t>(settingValue(*modeChances[m]));
-        odds_ = spawnOddsOf(chances, static_cast<int32_t>(settingValue(closeChance)));
+        odds_ = spawnOddsOf(spawnChancesOf(settings), settings.on_close_point_player_spawn_chance);
     }
 
     void describe(int line, MenuLine* out) const override {

@@ -39,7 +39,10 @@ void runMainLoop() {
     // A script started afresh is a new game: the blips of an earlier one are gone.
     closeMenu();
     forgetPointBlips();
-    if (!readSettings()) applyBuiltInSettings();
+    // A large file is parsed a step per frame; the loop starts once it is read.
+    SettingsRead read;
+    while ((read = readSettingsForFrame()) == SettingsRead::Parsing) host::scriptWait(0);
+    if (read == SettingsRead::Failed) applyBuiltInSettings();
     settingsFileChanged();
     for (;;) {
         if (respawnOnDemandRequested()) {

@@ -3,6 +3,7 @@
 #include "platform/clock.h"
 #include "platform/ticks.h"
 #include "respawn/loading_screens.h"
+#include "respawn/player_options.h"
 #include "settings/notifications.h"
 #include "settings/respawn_settings.h"
 #include "settings/setting_limits.h"
@@ -43,21 +44,27 @@ bool settingsCheckDue() {
 
 // The file is opened and parsed once: the stored skin is answered from the
 // same read. Our own write of the stored skin records the file's new write
-// time, so it is not announced, while the player's next save still is.
+// time, so it is not announced, while the player's next save still is. A
+// changed text is parsed a step per frame: until the last step the check
+// stays due and does nothing else, so that it then acts as on a text read at
+// once.
 void runSettingsCheck() {
-    if (readSettings()) {
+    SettingsRead read = readSettingsForFrame();
+    if (read == SettingsRead::Parsing) return;
+    if (read == SettingsRead::Read) {
         holdSettingsRead(true);
         if (settingsFileChanged() || playerState.lastSettingsCheckTime == 0) {
-            if (skinWaitGateOpen()) enforceStoredSkin();
+            if (skinWaitGateOpen() && enforceStoredSkin()) applyOnDemandOptions();
             if (playerState.lastSettingsCheckTime != 0) showNotification("Pelorin.ini modified");
             playerState.storedSkinWritePending = false;  // the player's save decides the stored skin
         }
-        bool skinToStore = skinChangedSinceLastCheck() || (playerState.storedSkinWritePending && !isStoredSkinActive());
+        bool skinToStore = skinChangedSinceLastCheck() ||
+                           (playerState.storedSkinWritePending && !playerState.heldSinceLastCheck && !isStoredSkinActive());
         if (skinToStore && skinWaitGateOpen() && settings.player_ped_skin_upon_respawn == 3 && loadingScreenSettled())
             noteStoredSkinWrite(writeStoredSkin(currentPlayerModel()));
         holdSettingsRead(false);
     }
-    playerState.modelAtLastCheck = currentPlayerModel();
+    takeSkinAsSeenAtCheck();
     playerState.lastSettingsCheckTime = tickCount();
     flushEventLog(settings.write_log_file != 0);
 }

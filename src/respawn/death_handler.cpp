@@ -369,9 +369,8 @@ void handleDeathAndArrest() {
     DeathEpisode episode;
     DeathPhase phase = episodeDetected() ? DeathPhase::DeathScreen : DeathPhase::Watching;
     if (phase != DeathPhase::Watching) {
-        uint32_t skinWorn = playerState.lastPlayerModel;
         while (phase != DeathPhase::Watching) phase = runPhase(phase, episode);
-        keepStoredSkinAfterEpisode(skinWorn);
+        keepStoredSkinAfterEpisode();
         // Our own cut to black is not a screen left behind; a black screen we
         // did not touch (a mission's fail screen, another script's) counts on.
         if (episode.screenTouched) restartBlackScreenCount();

@@ -69,24 +69,26 @@ void applyPostLoadingSkin() {
         changePlayerSkin(readStoredSkin());
 }
 
-void applyPostLoadingOptions() {
-    int32_t options = settings.weapons_and_armor_settings_affecting_respawn_on_demand;
-    bool wearsOtherSkin = !isStoryCharacter(playerState.lastPlayerModel);
-    if (options == 1 || options == 2) applyWeaponsOption(wearsOtherSkin);
-    if (options == 1 || options == 3) applyArmourOption(wearsOtherSkin);
-}
-
 // The game or another script may fade in during our wait: the move and the
 // skin change come behind black all the same.
 void keepScreenBlack() {
     if (!isScreenFadedOut()) fadeScreenOut(0);
 }
 
+// Alive and not being arrested: a player in the game's death or arrest
+// sequence is neither moved nor re-skinned; the follow-up waits for its end.
+bool playerFree() { return isEntityAlive(localPlayerPed()) && !isPlayerBeingArrested(localPlayerId()); }
+
 // Behind a black screen: the end of the wait, the automatic respawn, the skin,
-// the options, then the fade-in.
-void runPostLoadingFollowUp() {
+// the options, then the fade-in. False when a death or arrest came during the
+// wait: the screen is given back and the follow-up is still to run.
+bool runPostLoadingFollowUp() {
     fadeScreenOut(0);
     host::scriptWait(blackWaitMs());
+    if (!playerFree()) {
+        fadeScreenIn(500);
+        return false;
+    }
     keepScreenBlack();
     if (settings.use_respawn_on_demand_automatically != 0) {
         respawnOnDemand(false);
@@ -96,17 +98,20 @@ void runPostLoadingFollowUp() {
     applyPostLoadingSkin();
     if (postLoadingPedTest(localPlayerPed())) postLoadingPedAction(localPlayerPed());
     host::scriptWait(0);
-    applyPostLoadingOptions();
+    applyOnDemandOptions();
     fadeScreenIn(500);
+    return true;
 }
 
 }  // namespace
 
 // The follow-up is due "wait_time_before_skin_change" after the loading
-// screen; its black screen covers only the end of that wait.
+// screen, once the player is free; its black screen covers only the end of
+// that wait.
 void watchLoadingScreens() {
     while (loadingScreenHoldsCount()) {
         playerState.loadingScreenSeen = true;
+        notePlayerHeld();
         host::scriptWait(0);
     }
     if (playerState.loadingScreenSeen) {
@@ -123,15 +128,16 @@ void watchLoadingScreens() {
     if (playerState.loadingScreenSeen &&
         (skinPolicyApplies() || settings.use_respawn_on_demand_automatically != 0)) {
         uint32_t inView = skinChangeWaitMs(settings.wait_time_before_skin_change) - blackWaitMs();
-        if (inView != 0) logEvent("the skin is changed after the loading screen in %u ms; you play on meanwhile",
-                                  unsigned{inView + blackWaitMs()});
+        if (inView != 0)
+            logEvent("after the loading screen Pelorin waits %.1f s (wait_time_before_skin_change); you play on",
+                     secondsOf(inView + blackWaitMs()));
         playerState.followUpPending = true;
         playerState.followUpDueTime = tickCount() + inView;
     }
     playerState.loadingScreenSeen = false;
-    if (!playerState.followUpPending || !tickReached(tickCount(), playerState.followUpDueTime)) return;
-    playerState.followUpPending = false;
-    runPostLoadingFollowUp();
+    if (!playerState.followUpPending || !tickReached(tickCount(), playerState.followUpDueTime) || !playerFree())
+        return;
+    playerState.followUpPending = !runPostLoadingFollowUp();
     restartBlackScreenCount();
 }
 

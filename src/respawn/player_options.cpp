@@ -9,6 +9,7 @@
 #include "shared/player_state.h"
 #include "respawn/weapon_tables.h"
 #include "settings/respawn_settings.h"
+#include "skin/player_skin.h"
 
 namespace {
 
@@ -76,4 +77,11 @@ void zeroCharacterMoney() {
     if (!stat) stat = moneyStatOf(playerState.lastMainCharacterModel);
     if (!stat) stat = "SP0_TOTAL_CASH";
     setIntStatToZero(nameHash(stat));
+}
+
+void applyOnDemandOptions() {
+    int32_t options = settings.weapons_and_armor_settings_affecting_respawn_on_demand;
+    bool wearsOtherSkin = !isStoryCharacter(playerState.lastPlayerModel);
+    if (options == 1 || options == 2) applyWeaponsOption(wearsOtherSkin);
+    if (options == 1 || options == 3) applyArmourOption(wearsOtherSkin);
 }

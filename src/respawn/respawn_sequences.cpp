@@ -47,7 +47,7 @@ bool respawnAfterDeath() {
     return restored;
 }
 
-bool respawnOnDemand(bool applyOnDemandOptions) {
+bool respawnOnDemand(bool byTheChord) {
     // The ped asked for here is the one moved (a loading screen may have
     // given the player a new one since the last pass).
     playerState.playerPed = localPlayerPed();
@@ -56,20 +56,15 @@ bool respawnOnDemand(bool applyOnDemandOptions) {
         logEvent("respawn on demand not done: you are not alive");
         return false;
     }
-    logEvent("respawn on demand%s", applyOnDemandOptions ? " by the key chord" : " after a loading or black screen");
-    if (applyOnDemandOptions) {
+    logEvent("respawn on demand%s", byTheChord ? " by the key chord" : " after a loading or black screen");
+    if (byTheChord) {
         if (settings.player_ped_skin_upon_respawn == 2)
             changePlayerSkin(pickRandomSkin());
         else if (settings.player_ped_skin_upon_respawn == 3)
             changePlayerSkin(playerState.lastPlayerModel);
     }
     moveToNewSpawn(false);
-    if (applyOnDemandOptions) {
-        int32_t options = settings.weapons_and_armor_settings_affecting_respawn_on_demand;
-        bool wearsOtherSkin = !isStoryCharacter(playerState.lastPlayerModel);
-        if (options == 1 || options == 2) applyWeaponsOption(wearsOtherSkin);
-        if (options == 1 || options == 3) applyArmourOption(wearsOtherSkin);
-    }
+    if (byTheChord) applyOnDemandOptions();
     return true;
 }
 

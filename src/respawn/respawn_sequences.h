@@ -7,7 +7,9 @@
 #include "spawn/custom_spawn.h"
 
 bool respawnAfterDeath();
-bool respawnOnDemand(bool applyOnDemandOptions);
+// By the chord (a key or controller chord of the player's), the chord's skin
+// and the on-demand options apply; after a loading or black screen, neither.
+bool respawnOnDemand(bool byTheChord);
 // A respawn on demand to the given point rather than a rolled one, without
 // the on-demand options (to try the point).
 bool respawnAtCustomPoint(const CustomSpawnPoint& point);

@@ -5,7 +5,7 @@
 
 namespace {
 
-constexpr int customMode = spawnModeCount - 1;
+constexpr int customMode = static_cast<int>(SpawnMode::CustomPoint);
 // The share suggested when custom_spawn_chance has none.
 constexpr int64_t suggestedShare = 10;
 
@@ -18,14 +18,14 @@ double reductionFor(int64_t earlier, int64_t share) {
 
 }  // namespace
 
-bool customPointsNeverPicked(const int32_t chances[spawnModeCount], char* advice, size_t size) {
+bool customPointsNeverPicked(const SpawnChances& chances, char* advice, size_t size) {
     // The fall-back never picks the custom mode: only its own rolls count.
     if (spawnOddsOf(chances, 0).rolls[customMode] > 0) return false;
     // Sums without the 32-bit wrap, as a player adds them up; written as
     // doubles, since msvcrt.dll knows no "ll".
     int64_t earlier = 0;
-    for (int m = 0; m < customMode; ++m) earlier += chances[m];
-    const long share = static_cast<long>(chances[customMode]);
+    for (int m = 0; m < customMode; ++m) earlier += chances.of[m];
+    const long share = static_cast<long>(chances.of[customMode]);
     if (share <= 0) {
         double lower = reductionFor(earlier, suggestedShare);
         if (lower > 0)

@@ -5,9 +5,9 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "settings/settings_checker.h"
+#include "settings/spawn_roll.h"
 
 // False when some roll picks the custom mode. Otherwise true, with `advice`
 // holding the cause and the fix, such as "custom_spawn_chance is 0. Set it to
 // 10 and lower another chance by 10." (short enough for a notification).
-bool customPointsNeverPicked(const int32_t chances[spawnModeCount], char* advice, size_t size);
+bool customPointsNeverPicked(const SpawnChances& chances, char* advice, size_t size);

@@ -27,7 +27,9 @@ double scaled(uint64_t digits, int32_t exponent) {
 
 }  // namespace
 
-float decimalFloat(const char* text) {
+float decimalFloat(const char* text) { return readDecimal(text).value; }
+
+DecimalNumber readDecimal(const char* text) {
     const char* p = text;
     while (*p == ' ' || (*p >= '\t' && *p <= '\r')) ++p;
     bool negative = *p == '-';
@@ -54,7 +56,7 @@ float decimalFloat(const char* text) {
             }
         }
     }
-    if (!anyDigit) return 0.0f;
+    if (!anyDigit) return DecimalNumber{0.0f, 0, false};
     if (*p == 'e' || *p == 'E') {
         const char* q = p + 1;
         bool negativeExponent = *q == '-';
@@ -64,10 +66,12 @@ float decimalFloat(const char* text) {
             for (; isDigit(*q); ++q)
                 if (written < 100000) written = written * 10 + (*q - '0');
             exponent += negativeExponent ? -written : written;
+            p = q;
         }
     }
+    size_t length = static_cast<size_t>(p - text);
     double value = scaled(digits, exponent);
-    if (!(std::fabs(value) <= FLT_MAX)) return 0.0f;
+    if (!(std::fabs(value) <= FLT_MAX)) return DecimalNumber{0.0f, length, true};
     float narrowed = static_cast<float>(value);
-    return negative ? -narrowed : narrowed;
+    return DecimalNumber{negative ? -narrowed : narrowed, length, false};
 }

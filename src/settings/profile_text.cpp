@@ -6,6 +6,29 @@
 
 #include "settings/profile_encoding.h"
 
+// A hash of the name that ignores ASCII case: every byte gets bit 5 set, which
+// also merges a few punctuation pairs; equality is checked exactly afterwards.
+uint64_t profileNameHash(std::string_view name) {
+    const uint64_t fold = 0x2020202020202020ull;
+    uint64_t h = 0x9E3779B97F4A7C15ull ^ name.size();
+    const char* p = name.data();
+    size_t n = name.size();
+    for (; n >= 8; p += 8, n -= 8) {
+        uint64_t word;
+        std::memcpy(&word, p, 8);
+        h = (h ^ (word | fold)) * 0xFF51AFD7ED558CCDull;
+        h ^= h >> 29;
+    }
+    if (n > 0) {
+        uint64_t word = 0;
+        std::memcpy(&word, p, n);
+        h = (h ^ (word | fold >> (64 - 8 * n))) * 0xFF51AFD7ED558CCDull;
+    }
+    h ^= h >> 32;
+    h *= 0xC4CEB9FE1A85EC53ull;
+    return h ^ (h >> 29);
+}
+
 namespace {
 
 // The whitespace the private-profile reader trims, with ^Z (an old DOS end of file).
@@ -29,37 +52,15 @@ std::string_view cutAtNul(std::string_view s) {
 // A name as looked up: trimmed, up to a NUL.
 std::string_view nameOf(std::string_view s) { return cutAtNul(trimmed(s)); }
 
-// A hash of the name that ignores ASCII case: every byte gets bit 5 set, which
-// also merges a few punctuation pairs; equality is checked exactly afterwards.
-uint64_t nameHash(std::string_view name) {
-    const uint64_t fold = 0x2020202020202020ull;
-    uint64_t h = 0x9E3779B97F4A7C15ull ^ name.size();
-    const char* p = name.data();
-    size_t n = name.size();
-    for (; n >= 8; p += 8, n -= 8) {
-        uint64_t word;
-        std::memcpy(&word, p, 8);
-        h = (h ^ (word | fold)) * 0xFF51AFD7ED558CCDull;
-        h ^= h >> 29;
-    }
-    if (n > 0) {
-        uint64_t word = 0;
-        std::memcpy(&word, p, n);
-        h = (h ^ (word | fold >> (64 - 8 * n))) * 0xFF51AFD7ED558CCDull;
-    }
-    h ^= h >> 32;
-    h *= 0xC4CEB9FE1A85EC53ull;
-    return h ^ (h >> 29);
-}
-
 // Where the lines start: after a UTF-8 byte-order mark, if any.
 size_t textStart(std::string_view text) { return text.substr(0, 3) == "\xEF\xBB\xBF" ? 3 : 0; }
 
 // One line: [begin, end) without its line end; the next line starts at next.
 // Lines end at LF or at CR, a CR LF pair being one line end. The scan that
 // finds the end also notes the first '=' and whether a NUL occurs, so that
-// each byte is looked at once (the C runtime's memchr of the shipped DLL goes
-// byte by byte anyway).
+// each byte is looked at once; it goes eight bytes at a time past bytes that
+// are none of these (the C runtime's memchr of the shipped DLL goes byte by
+// byte).
 struct Line {
     size_t begin;
     size_t end;
@@ -78,19 +79,46 @@ struct SpecialBytes {
 };
 constexpr SpecialBytes special;
 
+// Whether any of the eight bytes of a word is zero.
+constexpr uint64_t hasZeroByte(uint64_t word) {
+    return (word - 0x0101010101010101ull) & ~word & 0x8080808080808080ull;
+}
+constexpr uint64_t eachByte(char c) { return 0x0101010101010101ull * static_cast<unsigned char>(c); }
+
+// The special bytes among the eight at p (x86 is little-endian: the lowest
+// set bit marks the first; bits above a special byte may be false).
+uint64_t specialBytesAt(const char* p) {
+    uint64_t word;
+    std::memcpy(&word, p, 8);
+    return hasZeroByte(word) | hasZeroByte(word ^ eachByte('\n')) | hasZeroByte(word ^ eachByte('\r')) |
+           hasZeroByte(word ^ eachByte('='));
+}
+
 Line lineAt(std::string_view text, size_t begin) {
     Line line{begin, text.size(), text.size(), std::string_view::npos, false};
     const char* p = text.data();
-    for (size_t at = begin; at < text.size(); ++at) {
+    size_t at = begin;
+    while (at < text.size()) {
+        if (at + 8 <= text.size()) {
+            uint64_t found = specialBytesAt(p + at);
+            if (found == 0) {
+                at += 8;
+                continue;
+            }
+            at += static_cast<size_t>(__builtin_ctzll(found)) / 8;
+        } else if (!special.of[static_cast<unsigned char>(p[at])]) {
+            ++at;
+            continue;
+        }
         char c = p[at];
-        if (!special.of[static_cast<unsigned char>(c)]) continue;
         if (c == '\n' || c == '\r') {
             line.end = at;
             line.next = at + 1 < text.size() && c == '\r' && p[at + 1] == '\n' ? at + 2 : at + 1;
-            break;
+            return line;
         }
         if (c == '=' && line.equals == std::string_view::npos) line.equals = at;
         line.nul = line.nul || c == '\0';
+        ++at;
     }
     return line;
 }
@@ -145,26 +173,29 @@ std::string_view withoutQuotes(std::string_view value) {
 }
 
 // The first occurrence of each key, in an open-addressed table twice the
-// size of the entries or more. The table of a large file does not fit the
-// processor's caches: the hashes are taken some entries ahead and their slots
-// fetched early, so that the waits for memory overlap.
-void indexEntries(ProfileSection* out) {
+// size of the entries or more (made by startIndex), entries from to to at a
+// time, in file order. The table of a large file does not fit the processor's
+// caches: the hashes are taken some entries ahead and their slots fetched
+// early, so that the waits for memory overlap.
+void startIndex(ProfileSection* out) {
     size_t size = 16;
     while (size < 2 * out->entries.size()) size *= 2;
     out->index.assign(size, 0);
-    const uint64_t mask = size - 1;
-    const uint32_t count = static_cast<uint32_t>(out->entries.size());
+}
+
+void indexEntries(ProfileSection* out, uint32_t from, uint32_t to) {
+    const uint64_t mask = out->index.size() - 1;
     constexpr uint32_t ahead = 8;
     uint64_t hashes[ahead];
     auto hashOf = [out, mask](uint32_t i) {
-        uint64_t hash = nameHash(out->entries[i].key);
+        uint64_t hash = profileNameHash(out->entries[i].key);
         __builtin_prefetch(&out->index[hash & mask]);
         return hash;
     };
-    for (uint32_t i = 0; i < ahead && i < count; ++i) hashes[i] = hashOf(i);
-    for (uint32_t i = 0; i < count; ++i) {
+    for (uint32_t i = from; i < from + ahead && i < to; ++i) hashes[i % ahead] = hashOf(i);
+    for (uint32_t i = from; i < to; ++i) {
         uint64_t hash = hashes[i % ahead];
-        if (i + ahead < count) hashes[i % ahead] = hashOf(i + ahead);
+        if (i + ahead < to) hashes[i % ahead] = hashOf(i + ahead);
         std::string_view key = out->entries[i].key;
         uint64_t tag = hash & 0xFFFFFFFF00000000ull;
         for (uint64_t slot = hash & mask;; slot = (slot + 1) & mask) {
@@ -181,7 +212,7 @@ void indexEntries(ProfileSection* out) {
 
 const ProfileSection::Entry* findEntry(const ProfileSection& section, std::string_view key) {
     if (section.index.empty()) return nullptr;
-    uint64_t hash = nameHash(key);
+    uint64_t hash = profileNameHash(key);
     uint64_t tag = hash & 0xFFFFFFFF00000000ull;
     const uint64_t mask = section.index.size() - 1;
     for (uint64_t slot = hash & mask;; slot = (slot + 1) & mask) {
@@ -293,30 +324,75 @@ std::string editedText(std::string_view text, std::string_view section, const Pr
 
 }  // namespace
 
-void parseProfileSection(std::string_view file, std::string_view section, ProfileSection* out) {
+void ProfileParse::start(std::string_view file, std::string_view section, ProfileSection* out) {
     out->entries.clear();
-    std::string_view text = file;
+    // Lines of settings are rarely shorter than 24 bytes: the entries seldom
+    // grow (and copy themselves) while the walk goes on.
+    out->entries.reserve(file.size() / 24);
+    out->index.clear();
+    text_ = file;
     ProfileEncoding encoding = profileEncodingOf(file);
     if (encoding != ProfileEncoding::Bytes) {
         decodeUtf16(file, encoding, &out->decoded);
-        text = std::string_view(out->decoded.data(), out->decoded.size());
+        text_ = std::string_view(out->decoded.data(), out->decoded.size());
     }
-    std::string_view wanted = nameOf(section);
-    bool inside = false;
-    for (size_t at = textStart(text); at < text.size();) {
-        Line line = lineAt(text, at);
-        at = line.next;
-        LineContent parts = contentOf(text, line);
+    wanted_ = nameOf(section);
+    out_ = out;
+    at_ = textStart(text_);
+    number_ = 0;
+    inside_ = read_ = false;
+    indexed_ = 0;
+    phase_ = Phase::Walking;
+}
+
+bool ProfileParse::advance(size_t budget, ProfileLineVisitor* visitor) {
+    const size_t begin = at_;
+    size_t end = budget < text_.size() - at_ ? at_ + budget : text_.size();
+    while (phase_ == Phase::Walking && at_ < end) {
+        Line line = lineAt(text_, at_);
+        at_ = line.next;
+        ++number_;
+        LineContent parts = contentOf(text_, line);
         if (parts.text.empty()) continue;
+        ProfileLine seen{number_, parts.text, parts.header, parts.name, parts.value, false, false};
         if (parts.header) {
-            // Only the first section of that name is ever read.
-            if (inside) break;
-            inside = equalIgnoringCase(parts.name, wanted);
-            continue;
+            // Only the first section of that name is ever read, up to the next header.
+            if (inside_) {
+                inside_ = false;
+                read_ = true;
+                if (visitor == nullptr) at_ = text_.size();
+            } else if (!read_ && equalIgnoringCase(parts.name, wanted_)) {
+                inside_ = seen.sectionHeader = true;
+            }
+        } else if (inside_ && !parts.name.empty()) {
+            out_->entries.push_back(ProfileSection::Entry{parts.name, parts.value});
+            seen.inSection = true;
         }
-        if (inside && !parts.name.empty()) out->entries.push_back(ProfileSection::Entry{parts.name, parts.value});
+        if (visitor != nullptr) visitor->visit(seen);
     }
-    indexEntries(out);
+    if (phase_ == Phase::Walking) {
+        if (at_ < text_.size()) return false;
+        startIndex(out_);
+        phase_ = Phase::Indexing;
+        budget -= std::min(budget, at_ - begin);
+    }
+    if (phase_ == Phase::Indexing) {
+        // Indexing an entry costs about as much as walking eight bytes.
+        uint32_t count = static_cast<uint32_t>(out_->entries.size());
+        uint32_t to = static_cast<uint32_t>(std::min<size_t>(count, indexed_ + std::max<size_t>(budget / 8, 1)));
+        indexEntries(out_, indexed_, to);
+        indexed_ = to;
+        if (indexed_ == count) phase_ = Phase::Complete;
+    }
+    return phase_ == Phase::Complete;
+}
+
+void parseProfileSection(std::string_view file, std::string_view section, ProfileSection* out,
+                         ProfileLineVisitor* visitor) {
+    ProfileParse parse;
+    parse.start(file, section, out);
+    while (!parse.advance(SIZE_MAX, visitor)) {
+    }
 }
 
 bool findProfileValue(const ProfileSection& section, std::string_view key, std::string_view* value) {
@@ -332,22 +408,32 @@ uint32_t profileInt(const ProfileSection& section, std::string_view key, uint32_
     char digits[30];
     size_t length = profileString(section, key, "", digits, sizeof digits);
     if (length == 0) return fallback;
+    return profileIntOf(digits);
+}
+
+uint32_t profileIntOf(const char* digits, size_t* length) {
     const char* p = digits;
     while (*p != '\0' && static_cast<unsigned char>(*p) <= ' ') ++p;
     bool negative = *p == '-';
     if (*p == '-' || *p == '+') ++p;
+    const char* number = p;  // where a lone "0" of a prefix without digits ends
     // Like the Windows reader, a "0x", "0o" or "0b" prefix selects base 16, 8 or 2.
     uint32_t base = 10;
     if (p[0] == '0' && (p[1] == 'x' || p[1] == 'o' || p[1] == 'b')) {
         base = p[1] == 'x' ? 16 : p[1] == 'o' ? 8 : 2;
+        number = p + 1;
         p += 2;
     }
+    const char* firstDigit = p;
     uint32_t total = 0;
     for (; *p != '\0'; ++p) {
         uint32_t digit = digitValue(*p);
         if (digit >= base) break;
         total = total * base + digit;
     }
+    if (length != nullptr) *length = p > firstDigit ? static_cast<size_t>(p - digits)
+                                     : base != 10    ? static_cast<size_t>(number - digits)
+                                                     : 0;
     return negative ? 0u - total : total;
 }
 
@@ -382,7 +468,11 @@ char lowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A
 
 bool equalIgnoringCase(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (lowerAscii(a[i]) != lowerAscii(b[i])) return false;
+    // Names mostly agree in case too: equal stretches of eight bytes are passed at once.
+    size_t i = 0;
+    for (; i + 8 <= a.size(); i += 8)
+        if (std::memcmp(a.data() + i, b.data() + i, 8) != 0) break;
+    for (; i < a.size(); ++i)
+        if (a[i] != b[i] && lowerAscii(a[i]) != lowerAscii(b[i])) return false;
     return true;
 }

@@ -35,7 +35,55 @@ struct ProfileSection {
     ProfileSection& operator=(const ProfileSection&) = delete;
 };
 
-void parseProfileSection(std::string_view text, std::string_view section, ProfileSection* out);
+// One line of the text as the parse walks it.
+struct ProfileLine {
+    int number;              // 1-based; every line end the reader sees counts
+    std::string_view text;   // the line without the white space around it
+    bool header;             // "[name]", up to the last ']'
+    std::string_view name;   // the section's or the key's name as looked up
+    std::string_view value;  // up to a NUL; data() == nullptr without '='
+    bool sectionHeader;      // the header of the section the parse reads
+    bool inSection;          // the line is an entry of that section
+};
+
+// Sees the lines of a parse that are not blank, to the end of the text.
+class ProfileLineVisitor {
+public:
+    virtual void visit(const ProfileLine& line) = 0;
+
+protected:
+    ~ProfileLineVisitor() = default;
+};
+
+// Parses the entries of the first section of that name; a visitor, when
+// given, sees every line the parse walks, the lines after the section too.
+void parseProfileSection(std::string_view text, std::string_view section, ProfileSection* out,
+                         ProfileLineVisitor* visitor = nullptr);
+
+// The same parse in steps, for a caller that must not hold the processor
+// long: each step walks about a budget of bytes of lines, then indexes about
+// a budget's worth of entries (an entry counting as eight bytes). The text and
+// the section name must stay alive and unchanged, and the section is not to be
+// looked up, until a step returns true.
+class ProfileParse {
+public:
+    void start(std::string_view text, std::string_view section, ProfileSection* out);
+    // A visitor, when given, sees the lines this step walks.
+    bool advance(size_t budget, ProfileLineVisitor* visitor = nullptr);
+
+private:
+    enum class Phase { Walking, Indexing, Complete };
+    std::string_view text_;
+    std::string_view wanted_;
+    ProfileSection* out_ = nullptr;
+    size_t at_ = 0;
+    int number_ = 0;
+    bool inside_ = false;
+    bool read_ = false;  // the section has been read to its end
+    uint32_t indexed_ = 0;
+    Phase phase_ = Phase::Complete;
+};
+
 // The value of a key as the private-profile string reader gives it (quotes
 // around the whole value removed); false when the key is missing.
 bool findProfileValue(const ProfileSection& section, std::string_view key, std::string_view* value);
@@ -44,6 +92,10 @@ bool findProfileValue(const ProfileSection& section, std::string_view key, std::
 // "0o" or "0b" prefix hexadecimal, octal or binary) up to the first other
 // character, modulo 2^32 (so "-1" reads as 0xFFFFFFFF).
 uint32_t profileInt(const ProfileSection& section, std::string_view key, uint32_t fallback);
+// The number at the start of a value (profileInt reads at most its first 29
+// characters); length, when given, receives how many characters make up the
+// number (0 when there is no digit; "0x" alone is the number 0).
+uint32_t profileIntOf(const char* digits, size_t* length = nullptr);
 // As GetPrivateProfileStringA into a buffer of bufferSize bytes (at most
 // bufferSize - 1 characters and a NUL); returns the characters copied.
 size_t profileString(const ProfileSection& section, std::string_view key, const char* fallback, char* buffer,
@@ -72,3 +124,5 @@ std::string withProfileEdits(std::string_view file, std::string_view section, co
 // without case, every other byte as it is.
 char lowerAscii(char c);
 bool equalIgnoringCase(std::string_view a, std::string_view b);
+// A hash of a name that two names equal by equalIgnoringCase share.
+uint64_t profileNameHash(std::string_view name);

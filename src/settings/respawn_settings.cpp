@@ -1,8 +1,8 @@
 #include "settings/respawn_settings.h"
 
+#include <algorithm>
 #include <cstdio>
 
-#include "settings/decimal_float.h"
 #include "settings/held_settings.h"
 #include "settings/notifications.h"
 #include "settings/settings_log.h"
@@ -14,33 +14,38 @@ uint64_t settingsFileWriteTime = 0;
 
 namespace {
 
-const char* const settingsSectionName = "Player_Respawn";
-constexpr uint32_t missingInt = 0xFFFFFFFFu;  // -1
+// "stored_last_used_skin" when the file lacks it.
+constexpr uint32_t missingStoredSkin =
+    static_cast<uint32_t>(static_cast<int32_t>(settingKey(SettingId::stored_last_used_skin).missing));
 
-// The periodic reload keeps the file's text, its parsed section and its write
-// time here, so that once they have grown to the file's size a reload
-// allocates nothing.
-std::string settingsText;
-ProfileSection settingsSection;
-// Each check reads the file here first; only a text that differs from the
-// last one is parsed again (most seconds the file is unchanged, and parsing a
-// file of many custom points is what costs).
-std::string freshText;
-uint64_t settingsTextWriteTime = 0;
-bool settingsTextRead = false;  // settingsTextWriteTime holds a read's time
-uint32_t settingsTextChanges = 0;
+// A text of the settings file with its parsed section and its write time.
+struct SettingsTextRead {
+    std::string text;
+    ProfileSection section;
+    uint64_t writeTime = 0;
+};
+// The read in force and the next one. Each check reads the file into the
+// next; only a text that differs from the one in force is parsed (most
+// seconds the file is unchanged, and parsing a file of many custom points is
+// what costs), there, a step per frame, and then takes its place. Both keep
+// their storage, so that once grown to the file's size a reload allocates
+// nothing, and neither text moves while its section points into it.
+SettingsTextRead reads[2];
+int inForce = 0;
+bool parsing = false;           // the next read is being parsed
+bool settingsTextRead = false;  // the read in force holds a read of the file
+uint32_t settingsTextChanges = 0;  // moves on when the text in force changes
 bool settingsReadHeld = false;
+// A step of a parse walks about this much of the text: well under a
+// millisecond, so that the frame it runs in stays within its budget.
+constexpr size_t parseStepBytes = 64 * 1024;
+
+SettingsTextRead& current() { return reads[inForce]; }
+SettingsTextRead& next() { return reads[1 - inForce]; }
+
 // The same for the single-key reads of one value from the file.
 std::string singleKeyText;
 ProfileSection singleKeySection;
-
-int32_t intSetting(const ProfileSection& section, const char* key) {
-    return static_cast<int32_t>(profileInt(section, key, missingInt));
-}
-
-float floatFromIntSetting(const ProfileSection& section, const char* key) {
-    return static_cast<float>(intSetting(section, key));
-}
 
 // Announces a switch of the alternative respawn: to 0 is a deactivation; a
 // change between values below 1 and others (other than to 0) an activation.
@@ -53,13 +58,52 @@ void announceRespawnSwitch(int32_t oldValue, int32_t newValue) {
     }
 }
 
-// The file's text is the one the last read took (with the changes held
-// from it made again).
+// The file's text is the one in force (with the changes held from it made
+// again).
 bool sameAsLastRead(const std::string& fileText) {
-    if (!anySettingsHeld()) return fileText == settingsText;
+    if (!anySettingsHeld()) return fileText == current().text;
     std::string withHeld = fileText;
     applyHeldSettings(settingsSectionName, &withHeld);
-    return withHeld == settingsText;
+    return withHeld == current().text;
+}
+
+// Every key of the record from the read in force.
+void applyReadInForce() {
+    RespawnSettings read = settingsFromSection(current().section);
+    announceRespawnSwitch(settings.random_player_respawns, read.random_player_respawns);
+    settings = read;
+}
+
+SettingsRead readWithin(size_t budget) {
+    if (!parsing) {
+        // A file that is absent, or cannot be read at the moment, leaves every value as it was.
+        SettingsTextRead& fresh = next();
+        if (!readSettingsFileText(&fresh.text, &fresh.writeTime)) {
+            settingsTextRead = false;
+            logSettingsReadFailure();
+            return SettingsRead::Failed;
+        }
+        // A save by the player decides over the changes we could not write.
+        if (settingsFileWriteTime != 0 && fresh.writeTime != settingsFileWriteTime) dropHeldSettings();
+        applyHeldSettings(settingsSectionName, &fresh.text);
+        if (settingsTextRead && fresh.text == current().text) {
+            current().writeTime = fresh.writeTime;
+            applyReadInForce();
+            return SettingsRead::Read;
+        }
+        startSettingsParse(fresh.text, &fresh.section);
+        parsing = true;
+        // Reading the file took part of this frame: it walks a quarter of the
+        // file's size less (the frame that reads a large file only reads it).
+        budget -= std::min(budget, fresh.text.size() / 4);
+    }
+    if (!continueSettingsParse(budget)) return SettingsRead::Parsing;
+    parsing = false;
+    inForce = 1 - inForce;
+    settingsTextRead = true;
+    ++settingsTextChanges;
+    applyReadInForce();
+    return SettingsRead::Read;
 }
 
 // The file as we wrote it is the file as last read, with its new write time
@@ -70,11 +114,12 @@ bool sameAsLastRead(const std::string& fileText) {
 void recordOwnWrite(std::string* written) {
     uint64_t writeTime = 0;
     if (!readSettingsFileWriteTime(&writeTime)) return;
+    parsing = false;  // the file as written replaces a text still being parsed
     applyHeldSettings(settingsSectionName, written);
-    settingsText.swap(*written);
-    parseProfileSection(settingsText, settingsSectionName, &settingsSection);
+    current().text.swap(*written);
+    parseProfileSection(current().text, settingsSectionName, &current().section);
+    current().writeTime = settingsFileWriteTime = writeTime;
     ++settingsTextChanges;
-    settingsTextWriteTime = settingsFileWriteTime = writeTime;
     settingsTextRead = true;
 }
 
@@ -87,131 +132,33 @@ bool readSettingsSection(ProfileSection* section, std::string* text) {
     return true;
 }
 
-float profileFloat(const ProfileSection& section, const char* key) {
-    char text[32];
-    profileString(section, key, "0", text, sizeof text);
-    return decimalFloat(text);
-}
+SettingsRead readSettingsForFrame() { return readWithin(parseStepBytes); }
 
 bool readSettings() {
-    // A file that is absent, or cannot be read at the moment, leaves every value as it was.
-    bool parsed = settingsTextRead;
-    settingsTextRead = readSettingsFileText(&freshText, &settingsTextWriteTime);
-    if (!settingsTextRead) return logSettingsReadFailure();
-    // A save by the player decides over the changes we could not write.
-    if (settingsFileWriteTime != 0 && settingsTextWriteTime != settingsFileWriteTime) dropHeldSettings();
-    applyHeldSettings(settingsSectionName, &freshText);
-    if (!parsed || freshText != settingsText) {
-        settingsText.swap(freshText);
-        parseProfileSection(settingsText, settingsSectionName, &settingsSection);
-        ++settingsTextChanges;
-        logSettingsReadFindings(settingsText);
-    }
-    const ProfileSection& s = settingsSection;
-    RespawnSettings& r = settings;
-    int32_t randomPlayerRespawns = intSetting(s, "random_player_respawns");
-    announceRespawnSwitch(r.random_player_respawns, randomPlayerRespawns);
-    r.random_player_respawns = randomPlayerRespawns;
-    r.in_air_player_spawn_chance = intSetting(s, "in_air_player_spawn_chance");
-    r.at_death_point_spawn_chance = intSetting(s, "at_death_point_spawn_chance");
-    r.random_point_on_map_spawn_chance = intSetting(s, "random_point_on_map_spawn_chance");
-    r.on_point_from_list_player_spawn_chance = intSetting(s, "on_point_from_list_player_spawn_chance");
-    r.in_vehicle_on_road_player_spawn_chance = intSetting(s, "in_vehicle_on_road_player_spawn_chance");
-    r.player_skin_persists_death = intSetting(s, "player_skin_persists_death");
-    r.on_close_point_player_spawn_chance = intSetting(s, "on_close_point_player_spawn_chance");
-    r.preferred_spawn_distance = intSetting(s, "preferred_spawn_distance");
-    r.alter_spawn_after_mission = intSetting(s, "alter_spawn_after_mission");
-    r.slow_motion_at_wasted_and_busted_screens = profileFloat(s, "slow_motion_at_wasted_and_busted_screens");
-    r.weapons_and_armor_settings_affecting_respawn_on_demand =
-        intSetting(s, "weapons_and_armor_settings_affecting_respawn_on_demand");
-    r.time_before_reset_skin = intSetting(s, "time_before_reset_skin");
-    r.max_wait_time_before_respawn_upon_skin_exception =
-        floatFromIntSetting(s, "max_wait_time_before_respawn_upon_skin_exception");
-    r.first_wait_time = floatFromIntSetting(s, "first_wait_time");
-    r.custom_spawn_chance = intSetting(s, "custom_spawn_chance");
-    r.number_of_custom_spawn_points_in_use = intSetting(s, "number_of_custom_spawn_points_in_use");
-    r.get_all_weapons_upon_respawn = intSetting(s, "get_all_weapons_upon_respawn");
-    r.get_full_armor_upon_respawn = intSetting(s, "get_full_armor_upon_respawn");
-    r.set_money_to_zero_upon_respawn_after_death = intSetting(s, "set_money_to_zero_upon_respawn_after_death");
-    r.use_respawn_on_demand_automatically = intSetting(s, "use_respawn_on_demand_automatically");
-    r.min_heli_spawn_height_over_ground = intSetting(s, "min_heli_spawn_height_over_ground");
-    r.max_heli_spawn_height_over_ground = intSetting(s, "max_heli_spawn_height_over_ground");
-    r.min_plane_spawn_height_over_ground = intSetting(s, "min_plane_spawn_height_over_ground");
-    r.max_plane_spawn_height_over_ground = intSetting(s, "max_plane_spawn_height_over_ground");
-    r.land_vehicle_type = intSetting(s, "land_vehicle_type");
-    r.air_vehicle_type = intSetting(s, "air_vehicle_type");
-    r.respawn_on_demand_key_1_of_2 = intSetting(s, "respawn_on_demand_key_1_of_2");
-    r.respawn_on_demand_key_2_of_2 = intSetting(s, "respawn_on_demand_key_2_of_2");
-    r.activate_controller = intSetting(s, "activate_controller") > 0;
-    r.respawn_on_demand_controller_button_1_of_2 = intSetting(s, "respawn_on_demand_controller_button_1_of_2");
-    r.respawn_on_demand_controller_button_2_of_2 = intSetting(s, "respawn_on_demand_controller_button_2_of_2");
-    r.player_ped_skin_upon_respawn = intSetting(s, "player_ped_skin_upon_respawn");
-    r.wait_time_before_skin_change = intSetting(s, "wait_time_before_skin_change");
-    r.set_skin_component_variation = intSetting(s, "set_skin_component_variation");
-    r.write_log_file = intSetting(s, "write_log_file");
-    r.save_spawn_point_key_1_of_2 = intSetting(s, "save_spawn_point_key_1_of_2");
-    r.save_spawn_point_key_2_of_2 = intSetting(s, "save_spawn_point_key_2_of_2");
-    r.menu_key_1_of_2 = intSetting(s, "menu_key_1_of_2");
-    r.menu_key_2_of_2 = intSetting(s, "menu_key_2_of_2");
-    r.menu_controller_button_1_of_2 = intSetting(s, "menu_controller_button_1_of_2");
-    r.menu_controller_button_2_of_2 = intSetting(s, "menu_controller_button_2_of_2");
-    return true;
+    SettingsRead read;
+    do {
+        read = readWithin(SIZE_MAX);
+    } while (read == SettingsRead::Parsing);
+    return read == SettingsRead::Read;
 }
 
 void applyBuiltInSettings() {
     // "player_ped_skin_upon_respawn" and "wait_time_before_skin_change" keep
-    // their initial values, which are their built-in ones.
-    RespawnSettings& r = settings;
-    r.random_player_respawns = 1;
-    r.in_air_player_spawn_chance = 20;
-    r.at_death_point_spawn_chance = 0;
-    r.random_point_on_map_spawn_chance = 10;
-    r.on_point_from_list_player_spawn_chance = 40;
-    r.in_vehicle_on_road_player_spawn_chance = 30;
-    r.player_skin_persists_death = 1;
-    r.on_close_point_player_spawn_chance = 100;
-    r.preferred_spawn_distance = 120;
-    r.alter_spawn_after_mission = 0;
-    r.slow_motion_at_wasted_and_busted_screens = 0.8f;
-    r.weapons_and_armor_settings_affecting_respawn_on_demand = 1;
-    r.time_before_reset_skin = 0;
-    r.max_wait_time_before_respawn_upon_skin_exception = 20000.0f;
-    r.first_wait_time = 5500.0f;
-    r.custom_spawn_chance = 0;
-    r.number_of_custom_spawn_points_in_use = 0;
-    r.get_all_weapons_upon_respawn = 0;
-    r.get_full_armor_upon_respawn = 0;
-    r.set_money_to_zero_upon_respawn_after_death = 0;
-    r.use_respawn_on_demand_automatically = 1;
-    r.min_heli_spawn_height_over_ground = 200;
-    r.max_heli_spawn_height_over_ground = 350;
-    r.min_plane_spawn_height_over_ground = 300;
-    r.max_plane_spawn_height_over_ground = 450;
-    r.land_vehicle_type = 1;
-    r.air_vehicle_type = 1;
-    r.respawn_on_demand_key_1_of_2 = 17;
-    r.respawn_on_demand_key_2_of_2 = 75;
-    r.activate_controller = false;
-    r.respawn_on_demand_controller_button_1_of_2 = 44;
-    r.respawn_on_demand_controller_button_2_of_2 = 18;
-    r.set_skin_component_variation = 1;
-    r.write_log_file = 1;
-    r.save_spawn_point_key_1_of_2 = 17;
-    r.save_spawn_point_key_2_of_2 = 76;
-    r.menu_key_1_of_2 = 17;
-    r.menu_key_2_of_2 = 118;
-    r.menu_controller_button_1_of_2 = -1;
-    r.menu_controller_button_2_of_2 = -1;
+    // their values, which at start are their built-in ones.
+    RespawnSettings builtIn;
+    builtIn.player_ped_skin_upon_respawn = settings.player_ped_skin_upon_respawn;
+    builtIn.wait_time_before_skin_change = settings.wait_time_before_skin_change;
+    settings = builtIn;
 }
 
 float readFloatSetting(const char* key) {
     if (!readSettingsSection(&singleKeySection, &singleKeyText)) return 0.0f;  // the default "0"
-    return profileFloat(singleKeySection, key);
+    return profileFloat(singleKeySection, key, 0.0f);
 }
 
 bool settingsFileChanged() {
-    if (!settingsTextRead || settingsTextWriteTime == settingsFileWriteTime) return false;
-    settingsFileWriteTime = settingsTextWriteTime;
+    if (!settingsTextRead || current().writeTime == settingsFileWriteTime) return false;
+    settingsFileWriteTime = current().writeTime;
     return true;
 }
 
@@ -245,11 +192,12 @@ SettingsSave saveSettingsKeys(const SettingsValue* values, size_t count) {
         holdSettings(values, count);
         save = SettingsSave::Held;
     }
+    parsing = false;  // read afresh: a text being parsed lacks this change
     readSettings();
     return save;
 }
 
-const ProfileSection& settingsSectionAsRead() { return settingsSection; }
+const ProfileSection& settingsSectionAsRead() { return current().section; }
 
 uint32_t settingsTextVersion() { return settingsTextChanges; }
 
@@ -263,9 +211,9 @@ bool writeStoredSkin(uint32_t model) {
 
 uint32_t readStoredSkin() {
     if (settingsReadHeld && settingsTextRead)
-        return profileInt(settingsSection, "stored_last_used_skin", missingInt);
-    if (!readSettingsSection(&singleKeySection, &singleKeyText)) return missingInt;
-    return profileInt(singleKeySection, "stored_last_used_skin", missingInt);
+        return profileInt(current().section, "stored_last_used_skin", missingStoredSkin);
+    if (!readSettingsSection(&singleKeySection, &singleKeyText)) return missingStoredSkin;
+    return profileInt(singleKeySection, "stored_last_used_skin", missingStoredSkin);
 }
 
 void holdSettingsRead(bool hold) { settingsReadHeld = hold; }

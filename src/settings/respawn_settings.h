@@ -1,6 +1,7 @@
 #pragma once
 // The settings record: one field per key of section "Player_Respawn" of
-// ".\Pelorin.ini", named exactly as the key, read in this order.
+// ".\Pelorin.ini" held in it (settings_keys.def), named exactly as the key,
+// in reading order. A fresh record holds the built-in values.
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -8,66 +9,56 @@
 
 #include "settings/profile_text.h"
 #include "settings/settings_file.h"
+#include "settings/settings_keys.h"
+
+// The type a key of each kind is held in.
+template <SettingKind kind>
+struct SettingType {
+    using type = int32_t;
+};
+template <>
+struct SettingType<SettingKind::FloatFromInt> {
+    using type = float;
+};
+template <>
+struct SettingType<SettingKind::Float> {
+    using type = float;
+};
+template <>
+struct SettingType<SettingKind::Flag> {
+    using type = bool;
+};
 
 struct RespawnSettings {
-    int32_t random_player_respawns = 1;
-    int32_t in_air_player_spawn_chance = 0;
-    int32_t at_death_point_spawn_chance = 0;
-    int32_t random_point_on_map_spawn_chance = 0;
-    int32_t on_point_from_list_player_spawn_chance = 0;
-    int32_t in_vehicle_on_road_player_spawn_chance = 0;
-    int32_t player_skin_persists_death = 0;
-    int32_t on_close_point_player_spawn_chance = 0;
-    int32_t preferred_spawn_distance = 0;
-    int32_t alter_spawn_after_mission = 0;
-    float slow_motion_at_wasted_and_busted_screens = 0.0f;
-    int32_t weapons_and_armor_settings_affecting_respawn_on_demand = 0;
-    int32_t time_before_reset_skin = 0;
-    float max_wait_time_before_respawn_upon_skin_exception = 0.0f;
-    float first_wait_time = 0.0f;
-    int32_t custom_spawn_chance = 0;
-    int32_t number_of_custom_spawn_points_in_use = 0;
-    int32_t get_all_weapons_upon_respawn = 0;
-    int32_t get_full_armor_upon_respawn = 0;
-    int32_t set_money_to_zero_upon_respawn_after_death = 0;
-    int32_t use_respawn_on_demand_automatically = 0;
-    int32_t min_heli_spawn_height_over_ground = 0;
-    int32_t max_heli_spawn_height_over_ground = 0;
-    int32_t min_plane_spawn_height_over_ground = 0;
-    int32_t max_plane_spawn_height_over_ground = 0;
-    int32_t land_vehicle_type = 0;
-    int32_t air_vehicle_type = 0;
-    int32_t respawn_on_demand_key_1_of_2 = 0;
-    int32_t respawn_on_demand_key_2_of_2 = 0;
-    bool activate_controller = false;
-    int32_t respawn_on_demand_controller_button_1_of_2 = 0;
-    int32_t respawn_on_demand_controller_button_2_of_2 = 0;
-    int32_t player_ped_skin_upon_respawn = 3;
-    int32_t wait_time_before_skin_change = 3000;
-    int32_t set_skin_component_variation = 0;
-    // 0 = no Pelorin.log; any other value (missing too) = the log is written.
-    int32_t write_log_file = 1;
-    // The chord that saves the current place as a custom spawn point; missing = off.
-    int32_t save_spawn_point_key_1_of_2 = -1;
-    int32_t save_spawn_point_key_2_of_2 = -1;
-    // The chords that open and close the menu; a missing key or button = off.
-    int32_t menu_key_1_of_2 = -1;
-    int32_t menu_key_2_of_2 = -1;
-    int32_t menu_controller_button_1_of_2 = -1;
-    int32_t menu_controller_button_2_of_2 = -1;
+#define KEY(name, kind, builtIn, ...) \
+    SettingType<SettingKind::kind>::type name = static_cast<SettingType<SettingKind::kind>::type>(builtIn);
+#define FILE_KEY(...)
+#include "settings/settings_keys.def"
 };
 
 extern RespawnSettings settings;
 // The settings file's last-write time as last recorded (0 at load).
 extern uint64_t settingsFileWriteTime;
 
-// Reads every key into `settings` from one read of the file (one open, one
-// parse, which also takes the file's write time), announcing a switch of
-// "random_player_respawns"; false, with nothing changed, when the file is
-// absent or cannot be read.
+// Reads every key into `settings` from one read of the file (one open, which
+// also takes the file's write time, and a parse when the text differs from the
+// one last read), announcing a switch of "random_player_respawns"; false, with
+// nothing changed, when the file is absent or cannot be read.
 bool readSettings();
+// The same read as a frame does it: a text that differs from the one in force
+// is parsed (and checked for the log) a step at a time, this call and the
+// following ones going on with it without reading the file again; until the
+// last step everything stays as it was (Parsing).
+enum class SettingsRead { Failed, Parsing, Read };
+SettingsRead readSettingsForFrame();
 // The built-in values, for a game started without a settings file.
 void applyBuiltInSettings();
+// A field of the record by its key, as a number (a flag as 0 or 1); 0 for a
+// key held outside the record.
+double settingValue(const RespawnSettings& record, SettingId id);
+// The record as the keys of a parsed section read (missing keys read as the
+// table's missing values).
+RespawnSettings settingsFromSection(const ProfileSection& section);
 // A float key of the section ("0" when missing), its first 31 characters read
 // as a decimal number (decimalFloat: never infinite nor NaN). Reads the file
 // afresh on every call.
@@ -78,8 +69,8 @@ float readFloatSetting(const char* key);
 // text; keep both alive together, and reuse them to avoid allocations.
 bool readSettingsSection(ProfileSection* section, std::string* text);
 // A float key of a section read by readSettingsSection, exactly as
-// readFloatSetting reads it from the file.
-float profileFloat(const ProfileSection& section, const char* key);
+// readFloatSetting reads it from the file; missing when the key is missing.
+float profileFloat(const ProfileSection& section, const char* key, float missing);
 // The file's write time as readSettings last read it differs from the one
 // recorded; records it. Opens nothing: call it after readSettings.
 bool settingsFileChanged();
@@ -110,7 +101,7 @@ uint32_t settingsTextVersion();
 // that our own write is not taken for a change by the player.
 bool writeStoredSkin(uint32_t model);
 // "stored_last_used_skin" as the file holds it now (-1 when missing): read
-// afresh, or, while the once-a-second check holds its read, from the text that
-// readSettings read (the check opens and parses the file once).
+// afresh, or, while the once-a-second check holds its read, from the text in
+// force (the check opens and parses the file once).
 uint32_t readStoredSkin();
 void holdSettingsRead(bool hold);

@@ -1,33 +1,38 @@
 #pragma once
-// The settings that set a wait, a delay, the game's speed or an aircraft's
-// height, held to the ranges in which the plug-in uses them. The settings
-// record keeps what the player wrote; the code that waits, scales or places
-// asks these functions. A negative wait counts as none; a longer one than its
-// range is held to the longest.
+// The settings that set a wait, a delay, the game's speed, an aircraft's
+// height or the number of custom points, held to the ranges of the key table
+// (settings_keys.def) in which the plug-in uses them. The settings record
+// keeps what the player wrote; the code that waits, scales, places or reads
+// points asks these functions. A negative wait counts as none; a longer one
+// than its range is held to the longest.
 #include <cstdint>
 
-// After every loading screen the screen stays black through this wait.
-constexpr int32_t longestSkinChangeWaitMs = 60000;
-// Another skin has to be reset while the wasted screen is up before the game
-// can bring the player back; the longest wait of that screen is two minutes.
-constexpr int32_t longestSkinResetDelayMs = 60000;
-// The wasted or busted screen holds the whole main loop while it waits.
-constexpr float longestDeathScreenWaitMs = 120000.0f;
+#include "settings/settings_keys.h"
 
-// "wait_time_before_skin_change" in milliseconds, 0 to 60000.
+constexpr int32_t lowestOf(SettingId id) { return static_cast<int32_t>(settingKey(id).low); }
+constexpr int32_t highestOf(SettingId id) { return static_cast<int32_t>(settingKey(id).high); }
+
+// The most custom points one custom spawn reads, and the save chord saves,
+// whatever the file claims.
+constexpr int32_t customSpawnPointCap = highestOf(SettingId::number_of_custom_spawn_points_in_use);
+
+// "wait_time_before_skin_change" in milliseconds, held to its range: after
+// every loading screen the screen stays black through this wait.
 uint32_t skinChangeWaitMs(int32_t setting);
-// "time_before_reset_skin" in milliseconds, 0 to 60000.
+// "time_before_reset_skin" in milliseconds, held to its range: another skin
+// has to be reset while the wasted screen is up.
 uint32_t skinResetDelayMs(int32_t setting);
 // "first_wait_time" or "max_wait_time_before_respawn_upon_skin_exception" in
-// milliseconds, 0 to 120000.
+// milliseconds, held to their range: the wasted or busted screen holds the
+// whole main loop while it waits.
 float deathScreenWaitMs(float setting);
 // Below this time scale the game stands still for a player: its wasted screen
 // would never reach its fade-out before the deadline.
 constexpr float slowestTimeScale = 0.05f;
 // The game's time scale on the wasted and busted screens: the setting when it
-// is a finite value above 0 and at most 1 (a slow motion), held to at least
-// 0.05; normal speed, 1.0, for anything else (0 would stop the game, below 0
-// it never comes back).
+// is a finite value above the low end of its range and at most the high end
+// (a slow motion), held to at least 0.05; normal speed, 1.0, for anything else
+// (0 would stop the game, below 0 it never comes back).
 float wastedScreenTimeScale(float setting);
 
 // An aircraft's height above the ground, in world units.
@@ -35,14 +40,17 @@ struct HeightBand {
     int32_t minimum;
     int32_t maximum;
 };
-constexpr HeightBand builtInHelicopterBand{200, 350};
-constexpr HeightBand builtInAeroplaneBand{300, 450};
-// An aeroplane starts at full speed: it needs room to the ground below it.
-constexpr int32_t lowestAircraftHeight = 50;
-// Far above the map's highest ground, yet where the game still flies.
-constexpr int32_t highestAircraftHeight = 2000;
+constexpr HeightBand builtInHelicopterBand{static_cast<int32_t>(settingKey(SettingId::min_heli_spawn_height_over_ground).builtIn),
+                                           static_cast<int32_t>(settingKey(SettingId::max_heli_spawn_height_over_ground).builtIn)};
+constexpr HeightBand builtInAeroplaneBand{static_cast<int32_t>(settingKey(SettingId::min_plane_spawn_height_over_ground).builtIn),
+                                          static_cast<int32_t>(settingKey(SettingId::max_plane_spawn_height_over_ground).builtIn)};
+// Each bound is held to the range of the height keys: an aeroplane starts at
+// full speed and needs room to the ground below it; the top lies far above the
+// map's highest ground, yet where the game still flies.
+constexpr int32_t lowestAircraftHeight = lowestOf(SettingId::min_heli_spawn_height_over_ground);
+constexpr int32_t highestAircraftHeight = highestOf(SettingId::min_heli_spawn_height_over_ground);
 
 // The band an aircraft is placed in, from its two settings: a negative bound
-// takes its built-in value, every bound is held to 50 to 2000, and a band
-// whose minimum lies above its maximum is turned round.
+// takes its built-in value, every bound is held to the height keys' range, and
+// a band whose minimum lies above its maximum is turned round.
 HeightBand aircraftHeightBand(int32_t minimumSetting, int32_t maximumSetting, HeightBand builtIn);

@@ -1,39 +1,47 @@
 #pragma once
-// The settings file explained: every line of the text read with the plug-in's
-// own reader, and what it makes of it. Unknown keys (with the closest known
+// The settings file explained: every line as the plug-in's own reader walks
+// it, and what the plug-in makes of it. Unknown keys (with the closest known
 // one), keys outside [Player_Respawn], duplicates, missing keys and what the
 // plug-in does instead, values that are no numbers or make no sense, the odds
 // of each spawn mode as the roll uses them, and the custom points.
-// Plain work over one text; run it after a settings read that saw a change.
+// The check rides on the reader's one parse of the text (the lines it walks,
+// the entries it takes, its number readers), so what it calls read is what
+// the plug-in reads. Plain work over one text, in time linear in its size.
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
-enum class CheckSeverity { Note, Warning, Error };
+#include "settings/profile_text.h"
+#include "settings/settings_keys.h"
+#include "settings/spawn_roll.h"
+
+// What a finding says of a key, for tools that act on findings.
+enum class FindingKind {
+    Other,
+    KeyNotRead,  // the key on the finding's line is not read by the plug-in
+    KeyMissing,  // the table's key `key` is not in the section (line 0)
+};
 
 struct SettingsFinding {
     int line;  // 1-based; 0 for the file as a whole (a missing key, the sum of chances)
     CheckSeverity severity;
     std::string message;
+    FindingKind kind;
+    int key;  // index in settingKeys of a missing key; -1 otherwise
 };
 
-// The six spawn modes in the order of the roll and of the fall-back.
-constexpr int spawnModeCount = 6;
-extern const char* const spawnModeNames[spawnModeCount];
-extern const char* const spawnModeChanceKeys[spawnModeCount];
+// Receives the findings as they are made, not in line order.
+class FindingSink {
+public:
+    // Whether the message of such a finding is wanted; if not, add gets a
+    // null message and none is formatted.
+    virtual bool wantsMessage(int line, CheckSeverity severity) const = 0;
+    virtual void add(int line, CheckSeverity severity, FindingKind kind, int key, const char* message) = 0;
 
-// How the 99 values of the spawn roll (1 to 99) fall: rolls[m] for each mode
-// reached by its threshold, fallBackRolls for the rest, which go to mode
-// fallBackMode (with the focus sound).
-struct SpawnOdds {
-    int rolls[spawnModeCount];
-    int fallBackRolls;
-    int fallBackMode;
-    int32_t closeChance;  // "on_close_point_player_spawn_chance" as read
+protected:
+    ~FindingSink() = default;
 };
-constexpr int spawnRollCount = 99;
-SpawnOdds spawnOddsOf(const int32_t chances[spawnModeCount], int32_t closeChance);
 
 struct CheckedCustomPoint {
     int number;  // 1-based, as in "custom_spawn_<number>_x"
@@ -41,17 +49,51 @@ struct CheckedCustomPoint {
     int line;  // line of its x key (0 when missing)
 };
 
-struct SettingsCheck {
-    std::vector<SettingsFinding> findings;  // by line, file-wide ones first
-    SpawnOdds odds;
-    std::vector<CheckedCustomPoint> customPoints;  // in use and defined (the others read as the origin)
+// What a check keeps from one step to the next, and from one check to the
+// next: run again on a text no larger than before, a check allocates nothing.
+// The checker's own; its users only hold it.
+struct CheckState {
+    struct Header {
+        std::string_view name;
+        int line;
+    };
+    std::vector<Header> headers;        // the first header of each name
+    std::vector<uint32_t> headerSlots;  // open-addressed: header number + 1, 0 when free
+    // (point - 1) * 3 + axis -> the line of the point key's first occurrence,
+    // for the points the plug-in may read; the top bit when it has a value.
+    std::vector<uint32_t> customLines;
+    int sectionLine = 0;
+    int knownLines[settingKeyCount] = {};  // line of each table key's first occurrence in the section
+    int highestDefined = 0;                // the highest custom point number in the section
+    std::string_view currentSection;
+    bool beforeAnySection = true;
+    bool inDuplicateMain = false;
+    bool inMisnamedMain = false;
+    int unknownKeys = 0;
 };
 
-// The most custom points one custom spawn reads, whatever the file claims.
-constexpr int32_t customSpawnPointCap = 10000;
+// A check in steps: the file's section [Player_Respawn] parsed into section
+// (for the plug-in's reader) and checked in the same walk, a budget of bytes
+// at a time (see ProfileParse); the findings go to sink, and to points, when
+// given, the custom points in use and defined. The file, section, sink and
+// points must stay alive until a step returns true; then odds holds the odds
+// of the spawn roll.
+class SettingsCheckRun {
+public:
+    void start(std::string_view file, ProfileSection* section, FindingSink* sink,
+               std::vector<CheckedCustomPoint>* points);
+    bool advance(size_t budget);
+    const SpawnOdds& odds() const { return odds_; }
 
-SettingsCheck checkSettingsText(std::string_view text);
+private:
+    ProfileParse parse_;
+    CheckState state_;
+    ProfileSection* section_ = nullptr;
+    FindingSink* sink_ = nullptr;
+    std::vector<CheckedCustomPoint>* points_ = nullptr;
+    SpawnOdds odds_{};
+};
 
-// 0 when nothing is worth a warning, 1 for warnings, 2 for errors.
-int checkExitStatus(const SettingsCheck& check);
-const char* severityName(CheckSeverity severity);
+// The same check at once.
+SpawnOdds checkSettings(std::string_view file, ProfileSection* section, FindingSink* sink,
+                        std::vector<CheckedCustomPoint>* points);

@@ -2,26 +2,16 @@
 
 #include <cstdint>
 
-#include "settings/settings_checker.h"
+#include "settings/first_findings.h"
 #include "settings/settings_file.h"
 #include "shared/event_log.h"
 
 namespace {
 
-// The most findings logged in full at one read, so that their lines fit the
-// log's buffer; a file with more is told how many more there are.
-constexpr int32_t findingsLoggedInFull = 30;
-
 // The findings logged last, as a count and a fingerprint of their lines and
 // texts (FNV-1a), so that the same findings are not logged every second.
 int32_t lastCount = 0;
 uint32_t lastFingerprint = 0;
-
-uint32_t fingerprintOf(uint32_t hash, int line, const char* text) {
-    hash = (hash ^ static_cast<uint32_t>(line)) * 16777619u;
-    for (; *text != '\0'; ++text) hash = (hash ^ static_cast<unsigned char>(*text)) * 16777619u;
-    return hash;
-}
 
 // True when these findings differ from the last ones logged; records them.
 bool changed(int32_t count, uint32_t fingerprint) {
@@ -38,38 +28,39 @@ void logFinding(int line, const char* text) {
         logEvent("Pelorin.ini: %s", text);
 }
 
+// Logs the findings when they differ from the last ones logged, each in full
+// on a line of its own, and how many more there are.
+void logFindings(const FirstFindings& findings) {
+    if (!changed(findings.count(), findings.fingerprint())) return;
+    if (findings.count() > 1)
+        logEvent("Pelorin.ini has %d problems; pelorin-check.exe explains them line by line:", findings.count());
+    for (int i = 0; i < findings.kept(); ++i) logFinding(findings.line(i), findings.text(i));
+    if (findings.count() > findings.kept())
+        logEvent("Pelorin.ini: %d more problems; pelorin-check.exe lists them all", findings.count() - findings.kept());
+}
+
+// The parse in progress, with what it found so far; kept from one parse to
+// the next, so that its storage allocates nothing once grown.
+SettingsCheckRun checkRun;
+FirstFindings problems;
+
 }  // namespace
 
-// Runs only when the file's text has changed: the checker builds its findings
-// on the heap, which an unchanged second must not do.
-void logSettingsReadFindings(std::string_view text) {
-    SettingsCheck check = checkSettingsText(text);
-    int32_t count = 0;
-    uint32_t fingerprint = 2166136261u;
-    for (const SettingsFinding& finding : check.findings) {
-        if (finding.severity == CheckSeverity::Note) continue;
-        ++count;
-        fingerprint = fingerprintOf(fingerprint, finding.line, finding.message.c_str());
-    }
-    if (!changed(count, fingerprint)) return;
-    if (count > 1)
-        logEvent("Pelorin.ini has %d problems; pelorin-check.exe explains them line by line:", static_cast<int>(count));
-    int32_t logged = 0;
-    for (const SettingsFinding& finding : check.findings) {
-        if (finding.severity == CheckSeverity::Note) continue;
-        if (logged++ == findingsLoggedInFull) {
-            logEvent("Pelorin.ini: %d more problems; pelorin-check.exe lists them all",
-                     static_cast<int>(count - findingsLoggedInFull));
-            break;
-        }
-        logFinding(finding.line, finding.message.c_str());
-    }
+void startSettingsParse(std::string_view text, ProfileSection* section) {
+    problems.clear();
+    checkRun.start(text, section, &problems, nullptr);
+}
+
+bool continueSettingsParse(size_t budget) {
+    if (!checkRun.advance(budget)) return false;
+    logFindings(problems);
+    return true;
 }
 
 bool logSettingsReadFailure() {
     const char* problem = settingsFileExists() ? "the file exists but could not be read; the last values stay"
                                                : "the file was not found; the built-in or last values stay";
-    if (changed(1, fingerprintOf(2166136261u, 0, problem))) logFinding(0, problem);
+    if (changed(1, findingFingerprint(2166136261u, 0, problem))) logFinding(0, problem);
     return false;
 }
 

@@ -2,11 +2,18 @@
 // What a settings read found wrong, for Pelorin.log. The file is re-read every
 // second, so findings are logged when they first appear and again only once
 // they have changed.
+#include <cstddef>
 #include <string_view>
 
-// The settings checker's warnings and errors for a text just read and parsed,
-// each in full on a line of its own.
-void logSettingsReadFindings(std::string_view text);
+#include "settings/profile_text.h"
+
+// Parses a settings text that differs from the last one into section, and
+// checks it in the same walk, in steps of about budget bytes (see
+// ProfileParse); the text and section must stay alive until a step returns
+// true. Then the checker's warnings and errors are logged, each in full on a
+// line of its own (the first ones by line, and how many more there are).
+void startSettingsParse(std::string_view text, ProfileSection* section);
+bool continueSettingsParse(size_t budget);
 // A read that found no file, or one it could not read; returns false, the
 // result of such a read.
 bool logSettingsReadFailure();

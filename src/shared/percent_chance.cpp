@@ -2,4 +2,4 @@
 
 #include "host/natives/gameplay_natives.h"
 
-bool percentChance(int32_t percent) { return static_cast<float>(percent) >= static_cast<float>(randomInt(1, 101)); }
+bool percentChance(int32_t percent) { return percentReached(percent, randomInt(percentRollFirst, percentRollEnd)); }

@@ -17,8 +17,12 @@ struct PlayerState {
     // The skin as last seen alive, and the last story character (the skin tracker).
     uint32_t lastPlayerModel = 0;
     uint32_t lastMainCharacterModel = 0;
-    // The player's model at the last once-a-second check.
+    // The player's model at the last once-a-second check, and whether the
+    // player has been dead or under arrest since: a skin the game puts on him
+    // then (a mission death resets him to a story character) is forced, not
+    // his choice (set by the skin tracker, cleared by the check).
     uint32_t modelAtLastCheck = 0;
+    bool heldSinceLastCheck = false;
     // The player's position at the end of the last death-handler pass: the death point.
     Vector3 lastPlayerPosition{};
 

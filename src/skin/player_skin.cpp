@@ -14,7 +14,6 @@
 #include "shared/table_random.h"
 #include "platform/clock.h"
 #include "platform/ticks.h"
-#include "respawn/player_options.h"
 #include "settings/notifications.h"
 #include "settings/respawn_settings.h"
 #include "skin/skin_tables.h"
@@ -107,11 +106,17 @@ bool restoreSkinAfterDeath(uint32_t model) {
 
 uint32_t pickRandomSkin() { return randomSkinModels[tableRandom() % randomSkinModelCount]; }
 
+bool notePlayerHeld() {
+    bool held = isEntityDead(localPlayerPed()) || isPlayerBeingArrested(playerState.playerId);
+    if (held) playerState.heldSinceLastCheck = true;
+    return held;
+}
+
 void trackPlayerModel() {
     // Elapsed time rather than a deadline, so that the first call acts at any
     // tick count, even one past half the range of the count.
     if (ticksSince(playerState.lastModelTrackTime, tickCount()) <= modelTrackIntervalMs) return;
-    if (!isEntityDead(localPlayerPed()) && !isPlayerBeingArrested(playerState.playerId)) {
+    if (!notePlayerHeld()) {
         uint32_t model = entityModel(playerState.playerPed);
         // A pass without a ped (the game is replacing it) leaves no model to keep.
         if (isStoryCharacter(model)) playerState.lastMainCharacterModel = model;
@@ -121,27 +126,42 @@ void trackPlayerModel() {
     playerState.lastModelTrackTime = tickCount();
 }
 
-// The check compares the player's model with the one it saw last: taking the
-// skin the episode forced on him as seen keeps it out of the stored skin.
-void keepStoredSkinAfterEpisode(uint32_t skinWorn) {
-    uint32_t model = currentPlayerModel();
-    if (!isNoModel(model) && model != skinWorn) playerState.modelAtLastCheck = model;
+// Whatever skin the episode left on the player (the game's, or the story
+// character put on for the game's respawn when he could not be re-skinned) is
+// taken as seen by the first check that finds him free, and not stored.
+void keepStoredSkinAfterEpisode() { playerState.heldSinceLastCheck = true; }
+
+// The check's record of the skin: a pass without a ped (the game is replacing
+// it) keeps the model seen last. The hold ends at the first check that finds
+// the player alive and free; a skin forced on him meanwhile also ends a write
+// of the stored skin that was still to be tried again.
+void takeSkinAsSeenAtCheck() {
+    uint32_t ped = localPlayerPed();
+    uint32_t model = entityModel(ped);
+    if (isNoModel(model)) return;
+    if (!isEntityAlive(ped) || isPlayerBeingArrested(playerState.playerId)) {
+        playerState.modelAtLastCheck = model;
+        return;
+    }
+    if (playerState.heldSinceLastCheck && model != playerState.modelAtLastCheck)
+        playerState.storedSkinWritePending = false;
+    playerState.heldSinceLastCheck = false;
+    playerState.modelAtLastCheck = model;
 }
 
 bool isStoredSkinActive() { return entityModel(localPlayerPed()) == readStoredSkin(); }
 
+// A change the game made while it held the player (dead or arrested since the
+// last check) is taken as seen by this check and not stored.
 bool skinChangedSinceLastCheck() {
     uint32_t ped = localPlayerPed();
-    if (!isEntityAlive(ped)) return false;
+    if (!isEntityAlive(ped) || playerState.heldSinceLastCheck) return false;
     uint32_t model = entityModel(ped);
     return model != readStoredSkin() && model != playerState.modelAtLastCheck;
 }
 
-void enforceStoredSkin() {
-    if (settings.player_ped_skin_upon_respawn != 3 || isStoredSkinActive()) return;
+bool enforceStoredSkin() {
+    if (settings.player_ped_skin_upon_respawn != 3 || isStoredSkinActive()) return false;
     changePlayerSkin(readStoredSkin());
-    bool wearsOtherSkin = !isStoryCharacter(playerState.lastPlayerModel);
-    int32_t options = settings.weapons_and_armor_settings_affecting_respawn_on_demand;
-    if (options == 1 || options == 2) applyWeaponsOption(wearsOtherSkin);
-    if (options == 1 || options == 3) applyArmourOption(wearsOtherSkin);
+    return true;
 }

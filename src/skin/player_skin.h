@@ -10,11 +10,17 @@ bool isStoryCharacter(uint32_t model);
 void changePlayerSkin(uint32_t model);
 bool restoreSkinAfterDeath(uint32_t model);
 uint32_t pickRandomSkin();
+// True while the player is dead or under arrest, noted for the next check:
+// waits that span many frames call it each frame.
+bool notePlayerHeld();
 void trackPlayerModel();
 // After a death or arrest episode: a skin other than the one worn before it
 // was forced on the player (a mission death resets him to a story character
 // with no restore), not chosen by him, and is not stored.
-void keepStoredSkinAfterEpisode(uint32_t skinWorn);
+void keepStoredSkinAfterEpisode();
 bool isStoredSkinActive();
 bool skinChangedSinceLastCheck();
-void enforceStoredSkin();
+void takeSkinAsSeenAtCheck();
+// Puts the stored skin on when "player_ped_skin_upon_respawn" is 3 and the
+// player wears another; true when it did.
+bool enforceStoredSkin();

@@ -9,6 +9,7 @@
 #include "shared/entities.h"
 #include "shared/player_state.h"
 #include "settings/respawn_settings.h"
+#include "settings/setting_limits.h"
 #include "shared/event_log.h"
 #include "shared/map_bounds.h"
 #include "spawn/ground_spawn.h"
@@ -19,7 +20,7 @@ namespace {
 float readCoordinate(const ProfileSection& section, int32_t k, char axis) {
     char key[40];
     customSpawnKey(k, axis, key, sizeof key);
-    return profileFloat(section, key);
+    return profileFloat(section, key, 0.0f);
 }
 
 }  // namespace
@@ -35,7 +36,7 @@ CustomSpawnPoint customSpawnPointIn(const ProfileSection& section, int32_t numbe
     return CustomSpawnPoint{x, y, z};
 }
 
-int32_t customSpawnPointsInUse() { return std::min(settings.number_of_custom_spawn_points_in_use, maxCustomSpawnPoints); }
+int32_t customSpawnPointsInUse() { return std::min(settings.number_of_custom_spawn_points_in_use, customSpawnPointCap); }
 
 CustomSpawnPoint readCustomSpawnPoints() {
     std::map<int32_t, CustomSpawnPoint> points;

@@ -11,9 +11,6 @@ struct CustomSpawnPoint {
     float z;
 };
 
-// The most points read for one custom spawn, whatever the file claims.
-constexpr int32_t maxCustomSpawnPoints = 10000;
-
 // Picks one of the points 1 to "number_of_custom_spawn_points_in_use" (capped)
 // at random, as the file holds them now. A point outside the map's bounds is no
 // place: it reads as a missing point does, (0, 0, 0); so does no point at all.
@@ -28,5 +25,5 @@ void customSpawnKey(int32_t number, char axis, char* key, size_t size);
 // coordinates read as 0.
 CustomSpawnPoint customSpawnPointIn(const ProfileSection& section, int32_t number);
 // "number_of_custom_spawn_points_in_use" as a custom spawn reads it: at most
-// maxCustomSpawnPoints; 0 or less means none.
+// customSpawnPointCap; 0 or less means none.
 int32_t customSpawnPointsInUse();

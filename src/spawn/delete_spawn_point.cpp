@@ -9,6 +9,7 @@
 #include "settings/notifications.h"
 #include "settings/profile_text.h"
 #include "settings/respawn_settings.h"
+#include "settings/setting_limits.h"
 #include "settings/settings_file.h"
 #include "shared/event_log.h"
 #include "spawn/custom_spawn.h"
@@ -51,7 +52,7 @@ bool deleteCustomSpawnPoint(int32_t number) {
         edits = PointEdits{};
         values.clear();
         count = std::min(static_cast<int32_t>(profileInt(section, "number_of_custom_spawn_points_in_use", 0)),
-                         maxCustomSpawnPoints);
+                         customSpawnPointCap);
         if (number < 1 || number > count) return values;
         // Each moved value is the text the reader finds, so that the point reads
         // back exactly as before under its new number.

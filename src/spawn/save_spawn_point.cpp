@@ -11,6 +11,7 @@
 #include "settings/notifications.h"
 #include "settings/profile_text.h"
 #include "settings/respawn_settings.h"
+#include "settings/setting_limits.h"
 #include "settings/settings_file.h"
 #include "shared/entities.h"
 #include "shared/event_log.h"
@@ -30,7 +31,7 @@ int32_t customPointNumber(std::string_view key) {
     for (char digit : key.substr(prefix.size(), key.size() - prefix.size() - 2)) {
         if (digit < '0' || digit > '9') return 0;
         number = number * 10 + (digit - '0');
-        if (number > maxCustomSpawnPoints) return 0;
+        if (number > customSpawnPointCap) return 0;
     }
     return number;
 }
@@ -53,13 +54,8 @@ Vector3 placeToSave() {
 // A point that the spawn roll never reaches is of no use yet: the player is
 // told why, and what to change.
 void warnIfNeverPicked() {
-    const int32_t chances[spawnModeCount] = {
-        settings.on_point_from_list_player_spawn_chance, settings.in_vehicle_on_road_player_spawn_chance,
-        settings.in_air_player_spawn_chance,             settings.at_death_point_spawn_chance,
-        settings.random_point_on_map_spawn_chance,       settings.custom_spawn_chance,
-    };
     char advice[96], message[128];
-    if (!customPointsNeverPicked(chances, advice, sizeof advice)) return;
+    if (!customPointsNeverPicked(spawnChancesOf(settings), advice, sizeof advice)) return;
     std::snprintf(message, sizeof message, "It is never picked: %s", advice);
     showNotification(message);
     logEvent("custom points are never picked: %s", advice);
@@ -80,7 +76,7 @@ bool saveSpawnPointAt(const Vector3& place) {
     // meanwhile is seen, and the new one numbered after it.
     bool written = writeChosenSettingsKeys([&](const ProfileSection& section) {
         int32_t highest = highestCustomPoint(section);
-        full = highest >= maxCustomSpawnPoints;
+        full = highest >= customSpawnPointCap;
         if (full) return std::vector<SettingsValue>{};
         point = highest + 1;
         countBefore = static_cast<int32_t>(profileInt(section, "number_of_custom_spawn_points_in_use", 0xFFFFFFFFu));
@@ -95,7 +91,7 @@ bool saveSpawnPointAt(const Vector3& place) {
     if (full) {
         showNotification("Custom spawn point list is full");
         logEvent("custom spawn point not saved: the list is full (point %d is there)",
-                 static_cast<int>(maxCustomSpawnPoints));
+                 static_cast<int>(customSpawnPointCap));
         return false;
     }
     if (!written) {

@@ -1,7 +1,6 @@
 #pragma once
-// The weighted choice of the spawn mode and its strategy.
-
-enum class SpawnMode { OnPointFromList, InVehicleOnRoad, InAir, AtDeathPoint, RandomPointOnMap, CustomPoint };
+// The weighted choice of the spawn mode (settings/spawn_roll.h) and its strategy.
+#include "settings/spawn_roll.h"
 
 // Rolls a mode and runs its strategy; true when the player must be settled on the ground.
 bool chooseSpawn();

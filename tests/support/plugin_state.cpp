@@ -16,6 +16,7 @@
 #include "shared/table_random.h"
 #include "settings/held_settings.h"
 #include "settings/respawn_settings.h"
+#include "settings/settings_keys.h"
 #include "settings/settings_log.h"
 #include "shared/event_log.h"
 #include "sim/script_host.h"
@@ -87,48 +88,16 @@ std::string shippedSettingsText() {
 }
 
 std::string builtInSettingsText(const std::string& extraLines) {
-    return "[Player_Respawn]\n"
-           "random_player_respawns=1\n"
-           "in_air_player_spawn_chance=20\n"
-           "at_death_point_spawn_chance=0\n"
-           "random_point_on_map_spawn_chance=10\n"
-           "on_point_from_list_player_spawn_chance=40\n"
-           "in_vehicle_on_road_player_spawn_chance=30\n"
-           "player_skin_persists_death=1\n"
-           "on_close_point_player_spawn_chance=100\n"
-           "preferred_spawn_distance=120\n"
-           "alter_spawn_after_mission=0\n"
-           "slow_motion_at_wasted_and_busted_screens=0.8\n"
-           "weapons_and_armor_settings_affecting_respawn_on_demand=1\n"
-           "time_before_reset_skin=0\n"
-           "max_wait_time_before_respawn_upon_skin_exception=20000\n"
-           "first_wait_time=5500\n"
-           "custom_spawn_chance=0\n"
-           "number_of_custom_spawn_points_in_use=0\n"
-           "get_all_weapons_upon_respawn=0\n"
-           "get_full_armor_upon_respawn=0\n"
-           "set_money_to_zero_upon_respawn_after_death=0\n"
-           "use_respawn_on_demand_automatically=1\n"
-           "min_heli_spawn_height_over_ground=200\n"
-           "max_heli_spawn_height_over_ground=350\n"
-           "min_plane_spawn_height_over_ground=300\n"
-           "max_plane_spawn_height_over_ground=450\n"
-           "land_vehicle_type=1\n"
-           "air_vehicle_type=1\n"
-           "respawn_on_demand_key_1_of_2=17\n"
-           "respawn_on_demand_key_2_of_2=75\n"
-           "activate_controller=0\n"
-           "respawn_on_demand_controller_button_1_of_2=44\n"
-           "respawn_on_demand_controller_button_2_of_2=18\n"
-           "player_ped_skin_upon_respawn=3\n"
-           "wait_time_before_skin_change=3000\n"
-           "set_skin_component_variation=1\n"
-           "write_log_file=1\n"
-           "save_spawn_point_key_1_of_2=17\n"
-           "save_spawn_point_key_2_of_2=76\n"
-           "menu_key_1_of_2=17\n"
-           "menu_key_2_of_2=118\n" +
-           extraLines;
+    std::string text = "[Player_Respawn]\n";
+    for (const SettingKey& key : settingKeys) {
+        // A key whose absence reads as its built-in value is left out, as
+        // the shipped file leaves it out.
+        if (!key.inRecord || key.builtIn == key.missing) continue;
+        char value[32];
+        std::snprintf(value, sizeof value, "%g", key.builtIn);
+        text += std::string(key.name) + "=" + value + "\n";
+    }
+    return text + extraLines;
 }
 
 std::string withSetting(std::string text, const std::string& key, const std::string& value) {

@@ -1,0 +1,87 @@
+#pragma once
+// The settings keys as data (a view of settings_keys.def): for each key its
+// name, kind, built-in and missing values, documented range and step, unit,
+// what the plug-in does outside the range and the checker's texts. Menus, the
+// checker and the tests read them at run time; the ranges are also constants
+// for the code that holds values to them. The texts a menu or a tool shows
+// (label, description, names of choices) are a view of their own
+// (settings_key_texts.h).
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+// The section of the settings file that holds the keys.
+inline constexpr const char* settingsSectionName = "Player_Respawn";
+
+// How a key is read and held: a 32-bit integer, a float converted from the
+// integer read, a float read as a decimal number, or a flag (integer > 0).
+enum class SettingKind { Int, FloatFromInt, Float, Flag };
+
+// What the number means.
+enum class SettingUnit {
+    Switch,        // 0 = off, any other value = on
+    Percent,
+    Milliseconds,
+    WorldUnits,
+    Speed,         // a game time scale, 1.0 = normal
+    Choice,        // one of numbered options, named in settingKeyTexts
+    Count,
+    KeyCode,       // a Windows virtual-key code
+    Control,       // a control number of the game
+    SkinModel,     // a model hash as a signed decimal
+};
+
+// What the plug-in does with a value outside the documented range.
+enum class OutsideRange {
+    UsedAsRead,  // nothing: the value is used as it is (the checker says what follows)
+    Held,        // held to the range where it is used (see setting_limits.h)
+    Replaced,    // a fixed value stands in for it (see setting_limits.h)
+};
+
+// How serious the checker finds something.
+enum class CheckSeverity { Note, Warning, Error };
+
+struct SettingKey {
+    const char* name;
+    SettingKind kind;
+    bool inRecord;  // held in RespawnSettings (false: read from the file at each use)
+    double builtIn;
+    double missing;
+    double low;
+    double high;
+    double step;
+    SettingUnit unit;
+    OutsideRange outside;
+    CheckSeverity missingSeverity;
+    const char* missingEffect;  // nullptr: nothing to say about a missing key
+    CheckSeverity valueSeverity;
+    const char* valueEffect;    // nullptr: none
+};
+
+// The effect of a missing spawn chance, shared by the six of them.
+inline constexpr const char* missingChanceEffect =
+    "reads as -1, a share of -1 percent: every later mode loses one roll, and the fall-back counts the mode as set";
+
+#define SETTING_ROW(inRecord, name, kind, builtIn, missing, low, high, step, unit, outside, label, description, \
+                    missingSeverity, missingEffect, valueSeverity, valueEffect, choices)                        \
+    {#name, SettingKind::kind, inRecord, builtIn, missing, low, high, step, SettingUnit::unit, OutsideRange::outside, \
+     CheckSeverity::missingSeverity, missingEffect, CheckSeverity::valueSeverity, valueEffect},
+#define KEY(...) SETTING_ROW(true, __VA_ARGS__)
+#define FILE_KEY(...) SETTING_ROW(false, __VA_ARGS__)
+inline constexpr SettingKey settingKeys[] = {
+#include "settings/settings_keys.def"
+};
+#undef SETTING_ROW
+constexpr int settingKeyCount = static_cast<int>(sizeof settingKeys / sizeof settingKeys[0]);
+
+// Each key's place in settingKeys, by its name.
+#define KEY(name, ...) name,
+enum class SettingId {
+#include "settings/settings_keys.def"
+};
+
+constexpr const SettingKey& settingKey(SettingId id) { return settingKeys[static_cast<int>(id)]; }
+
+// The key's index in settingKeys, letter case ignored as the reader ignores
+// it; -1 for a name that is no key of the table.
+int settingKeyIndex(std::string_view name);
