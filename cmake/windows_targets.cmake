@@ -4,11 +4,11 @@ enable_language(RC)
 set(PELORIN_STATIC_RUNTIME -static -static-libgcc -static-libstdc++)
 
 configure_file(src/host/pelorin_version.rc.in ${CMAKE_BINARY_DIR}/generated/pelorin_version.rc @ONLY)
-# The checker's sorted list of findings and the keys' texts (labels,
-# descriptions) are for the tools; the plug-in logs the first finding only and
-# shows no key's text.
+# The checker's sorted list of findings and the keys' descriptions are for
+# the tools; the plug-in logs the first findings only, and its menu shows the
+# keys' labels and choices, not their descriptions.
 set(PELORIN_PLUGIN_SOURCES ${PELORIN_CORE_SOURCES})
-list(FILTER PELORIN_PLUGIN_SOURCES EXCLUDE REGEX "/settings/(settings_check_list|settings_key_texts)\\.cpp$")
+list(FILTER PELORIN_PLUGIN_SOURCES EXCLUDE REGEX "/settings/(settings_check_list|settings_key_descriptions)\\.cpp$")
 add_library(Pelorin SHARED ${PELORIN_PLUGIN_SOURCES}
   src/host/host_abi_win32.cpp src/host/library_entry_win32.cpp
   src/platform/clock_win32.cpp src/platform/files_win32.cpp src/platform/module_directory_win32.cpp

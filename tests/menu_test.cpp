@@ -106,7 +106,7 @@ TEST(Menu, MovingScrollsAndHoldingARepeats) {
     sim::World& w = gameStartedWith(builtInSettingsText());
     pressMenuChord(w);
     tapKey(w, keyUp);
-    EXPECT_EQ(selectedLine(w), "Aeroplane highest height") << "up from the first line wraps to the last";
+    EXPECT_EQ(selectedLine(w), "Aircraft") << "up from the first line wraps to the last";
     EXPECT_TRUE(shows(w, "17/17"));
     EXPECT_FALSE(shows(w, "Alternative respawn")) << "scrolled";
     tapKey(w, keyDown);
@@ -199,9 +199,9 @@ TEST(Menu, TheControllerMovesAndActsThroughTheFrontEndControls) {
     ASSERT_TRUE(isMenuOpen()) << "the controller chord opens it";
     tapControl(w, padDown);
     tapControl(w, padDown);
-    EXPECT_EQ(selectedLine(w), "Vehicle on a road");
+    EXPECT_EQ(selectedLine(w), "Death point");
     tapControl(w, padRight);
-    EXPECT_EQ(settings.in_vehicle_on_road_player_spawn_chance, 35);
+    EXPECT_EQ(settings.at_death_point_spawn_chance, 5);
     tapControl(w, padCancel);
     EXPECT_EQ(shownPage(w), "Pages");
     tapControl(w, padUp);

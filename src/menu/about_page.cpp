@@ -1,11 +1,13 @@
-// About: the version, where the settings file is, and what the settings
-// checker finds in it, in short (pelorin-check.exe tells the whole of it).
+// About: the version, the keys the settings key table puts here (the log),
+// where the settings file is, and what the settings checker finds in it, in
+// short (pelorin-check.exe tells the whole of it).
 #include <cstdio>
 #include <cstring>
 #include <string>
 
 #include "menu/menu.h"
 #include "menu/pages.h"
+#include "menu/setting_line.h"
 #include "pelorin_version.h"
 #include "platform/full_path.h"
 #include "settings/respawn_settings.h"
@@ -14,7 +16,11 @@
 
 namespace {
 
-constexpr int fixedLines = 4;  // version, "Settings file", its path, the summary
+constexpr PageKeys aboutKeys = keysOnPage(SettingPage::About);
+// The lines before the findings: the version, the keys, then these.
+enum FileLine { SettingsFile, FilePath, SettingsCheckLine, FileLineCount };
+constexpr int firstFileLine = 1 + aboutKeys.count;
+constexpr int fixedLines = firstFileLine + FileLineCount;
 
 class AboutPage final : public MenuPage {
 public:
@@ -28,19 +34,21 @@ public:
     }
 
     void describe(int line, MenuLine* out) const override {
-        switch (line) {
-            case 0:
-                std::snprintf(out->label, sizeof out->label, "Version");
-                std::snprintf(out->value, sizeof out->value, "%s", PELORIN_VERSION);
-                return;
-            case 1:
+        if (line == 0) {
+            std::snprintf(out->label, sizeof out->label, "Version");
+            std::snprintf(out->value, sizeof out->value, "%s", PELORIN_VERSION);
+            return;
+        }
+        if (line < firstFileLine) return describeSetting(aboutKeys.ids[line - 1], out);
+        switch (line - firstFileLine) {
+            case SettingsFile:
                 std::snprintf(out->label, sizeof out->label, "Settings file");
                 return;
-            case 2:
+            case FilePath:
                 std::snprintf(out->label, sizeof out->label, "%s", path_);
                 out->dimmed = true;
                 return;
-            case 3:
+            case SettingsCheckLine:
                 std::snprintf(out->label, sizeof out->label, "Settings check");
                 std::snprintf(out->value, sizeof out->value, "%s", summary_);
                 return;
@@ -49,7 +57,14 @@ public:
         out->dimmed = true;
     }
 
-    const char* help(int) const override { return "pelorin-check.exe explains every line   Backspace: back"; }
+    bool change(int line, int direction) override {
+        return line >= 1 && line < firstFileLine && stepSetting(aboutKeys.ids[line - 1], direction);
+    }
+
+    const char* help(int line) const override {
+        return line >= 1 && line < firstFileLine ? settingLineHelp
+                                                 : "pelorin-check.exe explains every line   Backspace: back";
+    }
 
 private:
     void check() {

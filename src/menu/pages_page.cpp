@@ -9,30 +9,34 @@ namespace {
 
 enum Line { WhereYouComeBack, WhatYouKeep, Timing, CustomPoints, RespawnNow, About, LineCount };
 
-constexpr const char* labels[LineCount] = {
-    "Where you come back", "What you keep", "Timing", "Custom points", "Respawn now", "About",
-};
+// The page a line opens, named by its title; nullptr for Respawn now.
+MenuPage* pageOn(int line) {
+    switch (line) {
+        case WhereYouComeBack: return &whereYouComeBackPage();
+        case WhatYouKeep: return &whatYouKeepPage();
+        case Timing: return &timingPage();
+        case CustomPoints: return &customPointsPage();
+        case About: return &aboutPage();
+    }
+    return nullptr;
+}
 
 class PagesPage final : public MenuPage {
 public:
     const char* title() const override { return "Pages"; }
     int lineCount() const override { return LineCount; }
     void describe(int line, MenuLine* out) const override {
-        std::snprintf(out->label, sizeof out->label, "%s", labels[line]);
+        const MenuPage* page = pageOn(line);
+        std::snprintf(out->label, sizeof out->label, "%s", page ? page->title() : "Respawn now");
     }
     bool accept(int line) override {
-        switch (line) {
-            case WhereYouComeBack: openPage(whereYouComeBackPage()); return true;
-            case WhatYouKeep: openPage(whatYouKeepPage()); return true;
-            case Timing: openPage(timingPage()); return true;
-            case CustomPoints: openPage(customPointsPage()); return true;
-            case About: openPage(aboutPage()); return true;
-            case RespawnNow:
-                closeMenu();
-                respawnOnDemand(true);
-                return true;
+        if (MenuPage* page = pageOn(line)) {
+            openPage(*page);
+            return true;
         }
-        return false;
+        closeMenu();
+        respawnOnDemand(true);
+        return true;
     }
     const char* help(int line) const override {
         return line == RespawnNow ? "Enter: respawn now, as the chord does   Backspace: close"

@@ -3,27 +3,18 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <string_view>
 
 #include "menu/menu.h"
 #include "settings/respawn_settings.h"
+#include "settings/settings_key_texts.h"
 
 namespace {
 
 bool heldNoticeShown = false;
 
-// The name of a choice, or false for a value that names none.
-bool choiceName(const MenuSettingKey& key, int32_t value, char* text, size_t size) {
-    if (key.choices == nullptr || value < key.low || value > key.high) return false;
-    const char* name = key.choices;
-    for (int32_t skipped = static_cast<int32_t>(key.low); skipped < value; ++skipped) name = std::strchr(name, '|') + 1;
-    const char* end = std::strchr(name, '|');
-    int length = static_cast<int>(end ? end - name : static_cast<std::ptrdiff_t>(std::strlen(name)));
-    std::snprintf(text, size, "%.*s", length, name);
-    return true;
-}
-
-double nextValue(const MenuSettingKey& key, double value, int direction) {
-    if (key.unit == MenuSettingUnit::Switch) return value != 0 ? 0 : 1;
+double nextValue(const SettingKey& key, double value, int direction) {
+    if (key.unit == SettingUnit::Switch) return value != 0 ? 0 : 1;
     // A value outside the range (a missing key reads as -1) comes in at its near end.
     if (value < key.low) return key.low;
     if (value > key.high) return key.high;
@@ -32,8 +23,8 @@ double nextValue(const MenuSettingKey& key, double value, int direction) {
     return next < key.low ? key.low : next > key.high ? key.high : next;
 }
 
-void formatForFile(const MenuSettingKey& key, double value, char* text, size_t size) {
-    if (!key.isFloat || key.unit == MenuSettingUnit::Milliseconds) {
+void formatForFile(const SettingKey& key, double value, char* text, size_t size) {
+    if (key.kind != SettingKind::Float) {
         std::snprintf(text, size, "%d", static_cast<int>(std::lround(value)));
         return;
     }
@@ -55,32 +46,49 @@ void tellOutcome(SettingsSave save) {
 
 }  // namespace
 
-void describeSettingValue(const MenuSettingKey& key, double value, char* text, size_t size) {
-    int32_t whole = static_cast<int32_t>(std::lround(value));
-    switch (key.unit) {
-        case MenuSettingUnit::Switch:
+void describeSetting(SettingId id, MenuLine* out) {
+    std::snprintf(out->label, sizeof out->label, "%s", settingKeyText(id).label);
+    describeSettingValue(id, settingValue(settings, id), out->value, sizeof out->value);
+}
+
+void describeSettingValue(SettingId id, double value, char* text, size_t size) {
+    int whole = static_cast<int>(std::lround(value));
+    switch (settingKey(id).unit) {
+        case SettingUnit::Switch:
             std::snprintf(text, size, "%s", value != 0 ? "On" : "Off");
             return;
-        case MenuSettingUnit::Percent:
-            std::snprintf(text, size, "%d %%", static_cast<int>(whole));
+        case SettingUnit::Percent:
+            std::snprintf(text, size, "%d %%", whole);
             return;
-        case MenuSettingUnit::Milliseconds:
-            std::snprintf(text, size, "%d ms", static_cast<int>(whole));
+        case SettingUnit::Milliseconds:
+            std::snprintf(text, size, "%d ms", whole);
             return;
-        case MenuSettingUnit::WorldUnits:
-            std::snprintf(text, size, "%d m", static_cast<int>(whole));
+        case SettingUnit::WorldUnits:
+            std::snprintf(text, size, "%d m", whole);
             return;
-        case MenuSettingUnit::Speed:
+        case SettingUnit::Speed:
             std::snprintf(text, size, "%.2f", value);
             return;
-        case MenuSettingUnit::Choice:
-            if (!choiceName(key, whole, text, size)) std::snprintf(text, size, "%d (no such choice)", static_cast<int>(whole));
+        case SettingUnit::Choice: {
+            std::string_view name = choiceName(id, whole);
+            if (name.empty())
+                std::snprintf(text, size, "%d (no such choice)", whole);
+            else
+                std::snprintf(text, size, "%.*s", static_cast<int>(name.size()), name.data());
+            return;
+        }
+        case SettingUnit::Count:
+        case SettingUnit::KeyCode:
+        case SettingUnit::Control:
+        case SettingUnit::SkinModel:
+            std::snprintf(text, size, "%d", whole);
             return;
     }
 }
 
-bool stepSetting(const MenuSettingKey& key, int direction) {
-    double value = settingValue(key);
+bool stepSetting(SettingId id, int direction) {
+    const SettingKey& key = settingKey(id);
+    double value = settingValue(settings, id);
     double next = nextValue(key, value, direction);
     if (next == value) return false;
     char text[24];

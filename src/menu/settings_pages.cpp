@@ -1,53 +1,42 @@
 // The settings pages: Where you come back (with the odds of each spawn mode
-// as the roll uses them), What you keep, and Timing.
+// and of the close point as the roll reckons them), What you keep, and
+// Timing. Their lines are the keys the settings key table puts on them.
 #include <cstdio>
 
-#include "menu/menu_setting_keys.h"
 #include "menu/pages.h"
 #include "menu/setting_line.h"
 #include "settings/respawn_settings.h"
 #include "settings/spawn_roll.h"
+#include "shared/percent_chance.h"
 
 namespace {
 
 class SettingsPage : public MenuPage {
 public:
-    template <int count>
-    SettingsPage(const char* title, const MenuSettingKey* const (&keys)[count]) : title_(title), keys_(keys), count_(count) {}
+    SettingsPage(const char* title, const PageKeys& keys) : title_(title), keys_(keys) {}
 
     const char* title() const override { return title_; }
-    int lineCount() const override { return count_; }
-    void describe(int line, MenuLine* out) const override {
-        const MenuSettingKey& key = *keys_[line];
-        std::snprintf(out->label, sizeof out->label, "%s", key.label);
-        describeSettingValue(key, settingValue(key), out->value, sizeof out->value);
-    }
-    bool change(int line, int direction) override { return stepSetting(*keys_[line], direction); }
-    const char* help(int) const override { return "Left/right: change (saved at once)   Backspace: back"; }
+    int lineCount() const override { return keys_.count; }
+    void describe(int line, MenuLine* out) const override { describeSetting(key(line), out); }
+    bool change(int line, int direction) override { return stepSetting(key(line), direction); }
+    const char* help(int) const override { return settingLineHelp; }
 
 protected:
-    const MenuSettingKey& key(int line) const { return *keys_[line]; }
+    SettingId key(int line) const { return keys_.ids[line]; }
 
 private:
     const char* title_;
-    const MenuSettingKey* const* keys_;
-    int count_;
+    const PageKeys& keys_;
 };
 
-using namespace menu_keys;
+constexpr PageKeys whereKeys = keysOnPage(SettingPage::WhereYouComeBack);
+constexpr PageKeys keepKeys = keysOnPage(SettingPage::WhatYouKeep);
+constexpr PageKeys timingKeys = keysOnPage(SettingPage::Timing);
 
-// The six chances in the order of the roll.
-const MenuSettingKey* const modeChances[spawnModeCount] = {&listChance, &roadChance, &airChance,
-                                                           &deathPointChance, &mapChance, &customChance};
-
-const MenuSettingKey* const whereKeys[] = {
-    &randomPlayerRespawns, &listChance, &roadChance, &airChance, &deathPointChance, &mapChance, &customChance,
-    &closeChance, &spawnDistance, &afterLoadingScreens, &duringMissions, &landVehicle, &aircraft,
-    &heliLowest, &heliHighest, &planeLowest, &planeHighest,
-};
-
-// Beside each mode's chance, its odds: the share of the 99 rolls that end in
-// the mode, the fall-back's included, as the roll counts them.
+// Beside each mode's chance, its odds: the share of the rolls that end in the
+// mode, the fall-back's included; beside the close-point chance, the share of
+// its rolls that prefer a near place. Both from spawnOddsOf, which counts the
+// rolls with the roll's own function.
 class WhereYouComeBackPage final : public SettingsPage {
 public:
     WhereYouComeBackPage() : SettingsPage("Where you come back", whereKeys) {}
@@ -58,24 +47,29 @@ public:
 
     void describe(int line, MenuLine* out) const override {
         SettingsPage::describe(line, out);
-        for (int m = 0; m < spawnModeCount; ++m) {
-            if (modeChances[m] != &key(line)) continue;
-            int rolls = odds_.rolls[m] + (odds_.fallBackMode == m ? odds_.fallBackRolls : 0);
-            char chance[16];
-            describeSettingValue(key(line), settingValue(key(line)), chance, sizeof chance);
-            std::snprintf(out->value, sizeof out->value, "%s, odds %.1f %%", chance, 100.0 * rolls / spawnRollCount);
-        }
+        double share;
+        if (!oddsOf(key(line), &share)) return;
+        char chance[16];
+        describeSettingValue(key(line), settingValue(settings, key(line)), chance, sizeof chance);
+        std::snprintf(out->value, sizeof out->value, "%s, odds %.1f %%", chance, 100.0 * share);
     }
 
 private:
-    SpawnOdds odds_{};
-};
+    bool oddsOf(SettingId id, double* share) const {
+        if (id == SettingId::on_close_point_player_spawn_chance) {
+            *share = static_cast<double>(odds_.closeRolls) / (percentRollEnd - percentRollFirst);
+            return true;
+        }
+        for (int m = 0; m < spawnModeCount; ++m) {
+            if (spawnModes[m].chance != id) continue;
+            int rolls = odds_.rolls[m] + (odds_.fallBackMode == m ? odds_.fallBackRolls : 0);
+            *share = static_cast<double>(rolls) / spawnRollCount;
+            return true;
+        }
+        return false;
+    }
 
-const MenuSettingKey* const keepKeys[] = {
-    &weapons, &armour, &money, &optionsOnDemand, &skinPersists, &skinAfterRespawn, &clothing,
-};
-const MenuSettingKey* const timingKeys[] = {
-    &firstWait, &longestWait, &slowMotion, &skinResetDelay, &skinChangeWait,
+    SpawnOdds odds_{};
 };
 
 WhereYouComeBackPage wherePage;
