@@ -323,6 +323,29 @@ TEST(Menu, PointsAreListedWithDistanceAndDirectionAndAMiddleOneIsDeletedInOneWri
     EXPECT_EQ(settings.number_of_custom_spawn_points_in_use, 2);
 }
 
+TEST(Menu, ADeletionMovesUpThePointsBeyondTheCountTooSoThatTheNextSaveLeavesNoGap) {
+    // Three points, of which the count uses two.
+    std::string text = withSetting(withThreePoints(builtInSettingsText()), "number_of_custom_spawn_points_in_use", "2");
+    sim::World& w = gameStartedWith(text);
+    w.player()->position = sim::Vec3{-500.0f, 700.0f, 40.0f};
+    openCustomPoints(w);
+    EXPECT_FALSE(shows(w, "Point 3")) << "not in use";
+    ASSERT_TRUE(selectLine(w, "Point 1"));
+    tapKey(w, keyEnter);
+    ASSERT_TRUE(selectLine(w, "Delete this point"));
+    tapKey(w, keyEnter);
+    std::string expected = withSetting(builtInSettingsText(), "number_of_custom_spawn_points_in_use", "1") +
+                           "custom_spawn_1_x=-1034.6\ncustom_spawn_1_y=-2732.5\ncustom_spawn_1_z=13.8\n"
+                           "custom_spawn_2_x=450\ncustom_spawn_2_y=5566.0\n";
+    EXPECT_EQ(settingsFileText(), expected);
+    // The next save follows the highest point, now 2, and counts it in.
+    ASSERT_TRUE(selectLine(w, "Save where I stand"));
+    tapKey(w, keyEnter);
+    EXPECT_EQ(notificationsOf(w, "Custom spawn point 3 saved"), 1);
+    EXPECT_EQ(settings.number_of_custom_spawn_points_in_use, 3);
+    EXPECT_NE(settingsFileText().find("custom_spawn_2_x=450\n"), std::string::npos) << "no gap below point 3";
+}
+
 TEST(Menu, TheMapsWaypointIsSavedAsTheNextPoint) {
     sim::World& w = gameStartedWith(builtInSettingsText());
     openCustomPoints(w);

@@ -19,6 +19,10 @@ void spawnAtCustomPoint();
 // Puts the player on the ground at the point, facing a random way.
 void placeAtCustomPoint(const CustomSpawnPoint& point);
 
+// The highest n of any key "custom_spawn_<n>_x/_y/_z" of the section (names
+// compared as the reader compares them, numbers beyond customSpawnPointCap
+// left out, as they are never read); 0 when there is none.
+int32_t highestCustomSpawnPoint(const ProfileSection& section);
 // "custom_spawn_<number>_<axis>" into key.
 void customSpawnKey(int32_t number, char axis, char* key, size_t size);
 // Point number (1-based) as a section of the settings holds it; missing

@@ -54,9 +54,12 @@ bool deleteCustomSpawnPoint(int32_t number) {
         count = std::min(static_cast<int32_t>(profileInt(section, "number_of_custom_spawn_points_in_use", 0)),
                          customSpawnPointCap);
         if (number < 1 || number > count) return values;
-        // Each moved value is the text the reader finds, so that the point reads
-        // back exactly as before under its new number.
-        for (int32_t k = number; k < count; ++k) {
+        // Every later point moves up, those beyond the count too, so that no
+        // gap opens where the next save would count them in. Each moved value
+        // is the text the reader finds, so that the point reads back exactly
+        // as before under its new number.
+        int32_t last = std::max(count, highestCustomSpawnPoint(section));
+        for (int32_t k = number; k < last; ++k) {
             for (char axis : {'x', 'y', 'z'}) {
                 std::string_view value;
                 if (findProfileValue(section, keyOf(k + 1, axis), &value))
@@ -65,7 +68,7 @@ bool deleteCustomSpawnPoint(int32_t number) {
                     edits.remove(keyOf(k, axis));
             }
         }
-        for (char axis : {'x', 'y', 'z'}) edits.remove(keyOf(count, axis));
+        for (char axis : {'x', 'y', 'z'}) edits.remove(keyOf(last, axis));
         edits.set("number_of_custom_spawn_points_in_use", std::to_string(count - 1));
         for (size_t i = 0; i < edits.keys.size(); ++i)
             values.push_back(
