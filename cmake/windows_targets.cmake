@@ -74,7 +74,7 @@ include(CPack)
 # The settings check beside the per-key Win32 reader, under Wine (scripts/wine_bench.sh).
 add_executable(settings_bench wine/settings_bench_win32.cpp src/settings/respawn_settings.cpp
   src/settings/settings_file.cpp src/settings/held_settings.cpp src/settings/profile_text.cpp src/settings/profile_encoding.cpp
-  src/settings/decimal_float.cpp src/settings/settings_log.cpp src/settings/settings_checker.cpp
+  src/settings/decimal_float.cpp src/settings/settings_log.cpp src/settings/first_findings.cpp src/settings/settings_checker.cpp
   src/settings/settings_keys.cpp src/settings/settings_record.cpp src/settings/spawn_roll.cpp
   src/shared/event_log.cpp src/platform/clock_win32.cpp src/platform/files_win32.cpp
   src/platform/rewrite_journal.cpp src/platform/module_directory_win32.cpp)

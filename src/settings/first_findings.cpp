@@ -8,6 +8,8 @@ uint32_t findingFingerprint(uint32_t hash, int line, const char* text) {
     return hash;
 }
 
+FirstFindings::FirstFindings() = default;
+
 void FirstFindings::clear() {
     errors_ = warnings_ = kept_ = 0;
     placesFingerprint_ = 0;

@@ -13,6 +13,10 @@ public:
     static constexpr int capacity = 30;
     static constexpr int textSize = 256;  // as long as a line of the log
 
+    // Not constexpr: one in static storage then lies in memory the loader
+    // zero-fills, rather than in Pelorin.asi, where its vtable pointer would
+    // otherwise bring its 7 KB of texts.
+    FirstFindings();
     void clear();
     bool wantsMessage(int line, CheckSeverity severity) const override;
     void add(int line, CheckSeverity severity, FindingKind kind, int key, const char* text) override;
