@@ -95,6 +95,8 @@ TEST(MenuPages, EveryKeyOfTheTableIsOnItsOwnPageOnceAndTheOthersOnNone) {
         const SettingKey& key = settingKeys[i];
         bool onASettingsLine = key.page != SettingPage::FileOnly && key.page != SettingPage::CustomPoints;
         EXPECT_EQ(timesShown[i], onASettingsLine ? 1 : 0) << key.name;
+        // A line shows the record's value: a key read from the file at each use has none.
+        EXPECT_TRUE(key.inRecord || !onASettingsLine) << key.name;
     }
     // What the menu deliberately leaves out: the stored skin, which Pelorin
     // writes itself, and the chords (one of them opens the menu).
