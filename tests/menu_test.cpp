@@ -179,6 +179,27 @@ TEST(Menu, AChangeTheFileCannotTakeLastsUntilTheGameClosesAndIsToldOnce) {
     EXPECT_EQ(settingsFileText(), text);
 }
 
+TEST(Menu, ThePlayersSaveDecidesOverAChangeTheFileCouldNotTake) {
+    std::string text = builtInSettingsText();
+    sim::World& w = gameStartedWith(text);
+    std::string path = gameDirectory() + "/Pelorin.ini";
+    ASSERT_EQ(chmod(path.c_str(), 0444), 0);
+    pressMenuChord(w);
+    ASSERT_TRUE(selectLine(w, "Vehicle on a road"));
+    tapKey(w, keyRight);
+    ASSERT_EQ(settings.in_vehicle_on_road_player_spawn_chance, 35) << "held";
+    sim::runFor(1500);
+    EXPECT_EQ(settings.in_vehicle_on_road_player_spawn_chance, 35) << "the reads keep the held change";
+    // The player makes the file writable and saves a text of his own.
+    ASSERT_EQ(chmod(path.c_str(), 0644), 0);
+    writeSettingsFile(builtInSettingsWith({{"at_death_point_spawn_chance", "5"}}));
+    sim::runFor(1500);
+    EXPECT_EQ(settings.at_death_point_spawn_chance, 5);
+    EXPECT_EQ(settings.in_vehicle_on_road_player_spawn_chance, 30) << "his save, not the held change";
+    EXPECT_EQ(valueOf(w, "Vehicle on a road"), "30 %, odds 30.3 %");
+    EXPECT_EQ(notificationsOf(w, "Pelorin.ini modified"), 1);
+}
+
 TEST(Menu, AChangeMadeInTheEditorShowsWithinASecond) {
     sim::World& w = gameStartedWith(builtInSettingsText());
     pressMenuChord(w);
