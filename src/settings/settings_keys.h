@@ -1,11 +1,11 @@
 #pragma once
 // The settings keys as data (a view of settings_keys.def): for each key its
 // name, kind, built-in and missing values, documented range and step, unit,
-// what the plug-in does outside the range and the checker's texts. Menus, the
-// checker and the tests read them at run time; the ranges are also constants
-// for the code that holds values to them. The texts a menu or a tool shows
-// (label, description, names of choices) are a view of their own
-// (settings_key_texts.h).
+// what the plug-in does outside the range, its page in the menu and the
+// checker's texts. The menu, the checker and the tests read them at run time;
+// the ranges are also constants for the code that holds values to them. The
+// texts a menu or a tool shows (label, description, names of choices) are a
+// view of their own (settings_key_texts.h).
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
@@ -38,6 +38,11 @@ enum class OutsideRange {
     Replaced,    // a fixed value stands in for it (see setting_limits.h)
 };
 
+// The page of the in-game menu that shows a key: a line of one of the three
+// settings pages or of About; the count of custom points, which the Custom
+// points page keeps by its saves and deletions; or none (see settings_keys.def).
+enum class SettingPage { WhereYouComeBack, WhatYouKeep, Timing, About, CustomPoints, FileOnly };
+
 // How serious the checker finds something.
 enum class CheckSeverity { Note, Warning, Error };
 
@@ -52,6 +57,7 @@ struct SettingKey {
     double step;
     SettingUnit unit;
     OutsideRange outside;
+    SettingPage page;
     CheckSeverity missingSeverity;
     const char* missingEffect;  // nullptr: nothing to say about a missing key
     CheckSeverity valueSeverity;
@@ -62,10 +68,10 @@ struct SettingKey {
 inline constexpr const char* missingChanceEffect =
     "reads as -1, a share of -1 percent: every later mode loses one roll, and the fall-back counts the mode as set";
 
-#define SETTING_ROW(inRecord, name, kind, builtIn, missing, low, high, step, unit, outside, label, description, \
-                    missingSeverity, missingEffect, valueSeverity, valueEffect, choices)                        \
-    {#name, SettingKind::kind, inRecord, builtIn, missing, low, high, step, SettingUnit::unit, OutsideRange::outside, \
-     CheckSeverity::missingSeverity, missingEffect, CheckSeverity::valueSeverity, valueEffect},
+#define SETTING_ROW(inRecord, name, kind, builtIn, missing, low, high, step, unit, outside, page, label, description, \
+                    missingSeverity, missingEffect, valueSeverity, valueEffect, choices)                              \
+    {#name, SettingKind::kind, inRecord, builtIn, missing, low, high, step, SettingUnit::unit, OutsideRange::outside,    \
+     SettingPage::page, CheckSeverity::missingSeverity, missingEffect, CheckSeverity::valueSeverity, valueEffect},
 #define KEY(...) SETTING_ROW(true, __VA_ARGS__)
 #define FILE_KEY(...) SETTING_ROW(false, __VA_ARGS__)
 inline constexpr SettingKey settingKeys[] = {
