@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "plugin/settings_check.h"
 #include "settings/respawn_settings.h"
 #include "shared/player_state.h"
 #include "sim/roads.h"
@@ -128,9 +129,10 @@ void Observer::afterScriptTurn(uint64_t allocations, uint64_t nativeCalls) {
     }
     // A turn of the main loop's ordinary pass, between two checks: idle when
     // nothing happened in it or shortly before it. Counted once the next check
-    // shows no stall.
+    // shows no stall. A check still due after the turn is reading a changed
+    // file a step per turn (its storage may grow with the file): not idle.
     if (stallMs_ < checkGapMs && sinceEventMs_ > eventEffectMs && quiet() && nativeCalls <= idlePassNativeCalls &&
-        !outputMade) {
+        !outputMade && !settingsCheckDue()) {
         pendingIdleAllocations_ += allocations;
         ++pendingIdleTurns_;
     }

@@ -134,9 +134,11 @@ void playEpisode(long episode, const std::string& shippedText, Tally& tally, Fig
     double limit = story.lengthMs + static_cast<double>(storyTailMs);
     while (elapsed < limit) {
         fileStory.beforeScriptTurn();
-        uint64_t allocationsBefore = allocationCount(), callsBefore = w.nativeCallCount;
+        // The plug-in's allocations: what the simulated game records of the
+        // natives it answers (texts drawn, say) is the game's own memory.
+        uint64_t allocationsBefore = pluginAllocationCount(), callsBefore = w.nativeCallCount;
         runScriptTurn();
-        observer.afterScriptTurn(allocationCount() - allocationsBefore, w.nativeCallCount - callsBefore);
+        observer.afterScriptTurn(pluginAllocationCount() - allocationsBefore, w.nativeCallCount - callsBefore);
         fileStory.afterScriptTurn();
         fileWatch.afterScriptTurn();
         w.advanceFrame();
