@@ -38,7 +38,7 @@ TEST(SettingLimits, TimeScaleIsASlowMotionOfAtLeast005OrNormalSpeed) {
 
 TEST(SettingLimits, AircraftBandIsAlwaysInTheAirAndTheRightWayRound) {
     auto band = [](int32_t low, int32_t high) {
-        HeightBand b = aircraftHeightBand(low, high, builtInHelicopterBand);
+        HeightBand b = aircraftHeightBand(helicopterHeights, low, high);
         return std::make_pair(b.minimum, b.maximum);
     };
     EXPECT_EQ(band(200, 350), std::make_pair(200, 350));
@@ -48,7 +48,7 @@ TEST(SettingLimits, AircraftBandIsAlwaysInTheAirAndTheRightWayRound) {
     EXPECT_EQ(band(INT_MIN, 500), std::make_pair(200, 500));
     EXPECT_EQ(band(0, 0), std::make_pair(50, 50)) << "clear of the ground";
     EXPECT_EQ(band(INT_MAX, INT_MAX), std::make_pair(2000, 2000));
-    HeightBand plane = aircraftHeightBand(-1, -1, builtInAeroplaneBand);
+    HeightBand plane = aircraftHeightBand(aeroplaneHeights, -1, -1);
     EXPECT_EQ(plane.minimum, 300);
     EXPECT_EQ(plane.maximum, 450);
 }

@@ -33,9 +33,10 @@ enum class SettingUnit {
 
 // What the plug-in does with a value outside the documented range.
 enum class OutsideRange {
-    UsedAsRead,  // nothing: the value is used as it is (the checker says what follows)
-    Held,        // held to the range where it is used (see setting_limits.h)
-    Replaced,    // a fixed value stands in for it (see setting_limits.h)
+    UsedAsRead,        // nothing: the value is used as it is (the checker says what follows)
+    Held,              // held to the range where it is used (see setting_limits.h)
+    BuiltInBelowZero,  // a negative value takes the built-in one, any other is held to the range
+    Replaced,          // a fixed value stands in for it (see setting_limits.h)
 };
 
 // How serious the checker finds something.
@@ -53,14 +54,14 @@ struct SettingKey {
     SettingUnit unit;
     OutsideRange outside;
     CheckSeverity missingSeverity;
-    const char* missingEffect;  // nullptr: nothing to say about a missing key
+    const char* missingEffect;  // what the value a missing key reads as does; nullptr: nothing to say
     CheckSeverity valueSeverity;
-    const char* valueEffect;    // nullptr: none
+    const char* valueEffect;    // a Choice key's value outside the range, a Switch's 0; nullptr: none
 };
 
-// The effect of a missing spawn chance, shared by the six of them.
+// What a missing spawn chance does, the same for the six of them.
 inline constexpr const char* missingChanceEffect =
-    "reads as -1, a share of -1 percent: every later mode loses one roll, and the fall-back counts the mode as set";
+    "a share of -1 percent, which shifts the shares after it by one roll";
 
 #define SETTING_ROW(inRecord, name, kind, builtIn, missing, low, high, step, unit, outside, label, description, \
                     missingSeverity, missingEffect, valueSeverity, valueEffect, choices)                        \

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "settings/settings_checker.h"
+#include "settings/value_reading.h"
 #include "settings/settings_file.h"
 #include "shared/event_log.h"
 
@@ -69,6 +70,8 @@ public:
         std::snprintf(texts_[slot], sizeof texts_[slot], "%s", text);
     }
 
+    int count() const { return count_; }
+
     // Logs them when they differ from the last ones logged.
     void log() const {
         uint32_t fingerprint = placesFingerprint_;
@@ -89,7 +92,7 @@ private:
     int kept_ = 0;
     int order_[findingsLoggedInFull] = {};  // the slots by line
     int lines_[findingsLoggedInFull] = {};
-    char texts_[findingsLoggedInFull][256] = {};  // as long as a line of the log
+    char texts_[findingsLoggedInFull][sizeof MessageText::text] = {};  // a whole finding
 };
 
 // The parse in progress, with what it found so far; kept from one parse to
@@ -109,6 +112,8 @@ bool continueSettingsParse(size_t budget) {
     problems.log();
     return true;
 }
+
+int settingsProblemCount() { return problems.count(); }
 
 bool logSettingsReadFailure() {
     const char* problem = settingsFileExists() ? "the file exists but could not be read; the last values stay"
