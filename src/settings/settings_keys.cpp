@@ -2,6 +2,20 @@
 
 #include "settings/profile_text.h"
 
+namespace {
+
+// What a missing spawn chance does, the same for the six of them.
+constexpr const char* missingChanceEffect = "a share of -1 percent, which shifts the shares after it by one roll";
+
+}  // namespace
+
+#define KEY(name, kind, builtIn, missing, low, high, step, unit, outside, label, description, missingSeverity, \
+            missingEffect, valueSeverity, valueEffect, choices)                                               \
+    {CheckSeverity::missingSeverity, missingEffect, CheckSeverity::valueSeverity, valueEffect},
+const SettingKeyCheck settingKeyChecks[settingKeyCount] = {
+#include "settings/settings_keys.def"
+};
+
 int settingKeyIndex(std::string_view name) {
     for (int i = 0; i < settingKeyCount; ++i)
         if (equalIgnoringCase(name, settingKeys[i].name)) return i;

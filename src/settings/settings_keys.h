@@ -1,11 +1,11 @@
 #pragma once
 // The settings keys as data (a view of settings_keys.def): for each key its
 // name, kind, built-in and missing values, documented range and step, unit,
-// what the plug-in does outside the range and the checker's texts. Menus, the
-// checker and the tests read them at run time; the ranges are also constants
-// for the code that holds values to them. The texts a menu or a tool shows
-// (label, description, names of choices) are a view of their own
-// (settings_key_texts.h).
+// and what the plug-in does outside the range. Menus, the checker and the
+// tests read them at run time; the ranges are also constants for the code
+// that holds values to them. The checker's texts (settingKeyChecks below) and
+// the texts a menu or a tool shows (label, description, names of choices:
+// settings_key_texts.h) are views of their own.
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
@@ -53,20 +53,16 @@ struct SettingKey {
     double step;
     SettingUnit unit;
     OutsideRange outside;
-    CheckSeverity missingSeverity;
-    const char* missingEffect;  // what the value a missing key reads as does; nullptr: nothing to say
-    CheckSeverity valueSeverity;
-    const char* valueEffect;    // a Choice key's value outside the range, a Switch's 0; nullptr: none
 };
 
-// What a missing spawn chance does, the same for the six of them.
-inline constexpr const char* missingChanceEffect =
-    "a share of -1 percent, which shifts the shares after it by one roll";
+// Each key's name as a variable of its own, so that the name is stored once
+// however many files of the plug-in use the table.
+#define KEY(name, ...) inline constexpr char name##KeyName[] = #name;
+#include "settings/settings_keys.def"
 
-#define SETTING_ROW(inRecord, name, kind, builtIn, missing, low, high, step, unit, outside, label, description, \
-                    missingSeverity, missingEffect, valueSeverity, valueEffect, choices)                        \
-    {#name, SettingKind::kind, inRecord, builtIn, missing, low, high, step, SettingUnit::unit, OutsideRange::outside, \
-     CheckSeverity::missingSeverity, missingEffect, CheckSeverity::valueSeverity, valueEffect},
+#define SETTING_ROW(inRecord, name, kind, builtIn, missing, low, high, step, unit, outside, ...) \
+    {name##KeyName, SettingKind::kind, inRecord, builtIn, missing, low, high, step, SettingUnit::unit,  \
+     OutsideRange::outside},
 #define KEY(...) SETTING_ROW(true, __VA_ARGS__)
 #define FILE_KEY(...) SETTING_ROW(false, __VA_ARGS__)
 inline constexpr SettingKey settingKeys[] = {
@@ -82,6 +78,18 @@ enum class SettingId {
 };
 
 constexpr const SettingKey& settingKey(SettingId id) { return settingKeys[static_cast<int>(id)]; }
+
+// The checker's texts of each key (a view of settings_keys.def, in the order
+// of settingKeys), out of line so that the plug-in holds them once: the
+// finding for a missing key, and what a questioned value does.
+struct SettingKeyCheck {
+    CheckSeverity missingSeverity;
+    const char* missingEffect;  // what the value a missing key reads as does; nullptr: nothing to say
+    CheckSeverity valueSeverity;
+    const char* valueEffect;    // a Choice key's value outside the range, a Switch's 0; nullptr: none
+};
+extern const SettingKeyCheck settingKeyChecks[settingKeyCount];
+inline const SettingKeyCheck& settingKeyCheck(SettingId id) { return settingKeyChecks[static_cast<int>(id)]; }
 
 // The key's index in settingKeys, letter case ignored as the reader ignores
 // it; -1 for a name that is no key of the table.

@@ -40,6 +40,11 @@ void logFinding(int line, const char* text) {
         logEvent("Pelorin.ini: %s", text);
 }
 
+// The texts of the findings logged in full, each whole: apart from the sink,
+// which has a table of virtual functions and so would take them into the
+// plug-in's file as initialised data.
+char loggedTexts[findingsLoggedInFull][sizeof MessageText::text];
+
 // The warnings and errors of a check as the checker makes them (not in line
 // order): how many, and the first ones by line with their texts, in storage
 // of its own. Only a finding that would be among them is formatted, so that
@@ -67,7 +72,7 @@ public:
         for (; at > 0 && lines_[order_[at - 1]] > line; --at) order_[at] = order_[at - 1];
         order_[at] = slot;
         lines_[slot] = line;
-        std::snprintf(texts_[slot], sizeof texts_[slot], "%s", text);
+        std::snprintf(loggedTexts[slot], sizeof loggedTexts[slot], "%s", text);
     }
 
     int count() const { return count_; }
@@ -75,12 +80,12 @@ public:
     // Logs them when they differ from the last ones logged.
     void log() const {
         uint32_t fingerprint = placesFingerprint_;
-        for (int i = 0; i < kept_; ++i) fingerprint = fingerprintOf(fingerprint, lines_[order_[i]], texts_[order_[i]]);
+        for (int i = 0; i < kept_; ++i) fingerprint = fingerprintOf(fingerprint, lines_[order_[i]], loggedTexts[order_[i]]);
         if (!changed(count_, fingerprint)) return;
         if (count_ > 1)
             logEvent("Pelorin.ini has %d problems; pelorin-check.exe explains them line by line:",
                      static_cast<int>(count_));
-        for (int i = 0; i < kept_; ++i) logFinding(lines_[order_[i]], texts_[order_[i]]);
+        for (int i = 0; i < kept_; ++i) logFinding(lines_[order_[i]], loggedTexts[order_[i]]);
         if (count_ > findingsLoggedInFull)
             logEvent("Pelorin.ini: %d more problems; pelorin-check.exe lists them all",
                      static_cast<int>(count_ - findingsLoggedInFull));
@@ -92,7 +97,6 @@ private:
     int kept_ = 0;
     int order_[findingsLoggedInFull] = {};  // the slots by line
     int lines_[findingsLoggedInFull] = {};
-    char texts_[findingsLoggedInFull][sizeof MessageText::text] = {};  // a whole finding
 };
 
 // The parse in progress, with what it found so far; kept from one parse to

@@ -125,14 +125,15 @@ private:
     // A missing key, or one without a value, with what the value it reads as does.
     void readKey(int index) {
         const SettingKey& key = settingKeys[index];
+        const SettingKeyCheck& texts = settingKeyChecks[index];
         const SettingId id = static_cast<SettingId>(index);
         std::string_view value;
         if (!findProfileValue(section_, key.name, &value)) {
-            if (key.missingEffect == nullptr || state_.sectionLine == 0) return;
-            report_.compose(0, key.missingSeverity, FindingKind::KeyMissing, index, [&](MessageText& text) {
+            if (texts.missingEffect == nullptr || state_.sectionLine == 0) return;
+            report_.compose(0, texts.missingSeverity, FindingKind::KeyMissing, index, [&](MessageText& text) {
                 text.append("%s is missing, so Pelorin reads it as %g", key.name, key.missing);
                 appendInUse(text, id, key.missing);
-                text.append(": %s. Add the line %s=%g (as shipped).", key.missingEffect, key.name, key.builtIn);
+                text.append(": %s. Add the line %s=%g (as shipped).", texts.missingEffect, key.name, key.builtIn);
             });
             return;
         }
@@ -145,7 +146,7 @@ private:
                         [&](MessageText& text) {
                             appendValueHead(&text, key.name, value, readings_[index]);
                             appendInUse(text, id, key.missing);
-                            if (key.missingEffect != nullptr) text.append(": %s", key.missingEffect);
+                            if (texts.missingEffect != nullptr) text.append(": %s", texts.missingEffect);
                             text.append(". Write %s=%g (as shipped).", key.name, key.builtIn);
                         });
     }
@@ -254,9 +255,10 @@ private:
                           used);
         } else if (read < key.low) {
             // The low end does what a missing key does when the missing value is held to it too.
-            bool asMissing = key.missingEffect != nullptr && settingInUse(id, key.missing) == used;
+            const char* atLowest = settingKeyCheck(id).missingEffect;
+            bool asMissing = atLowest != nullptr && settingInUse(id, key.missing) == used;
             std::snprintf(consequence, sizeof consequence, "Pelorin holds it to %g, its lowest%s%s", used,
-                          asMissing ? ", so " : "", asMissing ? key.missingEffect : "");
+                          asMissing ? ", so " : "", asMissing ? atLowest : "");
         } else if (key.unit == SettingUnit::Milliseconds) {
             char asRead[24], asUsed[24];
             durationText(read, asRead, sizeof asRead);
@@ -285,14 +287,13 @@ private:
     void checkSlowMotion() {
         const SettingId id = SettingId::slow_motion_at_wasted_and_busted_screens;
         if (!hasNumber(id)) return;
-        const SettingKey& key = settingKey(id);
         float speed = static_cast<float>(number(id));
         float used = wastedScreenTimeScale(speed);
         char consequence[200];
         const char* standsStill = "the game nearly stands still on the wasted screen, and the respawn may wait up "
                                   "to 80 seconds";
         if (speed == 0.0f) {
-            valueFinding(id, CheckSeverity::Note, nullptr, key.missingEffect);
+            valueFinding(id, CheckSeverity::Note, nullptr, settingKeyCheck(id).missingEffect);
         } else if (used == 1.0f && speed != 1.0f) {
             std::snprintf(consequence, sizeof consequence, "%s, so Pelorin uses normal speed (1.0)",
                           speed < 0.0f ? "a negative speed" : "more than 1.0 would be faster than normal");
@@ -310,7 +311,7 @@ private:
         const SettingKey& key = settingKey(id);
         double value = number(id);
         if (hasNumber(id) && (value < key.low || value > key.high))
-            valueFinding(id, key.valueSeverity, unitFix, key.valueEffect);
+            valueFinding(id, settingKeyCheck(id).valueSeverity, unitFix, settingKeyCheck(id).valueEffect);
     }
 
     // A switch written other than as a number: what the number it reads as does.
@@ -319,7 +320,8 @@ private:
         if (!hasNumber(id) || readings_[static_cast<int>(id)].kind == ReadingKind::Plain) return;
         int32_t value = intValue(id);
         bool on = key.kind == SettingKind::Flag ? value > 0 : value != 0;
-        valueFinding(id, CheckSeverity::Note, nullptr, on ? key.missingEffect : key.valueEffect);
+        const SettingKeyCheck& texts = settingKeyCheck(id);
+        valueFinding(id, CheckSeverity::Note, nullptr, on ? texts.missingEffect : texts.valueEffect);
     }
 
     void checkDistance() {
