@@ -6,6 +6,7 @@
 #include "settings/key_suggestion.h"
 #include "settings/setting_limits.h"
 #include "settings/settings_values_check.h"
+#include "settings/value_reading.h"
 
 namespace {
 
@@ -32,8 +33,6 @@ bool customPointKey(std::string_view key, std::string_view* number, int* axis) {
 // A view's length and text for "%.*s".
 #define VIEW(v) static_cast<int>((v).size()), (v).data()
 
-constexpr uint32_t hasValueBit = 0x80000000u;
-
 // The first half of the check: every line as the reader walks it, for what
 // only the lines tell (sections, unknown and duplicate keys, keys where the
 // plug-in does not read them, the lines of the custom points).
@@ -43,7 +42,7 @@ public:
 
     // A fresh check.
     static void reset(CheckState* state) {
-        state->customLines.clear();
+        state->customKeys.clear();
         state->sectionLine = 0;
         std::fill(std::begin(state->knownLines), std::end(state->knownLines), 0);
         state->highestDefined = 0;
@@ -240,15 +239,29 @@ private:
         for (char digit : number) point = point * 10 + (digit - '0');
         state_.highestDefined = std::max(state_.highestDefined, point);
         if (point < 1 || point > customSpawnPointCap) return;  // never read
-        std::vector<uint32_t>& lines = state_.customLines;
+        std::vector<CheckState::CustomKey>& keys = state_.customKeys;
         size_t slot = static_cast<size_t>(point - 1) * 3 + static_cast<size_t>(axis);
-        if (slot >= lines.size())
-            lines.resize(std::max(slot + 1, std::min<size_t>(2 * lines.size(), 3 * customSpawnPointCap)), 0);
-        if (lines[slot] != 0) {
-            if (hasValue) sameKeyAgain(line.number, key, static_cast<int>(lines[slot] & ~hasValueBit));
+        if (slot >= keys.size())
+            keys.resize(std::max(slot + 1, std::min<size_t>(2 * keys.size(), 3 * customSpawnPointCap)),
+                        CheckState::CustomKey{});
+        CheckState::CustomKey& held = keys[slot];
+        if (held.line != 0) {
+            if (hasValue) sameKeyAgain(line.number, key, held.line);
             return;
         }
-        lines[slot] = static_cast<uint32_t>(line.number) | (hasValue ? hasValueBit : 0);
+        held = CheckState::CustomKey{line.number, 0.0f, hasValue, false, false};
+        if (!hasValue) return;
+        std::string_view value = withoutQuotes(line.value);
+        ValueReading reading = readSettingValue(value, true, 0.0);
+        held.value = static_cast<float>(reading.number);
+        held.misread = reading.kind != ReadingKind::Plain;
+        held.wholePoint = axis == 0 && holdsThreeNumbers(value);
+        if (!held.misread) return;
+        report_.compose(line.number, severityOfReading(reading.kind), FindingKind::Other, -1, [&](MessageText& text) {
+            appendValueHead(&text, key, value, reading);
+            text.append(".");
+            appendCoordinateFix(&text, key, value, reading);
+        });
     }
 };
 

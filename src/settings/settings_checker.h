@@ -70,9 +70,17 @@ struct CheckState {
         std::string_view firstKey;  // and its name
         int count;
     };
-    // (point - 1) * 3 + axis -> the line of the point key's first occurrence,
-    // for the points the plug-in may read; the top bit when it has a value.
-    std::vector<uint32_t> customLines;
+    // A custom point key's first occurrence, for the points the plug-in may
+    // read, as the walk finds it: its value read once there, so that the end
+    // of the check looks nothing up for thousands of points.
+    struct CustomKey {
+        int line;          // 0: not in the section
+        float value;       // as the plug-in reads it
+        bool hasValue;     // the line has an '='
+        bool misread;      // told by a finding of its own
+        bool wholePoint;   // an x holding three numbers
+    };
+    std::vector<CustomKey> customKeys;  // (point - 1) * 3 + axis
     int sectionLine = 0;
     int knownLines[settingKeyCount] = {};  // line of each table key's first occurrence in the section
     int highestDefined = 0;                // the highest custom point number in the section

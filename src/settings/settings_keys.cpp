@@ -4,8 +4,9 @@
 
 namespace {
 
-// What a missing spawn chance does, the same for the six of them.
-constexpr const char* missingChanceEffect = "a share of -1 percent, which shifts the shares after it by one roll";
+// What a missing spawn chance does, the same for the six of them (the checker
+// adds how the odds change).
+constexpr const char* missingChanceEffect = "a share of -1 percent";
 
 }  // namespace
 

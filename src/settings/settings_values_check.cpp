@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <cstdio>
 #include <cstring>
 
@@ -13,26 +14,11 @@
 
 namespace {
 
-constexpr uint32_t hasValueBit = 0x80000000u;
 // A wait of a key whose values are milliseconds, told in words from this long on.
 constexpr double minuteMs = 60 * 1000;
 
 // Passed as a value finding's fix: the fix of the key's unit, even for a plain reading.
 constexpr const char* unitFix = "";
-
-CheckSeverity severityOf(ReadingKind kind) {
-    switch (kind) {
-        case ReadingKind::Plain:
-            return CheckSeverity::Note;
-        case ReadingKind::NoValue:
-        case ReadingKind::TextAfter:
-            return CheckSeverity::Warning;
-        case ReadingKind::NotANumber:
-        case ReadingKind::TooLarge:
-            break;
-    }
-    return CheckSeverity::Error;
-}
 
 // "5.5 seconds", "1 minute", "1.5 hours".
 void durationText(double ms, char* out, size_t size) {
@@ -64,8 +50,9 @@ public:
         : section_(section), state_(state), report_(report) {}
 
     SpawnOdds run(std::vector<CheckedCustomPoint>* points) {
+        for (int m = 0; m < spawnModeCount; ++m) chances_.of[m] = intValue(spawnModes[m].chance);
         for (int i = 0; i < settingKeyCount; ++i) readKey(i);
-        SpawnChances chances = checkChances();
+        checkChances();
         for (int i = 0; i < settingKeyCount; ++i) {
             const SettingKey& key = settingKeys[i];
             SettingId id = static_cast<SettingId>(i);
@@ -80,10 +67,10 @@ public:
         checkDistance();
         checkChords();
         int pointsInUse = checkCustomPoints(points);
-        SpawnOdds odds = spawnOddsOf(chances, intValue(SettingId::on_close_point_player_spawn_chance));
+        SpawnOdds odds = spawnOddsOf(chances_, intValue(SettingId::on_close_point_player_spawn_chance));
         char advice[160] = "";
-        bool neverPicked = pointsInUse > 0 && customPointsNeverPicked(chances, advice, sizeof advice);
-        if (state_.sectionLine != 0) checkSums(chances, odds, neverPicked);
+        bool neverPicked = pointsInUse > 0 && customPointsNeverPicked(chances_, advice, sizeof advice);
+        if (state_.sectionLine != 0) checkSums(chances_, odds, neverPicked);
         if (neverPicked)
             report_.add(lineOf(SettingId::custom_spawn_chance), CheckSeverity::Warning, FindingKind::Other,
                         "your custom points are never picked. %s", advice);
@@ -101,6 +88,7 @@ private:
     std::string_view values_[settingKeyCount];
     ValueReading readings_[settingKeyCount] = {};
     bool told_[settingKeyCount] = {};  // a value finding has told how the key reads
+    SpawnChances chances_{};            // the six chances as read
 
     const char* name(SettingId id) const { return settingKey(id).name; }
     int lineOf(SettingId id) const { return state_.knownLines[static_cast<int>(id)]; }
@@ -122,6 +110,51 @@ private:
         if (used != read) text.append(" and uses %g", used);
     }
 
+    // The mode whose chance the key is; spawnModeCount for another key.
+    static int modeOf(SettingId id) {
+        int mode = 0;
+        while (mode < spawnModeCount && spawnModes[mode].chance != id) ++mode;
+        return mode;
+    }
+
+    // How many rolls each mode gets with a spawn chance at -1 more than with a share of 0.
+    void changeOfMissingChance(int mode, int change[spawnModeCount]) const {
+        SpawnChances none = chances_;
+        none.of[mode] = 0;
+        SpawnOdds read = spawnOddsOf(chances_, 0), zero = spawnOddsOf(none, 0);
+        for (int m = 0; m < spawnModeCount; ++m) change[m] = rollsOf(read, m) - rollsOf(zero, m);
+    }
+
+    // A missing key is worth a warning unless it is a spawn chance whose -1 changes no odds.
+    CheckSeverity missingSeverity(SettingId id) const {
+        int mode = modeOf(id), change[spawnModeCount] = {};
+        if (mode == spawnModeCount) return settingKeyCheck(id).missingSeverity;
+        changeOfMissingChance(mode, change);
+        for (int c : change)
+            if (c != 0) return CheckSeverity::Warning;
+        return CheckSeverity::Note;
+    }
+
+    // For a spawn chance read as -1: how the odds differ from those of a share of 0.
+    void appendChanceEffect(MessageText& text, SettingId id) const {
+        int mode = modeOf(id), change[spawnModeCount] = {};
+        if (mode == spawnModeCount) return;
+        changeOfMissingChance(mode, change);
+        bool any = false;
+        for (int m = 0; m < spawnModeCount; ++m) {
+            if (change[m] == 0) continue;
+            text.append("%s the %s %d roll%s %s", any ? "," : ", which unlike 0 gives", spawnModes[m].name,
+                        std::abs(change[m]), std::abs(change[m]) == 1 ? "" : "s", change[m] > 0 ? "more" : "fewer");
+            any = true;
+        }
+        if (!any) text.append(", which does the same as 0");
+    }
+
+    // A mode's rolls, the fall-back's included.
+    static int rollsOf(const SpawnOdds& odds, int mode) {
+        return odds.rolls[mode] + (odds.fallBackMode == mode ? odds.fallBackRolls : 0);
+    }
+
     // A missing key, or one without a value, with what the value it reads as does.
     void readKey(int index) {
         const SettingKey& key = settingKeys[index];
@@ -130,10 +163,12 @@ private:
         std::string_view value;
         if (!findProfileValue(section_, key.name, &value)) {
             if (texts.missingEffect == nullptr || state_.sectionLine == 0) return;
-            report_.compose(0, texts.missingSeverity, FindingKind::KeyMissing, index, [&](MessageText& text) {
+            report_.compose(0, missingSeverity(id), FindingKind::KeyMissing, index, [&](MessageText& text) {
                 text.append("%s is missing, so Pelorin reads it as %g", key.name, key.missing);
                 appendInUse(text, id, key.missing);
-                text.append(": %s. Add the line %s=%g (as shipped).", texts.missingEffect, key.name, key.builtIn);
+                text.append(": %s", texts.missingEffect);
+                appendChanceEffect(text, id);
+                text.append(". Add the line %s=%g (as shipped).", key.name, key.builtIn);
             });
             return;
         }
@@ -147,6 +182,7 @@ private:
                             appendValueHead(&text, key.name, value, readings_[index]);
                             appendInUse(text, id, key.missing);
                             if (texts.missingEffect != nullptr) text.append(": %s", texts.missingEffect);
+                            appendChanceEffect(text, id);
                             text.append(". Write %s=%g (as shipped).", key.name, key.builtIn);
                         });
     }
@@ -158,7 +194,7 @@ private:
         const int index = static_cast<int>(id);
         const ValueReading& reading = readings_[index];
         told_[index] = true;
-        severity = std::max(severity, severityOf(reading.kind));
+        severity = std::max(severity, severityOfReading(reading.kind));
         report_.compose(lineOf(id), severity, FindingKind::Other, -1, [&](MessageText& text) {
             const SettingKey& key = settingKey(id);
             appendValueHead(&text, key.name, values_[index], reading);
@@ -171,19 +207,17 @@ private:
         });
     }
 
-    SpawnChances checkChances() {
-        SpawnChances chances{};
+    void checkChances() {
         char consequence[160];
         for (int m = 0; m < spawnModeCount; ++m) {
             SettingId id = spawnModes[m].chance;
-            chances.of[m] = intValue(id);
             if (!hasNumber(id)) continue;
-            if (chances.of[m] < 0) {
+            if (chances_.of[m] < 0) {
                 std::snprintf(consequence, sizeof consequence,
                               "a negative share takes %.0f rolls from the shares after it",
-                              -static_cast<double>(chances.of[m]));
+                              -static_cast<double>(chances_.of[m]));
                 valueFinding(id, CheckSeverity::Error, "Write 0 for none.", consequence);
-            } else if (chances.of[m] > 100) {
+            } else if (chances_.of[m] > 100) {
                 valueFinding(id, CheckSeverity::Warning, nullptr,
                              "more than 100 percent takes every roll the shares before it leave, as 100 does");
             }
@@ -197,7 +231,6 @@ private:
             valueFinding(close, CheckSeverity::Note, nullptr,
                          "Pelorin counts it as 100: every list, road, air and map respawn is placed near the place "
                          "of death");
-        return chances;
     }
 
     void checkSums(const SpawnChances& chances, const SpawnOdds& odds, bool customNeverPicked) {
@@ -395,12 +428,11 @@ private:
                                  "a negative control number is no controller button");
     }
 
-    // A point key's first line and whether it has a value (0, false when the key is not in the section).
-    int customLine(int point, int axis, bool* hasValue) const {
+    // A point key's first occurrence in the section; nullptr when there is none.
+    const CheckState::CustomKey* customKey(int point, int axis) const {
         size_t slot = static_cast<size_t>(point - 1) * 3 + static_cast<size_t>(axis);
-        uint32_t held = slot < state_.customLines.size() ? state_.customLines[slot] : 0;
-        *hasValue = (held & hasValueBit) != 0;
-        return static_cast<int>(held & ~hasValueBit);
+        if (slot >= state_.customKeys.size() || state_.customKeys[slot].line == 0) return nullptr;
+        return &state_.customKeys[slot];
     }
 
     // The custom points in use, each as the plug-in reads it, into points
@@ -455,44 +487,36 @@ private:
         return defined;
     }
 
-    // Point k's keys: their values as read, missing ones, and where the point
-    // lies; false when none of its keys has a value.
+    // Point k's keys as the walk read them (it told of misread ones), missing
+    // ones, and where the point lies; false when none of its keys has a value.
     bool checkPoint(int k, std::vector<CheckedCustomPoint>* points) {
-        char keys[3][32];
-        int lines[3] = {};
-        bool hasValue[3] = {}, plain = true, wholeOnX = false;
         CheckedCustomPoint point{k, 0.0f, 0.0f, 0.0f, 0, PointDoubt::None};
         float* axes[3] = {&point.x, &point.y, &point.z};
-        char missingAxes[96] = "";
+        bool hasValue[3] = {}, plain = true, wholeOnX = false;
         for (int axis = 0; axis < 3; ++axis) {
-            std::snprintf(keys[axis], sizeof keys[axis], "custom_spawn_%d_%c", k, 'x' + axis);
-            lines[axis] = customLine(k, axis, &hasValue[axis]);
-            *axes[axis] = profileFloat(section_, keys[axis], 0.0f);
+            const CheckState::CustomKey* key = customKey(k, axis);
+            hasValue[axis] = key != nullptr && key->hasValue;
             if (!hasValue[axis]) {
-                size_t used = std::strlen(missingAxes);
-                std::snprintf(missingAxes + used, sizeof missingAxes - used, "%s%s", used ? ", " : "", keys[axis]);
                 plain = false;
                 continue;
             }
-            if (point.line == 0) point.line = lines[axis];
-            std::string_view value;
-            findProfileValue(section_, keys[axis], &value);
-            ValueReading reading = readSettingValue(value, true, 0.0);
-            if (reading.kind == ReadingKind::Plain) continue;
-            plain = false;
-            wholeOnX = wholeOnX || (axis == 0 && holdsThreeNumbers(value));
-            report_.compose(lines[axis], severityOf(reading.kind), FindingKind::Other, -1, [&](MessageText& text) {
-                appendValueHead(&text, keys[axis], value, reading);
-                text.append(".");
-                appendCoordinateFix(&text, keys[axis], value, reading);
-            });
+            *axes[axis] = key->value;
+            if (point.line == 0) point.line = key->line;
+            plain = plain && !key->misread;
+            wholeOnX = wholeOnX || key->wholePoint;
         }
         if (point.line == 0) return false;
-        if (missingAxes[0] != '\0' && !wholeOnX)
-            report_.add(point.line, CheckSeverity::Warning, FindingKind::Other,
-                        "custom point %d has no %s, so it reads as 0. Each point needs its _x, _y and _z.", k,
-                        missingAxes);
-        if (hasValue[0]) point.line = lines[0];
+        if (!(hasValue[0] && hasValue[1] && hasValue[2]) && !wholeOnX)
+            report_.compose(point.line, CheckSeverity::Warning, FindingKind::Other, -1, [&](MessageText& text) {
+                text.append("custom point %d has no ", k);
+                const char* separator = "";
+                for (int axis = 0; axis < 3; ++axis) {
+                    if (hasValue[axis]) continue;
+                    text.append("%scustom_spawn_%d_%c", separator, k, 'x' + axis);
+                    separator = ", ";
+                }
+                text.append(", so it reads as 0. Each point needs its _x, _y and _z.");
+            });
         point.doubt = doubtOf(point.x, point.y, point.z);
         if (plain && point.doubt == PointDoubt::OffMap)
             report_.add(point.line, CheckSeverity::Warning, FindingKind::Other,

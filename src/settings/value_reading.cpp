@@ -119,6 +119,20 @@ void MessageText::append(const char* format, ...) {
     if (written > 0) length = std::min(length + static_cast<size_t>(written), sizeof text - 1);
 }
 
+CheckSeverity severityOfReading(ReadingKind kind) {
+    switch (kind) {
+        case ReadingKind::Plain:
+            return CheckSeverity::Note;
+        case ReadingKind::NoValue:
+        case ReadingKind::TextAfter:
+            return CheckSeverity::Warning;
+        case ReadingKind::NotANumber:
+        case ReadingKind::TooLarge:
+            break;
+    }
+    return CheckSeverity::Error;
+}
+
 ValueReading readSettingValue(std::string_view value, bool decimal, double missing) {
     ValueReading reading{};
     if (value.empty()) {

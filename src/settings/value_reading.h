@@ -35,6 +35,9 @@ struct ValueReading {
     std::string_view ignored;  // TextAfter: the text passed over, without the blanks around it
 };
 
+// How serious a reading is: text passed over or no value a warning, no number an error.
+CheckSeverity severityOfReading(ReadingKind kind);
+
 // The value as the reader of the key's kind takes it: an integer from its
 // first 29 characters, a decimal number from its first 31; an empty value as
 // the key's missing one.
