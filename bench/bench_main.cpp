@@ -9,6 +9,7 @@ void benchChooseSpawn();
 void benchCustomSpawn();
 void benchGiveAllWeapons();
 void benchEventLog();
+void benchMenu();
 
 int main() {
     std::printf("== Idle frame ==\n");
@@ -25,6 +26,8 @@ int main() {
     benchGiveAllWeapons();
     std::printf("\n== Event log ==\n");
     benchEventLog();
+    std::printf("\n== Menu ==\n");
+    benchMenu();
     std::printf("\n== Ten simulated hours of play ==\n");
     benchSimulatedHour();
     return 0;

@@ -11,6 +11,7 @@ set(layer_spawn 4)
 set(layer_vehicles 4)
 set(layer_skin 4)
 set(layer_respawn 4)
+set(layer_menu 4)
 set(layer_plugin 5)
 # The simulated game, the tests and the other tools are built beside the
 # plug-in, never into it.

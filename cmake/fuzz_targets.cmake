@@ -19,6 +19,7 @@ endforeach()
 target_link_libraries(profile_text_fuzz PRIVATE pelorin_core)
 target_link_libraries(profile_writer_fuzz PRIVATE pelorin_core)
 target_link_libraries(settings_checker_fuzz PRIVATE pelorin_core)
-target_sources(settings_file_fuzz PRIVATE tests/support/plugin_state.cpp)
+# A fresh game disarms the file faults of the soak (a read that an editor strikes).
+target_sources(settings_file_fuzz PRIVATE tests/support/plugin_state.cpp sim/soak_file_faults.cpp)
 target_compile_definitions(settings_file_fuzz PRIVATE PELORIN_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
 target_link_libraries(settings_file_fuzz PRIVATE pelorin_core pelorin_sim)

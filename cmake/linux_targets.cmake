@@ -11,7 +11,7 @@ add_library(pelorin_soak STATIC ${PELORIN_SOAK_SOURCES} tests/support/plugin_sta
 pelorin_target_defaults(pelorin_soak)
 target_compile_definitions(pelorin_soak PRIVATE PELORIN_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
 
-add_executable(pelorin-sim tools/pelorin_sim.cpp)
+add_executable(pelorin-sim tools/pelorin_sim.cpp tools/menu_pictures.cpp)
 pelorin_target_defaults(pelorin-sim)
 target_link_libraries(pelorin-sim PRIVATE pelorin_soak pelorin_core pelorin_sim)
 
@@ -36,7 +36,7 @@ gtest_discover_tests(pelorin_tests WORKING_DIRECTORY ${CMAKE_BINARY_DIR} DISCOVE
                      PROPERTIES TIMEOUT ${PELORIN_UNIT_TEST_TIMEOUT})
 
 file(GLOB PELORIN_BENCH_SOURCES CONFIGURE_DEPENDS bench/*.cpp)
-add_executable(pelorin_bench ${PELORIN_BENCH_SOURCES} tests/support/plugin_state.cpp)
+add_executable(pelorin_bench ${PELORIN_BENCH_SOURCES} tests/support/plugin_state.cpp tests/support/menu_driver.cpp)
 pelorin_target_defaults(pelorin_bench)
 target_compile_definitions(pelorin_bench PRIVATE PELORIN_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
 target_link_libraries(pelorin_bench PRIVATE pelorin_soak pelorin_core pelorin_sim)
@@ -46,7 +46,7 @@ set(PELORIN_SCENARIO_RUNNER ${CMAKE_SOURCE_DIR}/scripts/sim_scenario.sh)
 foreach(scenario missing-then-saved stored-skin)
   add_test(NAME scenario.${scenario} COMMAND ${PELORIN_SCENARIO_RUNNER} $<TARGET_FILE:pelorin-sim> ${scenario})
 endforeach()
-foreach(scenario key-chord death play log save-spawn-point)
+foreach(scenario key-chord death play log save-spawn-point menu)
   add_test(NAME scenario.${scenario} COMMAND ${PELORIN_SCENARIO_RUNNER} $<TARGET_FILE:pelorin-sim> ${scenario}
            ${CMAKE_SOURCE_DIR}/dist/Pelorin.ini)
 endforeach()

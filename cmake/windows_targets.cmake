@@ -4,14 +4,15 @@ enable_language(RC)
 set(PELORIN_STATIC_RUNTIME -static -static-libgcc -static-libstdc++)
 
 configure_file(src/host/pelorin_version.rc.in ${CMAKE_BINARY_DIR}/generated/pelorin_version.rc @ONLY)
-# The checker's sorted list of findings and the keys' texts (labels,
-# descriptions) are for the tools; the plug-in logs the first finding only and
-# shows no key's text.
+# The checker's sorted list of findings and the keys' descriptions are for
+# the tools; the plug-in logs the first findings only, and its menu shows the
+# keys' labels and choices, not their descriptions.
 set(PELORIN_PLUGIN_SOURCES ${PELORIN_CORE_SOURCES})
-list(FILTER PELORIN_PLUGIN_SOURCES EXCLUDE REGEX "/settings/(settings_check_list|settings_key_texts)\\.cpp$")
+list(FILTER PELORIN_PLUGIN_SOURCES EXCLUDE REGEX "/settings/(settings_check_list|settings_key_descriptions)\\.cpp$")
 add_library(Pelorin SHARED ${PELORIN_PLUGIN_SOURCES}
   src/host/host_abi_win32.cpp src/host/library_entry_win32.cpp
   src/platform/clock_win32.cpp src/platform/files_win32.cpp src/platform/module_directory_win32.cpp
+  src/platform/full_path_win32.cpp
   src/platform/terminate_handler_win32.cpp src/platform/formatting_win32.cpp
   ${CMAKE_BINARY_DIR}/generated/pelorin_version.rc)
 set_target_properties(Pelorin PROPERTIES PREFIX "" SUFFIX ".asi")
@@ -78,7 +79,8 @@ include(CPack)
 
 # The settings check beside the per-key Win32 reader, under Wine (scripts/wine_bench.sh).
 add_executable(settings_bench wine/settings_bench_win32.cpp src/settings/respawn_settings.cpp
-  src/settings/settings_file.cpp src/settings/settings_log.cpp ${PELORIN_CHECKER_SOURCES}
+  src/settings/settings_file.cpp src/settings/held_settings.cpp src/settings/settings_log.cpp
+  src/settings/first_findings.cpp ${PELORIN_CHECKER_SOURCES}
   src/shared/event_log.cpp src/platform/clock_win32.cpp src/platform/files_win32.cpp
   src/platform/rewrite_journal.cpp src/platform/module_directory_win32.cpp)
 pelorin_target_defaults(settings_bench)

@@ -33,6 +33,7 @@ scripts/wine_scenario.sh death dist/Pelorin.ini
 scripts/wine_scenario.sh log dist/Pelorin.ini
 scripts/wine_scenario.sh save-spawn-point dist/Pelorin.ini
 scripts/wine_native_refusal.sh
+scripts/wine_scenario.sh menu dist/Pelorin.ini
 echo "== The settings checker of the release under Wine against the Linux one =="
 scripts/check_windows_checker.sh
 echo "== The release zip, as a player unzips it =="

@@ -1,5 +1,7 @@
 #include "sim/game_events.h"
 
+#include <iterator>
+
 namespace sim {
 
 void killPlayer(World& w) {
@@ -61,20 +63,44 @@ void playerPedVanishes(World& w, uint32_t backAfterMilliseconds) {
     });
 }
 
-void holdControl(World& w, int32_t control) { w.controlsHeld.insert(control); }
+void playCutscene(World& w, uint32_t milliseconds) {
+    w.screen.cutscene = true;
+    w.after(milliseconds, [](World& world) { world.screen.cutscene = false; });
+}
+
+// Assumption: the game gives the waypoint's blip the height 0; there is at
+// most one waypoint, and a new one replaces the old.
+void setWaypoint(World& w, float x, float y) {
+    clearWaypoint(w);
+    Blip& blip = w.blips[w.nextBlipHandle++];
+    blip.position = Vec3{x, y, 0.0f};
+    blip.sprite = waypointSprite;
+}
+
+void clearWaypoint(World& w) {
+    for (auto it = w.blips.begin(); it != w.blips.end();)
+        it = !it->second.byScript && it->second.sprite == waypointSprite ? w.blips.erase(it) : std::next(it);
+}
+
+void holdControl(World& w, int32_t control) {
+    w.controlsHeld.insert(control);
+    w.keyboardInUse = false;
+}
 
 void releaseControl(World& w, int32_t control) { w.controlsHeld.erase(control); }
 
 void pressControl(World& w, int32_t control) {
-    w.controlsHeld.insert(control);
+    holdControl(w, control);
     w.controlsJustPressed.insert(control);
 }
 
 void keyDown(World& w, uint32_t key) {
+    w.keyboardInUse = true;
     if (w.keyboardHandler) w.keyboardHandler(key, 1, 0, 0, 0, 0, 0);
 }
 
 void keyUp(World& w, uint32_t key) {
+    w.keyboardInUse = true;
     if (w.keyboardHandler) w.keyboardHandler(key, 1, 0, 0, 0, 1, 1);
 }
 

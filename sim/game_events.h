@@ -30,6 +30,13 @@ void endMission(World& world);
 // a new ped of the same model where the old one stood.
 void playerPedVanishes(World& world, uint32_t backAfterMilliseconds);
 
+// A cutscene plays from now for the given time.
+void playCutscene(World& world, uint32_t milliseconds);
+// The player sets a waypoint on the map (the game's blip of sprite 8, with no
+// height), or takes it away.
+void setWaypoint(World& world, float x, float y);
+void clearWaypoint(World& world);
+
 // Controls of control group 2: held down until released; pressed = held and
 // just pressed on the current frame (the world forgets "just pressed" when it
 // moves on to the next frame).

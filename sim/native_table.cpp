@@ -36,6 +36,7 @@ const NativeTable& nativeTable() {
         registerCoreNatives(t);
         registerScreenNatives(t);
         registerHudNatives(t);
+        registerMapNatives(t);
         registerWorldNatives(t);
         registerVehicleNatives(t);
         registerPedNatives(t);
@@ -51,7 +52,17 @@ const NativeTable& nativeTable() {
     return table;
 }
 
+namespace {
+bool answering = false;
+}
+
+bool answeringNative() { return answering; }
+
 void dispatchNative(World& world, uint64_t hash, const std::vector<uint64_t>& args, uint64_t* result) {
+    struct Answering {
+        Answering() { answering = true; }
+        ~Answering() { answering = false; }
+    } whileAnswering;
     const NativeTable& table = nativeTable();
     auto it = table.find(hash);
     if (it == table.end()) refuse(nativeLabel(hash, "") + " is not modelled");

@@ -83,10 +83,15 @@ const NativeTable& nativeTable();
 // call that pushes another number of arguments than the native reads.
 void dispatchNative(World& world, uint64_t hash, const std::vector<uint64_t>& args, uint64_t* result);
 
+// True while the simulated game answers a call: what it allocates then is the
+// game's, not the caller's (the game's own memory is not the plug-in's heap).
+bool answeringNative();
+
 // Registration, one function per rule file.
 void registerCoreNatives(NativeTable& table);       // player, entities, hashes, random, models
-void registerScreenNatives(NativeTable& table);     // fades, camera, effects, time scale, loading screens
+void registerScreenNatives(NativeTable& table);     // fades, camera, effects, time scale, loading screens, rectangles
 void registerHudNatives(NativeTable& table);        // feed, screen text, sounds, controls
+void registerMapNatives(NativeTable& table);        // blips and the waypoint
 void registerWorldNatives(NativeTable& table);      // ground, scene, roads, placement
 void registerVehicleNatives(NativeTable& table);    // vehicles and their modifications
 void registerPedNatives(NativeTable& table);        // weapons, armour, stats, clothing, collision, mission flag

@@ -36,7 +36,8 @@ void drawScreenText(const NativeCall& c) {
     const TextStyle& s = w.textStyle;
     w.textDraws.push_back(TextDraw{w.tick(), takeComponents(w), c.f32(0), c.f32(1), s.red, s.green, s.blue, s.alpha,
                                    s.font, s.scale, s.size, s.wrapLeft, s.wrapRight, s.centred, s.outline,
-                                   s.shadowDistance, s.edge, s.edgeAlpha});
+                                   s.shadowDistance, s.edge, s.edgeAlpha, s.justification});
+    w.drawing.items.push_back(ScreenItem{true, RectDraw{}, w.textDraws.back()});
     w.textStyle = TextStyle{};
 }
 
@@ -57,6 +58,7 @@ void textWrap(const NativeCall& c) {
     c.world.textStyle.wrapRight = c.f32(1);
 }
 void textCentre(const NativeCall& c) { c.world.textStyle.centred = c.flag(0); }
+void textJustification(const NativeCall& c) { c.world.textStyle.justification = c.i32(0); }
 void textOutline(const NativeCall& c) { c.world.textStyle.outline = true; }
 void textDropShadow(const NativeCall& c) { c.world.textStyle.shadowDistance = c.i32(0); }
 void textEdge(const NativeCall& c) {
@@ -68,10 +70,20 @@ void playFrontendSound(const NativeCall& c) {
     c.world.sounds.push_back(SoundRecord{c.world.tick(), c.text(1), c.text(2), c.flag(3)});
 }
 
-void isControlPressed(const NativeCall& c) { c.returnBool(c.i32(0) == 2 && c.world.controlsHeld.count(c.i32(1))); }
-void isControlJustPressed(const NativeCall& c) {
-    c.returnBool(c.i32(0) == 2 && c.world.controlsJustPressed.count(c.i32(1)));
-}
+// Assumption: a control disabled in any group reads as not pressed in every
+// group until the frame ends; the "disabled" questions read it as it is.
+bool enabled(const NativeCall& c) { return !c.world.controlsDisabled.count(c.i32(1)); }
+bool held(const NativeCall& c) { return c.i32(0) == 2 && c.world.controlsHeld.count(c.i32(1)); }
+bool justPressed(const NativeCall& c) { return c.i32(0) == 2 && c.world.controlsJustPressed.count(c.i32(1)); }
+
+void isControlPressed(const NativeCall& c) { c.returnBool(enabled(c) && held(c)); }
+void isControlJustPressed(const NativeCall& c) { c.returnBool(enabled(c) && justPressed(c)); }
+void isDisabledControlPressed(const NativeCall& c) { c.returnBool(held(c)); }
+void isDisabledControlJustPressed(const NativeCall& c) { c.returnBool(justPressed(c)); }
+void disableControlAction(const NativeCall& c) { c.world.controlsDisabled.insert(c.i32(1)); }
+// Assumption: the game's keys also work its front-end controls; the simulated
+// game leaves that out and tells keyboard from controller by the last input.
+void isUsingKeyboardAndMouse(const NativeCall& c) { c.returnBool(c.world.keyboardInUse); }
 
 }  // namespace
 
@@ -92,6 +104,11 @@ void registerHudNatives(NativeTable& t) {
     t[0x67C540AA08E4A6F5ull] = {"PLAY_SOUND_FRONTEND", playFrontendSound};
     t[0xF3A21BCD95725A4Aull] = {"IS_CONTROL_PRESSED", isControlPressed};
     t[0x580417101DDB492Full] = {"IS_CONTROL_JUST_PRESSED", isControlJustPressed};
+    t[0xE2587F8CBBD87B1Dull] = {"IS_DISABLED_CONTROL_PRESSED", isDisabledControlPressed};
+    t[0x91AEF906BCA88877ull] = {"IS_DISABLED_CONTROL_JUST_PRESSED", isDisabledControlJustPressed};
+    t[0xFE99B66D079CF6BCull] = {"DISABLE_CONTROL_ACTION", disableControlAction};
+    t[0xA571D46727E2B718ull] = {"IS_USING_KEYBOARD_AND_MOUSE", isUsingKeyboardAndMouse};
+    t[0x4E096588B13FFECAull] = {"SET_TEXT_JUSTIFICATION", textJustification};
 }
 
 }  // namespace sim

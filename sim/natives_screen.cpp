@@ -1,4 +1,5 @@
-// Fades, cameras, screen effects, time scale and loading screens.
+// Fades, cameras, screen effects, time scale, loading screens, cutscenes, the
+// screen's shape and the rectangles drawn on it.
 #include "sim/native_table.h"
 #include "sim/world_rules.h"
 
@@ -71,6 +72,14 @@ void relativePitch(const NativeCall& c) {
 void isScreenEffectRunning(const NativeCall& c) { c.returnBool(c.world.screen.effects.count(c.text(0)) > 0); }
 void stopAllScreenEffects(const NativeCall& c) { c.world.screen.effects.clear(); }
 void isLoadingScreenActive(const NativeCall& c) { c.returnBool(c.world.screen.loadingScreen); }
+void isCutsceneActive(const NativeCall& c) { c.returnBool(c.world.screen.cutscene); }
+void aspectRatio(const NativeCall& c) { c.returnFloat(c.world.screen.aspectRatio); }
+void frameCount(const NativeCall& c) { c.returnU32(static_cast<uint32_t>(c.world.frameCount)); }
+
+void drawRect(const NativeCall& c) {
+    RectDraw rect{c.f32(0), c.f32(1), c.f32(2), c.f32(3), c.i32(4), c.i32(5), c.i32(6), c.i32(7)};
+    c.world.drawing.items.push_back(ScreenItem{false, rect, TextDraw{}});
+}
 
 }  // namespace
 
@@ -101,6 +110,10 @@ void registerScreenNatives(NativeTable& t) {
     t[0x36AD3E690DA5ACEBull] = {"ANIMPOSTFX_IS_RUNNING", isScreenEffectRunning};
     t[0xB4EDDC19532BFB85ull] = {"ANIMPOSTFX_STOP_ALL", stopAllScreenEffects};
     t[0x10D0A8F259E93EC9ull] = {"GET_IS_LOADING_SCREEN_ACTIVE", isLoadingScreenActive};
+    t[0x991251AFC3981F84ull] = {"IS_CUTSCENE_ACTIVE", isCutsceneActive};
+    t[0xF1307EF624A80D87ull] = {"GET_ASPECT_RATIO", aspectRatio};
+    t[0xFC8202EFC642E6F2ull] = {"GET_FRAME_COUNT", frameCount};
+    t[0x3A618A217E5154F0ull] = {"DRAW_RECT", drawRect};
 }
 
 }  // namespace sim

@@ -1,5 +1,6 @@
 #include "sim/scenarios.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <cstdio>
@@ -307,6 +308,84 @@ void saveSpawnPoint(Story& story, World& w) {
     story.check(saveNotice(w, before).empty(), "the saves are not announced as a change");
 }
 
+// Texts of the last frame drawn, in draw order.
+std::vector<std::string> drawnTexts(const World& w) {
+    std::vector<std::string> texts;
+    for (const ScreenItem& item : w.lastFrame.items)
+        if (item.isText) texts.push_back(item.text.text);
+    return texts;
+}
+
+bool drawn(const World& w, const std::string& text) {
+    std::vector<std::string> texts = drawnTexts(w);
+    return std::find(texts.begin(), texts.end(), text) != texts.end();
+}
+
+// The text drawn right after the label on its line: its value.
+std::string drawnValue(const World& w, const std::string& label) {
+    std::vector<std::string> texts = drawnTexts(w);
+    auto it = std::find(texts.begin(), texts.end(), label);
+    return it == texts.end() || it + 1 == texts.end() ? "" : *(it + 1);
+}
+
+void tap(World& w, uint32_t key) {
+    w.keyMessageAt(w.tick() + 20, key, false);
+    w.keyMessageAt(w.tick() + 80, key, true);
+    runFor(250);
+}
+
+void menuChord(World& w) {
+    uint32_t now = w.tick();
+    w.keyMessageAt(now + 20, 0x11, false);
+    w.keyMessageAt(now + 80, 0x76, false);
+    w.keyMessageAt(now + 140, 0x76, true);
+    w.keyMessageAt(now + 200, 0x11, true);
+    runFor(400);
+}
+
+// The menu: Ctrl + F7 opens it on Where you come back; a chance changed with
+// the right arrow is written at once, every other byte kept and not
+// announced; on the custom points page the place where the player stands is
+// saved and the points are shown on the map; the chord closes it.
+void menu(Story& story, World& w) {
+    std::string before = readFile("Pelorin.ini");
+    startScript();
+    runFor(1500);
+    menuChord(w);
+    std::vector<std::string> texts = drawnTexts(w);
+    std::printf("menu drawn: %zu rectangles and texts; page \"%s\"\n", w.lastFrame.items.size(),
+                texts.size() > 1 ? texts[1].c_str() : "");
+    story.check(texts.size() > 1 && texts[0] == "Pelorin" && texts[1] == "Where you come back",
+                "Ctrl + F7 opens the menu on Where you come back");
+    for (int i = 0; i < 4; ++i) tap(w, 0x28);  // down to the fifth line, Point from the list
+    std::printf("Point from the list: %s\n", drawnValue(w, "Point from the list").c_str());
+    tap(w, 0x27);  // right
+    std::string after = readFile("Pelorin.ini");
+    std::string expected = before;
+    size_t at = expected.find("on_point_from_list_player_spawn_chance=40");
+    if (at != std::string::npos) expected.replace(at, 41, "on_point_from_list_player_spawn_chance=45");
+    std::printf("Point from the list after the right arrow: %s\n", drawnValue(w, "Point from the list").c_str());
+    story.check(at != std::string::npos && after == expected, "the file holds 45, every other byte as it was");
+    story.check(drawnValue(w, "Point from the list") == "45 %, odds 45.5 %", "the page shows 45 % with its odds");
+    tap(w, 0x08);  // back to the pages
+    for (int i = 0; i < 3; ++i) tap(w, 0x28);
+    tap(w, 0x0D);  // Custom points
+    story.check(drawn(w, "Custom points") && drawn(w, "Save where I stand"), "Enter opens Custom points");
+    tap(w, 0x0D);  // save where I stand
+    tap(w, 0x28);
+    tap(w, 0x28);
+    tap(w, 0x0D);  // show the points on the map
+    int blips = 0;
+    for (const auto& entry : w.blips) blips += entry.second.byScript;
+    std::printf("custom points: %s; blips on the map: %d\n", drawnValue(w, "Point 1").c_str(), blips);
+    story.check(drawn(w, "Point 1") && blips == 1, "the place is saved as point 1 and shown on the map");
+    menuChord(w);
+    story.check(w.lastFrame.items.empty(), "Ctrl + F7 closes it");
+    runFor(2500);
+    story.printNewNotifications(w);
+    story.check(!hasNotification(w, "Pelorin.ini modified"), "the menu's writes are not announced as a change");
+}
+
 struct Scenario {
     const char* about;
     std::function<void(Story&, World&)> play;
@@ -321,6 +400,7 @@ const std::map<std::string, Scenario>& scenarios() {
         {"play", {"a few minutes of play: deaths, an arrest, a loading screen, respawns on demand", play}},
         {"log", {"Pelorin.log beside the plug-in: the load, a respawn on demand, a death", eventLog}},
         {"save-spawn-point", {"Ctrl + L saves the player's place as custom point 1, then 2", saveSpawnPoint}},
+        {"menu", {"the menu: Ctrl + F7, a chance changed and written, a point saved and shown on the map", menu}},
     };
     return all;
 }

@@ -7,12 +7,16 @@
 #include <cstdlib>
 #include <new>
 
+#include "sim/native_table.h"
+
 namespace {
 
 uint64_t allocations = 0;
+uint64_t pluginAllocations = 0;
 
 void* countedAllocation(std::size_t size) {
     ++allocations;
+    if (!sim::answeringNative()) ++pluginAllocations;
     if (void* memory = std::malloc(size ? size : 1)) return memory;
     throw std::bad_alloc();
 }
@@ -29,6 +33,8 @@ void operator delete[](void* memory, std::size_t) noexcept { std::free(memory); 
 namespace sim::soak {
 
 uint64_t allocationCount() { return allocations; }
+
+uint64_t pluginAllocationCount() { return pluginAllocations; }
 
 long residentKilobytes() {
     long pages = 0, resident = 0;

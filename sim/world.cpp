@@ -39,8 +39,13 @@ uint32_t World::tick() const { return tickBase_ + elapsedMilliseconds(); }
 void World::advanceFrame() {
     elapsedMicros_ += static_cast<uint64_t>(frameMilliseconds * 1000.0);
 #endif
-    ++frameCount;
+    // The frame the script drew is shown; what it disabled is enabled again.
+    lastFrame.items.swap(drawing.items);
+    lastFrame.frame = drawing.frame;
+    drawing.items.clear();
+    drawing.frame = ++frameCount;
     controlsJustPressed.clear();
+    controlsDisabled.clear();
     while (!events_.empty() && events_.begin()->first <= elapsedMilliseconds()) {
         Event event = std::move(events_.begin()->second);
         events_.erase(events_.begin());
@@ -61,6 +66,7 @@ void World::after(uint32_t milliseconds, Event event) {
 
 void World::keyMessageAt(uint32_t when, uint32_t key, bool up) {
     at(when, [key, up](World& w) {
+        w.keyboardInUse = true;
         if (w.keyboardHandler) w.keyboardHandler(key, 1, 0, 0, 0, up ? 1 : 0, up ? 1 : 0);
     });
 }
@@ -97,6 +103,11 @@ Entity& World::spawnVehicle(uint32_t model, Vec3 position) {
 }
 
 void World::removeEntity(uint32_t handle) { entities.erase(handle); }
+
+int32_t World::scriptBlipCount() const {
+    return static_cast<int32_t>(
+        std::count_if(blips.begin(), blips.end(), [](const auto& entry) { return entry.second.byScript; }));
+}
 
 int32_t World::countCalls(uint64_t hash) const {
     return static_cast<int32_t>(

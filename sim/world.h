@@ -96,6 +96,7 @@ struct TextDraw {
     float scale, size, wrapLeft, wrapRight;
     bool centred, outline;
     int32_t shadowDistance, edge, edgeAlpha;
+    int32_t justification;  // 0 centre, 1 left, 2 right (to wrapRight)
 };
 
 // The text style the next draw takes, as the text natives set it.
@@ -104,7 +105,36 @@ struct TextStyle {
     float scale = 1, size = 1, wrapLeft = 0, wrapRight = 1;
     bool centred = false, outline = false;
     int32_t shadowDistance = 0, edge = 0, edgeAlpha = 0;
+    int32_t justification = 1;
 };
+
+// A filled rectangle centred on (x, y); coordinates and sizes are fractions
+// of the screen's width (x) and height (y).
+struct RectDraw {
+    float x, y, width, height;
+    int32_t red, green, blue, alpha;
+};
+
+// What the script drew on one frame, in draw order: rectangles and texts.
+struct ScreenItem {
+    bool isText;
+    RectDraw rect;  // when !isText
+    TextDraw text;  // when isText
+};
+struct FrameDrawing {
+    uint64_t frame = 0;  // World::frameCount while it was drawn
+    std::vector<ScreenItem> items;
+};
+
+// A blip on the game's map: the plug-in's, or the game's own (the waypoint).
+struct Blip {
+    Vec3 position;
+    int32_t sprite = 1;
+    int32_t colour = 0;
+    std::string name;
+    bool byScript = false;
+};
+constexpr int32_t waypointSprite = 8;
 
 enum class FadeState { FadedIn, FadingOut, FadedOut, FadingIn };
 
@@ -128,6 +158,8 @@ struct Screen {
     float relativeHeading = 0, relativePitch = 0, relativePitchSecond = 0;
     bool loadingScreen = false;
     int32_t loadingScreensShowing = 0;          // those set off by showLoadingScreen, not yet over
+    bool cutscene = false;
+    float aspectRatio = 16.0f / 9.0f;           // width over height
     // Answers that the next "faded out" questions take instead of the fade
     // state, one per question (for a screen that changes between two of them).
     std::vector<bool> forcedFadedOutAnswers;
@@ -248,13 +280,26 @@ public:
     std::string pendingComponentType;
     TextStyle textStyle;
     std::vector<TextDraw> textDraws;              // every draw of the run
+    // The frame being drawn, and the last one shown (complete).
+    FrameDrawing drawing;
+    FrameDrawing lastFrame;
+
+    // The map's blips by handle, the plug-in's and the game's.
+    std::map<int32_t, Blip> blips;
+    int32_t nextBlipHandle = 0x2001;
+    int32_t scriptBlipCount() const;
 
     // Sounds
     std::vector<SoundRecord> sounds;
 
-    // Controls of group 2: held down, and pressed on this frame
+    // Controls of group 2: held down, and pressed on this frame; and those a
+    // script disabled for this frame.
     std::set<int32_t> controlsHeld;
     std::set<int32_t> controlsJustPressed;
+    std::set<int32_t> controlsDisabled;
+    // The last input came from the keyboard (a key message) rather than the
+    // controller (a control pressed).
+    bool keyboardInUse = true;
 
     // Stats by name hash
     std::map<uint32_t, int32_t> stats;

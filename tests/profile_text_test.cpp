@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -339,6 +340,56 @@ TEST(ProfileText, NulEndsANameOrValueAsInACString) {
     ProfileSection written = parsed(withProfileValue(text, section, "b", "9"));
     EXPECT_EQ(stringOf(written, "b"), "9");
     EXPECT_EQ(stringOf(written, "a"), "1");
+}
+
+TEST(ProfileText, EditsInOnePassRemoveEveryLineOfAKeyAndAddTheRestInOrder) {
+    std::string text =
+        "; points\r\n"
+        "[Player_Respawn]\r\n"
+        "custom_spawn_1_x=1.5\r\n"
+        "Custom_Spawn_2_X = 2.5\r\n"
+        "; custom_spawn_2_x=comment stays\r\n"
+        "custom_spawn_2_x=hidden duplicate\r\n"
+        "number_of_custom_spawn_points_in_use=2\r\n"
+        "[Other]\r\n"
+        "custom_spawn_2_x=other section stays\r\n";
+    const ProfileEdit edits[] = {
+        {"custom_spawn_1_x", "2.5"},
+        {"custom_spawn_2_x", std::string_view()},
+        {"number_of_custom_spawn_points_in_use", "1"},
+        {"new_key", "a"},
+        {"other_new_key", "b"},
+        {"new_key", "c"},  // the last edit of a key wins
+    };
+    std::string edited = withProfileEdits(text, section, edits, std::size(edits));
+    EXPECT_EQ(edited,
+              "; points\r\n"
+              "[Player_Respawn]\r\n"
+              "custom_spawn_1_x=2.5\r\n"
+              "; custom_spawn_2_x=comment stays\r\n"
+              "number_of_custom_spawn_points_in_use=1\r\n"
+              "other_new_key=b\r\n"
+              "new_key=c\r\n"
+              "[Other]\r\n"
+              "custom_spawn_2_x=other section stays\r\n");
+    ProfileSection s = parsed(edited);
+    EXPECT_EQ(stringOf(s, "custom_spawn_2_x"), "0") << "no occurrence is left to read";
+
+    // One pass over a large file: ten thousand points renumbered at once.
+    std::string big = "[Player_Respawn]\n";
+    for (int k = 1; k <= 10000; ++k) big += "custom_spawn_" + std::to_string(k) + "_x=" + std::to_string(k) + "\n";
+    std::vector<std::string> keys, values;
+    for (int k = 1; k < 10000; ++k) {
+        keys.push_back("custom_spawn_" + std::to_string(k) + "_x");
+        values.push_back(std::to_string(k + 1));
+    }
+    std::vector<ProfileEdit> renumbered;
+    for (size_t i = 0; i < keys.size(); ++i) renumbered.push_back({keys[i], values[i]});
+    renumbered.push_back({"custom_spawn_10000_x", std::string_view()});
+    ProfileSection after = parsed(withProfileEdits(big, section, renumbered.data(), renumbered.size()));
+    EXPECT_EQ(after.entries.size(), 9999u);
+    EXPECT_EQ(stringOf(after, "custom_spawn_1_x"), "2");
+    EXPECT_EQ(stringOf(after, "custom_spawn_9999_x"), "10000");
 }
 
 namespace {

@@ -198,6 +198,7 @@ TEST(SaveSpawnPoint, ANewPointIsNumberedAfterTheHighestPointInTheFileAndCountedI
         {"3", fivePoints, 6},
         {nullptr, fivePoints, 6},
         {"9", fivePoints, 6},  // a higher count stays as the player set it
+        {"2147483647", fivePoints, 6},  // the largest count the file can hold stays too
         // One key of a point is enough to keep it; names compare as the reader compares them.
         {"0", "custom_spawn_7_z=5\nCUSTOM_SPAWN_8_X=1\n", 9},
         // Keys beyond the most points read are never read, nor in the way.

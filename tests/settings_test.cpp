@@ -81,6 +81,10 @@ const IntKey intKeys[] = {
     {"write_log_file", &RespawnSettings::write_log_file},
     {"save_spawn_point_key_1_of_2", &RespawnSettings::save_spawn_point_key_1_of_2},
     {"save_spawn_point_key_2_of_2", &RespawnSettings::save_spawn_point_key_2_of_2},
+    {"menu_key_1_of_2", &RespawnSettings::menu_key_1_of_2},
+    {"menu_key_2_of_2", &RespawnSettings::menu_key_2_of_2},
+    {"menu_controller_button_1_of_2", &RespawnSettings::menu_controller_button_1_of_2},
+    {"menu_controller_button_2_of_2", &RespawnSettings::menu_controller_button_2_of_2},
 };
 
 void expectSameSettings(const RespawnSettings& a, const RespawnSettings& b) {
@@ -222,7 +226,7 @@ TEST(Settings, ShippedFileHoldsEveryKeyAtItsBuiltInValue) {
     ProfileSection shipped;
     parseProfileSection(builtInText, "Player_Respawn", &builtIn);
     parseProfileSection(shippedText, "Player_Respawn", &shipped);
-    ASSERT_EQ(builtIn.entries.size(), 38u);
+    ASSERT_EQ(builtIn.entries.size(), 40u);
     for (const ProfileSection::Entry& entry : builtIn.entries) {
         std::string_view value;
         ASSERT_TRUE(findProfileValue(shipped, entry.key, &value)) << entry.key;

@@ -4,6 +4,7 @@
 //   pelorin-sim <scenario>
 //   pelorin-sim soak [--episodes N] [--seed S] [--from E]
 //   pelorin-sim soak --seed S --episode E      (replays one episode, verbosely)
+//   pelorin-sim menu-pictures FOLDER            (the menu's pages as SVG pictures)
 //   pelorin-sim --help
 #include <cstdio>
 #include <cstdlib>
@@ -13,6 +14,7 @@
 #include "host/library_entry.h"
 #include "sim/scenarios.h"
 #include "sim/soak_run.h"
+#include "tools/menu_pictures.h"
 
 namespace {
 
@@ -21,6 +23,7 @@ void printUsage(std::FILE* out) {
                  "usage: pelorin-sim <scenario>\n"
                  "       pelorin-sim soak [--episodes N] [--seed S] [--from E] [--verbose]\n"
                  "       pelorin-sim soak --seed S --episode E\n"
+                 "       pelorin-sim menu-pictures FOLDER\n"
                  "       pelorin-sim --help\n");
 }
 
@@ -89,6 +92,12 @@ int main(int argc, char** argv) {
     if (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0) return help();
     if (std::strcmp(argv[1], "soak") == 0) return soak(argc, argv);
     onLibraryAttach(nullptr);
+    if (std::strcmp(argv[1], "menu-pictures") == 0) {
+        if (argc != 3) return usage();
+        int result = writeMenuPictures(argv[2]);
+        onLibraryDetach(nullptr);
+        return result;
+    }
     int result = sim::runScenario(argv[1]);
     onLibraryDetach(nullptr);
     return result;

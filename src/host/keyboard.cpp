@@ -18,10 +18,11 @@ uint32_t millisecondsSinceMessage(const KeyState& state) { return ticksSince(sta
 
 bool keyInRange(uint32_t key) { return key < keyStateCount; }
 
-void onKeyboardMessage(uint32_t key, uint16_t, uint8_t, int32_t, int32_t, int32_t, int32_t isUpNow) {
+void onKeyboardMessage(uint32_t key, uint16_t, uint8_t, int32_t, int32_t, int32_t wasDownBefore, int32_t isUpNow) {
     if (!keyInRange(key)) return;
     keyStates[key].messageTime = tickCount();
     keyStates[key].released = static_cast<uint32_t>(isUpNow);
+    if (!isUpNow && !wasDownBefore) ++keyStates[key].presses;
 }
 
 bool isKeyReleasePending(uint32_t key) {
@@ -43,3 +44,5 @@ bool isKeyDown(uint32_t key) {
     const KeyState& state = keyStates[key];
     return millisecondsSinceMessage(state) < heldDownMilliseconds && state.released == 0;
 }
+
+uint32_t keyPressCount(uint32_t key) { return keyInRange(key) ? keyStates[key].presses.load() : 0; }

@@ -9,6 +9,9 @@
 struct KeyState {
     std::atomic<uint32_t> messageTime{0};
     std::atomic<uint32_t> released{0};
+    // Presses since load: down messages of a key that was up (the repeats of a
+    // held key not counted). Wraps; only its changes mean anything.
+    std::atomic<uint32_t> presses{0};
 };
 
 constexpr uint32_t keyStateCount = 255;
@@ -23,3 +26,6 @@ bool isKeyJustReleased(uint32_t key);
 bool isKeyReleasePending(uint32_t key);
 // Pressed within the last 5000 ms and not released since.
 bool isKeyDown(uint32_t key);
+// The key's press count (0 for a key of 255 or more): a reader that keeps the
+// last count it saw finds every press, even one released before it looked.
+uint32_t keyPressCount(uint32_t key);

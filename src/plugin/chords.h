@@ -1,7 +1,8 @@
 #pragma once
 // The respawn-on-demand chords: a two-key keyboard chord, and a two-button
-// controller chord when the settings enable it; and the two-key chord that
-// saves the current place as a custom spawn point.
+// controller chord when the settings enable it; the two-key chord that saves
+// the current place as a custom spawn point; and the chords that open and
+// close the menu.
 #include <cstdint>
 
 bool isControllerButtonHeld(int32_t control);
@@ -12,3 +13,4 @@ bool keyChordTriggered(int32_t key1, int32_t key2);
 bool controllerChordTriggered();
 bool respawnOnDemandRequested();
 bool saveSpawnPointRequested();
+bool menuChordTriggered();

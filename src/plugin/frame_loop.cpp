@@ -2,6 +2,8 @@
 
 #include "host/host_abi.h"
 #include "host/script_entry.h"
+#include "menu/menu.h"
+#include "menu/point_blips.h"
 #include "platform/clock.h"
 #include "plugin/chords.h"
 #include "plugin/settings_check.h"
@@ -20,21 +22,40 @@ void scriptMain() {
     runMainLoop();
 }
 
+namespace {
+
+// A pass of the loop spans two frames (the death handler's watch waits one):
+// the menu's chord is heard, and the open menu drawn, on each of them.
+void menuFrame() {
+    if (menuChordTriggered()) toggleMenu();
+    runMenu();
+}
+
+}  // namespace
+
 void runMainLoop() {
     captureStartState();
     recoverSettingsFile();
+    // A script started afresh is a new game: the blips of an earlier one are gone.
+    closeMenu();
+    forgetPointBlips();
     // A large file is parsed a step per frame; the loop starts once it is read.
     SettingsRead read;
     while ((read = readSettingsForFrame()) == SettingsRead::Parsing) host::scriptWait(0);
     if (read == SettingsRead::Failed) applyBuiltInSettings();
     settingsFileChanged();
     for (;;) {
-        if (respawnOnDemandRequested()) respawnOnDemand(true);
+        if (respawnOnDemandRequested()) {
+            closeMenu();
+            respawnOnDemand(true);
+        }
         if (saveSpawnPointRequested()) saveCurrentPlaceAsSpawnPoint();
         if (settingsCheckDue()) runSettingsCheck();
+        menuFrame();
         handleDeathAndArrest();
         trackPlayerModel();
         showStartupBanner();
+        menuFrame();
         host::scriptWait(0);
     }
 }

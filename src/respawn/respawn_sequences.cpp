@@ -13,6 +13,7 @@
 #include "respawn/player_options.h"
 #include "settings/respawn_settings.h"
 #include "skin/player_skin.h"
+#include "spawn/custom_spawn.h"
 #include "spawn/ground_spawn.h"
 #include "spawn/spawn_mode.h"
 #include "vehicles/vehicle_spawn.h"
@@ -67,9 +68,26 @@ bool respawnOnDemand(bool byTheChord) {
     return true;
 }
 
+bool respawnAtCustomPoint(const CustomSpawnPoint& point) {
+    playerState.playerPed = localPlayerPed();
+    if (!isEntityAlive(playerState.playerPed)) {
+        playFailSound();
+        logEvent("respawn at a custom point refused: the player is not alive");
+        return false;
+    }
+    logEvent("respawn at the custom point (%.1f, %.1f, %.1f) from the menu", point.x, point.y, point.z);
+    Vector3 before = entityPosition(playerState.playerPed);
+    placeAtCustomPoint(point);
+    finishSpawnMove(before, true, false);
+    return true;
+}
+
 void moveToNewSpawn(bool afterDeath) {
     Vector3 before = entityPosition(playerState.playerPed);
-    bool settle = chooseSpawn();
+    finishSpawnMove(before, chooseSpawn(), afterDeath);
+}
+
+void finishSpawnMove(const Vector3& before, bool settle, bool afterDeath) {
     Vector3 after = entityPosition(playerState.playerPed);
     logEvent(samePosition(before, after) ? "you stay where you were, at (%.1f, %.1f, %.1f)"
                                          : "you are now at (%.1f, %.1f, %.1f)",

@@ -111,6 +111,18 @@ size_t profileString(const ProfileSection& section, std::string_view key, const 
 // whitespace or quotes around either.
 std::string withProfileValue(std::string_view file, std::string_view section, std::string_view key,
                              std::string_view value);
+// One change of a key: a new value, or, when value.data() is nullptr, the
+// key's removal: every line of it in the section goes, so that it reads as
+// missing.
+struct ProfileEdit {
+    std::string_view key;
+    std::string_view value;
+};
+// The file with every edit made in one pass, each as withProfileValue makes
+// it; keys the section lacks are added in the order given. A key edited twice
+// takes its last edit.
+std::string withProfileEdits(std::string_view file, std::string_view section, const ProfileEdit* edits,
+                             size_t count);
 // Section and key names compare as the reader compares them: ASCII letters
 // without case, every other byte as it is.
 char lowerAscii(char c);

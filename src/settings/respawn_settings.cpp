@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "settings/held_settings.h"
 #include "settings/notifications.h"
 #include "settings/settings_log.h"
 #include "shared/event_log.h"
@@ -33,6 +34,7 @@ SettingsTextRead reads[2];
 int inForce = 0;
 bool parsing = false;           // the next read is being parsed
 bool settingsTextRead = false;  // the read in force holds a read of the file
+uint32_t settingsTextChanges = 0;  // moves on when the text in force changes
 bool settingsReadHeld = false;
 // A step of a parse walks about this much of the text: well under a
 // millisecond, so that the frame it runs in stays within its budget.
@@ -56,6 +58,15 @@ void announceRespawnSwitch(int32_t oldValue, int32_t newValue) {
     }
 }
 
+// The file's text is the one in force (with the changes held from it made
+// again).
+bool sameAsLastRead(const std::string& fileText) {
+    if (!anySettingsHeld()) return fileText == current().text;
+    std::string withHeld = fileText;
+    applyHeldSettings(settingsSectionName, &withHeld);
+    return withHeld == current().text;
+}
+
 // Every key of the record from the read in force.
 void applyReadInForce() {
     RespawnSettings read = settingsFromSection(current().section);
@@ -72,6 +83,9 @@ SettingsRead readWithin(size_t budget) {
             logSettingsReadFailure();
             return SettingsRead::Failed;
         }
+        // A save by the player decides over the changes we could not write.
+        if (settingsFileWriteTime != 0 && fresh.writeTime != settingsFileWriteTime) dropHeldSettings();
+        applyHeldSettings(settingsSectionName, &fresh.text);
         if (settingsTextRead && fresh.text == current().text) {
             current().writeTime = fresh.writeTime;
             applyReadInForce();
@@ -87,6 +101,7 @@ SettingsRead readWithin(size_t budget) {
     parsing = false;
     inForce = 1 - inForce;
     settingsTextRead = true;
+    ++settingsTextChanges;
     applyReadInForce();
     return SettingsRead::Read;
 }
@@ -100,9 +115,11 @@ void recordOwnWrite(std::string* written) {
     uint64_t writeTime = 0;
     if (!readSettingsFileWriteTime(&writeTime)) return;
     parsing = false;  // the file as written replaces a text still being parsed
+    applyHeldSettings(settingsSectionName, written);
     current().text.swap(*written);
     parseProfileSection(current().text, settingsSectionName, &current().section);
     current().writeTime = settingsFileWriteTime = writeTime;
+    ++settingsTextChanges;
     settingsTextRead = true;
 }
 
@@ -110,6 +127,7 @@ void recordOwnWrite(std::string* written) {
 
 bool readSettingsSection(ProfileSection* section, std::string* text) {
     if (!readSettingsFileText(text)) return false;
+    applyHeldSettings(settingsSectionName, text);
     parseProfileSection(*text, settingsSectionName, section);
     return true;
 }
@@ -152,19 +170,36 @@ bool writeSettingsKeys(const SettingsValue* values, size_t count) {
 bool writeChosenSettingsKeys(const SettingsKeysChoice& choose) {
     ProfileSection section;
     std::string written;
+    std::vector<SettingsValue> chosen;
     bool basedOnLastRead = false;
     auto edit = [&](std::string* text) {
-        basedOnLastRead = settingsTextRead && *text == current().text;
+        basedOnLastRead = settingsTextRead && sameAsLastRead(*text);
         parseProfileSection(*text, settingsSectionName, &section);
-        std::vector<SettingsValue> values = choose(section);
-        for (const SettingsValue& value : values)
-            *text = withProfileValue(*text, settingsSectionName, value.key, value.value);
-        return !values.empty();
+        chosen = choose(section);
+        *text = withSettingsValues(*text, settingsSectionName, chosen.data(), chosen.size());
+        return !chosen.empty();
     };
     if (!editSettingsFile(edit, &written)) return false;
+    releaseHeldSettings(chosen.data(), chosen.size());
     if (basedOnLastRead) recordOwnWrite(&written);
     return true;
 }
+
+SettingsSave saveSettingsKeys(const SettingsValue* values, size_t count) {
+    if (!settingsFileExists()) return SettingsSave::NoFile;
+    SettingsSave save = SettingsSave::Written;
+    if (!writeSettingsKeys(values, count)) {
+        holdSettings(values, count);
+        save = SettingsSave::Held;
+    }
+    parsing = false;  // read afresh: a text being parsed lacks this change
+    readSettings();
+    return save;
+}
+
+const ProfileSection& settingsSectionAsRead() { return current().section; }
+
+uint32_t settingsTextVersion() { return settingsTextChanges; }
 
 bool writeStoredSkin(uint32_t model) {
     if (!settingsFileExists()) return false;

@@ -85,6 +85,17 @@ bool writeSettingsKeys(const SettingsValue* values, size_t count);
 // outlive the call.
 using SettingsKeysChoice = std::function<std::vector<SettingsValue>(const ProfileSection& section)>;
 bool writeChosenSettingsKeys(const SettingsKeysChoice& choose);
+// A change the player made in the game (the menu): written as
+// writeSettingsKeys writes it, or, when the file cannot take it (read-only,
+// locked), held so that every read of the settings sees it until the game
+// closes or the player saves the file; the settings are read again either
+// way. Without a settings file nothing changes.
+enum class SettingsSave { Written, Held, NoFile };
+SettingsSave saveSettingsKeys(const SettingsValue* values, size_t count);
+// The section as the last read parsed it (with held changes), and a count
+// that moves on whenever that text changes (a save by the player, our write).
+const ProfileSection& settingsSectionAsRead();
+uint32_t settingsTextVersion();
 // Writes the model as "stored_last_used_skin" (signed decimal) when the file
 // exists; true when it was written. The file's new write time is recorded, so
 // that our own write is not taken for a change by the player.

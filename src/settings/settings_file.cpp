@@ -1,6 +1,9 @@
 #include "settings/settings_file.h"
 
+#include <vector>
+
 #include "platform/files.h"
+#include "settings/profile_text.h"
 #include "shared/event_log.h"
 
 // Relative to the game's current directory on every platform.
@@ -44,6 +47,13 @@ bool editSettingsFile(const SettingsTextEdit& edit, std::string* written) {
         if (result != ReplaceResult::Changed) return result == ReplaceResult::Replaced;
     }
     return false;
+}
+
+std::string withSettingsValues(std::string_view text, const char* section, const SettingsValue* values, size_t count) {
+    std::vector<ProfileEdit> edits(count);
+    for (size_t i = 0; i < count; ++i)
+        edits[i] = ProfileEdit{values[i].key, values[i].value ? std::string_view(values[i].value) : std::string_view()};
+    return withProfileEdits(text, section, edits.data(), count);
 }
 
 void recoverSettingsFile() {

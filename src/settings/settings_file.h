@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <functional>
 #include <string>
+#include <string_view>
 
 extern const char* const settingsFilePath;
 
@@ -27,11 +28,15 @@ bool readSettingsFileText(std::string* text, uint64_t* writeTime = nullptr);
 // then it is as it was (as the player left it).
 using SettingsTextEdit = std::function<bool(std::string* text)>;
 bool editSettingsFile(const SettingsTextEdit& edit, std::string* written);
-// A key and its value, as the writers of the settings take them.
+// A key and its value, as the writers of the settings take them; a value of
+// nullptr removes the key (every line of it in the section).
 struct SettingsValue {
     const char* key;
     const char* value;
 };
+// The keys of the section set or removed in a text, in one pass (see
+// withProfileEdits).
+std::string withSettingsValues(std::string_view text, const char* section, const SettingsValue* values, size_t count);
 // At start: clears up after a write of ours that a crash interrupted (see
 // recoverInterruptedReplace) and logs what it found.
 void recoverSettingsFile();

@@ -10,8 +10,8 @@ constexpr const char* missingChanceEffect = "a share of -1 percent";
 
 }  // namespace
 
-#define KEY(name, kind, builtIn, missing, low, high, step, unit, outside, label, description, missingSeverity, \
-            missingEffect, valueSeverity, valueEffect, choices)                                               \
+#define KEY(name, kind, builtIn, missing, low, high, step, unit, outside, page, label, description, missingSeverity, \
+            missingEffect, valueSeverity, valueEffect, choices)                                                     \
     {CheckSeverity::missingSeverity, missingEffect, CheckSeverity::valueSeverity, valueEffect},
 const SettingKeyCheck settingKeyChecks[settingKeyCount] = {
 #include "settings/settings_keys.def"

@@ -1,11 +1,11 @@
 #pragma once
 // The settings keys as data (a view of settings_keys.def): for each key its
 // name, kind, built-in and missing values, documented range and step, unit,
-// and what the plug-in does outside the range. Menus, the checker and the
-// tests read them at run time; the ranges are also constants for the code
-// that holds values to them. The checker's texts (settingKeyChecks below) and
-// the texts a menu or a tool shows (label, description, names of choices:
-// settings_key_texts.h) are views of their own.
+// what the plug-in does outside the range, and its page in the menu. The
+// menu, the checker and the tests read them at run time; the ranges are also
+// constants for the code that holds values to them. The checker's texts
+// (settingKeyChecks below) and the texts a menu or a tool shows (label,
+// description, names of choices: settings_key_texts.h) are views of their own.
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
@@ -39,6 +39,11 @@ enum class OutsideRange {
     Replaced,          // a fixed value stands in for it (see setting_limits.h)
 };
 
+// The page of the in-game menu that shows a key: a line of one of the three
+// settings pages or of About; the count of custom points, which the Custom
+// points page keeps by its saves and deletions; or none (see settings_keys.def).
+enum class SettingPage { WhereYouComeBack, WhatYouKeep, Timing, About, CustomPoints, FileOnly };
+
 // How serious the checker finds something.
 enum class CheckSeverity { Note, Warning, Error };
 
@@ -53,6 +58,7 @@ struct SettingKey {
     double step;
     SettingUnit unit;
     OutsideRange outside;
+    SettingPage page;
 };
 
 // Each key's name as a variable of its own, so that the name is stored once
@@ -60,9 +66,9 @@ struct SettingKey {
 #define KEY(name, ...) inline constexpr char name##KeyName[] = #name;
 #include "settings/settings_keys.def"
 
-#define SETTING_ROW(inRecord, name, kind, builtIn, missing, low, high, step, unit, outside, ...) \
-    {name##KeyName, SettingKind::kind, inRecord, builtIn, missing, low, high, step, SettingUnit::unit,  \
-     OutsideRange::outside},
+#define SETTING_ROW(inRecord, name, kind, builtIn, missing, low, high, step, unit, outside, page, ...) \
+    {name##KeyName, SettingKind::kind, inRecord, builtIn, missing, low, high, step, SettingUnit::unit,        \
+     OutsideRange::outside, SettingPage::page},
 #define KEY(...) SETTING_ROW(true, __VA_ARGS__)
 #define FILE_KEY(...) SETTING_ROW(false, __VA_ARGS__)
 inline constexpr SettingKey settingKeys[] = {

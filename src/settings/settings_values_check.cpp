@@ -383,19 +383,22 @@ private:
         return code >= lowestOf(id) && code <= highestOf(id);
     }
 
-    void checkChordKeys(SettingId key1, SettingId key2, const char* chord, const char* example) {
+    // A chord's two keys. -1 is no key code: for the second key of the respawn
+    // and save chords it means the first key alone; for the menu chord it
+    // turns the chord off, as the shipped file says.
+    void checkChordKeys(SettingId key1, SettingId key2, const char* chord, const char* example, bool aloneAtMinusOne) {
         const long low = lowestOf(key1), high = highestOf(key1);
         int32_t code1 = intValue(key1), code2 = intValue(key2);
+        bool off1 = !aloneAtMinusOne && code1 == -1, off2 = code2 == -1;
         char consequence[200];
-        if (hasNumber(key1) && !isKeyCode(code1)) {
+        if (hasNumber(key1) && !off1 && !isKeyCode(code1)) {
             std::snprintf(consequence, sizeof consequence, "no key code (%ld to %ld), so %s never fires", low, high,
                           chord);
             valueFinding(key1, CheckSeverity::Error, unitFix, consequence);
         }
-        if (hasNumber(key2) && code2 != -1 && !isKeyCode(code2)) {
-            std::snprintf(consequence, sizeof consequence,
-                          "no key code (%ld to %ld, or -1 for the first key alone), so %s never fires", low, high,
-                          chord);
+        if (hasNumber(key2) && !off2 && !isKeyCode(code2)) {
+            std::snprintf(consequence, sizeof consequence, "no key code (%ld to %ld%s), so %s never fires", low, high,
+                          aloneAtMinusOne ? ", or -1 for the first key alone" : "", chord);
             valueFinding(key2, CheckSeverity::Error, unitFix, consequence);
         }
         if (hasNumber(key1) && hasNumber(key2) && code1 == code2 && isKeyCode(code1))
@@ -409,8 +412,10 @@ private:
         const SettingId respawn2 = SettingId::respawn_on_demand_key_2_of_2;
         const SettingId save1 = SettingId::save_spawn_point_key_1_of_2;
         const SettingId save2 = SettingId::save_spawn_point_key_2_of_2;
-        checkChordKeys(respawn1, respawn2, "respawn on demand by keys", "75 (K)");
-        checkChordKeys(save1, save2, "saving custom points by keys", "76 (L)");
+        checkChordKeys(respawn1, respawn2, "respawn on demand by keys", "75 (K)", true);
+        checkChordKeys(save1, save2, "saving custom points by keys", "76 (L)", true);
+        checkChordKeys(SettingId::menu_key_1_of_2, SettingId::menu_key_2_of_2, "opening the menu by keys",
+                       "118 (F7)", false);
         if (hasNumber(save1) && !present(save2))
             report_.add(lineOf(save1), CheckSeverity::Warning, FindingKind::Other,
                         "%s is missing, so releasing key %ld alone saves a custom point. Add the line %s=%g (as "

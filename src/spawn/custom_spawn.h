@@ -1,6 +1,9 @@
 #pragma once
 // The user's own spawn points, "custom_spawn_<n>_x/_y/_z" in the settings file.
+#include <cstddef>
 #include <cstdint>
+
+#include "settings/profile_text.h"
 
 struct CustomSpawnPoint {
     float x;
@@ -13,3 +16,18 @@ struct CustomSpawnPoint {
 // place: it reads as a missing point does, (0, 0, 0); so does no point at all.
 CustomSpawnPoint readCustomSpawnPoints();
 void spawnAtCustomPoint();
+// Puts the player on the ground at the point, facing a random way.
+void placeAtCustomPoint(const CustomSpawnPoint& point);
+
+// The highest n of any key "custom_spawn_<n>_x/_y/_z" of the section (names
+// compared as the reader compares them, numbers beyond customSpawnPointCap
+// left out, as they are never read); 0 when there is none.
+int32_t highestCustomSpawnPoint(const ProfileSection& section);
+// "custom_spawn_<number>_<axis>" into key.
+void customSpawnKey(int32_t number, char axis, char* key, size_t size);
+// Point number (1-based) as a section of the settings holds it; missing
+// coordinates read as 0.
+CustomSpawnPoint customSpawnPointIn(const ProfileSection& section, int32_t number);
+// "number_of_custom_spawn_points_in_use" as a custom spawn reads it: at most
+// customSpawnPointCap; 0 or less means none.
+int32_t customSpawnPointsInUse();

@@ -19,29 +19,6 @@
 
 namespace {
 
-// n of a key "custom_spawn_<n>_x" (or _y, _z), names compared as the reader
-// compares them; 0 for any other key, and for numbers beyond the most points
-// read, which are never read and so never in the way.
-int32_t customPointNumber(std::string_view key) {
-    constexpr std::string_view prefix = "custom_spawn_";
-    if (key.size() < prefix.size() + 3 || !equalIgnoringCase(key.substr(0, prefix.size()), prefix)) return 0;
-    char axis = lowerAscii(key.back());
-    if (key[key.size() - 2] != '_' || (axis != 'x' && axis != 'y' && axis != 'z')) return 0;
-    int32_t number = 0;
-    for (char digit : key.substr(prefix.size(), key.size() - prefix.size() - 2)) {
-        if (digit < '0' || digit > '9') return 0;
-        number = number * 10 + (digit - '0');
-        if (number > customSpawnPointCap) return 0;
-    }
-    return number;
-}
-
-int32_t highestCustomPoint(const ProfileSection& section) {
-    int32_t highest = 0;
-    for (const ProfileSection::Entry& entry : section.entries) highest = std::max(highest, customPointNumber(entry.key));
-    return highest;
-}
-
 Vector3 placeToSave() {
     uint32_t ped = localPlayerPed();
     if (isPedInAnyVehicle(ped)) {
@@ -63,8 +40,9 @@ void warnIfNeverPicked() {
 
 }  // namespace
 
-bool saveCurrentPlaceAsSpawnPoint() {
-    Vector3 place = placeToSave();
+bool saveCurrentPlaceAsSpawnPoint() { return saveSpawnPointAt(placeToSave()); }
+
+bool saveSpawnPointAt(const Vector3& place) {
     char keys[3][40], coordinates[3][24], count[16];
     const float axes[3] = {place.x, place.y, place.z};
     for (int axis = 0; axis < 3; ++axis)
@@ -74,7 +52,7 @@ bool saveCurrentPlaceAsSpawnPoint() {
     // Chosen from the file as it is when written: a point the player added
     // meanwhile is seen, and the new one numbered after it.
     bool written = writeChosenSettingsKeys([&](const ProfileSection& section) {
-        int32_t highest = highestCustomPoint(section);
+        int32_t highest = highestCustomSpawnPoint(section);
         full = highest >= customSpawnPointCap;
         if (full) return std::vector<SettingsValue>{};
         point = highest + 1;
@@ -103,11 +81,12 @@ bool saveCurrentPlaceAsSpawnPoint() {
     showNotification(message);
     logEvent("custom spawn point %d saved at (%s, %s, %s)", static_cast<int>(point), coordinates[0], coordinates[1],
              coordinates[2]);
-    // The player's count left out points he wrote below the new one; they count now.
-    int32_t firstNewlyCounted = std::max(countBefore, 0) + 1;
-    if (firstNewlyCounted < point)
+    // The player's count left out points he wrote below the new one; they count
+    // now. (A count of his may be as large as the file's numbers go.)
+    int32_t countedBefore = std::max(countBefore, 0);
+    if (countedBefore < point - 1)
         logEvent("number_of_custom_spawn_points_in_use raised from %d to %d: points %d to %d count too",
-                 static_cast<int>(countBefore), static_cast<int>(point), static_cast<int>(firstNewlyCounted),
+                 static_cast<int>(countedBefore), static_cast<int>(point), static_cast<int>(countedBefore + 1),
                  static_cast<int>(point - 1));
     warnIfNeverPicked();
     return true;

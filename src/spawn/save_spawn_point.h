@@ -1,5 +1,6 @@
 #pragma once
-// Saving the player's current place as the next custom spawn point.
+// Saving the player's current place, or another, as the next custom spawn point.
+#include "host/native_call.h"
 
 // Writes the place of the player (of his vehicle when he sits in one) as
 // "custom_spawn_<n>_x/_y/_z", n following the highest point number the file
@@ -9,3 +10,5 @@
 // settings file, chosen from the file as it is at that moment. Tells the
 // player the outcome. True when the file was written.
 bool saveCurrentPlaceAsSpawnPoint();
+// The same for a given place.
+bool saveSpawnPointAt(const Vector3& place);

@@ -30,3 +30,5 @@ constexpr uint64_t setPlayerModelNative = 0x00A1CADD00108836ull;
 constexpr uint64_t setTimeScaleNative = 0x1D408577D440E81Eull;
 constexpr uint64_t setViewModeNative = 0x5A4F9EDF1673F704ull;
 constexpr uint64_t switchCameraOffNative = 0x026FB97D0A425F84ull;
+constexpr uint64_t frameCountNative = 0xFC8202EFC642E6F2ull;
+constexpr uint64_t drawRectNative = 0x3A618A217E5154F0ull;

@@ -14,6 +14,7 @@
 #include "plugin/startup.h"
 #include "shared/player_state.h"
 #include "shared/table_random.h"
+#include "settings/held_settings.h"
 #include "settings/respawn_settings.h"
 #include "settings/settings_keys.h"
 #include "settings/settings_log.h"
@@ -35,9 +36,11 @@ void resetPluginGlobals() {
     playerState = PlayerState{};
     settings = RespawnSettings{};
     settingsFileWriteTime = 0;
+    dropHeldSettings();
     for (KeyState& key : keyStates) {
         key.messageTime = 0;
         key.released = 0;
+        key.presses = 0;
     }
     seedTableRandom(1);
     resetEventLog();
@@ -87,7 +90,9 @@ std::string shippedSettingsText() {
 std::string builtInSettingsText(const std::string& extraLines) {
     std::string text = "[Player_Respawn]\n";
     for (const SettingKey& key : settingKeys) {
-        if (!key.inRecord) continue;
+        // A key whose absence reads as its built-in value is left out, as
+        // the shipped file leaves it out.
+        if (!key.inRecord || key.builtIn == key.missing) continue;
         char value[32];
         std::snprintf(value, sizeof value, "%g", key.builtIn);
         text += std::string(key.name) + "=" + value + "\n";

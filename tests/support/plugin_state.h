@@ -22,7 +22,8 @@ void writeSettingsFile(const std::string& text);
 void removeSettingsFile();
 // The shipped settings file, dist/Pelorin.ini.
 std::string shippedSettingsText();
-// A settings file with every key at its built-in value, plus extra lines.
+// A settings file with every key at its built-in value (those that read so
+// when missing left out), plus extra lines.
 std::string builtInSettingsText(const std::string& extraLines = "");
 // The settings text with one key's value set: its line replaced, or the line
 // added at the end when the key is not there.

@@ -7,3 +7,15 @@ bool isControlPressed(int32_t control) { return native::resultBool(native::invok
 bool isControlJustPressed(int32_t control) {
     return native::resultBool(native::invoke(0x580417101DDB492Full, 2, control));
 }
+
+bool isDisabledControlPressed(int32_t control) {
+    return native::resultBool(native::invoke(0xE2587F8CBBD87B1Dull, 2, control));
+}
+
+bool isDisabledControlJustPressed(int32_t control) {
+    return native::resultBool(native::invoke(0x91AEF906BCA88877ull, 2, control));
+}
+
+void disableControlThisFrame(int32_t control) { native::invoke(0xFE99B66D079CF6BCull, 0, control, true); }
+
+bool isUsingKeyboardAndMouse() { return native::resultBool(native::invoke(0xA571D46727E2B718ull, 2)); }

@@ -1,6 +1,14 @@
 #pragma once
-// Game controls of control group 2 (keyboard, mouse and controller as the game maps them).
+// Game controls (keyboard, mouse and controller as the game maps them): read
+// in control group 2, and disabled for the current frame in the player's
+// group 0. A disabled control reads as not pressed to everyone but the
+// "disabled" questions.
 #include <cstdint>
 
 bool isControlPressed(int32_t control);                    // 0xF3A21BCD95725A4A (2, control)
 bool isControlJustPressed(int32_t control);                // 0x580417101DDB492F (2, control)
+bool isDisabledControlPressed(int32_t control);            // 0xE2587F8CBBD87B1D (2, control)
+bool isDisabledControlJustPressed(int32_t control);        // 0x91AEF906BCA88877 (2, control)
+void disableControlThisFrame(int32_t control);             // 0xFE99B66D079CF6BC (0, control, 1)
+// The player's last input came from keyboard or mouse rather than a controller.
+bool isUsingKeyboardAndMouse();                            // 0xA571D46727E2B718 (2)

@@ -18,6 +18,10 @@ bool missionFlag() { return native::resultBool(native::invoke(0xA33CDCCDA663159E
 
 bool isLoadingScreenActive() { return native::resultBool(native::invoke(0x10D0A8F259E93EC9ull)); }
 
+bool isCutsceneActive() { return native::resultBool(native::invoke(0x991251AFC3981F84ull)); }
+
+int32_t gameFrameCount() { return native::resultI32(native::invoke(0xFC8202EFC642E6F2ull)); }
+
 bool groundHeightAt(float x, float y, float z, float* height) {
     return native::resultBool(native::invoke(0xC906A7DAB05C8D2Bull, x, y, z, height, 0, false));
 }

@@ -1,6 +1,7 @@
 #pragma once
 // Game-wide natives: name hashes, the host's random numbers, time scale,
-// mission flag, loading screens and the ground height query.
+// mission flag, loading screens, cutscenes, the frame count and the ground
+// height query.
 #include <cstdint>
 
 uint32_t nameHash(const char* name);                       // 0xD24D37CC275948CC
@@ -9,6 +10,9 @@ float randomFloat(float low, float high);                  // 0x313CE5879CEB6FCD
 void setTimeScale(float scale);                            // 0x1D408577D440E81E
 bool missionFlag();                                        // 0xA33CDCCDA663159E
 bool isLoadingScreenActive();                              // 0x10D0A8F259E93EC9
+bool isCutsceneActive();                                   // 0x991251AFC3981F84
+// The game's frame number: it moves on once per frame.
+int32_t gameFrameCount();                                  // 0xFC8202EFC642E6F2
 // True when ground was found; height receives the ground height below z. What
 // the game reports over water is not relied on (see water_natives.h).
 bool groundHeightAt(float x, float y, float z, float* height);  // 0xC906A7DAB05C8D2B (.., 0, false)

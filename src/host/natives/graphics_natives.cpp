@@ -8,6 +8,12 @@ bool isScreenEffectRunning(const char* effect) {
 
 void stopAllScreenEffects() { native::invoke(0xB4EDDC19532BFB85ull); }
 
+float screenAspectRatio() { return native::resultFloat(native::invoke(0xF1307EF624A80D87ull, false)); }
+
+void drawRect(float x, float y, float width, float height, int32_t red, int32_t green, int32_t blue, int32_t alpha) {
+    native::invoke(0x3A618A217E5154F0ull, x, y, width, height, red, green, blue, alpha, false);
+}
+
 void setTextColour(int32_t red, int32_t green, int32_t blue, int32_t alpha) {
     native::invoke(0xBE6B23FFA53FB442ull, red, green, blue, alpha);
 }
@@ -19,6 +25,8 @@ void setTextScale(float scale, float size) { native::invoke(0x07C837F9A01C34C9ul
 void setTextWrap(float left, float right) { native::invoke(0x63145D9C883A1A70ull, left, right); }
 
 void setTextCentre(bool centred) { native::invoke(0xC02F4DBFB51D988Bull, centred); }
+
+void setTextJustification(int32_t justification) { native::invoke(0x4E096588B13FFECAull, justification); }
 
 void setTextOutline() { native::invoke(0x2513DFB0FB8400FEull); }
 

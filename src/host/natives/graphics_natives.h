@@ -1,15 +1,23 @@
 #pragma once
-// Screen effects and the screen text of one frame.
+// Screen effects, the screen's shape, and what is drawn on one frame: text and
+// rectangles, in coordinates that run from 0 to 1 across and down the screen.
 #include <cstdint>
 
 bool isScreenEffectRunning(const char* effect);            // 0x36AD3E690DA5ACEB
 void stopAllScreenEffects();                               // 0xB4EDDC19532BFB85
+
+// Width over height of the screen the game draws (physical: false).
+float screenAspectRatio();                                 // 0xF1307EF624A80D87 (0)
+// A filled rectangle centred on (x, y).
+void drawRect(float x, float y, float width, float height, int32_t red, int32_t green, int32_t blue, int32_t alpha);  // 0x3A618A217E5154F0 (.., 0)
 
 void setTextColour(int32_t red, int32_t green, int32_t blue, int32_t alpha);  // 0xBE6B23FFA53FB442
 void setTextFont(int32_t font);                            // 0x66E0276CC5F6B9DA
 void setTextScale(float scale, float size);                // 0x07C837F9A01C34C9
 void setTextWrap(float left, float right);                 // 0x63145D9C883A1A70
 void setTextCentre(bool centred);                          // 0xC02F4DBFB51D988B
+// 0 centre, 1 left, 2 right: right-justified text ends at the wrap's right edge.
+void setTextJustification(int32_t justification);          // 0x4E096588B13FFECA
 void setTextOutline();                                     // 0x2513DFB0FB8400FE
 void setTextDropShadow(int32_t distance, int32_t red, int32_t green, int32_t blue, int32_t alpha);  // 0x465C84BC39F1C351
 void setTextEdge(int32_t edge, int32_t red, int32_t green, int32_t blue, int32_t alpha);  // 0x441603240D202FA6

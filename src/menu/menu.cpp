@@ -1,0 +1,175 @@
+#include "menu/menu.h"
+
+#include <cstdio>
+
+#include "host/natives/audio_natives.h"
+#include "host/natives/camera_natives.h"
+#include "host/natives/gameplay_natives.h"
+#include "host/natives/player_natives.h"
+#include "menu/menu_controls.h"
+#include "menu/menu_input.h"
+#include "menu/menu_screen.h"
+#include "menu/pages.h"
+#include "menu/point_blips.h"
+#include "platform/clock.h"
+#include "platform/ticks.h"
+#include "shared/entities.h"
+
+namespace {
+
+struct OpenPage {
+    MenuPage* page;
+    int cursor;
+    int first;  // the first visible line
+};
+
+constexpr int deepestPages = 4;
+constexpr uint32_t noticeMilliseconds = 5000;
+constexpr const char* menuSoundSet = "DLC_HEIST_PLANNING_BOARD_SOUNDS";
+
+bool menuOpen = false;
+OpenPage pages[deepestPages];
+int pageCount = 0;
+bool drawnBefore = false;
+int32_t lastFrame = 0;
+char notice[sizeof MenuView{}.help] = "";
+uint32_t noticeEnd = 0;
+MenuView view;
+
+void playMenuSound(const char* sound) { playFrontendSound(sound, menuSoundSet, true); }
+
+// A black screen is another sequence's (the game's, another script's) or
+// comes before a respawn of ours, such as the rescue of a screen left black.
+bool menuMustStayClosed() {
+    if (isLoadingScreenActive() || isCutsceneActive() || isScreenFadedOut()) return true;
+    if (!isEntityAlive(localPlayerPed())) return true;
+    return isPlayerBeingArrested(localPlayerId());
+}
+
+OpenPage& current() { return pages[pageCount - 1]; }
+
+// The cursor and the visible lines kept inside the page, which may have
+// grown or shrunk since the last frame (a point deleted, the file edited).
+void keepCursorInPage(OpenPage& open) {
+    int count = open.page->lineCount();
+    if (open.cursor >= count) open.cursor = count > 0 ? count - 1 : 0;
+    if (open.cursor < open.first) open.first = open.cursor;
+    if (open.cursor >= open.first + menuVisibleLines) open.first = open.cursor - menuVisibleLines + 1;
+    if (open.first > 0 && open.first + menuVisibleLines > count)
+        open.first = count > menuVisibleLines ? count - menuVisibleLines : 0;
+}
+
+void moveCursor(int step) {
+    OpenPage& open = current();
+    int count = open.page->lineCount();
+    if (count == 0) return;
+    open.cursor = (open.cursor + step + count) % count;
+    playMenuSound("Highlight_Move");
+}
+
+void act(MenuAction action) {
+    OpenPage& open = current();
+    switch (action) {
+        case MenuAction::None:
+            return;
+        case MenuAction::Up:
+            return moveCursor(-1);
+        case MenuAction::Down:
+            return moveCursor(1);
+        case MenuAction::Left:
+        case MenuAction::Right:
+            if (open.page->change(open.cursor, action == MenuAction::Left ? -1 : 1))
+                playMenuSound("Highlight_Accept");
+            return;
+        case MenuAction::Accept:
+            // The sound first: the line may run a respawn that takes a while.
+            playMenuSound("Highlight_Accept");
+            open.page->accept(open.cursor);
+            return;
+        case MenuAction::Back:
+            playMenuSound("Highlight_Cancel");
+            return closePage();
+    }
+}
+
+void fillView() {
+    // A page may step back while it refreshes (what it shows is gone).
+    for (MenuPage* shown = nullptr; shown != current().page;) {
+        shown = current().page;
+        shown->refresh();
+    }
+    OpenPage& open = current();
+    MenuPage& page = *open.page;
+    keepCursorInPage(open);
+    int count = page.lineCount();
+    view.pageTitle = page.title();
+    view.position[0] = '\0';
+    if (count > menuVisibleLines) std::snprintf(view.position, sizeof view.position, "%d/%d", open.cursor + 1, count);
+    view.lineCount = 0;
+    for (int line = open.first; line < count && view.lineCount < menuVisibleLines; ++line) {
+        MenuLine& out = view.lines[view.lineCount++];
+        out.label[0] = out.value[0] = '\0';
+        out.dimmed = false;
+        page.describe(line, &out);
+    }
+    view.selected = open.cursor - open.first;
+    view.notice = notice[0] != '\0' && !tickReached(tickCount(), noticeEnd);
+    std::snprintf(view.help, sizeof view.help, "%s", view.notice ? notice : page.help(open.cursor));
+}
+
+}  // namespace
+
+bool isMenuOpen() { return menuOpen; }
+
+void toggleMenu() {
+    if (menuOpen) {
+        playMenuSound("Highlight_Cancel");
+        closeMenu();
+        return;
+    }
+    if (menuMustStayClosed()) return;
+    menuOpen = true;
+    pageCount = 0;
+    notice[0] = '\0';
+    drawnBefore = false;
+    resetMenuInput();
+    openPage(pagesPage());
+    openPage(whereYouComeBackPage());
+}
+
+void closeMenu() {
+    menuOpen = false;
+    pageCount = 0;
+}
+
+void openPage(MenuPage& page) {
+    if (pageCount == deepestPages) return;
+    pages[pageCount++] = OpenPage{&page, 0, 0};
+    page.opened();
+}
+
+void closePage() {
+    if (pageCount <= 1) return closeMenu();
+    --pageCount;
+    current().page->opened();
+}
+
+void showMenuNotice(const char* text) {
+    std::snprintf(notice, sizeof notice, "%s", text);
+    noticeEnd = tickCount() + noticeMilliseconds;
+}
+
+void runMenu() {
+    keepPointBlips();
+    if (!menuOpen) return;
+    int32_t frame = gameFrameCount();
+    if (drawnBefore && frame == lastFrame) return;
+    drawnBefore = true;
+    lastFrame = frame;
+    if (menuMustStayClosed()) return closeMenu();
+    disableClashingControls();
+    act(readMenuAction());
+    if (!menuOpen) return;
+    fillView();
+    drawMenu(view);
+}

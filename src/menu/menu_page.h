@@ -1,0 +1,26 @@
+#pragma once
+// A page of the menu: its lines, what they show, and what Enter, left and
+// right do on them. Pages are static objects; describing a line writes into
+// the view's fixed buffers, so that drawing a page allocates nothing.
+#include "menu/menu_view.h"
+
+class MenuPage {
+public:
+    virtual const char* title() const = 0;
+    virtual int lineCount() const = 0;
+    // Label and value of a line, as the plug-in reads them now.
+    virtual void describe(int line, MenuLine* out) const = 0;
+    // Left (-1) or right (+1) on a line; false when nothing changed.
+    virtual bool change(int line, int direction);
+    // Enter on a line; false when it does nothing.
+    virtual bool accept(int line);
+    // The line of help below the page while the line is selected.
+    virtual const char* help(int line) const;
+    // The page is shown (again): a chance to take fresh data.
+    virtual void opened();
+    // Before the page is described on a frame: what its lines share.
+    virtual void refresh();
+
+protected:
+    ~MenuPage() = default;
+};

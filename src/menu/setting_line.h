@@ -1,0 +1,31 @@
+#pragma once
+// A line of a settings page: one key of the settings key table, its value as
+// the plug-in reads it, stepped by left and right within its documented range
+// and saved at once.
+#include <cstddef>
+
+#include "menu/menu_view.h"
+#include "settings/settings_keys.h"
+
+// The keys the table puts on a page, in the table's order.
+struct PageKeys {
+    SettingId ids[settingKeyCount];
+    int count;
+};
+constexpr PageKeys keysOnPage(SettingPage page) {
+    PageKeys keys{};
+    for (int i = 0; i < settingKeyCount; ++i)
+        if (settingKeys[i].page == page) keys.ids[keys.count++] = static_cast<SettingId>(i);
+    return keys;
+}
+
+// The help below a selected setting line.
+inline constexpr const char* settingLineHelp = "Left/right: change (saved at once)   Backspace: back";
+
+// The key's label and its value as the settings record holds it now.
+void describeSetting(SettingId id, MenuLine* out);
+// A value as the menu shows it: "40 %", "5500 ms", "On", a choice's name.
+void describeSettingValue(SettingId id, double value, char* text, size_t size);
+// Steps the value (direction -1 or +1) within its range and saves it; false
+// when it stays as it is (at the end of its range, or the file is missing).
+bool stepSetting(SettingId id, int direction);

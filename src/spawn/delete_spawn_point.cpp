@@ -1,0 +1,91 @@
+#include "spawn/delete_spawn_point.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "settings/notifications.h"
+#include "settings/profile_text.h"
+#include "settings/respawn_settings.h"
+#include "settings/setting_limits.h"
+#include "settings/settings_file.h"
+#include "shared/event_log.h"
+#include "spawn/custom_spawn.h"
+
+namespace {
+
+// The keys and values of one write, kept alive while it lasts.
+struct PointEdits {
+    std::vector<std::string> keys;
+    std::vector<std::string> values;
+    std::vector<bool> removed;
+
+    void set(std::string key, std::string_view value) {
+        keys.push_back(std::move(key));
+        values.emplace_back(value);
+        removed.push_back(false);
+    }
+    void remove(std::string key) {
+        keys.push_back(std::move(key));
+        values.emplace_back();
+        removed.push_back(true);
+    }
+};
+
+std::string keyOf(int32_t number, char axis) {
+    char key[40];
+    customSpawnKey(number, axis, key, sizeof key);
+    return key;
+}
+
+}  // namespace
+
+bool deleteCustomSpawnPoint(int32_t number) {
+    int32_t count = 0;
+    PointEdits edits;
+    std::vector<SettingsValue> values;
+    // Chosen from the file as it is when written: a save of the player's
+    // meanwhile is seen.
+    bool written = writeChosenSettingsKeys([&](const ProfileSection& section) {
+        edits = PointEdits{};
+        values.clear();
+        count = std::min(static_cast<int32_t>(profileInt(section, "number_of_custom_spawn_points_in_use", 0)),
+                         customSpawnPointCap);
+        if (number < 1 || number > count) return values;
+        // Every later point moves up, those beyond the count too, so that no
+        // gap opens where the next save would count them in. Each moved value
+        // is the text the reader finds, so that the point reads back exactly
+        // as before under its new number.
+        int32_t last = std::max(count, highestCustomSpawnPoint(section));
+        for (int32_t k = number; k < last; ++k) {
+            for (char axis : {'x', 'y', 'z'}) {
+                std::string_view value;
+                if (findProfileValue(section, keyOf(k + 1, axis), &value))
+                    edits.set(keyOf(k, axis), value);
+                else
+                    edits.remove(keyOf(k, axis));
+            }
+        }
+        for (char axis : {'x', 'y', 'z'}) edits.remove(keyOf(last, axis));
+        edits.set("number_of_custom_spawn_points_in_use", std::to_string(count - 1));
+        for (size_t i = 0; i < edits.keys.size(); ++i)
+            values.push_back(
+                SettingsValue{edits.keys[i].c_str(), edits.removed[i] ? nullptr : edits.values[i].c_str()});
+        return values;
+    });
+    if (number < 1 || number > count) return false;
+    if (!written) {
+        showNotification("Custom spawn point not deleted: Pelorin.ini could not be written");
+        logEvent("custom spawn point %d not deleted: Pelorin.ini could not be written", static_cast<int>(number));
+        return false;
+    }
+    readSettings();
+    char message[64];
+    std::snprintf(message, sizeof message, "Custom spawn point %d deleted", static_cast<int>(number));
+    showNotification(message);
+    logEvent("custom spawn point %d of %d deleted; the later ones moved up", static_cast<int>(number),
+             static_cast<int>(count));
+    return true;
+}

@@ -1,0 +1,139 @@
+// The menu's settings lines against the settings key table, read from what
+// the menu draws in the simulated game: every line of a settings page is a key
+// of the table, every key the table puts on a page is on that page once and
+// on no other, the keys kept out of the menu are on none, and each line steps
+// its own key and no other.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "menu/menu.h"
+#include "settings/respawn_settings.h"
+#include "settings/settings_key_texts.h"
+#include "settings/settings_keys.h"
+#include "sim/script_host.h"
+#include "tests/support/menu_driver.h"
+#include "tests/support/plugin_state.h"
+
+namespace {
+
+using namespace testing_support;
+
+struct ShownPage {
+    const char* title;
+    SettingPage page;
+    bool onlyKeys;  // every line is a key (About also shows the version and the file)
+};
+const ShownPage shownPages[] = {
+    {"Where you come back", SettingPage::WhereYouComeBack, true},
+    {"What you keep", SettingPage::WhatYouKeep, true},
+    {"Timing", SettingPage::Timing, true},
+    {"About", SettingPage::About, false},
+};
+
+// Opens the page from the list of pages, opening the menu first if need be.
+void openMenuPage(sim::World& w, const std::string& title) {
+    if (!isMenuOpen()) pressMenuChord(w);
+    for (int back = 0; back < 3 && shownPage(w) != "Pages"; ++back) tapKey(w, keyBackspace);
+    ASSERT_EQ(shownPage(w), "Pages");
+    ASSERT_TRUE(selectLine(w, title));
+    tapKey(w, keyEnter);
+    ASSERT_EQ(shownPage(w), title);
+}
+
+// The labels of every line of the open page, top to bottom, found by moving
+// the cursor down until it wraps to the first line.
+std::vector<std::string> pageLines(sim::World& w) {
+    std::vector<std::string> lines{selectedLine(w)};
+    for (int moves = 0; moves < 80; ++moves) {
+        tapKey(w, keyDown);
+        if (selectedLine(w) == lines.front()) break;
+        lines.push_back(selectedLine(w));
+    }
+    return lines;
+}
+
+// The key whose label this is; -1 for none.
+int keyOfLabel(const std::string& label) {
+    for (int i = 0; i < settingKeyCount; ++i)
+        if (label == settingKeyTexts[i].label) return i;
+    return -1;
+}
+
+std::vector<double> recordValues() {
+    std::vector<double> values;
+    for (int i = 0; i < settingKeyCount; ++i) values.push_back(settingValue(settings, static_cast<SettingId>(i)));
+    return values;
+}
+
+}  // namespace
+
+TEST(MenuPages, EveryKeyOfTheTableIsOnItsOwnPageOnceAndTheOthersOnNone) {
+    std::map<std::string, int> labels;
+    for (int i = 0; i < settingKeyCount; ++i) EXPECT_TRUE(labels.emplace(settingKeyTexts[i].label, i).second)
+        << "a label names one key: " << settingKeyTexts[i].label;
+
+    sim::World& w = gameStartedWith(shippedSettingsText());
+    std::vector<int> timesShown(settingKeyCount, 0);
+    for (const ShownPage& page : shownPages) {
+        SCOPED_TRACE(page.title);
+        openMenuPage(w, page.title);
+        for (const std::string& line : pageLines(w)) {
+            int key = keyOfLabel(line);
+            if (key < 0) {
+                EXPECT_FALSE(page.onlyKeys) << "a line that is no key of the table: " << line;
+                continue;
+            }
+            ++timesShown[key];
+            EXPECT_EQ(settingKeys[key].page, page.page) << line << " is on a page the table does not give it";
+        }
+    }
+    for (int i = 0; i < settingKeyCount; ++i) {
+        const SettingKey& key = settingKeys[i];
+        bool onASettingsLine = key.page != SettingPage::FileOnly && key.page != SettingPage::CustomPoints;
+        EXPECT_EQ(timesShown[i], onASettingsLine ? 1 : 0) << key.name;
+        // A line shows the record's value: a key read from the file at each use has none.
+        EXPECT_TRUE(key.inRecord || !onASettingsLine) << key.name;
+    }
+    // What the menu deliberately leaves out: the stored skin, which Pelorin
+    // writes itself, and the chords (one of them opens the menu).
+    for (SettingId id : {SettingId::stored_last_used_skin, SettingId::menu_key_1_of_2, SettingId::menu_key_2_of_2,
+                         SettingId::respawn_on_demand_key_1_of_2, SettingId::activate_controller})
+        EXPECT_EQ(settingKey(id).page, SettingPage::FileOnly) << settingKey(id).name;
+}
+
+TEST(MenuPages, EachLineStepsItsOwnKeyByItsStepWithinItsRange) {
+    sim::World& w = gameStartedWith(shippedSettingsText());
+    for (const ShownPage& page : shownPages) {
+        SCOPED_TRACE(page.title);
+        openMenuPage(w, page.title);
+        for (const std::string& line : pageLines(w)) {
+            int key = keyOfLabel(line);
+            if (key < 0) continue;
+            SCOPED_TRACE(line);
+            const SettingKey& row = settingKeys[key];
+            ASSERT_TRUE(selectLine(w, line));
+            std::vector<double> before = recordValues();
+            bool atTop = before[key] >= row.high;
+            tapKey(w, atTop ? keyLeft : keyRight);
+            std::vector<double> after = recordValues();
+            for (int other = 0; other < settingKeyCount; ++other) {
+                if (other == key) continue;
+                EXPECT_EQ(after[other], before[other]) << "also changed: " << settingKeys[other].name;
+            }
+            if (row.unit == SettingUnit::Switch) {
+                EXPECT_EQ(after[key], before[key] != 0 ? 0.0 : 1.0);
+                continue;
+            }
+            EXPECT_NEAR(after[key], before[key] + (atTop ? -row.step : row.step), 1e-6);
+            EXPECT_GE(after[key], row.low);
+            EXPECT_LE(after[key], row.high);
+        }
+    }
+    sim::runFor(2500);
+    for (const std::string& notification : w.notifications)
+        EXPECT_NE(notification, "Pelorin.ini modified") << "the menu's writes are our own";
+}

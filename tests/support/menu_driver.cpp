@@ -1,0 +1,83 @@
+#include "tests/support/menu_driver.h"
+
+#include "sim/game_events.h"
+#include "sim/script_host.h"
+
+namespace testing_support {
+namespace {
+
+bool isSelectedText(const sim::TextDraw& t) { return t.red < 50 && t.green < 50 && t.blue < 50; }
+
+}  // namespace
+
+void pressMenuChord(sim::World& w) {
+    uint32_t now = w.tick();
+    w.keyMessageAt(now + 20, keyCtrl, false);
+    w.keyMessageAt(now + 60, keyF7, false);
+    w.keyMessageAt(now + 100, keyF7, true);
+    w.keyMessageAt(now + 160, keyCtrl, true);
+    sim::runFor(300);
+}
+
+void tapKey(sim::World& w, uint32_t key) {
+    uint32_t now = w.tick();
+    w.keyMessageAt(now + 10, key, false);
+    w.keyMessageAt(now + 60, key, true);
+    sim::runFor(150);
+}
+
+void tapKeys(sim::World& w, uint32_t key, int times) {
+    for (int i = 0; i < times; ++i) tapKey(w, key);
+}
+
+void tapControl(sim::World& w, int32_t control) {
+    sim::pressControl(w, control);
+    sim::runFor(50);
+    sim::releaseControl(w, control);
+    sim::runFor(100);
+}
+
+std::vector<std::string> shownTexts(const sim::World& w) {
+    std::vector<std::string> texts;
+    for (const sim::ScreenItem& item : w.lastFrame.items)
+        if (item.isText) texts.push_back(item.text.text);
+    return texts;
+}
+
+bool shows(const sim::World& w, const std::string& text) {
+    for (const std::string& shown : shownTexts(w))
+        if (shown == text) return true;
+    return false;
+}
+
+std::string shownPage(const sim::World& w) {
+    std::vector<std::string> texts = shownTexts(w);
+    return texts.size() > 1 && texts[0] == "Pelorin" ? texts[1] : "";
+}
+
+std::string selectedLine(const sim::World& w) {
+    for (const sim::ScreenItem& item : w.lastFrame.items)
+        if (item.isText && isSelectedText(item.text)) return item.text.text;
+    return "";
+}
+
+std::string valueOf(const sim::World& w, const std::string& label) {
+    const std::vector<sim::ScreenItem>& items = w.lastFrame.items;
+    for (size_t i = 0; i + 1 < items.size(); ++i) {
+        if (!items[i].isText || items[i].text.text != label) continue;
+        const sim::ScreenItem& next = items[i + 1];
+        bool sameLine = next.isText && next.text.y == items[i].text.y && next.text.justification == 2;
+        return sameLine ? next.text.text : "";
+    }
+    return "";
+}
+
+bool selectLine(sim::World& w, const std::string& label) {
+    for (int i = 0; i < 40; ++i) {
+        if (selectedLine(w) == label) return true;
+        tapKey(w, keyDown);
+    }
+    return false;
+}
+
+}  // namespace testing_support

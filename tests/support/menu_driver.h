@@ -1,0 +1,37 @@
+#pragma once
+// Driving the in-game menu of the simulated game with keys and controls, and
+// reading what it drew on the last frame.
+#include <string>
+#include <vector>
+
+#include "sim/world.h"
+
+namespace testing_support {
+
+// Virtual-key codes of the menu's keys.
+constexpr uint32_t keyCtrl = 17, keyF7 = 118, keyUp = 38, keyDown = 40, keyLeft = 37, keyRight = 39,
+                   keyEnter = 13, keyBackspace = 8;
+// The game's front-end controls: d-pad down and up, accept, cancel.
+constexpr int32_t padDown = 187, padUp = 188, padRight = 190, padAccept = 201, padCancel = 202;
+
+// Hold Ctrl, press and release F7; then a few frames.
+void pressMenuChord(sim::World& w);
+// A key pressed and released; then a few frames for the menu to act.
+void tapKey(sim::World& w, uint32_t key);
+void tapKeys(sim::World& w, uint32_t key, int times);
+// A front-end control pressed on the next frame.
+void tapControl(sim::World& w, int32_t control);
+
+// What the last frame showed: every text in draw order.
+std::vector<std::string> shownTexts(const sim::World& w);
+bool shows(const sim::World& w, const std::string& text);
+// The page title (the first text under the menu's title).
+std::string shownPage(const sim::World& w);
+// The label of the selected line (drawn dark on the light bar).
+std::string selectedLine(const sim::World& w);
+// The value shown on the line with this label; "" when there is none.
+std::string valueOf(const sim::World& w, const std::string& label);
+// Moves the cursor down to the line with this label (at most 40 lines).
+bool selectLine(sim::World& w, const std::string& label);
+
+}  // namespace testing_support
