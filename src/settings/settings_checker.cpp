@@ -255,8 +255,8 @@ private:
         ValueReading reading = readSettingValue(value, true, 0.0);
         held.value = static_cast<float>(reading.number);
         held.misread = reading.kind != ReadingKind::Plain;
-        held.wholePoint = axis == 0 && holdsThreeNumbers(value);
         if (!held.misread) return;
+        held.wholePoint = axis == 0 && holdsThreeNumbers(value);
         report_.compose(line.number, severityOfReading(reading.kind), FindingKind::Other, -1, [&](MessageText& text) {
             appendValueHead(&text, key, value, reading);
             text.append(".");

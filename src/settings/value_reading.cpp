@@ -138,7 +138,7 @@ ValueReading readSettingValue(std::string_view value, bool decimal, double missi
     if (value.empty()) {
         reading.kind = ReadingKind::NoValue;
         reading.number = missing;
-        std::snprintf(reading.shown, sizeof reading.shown, "%g", missing);
+        reading.decimal = true;  // the missing value as the table writes it
         return reading;
     }
     // The characters the plug-in's reader takes: 31 for a float, 29 for an integer.
@@ -152,11 +152,10 @@ ValueReading readSettingValue(std::string_view value, bool decimal, double missi
         length = number.length;
         beyondFloat = number.beyondFloat;
         reading.number = number.value;
-        std::snprintf(reading.shown, sizeof reading.shown, "%g", static_cast<double>(number.value));
     } else {
         reading.number = static_cast<int32_t>(profileIntOf(text, &length));
-        std::snprintf(reading.shown, sizeof reading.shown, "%.0f", reading.number);
     }
+    reading.decimal = decimal;
     reading.numeral = trimmed(value.substr(0, length));
     reading.ignored = trimmed(value.substr(length));
     reading.kind = length == 0          ? ReadingKind::NotANumber
@@ -168,25 +167,28 @@ ValueReading readSettingValue(std::string_view value, bool decimal, double missi
 
 void appendValueHead(MessageText* text, std::string_view key, std::string_view value, const ValueReading& reading) {
     const int k = static_cast<int>(key.size());
+    // The number as the player reads it: every digit of an integer, a float's significant ones.
+    char shown[24];
+    std::snprintf(shown, sizeof shown, reading.decimal ? "%g" : "%.0f", reading.number);
     switch (reading.kind) {
         case ReadingKind::Plain:
             text->append("%.*s=%.*s", k, key.data(), CUT(value, shownValue));
             break;
         case ReadingKind::NoValue:
             text->append("%.*s has no value, so Pelorin reads it as %s (as if it were missing)", k, key.data(),
-                         reading.shown);
+                         shown);
             break;
         case ReadingKind::NotANumber:
             text->append("%.*s=%.*s is not a number, so Pelorin reads it as %s", k, key.data(),
-                         CUT(value, shownValue), reading.shown);
+                         CUT(value, shownValue), shown);
             break;
         case ReadingKind::TooLarge:
             text->append("%.*s=%.*s is too large a number, so Pelorin reads it as %s", k, key.data(),
-                         CUT(value, shownValue), reading.shown);
+                         CUT(value, shownValue), shown);
             break;
         case ReadingKind::TextAfter:
             text->append("%.*s=%.*s: Pelorin reads %s and ignores \"%.*s\"", k, key.data(), CUT(value, shownValue),
-                         reading.shown, CUT(reading.ignored, shownIgnored));
+                         shown, CUT(reading.ignored, shownIgnored));
             break;
     }
 }

@@ -30,7 +30,7 @@ enum class ReadingKind {
 struct ValueReading {
     ReadingKind kind;
     double number;             // as read: an integer key's 32-bit value, a float key's value
-    char shown[24];            // the number as the player reads it
+    bool decimal;              // read by the float reader
     std::string_view numeral;  // the text of the number in the value
     std::string_view ignored;  // TextAfter: the text passed over, without the blanks around it
 };
