@@ -210,3 +210,38 @@ TEST(SettingsChecker, SaysWhichLinesAreNotReadAsTheReaderReadsThem) {
         return f.message.find("2 of the 3 points are not in the file (1, 3)") != std::string::npos;
     })) << describe(check);
 }
+
+namespace {
+
+// Every finding, in the order made.
+class AllFindings final : public FindingSink {
+public:
+    std::vector<std::string> written;
+    bool wantsMessage(int, CheckSeverity) const override { return true; }
+    void add(int line, CheckSeverity severity, FindingKind, int, const char* message) override {
+        written.push_back(std::to_string(line) + " " + severityName(severity) + " " + message);
+    }
+};
+
+}  // namespace
+
+// The plug-in checks a changed file a step per frame: what the walk keeps
+// between steps (the keys where they are not read, the custom points' values)
+// must make the same findings as a check at once, for every corpus case.
+TEST(SettingsCheckerCorpus, AStepAtATimeFindsWhatTheCheckAtOnceFinds) {
+    for (const std::string& name : corpusCases()) {
+        SCOPED_TRACE(name);
+        std::string text = readText(corpusDirectory + "/" + name + ".ini");
+        AllFindings atOnce, stepped;
+        ProfileSection wholeSection, steppedSection;
+        checkSettings(text, &wholeSection, &atOnce, nullptr);
+        SettingsCheckRun run;
+        run.start(text, &steppedSection, &stepped, nullptr);
+        int steps = 1;
+        while (!run.advance(7)) ++steps;
+        EXPECT_GT(steps, 1) << "taken in steps";
+        std::sort(atOnce.written.begin(), atOnce.written.end());
+        std::sort(stepped.written.begin(), stepped.written.end());
+        EXPECT_EQ(stepped.written, atOnce.written);
+    }
+}
