@@ -46,13 +46,19 @@ add_executable(ini_conformance wine/ini_conformance_win32.cpp src/settings/profi
 pelorin_target_defaults(ini_conformance)
 target_link_options(ini_conformance PRIVATE ${PELORIN_STATIC_RUNTIME})
 
+# The settings checker and what it rides on: the reader, the key table, the
+# ranges the plug-in applies, the roll.
+set(PELORIN_CHECKER_SOURCES src/settings/settings_checker.cpp src/settings/settings_values_check.cpp
+  src/settings/value_reading.cpp src/settings/key_suggestion.cpp src/settings/setting_limits.cpp
+  src/settings/custom_points_reach.cpp src/settings/settings_keys.cpp src/settings/settings_record.cpp
+  src/settings/spawn_roll.cpp src/settings/profile_text.cpp src/settings/profile_encoding.cpp
+  src/settings/decimal_float.cpp)
+
 # The settings checker of the release: checks the Pelorin.ini beside it, with
 # the plug-in's own formatting.
 add_executable(pelorin-check tools/pelorin_check_win32.cpp tools/check_command.cpp tools/settings_map.cpp
-  src/platform/formatting_win32.cpp
-  src/settings/settings_checker.cpp src/settings/settings_check_list.cpp src/settings/settings_keys.cpp
-  src/settings/settings_record.cpp src/settings/spawn_roll.cpp src/settings/profile_text.cpp src/settings/profile_encoding.cpp
-  src/settings/decimal_float.cpp src/spawn/spawn_points.cpp)
+  src/platform/formatting_win32.cpp src/settings/settings_check_list.cpp src/spawn/spawn_points.cpp
+  ${PELORIN_CHECKER_SOURCES})
 pelorin_target_defaults(pelorin-check)
 target_link_options(pelorin-check PRIVATE ${PELORIN_STATIC_RUNTIME} -s)
 
@@ -73,9 +79,8 @@ include(CPack)
 
 # The settings check beside the per-key Win32 reader, under Wine (scripts/wine_bench.sh).
 add_executable(settings_bench wine/settings_bench_win32.cpp src/settings/respawn_settings.cpp
-  src/settings/settings_file.cpp src/settings/held_settings.cpp src/settings/profile_text.cpp src/settings/profile_encoding.cpp
-  src/settings/decimal_float.cpp src/settings/settings_log.cpp src/settings/first_findings.cpp src/settings/settings_checker.cpp
-  src/settings/settings_keys.cpp src/settings/settings_record.cpp src/settings/spawn_roll.cpp
+  src/settings/settings_file.cpp src/settings/held_settings.cpp src/settings/settings_log.cpp
+  src/settings/first_findings.cpp ${PELORIN_CHECKER_SOURCES}
   src/shared/event_log.cpp src/platform/clock_win32.cpp src/platform/files_win32.cpp
   src/platform/rewrite_journal.cpp src/platform/module_directory_win32.cpp)
 pelorin_target_defaults(settings_bench)

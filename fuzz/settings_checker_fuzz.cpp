@@ -114,7 +114,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         }
     }
     for (int i = 0; i < settingKeyCount; ++i)
-        if (lines.sectionLine != 0 && settingKeys[i].missingEffect != nullptr &&
+        if (lines.sectionLine != 0 && settingKeyChecks[i].missingEffect != nullptr &&
             lineRead(section, lines, settingKeys[i].name) == 0)
             check(calledMissing[i], "a key the reader does not find is not called missing");
 

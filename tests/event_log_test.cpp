@@ -162,16 +162,16 @@ TEST(EventLog, SettingsProblemsAreLoggedOnceUntilTheyChange) {
     gameStartedWith(twice);
     sim::runFor(5000);
     std::string log = fileText(logPath());
-    EXPECT_EQ(occurrences(log, "duplicate key \"first_wait_time\": the first one (line 42) counts"), 1) << log;
+    EXPECT_EQ(occurrences(log, "first_wait_time is set again (first at line 42): Pelorin uses only the first"), 1) << log;
     EXPECT_EQ(occurrences(log, "Pelorin.ini"), 1) << "one problem, one line: " << log;
 
     testing_support::writeSettingsFile("; no section at all\nfirst_wait_time=5500\n");
     sim::runFor(3000);
     log = fileText(logPath());
-    EXPECT_EQ(occurrences(log, "no [Player_Respawn] section"), 1) << log;
+    EXPECT_EQ(occurrences(log, "the line [Player_Respawn] is missing above your settings"), 1) << log;
     testing_support::writeSettingsFile(twice);
     sim::runFor(2000);
-    EXPECT_EQ(occurrences(fileText(logPath()), "duplicate key"), 2) << "a problem that comes back is logged again";
+    EXPECT_EQ(occurrences(fileText(logPath()), "is set again"), 2) << "a problem that comes back is logged again";
 }
 
 TEST(EventLog, EveryProblemOfTheSettingsIsLoggedInFull) {

@@ -38,7 +38,7 @@ TEST(SettingLimits, TimeScaleIsASlowMotionOfAtLeast005OrNormalSpeed) {
 
 TEST(SettingLimits, AircraftBandIsAlwaysInTheAirAndTheRightWayRound) {
     auto band = [](int32_t low, int32_t high) {
-        HeightBand b = aircraftHeightBand(low, high, builtInHelicopterBand);
+        HeightBand b = aircraftHeightBand(helicopterHeights, low, high);
         return std::make_pair(b.minimum, b.maximum);
     };
     EXPECT_EQ(band(200, 350), std::make_pair(200, 350));
@@ -48,7 +48,46 @@ TEST(SettingLimits, AircraftBandIsAlwaysInTheAirAndTheRightWayRound) {
     EXPECT_EQ(band(INT_MIN, 500), std::make_pair(200, 500));
     EXPECT_EQ(band(0, 0), std::make_pair(50, 50)) << "clear of the ground";
     EXPECT_EQ(band(INT_MAX, INT_MAX), std::make_pair(2000, 2000));
-    HeightBand plane = aircraftHeightBand(-1, -1, builtInAeroplaneBand);
+    HeightBand plane = aircraftHeightBand(aeroplaneHeights, -1, -1);
     EXPECT_EQ(plane.minimum, 300);
     EXPECT_EQ(plane.maximum, 450);
+}
+
+TEST(SettingLimits, TheValueInUseFollowsTheTablesColumnAsThePluginAppliesIt) {
+    for (int i = 0; i < settingKeyCount; ++i) {
+        const SettingKey& key = settingKeys[i];
+        const SettingId id = static_cast<SettingId>(i);
+        SCOPED_TRACE(key.name);
+        // Within the range a value is used as written (the time scale's low end, 0, stands for normal speed).
+        if (key.outside != OutsideRange::Replaced) {
+            for (double value : {key.low, key.high, key.builtIn}) EXPECT_EQ(settingInUse(id, value), value);
+        }
+        switch (key.outside) {
+            case OutsideRange::UsedAsRead:
+                EXPECT_EQ(settingInUse(id, key.high + 1000), key.high + 1000);
+                EXPECT_EQ(settingInUse(id, key.low - 1000), key.low - 1000);
+                break;
+            case OutsideRange::Held:
+                EXPECT_EQ(settingInUse(id, key.high + 1), key.high);
+                EXPECT_EQ(settingInUse(id, key.low - 1), key.low);
+                break;
+            case OutsideRange::BuiltInBelowZero:
+                EXPECT_EQ(settingInUse(id, key.high + 1), key.high);
+                EXPECT_EQ(settingInUse(id, -1), key.builtIn);
+                EXPECT_EQ(settingInUse(id, 0), key.low);
+                break;
+            case OutsideRange::Replaced:
+                for (float value : {-1.0f, 0.0f, 0.01f, 0.5f, 1.5f})
+                    EXPECT_EQ(settingInUse(id, value), wastedScreenTimeScale(value)) << value;
+                break;
+        }
+    }
+    // The plug-in's own functions agree with it.
+    const SettingId skinWait = SettingId::wait_time_before_skin_change;
+    for (int32_t wait : {-5, 0, 2500, 60000, 90000})
+        EXPECT_EQ(skinChangeWaitMs(wait), settingInUse(skinWait, wait)) << wait;
+    for (int32_t height : {-1, 0, 120, 2500}) {
+        HeightBand band = aircraftHeightBand(helicopterHeights, height, 2000);
+        EXPECT_EQ(band.minimum, settingInUse(helicopterHeights.minimum, height)) << height;
+    }
 }

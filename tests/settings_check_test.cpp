@@ -8,6 +8,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "bench/custom_points_text.h"
 #include "plugin/frame_loop.h"
@@ -15,13 +16,14 @@
 #include "plugin/startup.h"
 #include "shared/player_state.h"
 #include "settings/respawn_settings.h"
+#include "settings/settings_check_list.h"
 #include "sim/joaat.h"
 #include "sim/script_host.h"
 #include "tests/support/plugin_state.h"
 
 namespace {
 
-const char* const modifiedNotice = "Pelorin.ini modified";
+const std::string modifiedNotice = "Pelorin.ini modified";
 
 // Writes the settings file and gives it a last-write time of its own (in
 // seconds), so that a change of the file is seen whatever the clock says.
@@ -32,8 +34,10 @@ void writeSettingsAt(const std::string& text, long seconds) {
     ASSERT_EQ(utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
 }
 
+// The notices of a save, with or without the problems found in it.
 long modifiedNotices(const sim::World& w) {
-    return std::count(w.notifications.begin(), w.notifications.end(), modifiedNotice);
+    return std::count_if(w.notifications.begin(), w.notifications.end(),
+                         [](const std::string& notice) { return notice.rfind(modifiedNotice, 0) == 0; });
 }
 
 std::string fileText() {
@@ -80,6 +84,46 @@ TEST(SettingsCheck, SavedFileIsAnnouncedOnceAtTheNextCheck) {
     EXPECT_EQ(settings.in_air_player_spawn_chance, 35);
     sim::runFor(3000);
     EXPECT_EQ(modifiedNotices(w), 1);
+}
+
+namespace {
+
+// The warnings and errors of the checker's list: what the notice of a save counts.
+long problemsIn(const std::string& text) {
+    SettingsCheck check = checkSettingsText(text);
+    return std::count_if(check.findings.begin(), check.findings.end(),
+                         [](const SettingsFinding& f) { return f.severity != CheckSeverity::Note; });
+}
+
+}  // namespace
+
+TEST(SettingsCheck, ASaveWithProblemsSaysHowManyAndWhereTheyAreExplained) {
+    sim::World& w = testing_support::loadPlugin();
+    std::string text = testing_support::builtInSettingsText();
+    ASSERT_EQ(problemsIn(text), 0);
+    writeSettingsAt(text, 1700000000);
+    sim::startScript();
+    sim::runFor(1500);
+    // A wait typed in seconds as minutes, a vehicle list that does not exist, and a key set twice.
+    std::string three = testing_support::withSetting(testing_support::withSetting(text, "first_wait_time", "600000"),
+                                                     "land_vehicle_type", "99") +
+                        "in_air_player_spawn_chance=20\n";
+    ASSERT_EQ(problemsIn(three), 3);
+    writeSettingsAt(three, 1700000010);
+    sim::runFor(1100);
+    std::string one = testing_support::withSetting(text, "land_vehicle_type", "99");
+    ASSERT_EQ(problemsIn(one), 1);
+    writeSettingsAt(one, 1700000020);
+    sim::runFor(1100);
+    writeSettingsAt(text, 1700000030);
+    sim::runFor(1100);
+    const std::vector<std::string> notices = {"Pelorin.ini modified: 3 problems, run pelorin-check.exe",
+                                              "Pelorin.ini modified: 1 problem, run pelorin-check.exe",
+                                              "Pelorin.ini modified"};
+    std::vector<std::string> shown;
+    for (const std::string& notice : w.notifications)
+        if (notice.rfind(modifiedNotice, 0) == 0) shown.push_back(notice);
+    EXPECT_EQ(shown, notices);
 }
 
 TEST(SettingsCheck, OwnWriteOfTheStoredSkinIsNotAnnounced) {

@@ -50,8 +50,10 @@ void armSave(SaveStyle style, const std::string& text, int readsToSkip = 0) {
     sim::soak::armSaveDuringRead(fault);
 }
 
+// The notices that begin with notice (a save's notice may go on with the problems found).
 long count(const sim::World& w, const std::string& notice) {
-    return std::count(w.notifications.begin(), w.notifications.end(), notice);
+    return std::count_if(w.notifications.begin(), w.notifications.end(),
+                         [&](const std::string& shown) { return shown.rfind(notice, 0) == 0; });
 }
 
 // The text without one line; the line must be there.

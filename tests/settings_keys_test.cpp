@@ -77,7 +77,7 @@ TEST(SettingsKeys, ShippedFileDocumentsExactlyTheKeysOfTheTable) {
         EXPECT_EQ(documented[i].name, key.name) << "the file's keys in the table's order";
         EXPECT_EQ(documented[i].description, settingKeyDescriptions[i]) << "the comment line above the key";
         // A range the plug-in holds a value to is stated beside the key.
-        if (key.outside == OutsideRange::Held) {
+        if (key.outside == OutsideRange::Held || key.outside == OutsideRange::BuiltInBelowZero) {
             EXPECT_NE(documented[i].description.find(rangeText(key)), std::string::npos) << rangeText(key);
         }
     }

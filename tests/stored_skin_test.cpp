@@ -75,9 +75,10 @@ void enforceAtFirstCheck() {
     runSettingsCheck();
 }
 
+// The notices that begin with text (a save's notice may go on with the problems found).
 int countNotifications(const sim::World& w, const std::string& text) {
     int count = 0;
-    for (const std::string& shown : w.notifications) count += shown == text;
+    for (const std::string& shown : w.notifications) count += shown.rfind(text, 0) == 0;
     return count;
 }
 

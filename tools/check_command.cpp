@@ -1,5 +1,6 @@
 #include "tools/check_command.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "settings/settings_check_list.h"
@@ -76,7 +77,23 @@ std::string jsonString(const std::string& s) {
     return out + "\"";
 }
 
+// The file's name without its folder.
+std::string baseName(const std::string& path) {
+    size_t slash = path.find_last_of("/\\");
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
 double percentOf(int rolls) { return 100.0 * rolls / spawnRollCount; }
+
+// Why a mode gets fewer rolls than the percent written for it: the shares
+// before it reach past roll 99, or a negative one takes rolls away.
+const char* shortOfItsShare(const SpawnChances& chances, const SpawnOdds& odds, int mode) {
+    int32_t chance = chances.of[mode];
+    if (chance <= 0 || odds.rolls[mode] >= std::min(chance, spawnRollCount)) return nullptr;
+    double reach = 0;  // where the shares up to this one end, without the game's 32-bit wrap
+    for (int m = 0; m <= mode; ++m) reach += chances.of[m];
+    return reach > spawnRollCount ? "the rolls end at 99" : "a negative share before it takes rolls";
+}
 
 void printText(const std::string& file, const SettingsCheck& check) {
     int counts[3] = {};
@@ -87,12 +104,16 @@ void printText(const std::string& file, const SettingsCheck& check) {
         else
             std::printf("%s: %s: %s\n", file.c_str(), severityName(f.severity), f.message.c_str());
     }
-    std::printf("\nSpawn modes as the roll (1 to 99) picks them:\n");
+    std::printf("\nHow you come back: the roll is a number from 1 to 99, and each share takes that many of\n"
+                "the 99 rolls, in this order:\n");
     const SpawnOdds& odds = check.odds;
     for (int m = 0; m < spawnModeCount; ++m) {
         int rolls = odds.rolls[m] + (odds.fallBackMode == m ? odds.fallBackRolls : 0);
-        std::printf("  %-23s %5.1f%%  (%d of 99 rolls%s)\n", spawnModes[m].name, percentOf(rolls), rolls,
-                    odds.fallBackMode == m && odds.fallBackRolls > 0 ? ", with the fall-back" : "");
+        std::printf("  %-23s %2d of 99 rolls (%.1f%%)", spawnModes[m].name, rolls, percentOf(rolls));
+        if (odds.fallBackMode == m && odds.fallBackRolls > 0) std::printf(", with the fall-back");
+        if (const char* why = shortOfItsShare(odds.chances, odds, m))
+            std::printf(", not %ld: %s", static_cast<long>(odds.chances.of[m]), why);
+        std::printf("\n");
     }
     if (odds.fallBackRolls > 0)
         std::printf("  fall-back: %d rolls go to the %s, with a sound\n", odds.fallBackRolls,
@@ -174,10 +195,18 @@ int runCheckCommand(const CheckCommandName& name, const std::vector<std::string>
     }
     std::string text;
     if (!readWholeFile(options.file, &text)) {
+        // Windows hides a known ending such as ".txt": a file saved as "Pelorin.ini" by Notepad may be named
+        // "Pelorin.ini.txt", which the plug-in never reads.
+        std::string named = baseName(options.file) + ".txt";
+        bool savedAsText = readWholeFile(options.file + ".txt", &text);
+        std::string error = savedAsText ? "your file is named " + named + ": rename it to " + baseName(options.file) +
+                                              " (Windows hides the ending .txt)"
+                                        : "the file cannot be read (is it there?)";
         if (options.json)
-            std::printf("{\"file\":%s,\"status\":2,\"error\":\"cannot be read\"}\n", jsonString(options.file).c_str());
+            std::printf("{\"file\":%s,\"status\":2,\"error\":%s}\n", jsonString(options.file).c_str(),
+                        jsonString(error).c_str());
         else
-            std::printf("%s: error: the file cannot be read (is it there?)\n", options.file.c_str());
+            std::printf("%s: error: %s\n", options.file.c_str(), error.c_str());
         return 2;
     }
     SettingsCheck check = checkSettingsText(text);

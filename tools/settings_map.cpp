@@ -154,13 +154,16 @@ private:
     float x_, y_;
 };
 
-// Why a custom point looks wrong, or nullptr: a point off the map is no place
-// for the plug-in, and one at the origin is what a missing coordinate gives.
+// Why a custom point looks wrong (the checker's doubt), or nullptr.
 const char* suspicion(const CheckedCustomPoint& p) {
-    if (!insideMapBounds(p.x, p.y, p.z))
-        return "lies off the map: Pelorin treats it as a missing point and brings you to the map's origin (0, 0)";
-    if (std::fabs(p.x) < 1.0f && std::fabs(p.y) < 1.0f)
-        return "lies at the map's origin (0, 0), where a missing or unreadable coordinate puts it";
+    switch (p.doubt) {
+        case PointDoubt::None:
+            break;
+        case PointDoubt::OffMap:
+            return "lies off the map: Pelorin treats it as a missing point and brings you to the map's origin (0, 0)";
+        case PointDoubt::AtOrigin:
+            return "lies at the map's origin (0, 0), where a missing or unreadable coordinate puts it";
+    }
     return nullptr;
 }
 

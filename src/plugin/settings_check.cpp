@@ -1,5 +1,7 @@
 #include "plugin/settings_check.h"
 
+#include <cstdio>
+
 #include "platform/clock.h"
 #include "platform/ticks.h"
 #include "respawn/loading_screens.h"
@@ -7,6 +9,7 @@
 #include "settings/notifications.h"
 #include "settings/respawn_settings.h"
 #include "settings/setting_limits.h"
+#include "settings/settings_log.h"
 #include "shared/event_log.h"
 #include "shared/player_state.h"
 #include "skin/player_skin.h"
@@ -26,6 +29,20 @@ bool skinWaitGateOpen() {
 bool loadingScreenSettled() {
     return playerState.loadingScreenEndTime == 0 ||
            tickAfter(tickCount(), playerState.loadingScreenEndTime + skinResetDelayMs(settings.time_before_reset_skin));
+}
+
+// "Pelorin.ini modified", and when the check of the saved text found problems,
+// how many and where they are explained.
+void announceSave() {
+    int problems = settingsProblemCount();
+    if (problems == 0) {
+        showNotification("Pelorin.ini modified");
+        return;
+    }
+    char text[80];
+    std::snprintf(text, sizeof text, "Pelorin.ini modified: %d problem%s, run pelorin-check.exe", problems,
+                  problems == 1 ? "" : "s");
+    showNotification(text);
 }
 
 // A write that failed (the file locked or read-only) is tried again at later
@@ -55,7 +72,7 @@ void runSettingsCheck() {
         holdSettingsRead(true);
         if (settingsFileChanged() || playerState.lastSettingsCheckTime == 0) {
             if (skinWaitGateOpen() && enforceStoredSkin()) applyOnDemandOptions();
-            if (playerState.lastSettingsCheckTime != 0) showNotification("Pelorin.ini modified");
+            if (playerState.lastSettingsCheckTime != 0) announceSave();
             playerState.storedSkinWritePending = false;  // the player's save decides the stored skin
         }
         bool skinToStore = skinChangedSinceLastCheck() ||

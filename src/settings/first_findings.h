@@ -7,15 +7,16 @@
 #include <cstdint>
 
 #include "settings/settings_checker.h"
+#include "settings/value_reading.h"
 
 class FirstFindings final : public FindingSink {
 public:
     static constexpr int capacity = 30;
-    static constexpr int textSize = 256;  // as long as a line of the log
+    static constexpr int textSize = sizeof MessageText::text;  // a whole finding
 
     // Not constexpr: one in static storage then lies in memory the loader
     // zero-fills, rather than in Pelorin.asi, where its vtable pointer would
-    // otherwise bring its 7 KB of texts.
+    // otherwise bring its 15 KB of texts.
     FirstFindings();
     void clear();
     bool wantsMessage(int line, CheckSeverity severity) const override;

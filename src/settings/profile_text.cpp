@@ -165,13 +165,6 @@ uint32_t digitValue(char c) {
     return 36;
 }
 
-// A value wholly enclosed in matching single or double quotes loses them.
-std::string_view withoutQuotes(std::string_view value) {
-    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
-        return value.substr(1, value.size() - 2);
-    return value;
-}
-
 // The first occurrence of each key, in an open-addressed table twice the
 // size of the entries or more (made by startIndex), entries from to to at a
 // time, in file order. The table of a large file does not fit the processor's
@@ -323,6 +316,12 @@ std::string editedText(std::string_view text, std::string_view section, const Pr
 }
 
 }  // namespace
+
+std::string_view withoutQuotes(std::string_view value) {
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
+        return value.substr(1, value.size() - 2);
+    return value;
+}
 
 void ProfileParse::start(std::string_view file, std::string_view section, ProfileSection* out) {
     out->entries.clear();

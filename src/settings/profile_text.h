@@ -84,6 +84,9 @@ private:
     Phase phase_ = Phase::Complete;
 };
 
+// A value as the reader gives it: one wholly enclosed in matching single or
+// double quotes loses them.
+std::string_view withoutQuotes(std::string_view value);
 // The value of a key as the private-profile string reader gives it (quotes
 // around the whole value removed); false when the key is missing.
 bool findProfileValue(const ProfileSection& section, std::string_view key, std::string_view* value);

@@ -10,17 +10,40 @@ constexpr bool sameRange(SettingId a, SettingId b) {
     return settingKey(a).low == settingKey(b).low && settingKey(a).high == settingKey(b).high;
 }
 static_assert(sameRange(SettingId::first_wait_time, SettingId::max_wait_time_before_respawn_upon_skin_exception));
-static_assert(sameRange(SettingId::min_heli_spawn_height_over_ground, SettingId::max_heli_spawn_height_over_ground) &&
-              sameRange(SettingId::min_heli_spawn_height_over_ground, SettingId::min_plane_spawn_height_over_ground) &&
-              sameRange(SettingId::min_heli_spawn_height_over_ground, SettingId::max_plane_spawn_height_over_ground));
-
-int32_t heldTo(int32_t value, int32_t lowest, int32_t highest) { return std::min(std::max(value, lowest), highest); }
-
-uint32_t heldWait(SettingId id, int32_t setting) {
-    return static_cast<uint32_t>(heldTo(setting, lowestOf(id), highestOf(id)));
+// The functions below apply these columns; a change of the table that they
+// would not follow fails here.
+static_assert(settingKey(SettingId::wait_time_before_skin_change).outside == OutsideRange::Held &&
+              settingKey(SettingId::time_before_reset_skin).outside == OutsideRange::Held &&
+              settingKey(SettingId::first_wait_time).outside == OutsideRange::Held);
+constexpr int replacedKeys() {
+    int count = 0;
+    for (const SettingKey& key : settingKeys) count += key.outside == OutsideRange::Replaced;
+    return count;
 }
+static_assert(settingKey(SettingId::slow_motion_at_wasted_and_busted_screens).outside == OutsideRange::Replaced &&
+              replacedKeys() == 1);
+
+uint32_t heldWait(SettingId id, int32_t setting) { return static_cast<uint32_t>(settingInUse(id, setting)); }
+
+int32_t heightInUse(SettingId id, int32_t setting) { return static_cast<int32_t>(settingInUse(id, setting)); }
 
 }  // namespace
+
+double settingInUse(SettingId id, double setting) {
+    const SettingKey& key = settingKey(id);
+    switch (key.outside) {
+        case OutsideRange::UsedAsRead:
+            break;
+        case OutsideRange::BuiltInBelowZero:
+            if (setting < 0) return key.builtIn;
+            return std::min(std::max(setting, key.low), key.high);
+        case OutsideRange::Held:
+            return std::min(std::max(setting, key.low), key.high);
+        case OutsideRange::Replaced:
+            return wastedScreenTimeScale(static_cast<float>(setting));
+    }
+    return setting;
+}
 
 uint32_t skinChangeWaitMs(int32_t setting) { return heldWait(SettingId::wait_time_before_skin_change, setting); }
 
@@ -40,10 +63,8 @@ float wastedScreenTimeScale(float setting) {
     return slowMotion ? std::max(setting, slowestTimeScale) : 1.0f;
 }
 
-HeightBand aircraftHeightBand(int32_t minimumSetting, int32_t maximumSetting, HeightBand builtIn) {
-    int32_t low = minimumSetting < 0 ? builtIn.minimum : minimumSetting;
-    int32_t high = maximumSetting < 0 ? builtIn.maximum : maximumSetting;
-    low = heldTo(low, lowestAircraftHeight, highestAircraftHeight);
-    high = heldTo(high, lowestAircraftHeight, highestAircraftHeight);
+HeightBand aircraftHeightBand(const HeightKeys& keys, int32_t minimumSetting, int32_t maximumSetting) {
+    int32_t low = heightInUse(keys.minimum, minimumSetting);
+    int32_t high = heightInUse(keys.maximum, maximumSetting);
     return low <= high ? HeightBand{low, high} : HeightBand{high, low};
 }

@@ -43,32 +43,52 @@ protected:
     ~FindingSink() = default;
 };
 
+// Why a custom point in use looks wrong: one off the map is no place for the
+// plug-in, which then brings the player to the map's origin as for a missing
+// point; one at the origin is what missing or unreadable coordinates give.
+enum class PointDoubt { None, OffMap, AtOrigin };
+
 struct CheckedCustomPoint {
     int number;  // 1-based, as in "custom_spawn_<number>_x"
     float x, y, z;
     int line;  // line of its x key (0 when missing)
+    PointDoubt doubt;
 };
 
 // What a check keeps from one step to the next, and from one check to the
 // next: run again on a text no larger than before, a check allocates nothing.
 // The checker's own; its users only hold it.
 struct CheckState {
-    struct Header {
-        std::string_view name;
-        int line;
+    // Keys of the table and custom point keys where the plug-in does not read
+    // them, told as one finding for each place: above every section, or under
+    // one header (another section, or a second [Player_Respawn]).
+    struct StrayKeys {
+        int headerLine;             // 0: above every section
+        std::string_view section;   // the header's name
+        bool secondMain;            // a second [Player_Respawn]
+        int firstLine;              // the first such key's line
+        std::string_view firstKey;  // and its name
+        int count;
     };
-    std::vector<Header> headers;        // the first header of each name
-    std::vector<uint32_t> headerSlots;  // open-addressed: header number + 1, 0 when free
-    // (point - 1) * 3 + axis -> the line of the point key's first occurrence,
-    // for the points the plug-in may read; the top bit when it has a value.
-    std::vector<uint32_t> customLines;
+    // A custom point key's first occurrence, for the points the plug-in may
+    // read, as the walk finds it: its value read once there, so that the end
+    // of the check looks nothing up for thousands of points.
+    struct CustomKey {
+        int line;          // 0: not in the section
+        float value;       // as the plug-in reads it
+        bool hasValue;     // the line has an '='
+        bool misread;      // told by a finding of its own
+        bool wholePoint;   // an x holding three numbers
+    };
+    std::vector<CustomKey> customKeys;  // (point - 1) * 3 + axis
     int sectionLine = 0;
     int knownLines[settingKeyCount] = {};  // line of each table key's first occurrence in the section
     int highestDefined = 0;                // the highest custom point number in the section
-    std::string_view currentSection;
+    StrayKeys aboveSections{};
+    StrayKeys underHeader{};               // under the last header, when it is not that of the section
     bool beforeAnySection = true;
-    bool inDuplicateMain = false;
     bool inMisnamedMain = false;
+    bool misnamedMainSeen = false;
     int unknownKeys = 0;
 };
 

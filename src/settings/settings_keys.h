@@ -1,11 +1,11 @@
 #pragma once
 // The settings keys as data (a view of settings_keys.def): for each key its
 // name, kind, built-in and missing values, documented range and step, unit,
-// what the plug-in does outside the range, its page in the menu and the
-// checker's texts. The menu, the checker and the tests read them at run time;
-// the ranges are also constants for the code that holds values to them. The
-// texts a menu or a tool shows (label, description, names of choices) are a
-// view of their own (settings_key_texts.h).
+// what the plug-in does outside the range, and its page in the menu. The
+// menu, the checker and the tests read them at run time; the ranges are also
+// constants for the code that holds values to them. The checker's texts
+// (settingKeyChecks below) and the texts a menu or a tool shows (label,
+// description, names of choices: settings_key_texts.h) are views of their own.
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
@@ -33,9 +33,10 @@ enum class SettingUnit {
 
 // What the plug-in does with a value outside the documented range.
 enum class OutsideRange {
-    UsedAsRead,  // nothing: the value is used as it is (the checker says what follows)
-    Held,        // held to the range where it is used (see setting_limits.h)
-    Replaced,    // a fixed value stands in for it (see setting_limits.h)
+    UsedAsRead,        // nothing: the value is used as it is (the checker says what follows)
+    Held,              // held to the range where it is used (see setting_limits.h)
+    BuiltInBelowZero,  // a negative value takes the built-in one, any other is held to the range
+    Replaced,          // a fixed value stands in for it (see setting_limits.h)
 };
 
 // The page of the in-game menu that shows a key: a line of one of the three
@@ -58,20 +59,16 @@ struct SettingKey {
     SettingUnit unit;
     OutsideRange outside;
     SettingPage page;
-    CheckSeverity missingSeverity;
-    const char* missingEffect;  // nullptr: nothing to say about a missing key
-    CheckSeverity valueSeverity;
-    const char* valueEffect;    // nullptr: none
 };
 
-// The effect of a missing spawn chance, shared by the six of them.
-inline constexpr const char* missingChanceEffect =
-    "reads as -1, a share of -1 percent: every later mode loses one roll, and the fall-back counts the mode as set";
+// Each key's name as a variable of its own, so that the name is stored once
+// however many files of the plug-in use the table.
+#define KEY(name, ...) inline constexpr char name##KeyName[] = #name;
+#include "settings/settings_keys.def"
 
-#define SETTING_ROW(inRecord, name, kind, builtIn, missing, low, high, step, unit, outside, page, label, description, \
-                    missingSeverity, missingEffect, valueSeverity, valueEffect, choices)                              \
-    {#name, SettingKind::kind, inRecord, builtIn, missing, low, high, step, SettingUnit::unit, OutsideRange::outside,    \
-     SettingPage::page, CheckSeverity::missingSeverity, missingEffect, CheckSeverity::valueSeverity, valueEffect},
+#define SETTING_ROW(inRecord, name, kind, builtIn, missing, low, high, step, unit, outside, page, ...) \
+    {name##KeyName, SettingKind::kind, inRecord, builtIn, missing, low, high, step, SettingUnit::unit,        \
+     OutsideRange::outside, SettingPage::page},
 #define KEY(...) SETTING_ROW(true, __VA_ARGS__)
 #define FILE_KEY(...) SETTING_ROW(false, __VA_ARGS__)
 inline constexpr SettingKey settingKeys[] = {
@@ -87,6 +84,18 @@ enum class SettingId {
 };
 
 constexpr const SettingKey& settingKey(SettingId id) { return settingKeys[static_cast<int>(id)]; }
+
+// The checker's texts of each key (a view of settings_keys.def, in the order
+// of settingKeys), out of line so that the plug-in holds them once: the
+// finding for a missing key, and what a questioned value does.
+struct SettingKeyCheck {
+    CheckSeverity missingSeverity;
+    const char* missingEffect;  // what the value a missing key reads as does; nullptr: nothing to say
+    CheckSeverity valueSeverity;
+    const char* valueEffect;    // a Choice key's value outside the range, a Switch's 0; nullptr: none
+};
+extern const SettingKeyCheck settingKeyChecks[settingKeyCount];
+inline const SettingKeyCheck& settingKeyCheck(SettingId id) { return settingKeyChecks[static_cast<int>(id)]; }
 
 // The key's index in settingKeys, letter case ignored as the reader ignores
 // it; -1 for a name that is no key of the table.

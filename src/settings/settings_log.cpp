@@ -57,6 +57,8 @@ bool continueSettingsParse(size_t budget) {
     return true;
 }
 
+int settingsProblemCount() { return problems.count(); }
+
 bool logSettingsReadFailure() {
     const char* problem = settingsFileExists() ? "the file exists but could not be read; the last values stay"
                                                : "the file was not found; the built-in or last values stay";

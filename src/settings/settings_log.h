@@ -14,6 +14,9 @@
 // line of its own (the first ones by line, and how many more there are).
 void startSettingsParse(std::string_view text, ProfileSection* section);
 bool continueSettingsParse(size_t budget);
+// The warnings and errors the last completed check found (0 before any): the
+// problems the notice of a save counts.
+int settingsProblemCount();
 // A read that found no file, or one it could not read; returns false, the
 // result of such a read.
 bool logSettingsReadFailure();

@@ -33,6 +33,7 @@ RolledMode spawnModeForRoll(const SpawnChances& chances, int32_t roll) {
 
 SpawnOdds spawnOddsOf(const SpawnChances& chances, int32_t closeChance) {
     SpawnOdds odds{};
+    odds.chances = chances;
     odds.closeChance = closeChance;
     odds.fallBackMode = static_cast<int>(fallBackMode(chances));
     for (int32_t roll = spawnRollFirst; roll < spawnRollEnd; ++roll) {

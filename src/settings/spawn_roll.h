@@ -52,6 +52,7 @@ RolledMode spawnModeForRoll(const SpawnChances& chances, int32_t roll);
 // sound); closeRolls of the 100 rolls of the close-point percentChance prefer
 // a near place.
 struct SpawnOdds {
+    SpawnChances chances;  // as read
     int rolls[spawnModeCount];
     int fallBackRolls;
     int fallBackMode;

@@ -105,13 +105,13 @@ float groundUnderAircraft(uint32_t vehicle, const Vector3& position) {
 }
 
 HeightBand aeroplaneBand() {
-    return aircraftHeightBand(settings.min_plane_spawn_height_over_ground, settings.max_plane_spawn_height_over_ground,
-                              builtInAeroplaneBand);
+    return aircraftHeightBand(aeroplaneHeights, settings.min_plane_spawn_height_over_ground,
+                              settings.max_plane_spawn_height_over_ground);
 }
 
 HeightBand helicopterBand() {
-    return aircraftHeightBand(settings.min_heli_spawn_height_over_ground, settings.max_heli_spawn_height_over_ground,
-                              builtInHelicopterBand);
+    return aircraftHeightBand(helicopterHeights, settings.min_heli_spawn_height_over_ground,
+                              settings.max_heli_spawn_height_over_ground);
 }
 
 // The vehicle the player gets, or the one that could not be made, by name.
