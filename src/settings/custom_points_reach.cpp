@@ -23,12 +23,19 @@ bool customPointsNeverPicked(const SpawnChances& chances, char* advice, size_t s
     if (spawnOddsOf(chances, 0).rolls[customMode] > 0) return false;
     // Sums without the 32-bit wrap, as a player adds them up; written as
     // doubles, since msvcrt.dll knows no "ll".
-    int64_t earlier = 0;
-    for (int m = 0; m < customMode; ++m) earlier += chances.of[m];
+    int64_t earlier = 0, largest = 0;
+    for (int m = 0; m < customMode; ++m) {
+        earlier += chances.of[m];
+        largest = std::max<int64_t>(largest, chances.of[m]);
+    }
     const long share = static_cast<long>(chances.of[customMode]);
     if (share <= 0) {
         double lower = reductionFor(earlier, suggestedShare);
-        if (lower > 0)
+        // One chance can give it only when it has that much to give.
+        if (lower > static_cast<double>(largest))
+            std::snprintf(advice, size, "custom_spawn_chance is %ld. Set it to %ld and lower the others by %.0f in all.",
+                          share, static_cast<long>(suggestedShare), lower);
+        else if (lower > 0)
             std::snprintf(advice, size, "custom_spawn_chance is %ld. Set it to %ld and lower another chance by %.0f.",
                           share, static_cast<long>(suggestedShare), lower);
         else
