@@ -292,3 +292,30 @@ TEST(BlackScreenRescue, AnswerThatFlickersLeavesTheCountAlone) {
     rescueBlackScreen();
     EXPECT_EQ(playerState.lastNotFadedOutTime, w.tick()) << "a screen that is not faded out restarts the count";
 }
+
+TEST(BlackScreenRescue, TheSkinSwapsStayBehindBlackWhenTheHoldingFadeLiftsAtThatMoment) {
+    // Another script holds the screen black for about the rescue's 80 s and
+    // starts its fade-in around the frame in which the rescue begins: every
+    // change of skin must come while the screen is black.
+    for (uint32_t hold = 79900; hold <= 80150; hold += 10) {
+        SCOPED_TRACE(testing::Message() << "held for " << hold << " ms");
+        sim::World& w = testing_support::loadPlugin();
+        w.player()->model = sim::joaat(otherSkin);
+        sim::startScript();
+        sim::runFor(1000);
+        sim::otherScriptFadesOut(w, 0, hold);
+        uint32_t model = w.player()->model;
+        bool swappedInView = false;
+        sim::runUntil(
+            [&](sim::World& world) {
+                if (world.player() && world.player()->model != model) {
+                    model = world.player()->model;
+                    swappedInView = swappedInView || world.screen.fade != sim::FadeState::FadedOut;
+                }
+                return false;
+            },
+            hold + 10000);
+        EXPECT_FALSE(swappedInView);
+        sim::stopScript();
+    }
+}

@@ -151,6 +151,9 @@ void rescueBlackScreen() {
     if (ticksSince(playerState.lastNotFadedOutTime, tickCount()) <= blackScreenRescueMilliseconds) return;
     if (isExistingEntity(localPlayerPed()) && !isStoryCharacter(playerState.lastPlayerModel)) {
         logEvent("the screen stayed black for 80 s: your skin back, a respawn on demand, and the screen faded in");
+        // Black of our own for the swaps and the move: the fade that held the
+        // screen may be lifting in this very frame.
+        fadeScreenOut(0);
         resetToPlayerZero();
         host::scriptWait(0);
         restoreSkinAfterDeath(playerState.lastPlayerModel);
