@@ -319,3 +319,37 @@ TEST(BlackScreenRescue, TheSkinSwapsStayBehindBlackWhenTheHoldingFadeLiftsAtThat
         sim::stopScript();
     }
 }
+
+TEST(PostLoadingFollowUp, TheSkinSwapComesBehindBlackWhenTheGameFadesInDuringTheModelsLoad) {
+    // The random skin's model takes two seconds to load, and the game fades
+    // in meanwhile: the swap still comes on a black frame.
+    sim::World& w = gameWithSettings({{"player_ped_skin_upon_respawn", "2"},
+                                      {"use_respawn_on_demand_automatically", "0"},
+                                      {"wait_time_before_skin_change", "0"}});
+    w.modelLoadMilliseconds = 2000;
+    sim::startScript();
+    sim::runFor(1000);
+    sim::showLoadingScreen(w, 3000);
+    w.after(3500, [](sim::World& world) {
+        world.screen.fade = sim::FadeState::FadingIn;
+        world.screen.fadeSource = sim::FadeSource::Game;
+        world.screen.fadeStart = world.tick();
+        world.screen.fadeDuration = 500;
+    });
+    uint32_t model = w.player()->model;
+    int swaps = 0;
+    bool swappedInView = false;
+    sim::runUntil(
+        [&](sim::World& world) {
+            if (world.player() && world.player()->model != model) {
+                model = world.player()->model;
+                ++swaps;
+                swappedInView = swappedInView || world.screen.fade != sim::FadeState::FadedOut;
+            }
+            return false;
+        },
+        12000);
+    EXPECT_EQ(swaps, 1) << "the random skin put on";
+    EXPECT_FALSE(swappedInView);
+    sim::stopScript();
+}

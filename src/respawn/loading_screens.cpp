@@ -61,18 +61,20 @@ bool skinPolicyApplies() {
     return static_cast<uint32_t>(settings.player_ped_skin_upon_respawn) - 1u < 3u;
 }
 
-void applyPostLoadingSkin() {
-    int32_t policy = settings.player_ped_skin_upon_respawn;
-    if (policy == 1 || policy == 2)
-        changePlayerSkin(pickRandomSkin());
-    else if (policy == 3)
-        changePlayerSkin(readStoredSkin());
-}
-
 // The game or another script may fade in during our wait: the move and the
 // skin change come behind black all the same.
 void keepScreenBlack() {
     if (!isScreenFadedOut()) fadeScreenOut(0);
+}
+
+// The model loads first, over as many frames as it takes; the swap then comes
+// on a frame made black again (the game or another script may fade in meanwhile).
+void applyPostLoadingSkin() {
+    if (!skinPolicyApplies()) return;
+    uint32_t model = settings.player_ped_skin_upon_respawn == 3 ? readStoredSkin() : pickRandomSkin();
+    preloadSkinModel(model);
+    keepScreenBlack();
+    changePlayerSkin(model);
 }
 
 // Alive and not being arrested: a player in the game's death or arrest

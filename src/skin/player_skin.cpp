@@ -61,6 +61,10 @@ void applyComponentVariation(uint32_t ped) {
 
 }  // namespace
 
+void preloadSkinModel(uint32_t model) {
+    if (!isNoModel(model)) loadSkinModel(model);
+}
+
 bool isStoryCharacter(uint32_t model) {
     return model == nameHash("player_zero") || model == nameHash("player_one") || model == nameHash("player_two");
 }

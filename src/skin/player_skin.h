@@ -8,6 +8,9 @@ constexpr uint32_t skinModelLoadLimitMs = 3000;
 
 bool isStoryCharacter(uint32_t model);
 void changePlayerSkin(uint32_t model);
+// Loads the model (bounded as for any skin change) and keeps it loaded, so
+// that the change that follows takes no frame: the caller chooses the frame.
+void preloadSkinModel(uint32_t model);
 bool restoreSkinAfterDeath(uint32_t model);
 uint32_t pickRandomSkin();
 // True while the player is dead or under arrest, noted for the next check:
