@@ -1,3 +1,4 @@
+#include "settings/settings_keys.h"
 #include "sim/scenarios.h"
 
 #include <algorithm>
@@ -296,7 +297,7 @@ void saveSpawnPoint(Story& story, World& w) {
     std::printf("saved: custom_spawn_1 = (%s, %s, %s), number_of_custom_spawn_points_in_use=%s\n",
                 settingsValue(text, "custom_spawn_1_x").c_str(), settingsValue(text, "custom_spawn_1_y").c_str(),
                 settingsValue(text, "custom_spawn_1_z").c_str(),
-                settingsValue(text, "number_of_custom_spawn_points_in_use").c_str());
+                settingsValue(text, number_of_custom_spawn_points_in_useKeyName).c_str());
     story.check(hasNotification(w, "Custom spawn point 1 saved", before) &&
                     hasNotification(w, "Custom spawn point 2 saved", before),
                 "\"Custom spawn point 1 saved\", then 2");
@@ -304,7 +305,7 @@ void saveSpawnPoint(Story& story, World& w) {
                     std::fabs(std::atof(settingsValue(text, "custom_spawn_1_y").c_str()) - place.y) < 0.01f &&
                     std::fabs(std::atof(settingsValue(text, "custom_spawn_1_z").c_str()) - place.z) < 0.01f,
                 "the file holds the player's place as point 1");
-    story.check(settingsValue(text, "number_of_custom_spawn_points_in_use") == "2", "the count is raised to 2");
+    story.check(settingsValue(text, number_of_custom_spawn_points_in_useKeyName) == "2", "the count is raised to 2");
     story.check(saveNotice(w, before).empty(), "the saves are not announced as a change");
 }
 

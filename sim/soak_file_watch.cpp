@@ -1,3 +1,4 @@
+#include "settings/settings_keys.h"
 #include "sim/soak_file_watch.h"
 
 #include <fcntl.h>
@@ -82,13 +83,14 @@ bool isCustomPointKey(const std::string& key) {
 }
 
 bool pluginWrites(const std::string& key) {
-    return key == "stored_last_used_skin" || key == "number_of_custom_spawn_points_in_use" || isCustomPointKey(key);
+    return key == stored_last_used_skinKeyName || key == number_of_custom_spawn_points_in_useKeyName ||
+           isCustomPointKey(key);
 }
 
 uint32_t storedSkinOf(const std::string& text) {
     ProfileSection section;
     parseProfileSection(text, "Player_Respawn", &section);
-    return profileInt(section, "stored_last_used_skin", missingSkin);
+    return profileInt(section, stored_last_used_skinKeyName, missingSkin);
 }
 
 std::string quoted(std::string_view line) { return "\"" + std::string(line.substr(0, 80)) + "\""; }

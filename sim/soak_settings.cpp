@@ -123,7 +123,7 @@ void hostile(std::map<std::string, std::string>& values, std::mt19937_64& random
         addCustomPoints(values, random, true);
         if (chance(random, 0.5)) values["custom_spawn_chance"] = std::to_string(uniform(random, 20, 100));
         if (chance(random, 0.5))
-            values["number_of_custom_spawn_points_in_use"] = chance(random, 0.3) ? "2147483647" : "4";
+            values[number_of_custom_spawn_points_in_useKeyName] = chance(random, 0.3) ? "2147483647" : "4";
     }
 }
 

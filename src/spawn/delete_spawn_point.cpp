@@ -1,3 +1,4 @@
+#include "settings/settings_keys.h"
 #include "spawn/delete_spawn_point.h"
 
 #include <algorithm>
@@ -51,7 +52,7 @@ bool deleteCustomSpawnPoint(int32_t number) {
     bool written = writeChosenSettingsKeys([&](const ProfileSection& section) {
         edits = PointEdits{};
         values.clear();
-        count = std::min(static_cast<int32_t>(profileInt(section, "number_of_custom_spawn_points_in_use", 0)),
+        count = std::min(static_cast<int32_t>(profileInt(section, number_of_custom_spawn_points_in_useKeyName, 0)),
                          customSpawnPointCap);
         if (number < 1 || number > count) return values;
         // Every later point moves up, those beyond the count too, so that no
@@ -69,7 +70,7 @@ bool deleteCustomSpawnPoint(int32_t number) {
             }
         }
         for (char axis : {'x', 'y', 'z'}) edits.remove(keyOf(last, axis));
-        edits.set("number_of_custom_spawn_points_in_use", std::to_string(count - 1));
+        edits.set(number_of_custom_spawn_points_in_useKeyName, std::to_string(count - 1));
         for (size_t i = 0; i < edits.keys.size(); ++i)
             values.push_back(
                 SettingsValue{edits.keys[i].c_str(), edits.removed[i] ? nullptr : edits.values[i].c_str()});

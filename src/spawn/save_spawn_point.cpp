@@ -1,3 +1,4 @@
+#include "settings/settings_keys.h"
 #include "spawn/save_spawn_point.h"
 
 #include <algorithm>
@@ -56,14 +57,15 @@ bool saveSpawnPointAt(const Vector3& place) {
         full = highest >= customSpawnPointCap;
         if (full) return std::vector<SettingsValue>{};
         point = highest + 1;
-        countBefore = static_cast<int32_t>(profileInt(section, "number_of_custom_spawn_points_in_use", 0xFFFFFFFFu));
+        countBefore =
+            static_cast<int32_t>(profileInt(section, number_of_custom_spawn_points_in_useKeyName, 0xFFFFFFFFu));
         for (int axis = 0; axis < 3; ++axis)
             std::snprintf(keys[axis], sizeof keys[axis], "custom_spawn_%d_%c", static_cast<int>(point), "xyz"[axis]);
         std::snprintf(count, sizeof count, "%d", static_cast<int>(std::max(countBefore, point)));
         return std::vector<SettingsValue>{{keys[0], coordinates[0]},
                                           {keys[1], coordinates[1]},
                                           {keys[2], coordinates[2]},
-                                          {"number_of_custom_spawn_points_in_use", count}};
+                                          {number_of_custom_spawn_points_in_useKeyName, count}};
     });
     if (full) {
         showNotification("Custom spawn point list is full");
