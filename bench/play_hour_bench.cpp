@@ -5,7 +5,7 @@
 #include <cstdio>
 
 #include "plugin/frame_loop.h"
-#include "plugin/settings_check.h"
+#include "plugin/settings_reread.h"
 #include "plugin/startup.h"
 #include "shared/player_state.h"
 #include "sim/game_events.h"

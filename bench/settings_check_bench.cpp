@@ -8,7 +8,7 @@
 #include <string>
 
 #include "bench/custom_points_text.h"
-#include "settings/settings_check_list.h"
+#include "tools/settings_check_list.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-// The once-a-second check (runSettingsCheck) and readSettings with the shipped
+// The once-a-second check (runSettingsReread) and readSettings with the shipped
 // settings file and with one of 10,000 custom points: time, file opens and
 // reads, and heap allocations per call, beside reading the file afresh for
 // each key of the record.
@@ -12,9 +12,9 @@
 #include <vector>
 
 #include "bench/custom_points_text.h"
-#include "plugin/settings_check.h"
+#include "plugin/settings_reread.h"
 #include "plugin/startup.h"
-#include "settings/respawn_settings.h"
+#include "settings_io/settings_store.h"
 #include "tests/support/plugin_state.h"
 #include "sim/soak_memory.h"
 
@@ -121,8 +121,8 @@ void benchSettingsFile(const char* label, const std::string& text, int repeats) 
     std::printf("%s (%zu bytes):\n", label, text.size());
     captureStartState();
     readSettings();  // the file read whole: the kept storage grows to its size
-    runSettingsCheck();
-    measure("runSettingsCheck (file unchanged)", path, repeats, [] { runSettingsCheck(); });
+    runSettingsReread();
+    measure("runSettingsReread (file unchanged)", path, repeats, [] { runSettingsReread(); });
     measure("readSettings", path, repeats, [] { readSettings(); });
     measureAfterSaves(text, repeats / 20);
     ProfileSection section;

@@ -18,6 +18,7 @@ foreach(target profile_text_fuzz profile_writer_fuzz settings_file_fuzz settings
 endforeach()
 target_link_libraries(profile_text_fuzz PRIVATE pelorin_core)
 target_link_libraries(profile_writer_fuzz PRIVATE pelorin_core)
+target_sources(settings_checker_fuzz PRIVATE tools/settings_check_list.cpp)
 target_link_libraries(settings_checker_fuzz PRIVATE pelorin_core)
 # A fresh game disarms the file faults of the soak (a read that an editor strikes).
 target_sources(settings_file_fuzz PRIVATE tests/support/plugin_state.cpp sim/soak_file_faults.cpp)

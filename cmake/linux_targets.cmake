@@ -3,6 +3,12 @@
 add_library(pelorin_core STATIC ${PELORIN_CORE_SOURCES} ${PELORIN_POSIX_SOURCES})
 pelorin_target_defaults(pelorin_core)
 
+# What only the tools and tests use of the checker and the key table: the
+# sorted list of findings and the keys' descriptions.
+add_library(pelorin_tool_support STATIC tools/settings_check_list.cpp tools/settings_key_descriptions.cpp)
+pelorin_target_defaults(pelorin_tool_support)
+target_link_libraries(pelorin_tool_support PUBLIC pelorin_core)
+
 add_library(pelorin_sim STATIC ${PELORIN_SIM_SOURCES} sim/script_fiber_posix.cpp sim/host_abi_linux.cpp)
 pelorin_target_defaults(pelorin_sim)
 
@@ -30,7 +36,7 @@ file(GLOB PELORIN_TEST_SOURCES CONFIGURE_DEPENDS tests/*.cpp tests/support/*.cpp
 add_executable(pelorin_tests ${PELORIN_TEST_SOURCES} tools/settings_map.cpp)
 pelorin_target_defaults(pelorin_tests)
 target_compile_definitions(pelorin_tests PRIVATE PELORIN_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
-target_link_libraries(pelorin_tests PRIVATE pelorin_soak pelorin_core pelorin_sim GTest::gtest GTest::gtest_main)
+target_link_libraries(pelorin_tests PRIVATE pelorin_soak pelorin_tool_support pelorin_core pelorin_sim GTest::gtest GTest::gtest_main)
 include(GoogleTest)
 gtest_discover_tests(pelorin_tests WORKING_DIRECTORY ${CMAKE_BINARY_DIR} DISCOVERY_TIMEOUT 60
                      PROPERTIES TIMEOUT ${PELORIN_UNIT_TEST_TIMEOUT})
@@ -39,7 +45,7 @@ file(GLOB PELORIN_BENCH_SOURCES CONFIGURE_DEPENDS bench/*.cpp)
 add_executable(pelorin_bench ${PELORIN_BENCH_SOURCES} tests/support/plugin_state.cpp tests/support/menu_driver.cpp)
 pelorin_target_defaults(pelorin_bench)
 target_compile_definitions(pelorin_bench PRIVATE PELORIN_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
-target_link_libraries(pelorin_bench PRIVATE pelorin_soak pelorin_core pelorin_sim)
+target_link_libraries(pelorin_bench PRIVATE pelorin_soak pelorin_tool_support pelorin_core pelorin_sim)
 
 # The scenarios of the simulated game, each in a fresh game directory.
 set(PELORIN_SCENARIO_RUNNER ${CMAKE_SOURCE_DIR}/scripts/sim_scenario.sh)
@@ -76,7 +82,7 @@ endforeach()
 # "pelorin check": the settings file explained, and its map.
 add_executable(pelorin tools/pelorin_main.cpp tools/check_command.cpp tools/settings_map.cpp)
 pelorin_target_defaults(pelorin)
-target_link_libraries(pelorin PRIVATE pelorin_core)
+target_link_libraries(pelorin PRIVATE pelorin_tool_support pelorin_core)
 # Its exit status: 0 clean, 1 warnings, 2 errors or an unreadable file; --json and --map.
 set(PELORIN_CORPUS ${CMAKE_SOURCE_DIR}/tests/check_corpus)
 function(pelorin_check_test name status)

@@ -4,12 +4,7 @@ enable_language(RC)
 set(PELORIN_STATIC_RUNTIME -static -static-libgcc -static-libstdc++)
 
 configure_file(src/host/pelorin_version.rc.in ${CMAKE_BINARY_DIR}/generated/pelorin_version.rc @ONLY)
-# The checker's sorted list of findings and the keys' descriptions are for
-# the tools; the plug-in logs the first findings only, and its menu shows the
-# keys' labels and choices, not their descriptions.
-set(PELORIN_PLUGIN_SOURCES ${PELORIN_CORE_SOURCES})
-list(FILTER PELORIN_PLUGIN_SOURCES EXCLUDE REGEX "/settings/(settings_check_list|settings_key_descriptions)\\.cpp$")
-add_library(Pelorin SHARED ${PELORIN_PLUGIN_SOURCES}
+add_library(Pelorin SHARED ${PELORIN_CORE_SOURCES}
   src/host/host_abi_win32.cpp src/host/library_entry_win32.cpp
   src/platform/clock_win32.cpp src/platform/files_win32.cpp src/platform/module_directory_win32.cpp
   src/platform/full_path_win32.cpp
@@ -41,23 +36,24 @@ add_executable(runner wine/runner_win32.cpp)
 pelorin_target_defaults(runner)
 target_link_options(runner PRIVATE ${PELORIN_STATIC_RUNTIME})
 
-add_executable(ini_conformance wine/ini_conformance_win32.cpp src/settings/profile_text.cpp
-  src/settings/profile_encoding.cpp src/platform/files_win32.cpp src/platform/rewrite_journal.cpp)
+# The INI library: reader, writer, encodings and the float reader.
+file(GLOB PELORIN_INI_SOURCES CONFIGURE_DEPENDS src/ini/*.cpp)
+add_executable(ini_conformance wine/ini_conformance_win32.cpp ${PELORIN_INI_SOURCES} src/platform/files_win32.cpp
+  src/platform/rewrite_journal.cpp)
 pelorin_target_defaults(ini_conformance)
 target_link_options(ini_conformance PRIVATE ${PELORIN_STATIC_RUNTIME})
 
 # The settings checker and what it rides on: the reader, the key table, the
 # ranges the plug-in applies, the roll.
-set(PELORIN_CHECKER_SOURCES src/settings/settings_checker.cpp src/settings/settings_values_check.cpp
-  src/settings/value_reading.cpp src/settings/key_suggestion.cpp src/settings/setting_limits.cpp
+set(PELORIN_CHECKER_SOURCES src/checker/settings_checker.cpp src/checker/settings_values_check.cpp
+  src/checker/value_reading.cpp src/checker/key_suggestion.cpp src/settings/setting_limits.cpp
   src/settings/custom_points_reach.cpp src/settings/settings_keys.cpp src/settings/settings_record.cpp
-  src/settings/spawn_roll.cpp src/settings/profile_text.cpp src/settings/profile_encoding.cpp
-  src/settings/decimal_float.cpp)
+  src/settings/spawn_roll.cpp ${PELORIN_INI_SOURCES})
 
 # The settings checker of the release: checks the Pelorin.ini beside it, with
 # the plug-in's own formatting.
 add_executable(pelorin-check tools/pelorin_check_win32.cpp tools/check_command.cpp tools/settings_map.cpp
-  src/platform/formatting_win32.cpp src/settings/settings_check_list.cpp src/spawn/spawn_points.cpp
+  src/platform/formatting_win32.cpp tools/settings_check_list.cpp src/spawn/spawn_points.cpp
   ${PELORIN_CHECKER_SOURCES})
 pelorin_target_defaults(pelorin-check)
 target_link_options(pelorin-check PRIVATE ${PELORIN_STATIC_RUNTIME} -s)
@@ -78,9 +74,9 @@ set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
 include(CPack)
 
 # The settings check beside the per-key Win32 reader, under Wine (scripts/wine_bench.sh).
-add_executable(settings_bench wine/settings_bench_win32.cpp src/settings/respawn_settings.cpp
-  src/settings/settings_file.cpp src/settings/held_settings.cpp src/settings/settings_log.cpp
-  src/settings/first_findings.cpp ${PELORIN_CHECKER_SOURCES}
+add_executable(settings_bench wine/settings_bench_win32.cpp src/settings_io/settings_store.cpp
+  src/settings_io/settings_file.cpp src/settings_io/held_settings.cpp src/checker/findings_log.cpp
+  src/checker/first_findings.cpp ${PELORIN_CHECKER_SOURCES}
   src/shared/event_log.cpp src/platform/clock_win32.cpp src/platform/files_win32.cpp
   src/platform/rewrite_journal.cpp src/platform/module_directory_win32.cpp)
 pelorin_target_defaults(settings_bench)

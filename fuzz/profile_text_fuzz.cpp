@@ -8,8 +8,8 @@
 #include <string>
 
 #include "fuzz/reference_reader.h"
-#include "settings/decimal_float.h"
-#include "settings/profile_text.h"
+#include "ini/decimal_float.h"
+#include "ini/ini_reader.h"
 
 namespace {
 

@@ -9,8 +9,9 @@
 #include <string>
 
 #include "fuzz/reference_reader.h"
-#include "settings/profile_encoding.h"
-#include "settings/profile_text.h"
+#include "ini/ini_encoding.h"
+#include "ini/ini_reader.h"
+#include "ini/ini_writer.h"
 
 namespace {
 

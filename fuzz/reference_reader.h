@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "settings/profile_encoding.h"
+#include "ini/ini_encoding.h"
 
 namespace reference {
 

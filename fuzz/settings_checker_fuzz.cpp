@@ -15,10 +15,10 @@
 #include <string>
 #include <vector>
 
-#include "settings/profile_text.h"
-#include "settings/respawn_settings.h"
+#include "ini/ini_reader.h"
+#include "settings/settings_record.h"
 #include "settings/setting_limits.h"
-#include "settings/settings_check_list.h"
+#include "tools/settings_check_list.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "settings/respawn_settings.h"
+#include "settings_io/settings_store.h"
 #include "sim/world.h"
 #include "spawn/custom_spawn.h"
 #include "tests/support/plugin_state.h"

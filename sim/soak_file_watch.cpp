@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "settings/profile_text.h"
+#include "ini/ini_reader.h"
 
 namespace sim::soak {
 namespace {

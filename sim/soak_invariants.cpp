@@ -3,8 +3,8 @@
 #include <cmath>
 #include <cstdio>
 
-#include "plugin/settings_check.h"
-#include "settings/respawn_settings.h"
+#include "plugin/settings_reread.h"
+#include "settings/settings_record.h"
 #include "shared/player_state.h"
 #include "sim/roads.h"
 #include "sim/soak_bounds.h"
@@ -132,7 +132,7 @@ void Observer::afterScriptTurn(uint64_t allocations, uint64_t nativeCalls) {
     // shows no stall. A check still due after the turn is reading a changed
     // file a step per turn (its storage may grow with the file): not idle.
     if (stallMs_ < checkGapMs && sinceEventMs_ > eventEffectMs && quiet() && nativeCalls <= idlePassNativeCalls &&
-        !outputMade && !settingsCheckDue()) {
+        !outputMade && !settingsRereadDue()) {
         pendingIdleAllocations_ += allocations;
         ++pendingIdleTurns_;
     }

@@ -6,10 +6,10 @@
 
 #include "host/natives/player_natives.h"
 #include "plugin/frame_loop.h"
-#include "plugin/settings_check.h"
+#include "plugin/settings_reread.h"
 #include "plugin/startup.h"
 #include "shared/player_state.h"
-#include "settings/respawn_settings.h"
+#include "settings_io/settings_store.h"
 #include "settings/setting_limits.h"
 #include "sim/terrain.h"
 #include "spawn/custom_spawn.h"

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "host/natives/player_natives.h"
-#include "settings/respawn_settings.h"
+#include "settings_io/settings_store.h"
 #include "shared/player_state.h"
 #include "sim/terrain.h"
 #include "shared/map_bounds.h"

@@ -6,12 +6,12 @@
 #include <string>
 
 #include "plugin/frame_loop.h"
-#include "plugin/settings_check.h"
+#include "plugin/settings_reread.h"
 #include "plugin/startup.h"
 #include "shared/player_state.h"
 #include "respawn/death_handler.h"
 #include "respawn/respawn_sequences.h"
-#include "settings/respawn_settings.h"
+#include "settings/settings_record.h"
 #include "spawn/ground_spawn.h"
 #include "sim/game_events.h"
 #include "sim/joaat.h"

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "settings/decimal_float.h"
+#include "ini/decimal_float.h"
 
 TEST(DecimalFloat, ReadsDecimalNumbersAsAtofDoesNarrowedToFloat) {
     const char* const numbers[] = {"0",     "-0",      "1",          "-1034.6",  "12.5",    "0.8",  ".5",

@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "settings/respawn_settings.h"
-#include "settings/settings_check_list.h"
+#include "settings/settings_record.h"
+#include "tools/settings_check_list.h"
 #include "shared/event_log.h"
 #include "shared/player_state.h"
 #include "sim/game_events.h"

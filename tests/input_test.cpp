@@ -3,7 +3,7 @@
 #include "host/keyboard.h"
 #include "plugin/chords.h"
 #include "platform/clock.h"
-#include "settings/respawn_settings.h"
+#include "settings_io/settings_store.h"
 #include "shared/player_state.h"
 #include "sim/game_events.h"
 #include "sim/script_host.h"

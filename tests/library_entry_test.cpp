@@ -5,7 +5,7 @@
 #include "host/library_entry.h"
 #include "host/script_entry.h"
 #include "plugin/frame_loop.h"
-#include "plugin/settings_check.h"
+#include "plugin/settings_reread.h"
 #include "plugin/startup.h"
 #include "shared/player_state.h"
 #include "tests/support/plugin_state.h"

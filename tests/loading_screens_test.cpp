@@ -7,13 +7,13 @@
 #include <vector>
 
 #include "plugin/frame_loop.h"
-#include "plugin/settings_check.h"
+#include "plugin/settings_reread.h"
 #include "plugin/startup.h"
 #include "shared/player_state.h"
 #include "shared/table_random.h"
 #include "respawn/death_handler.h"
 #include "respawn/loading_screens.h"
-#include "settings/respawn_settings.h"
+#include "settings_io/settings_store.h"
 #include "sim/game_events.h"
 #include "sim/joaat.h"
 #include "sim/script_host.h"

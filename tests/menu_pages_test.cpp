@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "menu/menu.h"
-#include "settings/respawn_settings.h"
+#include "settings/settings_record.h"
 #include "settings/settings_key_texts.h"
 #include "settings/settings_keys.h"
 #include "sim/script_host.h"

@@ -11,7 +11,7 @@
 #include <string>
 
 #include "menu/menu.h"
-#include "settings/respawn_settings.h"
+#include "settings/settings_record.h"
 #include "shared/player_state.h"
 #include "sim/game_events.h"
 #include "sim/script_host.h"

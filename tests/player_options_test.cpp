@@ -4,12 +4,12 @@
 #include <set>
 
 #include "plugin/frame_loop.h"
-#include "plugin/settings_check.h"
+#include "plugin/settings_reread.h"
 #include "plugin/startup.h"
 #include "shared/player_state.h"
 #include "respawn/player_options.h"
 #include "respawn/weapon_tables.h"
-#include "settings/respawn_settings.h"
+#include "settings/settings_record.h"
 #include "sim/joaat.h"
 #include "sim/weapon_rules.h"
 #include "tests/support/native_hashes.h"

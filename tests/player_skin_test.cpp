@@ -5,11 +5,11 @@
 #include <string>
 
 #include "plugin/frame_loop.h"
-#include "plugin/settings_check.h"
+#include "plugin/settings_reread.h"
 #include "plugin/startup.h"
 #include "shared/player_state.h"
 #include "shared/table_random.h"
-#include "settings/respawn_settings.h"
+#include "settings/settings_record.h"
 #include "sim/joaat.h"
 #include "sim/model_catalogue.h"
 #include "skin/player_skin.h"

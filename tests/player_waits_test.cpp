@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <string>
 
-#include "settings/respawn_settings.h"
+#include "settings/settings_record.h"
 #include "sim/game_events.h"
 #include "sim/joaat.h"
 #include "sim/script_host.h"

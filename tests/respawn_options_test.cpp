@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "plugin/settings_check.h"
+#include "plugin/settings_reread.h"
 #include "plugin/startup.h"
 #include "respawn/loading_screens.h"
 #include "respawn/respawn_sequences.h"
-#include "settings/respawn_settings.h"
+#include "settings_io/settings_store.h"
 #include "shared/player_state.h"
 #include "sim/game_events.h"
 #include "sim/joaat.h"
@@ -94,7 +94,7 @@ const Respawn respawns[] = {
                                     {"player_ped_skin_upon_respawn", "3"},
                                     {"stored_last_used_skin", stored}}));
          playerState.lastSettingsCheckTime = 0;  // the first check puts the stored skin on
-         runSettingsCheck();
+         runSettingsReread();
      }},
 };
 

@@ -4,12 +4,12 @@
 #include <string>
 
 #include "plugin/frame_loop.h"
-#include "plugin/settings_check.h"
+#include "plugin/settings_reread.h"
 #include "plugin/startup.h"
 #include "shared/player_state.h"
 #include "shared/table_random.h"
 #include "respawn/respawn_sequences.h"
-#include "settings/respawn_settings.h"
+#include "settings_io/settings_store.h"
 #include "sim/joaat.h"
 #include "skin/skin_tables.h"
 #include "spawn/ground_spawn.h"

@@ -10,7 +10,7 @@
 #include <string>
 
 #include "plugin/chords.h"
-#include "settings/respawn_settings.h"
+#include "settings_io/settings_store.h"
 #include "settings/setting_limits.h"
 #include "sim/game_events.h"
 #include "sim/joaat.h"

@@ -1,7 +1,7 @@
 // The settings checker: a corpus of real-world mistakes, each with the findings
 // it must produce (tests/check_corpus/*.expected), the odds of the spawn roll,
 // and the shipped file, which must pass clean.
-#include "settings/settings_check_list.h"
+#include "tools/settings_check_list.h"
 
 #include <dirent.h>
 #include <gtest/gtest.h>

@@ -11,7 +11,7 @@
 #include <sstream>
 #include <string>
 
-#include "settings/respawn_settings.h"
+#include "settings_io/settings_store.h"
 #include "platform/rewrite_journal.h"
 #include "sim/joaat.h"
 #include "sim/script_host.h"

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "settings/settings_key_texts.h"
+#include "tools/settings_key_descriptions.h"
 #include "tests/support/plugin_state.h"
 
 namespace {

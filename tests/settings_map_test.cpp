@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "settings/settings_checker.h"
+#include "checker/settings_checker.h"
 #include "tests/support/plugin_state.h"
 #include "tools/settings_map.h"
 

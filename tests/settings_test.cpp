@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "settings/respawn_settings.h"
-#include "settings/settings_file.h"
+#include "settings_io/settings_store.h"
+#include "settings_io/settings_file.h"
 #include "tests/support/plugin_state.h"
 
 namespace {

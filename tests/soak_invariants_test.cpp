@@ -17,7 +17,7 @@
 #include "sim/soak_invariants.h"
 #include "sim/soak_story.h"
 #include "sim/terrain.h"
-#include "settings/respawn_settings.h"
+#include "settings/settings_record.h"
 #include "shared/player_state.h"
 #include "spawn/spawn_points.h"
 #include "tests/support/plugin_state.h"

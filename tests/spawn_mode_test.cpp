@@ -7,10 +7,10 @@
 
 #include "host/natives/player_natives.h"
 #include "plugin/frame_loop.h"
-#include "plugin/settings_check.h"
+#include "plugin/settings_reread.h"
 #include "plugin/startup.h"
 #include "shared/player_state.h"
-#include "settings/respawn_settings.h"
+#include "settings/settings_record.h"
 #include "spawn/ground_spawn.h"
 #include "spawn/spawn_mode.h"
 #include "spawn/spawn_points.h"

@@ -7,11 +7,11 @@
 #include <string>
 
 #include "plugin/frame_loop.h"
-#include "plugin/settings_check.h"
+#include "plugin/settings_reread.h"
 #include "plugin/startup.h"
 #include "shared/player_state.h"
 #include "respawn/loading_screens.h"
-#include "settings/respawn_settings.h"
+#include "settings_io/settings_store.h"
 #include "sim/game_events.h"
 #include "sim/joaat.h"
 #include "sim/script_host.h"
@@ -72,7 +72,7 @@ void previousCheckAgo(sim::World& w, uint32_t milliseconds) {
 // player's save does.
 void enforceAtFirstCheck() {
     playerState.lastSettingsCheckTime = 0;
-    runSettingsCheck();
+    runSettingsReread();
 }
 
 // The notices that begin with text (a save's notice may go on with the problems found).
@@ -152,7 +152,7 @@ TEST(StoredSkin, TypedSkinIsAppliedByACheckWithItsGateOpen) {
     sim::World& w = startedGame(storedSkinLine(sim::joaat("player_zero")));
     saveSettingsFile(storedSkinLine(hipster()));
     previousCheckAgo(w, 3000);
-    runSettingsCheck();
+    runSettingsReread();
     EXPECT_EQ(player(w).model, hipster());
     EXPECT_EQ(countNotifications(w, modifiedNotice), 1);
     EXPECT_EQ(playerState.modelAtLastCheck, hipster());
@@ -162,42 +162,42 @@ TEST(StoredSkin, TypedSkinIsDroppedByACheckWithItsGateClosed) {
     sim::World& w = startedGame(storedSkinLine(sim::joaat("player_zero")));
     saveSettingsFile(storedSkinLine(hipster()));
     previousCheckAgo(w, 1001);
-    runSettingsCheck();
+    runSettingsReread();
     EXPECT_EQ(player(w).model, sim::joaat("player_zero"));
     EXPECT_EQ(countNotifications(w, modifiedNotice), 1);
 
     // The next check with an open gate sees no new change of the file.
     previousCheckAgo(w, 5000);
-    runSettingsCheck();
+    runSettingsReread();
     EXPECT_EQ(player(w).model, sim::joaat("player_zero"));
 }
 
 TEST(StoredSkin, NewSkinIsWrittenBackWithoutTheModifiedNotice) {
     sim::World& w = startedGame(storedSkinLine(sim::joaat("player_zero")));
     previousCheckAgo(w, 3000);
-    runSettingsCheck();
+    runSettingsReread();
     EXPECT_EQ(readStoredSkin(), sim::joaat("player_zero"));
 
     player(w).model = hipster();  // the game or another script changed the skin
     previousCheckAgo(w, 3000);
-    runSettingsCheck();
+    runSettingsReread();
     EXPECT_EQ(readStoredSkin(), hipster());
     EXPECT_FALSE(playerState.storedSkinWritePending);
 
     // The write-back changed the file; the next check knows it as its own.
     previousCheckAgo(w, 1001);
-    runSettingsCheck();
+    runSettingsReread();
     EXPECT_EQ(countNotifications(w, modifiedNotice), 0);
     EXPECT_EQ(player(w).model, hipster());
 
     // The player's next save is announced, even right after our write.
     player(w).model = sim::joaat("player_one");
     previousCheckAgo(w, 3000);
-    runSettingsCheck();
+    runSettingsReread();
     ASSERT_EQ(readStoredSkin(), sim::joaat("player_one"));
     saveSettingsFile(storedSkinLine(sim::joaat("player_one")) + "first_wait_time=6000\n");
     previousCheckAgo(w, 1001);
-    runSettingsCheck();
+    runSettingsReread();
     EXPECT_EQ(countNotifications(w, modifiedNotice), 1);
 }
 
@@ -207,13 +207,13 @@ TEST(StoredSkin, FailedWriteBackIsTriedAgainAndKeepsTheNextNotice) {
     std::filesystem::permissions(path, std::filesystem::perms::owner_read | std::filesystem::perms::group_read);
     player(w).model = hipster();
     previousCheckAgo(w, 3000);
-    runSettingsCheck();
+    runSettingsReread();
     EXPECT_TRUE(playerState.storedSkinWritePending);
     EXPECT_EQ(readStoredSkin(), sim::joaat("player_zero"));  // the read-only file is untouched
 
     // Still read-only: nothing written, still pending, and no notice.
     previousCheckAgo(w, 3000);
-    runSettingsCheck();
+    runSettingsReread();
     EXPECT_TRUE(playerState.storedSkinWritePending);
     EXPECT_EQ(readStoredSkin(), sim::joaat("player_zero"));
 
@@ -224,7 +224,7 @@ TEST(StoredSkin, FailedWriteBackIsTriedAgainAndKeepsTheNextNotice) {
     playerState.modelAtLastCheck =
         sim::joaat("player_one");  // not a change since the last check: only the retry writes
     previousCheckAgo(w, 3000);
-    runSettingsCheck();
+    runSettingsReread();
     EXPECT_FALSE(playerState.storedSkinWritePending);
     EXPECT_EQ(readStoredSkin(), sim::joaat("player_one"));
     EXPECT_EQ(countNotifications(w, modifiedNotice), 0);
@@ -232,7 +232,7 @@ TEST(StoredSkin, FailedWriteBackIsTriedAgainAndKeepsTheNextNotice) {
     // The failed writes took nothing from the notice of the player's next save.
     saveSettingsFile(storedSkinLine(sim::joaat("player_one")) + "first_wait_time=6000\n");
     previousCheckAgo(w, 1001);
-    runSettingsCheck();
+    runSettingsReread();
     EXPECT_EQ(countNotifications(w, modifiedNotice), 1);
 }
 
@@ -242,18 +242,18 @@ TEST(StoredSkin, PlayersSaveReplacesAPendingWriteBack) {
     std::filesystem::permissions(path, std::filesystem::perms::owner_read);
     player(w).model = hipster();
     previousCheckAgo(w, 3000);
-    runSettingsCheck();
+    runSettingsReread();
     ASSERT_TRUE(playerState.storedSkinWritePending);
     // The player makes the file writable and types a skin of his own; the
     // check runs with its gate closed, so the typed skin is not put on yet.
     std::filesystem::permissions(path, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
     saveSettingsFile(storedSkinLine(sim::joaat("player_two")));
     previousCheckAgo(w, 1001);
-    runSettingsCheck();
+    runSettingsReread();
     EXPECT_FALSE(playerState.storedSkinWritePending);
     EXPECT_EQ(readStoredSkin(), sim::joaat("player_two"));
     previousCheckAgo(w, 3000);
-    runSettingsCheck();
+    runSettingsReread();
     EXPECT_EQ(readStoredSkin(), sim::joaat("player_two"));
 }
 
@@ -264,7 +264,7 @@ TEST(StoredSkin, NewSkinIsWrittenBackOnlyWithSkinPolicyThree) {
         player(w).model = hipster();
         playerState.modelAtLastCheck = sim::joaat("player_zero");
         previousCheckAgo(w, 3000);
-        runSettingsCheck();
+        runSettingsReread();
         EXPECT_EQ(readStoredSkin(), sim::joaat("player_zero")) << policy;
         EXPECT_FALSE(playerState.storedSkinWritePending) << policy;
     }
@@ -276,7 +276,7 @@ TEST(StoredSkin, NoWriteBackSoonAfterALoadingScreen) {
     player(w).model = hipster();
     playerState.modelAtLastCheck = sim::joaat("player_zero");
     previousCheckAgo(w, 3000);
-    runSettingsCheck();
+    runSettingsReread();
     EXPECT_EQ(readStoredSkin(), sim::joaat("player_zero"));
     EXPECT_FALSE(playerState.storedSkinWritePending);
 }
@@ -289,7 +289,7 @@ TEST(StoredSkin, WriteBackBeforeAnyLoadingScreenAfterALongUptime) {
     player(w).model = hipster();
     playerState.modelAtLastCheck = sim::joaat("player_zero");
     previousCheckAgo(w, 3000);
-    runSettingsCheck();
+    runSettingsReread();
     EXPECT_EQ(readStoredSkin(), hipster());
 }
 

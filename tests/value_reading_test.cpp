@@ -1,12 +1,12 @@
 // How the checker tells a value as the plug-in's readers take it, and the fix
 // it gives, for the values players type in Notepad.
-#include "settings/value_reading.h"
+#include "checker/value_reading.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "settings/respawn_settings.h"
+#include "settings/settings_record.h"
 
 namespace {
 

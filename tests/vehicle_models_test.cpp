@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "shared/table_random.h"
-#include "settings/respawn_settings.h"
+#include "settings/settings_record.h"
 #include "sim/joaat.h"
 #include "sim/model_catalogue.h"
 #include "tests/support/native_hashes.h"

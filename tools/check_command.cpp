@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "settings/settings_check_list.h"
+#include "tools/settings_check_list.h"
 #include "tools/settings_map.h"
 
 namespace {

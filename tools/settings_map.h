@@ -4,6 +4,6 @@
 // the game's map coordinates, coloured by spawn mode, with the odds.
 #include <string>
 
-#include "settings/settings_check_list.h"
+#include "tools/settings_check_list.h"
 
 std::string settingsMapSvg(const SettingsCheck& check, const std::string& title);

@@ -1,4 +1,4 @@
-// Checks that the plug-in's settings reader and writer (settings/profile_text.cpp)
+// Checks that the plug-in's settings reader and writer (ini/ini_reader.cpp)
 // agree with the Windows private-profile functions, file by file:
 //   ini_conformance.exe <corpus directory> [<linked directory>]
 // (the linked directory holds deployed.ini, a symbolic link to its own.ini,
@@ -27,7 +27,8 @@
 
 #include "platform/files.h"
 #include "platform/rewrite_journal.h"
-#include "settings/profile_text.h"
+#include "ini/ini_reader.h"
+#include "ini/ini_writer.h"
 
 namespace {
 

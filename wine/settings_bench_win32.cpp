@@ -34,7 +34,7 @@
 #include <vector>
 
 #include "bench/custom_points_text.h"
-#include "settings/respawn_settings.h"
+#include "settings_io/settings_store.h"
 
 namespace {
 
@@ -74,7 +74,7 @@ double now() {
 
 volatile unsigned sink;  // keeps the compiler from dropping the Win32 reads
 
-// One frame's settings work of the check, as runSettingsCheck does it.
+// One frame's settings work of the check, as runSettingsReread does it.
 SettingsRead ourFrame() {
     SettingsRead read = readSettingsForFrame();
     if (read == SettingsRead::Read) {

@@ -10,9 +10,9 @@
 #include "menu/setting_line.h"
 #include "pelorin_version.h"
 #include "platform/full_path.h"
-#include "settings/respawn_settings.h"
-#include "settings/first_findings.h"
-#include "settings/settings_file.h"
+#include "settings_io/settings_store.h"
+#include "checker/first_findings.h"
+#include "settings_io/settings_file.h"
 
 namespace {
 

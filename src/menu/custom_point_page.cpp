@@ -5,7 +5,7 @@
 #include "menu/menu.h"
 #include "menu/pages.h"
 #include "respawn/respawn_sequences.h"
-#include "settings/respawn_settings.h"
+#include "settings_io/settings_store.h"
 #include "spawn/custom_spawn.h"
 #include "spawn/delete_spawn_point.h"
 

@@ -10,7 +10,7 @@
 #include "menu/pages.h"
 #include "menu/point_blips.h"
 #include "menu/point_direction.h"
-#include "settings/respawn_settings.h"
+#include "settings_io/settings_store.h"
 #include "spawn/custom_spawn.h"
 #include "spawn/save_spawn_point.h"
 #include "spawn/waypoint_place.h"

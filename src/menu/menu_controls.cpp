@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "host/natives/control_natives.h"
-#include "settings/respawn_settings.h"
+#include "settings/settings_record.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include "host/natives/hud_natives.h"
 #include "host/natives/map_natives.h"
 #include "shared/player_state.h"
-#include "settings/respawn_settings.h"
+#include "settings_io/settings_store.h"
 #include "spawn/custom_spawn.h"
 
 namespace {

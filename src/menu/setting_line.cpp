@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "menu/menu.h"
-#include "settings/respawn_settings.h"
+#include "settings_io/settings_store.h"
 #include "settings/settings_key_texts.h"
 
 namespace {

@@ -5,7 +5,7 @@
 
 #include "menu/pages.h"
 #include "menu/setting_line.h"
-#include "settings/respawn_settings.h"
+#include "settings/settings_record.h"
 #include "settings/spawn_roll.h"
 #include "shared/percent_chance.h"
 

@@ -7,7 +7,7 @@
 #include "host/natives/player_natives.h"
 #include "platform/clock.h"
 #include "platform/ticks.h"
-#include "settings/respawn_settings.h"
+#include "settings/settings_record.h"
 #include "shared/entities.h"
 #include "shared/player_state.h"
 

@@ -6,13 +6,14 @@
 #include "menu/point_blips.h"
 #include "platform/clock.h"
 #include "plugin/chords.h"
-#include "plugin/settings_check.h"
+#include "plugin/settings_reread.h"
 #include "plugin/startup.h"
+#include "plugin/startup_banner.h"
 #include "respawn/death_handler.h"
 #include "respawn/respawn_sequences.h"
-#include "settings/notifications.h"
-#include "settings/respawn_settings.h"
-#include "settings/settings_file.h"
+#include "shared/on_screen_text.h"
+#include "settings_io/settings_store.h"
+#include "settings_io/settings_file.h"
 #include "shared/table_random.h"
 #include "skin/player_skin.h"
 #include "spawn/save_spawn_point.h"
@@ -50,7 +51,7 @@ void runMainLoop() {
             respawnOnDemand(true);
         }
         if (saveSpawnPointRequested()) saveCurrentPlaceAsSpawnPoint();
-        if (settingsCheckDue()) runSettingsCheck();
+        if (settingsRereadDue()) runSettingsReread();
         menuFrame();
         handleDeathAndArrest();
         trackPlayerModel();

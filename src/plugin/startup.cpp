@@ -8,10 +8,10 @@
 #include "host/script_entry.h"
 #include "pelorin_version.h"
 #include "platform/clock.h"
-#include "plugin/settings_check.h"
+#include "plugin/settings_reread.h"
 #include "respawn/loading_screens.h"
-#include "settings/profile_text.h"
-#include "settings/respawn_settings.h"
+#include "ini/ini_reader.h"
+#include "settings_io/settings_store.h"
 #include "shared/event_log.h"
 #include "shared/player_state.h"
 

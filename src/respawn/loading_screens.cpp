@@ -13,7 +13,7 @@
 #include "respawn/death_handler.h"
 #include "respawn/player_options.h"
 #include "respawn/respawn_sequences.h"
-#include "settings/respawn_settings.h"
+#include "settings_io/settings_store.h"
 #include "settings/setting_limits.h"
 #include "skin/player_skin.h"
 #include "spawn/spawn_mode.h"

@@ -8,7 +8,7 @@
 #include "shared/entities.h"
 #include "shared/player_state.h"
 #include "respawn/weapon_tables.h"
-#include "settings/respawn_settings.h"
+#include "settings/settings_record.h"
 #include "skin/player_skin.h"
 
 namespace {

@@ -11,7 +11,7 @@
 #include "shared/gameplay_camera.h"
 #include "shared/player_state.h"
 #include "respawn/player_options.h"
-#include "settings/respawn_settings.h"
+#include "settings/settings_record.h"
 #include "skin/player_skin.h"
 #include "spawn/custom_spawn.h"
 #include "spawn/ground_spawn.h"

@@ -1,9 +1,8 @@
 #pragma once
 // The texts shown for each settings key (views of settings_keys.def, in the
 // order of settingKeys): the label and the names of a Choice key's values,
-// which the in-game menu shows, and the description the shipped settings file
-// gives as its comment above the key, which only the tools and tests link
-// (Pelorin.asi leaves it out for its size).
+// which the in-game menu shows. The descriptions the shipped settings file
+// gives as comments are the tools' (tools/settings_key_descriptions.h).
 #include <cstdint>
 #include <string_view>
 
@@ -14,7 +13,6 @@ struct SettingKeyText {
     const char* choices;  // the names of the values low to high, '|' between; nullptr unless a Choice key
 };
 extern const SettingKeyText settingKeyTexts[settingKeyCount];
-extern const char* const settingKeyDescriptions[settingKeyCount];
 
 inline const SettingKeyText& settingKeyText(SettingId id) { return settingKeyTexts[static_cast<int>(id)]; }
 // The name of a Choice key's value ("" for a value outside its range or a

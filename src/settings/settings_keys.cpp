@@ -1,6 +1,6 @@
 #include "settings/settings_keys.h"
 
-#include "settings/profile_text.h"
+#include "ini/ini_reader.h"
 
 namespace {
 

@@ -1,10 +1,12 @@
 // The settings record as data: its fields read from a parsed section by
 // the key table, and a field by its key. Plain work, no file and no game.
-#include "settings/respawn_settings.h"
+#include "settings/settings_record.h"
 
 #include <string_view>
 
-#include "settings/decimal_float.h"
+#include "ini/decimal_float.h"
+
+RespawnSettings settings{};
 
 namespace {
 

@@ -6,7 +6,7 @@
 // checker name the modes from its one table.
 #include <cstdint>
 
-#include "settings/respawn_settings.h"
+#include "settings/settings_record.h"
 #include "settings/settings_keys.h"
 
 // The modes in the order of the cumulative roll and of the fall-back.

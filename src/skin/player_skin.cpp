@@ -14,8 +14,8 @@
 #include "shared/table_random.h"
 #include "platform/clock.h"
 #include "platform/ticks.h"
-#include "settings/notifications.h"
-#include "settings/respawn_settings.h"
+#include "shared/on_screen_text.h"
+#include "settings_io/settings_store.h"
 #include "skin/skin_tables.h"
 #include "vehicles/vehicle_spawn.h"
 

@@ -8,7 +8,7 @@
 #include "host/natives/gameplay_natives.h"
 #include "shared/entities.h"
 #include "shared/player_state.h"
-#include "settings/respawn_settings.h"
+#include "settings_io/settings_store.h"
 #include "settings/setting_limits.h"
 #include "shared/event_log.h"
 #include "shared/map_bounds.h"

@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "settings/profile_text.h"
+#include "ini/ini_reader.h"
 
 struct CustomSpawnPoint {
     float x;

@@ -7,11 +7,11 @@
 #include <string_view>
 #include <vector>
 
-#include "settings/notifications.h"
-#include "settings/profile_text.h"
-#include "settings/respawn_settings.h"
+#include "shared/on_screen_text.h"
+#include "ini/ini_reader.h"
+#include "settings_io/settings_store.h"
 #include "settings/setting_limits.h"
-#include "settings/settings_file.h"
+#include "settings_io/settings_file.h"
 #include "shared/event_log.h"
 #include "spawn/custom_spawn.h"
 

@@ -14,7 +14,7 @@
 #include "shared/player_state.h"
 #include "shared/spawn_geometry.h"
 #include "shared/table_random.h"
-#include "settings/respawn_settings.h"
+#include "settings/settings_record.h"
 #include "spawn/spawn_points.h"
 
 namespace {

@@ -4,7 +4,7 @@
 
 #include "host/natives/audio_natives.h"
 #include "host/natives/gameplay_natives.h"
-#include "settings/respawn_settings.h"
+#include "settings/settings_record.h"
 #include "shared/event_log.h"
 #include "shared/percent_chance.h"
 #include "spawn/custom_spawn.h"

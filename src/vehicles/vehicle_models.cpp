@@ -7,7 +7,7 @@
 
 #include "host/natives/gameplay_natives.h"
 #include "shared/table_random.h"
-#include "settings/respawn_settings.h"
+#include "settings/settings_record.h"
 
 namespace {
 

@@ -18,7 +18,7 @@
 #include "shared/spawn_geometry.h"
 #include "platform/clock.h"
 #include "platform/ticks.h"
-#include "settings/respawn_settings.h"
+#include "settings/settings_record.h"
 #include "settings/setting_limits.h"
 #include "vehicles/vehicle_models.h"
 

@@ -1,6 +1,0 @@
-#include "settings/settings_key_texts.h"
-
-#define KEY(name, kind, builtIn, missing, low, high, step, unit, outside, page, label, description, ...) description,
-const char* const settingKeyDescriptions[settingKeyCount] = {
-#include "settings/settings_keys.def"
-};

@@ -1,0 +1,66 @@
+#include "settings_io/settings_file.h"
+
+#include <vector>
+
+#include "platform/files.h"
+#include "ini/ini_reader.h"
+#include "ini/ini_writer.h"
+#include "shared/event_log.h"
+
+// Relative to the game's current directory on every platform.
+const char* const settingsFilePath = "Pelorin.ini";
+
+namespace {
+
+// A file that the player keeps saving while we write is left alone after this
+// many reads (the stored skin is tried again at a later check).
+constexpr int editTries = 4;
+
+// A file of 0 bytes is as often one in the middle of a save (an editor empties
+// it before it writes the new text) as one the player emptied: it is neither
+// read nor written, and a later check reads it again.
+bool readWholeSettingsFile(std::string* text, FileStamp* stamp) {
+    return readWholeFile(settingsFilePath, text, stamp) && !text->empty();
+}
+
+}  // namespace
+
+bool settingsFileExists() { return fileExists(settingsFilePath); }
+
+bool readSettingsFileWriteTime(uint64_t* writeTime) { return fileWriteTime(settingsFilePath, writeTime); }
+
+bool readSettingsFileText(std::string* text, uint64_t* writeTime) {
+    FileStamp stamp;
+    if (!readWholeSettingsFile(text, &stamp)) return false;
+    if (writeTime) *writeTime = stamp.writeTime;
+    return true;
+}
+
+bool editSettingsFile(const SettingsTextEdit& edit, std::string* written) {
+    std::string read;
+    FileStamp stamp;
+    for (int attempt = 0; attempt < editTries; ++attempt) {
+        if (!readWholeSettingsFile(&read, &stamp)) return false;
+        *written = read;
+        if (!edit(written)) return false;
+        if (*written == read) return true;
+        ReplaceResult result = replaceFileContent(settingsFilePath, read, stamp, *written);
+        if (result != ReplaceResult::Changed) return result == ReplaceResult::Replaced;
+    }
+    return false;
+}
+
+std::string withSettingsValues(std::string_view text, const char* section, const SettingsValue* values, size_t count) {
+    std::vector<ProfileEdit> edits(count);
+    for (size_t i = 0; i < count; ++i)
+        edits[i] = ProfileEdit{values[i].key, values[i].value ? std::string_view(values[i].value) : std::string_view()};
+    return withProfileEdits(text, section, edits.data(), count);
+}
+
+void recoverSettingsFile() {
+    ReplaceRecovery recovery = recoverInterruptedReplace(settingsFilePath);
+    if (recovery.temporaryFilesRemoved > 0)
+        logEvent("removed %d temporary file(s) that an interrupted write of Pelorin.ini left",
+                 recovery.temporaryFilesRemoved);
+    if (recovery.rewriteUndone) logEvent("Pelorin.ini: a write that a crash interrupted was undone");
+}

@@ -1,0 +1,219 @@
+#include "settings_io/settings_store.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "settings_io/held_settings.h"
+#include "shared/on_screen_text.h"
+#include "checker/findings_log.h"
+#include "shared/event_log.h"
+#include "settings_io/settings_file.h"
+
+uint64_t settingsFileWriteTime = 0;
+
+namespace {
+
+// "stored_last_used_skin" when the file lacks it.
+constexpr uint32_t missingStoredSkin =
+    static_cast<uint32_t>(static_cast<int32_t>(settingKey(SettingId::stored_last_used_skin).missing));
+
+// A text of the settings file with its parsed section and its write time.
+struct SettingsTextRead {
+    std::string text;
+    ProfileSection section;
+    uint64_t writeTime = 0;
+};
+// The read in force and the next one. Each check reads the file into the
+// next; only a text that differs from the one in force is parsed (most
+// seconds the file is unchanged, and parsing a file of many custom points is
+// what costs), there, a step per frame, and then takes its place. Both keep
+// their storage, so that once grown to the file's size a reload allocates
+// nothing, and neither text moves while its section points into it.
+SettingsTextRead reads[2];
+int inForce = 0;
+bool parsing = false;           // the next read is being parsed
+bool settingsTextRead = false;  // the read in force holds a read of the file
+uint32_t settingsTextChanges = 0;  // moves on when the text in force changes
+bool settingsReadHeld = false;
+// A step of a parse (and of the check that walks with it) takes about this
+// much of the text: under a millisecond on a file of 10,000 custom points, so
+// that the frame it runs in stays within its budget.
+constexpr size_t parseStepBytes = 64 * 1024;
+
+SettingsTextRead& current() { return reads[inForce]; }
+SettingsTextRead& next() { return reads[1 - inForce]; }
+
+// The same for the single-key reads of one value from the file.
+std::string singleKeyText;
+ProfileSection singleKeySection;
+
+// Announces a switch of the alternative respawn: to 0 is a deactivation; a
+// change between values below 1 and others (other than to 0) an activation.
+void announceRespawnSwitch(int32_t oldValue, int32_t newValue) {
+    if (newValue == oldValue) return;
+    if (newValue == 0) {
+        showNotification("Alternative Respawn Deactivated");
+    } else if (oldValue < 1 || newValue < 1) {
+        showNotification("Alternative Respawn Activated");
+    }
+}
+
+// The file's text is the one in force (with the changes held from it made
+// again).
+bool sameAsLastRead(const std::string& fileText) {
+    if (!anySettingsHeld()) return fileText == current().text;
+    std::string withHeld = fileText;
+    applyHeldSettings(settingsSectionName, &withHeld);
+    return withHeld == current().text;
+}
+
+// Every key of the record from the read in force.
+void applyReadInForce() {
+    RespawnSettings read = settingsFromSection(current().section);
+    announceRespawnSwitch(settings.random_player_respawns, read.random_player_respawns);
+    settings = read;
+}
+
+SettingsRead readWithin(size_t budget) {
+    if (!parsing) {
+        // A file that is absent, or cannot be read at the moment, leaves every value as it was.
+        SettingsTextRead& fresh = next();
+        if (!readSettingsFileText(&fresh.text, &fresh.writeTime)) {
+            settingsTextRead = false;
+            logSettingsReadFailure(settingsFileExists());
+            return SettingsRead::Failed;
+        }
+        // A save by the player decides over the changes we could not write.
+        if (settingsFileWriteTime != 0 && fresh.writeTime != settingsFileWriteTime) dropHeldSettings();
+        applyHeldSettings(settingsSectionName, &fresh.text);
+        if (settingsTextRead && fresh.text == current().text) {
+            current().writeTime = fresh.writeTime;
+            applyReadInForce();
+            return SettingsRead::Read;
+        }
+        startSettingsParse(fresh.text, &fresh.section);
+        parsing = true;
+        // Reading the file took part of this frame: it walks a quarter of the
+        // file's size less (the frame that reads a large file only reads it).
+        budget -= std::min(budget, fresh.text.size() / 4);
+    }
+    if (!continueSettingsParse(budget)) return SettingsRead::Parsing;
+    parsing = false;
+    inForce = 1 - inForce;
+    settingsTextRead = true;
+    ++settingsTextChanges;
+    applyReadInForce();
+    return SettingsRead::Read;
+}
+
+// The file as we wrote it is the file as last read, with its new write time
+// recorded as seen: our own write is not announced as a change, while a save
+// by the player after it still is. (A write that merged our keys into a save
+// of the player's that the last read had not seen is left to the next check,
+// which announces his save.)
+void recordOwnWrite(std::string* written) {
+    uint64_t writeTime = 0;
+    if (!readSettingsFileWriteTime(&writeTime)) return;
+    parsing = false;  // the file as written replaces a text still being parsed
+    applyHeldSettings(settingsSectionName, written);
+    current().text.swap(*written);
+    parseProfileSection(current().text, settingsSectionName, &current().section);
+    current().writeTime = settingsFileWriteTime = writeTime;
+    ++settingsTextChanges;
+    settingsTextRead = true;
+}
+
+}  // namespace
+
+bool readSettingsSection(ProfileSection* section, std::string* text) {
+    if (!readSettingsFileText(text)) return false;
+    applyHeldSettings(settingsSectionName, text);
+    parseProfileSection(*text, settingsSectionName, section);
+    return true;
+}
+
+SettingsRead readSettingsForFrame() { return readWithin(parseStepBytes); }
+
+bool readSettings() {
+    SettingsRead read;
+    do {
+        read = readWithin(SIZE_MAX);
+    } while (read == SettingsRead::Parsing);
+    return read == SettingsRead::Read;
+}
+
+void applyBuiltInSettings() {
+    // "player_ped_skin_upon_respawn" and "wait_time_before_skin_change" keep
+    // their values, which at start are their built-in ones.
+    RespawnSettings builtIn;
+    builtIn.player_ped_skin_upon_respawn = settings.player_ped_skin_upon_respawn;
+    builtIn.wait_time_before_skin_change = settings.wait_time_before_skin_change;
+    settings = builtIn;
+}
+
+float readFloatSetting(const char* key) {
+    if (!readSettingsSection(&singleKeySection, &singleKeyText)) return 0.0f;  // the default "0"
+    return profileFloat(singleKeySection, key, 0.0f);
+}
+
+bool settingsFileChanged() {
+    if (!settingsTextRead || current().writeTime == settingsFileWriteTime) return false;
+    settingsFileWriteTime = current().writeTime;
+    return true;
+}
+
+bool writeSettingsKeys(const SettingsValue* values, size_t count) {
+    return writeChosenSettingsKeys(
+        [&](const ProfileSection&) { return std::vector<SettingsValue>(values, values + count); });
+}
+
+bool writeChosenSettingsKeys(const SettingsKeysChoice& choose) {
+    ProfileSection section;
+    std::string written;
+    std::vector<SettingsValue> chosen;
+    bool basedOnLastRead = false;
+    auto edit = [&](std::string* text) {
+        basedOnLastRead = settingsTextRead && sameAsLastRead(*text);
+        parseProfileSection(*text, settingsSectionName, &section);
+        chosen = choose(section);
+        *text = withSettingsValues(*text, settingsSectionName, chosen.data(), chosen.size());
+        return !chosen.empty();
+    };
+    if (!editSettingsFile(edit, &written)) return false;
+    releaseHeldSettings(chosen.data(), chosen.size());
+    if (basedOnLastRead) recordOwnWrite(&written);
+    return true;
+}
+
+SettingsSave saveSettingsKeys(const SettingsValue* values, size_t count) {
+    if (!settingsFileExists()) return SettingsSave::NoFile;
+    SettingsSave save = SettingsSave::Written;
+    if (!writeSettingsKeys(values, count)) {
+        holdSettings(values, count);
+        save = SettingsSave::Held;
+    }
+    parsing = false;  // read afresh: a text being parsed lacks this change
+    readSettings();
+    return save;
+}
+
+const ProfileSection& settingsSectionAsRead() { return current().section; }
+
+uint32_t settingsTextVersion() { return settingsTextChanges; }
+
+bool writeStoredSkin(uint32_t model) {
+    if (!settingsFileExists()) return false;
+    char value[16];
+    std::snprintf(value, sizeof value, "%ld", static_cast<long>(static_cast<int32_t>(model)));
+    const SettingsValue stored{"stored_last_used_skin", value};
+    return writeSettingsKeys(&stored, 1);
+}
+
+uint32_t readStoredSkin() {
+    if (settingsReadHeld && settingsTextRead)
+        return profileInt(current().section, "stored_last_used_skin", missingStoredSkin);
+    if (!readSettingsSection(&singleKeySection, &singleKeyText)) return missingStoredSkin;
+    return profileInt(singleKeySection, "stored_last_used_skin", missingStoredSkin);
+}
+
+void holdSettingsRead(bool hold) { settingsReadHeld = hold; }

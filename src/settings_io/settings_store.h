@@ -1,0 +1,73 @@
+#pragma once
+// The settings file's store: the reads of "Pelorin.ini" into the settings
+// record (whole reads, a step per frame for a changed text), the held
+// changes, and our writes through the crash-safe edit of settings_file.h.
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "ini/ini_reader.h"
+#include "settings/settings_record.h"
+#include "settings_io/settings_file.h"
+
+// The settings file's last-write time as last recorded (0 at load).
+extern uint64_t settingsFileWriteTime;
+
+// Reads every key into `settings` from one read of the file (one open, which
+// also takes the file's write time, and a parse when the text differs from the
+// one last read), announcing a switch of "random_player_respawns"; false, with
+// nothing changed, when the file is absent or cannot be read.
+bool readSettings();
+// The same read as a frame does it: a text that differs from the one in force
+// is parsed (and checked for the log) a step at a time, this call and the
+// following ones going on with it without reading the file again; until the
+// last step everything stays as it was (Parsing).
+enum class SettingsRead { Failed, Parsing, Read };
+SettingsRead readSettingsForFrame();
+// The built-in values, for a game started without a settings file.
+void applyBuiltInSettings();
+// A float key of the section ("0" when missing), its first 31 characters read
+// as a decimal number (decimalFloat: never infinite nor NaN). Reads the file
+// afresh on every call.
+float readFloatSetting(const char* key);
+// For many keys from one read of the file (the custom spawn points): reads the
+// file into text and parses section "Player_Respawn" into section; false when
+// the file cannot be read (section left as it was). The section points into
+// text; keep both alive together, and reuse them to avoid allocations.
+bool readSettingsSection(ProfileSection* section, std::string* text);
+// The file's write time as readSettings last read it differs from the one
+// recorded; records it. Opens nothing: call it after readSettings.
+bool settingsFileChanged();
+// Sets keys of section "Player_Respawn" in one atomic write of the file; true
+// when written. The file's new write time is recorded, so that our own write is
+// not taken for a change by the player.
+bool writeSettingsKeys(const SettingsValue* values, size_t count);
+// As writeSettingsKeys, with keys chosen from the file as it is at the moment
+// of writing: choose gets section "Player_Respawn" of the file's text then
+// (again after a fresh read when the player saved the file meanwhile) and
+// returns the keys to set, none to write nothing. The keys' texts must
+// outlive the call.
+using SettingsKeysChoice = std::function<std::vector<SettingsValue>(const ProfileSection& section)>;
+bool writeChosenSettingsKeys(const SettingsKeysChoice& choose);
+// A change the player made in the game (the menu): written as
+// writeSettingsKeys writes it, or, when the file cannot take it (read-only,
+// locked), held so that every read of the settings sees it until the game
+// closes or the player saves the file; the settings are read again either
+// way. Without a settings file nothing changes.
+enum class SettingsSave { Written, Held, NoFile };
+SettingsSave saveSettingsKeys(const SettingsValue* values, size_t count);
+// The section as the last read parsed it (with held changes), and a count
+// that moves on whenever that text changes (a save by the player, our write).
+const ProfileSection& settingsSectionAsRead();
+uint32_t settingsTextVersion();
+// Writes the model as "stored_last_used_skin" (signed decimal) when the file
+// exists; true when it was written. The file's new write time is recorded, so
+// that our own write is not taken for a change by the player.
+bool writeStoredSkin(uint32_t model);
+// "stored_last_used_skin" as the file holds it now (-1 when missing): read
+// afresh, or, while the once-a-second check holds its read, from the text in
+// force (the check opens and parses the file once).
+uint32_t readStoredSkin();
+void holdSettingsRead(bool hold);
