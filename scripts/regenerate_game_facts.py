@@ -3,14 +3,17 @@
 from the public reference data of the game (by default ../shared/data beside
 the repository):
 
-  sim/data/natives.def   every native a wrapper in src/host/natives/ calls:
-                         hash, name, result and parameters as the game reads them
+  sim/data/natives.def   every native a wrapper in src/host/natives/ calls or the
+                         simulated game answers: hash, name, result and
+                         parameters as the game reads them
   sim/data/vehicles.def  every vehicle model of the game: name, type, armed
   sim/data/peds.def      every ped model of the game: name, human, how an animal moves
+  sim/data/weapons.def   every weapon of the game: name, the components that fit it
 
     scripts/regenerate_game_facts.py [--source DIR]
 
-Run it again after adding a native wrapper, or when the reference data changes.
+Run it again after adding a native wrapper or a native of the simulated game, or
+when the reference data changes.
 The build and the tests read only sim/data/.
 """
 import argparse
@@ -40,12 +43,16 @@ def fail(message):
     sys.exit("regenerate_game_facts: " + message)
 
 
-def wrapper_hashes():
+def native_hashes():
+    """The hashes the wrappers call and those the simulated game answers."""
     hashes = set()
-    for source in sorted((ROOT / "src/host/natives").glob("*.cpp")):
-        hashes.update(int(h, 16) for h in re.findall(r"\b0x([0-9A-Fa-f]{16})ull\b", source.read_text()))
-    if not hashes:
-        fail("no native hashes found in src/host/natives/")
+    for folder, pattern in (("src/host/natives", "*.cpp"), ("sim", "natives_*.cpp")):
+        found = set()
+        for source in sorted((ROOT / folder).glob(pattern)):
+            found.update(int(h, 16) for h in re.findall(r"\b0x([0-9A-Fa-f]{16})ull\b", source.read_text()))
+        if not found:
+            fail(f"no native hashes found in {folder}/")
+        hashes |= found
     return hashes
 
 
@@ -53,10 +60,10 @@ def natives_rows(source):
     reference = json.loads((source / "natives_reference.json").read_text())
     by_hash = {int(h, 16): entry for h, entry in reference.items()}
     rows = []
-    for value in sorted(wrapper_hashes()):
+    for value in sorted(native_hashes()):
         entry = by_hash.get(value)
         if entry is None:
-            fail(f"0x{value:016X} (called in src/host/natives/) is no native of the reference")
+            fail(f"0x{value:016X} (called in src/host/natives/ or answered in sim/) is no native of the reference")
         params = entry["params"]
         for kind, name in params:
             # A vector passed by value spans three slots; no wrapper passes one.
@@ -100,6 +107,17 @@ def ped_rows(source, game):
     return rows
 
 
+def weapon_rows(game):
+    rows = []
+    for name, facts in sorted(game["weapons"].items()):
+        components = facts.get("components") or []
+        for component in components:
+            if not re.fullmatch(r"[A-Za-z0-9_]+", component):
+                fail(f"weapon {name} has the component {component!r}, which is no game name")
+        rows.append(f'GAME_WEAPON("{name}", "{" ".join(components)}")')
+    return rows
+
+
 def write(path, origin, comment, rows):
     text = HEADER.format(source=origin) + comment + "\n".join(rows)
     path.write_text(text + "\n")
@@ -118,7 +136,8 @@ def main():
     data.mkdir(exist_ok=True)
     write(data / "natives.def", "natives_reference.json",
           "// GAME_NATIVE(hash, name, result type, parameters as \"type name, ...\"): the\n"
-          "// natives the plug-in's wrappers call, each reading exactly these argument slots.\n",
+          "// natives the plug-in's wrappers call or the simulated game answers, each\n"
+          "// reading exactly these argument slots.\n",
           natives_rows(source))
     write(data / "vehicles.def", "game_data.json",
           "// GAME_VEHICLE(model name, type, armed): every vehicle model of the game; the\n"
@@ -128,6 +147,10 @@ def main():
           "// GAME_PED(model name, human, motion): every ped model of the game; motion:\n"
           "// how an animal moves (\"bird\", \"fish\", \"cat\", ...), empty where not known.\n",
           ped_rows(source, game))
+    write(data / "weapons.def", "game_data.json",
+          "// GAME_WEAPON(weapon name, the names of the components that fit it, separated\n"
+          "// by spaces): every weapon of the game.\n",
+          weapon_rows(game))
 
 
 if __name__ == "__main__":

@@ -46,6 +46,8 @@ const NativeTable& nativeTable() {
             if (!entry.declaration)
                 refuse(nativeLabel(hash, entry.name) +
                        " is not in the game's reference data (run scripts/regenerate_game_facts.py)");
+            if (entry.declaration->name != entry.name)
+                refuse(nativeLabel(hash, entry.name) + " is " + entry.declaration->name + " in the game");
         }
         return t;
     }();
@@ -53,8 +55,50 @@ const NativeTable& nativeTable() {
 }
 
 namespace {
+
 bool answering = false;
+
+// What a value names in the world: the player's index, a ped's or a vehicle's
+// handle, or nothing the world knows (0, a vanished handle, a number).
+const char* whatTheValueNames(const World& world, uint32_t value) {
+    if (const Entity* entity = world.find(value)) return entity->kind == EntityKind::Ped ? "a ped's handle" : "a vehicle's handle";
+    if (value != 0 && value == world.playerId) return "the player's index";
+    return nullptr;
 }
+
+// A handle of another kind in a typed slot, or nullptr when the value may
+// stand there. A value that names nothing passes: the game answers it as it
+// answers a vanished handle or an unknown player.
+const char* wrongKindIn(const World& world, ArgumentKind slot, uint32_t value) {
+    const char* named = whatTheValueNames(world, value);
+    if (!named) return nullptr;
+    const Entity* entity = world.find(value);
+    switch (slot) {
+        case ArgumentKind::Player:
+            return entity ? named : nullptr;
+        case ArgumentKind::Ped:
+            return entity && entity->kind == EntityKind::Ped ? nullptr : named;
+        case ArgumentKind::Vehicle:
+            return entity && entity->kind == EntityKind::Vehicle ? nullptr : named;
+        case ArgumentKind::Entity:
+            return entity ? nullptr : named;
+        case ArgumentKind::Hash:
+            return named;
+        default:
+            return nullptr;
+    }
+}
+
+void refuseHandlesOfWrongKind(const World& world, const NativeDeclaration& declaration,
+                              const std::vector<uint64_t>& args) {
+    for (size_t i = 0; i < args.size(); ++i)
+        if (const char* named = wrongKindIn(world, declaration.arguments[i], static_cast<uint32_t>(args[i])))
+            refuse(nativeLabel(declaration.hash, declaration.name) + " reads argument " + std::to_string(i) + " (" +
+                   declaration.argumentNames[i] + ") as " + argumentKindName(declaration.arguments[i]) +
+                   "; the call passed " + named);
+}
+
+}  // namespace
 
 bool answeringNative() { return answering; }
 
@@ -70,6 +114,7 @@ void dispatchNative(World& world, uint64_t hash, const std::vector<uint64_t>& ar
     if (args.size() != declaration.arguments.size())
         refuse(nativeLabel(hash, declaration.name) + " reads " + std::to_string(declaration.arguments.size()) +
                " arguments; the call pushed " + std::to_string(args.size()));
+    if (world.refuseHandlesOfWrongKind) refuseHandlesOfWrongKind(world, declaration, args);
     ++world.nativeCallCount;
     if (world.logCalls) world.calls.push_back(CallRecord{world.tick(), hash, args});
     result[0] = result[1] = result[2] = result[3] = 0;

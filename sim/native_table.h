@@ -2,8 +2,10 @@
 // Natives of the simulated game, answered by hash. Each rule file registers
 // the natives of what it models, each declared in the game's reference data
 // (sim/native_reference.h). A hash nobody answers, a call that pushes another
-// number of arguments than the game reads, and a rule that reads an argument as
-// another kind than the game declares all fail loudly.
+// number of arguments than the game reads, a call that passes a handle of
+// another kind in a typed slot (a ped's handle for a Player, a vehicle's for a
+// Ped, ...) and a rule that reads an argument as another kind than the game
+// declares all fail loudly.
 #include <cstdint>
 #include <cstring>
 #include <string>
@@ -24,6 +26,12 @@ struct NativeCall {
     uint64_t* result;  // at least four 8-byte slots
 
     uint32_t u32(size_t i) const { return static_cast<uint32_t>(slot(i, ArgumentKind::Integer)); }
+    // A typed slot, read only where the game declares that type.
+    uint32_t player(size_t i) const { return static_cast<uint32_t>(slot(i, ArgumentKind::Player)); }
+    uint32_t ped(size_t i) const { return static_cast<uint32_t>(slot(i, ArgumentKind::Ped)); }
+    uint32_t vehicle(size_t i) const { return static_cast<uint32_t>(slot(i, ArgumentKind::Vehicle)); }
+    uint32_t entity(size_t i) const { return static_cast<uint32_t>(slot(i, ArgumentKind::Entity)); }
+    uint32_t hash(size_t i) const { return static_cast<uint32_t>(slot(i, ArgumentKind::Hash)); }
     int32_t i32(size_t i) const { return static_cast<int32_t>(u32(i)); }
     bool flag(size_t i) const { return u32(i) != 0; }
     float f32(size_t i) const {
@@ -79,8 +87,9 @@ using NativeTable = std::unordered_map<uint64_t, NativeEntry>;
 // The complete table, built once from every rule file; aborts when a rule
 // answers a native that the reference data does not declare.
 const NativeTable& nativeTable();
-// Answers one call; aborts with a message for a hash that is not modelled or a
-// call that pushes another number of arguments than the native reads.
+// Answers one call; aborts with a message for a hash that is not modelled, a
+// call that pushes another number of arguments than the native reads, or a
+// typed slot given a handle of another kind (World::refuseHandlesOfWrongKind).
 void dispatchNative(World& world, uint64_t hash, const std::vector<uint64_t>& args, uint64_t* result);
 
 // True while the simulated game answers a call: what it allocates then is the

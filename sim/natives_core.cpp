@@ -12,7 +12,7 @@ void localPlayerId(const NativeCall& c) { c.returnU32(c.world.playerId); }
 void localPlayerPed(const NativeCall& c) { c.returnU32(c.world.player() ? c.world.playerPed : 0); }
 
 void isPlayerBeingArrested(const NativeCall& c) {
-    c.returnBool(c.u32(0) == c.world.playerId && c.world.beingArrested);
+    c.returnBool(c.player(0) == c.world.playerId && c.world.beingArrested);
 }
 
 // Assumption: a model change replaces the player's ped by a new one (a new
@@ -21,11 +21,11 @@ void isPlayerBeingArrested(const NativeCall& c) {
 // as he was, as the game does.
 void setPlayerModel(const NativeCall& c) {
     World& w = c.world;
-    uint32_t model = c.u32(1);
+    uint32_t model = c.hash(1);
     Entity* old = w.player();
     const ModelInfo* info = w.models.find(model);
     auto request = w.requests.find(model);
-    if (c.u32(0) != w.playerId || !old || !info || info->kind != ModelKind::Ped || request == w.requests.end() ||
+    if (c.player(0) != w.playerId || !old || !info || info->kind != ModelKind::Ped || request == w.requests.end() ||
         !request->second.loaded)
         return;
     Vec3 position = old->position;
@@ -37,20 +37,20 @@ void setPlayerModel(const NativeCall& c) {
     w.playerPed = ped.handle;
 }
 
-void entityExists(const NativeCall& c) { c.returnBool(c.world.find(c.u32(0)) != nullptr); }
+void entityExists(const NativeCall& c) { c.returnBool(c.world.find(c.entity(0)) != nullptr); }
 
 void isEntityDead(const NativeCall& c) {
-    Entity* e = c.world.find(c.u32(0));
+    Entity* e = c.world.find(c.entity(0));
     c.returnBool(e && e->dead);
 }
 
 void entityModel(const NativeCall& c) {
-    Entity* e = c.world.find(c.u32(0));
+    Entity* e = c.world.find(c.entity(0));
     c.returnU32(e ? e->model : 0);
 }
 
 void entityCoords(const NativeCall& c) {
-    Entity* e = c.world.find(c.u32(0));
+    Entity* e = c.world.find(c.entity(0));
     c.returnVector(e ? e->position : Vec3{});
 }
 
@@ -93,29 +93,29 @@ void randomFloat(const NativeCall& c) {
 // modelLoadMilliseconds, unless the model is switched to never load.
 void requestModel(const NativeCall& c) {
     World& w = c.world;
-    uint32_t model = c.u32(0);
+    uint32_t model = c.hash(0);
     const ModelInfo* info = w.models.find(model);
     if (!info || !info->inGameData) return;
     if (!w.requests.count(model)) w.requests[model] = ModelRequest{w.tick(), false};
 }
 
 void hasModelLoaded(const NativeCall& c) {
-    auto it = c.world.requests.find(c.u32(0));
+    auto it = c.world.requests.find(c.hash(0));
     c.returnBool(it != c.world.requests.end() && it->second.loaded);
 }
 
 void releaseModel(const NativeCall& c) {
-    c.world.releases[c.u32(0)]++;
-    c.world.requests.erase(c.u32(0));
+    c.world.releases[c.hash(0)]++;
+    c.world.requests.erase(c.hash(0));
 }
 
 void isModelInGameData(const NativeCall& c) {
-    const ModelInfo* info = c.world.models.find(c.u32(0));
+    const ModelInfo* info = c.world.models.find(c.hash(0));
     c.returnBool(info && info->inGameData);
 }
 
 const ModelInfo* modelInGameData(const NativeCall& c) {
-    const ModelInfo* info = c.world.models.find(c.u32(0));
+    const ModelInfo* info = c.world.models.find(c.hash(0));
     return info && info->inGameData ? info : nullptr;
 }
 
@@ -129,8 +129,11 @@ void isPlaneModel(const NativeCall& c) {
     c.returnBool(info && info->kind == ModelKind::Plane);
 }
 
-// Assumption: the game's blimps are built on its helicopters and answer its
-// helicopter test (not its aeroplane test).
+// Assumption: whether the game's aeroplane test or its helicopter test answers
+// true for the blimps of the plane list is not known; here the helicopter test
+// does (the blimps are flown as helicopters are), so a blimp's height is
+// corrected as a helicopter's. Were neither true, a blimp would keep the height
+// it was made at.
 void isHelicopterModel(const NativeCall& c) {
     const ModelInfo* info = modelInGameData(c);
     c.returnBool(info && (info->kind == ModelKind::Helicopter || info->kind == ModelKind::Blimp));

@@ -99,7 +99,7 @@ void registerHudNatives(NativeTable& t) {
     t[0x63145D9C883A1A70ull] = {"SET_TEXT_WRAP", textWrap};
     t[0xC02F4DBFB51D988Bull] = {"SET_TEXT_CENTRE", textCentre};
     t[0x2513DFB0FB8400FEull] = {"SET_TEXT_OUTLINE", textOutline};
-    t[0x465C84BC39F1C351ull] = {"SET_TEXT_DROP_SHADOW", textDropShadow};
+    t[0x465C84BC39F1C351ull] = {"SET_TEXT_DROPSHADOW", textDropShadow};
     t[0x441603240D202FA6ull] = {"SET_TEXT_EDGE", textEdge};
     t[0x67C540AA08E4A6F5ull] = {"PLAY_SOUND_FRONTEND", playFrontendSound};
     t[0xF3A21BCD95725A4Aull] = {"IS_CONTROL_PRESSED", isControlPressed};

@@ -1,47 +1,51 @@
 // Peds: weapons and their components, armour, integer stats, clothing,
-// collision, the mission flag and the post-loading state test.
+// collision, the mission flag and the player's wanted level.
+#include <string>
+
+#include "sim/joaat.h"
 #include "sim/native_table.h"
 #include "sim/weapon_rules.h"
 
 namespace sim {
 
-// Assumption: the game knows every weapon hash but 0 and these three, which
-// stand for entries of a weapon list that this game version does not hold
-// (entries 36, 40 and 79 of the plug-in's weapon table).
-const uint32_t unknownWeaponHashes[3] = {0x0A3D4D34, 0xBD248B55, 0x24B17070};
-
-bool isKnownWeapon(uint32_t weapon) {
-    if (weapon == 0) return false;
-    for (uint32_t unknown : unknownWeaponHashes)
-        if (weapon == unknown) return false;
-    return true;
+const std::map<uint32_t, std::set<uint32_t>>& gameWeapons() {
+    static const std::map<uint32_t, std::set<uint32_t>> weapons = [] {
+        std::map<uint32_t, std::set<uint32_t>> table;
+        auto add = [&table](const char* name, const std::string& components) {
+            std::set<uint32_t>& fitting = table[joaat(name)];
+            for (size_t start = 0; start < components.size();) {
+                size_t end = components.find(' ', start);
+                if (end == std::string::npos) end = components.size();
+                fitting.insert(joaat(components.substr(start, end - start).c_str()));
+                start = end + 1;
+            }
+        };
+#define GAME_WEAPON(name, components) add(name, components);
+#include "sim/data/weapons.def"
+#undef GAME_WEAPON
+        return table;
+    }();
+    return weapons;
 }
 
-// Assumption: which components a weapon takes is a fixed fact of the game's
-// data; here a hash-mixing rule takes about one pair in five. The weapon
-// 0x83BF0278 also takes 0x91109691 and 0xD89B9658, besides those the rule
-// gives it, so the plug-in's restriction to those two can be seen.
+bool isKnownWeapon(uint32_t weapon) { return weapon != 0 && gameWeapons().count(weapon) != 0; }
+
 bool weaponTakesComponent(uint32_t weapon, uint32_t component) {
-    if (!isKnownWeapon(weapon) || component == 0) return false;
-    if (weapon == 0x83BF0278u && (component == 0x91109691u || component == 0xD89B9658u)) return true;
-    uint32_t mix = weapon * 0x9E3779B1u ^ component;
-    mix ^= mix >> 15;
-    mix *= 0x85EBCA6Bu;
-    mix ^= mix >> 13;
-    return mix % 5 == 0;
+    auto it = gameWeapons().find(weapon);
+    return it != gameWeapons().end() && it->second.count(component) != 0;
 }
 
 namespace {
 
 Entity* findPed(const NativeCall& c) {
-    Entity* e = c.world.find(c.u32(0));
+    Entity* e = c.world.find(c.ped(0));
     return e && e->kind == EntityKind::Ped ? e : nullptr;
 }
 
 WeaponState* ownedWeapon(const NativeCall& c) {
     Entity* ped = findPed(c);
     if (!ped) return nullptr;
-    auto it = ped->weapons.find(c.u32(1));
+    auto it = ped->weapons.find(c.hash(1));
     return it == ped->weapons.end() ? nullptr : &it->second;
 }
 
@@ -53,23 +57,23 @@ void removeAllPedWeapons(const NativeCall& c) {
 // its components kept; an unknown weapon is not given.
 void giveWeaponToPed(const NativeCall& c) {
     Entity* ped = findPed(c);
-    if (!ped || !isKnownWeapon(c.u32(1))) return;
-    ped->weapons[c.u32(1)].ammunition += c.i32(2);
+    if (!ped || !isKnownWeapon(c.hash(1))) return;
+    ped->weapons[c.hash(1)].ammunition += c.i32(2);
 }
 
-void isWeaponValid(const NativeCall& c) { c.returnBool(isKnownWeapon(c.u32(0))); }
+void isWeaponValid(const NativeCall& c) { c.returnBool(isKnownWeapon(c.hash(0))); }
 
-void doesWeaponTakeComponent(const NativeCall& c) { c.returnBool(weaponTakesComponent(c.u32(0), c.u32(1))); }
+void doesWeaponTakeComponent(const NativeCall& c) { c.returnBool(weaponTakesComponent(c.hash(0), c.hash(1))); }
 
 void hasPedGotWeaponComponent(const NativeCall& c) {
     WeaponState* weapon = ownedWeapon(c);
-    c.returnBool(weapon && weapon->components.count(c.u32(2)) != 0);
+    c.returnBool(weapon && weapon->components.count(c.hash(2)) != 0);
 }
 
 // Assumption: a component fits only on a weapon the ped owns and that takes it.
 void giveWeaponComponentToPed(const NativeCall& c) {
     WeaponState* weapon = ownedWeapon(c);
-    if (weapon && weaponTakesComponent(c.u32(1), c.u32(2))) weapon->components.insert(c.u32(2));
+    if (weapon && weaponTakesComponent(c.hash(1), c.hash(2))) weapon->components.insert(c.hash(2));
 }
 
 void setPedArmour(const NativeCall& c) {
@@ -77,7 +81,7 @@ void setPedArmour(const NativeCall& c) {
 }
 
 // Stats by name hash; the last argument (save) makes no difference here.
-void setIntStat(const NativeCall& c) { c.world.stats[c.u32(0)] = c.i32(1); }
+void setIntStat(const NativeCall& c) { c.world.stats[c.hash(0)] = c.i32(1); }
 
 void setPedDefaultComponentVariation(const NativeCall& c) {
     if (Entity* ped = findPed(c)) ped->variation = ComponentVariation::Default;
@@ -89,21 +93,19 @@ void setPedRandomComponentVariation(const NativeCall& c) {
 
 // (entity, on, keep physics)
 void setEntityCollision(const NativeCall& c) {
-    if (Entity* e = c.world.find(c.u32(0))) e->collision = c.flag(1);
+    if (Entity* e = c.world.find(c.entity(0))) e->collision = c.flag(1);
 }
 
 void missionFlag(const NativeCall& c) { c.returnU32(c.world.missionActive ? 1 : 0); }
 
-// Assumption: the post-loading test answers true for a ped whose collision is
-// off, or whenever the world says the player's ped is left in that state
-// (World::postLoadingPedState); the action that follows only counts itself.
-void postLoadingPedTest(const NativeCall& c) {
-    Entity* ped = findPed(c);
-    c.returnBool(ped && (!ped->collision || c.world.postLoadingPedState));
+// A Player slot that names no player (a ped's handle, say) answers as for a
+// player without stars, and a clear of it does nothing.
+void playerWantedLevel(const NativeCall& c) {
+    c.returnU32(c.player(0) == c.world.playerId ? static_cast<uint32_t>(c.world.wantedLevel) : 0);
 }
 
-void postLoadingPedAction(const NativeCall& c) {
-    if (Entity* ped = findPed(c)) ++ped->postLoadingActions;
+void clearPlayerWantedLevel(const NativeCall& c) {
+    if (c.player(0) == c.world.playerId) c.world.wantedLevel = 0;
 }
 
 }  // namespace
@@ -121,8 +123,8 @@ void registerPedNatives(NativeTable& t) {
     t[0xC8A9481A01E63C28ull] = {"SET_PED_RANDOM_COMPONENT_VARIATION", setPedRandomComponentVariation};
     t[0x1A9205C1B9EE827Full] = {"SET_ENTITY_COLLISION", setEntityCollision};
     t[0xA33CDCCDA663159Eull] = {"GET_MISSION_FLAG", missionFlag};
-    t[0xE28E54788CE8F12Dull] = {"post-loading ped state test", postLoadingPedTest};
-    t[0xB302540597885499ull] = {"post-loading ped action", postLoadingPedAction};
+    t[0xE28E54788CE8F12Dull] = {"GET_PLAYER_WANTED_LEVEL", playerWantedLevel};
+    t[0xB302540597885499ull] = {"CLEAR_PLAYER_WANTED_LEVEL", clearPlayerWantedLevel};
 }
 
 }  // namespace sim

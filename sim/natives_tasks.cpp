@@ -29,7 +29,7 @@ constexpr float hospitalX = 298.0f, hospitalY = -584.0f;
 constexpr float policeStationX = 432.0f, policeStationY = -981.0f;
 
 Entity* findPed(const NativeCall& c) {
-    Entity* e = c.world.find(c.u32(0));
+    Entity* e = c.world.find(c.ped(0));
     return e && e->kind == EntityKind::Ped ? e : nullptr;
 }
 

@@ -10,12 +10,12 @@ namespace sim {
 namespace {
 
 Entity* findVehicle(const NativeCall& c, size_t argument = 0) {
-    Entity* e = c.world.find(c.u32(argument));
+    Entity* e = c.world.find(c.vehicle(argument));
     return e && e->kind == EntityKind::Vehicle ? e : nullptr;
 }
 
 Entity* findPed(const NativeCall& c) {
-    Entity* e = c.world.find(c.u32(0));
+    Entity* e = c.world.find(c.ped(0));
     return e && e->kind == EntityKind::Ped ? e : nullptr;
 }
 
@@ -28,15 +28,17 @@ uint32_t mixBits(uint32_t value) {
     return value;
 }
 
-// Assumption: how many modifications a slot offers, and the extra colours a
-// new vehicle comes in, are facts of the model's data; here they are derived
-// from the model hash: 0 to 5 modifications per slot (slots 0 to 49), colour
-// indexes 0 to 159.
+// Assumption: how many modifications a slot offers, and the colours a new
+// vehicle comes in, are facts of the model's data; here they are derived from
+// the model hash: 0 to 5 modifications per slot (slots 0 to 49), colour
+// indexes 0 to 159, the four colours drawn apart.
 void giveModelData(Entity& vehicle) {
     VehicleState& state = vehicle.vehicleState;
     for (int32_t slot = 0; slot < 50; ++slot)
         state.modCounts[slot] =
             static_cast<int32_t>(mixBits(vehicle.model + 0x9E3779B9u * static_cast<uint32_t>(slot + 1)) % 6);
+    state.primaryColour = static_cast<int32_t>(mixBits(vehicle.model ^ 0x61C88647u) % 160);
+    state.secondaryColour = static_cast<int32_t>(mixBits(vehicle.model ^ 0x165667B1u) % 160);
     state.pearlescentColour = static_cast<int32_t>(mixBits(vehicle.model) % 160);
     state.wheelColour = static_cast<int32_t>(mixBits(vehicle.model ^ 0x5BD1E995u) % 160);
 }
@@ -45,7 +47,7 @@ void giveModelData(Entity& vehicle) {
 // whose load has completed makes a vehicle; otherwise the handle is 0.
 void createVehicle(const NativeCall& c) {
     World& w = c.world;
-    uint32_t model = c.u32(0);
+    uint32_t model = c.hash(0);
     const ModelInfo* info = w.models.find(model);
     auto request = w.requests.find(model);
     if (!info || !isVehicleKind(info->kind) || request == w.requests.end() || !request->second.loaded) {
@@ -84,7 +86,7 @@ void setLandingGear(const NativeCall& c) {
 
 void isVehicleOfModel(const NativeCall& c) {
     Entity* v = findVehicle(c);
-    c.returnBool(v && v->model == c.u32(1));
+    c.returnBool(v && v->model == c.hash(1));
 }
 
 // The variable holds the handle in its low 32 bits.
@@ -98,7 +100,7 @@ void markNoLongerNeeded(const NativeCall& c) {
 // Assumption: as the game does, a model without a display name answers "CARNOTFOUND".
 void displayName(const NativeCall& c) {
     static const char notFound[] = "CARNOTFOUND";
-    const ModelInfo* info = c.world.models.find(c.u32(0));
+    const ModelInfo* info = c.world.models.find(c.hash(0));
     const char* text = info && isVehicleKind(info->kind) ? info->displayName.c_str() : notFound;
     c.result[0] = reinterpret_cast<uintptr_t>(text);
 }
@@ -138,7 +140,15 @@ void setNeonColour(const NativeCall& c) {
     }
 }
 
-// Writes the pearlescent and wheel colour indexes as 32-bit integers.
+// Write the colour indexes as 32-bit integers: the primary and secondary
+// colours, and the extra colours (pearlescent and wheel).
+void getColours(const NativeCall& c) {
+    Entity* v = findVehicle(c);
+    if (!v) return;
+    if (int32_t* primary = c.pointer<int32_t>(1)) *primary = v->vehicleState.primaryColour;
+    if (int32_t* secondary = c.pointer<int32_t>(2)) *secondary = v->vehicleState.secondaryColour;
+}
+
 void getExtraColours(const NativeCall& c) {
     Entity* v = findVehicle(c);
     if (!v) return;
@@ -180,8 +190,11 @@ void isPedInAnyVehicle(const NativeCall& c) {
     c.returnBool(ped && c.world.find(ped->vehicle) != nullptr);
 }
 
-// (ped, last vehicle too): the vehicle the ped sits in, else the one it was
-// last in while that still exists, else 0.
+// (ped, includeEntering): the vehicle the ped sits in, else with the flag set
+// the one it was last in while that still exists, else 0.
+// Assumption: what the flag means is not known (public notes call it both
+// "include entering" and "last vehicle"); here it adds the last vehicle, which
+// includes one the ped is getting into or has just left.
 void vehiclePedIsIn(const NativeCall& c) {
     Entity* ped = findPed(c);
     uint32_t vehicle = 0;
@@ -256,9 +269,10 @@ void registerVehicleNatives(NativeTable& t) {
     t[0x2A1F4F37F95BAD08ull] = {"TOGGLE_VEHICLE_MOD", toggleMod};
     t[0x9088EB5A43FFB0A1ull] = {"SET_VEHICLE_NUMBER_PLATE_TEXT_INDEX", setPlateStyle};
     t[0x95A88F0B409CDA47ull] = {"SET_VEHICLE_NUMBER_PLATE_TEXT", setPlateText};
-    t[0x2AA720E4287BF269ull] = {"SET_VEHICLE_NEON_LIGHT_ENABLED", setNeonLight};
-    t[0x8E0A582209A62695ull] = {"SET_VEHICLE_NEON_LIGHTS_COLOUR", setNeonColour};
-    t[0xA19435F193E081ACull] = {"GET_VEHICLE_EXTRA_COLOURS", getExtraColours};
+    t[0x2AA720E4287BF269ull] = {"SET_VEHICLE_NEON_ENABLED", setNeonLight};
+    t[0x8E0A582209A62695ull] = {"SET_VEHICLE_NEON_COLOUR", setNeonColour};
+    t[0xA19435F193E081ACull] = {"GET_VEHICLE_COLOURS", getColours};
+    t[0x3BC4245933A166F7ull] = {"GET_VEHICLE_EXTRA_COLOURS", getExtraColours};
     t[0x43FEB945EE7F85B8ull] = {"SET_VEHICLE_MOD_COLOR_1", setModColour1};
     t[0x816562BADFDEC83Eull] = {"SET_VEHICLE_MOD_COLOR_2", setModColour2};
     t[0xE38E9162A2500646ull] = {"GET_NUM_VEHICLE_MODS", modCount};

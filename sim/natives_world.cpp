@@ -42,7 +42,7 @@ void groundHeightAt(const NativeCall& c) {
 // area (also where the collision is not streamed in); a missing entity has
 // height 0.
 void entityHeightAboveGround(const NativeCall& c) {
-    const Entity* e = c.world.find(c.u32(0));
+    const Entity* e = c.world.find(c.entity(0));
     if (!e) {
         c.returnFloat(0.0f);
         return;
@@ -86,7 +86,7 @@ void loadScene(const NativeCall& c) {
 // last vehicle). The further flags of the call are not modelled.
 void setEntityCoords(const NativeCall& c) {
     World& w = c.world;
-    Entity* e = w.find(c.u32(0));
+    Entity* e = w.find(c.entity(0));
     if (!e) return;
     Vec3 position{c.f32(1), c.f32(2), c.f32(3)};
     e->position = position;
@@ -102,7 +102,7 @@ void setEntityCoords(const NativeCall& c) {
 
 // Assumption: the game keeps a heading in [0, 360).
 void setEntityHeading(const NativeCall& c) {
-    Entity* e = c.world.find(c.u32(0));
+    Entity* e = c.world.find(c.entity(0));
     if (!e) return;
     float heading = std::fmod(c.f32(1), 360.0f);
     e->heading = heading < 0.0f ? heading + 360.0f : heading;

@@ -40,7 +40,8 @@ struct VehicleState {
     std::string plateText;
     std::set<int32_t> neonLights;
     int32_t neonRed = -1, neonGreen = -1, neonBlue = -1;
-    int32_t pearlescentColour = 0, wheelColour = 0;  // the extra colours the game holds
+    int32_t primaryColour = 0, secondaryColour = 0;  // the colours the game holds
+    int32_t pearlescentColour = 0, wheelColour = 0;  // the extra colours
     int32_t modColour1PaintType = -1, modColour1 = -1;
     int32_t modColour2PaintType = -1, modColour2 = -1;
     bool engineOn = false;
@@ -69,7 +70,6 @@ struct Entity {
     float driveSpeed = 0;
     int32_t driveStyle = 0;
     int32_t tasksCleared = 0;                   // times the ped's tasks were cleared
-    int32_t postLoadingActions = 0;             // times the post-loading action was applied
     // Vehicles
     VehicleState vehicleState;
 };
@@ -236,7 +236,7 @@ public:
     uint32_t playerPed = 0;
     bool beingArrested = false;
     bool missionActive = false;
-    bool postLoadingPedState = false;           // the post-loading test answers true for any ped
+    int32_t wantedLevel = 0;                    // the player's stars
 
     // Entities
     std::map<uint32_t, Entity> entities;
@@ -312,6 +312,9 @@ public:
 
     // Call log and counters
     bool logCalls = true;
+    // A typed slot given a handle of another kind ends the run, as a wrong
+    // argument count does; off, the natives answer it as the game does.
+    bool refuseHandlesOfWrongKind = true;
     std::vector<CallRecord> calls;
     uint64_t nativeCallCount = 0;
     int32_t countCalls(uint64_t hash) const;

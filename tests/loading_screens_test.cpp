@@ -353,3 +353,25 @@ TEST(PostLoadingFollowUp, TheSkinSwapComesBehindBlackWhenTheGameFadesInDuringThe
     EXPECT_FALSE(swappedInView);
     sim::stopScript();
 }
+
+TEST(PostLoadingFollowUp, ClearsTheStarsThePlayerCameOutOfTheLoadingScreenWith) {
+    // Asked of the player (his index), after the skin change; no stars, no clear.
+    for (int32_t stars : {3, 0}) {
+        sim::World& w = gameWithSettings(
+            {{"player_ped_skin_upon_respawn", "2"}, {"use_respawn_on_demand_automatically", "0"}});
+        w.wantedLevel = stars;
+        watchLoadingScreenOf(w, 2000);
+        EXPECT_EQ(w.wantedLevel, 0) << stars;
+        std::vector<sim::CallRecord> asked = callsOf(w, wantedLevelNative);
+        ASSERT_EQ(asked.size(), 1u) << stars;
+        EXPECT_EQ(asked[0].args.at(0), w.playerId);
+        std::vector<sim::CallRecord> cleared = callsOf(w, clearWantedLevelNative);
+        ASSERT_EQ(cleared.size(), stars > 0 ? 1u : 0u) << stars;
+        if (stars > 0) {
+            EXPECT_EQ(cleared[0].args.at(0), w.playerId);
+        }
+        long skin = firstCallIndex(w, setPlayerModelNative);
+        ASSERT_GE(skin, 0) << "a random skin put on";
+        EXPECT_LT(skin, firstCallIndex(w, wantedLevelNative));
+    }
+}

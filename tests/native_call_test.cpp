@@ -7,6 +7,8 @@
 #include "host/natives/entity_natives.h"
 #include "host/natives/gameplay_natives.h"
 #include "host/natives/player_natives.h"
+#include "host/natives/vehicle_natives.h"
+#include "host/natives/weapon_natives.h"
 #include "sim/native_table.h"
 #include "tests/support/plugin_state.h"
 
@@ -92,4 +94,78 @@ TEST(NativeCallDeathTest, ARuleThatReadsAnArgumentAsAnotherKindFailsLoudly) {
     EXPECT_DEATH(call.u32(0), "reads argument 0 as integer, but the game declares x float");
     EXPECT_DEATH(call.f32(3), "argument 3 as float, but the game declares groundZ address");
     EXPECT_DEATH(call.u32(6), "reads argument 6 as integer");
+}
+
+TEST(NativeCallDeathTest, AHandleOfAnotherKindInATypedSlotFailsLoudly) {
+    sim::World& w = testing_support::loadPlugin();
+    uint32_t ped = w.playerPed;
+    uint32_t vehicle = w.spawnVehicle(0x3D8FA25Cu, sim::Vec3{}).handle;
+    // GET_PLAYER_WANTED_LEVEL reads a Player: the player's ped is none.
+    EXPECT_DEATH(native::invoke(0xE28E54788CE8F12Dull, ped),
+                 "GET_PLAYER_WANTED_LEVEL reads argument 0 \\(player\\) as Player; the call passed a ped's handle");
+    // A vehicle for a Ped, a ped for a Vehicle, the player's index for an Entity or a Hash.
+    EXPECT_DEATH(native::invoke(0xCEA04D83135264CCull, vehicle, 100), "as Ped; the call passed a vehicle's handle");
+    EXPECT_DEATH(native::invoke(0xAB54A438726D25D5ull, ped, 10.0f), "as Vehicle; the call passed a ped's handle");
+    EXPECT_DEATH(native::invoke(0x7239B21A38F536BAull, w.playerId), "as Entity; the call passed the player's index");
+    EXPECT_DEATH(native::invoke(0x963D27A58DF860ACull, ped), "REQUEST_MODEL reads argument 0 \\(model\\) as Hash");
+    // The right kinds, and values that name nothing (0, a vanished handle), pass.
+    EXPECT_EQ(native::resultI32(native::invoke(0xE28E54788CE8F12Dull, w.playerId)), 0);
+    EXPECT_TRUE(native::resultBool(native::invoke(0x7239B21A38F536BAull, vehicle)));
+    EXPECT_TRUE(native::resultBool(native::invoke(0x7239B21A38F536BAull, ped)));
+    EXPECT_FALSE(native::resultBool(native::invoke(0x7239B21A38F536BAull, 0u)));
+    w.removeEntity(vehicle);
+    native::invoke(0xAB54A438726D25D5ull, vehicle, 10.0f);
+}
+
+TEST(NativeCall, APlayerSlotGivenAPedsHandleAnswersAsTheGameDoesNothing) {
+    sim::World& w = testing_support::loadPlugin();
+    w.wantedLevel = 2;
+    w.refuseHandlesOfWrongKind = false;
+    EXPECT_EQ(playerWantedLevel(localPlayerPed()), 0);
+    clearPlayerWantedLevel(localPlayerPed());
+    EXPECT_EQ(w.wantedLevel, 2);
+    EXPECT_EQ(playerWantedLevel(localPlayerId()), 2);
+    clearPlayerWantedLevel(localPlayerId());
+    EXPECT_EQ(w.wantedLevel, 0);
+}
+
+TEST(NativeCallDeathTest, ARuleReadsATypedSlotOnlyAsTheGameTypesIt) {
+    sim::World& w = testing_support::loadPlugin();
+    const sim::NativeDeclaration* giveWeapon = sim::findNativeDeclaration(0xB282DC6EBD803C75ull);
+    ASSERT_NE(giveWeapon, nullptr);
+    const std::vector<uint64_t> args = {0x100, 0x1B06D571, 10, 0};
+    uint64_t result[4];
+    sim::NativeCall call{w, *giveWeapon, args, result};
+    EXPECT_EQ(call.ped(0), 0x100u);
+    EXPECT_EQ(call.hash(1), 0x1B06D571u);
+    EXPECT_EQ(call.i32(2), 10);
+    EXPECT_DEATH(call.u32(0), "reads argument 0 as integer, but the game declares ped Ped");
+    EXPECT_DEATH(call.entity(0), "reads argument 0 as Entity, but the game declares ped Ped");
+    EXPECT_DEATH(call.u32(1), "but the game declares weaponHash Hash");
+    EXPECT_DEATH(call.player(2), "reads argument 2 as Player, but the game declares ammoCount integer");
+}
+
+TEST(NativeCall, TheSimulatedGameAnswersEachNativeAsTheGameNamesIt) {
+    sim::World& w = testing_support::loadPlugin();
+    // GET_VEHICLE_COLOURS gives the primary and secondary colours, GET_VEHICLE_EXTRA_COLOURS
+    // the pearlescent and wheel ones.
+    sim::Entity& car = w.spawnVehicle(0x3D8FA25Cu, sim::Vec3{});
+    uint32_t vehicle = car.handle;
+    sim::VehicleState& state = car.vehicleState;
+    state.primaryColour = 1, state.secondaryColour = 2, state.pearlescentColour = 3, state.wheelColour = 4;
+    int32_t first = 0, second = 0;
+    native::invoke(0xA19435F193E081ACull, vehicle, &first, &second);
+    EXPECT_EQ(first, 1);
+    EXPECT_EQ(second, 2);
+    getVehicleExtraColours(vehicle, &first, &second);
+    EXPECT_EQ(first, 3);
+    EXPECT_EQ(second, 4);
+    // The game's data holds these weapons; a name it does not hold is no weapon.
+    for (const char* weapon : {"WEAPON_COMBATPDW", "WEAPON_MINISMG", "WEAPON_MOLOTOV", "WEAPON_PISTOL"})
+        EXPECT_TRUE(isWeaponValid(nameHash(weapon))) << weapon;
+    EXPECT_FALSE(isWeaponValid(nameHash("WEAPON_NO_SUCH_GUN")));
+    EXPECT_FALSE(isWeaponValid(0));
+    // Components fit as the game's data lists them.
+    EXPECT_TRUE(doesWeaponTakeComponent(nameHash("WEAPON_MINISMG"), nameHash("COMPONENT_MINISMG_CLIP_02")));
+    EXPECT_FALSE(doesWeaponTakeComponent(nameHash("WEAPON_MINISMG"), nameHash("COMPONENT_AT_SCOPE_SMALL")));
 }

@@ -1,8 +1,11 @@
 // Every native wrapper (src/host/natives/*.cpp) against the game's reference
 // data (sim/data/natives.def): each call's hash is a native of the game, and
 // it pushes as many arguments as that native reads, each of the kind the
-// native declares. The wrappers are read as source, so a new wrapper is
-// checked as soon as it is written.
+// native declares (a Player, Ped, Vehicle, Entity or Hash as the game types
+// it, an integer, a float, a text or an address); a wrapper's result has the
+// type the native's has; and each declaration names the native it calls as the
+// reference does. The wrappers are read as source, so a new wrapper is checked
+// as soon as it is written.
 #include <gtest/gtest.h>
 
 #include <cctype>
@@ -102,13 +105,14 @@ std::vector<std::string> topLevelParts(const std::string& text) {
 
 struct Function {
     std::string name;
+    std::string returnType;
     std::map<std::string, std::string> parameterTypes;  // name -> type as written
     size_t bodyBegin = 0, bodyEnd = 0;
 };
 
 // The name and parameter list of a function header ("bool f(int a, float b)"),
 // or false when the text before a brace is no such header.
-bool parseHeader(std::string head, std::string* name, std::string* parameters) {
+bool parseHeader(std::string head, std::string* name, std::string* parameters, std::string* returnType) {
     if (head.size() > 5 && head.compare(head.size() - 5, 5, "const") == 0) head = trimmed(head.substr(0, head.size() - 5));
     if (head.empty() || head.back() != ')') return false;
     size_t open = head.rfind('(');
@@ -120,6 +124,7 @@ bool parseHeader(std::string head, std::string* name, std::string* parameters) {
     if (begin == end) return false;
     *name = head.substr(begin, end - begin);
     *parameters = head.substr(open + 1, head.size() - open - 2);
+    *returnType = trimmed(head.substr(0, begin));
     return true;
 }
 
@@ -143,9 +148,9 @@ std::vector<Function> functionsOf(const std::string& code) {
             boundary = i + 1;
             continue;
         }
-        std::string name, parameters;
-        if (parseHeader(head, &name, &parameters)) {
-            Function function{name, {}, i, end};
+        std::string name, parameters, returnType;
+        if (parseHeader(head, &name, &parameters, &returnType)) {
+            Function function{name, returnType, {}, i, end};
             for (const std::string& parameter : topLevelParts(parameters)) {
                 size_t split = parameter.find_last_of(" *&");
                 function.parameterTypes[parameter.substr(split + 1)] = trimmed(parameter.substr(0, split + 1));
@@ -171,6 +176,16 @@ bool kindOfType(const std::string& written, sim::ArgumentKind* kind) {
             type += c;
         }
     }
+    const std::pair<const char*, sim::ArgumentKind> gameTypes[] = {
+        {"game::Player", sim::ArgumentKind::Player}, {"game::Ped", sim::ArgumentKind::Ped},
+        {"game::Vehicle", sim::ArgumentKind::Vehicle}, {"game::Entity", sim::ArgumentKind::Entity},
+        {"game::Hash", sim::ArgumentKind::Hash},
+    };
+    for (const auto& [name, gameKind] : gameTypes)
+        if (type == name) {
+            *kind = gameKind;
+            return true;
+        }
     if (type == "bool" || type == "int" || type == "int32_t" || type == "uint32_t") {
         *kind = sim::ArgumentKind::Integer;
     } else if (type == "float") {
@@ -260,6 +275,65 @@ void checkAgainstTheGame(const WrapperCall& call) {
                                               << sim::argumentKindName(kind) << ", read as "
                                               << sim::argumentKindName(native->arguments[i]);
     }
+    // A result the game types (a Player, Ped, Vehicle, Entity or Hash) is
+    // returned as that type, and only such a result.
+    sim::ArgumentKind returned;
+    bool typed = kindOfType(call.function->returnType, &returned) && returned != sim::ArgumentKind::Integer &&
+                 sim::travelsAsInteger(returned);
+    if (sim::travelsAsInteger(native->result) && native->result != sim::ArgumentKind::Integer) {
+        EXPECT_TRUE(typed && returned == native->result)
+            << "returns " << call.function->returnType << "; the game's result is a "
+            << sim::argumentKindName(native->result);
+    } else {
+        EXPECT_FALSE(typed) << "returns " << call.function->returnType << "; the game's result is no such handle";
+    }
+}
+
+// The hash each wrapper function calls, by the function's name.
+std::map<std::string, uint64_t> hashesByWrapper() {
+    std::map<std::string, uint64_t> hashes;
+    for (const fs::path& source : wrapperSources()) {
+        std::string code = codeOnly(readText(source));
+        std::vector<Function> functions = functionsOf(code);
+        for (const WrapperCall& call : callsIn(source, code, functions))
+            if (call.function) hashes[call.function->name] = call.hash;
+    }
+    return hashes;
+}
+
+// A wrapper's declaration in a header: its name, and the hash and native name
+// its comment gives ("// 0x7239B21A38F536BA DOES_ENTITY_EXIST ...").
+struct Declaration {
+    std::string function;
+    uint64_t hash = 0;
+    std::string nativeName;  // empty when the comment names none
+};
+
+// The declarations of a header's lines that end in a hash comment.
+std::vector<Declaration> declarationsIn(const std::string& text) {
+    std::vector<Declaration> declarations;
+    std::istringstream lines(text);
+    for (std::string line; std::getline(lines, line);) {
+        size_t comment = line.find("// 0x");
+        size_t open = line.find('(');
+        if (comment == std::string::npos || open == std::string::npos || open > comment || line.rfind("//", 0) == 0)
+            continue;
+        Declaration declaration;
+        size_t begin = open;
+        while (begin > 0 && isIdentifierCharacter(line[begin - 1])) --begin;
+        declaration.function = line.substr(begin, open - begin);
+        std::string hash = line.substr(comment + 3, 18);
+        if (hash.size() == 18) declaration.hash = std::stoull(hash.substr(2), nullptr, 16);
+        size_t name = comment + 3 + 18;
+        while (name < line.size() && line[name] == ' ') ++name;
+        size_t nameEnd = name;
+        while (nameEnd < line.size() && (std::isupper(static_cast<unsigned char>(line[nameEnd])) ||
+                                         std::isdigit(static_cast<unsigned char>(line[nameEnd])) || line[nameEnd] == '_'))
+            ++nameEnd;
+        declaration.nativeName = line.substr(name, nameEnd - name);
+        declarations.push_back(declaration);
+    }
+    return declarations;
 }
 
 }  // namespace
@@ -275,6 +349,25 @@ TEST(NativeWrappers, PushWhatTheGameReadsForEachHash) {
         }
     }
     EXPECT_GT(checked, 90) << "every wrapper file was read";
+}
+
+TEST(NativeWrappers, DeclarationsNameTheNativeTheyCallAsTheGameDoes) {
+    std::map<std::string, uint64_t> called = hashesByWrapper();
+    int checked = 0;
+    for (const fs::directory_entry& entry : fs::directory_iterator(sourceRoot / "src/host/natives")) {
+        if (entry.path().extension() != ".h") continue;
+        for (const Declaration& declaration : declarationsIn(readText(entry.path()))) {
+            SCOPED_TRACE(entry.path().filename().string() + " " + declaration.function);
+            auto call = called.find(declaration.function);
+            ASSERT_NE(call, called.end()) << "no wrapper of that name calls a native";
+            EXPECT_EQ(declaration.hash, call->second) << "the comment gives another hash than the wrapper calls";
+            const sim::NativeDeclaration* native = sim::findNativeDeclaration(call->second);
+            ASSERT_NE(native, nullptr);
+            EXPECT_EQ(declaration.nativeName, native->name) << "the comment names the native otherwise";
+            ++checked;
+        }
+    }
+    EXPECT_EQ(checked, static_cast<int>(called.size())) << "every wrapper is declared with its native's name";
 }
 
 TEST(NativeWrappers, AreTheOnlyCallersOfTheGame) {
@@ -296,9 +389,10 @@ TEST(NativeWrappers, TheSourceReaderTellsKindsAndRefusesWhatItCannotRead) {
         "// a comment with a { brace\n"
         "bool helper(float x) { return x > 0.0f; }\n"
         "}  // namespace\n"
-        "void wrapper(uint32_t entity, const char  *name, float* height, float speed) const {\n"
+        "game::Vehicle wrapper(uint32_t entity, const char  *name, float* height, float speed,\n"
+        "                      game::Ped ped, game::Player player, game::Hash model) const {\n"
         "    native::invoke(0x0123456789ABCDEFull, entity, name, height, speed, -1, 2.5f, \"text\", true, 7u, 5.f,\n"
-        "                   x + 1);\n"
+        "                   ped, player, model, x + 1);\n"
         "}\n");
     std::vector<Function> functions = functionsOf(code);
     ASSERT_EQ(functions.size(), 2u);
@@ -308,15 +402,36 @@ TEST(NativeWrappers, TheSourceReaderTellsKindsAndRefusesWhatItCannotRead) {
     EXPECT_EQ(calls[0].hash, 0x0123456789ABCDEFull);
     ASSERT_NE(calls[0].function, nullptr);
     EXPECT_EQ(calls[0].function->name, "wrapper");
+    EXPECT_EQ(calls[0].function->returnType, "game::Vehicle");
     using K = sim::ArgumentKind;
-    const K expected[] = {K::Integer, K::Text,    K::Address, K::Float,  K::Integer,
-                          K::Float,   K::Text,    K::Integer, K::Integer, K::Float};
-    ASSERT_EQ(calls[0].arguments.size(), 11u);
-    for (size_t i = 0; i < 10; ++i) {
+    const K expected[] = {K::Integer, K::Text,    K::Address, K::Float, K::Integer, K::Float, K::Text,
+                          K::Integer, K::Integer, K::Float,   K::Ped,   K::Player,  K::Hash};
+    ASSERT_EQ(calls[0].arguments.size(), 14u);
+    for (size_t i = 0; i < 13; ++i) {
         sim::ArgumentKind kind;
         ASSERT_TRUE(kindOfArgument(calls[0].arguments[i], *calls[0].function, &kind)) << calls[0].arguments[i];
         EXPECT_EQ(kind, expected[i]) << calls[0].arguments[i];
     }
     sim::ArgumentKind kind;
-    EXPECT_FALSE(kindOfArgument(calls[0].arguments[10], *calls[0].function, &kind));
+    EXPECT_FALSE(kindOfArgument(calls[0].arguments[13], *calls[0].function, &kind));
+    // The game's kinds as the reference writes its types.
+    EXPECT_EQ(sim::argumentKindOf("Player"), K::Player);
+    EXPECT_EQ(sim::argumentKindOf("Entity"), K::Entity);
+    EXPECT_EQ(sim::argumentKindOf("Vehicle"), K::Vehicle);
+    EXPECT_EQ(sim::argumentKindOf("Vehicle*"), K::Address);
+    EXPECT_EQ(sim::argumentKindOf("BOOL"), K::Integer);
+    EXPECT_EQ(sim::argumentKindOf("Blip"), K::Integer);
+
+    // Declarations as the header reader sees them.
+    std::vector<Declaration> declarations = declarationsIn(
+        "// A comment line with // 0x0000000000000001 in it\n"
+        "bool isPedInAnyVehicle(game::Ped ped);  // 0x997ABD671D25CA0B IS_PED_IN_ANY_VEHICLE (ped, 1)\n"
+        "void unnamed(int32_t x);  // 0x0123456789ABCDEF (x)\n"
+        "void undocumented(int32_t x);\n");
+    ASSERT_EQ(declarations.size(), 2u);
+    EXPECT_EQ(declarations[0].function, "isPedInAnyVehicle");
+    EXPECT_EQ(declarations[0].hash, 0x997ABD671D25CA0Bull);
+    EXPECT_EQ(declarations[0].nativeName, "IS_PED_IN_ANY_VEHICLE");
+    EXPECT_EQ(declarations[1].function, "unnamed");
+    EXPECT_EQ(declarations[1].nativeName, "");
 }

@@ -11,6 +11,8 @@
 #include "sim/model_catalogue.h"
 #include "tests/support/native_hashes.h"
 #include "tests/support/plugin_state.h"
+#include "tools/settings_key_descriptions.h"
+#include "settings/settings_key_texts.h"
 #include "vehicles/vehicle_models.h"
 
 namespace {
@@ -60,7 +62,7 @@ bool contains(const VehicleModelList& list, const char* name) {
 TEST(VehicleModelLists, HoldTheirEntryCounts) {
     testing_support::loadPlugin();
     const std::vector<std::pair<const VehicleModelList*, int32_t>> counts = {
-        {&superCarModels, 40},      {&motorcycleModels, 53},    {&armedLandModels, 52},
+        {&superCarModels, 40},      {&motorcycleModels, 53},    {&armedLandModels, 28},
         {&armedBikeModels, 2},      {&muscleCarModels, 44},     {&emergencyModels, 15},
         {&offRoadModels, 27},       {&suvModels, 23},           {&sedanModels, 22},
         {&serviceModels, 10},       {&sportsCarModels, 55},     {&sportsClassicModels, 31},
@@ -83,13 +85,14 @@ TEST(VehicleModelLists, KeepStoredOrderDuplicatesAndLetterCase) {
     // "Thruster" (a jetpack) no longer follows "Rhino".
     EXPECT_EQ(entry(armedLandModels, 4), "Rhino");
     EXPECT_EQ(entry(armedLandModels, 5), "Insurgent");
-    EXPECT_EQ(entry(armedLandModels, 8), "KURUMA2");
-    EXPECT_EQ(entry(armedLandModels, 36), "Kuruma2");
-    EXPECT_EQ(entry(armedLandModels, 21), "Boxville5");
-    EXPECT_EQ(entry(armedLandModels, 28), "Boxville5");
-    EXPECT_EQ(entry(armedLandModels, 20), "COG552");
-    EXPECT_EQ(entry(armedLandModels, 22), "Cog552");
-    EXPECT_EQ(entry(armedLandModels, 51), "Ruiner3");
+    // The armoured vehicles without weapons left the armed list; its
+    // duplicates in other letter case stay.
+    EXPECT_EQ(entry(armedLandModels, 8), "LIMO2");
+    EXPECT_EQ(entry(armedLandModels, 16), "Limo2");
+    EXPECT_EQ(entry(armedLandModels, 9), "Boxville5");
+    EXPECT_EQ(entry(armedLandModels, 13), "Boxville5");
+    EXPECT_EQ(entry(armedLandModels, 20), "Vigilante");
+    EXPECT_EQ(entry(armedLandModels, 27), "Caracara");
     EXPECT_EQ(entry(armedBikeModels, 0), "Oppressor");
     EXPECT_EQ(entry(armedBikeModels, 1), "Blazer5");
     // The game's names of the fire truck and the wastelander.
@@ -203,25 +206,35 @@ TEST(VehicleModelPicks, MixedValuesRollAboveTheirThreshold) {
     }
 }
 
-TEST(VehicleModelPicks, UnarmedLandDrawReplacesArmedCandidatesBySuperCars) {
+// The unarmed super car a table draw of `draw` picks: "Vigilante" (index 32) is left out.
+uint32_t unarmedSuperCar(int32_t draw) {
+    int32_t index = draw % 39;
+    return entryHash(superCarModels, index < 32 ? index : index + 1);
+}
+
+TEST(VehicleModelPicks, UnarmedLandDrawReplacesArmedCandidatesByUnarmedSuperCars) {
     testing_support::loadPlugin();
     settings.land_vehicle_type = 7;
-    // Armed candidates, "Ruiner3" of the muscle cars among them: all 52 entries
-    // are compared; then the armed vehicles of other lists ("Ruiner2",
-    // "Technical", "Technical2").
-    for (int32_t index : {383, 411, 99, 375, 425, 98, 138, 139}) {
+    // Armed candidates: "APC", "Dune3", "Vigilante" and "Caracara" of the armed
+    // run; then the armed vehicles of other lists ("Ruiner2", "Technical",
+    // "Technical2").
+    for (int32_t index : {375, 406, 418, 425, 98, 138, 139}) {
         uint32_t seed = seedPicking(index, 426);
         seedTableRandom(seed);
-        EXPECT_EQ(pickLandVehicleModel(), entryHash(superCarModels, drawsOf(seed, 2)[1] % 40)) << index;
+        EXPECT_EQ(pickLandVehicleModel(), unarmedSuperCar(drawsOf(seed, 2)[1])) << index;
     }
-    // The replacement is not compared again: it may be "Vigilante".
-    seedTableRandom(seedPicking(383, 426, 32, 40));
-    EXPECT_EQ(pickLandVehicleModel(), sim::joaat("Vigilante"));
-    // An unarmed candidate stays, and only one table draw is used.
-    uint32_t seed = seedPicking(283, 426);
-    seedTableRandom(seed);
-    EXPECT_EQ(pickLandVehicleModel(), sim::joaat("Adder"));
-    EXPECT_EQ(tableRandom(), drawsOf(seed, 2)[1]);
+    // The replacement is an unarmed super car: a draw that would pick
+    // "Vigilante" among all 40 picks "Visione", the next unarmed one.
+    seedTableRandom(seedPicking(375, 426, 32, 39));
+    EXPECT_EQ(pickLandVehicleModel(), sim::joaat("Visione"));
+    // Unarmed candidates stay, the armoured "KURUMA2" and "RIOT2" and the
+    // weaponless "Ruiner3" among them, and only one table draw is used.
+    for (int32_t index : {283, 383, 385, 99}) {
+        uint32_t seed = seedPicking(index, 426);
+        seedTableRandom(seed);
+        EXPECT_EQ(pickLandVehicleModel(), entryHash(allLandModels, index)) << index;
+        EXPECT_EQ(tableRandom(), drawsOf(seed, 2)[1]);
+    }
 }
 
 TEST(VehicleModelPicks, UnarmedAircraftAndMotorcycleDrawsUseTheirReplacementBands) {
@@ -284,9 +297,9 @@ TEST(VehicleModelPicks, ValueNineChoosesBetweenTheUnarmedDraws) {
     seedTableRandom(seedPicking(51, 53));
     EXPECT_EQ(pickLandVehicleModel(), sim::joaat("Wolfsbane"));
     w.forcedFloats = {40.5f};
-    uint32_t seed = seedPicking(383, 426);
+    uint32_t seed = seedPicking(375, 426);
     seedTableRandom(seed);
-    EXPECT_EQ(pickLandVehicleModel(), entryHash(superCarModels, drawsOf(seed, 2)[1] % 40));
+    EXPECT_EQ(pickLandVehicleModel(), unarmedSuperCar(drawsOf(seed, 2)[1]));
 
     settings.air_vehicle_type = 9;
     w.forcedFloats = {40.0f, 61.0f};
@@ -371,35 +384,83 @@ TEST(VehicleModelLists, HoldOnlyVehiclesTheGameHasOfTheKindTheirDrawPromises) {
 
 TEST(VehicleModelLists, UnarmedDrawsYieldOnlyUnarmedVehicles) {
     const sim::ModelCatalogue game;
-    struct Unarmed {
-        const char* what;
-        const VehicleModelList& candidates;
-        std::vector<const VehicleModelList*> excluded;
-        Draw replacements;
-    };
-    // The super cars that replace an armed land candidate may yield "Vigilante",
-    // as the draw intends (the replacement is not compared again): left out here.
-    const Unarmed draws[] = {
-        {"land", allLandModels, {&armedLandModels, &otherArmedLandModels}, {"super cars", {}}},
-        {"motorcycles", motorcycleModels, {&armedBikeModels}, namesOf("", unarmedMotorcycleReplacements)},
-        {"planes", planeModels, {&armedPlaneModels}, namesOf("", unarmedPlaneReplacements)},
-        {"helicopters", helicopterModels, {&armedHelicopterModels, &otherArmedHelicopterModels},
-         namesOf("", unarmedHelicopterReplacements)},
-    };
-    for (const Unarmed& draw : draws) {
-        std::vector<std::string> yielded = draw.replacements.names;
-        for (int32_t i = 0; i < draw.candidates.count; ++i) {
-            bool replaced = false;
-            for (const VehicleModelList* excluded : draw.excluded) replaced |= contains(*excluded, draw.candidates.names[i]);
-            if (!replaced) yielded.push_back(draw.candidates.names[i]);
+    for (const UnarmedDraw* draw : {&unarmedLandDraw, &unarmedMotorcycleDraw, &unarmedPlaneDraw, &unarmedHelicopterDraw}) {
+        const char* what = draw->candidates->names[0];
+        auto excluded = [draw](const char* name) {
+            return contains(*draw->excluded, name) || (draw->alsoExcluded && contains(*draw->alsoExcluded, name));
+        };
+        std::vector<std::string> yielded;
+        for (int32_t i = 0; i < draw->candidates->count; ++i)
+            if (!excluded(draw->candidates->names[i])) yielded.push_back(draw->candidates->names[i]);
+        if (draw->replacementList) {
+            for (int32_t i = 0; i < draw->replacementList->count; ++i)
+                if (!excluded(draw->replacementList->names[i])) yielded.push_back(draw->replacementList->names[i]);
+        } else {
+            for (const std::string& name : namesOf("", *draw->replacementTable).names) yielded.push_back(name);
         }
         for (const std::string& name : yielded) {
             const sim::ModelInfo* model = gameModel(game, name);
             if (!model) {
-                ADD_FAILURE() << draw.what << ": " << name << " is no vehicle of the game";
+                ADD_FAILURE() << what << ": " << name << " is no vehicle of the game";
                 continue;
             }
-            EXPECT_FALSE(model->armed) << draw.what << ": the unarmed draw can yield " << name;
+            EXPECT_FALSE(model->armed) << what << ": the unarmed draw can yield " << name;
+        }
+    }
+}
+
+TEST(VehicleModelLists, ArmedListsHoldOnlyVehiclesThatCarryWeapons) {
+    const sim::ModelCatalogue game;
+    const Draw armed[] = {
+        namesOf("armed land", armedLandModels),         namesOf("armed bikes", armedBikeModels),
+        namesOf("armed planes", armedPlaneModels),      namesOf("armed helicopters", armedHelicopterModels),
+        namesOf("other armed land", otherArmedLandModels), namesOf("other armed helicopters", otherArmedHelicopterModels),
+    };
+    for (const Draw& draw : armed)
+        for (const std::string& name : draw.names) {
+            const sim::ModelInfo* model = gameModel(game, name);
+            ASSERT_NE(model, nullptr) << draw.what << ": " << name;
+            EXPECT_TRUE(model->armed) << draw.what << ": " << name << " carries no weapon in the game's data";
+        }
+    // The armoured vehicles without weapons are unarmed to the game's data.
+    for (const char* armoured : {"kuruma2", "dukes2", "cognoscenti", "cog552", "baller5", "schafter6", "xls2",
+                                 "brickade", "riot2", "ruiner3"})
+        EXPECT_FALSE(gameModel(game, armoured)->armed) << armoured;
+}
+
+namespace {
+
+// The names of a Choice key's values, in order.
+std::vector<std::string> choicesOf(SettingId id) {
+    std::vector<std::string> names;
+    std::string choices = settingKeyText(id).choices;
+    for (size_t start = 0;;) {
+        size_t bar = choices.find('|', start);
+        names.push_back(choices.substr(start, bar - start));
+        if (bar == std::string::npos) return names;
+        start = bar + 1;
+    }
+}
+
+}  // namespace
+
+TEST(VehicleTypeTables, AreTheChoicesTheKeyTableNamesAndDescribes) {
+    const std::pair<SettingId, const VehicleTypeTable*> keys[] = {
+        {SettingId::land_vehicle_type, &landVehicleTypes},
+        {SettingId::air_vehicle_type, &airVehicleTypes},
+    };
+    for (const auto& [id, table] : keys) {
+        const SettingKey& key = settingKeys[static_cast<int>(id)];
+        SCOPED_TRACE(key.name);
+        std::vector<std::string> choices = choicesOf(id);
+        ASSERT_EQ(static_cast<int32_t>(choices.size()), table->count);
+        EXPECT_EQ(key.low, 1);
+        EXPECT_EQ(key.high, table->count);
+        std::string description = settingKeyDescriptions[static_cast<int>(id)];
+        for (int32_t value = 1; value <= table->count; ++value) {
+            EXPECT_EQ(choices[value - 1], table->types[value - 1].name) << value;
+            std::string named = std::to_string(value) + " " + table->types[value - 1].name;
+            EXPECT_NE(description.find(named), std::string::npos) << "the description does not say " << named;
         }
     }
 }

@@ -400,10 +400,14 @@ TEST(VehicleCustomisation, SetsKitTogglesPlateNeonColoursAndMods) {
     EXPECT_EQ(state.neonBlue, 10);
     EXPECT_EQ(state.neonGreen, 20);
     EXPECT_EQ(state.neonRed, 30);
+    // The modification colours are the vehicle's extra colours (pearlescent
+    // and wheel), not its primary and secondary ones.
     EXPECT_EQ(state.modColour1PaintType, 3);
     EXPECT_EQ(state.modColour1, state.pearlescentColour);
     EXPECT_EQ(state.modColour2PaintType, 2);
     EXPECT_EQ(state.modColour2, state.wheelColour);
+    EXPECT_NE(state.pearlescentColour, state.primaryColour);
+    EXPECT_NE(state.wheelColour, state.secondaryColour);
     // Every slot from 0 to 13, 15, 16, 23 and 24 that offers modifications.
     std::set<int32_t> slots, expectedSlots;
     for (const auto& [slot, index] : state.mods) {

@@ -4,10 +4,12 @@
 // by frame in real time, and unloads the plug-in.
 //   runner.exe <scenario> [game directory]
 //   runner.exe --without-host   (loads the plug-in alone: it must stay idle)
-//   runner.exe --native-call <hash> <argument count>
+//   runner.exe --native-call <hash> <argument count> [first argument]
 //                               (the stand-in host alone answers one call of a
-//                               native with that many zero arguments; it ends
-//                               the process when the game reads another count)
+//                               native with that many arguments, the first as
+//                               given in hexadecimal, the others zero; it ends
+//                               the process when the game reads another count
+//                               or a handle of another kind)
 #include <windows.h>
 
 #include <cstdint>
@@ -18,7 +20,7 @@
 namespace {
 
 // Calls a native through the host's exports as a plug-in does.
-int callNative(HMODULE host, uint64_t hash, int arguments) {
+int callNative(HMODULE host, uint64_t hash, int arguments, uint64_t first) {
     using NativeInit = void (*)(UINT64);
     using NativePush64 = void (*)(UINT64);
     using NativeCall = PUINT64 (*)();
@@ -30,7 +32,7 @@ int callNative(HMODULE host, uint64_t hash, int arguments) {
         return 2;
     }
     init(hash);
-    for (int i = 0; i < arguments; ++i) push(0);
+    for (int i = 0; i < arguments; ++i) push(i == 0 ? first : 0);
     PUINT64 result = call();
     std::printf("native 0x%016llX with %d arguments answered: 0x%llX\n", static_cast<unsigned long long>(hash),
                 arguments, static_cast<unsigned long long>(result[0]));
@@ -70,7 +72,7 @@ int main(int argc, char** argv) {
                     told ? "tells the host is missing" : "does not tell the host is missing");
         return loaded && told ? 0 : 1;
     }
-    bool nativeCall = std::strcmp(argv[1], "--native-call") == 0 && argc == 4;
+    bool nativeCall = std::strcmp(argv[1], "--native-call") == 0 && (argc == 4 || argc == 5);
     if (!nativeCall && argc > 2 && !SetCurrentDirectoryA(argv[2])) {
         std::fprintf(stderr, "runner: cannot enter %s\n", argv[2]);
         return 2;
@@ -80,7 +82,9 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "runner: cannot load %s\n", hostPath);
         return 2;
     }
-    if (nativeCall) return callNative(hostModule, std::strtoull(argv[2], nullptr, 16), std::atoi(argv[3]));
+    if (nativeCall)
+        return callNative(hostModule, std::strtoull(argv[2], nullptr, 16), std::atoi(argv[3]),
+                          argc == 5 ? std::strtoull(argv[4], nullptr, 16) : 0);
     using RunScenario = int (*)(const char*);
     auto runScenario = reinterpret_cast<RunScenario>(reinterpret_cast<void*>(GetProcAddress(hostModule, "standinRunScenario")));
     HMODULE plugin = LoadLibraryA(pluginPath);

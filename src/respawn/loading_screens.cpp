@@ -3,7 +3,6 @@
 #include "host/host_abi.h"
 #include "host/natives/camera_natives.h"
 #include "host/natives/gameplay_natives.h"
-#include "host/natives/ped_natives.h"
 #include "host/natives/player_natives.h"
 #include "shared/entities.h"
 #include "shared/event_log.h"
@@ -98,7 +97,8 @@ bool runPostLoadingFollowUp() {
         host::scriptWait(0);
     }
     applyPostLoadingSkin();
-    if (postLoadingPedTest(localPlayerPed())) postLoadingPedAction(localPlayerPed());
+    // Stars the player came out of the loading screen with are cleared.
+    if (playerWantedLevel(localPlayerId()) > 0) clearPlayerWantedLevel(localPlayerId());
     host::scriptWait(0);
     applyOnDemandOptions();
     fadeScreenIn(500);

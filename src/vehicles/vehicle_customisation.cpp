@@ -35,7 +35,7 @@ void customiseVehicle(uint32_t vehicle) {
     }
     int32_t pearlescent = 0;
     int32_t wheel = 0;
-    getExtraColours(vehicle, &pearlescent, &wheel);
+    getVehicleExtraColours(vehicle, &pearlescent, &wheel);
     setModColour1(vehicle, randomWhole(0.0f, 6.0f), pearlescent);
     setModColour2(vehicle, randomWhole(0.0f, 6.0f), wheel);
     for (int32_t slot = 0; slot <= 13; ++slot) randomiseModSlot(vehicle, slot);

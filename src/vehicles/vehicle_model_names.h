@@ -20,13 +20,15 @@ inline constexpr const char* motorcycleModelNames[] = {
     "Shotaro", "Sovereign", "Thrust", "Vader", "Vindicator", "Vortex", "Wolfsbane", "Zombiea", "Zombieb",
     "Blazer", "Blazer2", "Blazer3", "Blazer4", "Oppressor", "Blazer5",
 };
+// Land vehicles that carry weapons in the game's data. The armoured ones
+// without a weapon (Kuruma2, Dukes2, the armoured Cognoscenti, Baller,
+// Schafter and XLS, Brickade), Riot2 (a water cannon, no weapon) and Ruiner3
+// are unarmed: the all-land list holds them for the unarmed draw.
 inline constexpr const char* armedLandModelNames[] = {
-    "APC", "Barrage", "Chernobog", "Khanjali", "Rhino", "Insurgent", "Insurgent2", "Insurgent3",
-    "KURUMA2", "DUKES2", "RIOT2", "LIMO2", "COGNOSCENTI", "COGNOSCENTI2", "BALLER5", "BALLER6", "BRICKADE",
-    "XLS2", "SCHAFTER5", "SCHAFTER6", "COG552", "Boxville5", "Cog552", "Cognoscenti", "Cognoscenti2",
-    "Insurgent", "Insurgent2", "Insurgent3", "Boxville5", "Tampa3", "XLS2", "Dune3", "Brickade", "Dukes2",
-    "Baller5", "Baller6", "Kuruma2", "Limo2", "Schafter5", "Schafter6", "Ardent", "Nightshark", "Technical3",
-    "Vigilante", "Comet4", "Deluxo", "Stromberg", "Savestra", "Viseris", "Revolter", "Caracara", "Ruiner3",
+    "APC", "Barrage", "Chernobog", "Khanjali", "Rhino", "Insurgent", "Insurgent2", "Insurgent3", "LIMO2",
+    "Boxville5", "Insurgent", "Insurgent2", "Insurgent3", "Boxville5", "Tampa3", "Dune3", "Limo2", "Ardent",
+    "Nightshark", "Technical3", "Vigilante", "Comet4", "Deluxo", "Stromberg", "Savestra", "Viseris", "Revolter",
+    "Caracara",
 };
 inline constexpr const char* armedBikeModelNames[] = {
     "Oppressor", "Blazer5",
@@ -107,8 +109,8 @@ inline constexpr const char* bicycleModelNames[] = {
 // Every land vehicle but the motorcycles: the commercial, compact, coupe, bicycle,
 // emergency, industrial, muscle, off-road, SUV, sedan, service, sports and sports
 // classic runs, the super cars without "Vigilante", the utility and van runs, five
-// military and riot vehicles of no other list, and the armed land vehicles without
-// their last entry "Ruiner3".
+// military and riot vehicles of no other list, and a run of armed and armoured
+// vehicles (the armed land vehicles, and the armoured ones without weapons).
 inline constexpr const char* allLandModelNames[] = {
     "Benson", "Biff", "Hauler", "Hauler2", "Mule", "Mule2", "Mule3", "Packer", "Phantom", "Phantom2",
     "Phantom3", "Pounder", "Stockade", "Blista", "Blista2", "Blista3", "Brioso", "Dilettante", "Dilettante2",

@@ -1,8 +1,10 @@
-// The draws of a vehicle model by "land_vehicle_type" and "air_vehicle_type".
-// The list index always comes from the table generator; every choice between
-// lists and every fixed-name replacement from the host's random float.
+// The draws of a vehicle model by "land_vehicle_type" and "air_vehicle_type",
+// as their type tables give them (vehicle_lists.cpp). The list index always
+// comes from the table generator; every choice between lists and every
+// fixed-name replacement from the host's random float.
 #include "vehicles/vehicle_models.h"
 
+#include <cctype>
 #include <cstdio>
 
 #include "host/natives/gameplay_natives.h"
@@ -17,24 +19,40 @@ bool rollAbove(float threshold) { return randomFloat(1.0f, 101.0f) > threshold; 
 // The integer part of the host's random float between 1.0 and 101.0.
 int32_t replacementRoll() { return static_cast<int32_t>(randomFloat(1.0f, 101.0f)); }
 
-const VehicleModelList noModels{nullptr, 0};
-
-bool listHolds(const VehicleModelList& list, uint32_t model) {
-    for (int32_t i = 0; i < list.count; ++i)
-        if (nameHash(list.names[i]) == model) return true;
+bool listHolds(const VehicleModelList* list, uint32_t model) {
+    if (!list) return false;
+    for (int32_t i = 0; i < list->count; ++i)
+        if (nameHash(list->names[i]) == model) return true;
     return false;
 }
 
-// A candidate from `candidates`; if its hash equals that of any entry of
-// `excluded`, then of `alsoExcluded`, it is swapped for what `replacement`
-// gives, which is not tested again.
-uint32_t drawExcluding(const VehicleModelList& candidates, const VehicleModelList& excluded,
-                       const VehicleModelList& alsoExcluded, uint32_t (*replacement)()) {
-    uint32_t candidate = pickModel(candidates);
-    return listHolds(excluded, candidate) || listHolds(alsoExcluded, candidate) ? replacement() : candidate;
+// Names compared as the game's name hash compares them: in any letter case.
+bool sameName(const char* a, const char* b) {
+    for (; *a && *b; ++a, ++b)
+        if (std::tolower(static_cast<unsigned char>(*a)) != std::tolower(static_cast<unsigned char>(*b))) return false;
+    return *a == *b;
 }
 
-uint32_t superCarReplacement() { return pickModel(superCarModels); }
+bool namedIn(const VehicleModelList* list, const char* name) {
+    if (!list) return false;
+    for (int32_t i = 0; i < list->count; ++i)
+        if (sameName(list->names[i], name)) return true;
+    return false;
+}
+
+// An entry of `list` that the draw's armed lists do not name, by one table
+// draw over those entries (compared by name, without asking the game).
+uint32_t pickUnarmedEntry(const VehicleModelList& list, const UnarmedDraw& draw) {
+    int32_t unarmed = 0;
+    for (int32_t i = 0; i < list.count; ++i)
+        unarmed += !namedIn(draw.excluded, list.names[i]) && !namedIn(draw.alsoExcluded, list.names[i]);
+    if (unarmed == 0) return pickModel(list);
+    int32_t wanted = static_cast<int32_t>(tableRandom() % unarmed);
+    for (int32_t i = 0; i < list.count; ++i)
+        if (!namedIn(draw.excluded, list.names[i]) && !namedIn(draw.alsoExcluded, list.names[i]) && wanted-- == 0)
+            return nameHash(list.names[i]);
+    return pickModel(list);
+}
 
 uint32_t replacementFrom(const ReplacementTable& table) {
     int32_t v = replacementRoll();
@@ -43,88 +61,58 @@ uint32_t replacementFrom(const ReplacementTable& table) {
     return nameHash(table.bands[table.count - 1].name);
 }
 
-uint32_t unarmedPlaneReplacement() { return replacementFrom(unarmedPlaneReplacements); }
-uint32_t unarmedHelicopterReplacement() { return replacementFrom(unarmedHelicopterReplacements); }
-uint32_t unarmedMotorcycleReplacement() { return replacementFrom(unarmedMotorcycleReplacements); }
+// A candidate whose hash equals that of any entry of the excluded lists is
+// swapped for a replacement, which is not compared again.
+uint32_t drawUnarmed(const UnarmedDraw& draw) {
+    uint32_t candidate = pickModel(*draw.candidates);
+    if (!listHolds(draw.excluded, candidate) && !listHolds(draw.alsoExcluded, candidate)) return candidate;
+    return draw.replacementList ? pickUnarmedEntry(*draw.replacementList, draw) : replacementFrom(*draw.replacementTable);
+}
 
-uint32_t unarmedLandModel() {
-    return drawExcluding(allLandModels, armedLandModels, otherArmedLandModels, superCarReplacement);
+uint32_t drawModel(const ModelDraw& draw) { return draw.list ? pickModel(*draw.list) : drawUnarmed(*draw.unarmed); }
+
+bool isMixed(const VehicleType& type) { return type.otherwise.list || type.otherwise.unarmed; }
+
+uint32_t drawByValue(const VehicleTypeTable& table, int32_t value) {
+    if (value < 1 || value > table.count) return drawModel(table.otherValue);
+    const VehicleType& type = table.types[value - 1];
+    if (!isMixed(type)) return drawModel(type.draw);
+    return drawModel(rollAbove(type.threshold) ? type.draw : type.otherwise);
 }
-uint32_t unarmedMotorcycleModel() {
-    return drawExcluding(motorcycleModels, armedBikeModels, noModels, unarmedMotorcycleReplacement);
-}
-uint32_t unarmedPlaneModel() {
-    return drawExcluding(planeModels, armedPlaneModels, noModels, unarmedPlaneReplacement);
-}
-uint32_t unarmedHelicopterModel() {
-    return drawExcluding(helicopterModels, armedHelicopterModels, otherArmedHelicopterModels,
-                         unarmedHelicopterReplacement);
+
+// The lists a model may come from, by the type tables: first the first list
+// of each draw, in the tables' order (so the all-land list, which holds most of
+// what a road spawn makes, comes first), then a mixed value's second.
+template <class Visit>
+bool anyDrawnList(const VehicleTypeTable& table, Visit visit) {
+    auto visitDraw = [&visit](const ModelDraw& draw) {
+        if (draw.list) return visit(*draw.list);
+        return visit(*draw.unarmed->candidates) || (draw.unarmed->replacementList && visit(*draw.unarmed->replacementList));
+    };
+    for (int32_t i = 0; i < table.count; ++i)
+        if (visitDraw(table.types[i].draw)) return true;
+    for (int32_t i = 0; i < table.count; ++i)
+        if (isMixed(table.types[i]) && visitDraw(table.types[i].otherwise)) return true;
+    return visitDraw(table.otherValue);
 }
 
 }  // namespace
 
 uint32_t pickModel(const VehicleModelList& list) { return nameHash(list.names[tableRandom() % list.count]); }
 
-uint32_t pickLandVehicleModel() {
-    switch (settings.land_vehicle_type) {
-        case 1: return pickModel(allLandModels);
-        case 2: return pickModel(motorcycleModels);
-        case 3: return pickModel(rollAbove(40.0f) ? allLandModels : motorcycleModels);
-        case 4: return pickModel(armedLandModels);
-        case 5: return pickModel(armedBikeModels);
-        case 6: return pickModel(rollAbove(25.0f) ? armedLandModels : armedBikeModels);
-        case 7: return unarmedLandModel();
-        case 8: return unarmedMotorcycleModel();
-        case 9: return rollAbove(40.0f) ? unarmedLandModel() : unarmedMotorcycleModel();
-        case 10: return pickModel(superCarModels);
-        case 11: return pickModel(muscleCarModels);
-        case 12: return pickModel(emergencyModels);
-        case 13: return pickModel(offRoadModels);
-        case 14: return pickModel(suvModels);
-        case 15: return pickModel(sedanModels);
-        case 16: return pickModel(serviceModels);
-        case 17: return pickModel(sportsCarModels);
-        case 18: return pickModel(sportsClassicModels);
-        case 19: return pickModel(utilityModels);
-        case 20: return pickModel(vanModels);
-        case 21: return pickModel(industrialModels);
-        case 22: return pickModel(commercialModels);
-        case 23: return pickModel(compactModels);
-        case 24: return pickModel(coupeModels);
-        case 25: return pickModel(bicycleModels);
-        default: return pickModel(superCarModels);
-    }
-}
+uint32_t pickLandVehicleModel() { return drawByValue(landVehicleTypes, settings.land_vehicle_type); }
 
-uint32_t pickAirVehicleModel() {
-    switch (settings.air_vehicle_type) {
-        case 1: return pickModel(planeModels);
-        case 2: return pickModel(helicopterModels);
-        case 3: return pickModel(rollAbove(40.0f) ? planeModels : helicopterModels);
-        case 4: return pickModel(armedPlaneModels);
-        case 5: return pickModel(armedHelicopterModels);
-        case 6: return pickModel(rollAbove(40.0f) ? armedPlaneModels : armedHelicopterModels);
-        case 7: return unarmedPlaneModel();
-        case 8: return unarmedHelicopterModel();
-        case 9: return rollAbove(40.0f) ? unarmedPlaneModel() : unarmedHelicopterModel();
-        default: return pickModel(defaultPlaneModels);
-    }
-}
+uint32_t pickAirVehicleModel() { return drawByValue(airVehicleTypes, settings.air_vehicle_type); }
 
 void nameVehicleModel(uint32_t model, char* name, size_t size) {
-    // Land lists first: allLandModels holds most of what a road spawn makes.
-    const VehicleModelList* const lists[] = {
-        &allLandModels,      &superCarModels,    &motorcycleModels, &armedLandModels,       &armedBikeModels,
-        &muscleCarModels,    &emergencyModels,   &offRoadModels,    &suvModels,             &sedanModels,
-        &serviceModels,      &sportsCarModels,   &sportsClassicModels, &utilityModels,      &vanModels,
-        &industrialModels,   &commercialModels,  &compactModels,    &coupeModels,           &bicycleModels,
-        &planeModels,        &helicopterModels,  &armedPlaneModels, &armedHelicopterModels, &defaultPlaneModels,
-    };
-    for (const VehicleModelList* list : lists)
-        for (int32_t i = 0; i < list->count; ++i)
-            if (nameHash(list->names[i]) == model) {
-                std::snprintf(name, size, "%s", list->names[i]);
-                return;
+    auto nameFrom = [model, name, size](const VehicleModelList& list) {
+        for (int32_t i = 0; i < list.count; ++i)
+            if (nameHash(list.names[i]) == model) {
+                std::snprintf(name, size, "%s", list.names[i]);
+                return true;
             }
+        return false;
+    };
+    if (anyDrawnList(landVehicleTypes, nameFrom) || anyDrawnList(airVehicleTypes, nameFrom)) return;
     std::snprintf(name, size, "model 0x%08X", static_cast<unsigned>(model));
 }

@@ -2,6 +2,7 @@
 // The natives that tests look for in the simulated game's call log.
 #include <cstdint>
 
+constexpr uint64_t clearWantedLevelNative = 0xB302540597885499ull;
 constexpr uint64_t closestRoadNodeNative = 0xFF071FB798B803B0ull;
 constexpr uint64_t collisionNative = 0x1A9205C1B9EE827Full;
 constexpr uint64_t controlJustPressedNative = 0x580417101DDB492Full;
@@ -30,5 +31,6 @@ constexpr uint64_t setPlayerModelNative = 0x00A1CADD00108836ull;
 constexpr uint64_t setTimeScaleNative = 0x1D408577D440E81Eull;
 constexpr uint64_t setViewModeNative = 0x5A4F9EDF1673F704ull;
 constexpr uint64_t switchCameraOffNative = 0x026FB97D0A425F84ull;
+constexpr uint64_t wantedLevelNative = 0xE28E54788CE8F12Dull;
 constexpr uint64_t frameCountNative = 0xFC8202EFC642E6F2ull;
 constexpr uint64_t drawRectNative = 0x3A618A217E5154F0ull;

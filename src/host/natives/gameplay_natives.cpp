@@ -2,7 +2,7 @@
 
 #include "host/native_call.h"
 
-uint32_t nameHash(const char* name) { return native::resultU32(native::invoke(0xD24D37CC275948CCull, name)); }
+game::Hash nameHash(const char* name) { return native::resultU32(native::invoke(0xD24D37CC275948CCull, name)); }
 
 int32_t randomInt(int32_t start, int32_t end) {
     return native::resultI32(native::invoke(0xD53343AA4FB7DD28ull, start, end));
@@ -28,4 +28,4 @@ bool groundHeightAt(float x, float y, float z, float* height) {
 
 void loadSceneAt(float x, float y, float z) { native::invoke(0x4448EB75B4904BDBull, x, y, z); }
 
-void setIntStatToZero(uint32_t statHash) { native::invoke(0xB3271D7AB655B441ull, statHash, 0, 1); }
+void setIntStatToZero(game::Hash statHash) { native::invoke(0xB3271D7AB655B441ull, statHash, 0, 1); }

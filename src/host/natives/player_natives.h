@@ -1,8 +1,13 @@
 #pragma once
-// The local player: id, ped, arrest state and model.
+// The local player: id, ped, arrest state, model and wanted level.
 #include <cstdint>
 
-uint32_t localPlayerId();                                 // 0x4F8644AF03D0E0D6
-uint32_t localPlayerPed();                                // 0xD80958FC74E988A6
-bool isPlayerBeingArrested(uint32_t player);              // 0x388A47C51ABDAC8E (player, 1)
-void setPlayerModel(uint32_t player, uint32_t model);     // 0x00A1CADD00108836
+#include "host/game_types.h"
+
+game::Player localPlayerId();                             // 0x4F8644AF03D0E0D6 PLAYER_ID
+game::Ped localPlayerPed();                               // 0xD80958FC74E988A6 PLAYER_PED_ID
+bool isPlayerBeingArrested(game::Player player);          // 0x388A47C51ABDAC8E IS_PLAYER_BEING_ARRESTED (player, 1)
+void setPlayerModel(game::Player player, game::Hash model);  // 0x00A1CADD00108836 SET_PLAYER_MODEL
+// The player's stars, 0 for none.
+int32_t playerWantedLevel(game::Player player);           // 0xE28E54788CE8F12D GET_PLAYER_WANTED_LEVEL
+void clearPlayerWantedLevel(game::Player player);         // 0xB302540597885499 CLEAR_PLAYER_WANTED_LEVEL

@@ -2,10 +2,12 @@
 // Models: what the game's data holds, what kind of model it is, and loading.
 #include <cstdint>
 
-void requestModel(uint32_t model);                         // 0x963D27A58DF860AC
-bool hasModelLoaded(uint32_t model);                       // 0x98A4EB5D89A0C952
-void releaseModel(uint32_t model);                         // 0xE532F5D78798DAAB
-bool isModelInGameData(uint32_t model);                    // 0x35B9E0803292B641
-bool isVehicleModel(uint32_t model);                       // 0x19AAC8F07BFEC53E
-bool isPlaneModel(uint32_t model);                         // 0xA0948AB42D7BA0DE
-bool isHelicopterModel(uint32_t model);                    // 0xDCE4334788AF94EA
+#include "host/game_types.h"
+
+void requestModel(game::Hash model);                       // 0x963D27A58DF860AC REQUEST_MODEL
+bool hasModelLoaded(game::Hash model);                     // 0x98A4EB5D89A0C952 HAS_MODEL_LOADED
+void releaseModel(game::Hash model);                       // 0xE532F5D78798DAAB SET_MODEL_AS_NO_LONGER_NEEDED
+bool isModelInGameData(game::Hash model);                  // 0x35B9E0803292B641 IS_MODEL_IN_CDIMAGE
+bool isVehicleModel(game::Hash model);                     // 0x19AAC8F07BFEC53E IS_MODEL_A_VEHICLE
+bool isPlaneModel(game::Hash model);                       // 0xA0948AB42D7BA0DE IS_THIS_MODEL_A_PLANE
+bool isHelicopterModel(game::Hash model);                  // 0xDCE4334788AF94EA IS_THIS_MODEL_A_HELI
