@@ -205,7 +205,13 @@ void appendKeyFix(MessageText* text, const SettingKey& key, std::string_view val
             text->append(" Write 1 for on, 0 for off.");
             return;
         case SettingUnit::Percent:
-            text->append(" Write a whole number: 20 for 20 percent.");
+            // His own number when he wrote one ("30%": 30 for 30 percent).
+            if (reading.kind == ReadingKind::TextAfter && !reading.decimal && reading.number >= 0 &&
+                reading.number <= 100)
+                text->append(" Write a whole number: %s=%.0f for %.0f percent.", key.name, reading.number,
+                             reading.number);
+            else
+                text->append(" Write a whole number: 20 for 20 percent.");
             return;
         case SettingUnit::Milliseconds:
             text->append(" Write whole milliseconds: 5500 for 5.5 seconds.");
