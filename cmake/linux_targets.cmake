@@ -5,7 +5,8 @@ pelorin_target_defaults(pelorin_core)
 
 # What only the tools and tests use of the checker and the key table: the
 # sorted list of findings and the keys' descriptions.
-add_library(pelorin_tool_support STATIC tools/settings_check_list.cpp tools/settings_key_descriptions.cpp)
+add_library(pelorin_tool_support STATIC tools/settings_check_list.cpp tools/settings_key_descriptions.cpp
+  tools/open_file_posix.cpp)
 pelorin_target_defaults(pelorin_tool_support)
 target_link_libraries(pelorin_tool_support PUBLIC pelorin_core)
 
