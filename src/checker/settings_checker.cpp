@@ -45,6 +45,7 @@ public:
         state->customKeys.clear();
         state->sectionLine = 0;
         std::fill(std::begin(state->knownLines), std::end(state->knownLines), 0);
+        std::fill(std::begin(state->misspeltLines), std::end(state->misspeltLines), 0);
         state->highestDefined = 0;
         state->aboveSections = CheckState::StrayKeys{};
         state->underHeader = CheckState::StrayKeys{};
@@ -246,13 +247,19 @@ private:
         // A suggestion only where the text is wanted (the plug-in's log wants only its first findings').
         char guess[longestSuggestedKey + 24];
         if (++state_.unknownKeys <= suggestedKeys && key.size() <= longestSuggestedKey &&
-            report_.wantsMessage(line, CheckSeverity::Warning) && closestKnownKey(key, guess, sizeof guess))
+            report_.wantsMessage(line, CheckSeverity::Warning) && closestKnownKey(key, guess, sizeof guess)) {
             report_.add(line, CheckSeverity::Warning, FindingKind::KeyNotRead,
                         "Pelorin knows no setting %.*s and ignores this line. Did you mean %s?", VIEW(key), guess);
-        else
+            int meant = settingKeyIndex(guess);
+            if (meant >= 0 && state_.misspeltLines[meant] == 0) {
+                state_.misspeltLines[meant] = line;
+                state_.misspeltKeys[meant] = key;
+            }
+        } else {
             report_.add(line, CheckSeverity::Warning, FindingKind::KeyNotRead,
                         "Pelorin knows no setting %.*s%s and ignores this line.",
                         static_cast<int>(std::min(key.size(), shownKey)), key.data(), key.size() > shownKey ? "..." : "");
+        }
     }
 
     void customPointLine(const ProfileLine& line, std::string_view key, std::string_view number, int axis,

@@ -165,12 +165,18 @@ private:
         std::string_view value;
         if (!findProfileValue(section_, key.name, &value)) {
             if (texts.missingEffect == nullptr || state_.sectionLine == 0) return;
-            report_.compose(0, missingSeverity(id), FindingKind::KeyMissing, index, [&](MessageText& text) {
+            // Told at the line of a slip that meant it ("custom_spawn_chanse"), where the fix is.
+            const int slip = state_.misspeltLines[index];
+            report_.compose(slip, missingSeverity(id), FindingKind::KeyMissing, index, [&](MessageText& text) {
                 text.append("%s is missing, so Pelorin reads it as %g", key.name, key.missing);
                 appendInUse(text, id, key.missing);
                 text.append(": %s", texts.missingEffect);
                 appendChanceEffect(text, id);
-                text.append(". Add the line %s=%g (as shipped).", key.name, key.builtIn);
+                if (slip != 0)
+                    text.append(". Write %s instead of %.*s on this line.", key.name,
+                                static_cast<int>(state_.misspeltKeys[index].size()), state_.misspeltKeys[index].data());
+                else
+                    text.append(". Add the line %s=%g (as shipped).", key.name, key.builtIn);
             });
             return;
         }
@@ -260,11 +266,24 @@ private:
                             "fewer rolls: %s. Lower them so that they add up to 100.",
                             sum, cut);
         }
-        if (odds.fallBackRolls > 0)
+        if (odds.fallBackRolls > 0) {
+            // Why the sum is not what he wrote: chances missing from the file count as -1.
+            char why[320] = "";
+            int missing = 0;
+            for (int m = 0; m < spawnModeCount; ++m) {
+                size_t used = std::strlen(why);
+                if (!present(spawnModes[m].chance))
+                    std::snprintf(why + used, sizeof why - used, "%s%s", ++missing > 1 ? ", " : " (",
+                                  name(spawnModes[m].chance));
+            }
+            if (missing > 0)
+                std::strncat(why, missing == 1 ? " is missing and counts as -1)" : " are missing and count as -1 each)",
+                             sizeof why - std::strlen(why) - 1);
             report_.add(0, CheckSeverity::Note, FindingKind::Other,
-                        "the spawn chances add up to %.0f, so %d of 99 respawns fall back to the %s (with a sound). "
+                        "the spawn chances add up to %.0f%s, so %d of 99 respawns fall back to the %s (with a sound). "
                         "Raise them so that they add up to 100.",
-                        sum, odds.fallBackRolls, spawnModes[odds.fallBackMode].name);
+                        sum, why, odds.fallBackRolls, spawnModes[odds.fallBackMode].name);
+        }
         const SettingId customChance = SettingId::custom_spawn_chance;
         const SettingId count = SettingId::number_of_custom_spawn_points_in_use;
         if (odds.rolls[custom] > 0 && intValue(count) <= 0) {
