@@ -34,6 +34,7 @@ target_link_options(ScriptHookV PRIVATE ${PELORIN_STATIC_RUNTIME})
 
 add_executable(runner wine/runner_win32.cpp)
 pelorin_target_defaults(runner)
+target_link_libraries(runner PRIVATE shell32)
 target_link_options(runner PRIVATE ${PELORIN_STATIC_RUNTIME})
 
 # The INI library: reader, writer, encodings and the float reader.
