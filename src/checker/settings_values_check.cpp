@@ -445,8 +445,9 @@ private:
             valueFinding(key1, CheckSeverity::Error, unitFix, consequence);
         }
         if (hasNumber(key2) && !off2 && !isKeyCode(chord.code2)) {
+            const char* alone = key1 == SettingId::menu_key_1_of_2 ? "" : ", or -1 for the first key alone";
             std::snprintf(consequence, sizeof consequence, "no key code (%ld to %ld%s), so %s by keys never fires", low,
-                          high, key1 == SettingId::menu_key_1_of_2 ? "" : ", or -1 for the first key alone", chord.what);
+                          high, alone, chord.what);
             valueFinding(key2, CheckSeverity::Error, unitFix, consequence);
         }
         if (hasNumber(key1) && hasNumber(key2) && chord.code1 == chord.code2 && isKeyCode(chord.code1))

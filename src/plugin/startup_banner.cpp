@@ -25,8 +25,9 @@ void announceLoad() {
         return;
     }
     char text[120];
-    std::snprintf(text, sizeof text, "Pelorin " PELORIN_VERSION " loaded: %d problem%s in Pelorin.ini, run pelorin-check.exe",
-                  problems, problems == 1 ? "" : "s");
+    std::snprintf(text, sizeof text,
+                  "Pelorin " PELORIN_VERSION " loaded: %d problem%s in Pelorin.ini, run pelorin-check.exe", problems,
+                  problems == 1 ? "" : "s");
     showNotification(text);
 }
 
@@ -77,9 +78,11 @@ void announceWhatIsNew() {
                   menu, save);
     showNotification(text);
     if (writeSettingsKeys(missing.data(), missing.size()))
-        logEvent("the settings of Pelorin " PELORIN_VERSION " that Pelorin.ini lacked were added with their shipped values");
+        logEvent("the settings of Pelorin " PELORIN_VERSION
+                 " that Pelorin.ini lacked were added with their shipped values");
     else
-        logEvent("could not add the settings of Pelorin " PELORIN_VERSION " to Pelorin.ini; they take their shipped values");
+        logEvent("could not add the settings of Pelorin " PELORIN_VERSION
+                 " to Pelorin.ini; they take their shipped values");
 }
 
 }  // namespace
