@@ -5,7 +5,8 @@ pelorin_target_defaults(pelorin_core)
 
 # What only the tools and tests use of the checker and the key table: the
 # sorted list of findings and the keys' descriptions.
-add_library(pelorin_tool_support STATIC tools/settings_check_list.cpp tools/settings_key_descriptions.cpp)
+add_library(pelorin_tool_support STATIC tools/settings_check_list.cpp tools/settings_key_descriptions.cpp
+  tools/open_file_posix.cpp)
 pelorin_target_defaults(pelorin_tool_support)
 target_link_libraries(pelorin_tool_support PUBLIC pelorin_core)
 
@@ -102,6 +103,12 @@ pelorin_check_test(file_saved_as_txt 2 ${PELORIN_CORPUS}/saved_as_txt.ini)
 # The odds need no explanation: a share one roll short says why.
 set(PELORIN_CHECK_OUTPUT "-DEXPECT_OUTPUT=random point of the map +9 of 99 rolls \\(9.1%\\), not 10: the rolls end at 99")
 pelorin_check_test(odds_say_why_a_share_is_short 0 ${CMAKE_SOURCE_DIR}/dist/Pelorin.ini)
+# The release's Pelorin-default.ini, not yet renamed at the first install.
+set(PELORIN_CHECK_OUTPUT "-DEXPECT_OUTPUT=error: there is no Pelorin.ini, but Pelorin-default.ini is there: rename it to Pelorin.ini")
+pelorin_check_test(default_file_not_renamed 2 ${CMAKE_SOURCE_DIR}/tests/check_default_only/Pelorin.ini)
+# A share the earlier ones leave no roll says so, not that the rolls end at 99.
+set(PELORIN_CHECK_OUTPUT "-DEXPECT_OUTPUT=custom point +0 of 99 rolls \\(0.0%\\), not 10: the shares before it take every roll")
+pelorin_check_test(odds_say_when_the_shares_before_take_every_roll 1 ${PELORIN_CORPUS}/custom_points_never_picked.ini)
 set(PELORIN_CHECK_OUTPUT "-DEXPECT_OUTPUT=Map written to")
 pelorin_check_test(map 0 ${CMAKE_SOURCE_DIR}/dist/Pelorin.ini --map ${CMAKE_BINARY_DIR}/check_map.svg)
 unset(PELORIN_CHECK_OUTPUT)

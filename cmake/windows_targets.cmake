@@ -34,6 +34,7 @@ target_link_options(ScriptHookV PRIVATE ${PELORIN_STATIC_RUNTIME})
 
 add_executable(runner wine/runner_win32.cpp)
 pelorin_target_defaults(runner)
+target_link_libraries(runner PRIVATE shell32)
 target_link_options(runner PRIVATE ${PELORIN_STATIC_RUNTIME})
 
 # The INI library: reader, writer, encodings and the float reader.
@@ -48,14 +49,16 @@ target_link_options(ini_conformance PRIVATE ${PELORIN_STATIC_RUNTIME})
 set(PELORIN_CHECKER_SOURCES src/checker/settings_checker.cpp src/checker/settings_values_check.cpp
   src/checker/value_reading.cpp src/checker/key_suggestion.cpp src/settings/setting_limits.cpp
   src/settings/custom_points_reach.cpp src/settings/settings_keys.cpp src/settings/settings_record.cpp
-  src/settings/spawn_roll.cpp ${PELORIN_INI_SOURCES})
+  src/settings/spawn_roll.cpp src/settings/key_names.cpp ${PELORIN_INI_SOURCES})
 
 # The settings checker of the release: checks the Pelorin.ini beside it, with
 # the plug-in's own formatting.
 add_executable(pelorin-check tools/pelorin_check_win32.cpp tools/check_command.cpp tools/settings_map.cpp
+  tools/open_file_win32.cpp
   src/platform/formatting_win32.cpp tools/settings_check_list.cpp src/spawn/spawn_points.cpp
   ${PELORIN_CHECKER_SOURCES})
 pelorin_target_defaults(pelorin-check)
+target_link_libraries(pelorin-check PRIVATE shell32)
 target_link_options(pelorin-check PRIVATE ${PELORIN_STATIC_RUNTIME} -s)
 
 # Reads a file's version resource as its properties show it (checks Pelorin.asi).
@@ -67,7 +70,11 @@ target_link_options(version_info PRIVATE ${PELORIN_STATIC_RUNTIME})
 # The release: Pelorin-<version>.zip, unzipped by the player into the game's folder.
 configure_file(dist/Pelorin-Readme.txt.in ${CMAKE_BINARY_DIR}/package/Pelorin-Readme.txt @ONLY NEWLINE_STYLE CRLF)
 install(TARGETS Pelorin pelorin-check RUNTIME DESTINATION .)
-install(FILES dist/Pelorin.ini ${CMAKE_BINARY_DIR}/package/Pelorin-Readme.txt DESTINATION .)
+# The settings ship as Pelorin-default.ini: a zip cannot hold a file "only when
+# absent", and an update unzipped over the game's folder must never replace the
+# player's Pelorin.ini (the guide says to rename it at the first install).
+install(FILES dist/Pelorin.ini DESTINATION . RENAME Pelorin-default.ini)
+install(FILES ${CMAKE_BINARY_DIR}/package/Pelorin-Readme.txt DESTINATION .)
 set(CPACK_GENERATOR ZIP)
 set(CPACK_PACKAGE_FILE_NAME Pelorin-${PROJECT_VERSION})
 set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)

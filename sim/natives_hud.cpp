@@ -16,7 +16,10 @@ void beginNotification(const NativeCall& c) {
     c.world.pendingComponents.clear();
 }
 
-void addTextComponent(const NativeCall& c) { c.world.pendingComponents.emplace_back(c.text(0)); }
+// As the game does: a component shows its first 99 characters only.
+void addTextComponent(const NativeCall& c) {
+    c.world.pendingComponents.emplace_back(std::string(c.text(0)).substr(0, 99));
+}
 
 void postNotification(const NativeCall& c) {
     c.world.notifications.push_back(takeComponents(c.world));

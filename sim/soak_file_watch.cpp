@@ -82,9 +82,16 @@ bool isCustomPointKey(const std::string& key) {
            (key.back() == 'x' || key.back() == 'y' || key.back() == 'z');
 }
 
+// The keys that came after the first release, which the first start adds to
+// an older file with the values they already had.
+bool laterKey(const std::string& key) {
+    int index = settingKeyIndex(key);
+    return index >= 0 && takesShippedValueWhenMissing(settingKeys[index]);
+}
+
 bool pluginWrites(const std::string& key) {
     return key == stored_last_used_skinKeyName || key == number_of_custom_spawn_points_in_useKeyName ||
-           isCustomPointKey(key);
+           isCustomPointKey(key) || laterKey(key);
 }
 
 uint32_t storedSkinOf(const std::string& text) {

@@ -2,7 +2,8 @@
 // The player's settings file, watched from outside the plug-in after every
 // script turn of a soak episode: it is always the text the player last saved,
 // or that text with keys the plug-in writes set ("stored_last_used_skin", new
-// custom points, "number_of_custom_spawn_points_in_use"), never a part or a
+// custom points, "number_of_custom_spawn_points_in_use", the keys that came after
+// the first release with the values an older file gives them), never a part or a
 // mix of texts; no custom point of the player's ever changes; a link he made
 // stays a link; and the stored skin only ever becomes one he chose. What he
 // chose: a skin he wore at the start or typed into the file, or one that his

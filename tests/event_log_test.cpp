@@ -162,7 +162,7 @@ TEST(EventLog, SettingsProblemsAreLoggedOnceUntilTheyChange) {
     gameStartedWith(twice);
     sim::runFor(5000);
     std::string log = fileText(logPath());
-    EXPECT_EQ(occurrences(log, "first_wait_time is set again (first at line 42): Pelorin uses only the first"), 1) << log;
+    EXPECT_EQ(occurrences(log, "first_wait_time is set again (first at line 54): Pelorin uses only the first"), 1) << log;
     EXPECT_EQ(occurrences(log, "Pelorin.ini"), 1) << "one problem, one line: " << log;
 
     testing_support::writeSettingsFile("; no section at all\nfirst_wait_time=5500\n");

@@ -82,6 +82,41 @@ TEST(KeyboardChord, SingleKeyModeFiresAtEachReleaseOfKeyOne) {
     }
 }
 
+// A chord of Ctrl alone hides none of the chords that hold Ctrl: it fires
+// only when no other key was pressed while Ctrl was held, nor held with it.
+TEST(KeyboardChord, SingleKeyChordFiresOnlyWhenTheKeyWasPressedAlone) {
+    sim::World& w = gameWithBuiltInChords();
+    settings.respawn_on_demand_key_2_of_2 = -1;
+    constexpr uint32_t keyF7 = 118, keyL = 76, keyW = 87;
+    sim::keyDown(w, ctrl);
+    sim::keyDown(w, keyF7);
+    sim::keyUp(w, keyF7);
+    EXPECT_TRUE(menuChordTriggered());
+    sim::keyUp(w, ctrl);
+    EXPECT_FALSE(respawnOnDemandRequested()) << "Ctrl+F7 opens the menu and respawns nobody";
+
+    sim::runFor(50);
+    sim::keyDown(w, ctrl);
+    sim::keyDown(w, keyL);
+    sim::keyUp(w, keyL);
+    EXPECT_TRUE(saveSpawnPointRequested());
+    sim::keyUp(w, ctrl);
+    EXPECT_FALSE(respawnOnDemandRequested()) << "Ctrl+L saves a point and respawns nobody";
+
+    // Another key held down while Ctrl goes down and up: not alone either.
+    sim::runFor(50);
+    sim::keyDown(w, keyW);
+    sim::keyDown(w, ctrl);
+    sim::keyUp(w, ctrl);
+    EXPECT_FALSE(respawnOnDemandRequested());
+    sim::keyUp(w, keyW);
+
+    sim::runFor(50);
+    sim::keyDown(w, ctrl);
+    sim::keyUp(w, ctrl);
+    EXPECT_TRUE(respawnOnDemandRequested()) << "Ctrl alone still respawns";
+}
+
 TEST(KeyboardChord, GatesDoNotConsumeARelease) {
     struct Gate {
         const char* name;

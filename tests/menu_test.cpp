@@ -159,8 +159,8 @@ TEST(Menu, AChangeIsWrittenAtOnceAndEveryOtherByteStays) {
     tapKeys(w, keyRight, 5);
     EXPECT_EQ(valueOf(w, "Slow motion at death"), "1.00");
     std::string text = settingsFileText();
-    EXPECT_NE(text.find("\nslow_motion_at_wasted_and_busted_screens=1\n"), std::string::npos);
-    EXPECT_NE(text.find("\nland_vehicle_type=2\n"), std::string::npos);
+    EXPECT_NE(text.find("\nslow_motion_at_wasted_and_busted_screens=1\r\n"), std::string::npos);
+    EXPECT_NE(text.find("\nland_vehicle_type=2\r\n"), std::string::npos);
     sim::runFor(2500);
     EXPECT_EQ(saveNotices(w), 0) << "our own writes are not announced";
 }

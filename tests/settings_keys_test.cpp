@@ -19,8 +19,19 @@ namespace {
 
 struct DocumentedKey {
     std::string name;
-    std::string description;  // the comment line right above it, without its "; "
+    std::vector<std::string> comments;  // the comment lines right above it, without their "; "
 };
+
+// The description as the last comment lines above the key state it, a line
+// broken only between words; empty when they do not.
+std::string describedBy(const std::vector<std::string>& comments, const std::string& description) {
+    std::string joined;
+    for (size_t k = comments.size(); k-- > 0;) {
+        joined = comments[k] + (joined.empty() ? "" : " ") + joined;
+        if (joined == description) return joined;
+    }
+    return "";
+}
 
 // The name of a key line, set or shown in a comment (";key=value"); empty
 // for any other line.
@@ -44,7 +55,7 @@ bool isCustomPointKey(const std::string& key) {
 // pattern of the custom points.
 std::vector<DocumentedKey> documentedKeys(const std::string& text) {
     std::vector<DocumentedKey> keys;
-    std::string last;
+    std::vector<std::string> comments;
     size_t begin = 0;
     while (begin < text.size()) {
         size_t end = text.find('\n', begin);
@@ -54,10 +65,12 @@ std::vector<DocumentedKey> documentedKeys(const std::string& text) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
         std::string key = keyOfLine(line);
         if (!key.empty()) {
-            if (!isCustomPointKey(key)) keys.push_back(DocumentedKey{key, last.substr(std::min<size_t>(2, last.size()))});
-            last.clear();
+            if (!isCustomPointKey(key)) keys.push_back(DocumentedKey{key, comments});
+            comments.clear();
+        } else if (!line.empty() && line[0] == ';') {
+            comments.push_back(line.substr(std::min<size_t>(2, line.size())));
         } else {
-            last = !line.empty() && line[0] == ';' ? line : std::string();
+            comments.clear();
         }
     }
     return keys;
@@ -76,12 +89,31 @@ TEST(SettingsKeys, ShippedFileDocumentsExactlyTheKeysOfTheTable) {
         const SettingKey& key = settingKeys[i];
         SCOPED_TRACE(key.name);
         EXPECT_EQ(documented[i].name, key.name) << "the file's keys in the table's order";
-        EXPECT_EQ(documented[i].description, settingKeyDescriptions[i]) << "the comment line above the key";
+        std::string description = describedBy(documented[i].comments, settingKeyDescriptions[i]);
+        EXPECT_EQ(description, settingKeyDescriptions[i]) << "the comment lines above the key";
         // A range the plug-in holds a value to is stated beside the key.
         if (key.outside == OutsideRange::Held || key.outside == OutsideRange::BuiltInBelowZero) {
-            EXPECT_NE(documented[i].description.find(rangeText(key)), std::string::npos) << rangeText(key);
+            EXPECT_NE(description.find(rangeText(key)), std::string::npos) << rangeText(key);
         }
     }
+}
+
+// A Windows settings file: every line ends in CR LF, and no line is wider
+// than a window shows (100 characters).
+TEST(SettingsKeys, ShippedFileHasWindowsLinesThatFitAWindow) {
+    std::string text = testing_support::shippedSettingsText();
+    ASSERT_FALSE(text.empty());
+    EXPECT_EQ(text.back(), '\n');
+    int lineNumber = 1;
+    size_t begin = 0;
+    for (size_t end; (end = text.find('\n', begin)) != std::string::npos; begin = end + 1, ++lineNumber) {
+        SCOPED_TRACE(lineNumber);
+        ASSERT_GT(end, begin);
+        EXPECT_EQ(text[end - 1], '\r');
+        EXPECT_LE(end - 1 - begin, 100u);
+        EXPECT_EQ(text.find('\r', begin), end - 1) << "no bare CR inside a line";
+    }
+    EXPECT_EQ(begin, text.size());
 }
 
 TEST(SettingsKeys, RowsHoldTogether) {
@@ -92,7 +124,10 @@ TEST(SettingsKeys, RowsHoldTogether) {
         EXPECT_GT(key.step, 0.0);
         const SettingKeyText& text = settingKeyTexts[&key - settingKeys];
         EXPECT_FALSE(std::string(text.label).empty());
-        EXPECT_EQ(key.missing, key.kind == SettingKind::Float ? 0.0 : -1.0) << "as the reader reads a missing key";
+        // The keys of the first release read as the reader reads a missing key;
+        // those that came later take their shipped value.
+        if (!takesShippedValueWhenMissing(key))
+            EXPECT_EQ(key.missing, key.kind == SettingKind::Float ? 0.0 : -1.0) << "as the reader reads a missing key";
         if (key.inRecord) {
             EXPECT_GE(key.builtIn, key.low);
             EXPECT_LE(key.builtIn, key.high);
@@ -110,6 +145,13 @@ TEST(SettingsKeys, RowsHoldTogether) {
     EXPECT_EQ(choiceName(SettingId::land_vehicle_type, 10), "super");
     EXPECT_EQ(settingKeyIndex("FIRST_WAIT_TIME"), static_cast<int>(SettingId::first_wait_time));
     EXPECT_EQ(settingKeyIndex("custom_spawn_1_x"), -1);
+    // The keys that came after the first release, and only they.
+    std::vector<std::string> later;
+    for (const SettingKey& key : settingKeys)
+        if (takesShippedValueWhenMissing(key)) later.push_back(key.name);
+    EXPECT_EQ(later, (std::vector<std::string>{"write_log_file", "save_spawn_point_key_1_of_2",
+                                                "save_spawn_point_key_2_of_2", "menu_key_1_of_2", "menu_key_2_of_2",
+                                                "menu_controller_button_1_of_2", "menu_controller_button_2_of_2"}));
 }
 
 }  // namespace

@@ -65,9 +65,10 @@ TEST(ValueReading, ReadsAsThePluginsReadersDo) {
 }
 
 TEST(ValueReading, TheFixIsInThePlayersWords) {
-    Told percent = tellKey(SettingId::in_air_player_spawn_chance, "20%");
-    EXPECT_EQ(percent.head, "in_air_player_spawn_chance=20%: Pelorin reads 20 and ignores \"%\"");
-    EXPECT_EQ(percent.fix, " Write a whole number: 20 for 20 percent.");
+    Told percent = tellKey(SettingId::in_air_player_spawn_chance, "30%");
+    EXPECT_EQ(percent.head, "in_air_player_spawn_chance=30%: Pelorin reads 30 and ignores \"%\"");
+    EXPECT_EQ(percent.fix, " Write a whole number: in_air_player_spawn_chance=30 for 30 percent.") << "his number";
+    EXPECT_EQ(tellKey(SettingId::in_air_player_spawn_chance, "twenty").fix, " Write a whole number: 20 for 20 percent.");
     Told seconds = tellKey(SettingId::first_wait_time, "5.5s");
     EXPECT_EQ(seconds.head, "first_wait_time=5.5s: Pelorin reads 5 and ignores \".5s\"");
     EXPECT_EQ(seconds.fix, " Write whole milliseconds: 5500 for 5.5 seconds.");

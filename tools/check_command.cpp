@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "tools/open_file.h"
 #include "tools/settings_check_list.h"
 #include "tools/settings_map.h"
 
@@ -36,7 +37,7 @@ bool parseArguments(const std::vector<std::string>& arguments, CheckOptions* opt
 }
 
 bool readWholeFile(const std::string& path, std::string* text) {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
+    std::FILE* file = openFile(path, "rb");
     if (file == nullptr) return false;
     char buffer[65536];
     size_t got = 0;
@@ -47,7 +48,7 @@ bool readWholeFile(const std::string& path, std::string* text) {
 }
 
 bool writeWholeFile(const std::string& path, const std::string& text) {
-    std::FILE* file = std::fopen(path.c_str(), "wb");
+    std::FILE* file = openFile(path, "wb");
     if (file == nullptr) return false;
     bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
     return std::fclose(file) == 0 && written;
@@ -90,19 +91,24 @@ double percentOf(int rolls) { return 100.0 * rolls / spawnRollCount; }
 const char* shortOfItsShare(const SpawnChances& chances, const SpawnOdds& odds, int mode) {
     int32_t chance = chances.of[mode];
     if (chance <= 0 || odds.rolls[mode] >= std::min(chance, spawnRollCount)) return nullptr;
-    double reach = 0;  // where the shares up to this one end, without the game's 32-bit wrap
-    for (int m = 0; m <= mode; ++m) reach += chances.of[m];
-    return reach > spawnRollCount ? "the rolls end at 99" : "a negative share before it takes rolls";
+    double before = 0;  // where the shares before this one end, without the game's 32-bit wrap
+    for (int m = 0; m < mode; ++m) before += chances.of[m];
+    if (before >= spawnRollCount) return "the shares before it take every roll";
+    if (before + chance > spawnRollCount) return "the rolls end at 99";
+    return "a negative share before it takes rolls";
 }
 
 void printText(const std::string& file, const SettingsCheck& check) {
     int counts[3] = {};
     for (const SettingsFinding& f : check.findings) ++counts[static_cast<int>(f.severity)];
+    // The file's path once (a folder's whole path before every finding would
+    // wrap each one in a console window), then each finding by its line.
+    std::printf("%s\n", file.c_str());
     for (const SettingsFinding& f : check.findings) {
         if (f.line > 0)
-            std::printf("%s:%d: %s: %s\n", file.c_str(), f.line, severityName(f.severity), f.message.c_str());
+            std::printf("  line %d: %s: %s\n", f.line, severityName(f.severity), f.message.c_str());
         else
-            std::printf("%s: %s: %s\n", file.c_str(), severityName(f.severity), f.message.c_str());
+            std::printf("  %s: %s\n", severityName(f.severity), f.message.c_str());
     }
     std::printf("\nHow you come back: the roll is a number from 1 to 99, and each share takes that many of\n"
                 "the 99 rolls, in this order:\n");
@@ -131,7 +137,8 @@ void printText(const std::string& file, const SettingsCheck& check) {
         if (p.line > 0) std::printf("  (line %d)", p.line);
         std::printf("\n");
     }
-    std::printf("\n%s: %d error(s), %d warning(s), %d note(s)\n", file.c_str(), counts[2], counts[1], counts[0]);
+    std::printf("\n%s: %d error(s), %d warning(s), %d note(s)\n", baseName(file).c_str(), counts[2], counts[1],
+                counts[0]);
 }
 
 void printJson(const std::string& file, const SettingsCheck& check, int status) {
@@ -197,11 +204,17 @@ int runCheckCommand(const CheckCommandName& name, const std::vector<std::string>
     if (!readWholeFile(options.file, &text)) {
         // Windows hides a known ending such as ".txt": a file saved as "Pelorin.ini" by Notepad may be named
         // "Pelorin.ini.txt", which the plug-in never reads.
+        // The release ships its settings as Pelorin-default.ini, renamed at the first install.
         std::string named = baseName(options.file) + ".txt";
         bool savedAsText = readWholeFile(options.file + ".txt", &text);
+        std::string shipped = options.file.substr(0, options.file.size() - baseName(options.file).size()) +
+                              "Pelorin-default.ini";
+        bool notRenamed = !savedAsText && baseName(options.file) == "Pelorin.ini" && readWholeFile(shipped, &text);
         std::string error = savedAsText ? "your file is named " + named + ": rename it to " + baseName(options.file) +
                                               " (Windows hides the ending .txt)"
-                                        : "the file cannot be read (is it there?)";
+                            : notRenamed ? "there is no Pelorin.ini, but Pelorin-default.ini is there: rename it to "
+                                           "Pelorin.ini (the first time you install Pelorin)"
+                                         : "the file cannot be read (is it there?)";
         if (options.json)
             std::printf("{\"file\":%s,\"status\":2,\"error\":%s}\n", jsonString(options.file).c_str(),
                         jsonString(error).c_str());

@@ -12,10 +12,13 @@
 //                               or a handle of another kind)
 #include <windows.h>
 
+#include <shellapi.h>
+
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <cwchar>
 
 namespace {
 
@@ -46,24 +49,27 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: runner <scenario> [game directory]\n");
         return 2;
     }
-    char exePath[MAX_PATH];
-    GetModuleFileNameA(nullptr, exePath, MAX_PATH);
-    char* slash = std::strrchr(exePath, '\\');
-    if (slash) slash[1] = '\0';
-    char hostPath[MAX_PATH], pluginPath[MAX_PATH];
-    std::snprintf(hostPath, sizeof hostPath, "%sScriptHookV.dll", exePath);
-    std::snprintf(pluginPath, sizeof pluginPath, "%sPelorin.asi", exePath);
+    // Paths through the wide functions, so that the runner, the host and the
+    // plug-in may sit in a folder of any name.
+    wchar_t exePath[MAX_PATH];
+    DWORD exeLength = GetModuleFileNameW(nullptr, exePath, MAX_PATH);
+    if (exeLength == 0 || exeLength >= MAX_PATH) return 2;
+    wchar_t* slash = std::wcsrchr(exePath, L'\\');
+    if (slash) slash[1] = L'\0';
+    wchar_t hostPath[MAX_PATH], pluginPath[MAX_PATH];
+    std::swprintf(hostPath, MAX_PATH, L"%lsScriptHookV.dll", exePath);
+    std::swprintf(pluginPath, MAX_PATH, L"%lsPelorin.asi", exePath);
     if (std::strcmp(argv[1], "--without-host") == 0) {
         // A game without the script host: loading and unloading the plug-in
         // must neither fail nor crash, and its log beside it says why it idles.
-        char logPath[MAX_PATH];
-        std::snprintf(logPath, sizeof logPath, "%sPelorin.log", exePath);
-        DeleteFileA(logPath);
-        HMODULE alone = LoadLibraryA(pluginPath);
+        wchar_t logPath[MAX_PATH];
+        std::swprintf(logPath, MAX_PATH, L"%lsPelorin.log", exePath);
+        DeleteFileW(logPath);
+        HMODULE alone = LoadLibraryW(pluginPath);
         bool loaded = alone != nullptr;
         if (alone) FreeLibrary(alone);
         char logText[512] = "";
-        if (FILE* log = std::fopen(logPath, "rb")) {
+        if (FILE* log = _wfopen(logPath, L"rb")) {
             logText[std::fread(logText, 1, sizeof logText - 1, log)] = '\0';
             std::fclose(log);
         }
@@ -73,13 +79,19 @@ int main(int argc, char** argv) {
         return loaded && told ? 0 : 1;
     }
     bool nativeCall = std::strcmp(argv[1], "--native-call") == 0 && (argc == 4 || argc == 5);
-    if (!nativeCall && argc > 2 && !SetCurrentDirectoryA(argv[2])) {
-        std::fprintf(stderr, "runner: cannot enter %s\n", argv[2]);
-        return 2;
+    if (!nativeCall && argc > 2) {
+        int count = 0;
+        wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &count);
+        bool entered = wide != nullptr && count > 2 && SetCurrentDirectoryW(wide[2]);
+        LocalFree(wide);
+        if (!entered) {
+            std::fprintf(stderr, "runner: cannot enter %s\n", argv[2]);
+            return 2;
+        }
     }
-    HMODULE hostModule = LoadLibraryA(hostPath);
+    HMODULE hostModule = LoadLibraryW(hostPath);
     if (!hostModule) {
-        std::fprintf(stderr, "runner: cannot load %s\n", hostPath);
+        std::fprintf(stderr, "runner: cannot load ScriptHookV.dll\n");
         return 2;
     }
     if (nativeCall)
@@ -87,9 +99,9 @@ int main(int argc, char** argv) {
                           argc == 5 ? std::strtoull(argv[4], nullptr, 16) : 0);
     using RunScenario = int (*)(const char*);
     auto runScenario = reinterpret_cast<RunScenario>(reinterpret_cast<void*>(GetProcAddress(hostModule, "standinRunScenario")));
-    HMODULE plugin = LoadLibraryA(pluginPath);
+    HMODULE plugin = LoadLibraryW(pluginPath);
     if (!runScenario || !plugin) {
-        std::fprintf(stderr, "runner: cannot load %s\n", pluginPath);
+        std::fprintf(stderr, "runner: cannot load Pelorin.asi\n");
         return 2;
     }
     int result = runScenario(argv[1]);

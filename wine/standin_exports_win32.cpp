@@ -12,12 +12,23 @@ using KeyboardHandler = void (*)(DWORD, WORD, BYTE, BOOL, BOOL, BOOL, BOOL);
 
 extern "C" {
 
-// The plug-in keeps its log beside its own file; the scenarios look for it there.
+// The plug-in keeps its log beside its own file; the scenarios look for it
+// there: as "" when that is the current directory (the scenarios' file
+// functions take narrow paths, which a folder of any name need not fit), else
+// as its path.
 void standinScriptRegister(HMODULE module, void (*entry)()) {
-    char path[MAX_PATH];
-    DWORD length = GetModuleFileNameA(module, path, MAX_PATH);
-    std::string directory(path, length < MAX_PATH ? length : 0);
-    sim::hostSetPluginDirectory(directory.substr(0, directory.find_last_of("\\/") + 1));
+    wchar_t path[MAX_PATH], current[MAX_PATH];
+    DWORD length = GetModuleFileNameW(module, path, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) length = 0;
+    path[length] = L'\0';
+    if (wchar_t* slash = wcsrchr(path, L'\\')) slash[1] = L'\0';
+    DWORD currentLength = GetCurrentDirectoryW(MAX_PATH - 1, current);
+    if (currentLength > 0 && currentLength < MAX_PATH - 1 && current[currentLength - 1] != L'\\')
+        lstrcatW(current, L"\\");
+    char narrow[MAX_PATH * 3] = "";
+    if (lstrcmpiW(path, current) != 0)
+        WideCharToMultiByte(CP_UTF8, 0, path, -1, narrow, sizeof narrow, nullptr, nullptr);
+    sim::hostSetPluginDirectory(narrow);
     sim::hostScriptRegister(entry);
 }
 

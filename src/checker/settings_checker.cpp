@@ -45,6 +45,7 @@ public:
         state->customKeys.clear();
         state->sectionLine = 0;
         std::fill(std::begin(state->knownLines), std::end(state->knownLines), 0);
+        std::fill(std::begin(state->misspeltLines), std::end(state->misspeltLines), 0);
         state->highestDefined = 0;
         state->aboveSections = CheckState::StrayKeys{};
         state->underHeader = CheckState::StrayKeys{};
@@ -200,7 +201,7 @@ private:
                 sameKeyAgain(line.number, key, first);
         } else if (custom) {
             customPointLine(line, key, number, axis, hasValue);
-        } else if (hasValue) {
+        } else if (hasValue && !wholePointOnOneKey(line.number, key, line.value)) {
             unknownKey(line.number, key);
         }
     }
@@ -211,17 +212,54 @@ private:
                     VIEW(key), first);
     }
 
+    // "custom_spawn_1=-1034.6, -2732.5, 13.8": a point written on one key of
+    // its own name, which the plug-in never reads; told with his numbers.
+    bool wholePointOnOneKey(int line, std::string_view key, std::string_view value) {
+        constexpr std::string_view prefix = "custom_spawn_";
+        if (key.size() <= prefix.size() || !equalIgnoringCase(key.substr(0, prefix.size()), prefix)) return false;
+        std::string_view number = key.substr(prefix.size());
+        if (number.size() > 5 || number.find_first_not_of("0123456789") != std::string_view::npos) return false;
+        // Up to three numbers in the value, whatever stands between them.
+        std::string_view numbers[3];
+        int found = 0;
+        size_t at = 0;
+        while (found < 3 && (at = value.find_first_of("-0123456789", at)) != std::string_view::npos) {
+            size_t end = value.find_first_not_of("-.0123456789", at);
+            if (end == std::string_view::npos) end = value.size();
+            numbers[found++] = value.substr(at, end - at);
+            at = end;
+        }
+        if (found == 3)
+            report_.add(line, CheckSeverity::Warning, FindingKind::KeyNotRead,
+                        "Pelorin knows no setting %.*s and ignores this line: a custom point takes three keys, one "
+                        "number each: custom_spawn_%.*s_x=%.*s, custom_spawn_%.*s_y=%.*s and custom_spawn_%.*s_z=%.*s.",
+                        VIEW(key), VIEW(number), VIEW(numbers[0]), VIEW(number), VIEW(numbers[1]), VIEW(number),
+                        VIEW(numbers[2]));
+        else
+            report_.add(line, CheckSeverity::Warning, FindingKind::KeyNotRead,
+                        "Pelorin knows no setting %.*s and ignores this line: a custom point takes three keys, "
+                        "custom_spawn_%.*s_x, custom_spawn_%.*s_y and custom_spawn_%.*s_z, one number each.",
+                        VIEW(key), VIEW(number), VIEW(number), VIEW(number));
+        return true;
+    }
+
     void unknownKey(int line, std::string_view key) {
         // A suggestion only where the text is wanted (the plug-in's log wants only its first findings').
         char guess[longestSuggestedKey + 24];
         if (++state_.unknownKeys <= suggestedKeys && key.size() <= longestSuggestedKey &&
-            report_.wantsMessage(line, CheckSeverity::Warning) && closestKnownKey(key, guess, sizeof guess))
+            report_.wantsMessage(line, CheckSeverity::Warning) && closestKnownKey(key, guess, sizeof guess)) {
             report_.add(line, CheckSeverity::Warning, FindingKind::KeyNotRead,
                         "Pelorin knows no setting %.*s and ignores this line. Did you mean %s?", VIEW(key), guess);
-        else
+            int meant = settingKeyIndex(guess);
+            if (meant >= 0 && state_.misspeltLines[meant] == 0) {
+                state_.misspeltLines[meant] = line;
+                state_.misspeltKeys[meant] = key;
+            }
+        } else {
             report_.add(line, CheckSeverity::Warning, FindingKind::KeyNotRead,
                         "Pelorin knows no setting %.*s%s and ignores this line.",
                         static_cast<int>(std::min(key.size(), shownKey)), key.data(), key.size() > shownKey ? "..." : "");
+        }
     }
 
     void customPointLine(const ProfileLine& line, std::string_view key, std::string_view number, int axis,

@@ -20,7 +20,7 @@
 enum class FindingKind {
     Other,
     KeyNotRead,  // the key on the finding's line is not read by the plug-in
-    KeyMissing,  // the table's key `key` is not in the section (line 0)
+    KeyMissing,  // the table's key `key` is not in the section (line 0, or the line of a slip that meant it)
 };
 
 struct SettingsFinding {
@@ -83,6 +83,10 @@ struct CheckState {
     std::vector<CustomKey> customKeys;  // (point - 1) * 3 + axis
     int sectionLine = 0;
     int knownLines[settingKeyCount] = {};  // line of each table key's first occurrence in the section
+    // The first unknown key of the section taken for each table key (a typing
+    // slip, "custom_spawn_chanse"), and its line; 0 for none.
+    int misspeltLines[settingKeyCount] = {};
+    std::string_view misspeltKeys[settingKeyCount];
     int highestDefined = 0;                // the highest custom point number in the section
     StrayKeys aboveSections{};
     StrayKeys underHeader{};               // under the last header, when it is not that of the section

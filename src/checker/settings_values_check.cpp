@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "settings/custom_points_reach.h"
+#include "settings/key_names.h"
 #include "settings/settings_record.h"
 #include "settings/setting_limits.h"
 #include "checker/value_reading.h"
@@ -98,7 +99,8 @@ private:
         return present(id) && readings_[static_cast<int>(id)].kind != ReadingKind::NoValue;
     }
     int32_t intValue(SettingId id) const {
-        return static_cast<int32_t>(profileInt(section_, name(id), static_cast<uint32_t>(-1)));
+        return static_cast<int32_t>(
+            profileInt(section_, name(id), static_cast<uint32_t>(static_cast<int32_t>(settingKey(id).missing))));
     }
     double number(SettingId id) const {
         return present(id) ? readings_[static_cast<int>(id)].number : settingKey(id).missing;
@@ -163,12 +165,18 @@ private:
         std::string_view value;
         if (!findProfileValue(section_, key.name, &value)) {
             if (texts.missingEffect == nullptr || state_.sectionLine == 0) return;
-            report_.compose(0, missingSeverity(id), FindingKind::KeyMissing, index, [&](MessageText& text) {
+            // Told at the line of a slip that meant it ("custom_spawn_chanse"), where the fix is.
+            const int slip = state_.misspeltLines[index];
+            report_.compose(slip, missingSeverity(id), FindingKind::KeyMissing, index, [&](MessageText& text) {
                 text.append("%s is missing, so Pelorin reads it as %g", key.name, key.missing);
                 appendInUse(text, id, key.missing);
                 text.append(": %s", texts.missingEffect);
                 appendChanceEffect(text, id);
-                text.append(". Add the line %s=%g (as shipped).", key.name, key.builtIn);
+                if (slip != 0)
+                    text.append(". Write %s instead of %.*s on this line.", key.name,
+                                static_cast<int>(state_.misspeltKeys[index].size()), state_.misspeltKeys[index].data());
+                else
+                    text.append(". Add the line %s=%g (as shipped).", key.name, key.builtIn);
             });
             return;
         }
@@ -258,11 +266,24 @@ private:
                             "fewer rolls: %s. Lower them so that they add up to 100.",
                             sum, cut);
         }
-        if (odds.fallBackRolls > 0)
+        if (odds.fallBackRolls > 0) {
+            // Why the sum is not what he wrote: chances missing from the file count as -1.
+            char why[320] = "";
+            int missing = 0;
+            for (int m = 0; m < spawnModeCount; ++m) {
+                size_t used = std::strlen(why);
+                if (!present(spawnModes[m].chance))
+                    std::snprintf(why + used, sizeof why - used, "%s%s", ++missing > 1 ? ", " : " (",
+                                  name(spawnModes[m].chance));
+            }
+            if (missing > 0)
+                std::strncat(why, missing == 1 ? " is missing and counts as -1)" : " are missing and count as -1 each)",
+                             sizeof why - std::strlen(why) - 1);
             report_.add(0, CheckSeverity::Note, FindingKind::Other,
-                        "the spawn chances add up to %.0f, so %d of 99 respawns fall back to the %s (with a sound). "
+                        "the spawn chances add up to %.0f%s, so %d of 99 respawns fall back to the %s (with a sound). "
                         "Raise them so that they add up to 100.",
-                        sum, odds.fallBackRolls, spawnModes[odds.fallBackMode].name);
+                        sum, why, odds.fallBackRolls, spawnModes[odds.fallBackMode].name);
+        }
         const SettingId customChance = SettingId::custom_spawn_chance;
         const SettingId count = SettingId::number_of_custom_spawn_points_in_use;
         if (odds.rolls[custom] > 0 && intValue(count) <= 0) {
@@ -385,48 +406,122 @@ private:
         return code >= lowestOf(id) && code <= highestOf(id);
     }
 
-    // A chord's two keys. -1 is no key code: for the second key of the respawn
-    // and save chords it means the first key alone; for the menu chord it
-    // turns the chord off, as the shipped file says.
-    void checkChordKeys(SettingId key1, SettingId key2, const char* chord, const char* example, bool aloneAtMinusOne) {
-        const long low = lowestOf(key1), high = highestOf(key1);
+    // A keyboard chord: hold key 1, release key 2 (-1: key 1 alone). 0 as a
+    // key, and -1 as the first key, turns a chord that came later off.
+    struct KeyChord {
+        SettingId key1, key2;
+        const char* what;  // "respawn on demand"
+        bool off;
+        int32_t code1, code2;
+        bool single() const { return !off && code2 == -1; }
+        bool has(int32_t code) const { return !off && (code == code1 || (code2 != -1 && code == code2)); }
+    };
+
+    KeyChord chordOf(SettingId key1, SettingId key2, const char* what) const {
         int32_t code1 = intValue(key1), code2 = intValue(key2);
-        bool off1 = !aloneAtMinusOne && code1 == -1, off2 = code2 == -1;
+        bool later = takesShippedValueWhenMissing(settingKey(key1));
+        // The menu's chord has no single-key form: a second key of -1 turns it off.
+        bool menu = key1 == SettingId::menu_key_1_of_2;
+        bool off = !isKeyCode(code1) || (code2 != -1 && !isKeyCode(code2)) || (later && (code1 <= 0 || code2 == 0)) ||
+                   (menu && code2 == -1);
+        return KeyChord{key1, key2, what, off, code1, code2};
+    }
+
+    // A chord's two keys. -1 is no key code: for the second key it means the
+    // first key alone; 0 (and -1 as the first key) turns a chord that came
+    // after the first release off, as the shipped file says.
+    void checkChordKeys(const KeyChord& chord, const char* example) {
+        const SettingId key1 = chord.key1, key2 = chord.key2;
+        const long low = lowestOf(key1), high = highestOf(key1);
+        bool later = takesShippedValueWhenMissing(settingKey(key1));
+        // Only a 0 written as such turns a chord off; one read from a word is a mistake.
+        auto plain = [&](SettingId id) { return readings_[static_cast<int>(id)].kind == ReadingKind::Plain; };
+        bool off1 = later && plain(key1) && (chord.code1 == -1 || chord.code1 == 0);
+        bool off2 = chord.code2 == -1 || (later && plain(key2) && chord.code2 == 0);
         char consequence[200];
-        if (hasNumber(key1) && !off1 && !isKeyCode(code1)) {
-            std::snprintf(consequence, sizeof consequence, "no key code (%ld to %ld), so %s never fires", low, high,
-                          chord);
+        if (hasNumber(key1) && !off1 && !isKeyCode(chord.code1)) {
+            std::snprintf(consequence, sizeof consequence, "no key code (%ld to %ld), so %s by keys never fires", low,
+                          high, chord.what);
             valueFinding(key1, CheckSeverity::Error, unitFix, consequence);
         }
-        if (hasNumber(key2) && !off2 && !isKeyCode(code2)) {
-            std::snprintf(consequence, sizeof consequence, "no key code (%ld to %ld%s), so %s never fires", low, high,
-                          aloneAtMinusOne ? ", or -1 for the first key alone" : "", chord);
+        if (hasNumber(key2) && !off2 && !isKeyCode(chord.code2)) {
+            const char* alone = key1 == SettingId::menu_key_1_of_2 ? "" : ", or -1 for the first key alone";
+            std::snprintf(consequence, sizeof consequence, "no key code (%ld to %ld%s), so %s by keys never fires", low,
+                          high, alone, chord.what);
             valueFinding(key2, CheckSeverity::Error, unitFix, consequence);
         }
-        if (hasNumber(key1) && hasNumber(key2) && code1 == code2 && isKeyCode(code1))
+        if (hasNumber(key1) && hasNumber(key2) && chord.code1 == chord.code2 && isKeyCode(chord.code1))
             report_.add(lineOf(key2), CheckSeverity::Error, FindingKind::Other,
-                        "%s and %s are both %ld, so %s never fires. Give it two keys, such as 17 (Ctrl) and %s.",
-                        name(key1), name(key2), static_cast<long>(code1), chord, example);
+                        "%s and %s are both %ld, so %s by keys never fires. Give it two keys, such as 17 (Ctrl) and "
+                        "%s.",
+                        name(key1), name(key2), static_cast<long>(chord.code1), chord.what, example);
+    }
+
+    // Keys of a later chord that the file lacks: the shipped ones stand in.
+    void noteShippedChord(const KeyChord& chord) {
+        bool missing1 = !present(chord.key1), missing2 = !present(chord.key2);
+        if (!missing1 && !missing2) return;
+        char keys[32];
+        chordName(chord.code1, chord.code2, keys, sizeof keys);
+        report_.add(0, CheckSeverity::Note, FindingKind::Other,
+                    "%s%s%s %s not in your file: Pelorin uses the shipped %s for %s.", missing1 ? name(chord.key1) : "",
+                    missing1 && missing2 ? " and " : "", missing2 ? name(chord.key2) : "",
+                    missing1 && missing2 ? "are" : "is", keys, chord.what);
+    }
+
+    // Two chords that share keys: the same two keys fire both; a chord of one
+    // key that another chord holds, or the key one releases and another holds,
+    // get in each other's way.
+    void checkChordPair(const KeyChord& a, const KeyChord& b) {
+        if (a.off || b.off) return;
+        char keysA[32], keysB[32];
+        chordName(a.code1, a.code2, keysA, sizeof keysA);
+        chordName(b.code1, b.code2, keysB, sizeof keysB);
+        int line = std::max(lineOf(a.key1), lineOf(b.key1));
+        if (a.code1 == b.code1 && a.code2 == b.code2) {
+            report_.add(line, CheckSeverity::Error, FindingKind::Other,
+                        "%s and %s have the same keys (%s), so both fire at once. Give one of them other keys, such "
+                        "as Ctrl and another letter.",
+                        a.what, b.what, keysA);
+            return;
+        }
+        const KeyChord* single = a.single() && b.has(a.code1) ? &a : b.single() && a.has(b.code1) ? &b : nullptr;
+        if (single != nullptr) {
+            const KeyChord& other = single == &a ? b : a;
+            report_.add(line, CheckSeverity::Warning, FindingKind::Other,
+                        "%s is %s alone, a key of %s (%s): it fires only when you press no other key while you hold "
+                        "it. Give it a second key, such as %s=75 (K).",
+                        single->what, single == &a ? keysA : keysB, other.what, single == &a ? keysB : keysA,
+                        name(single->key2));
+            return;
+        }
+        bool crossed = (a.code2 != -1 && a.code2 == b.code1) || (b.code2 != -1 && b.code2 == a.code1);
+        if (crossed)
+            report_.add(line, CheckSeverity::Warning, FindingKind::Other,
+                        "%s (%s) and %s (%s) share a key that one holds and the other releases, so one of them can "
+                        "fire while you use the other. Give them the same first key, such as Ctrl.",
+                        a.what, keysA, b.what, keysB);
     }
 
     void checkChords() {
-        const SettingId respawn1 = SettingId::respawn_on_demand_key_1_of_2;
-        const SettingId respawn2 = SettingId::respawn_on_demand_key_2_of_2;
-        const SettingId save1 = SettingId::save_spawn_point_key_1_of_2;
-        const SettingId save2 = SettingId::save_spawn_point_key_2_of_2;
-        checkChordKeys(respawn1, respawn2, "respawn on demand by keys", "75 (K)", true);
-        checkChordKeys(save1, save2, "saving custom points by keys", "76 (L)", true);
-        checkChordKeys(SettingId::menu_key_1_of_2, SettingId::menu_key_2_of_2, "opening the menu by keys",
-                       "118 (F7)", false);
-        if (hasNumber(save1) && !present(save2))
-            report_.add(lineOf(save1), CheckSeverity::Warning, FindingKind::Other,
-                        "%s is missing, so releasing key %ld alone saves a custom point. Add the line %s=%g (as "
-                        "shipped).",
-                        name(save2), static_cast<long>(intValue(save1)), name(save2), settingKey(save2).builtIn);
-        if (hasNumber(save1) && intValue(save1) == intValue(respawn1) && intValue(save2) == intValue(respawn2))
-            report_.add(lineOf(save1), CheckSeverity::Error, FindingKind::Other,
-                        "the keys that save a custom point are those of respawn on demand, so both fire at once. "
-                        "Give the saving other keys, such as 17 and 76 (Ctrl and L).");
+        const KeyChord chords[] = {
+            chordOf(SettingId::respawn_on_demand_key_1_of_2, SettingId::respawn_on_demand_key_2_of_2,
+                    "respawn on demand"),
+            chordOf(SettingId::save_spawn_point_key_1_of_2, SettingId::save_spawn_point_key_2_of_2,
+                    "saving custom points"),
+            chordOf(SettingId::menu_key_1_of_2, SettingId::menu_key_2_of_2, "opening the menu"),
+        };
+        const char* examples[] = {"75 (K)", "76 (L)", "118 (F7)"};
+        for (int i = 0; i < 3; ++i) checkChordKeys(chords[i], examples[i]);
+        for (const KeyChord& chord : chords)
+            if (takesShippedValueWhenMissing(settingKey(chord.key1))) noteShippedChord(chord);
+        for (int i = 0; i < 3; ++i)
+            for (int j = i + 1; j < 3; ++j) checkChordPair(chords[i], chords[j]);
+        const SettingId log = SettingId::write_log_file;
+        if (!present(log))
+            report_.add(0, CheckSeverity::Note, FindingKind::Other,
+                        "%s is not in your file: Pelorin uses the shipped %g and writes Pelorin.log.", name(log),
+                        settingKey(log).builtIn);
         if (intValue(SettingId::activate_controller) > 0)
             for (SettingId key : {SettingId::respawn_on_demand_controller_button_1_of_2,
                                   SettingId::respawn_on_demand_controller_button_2_of_2})
@@ -464,13 +559,21 @@ private:
                 undefined.add(k);
         }
         if (undefined.count > 0) {
-            char consequence[240], beyond[48] = "";
+            char consequence[384], beyond[48] = "";
             if (count > read) std::snprintf(beyond, sizeof beyond, " (Pelorin reads the first %ld only)", static_cast<long>(read));
+            char which[224];
+            if (read == 1)
+                std::snprintf(which, sizeof which, "custom point 1 is not in the file");
+            else if (undefined.count == read)
+                std::snprintf(which, sizeof which, "none of the %ld points%s is in the file", static_cast<long>(read),
+                              beyond);
+            else
+                std::snprintf(which, sizeof which, "%d of the %ld points%s %s not in the file (%s%s)", undefined.count,
+                              static_cast<long>(read), beyond, undefined.count == 1 ? "is" : "are", undefined.text,
+                              undefined.count > 5 ? ", ..." : "");
             std::snprintf(consequence, sizeof consequence,
-                          "%d of the %ld points%s are not in the file (%s%s), and a custom spawn that picks one "
-                          "brings you to the map's origin (0, 0)",
-                          undefined.count, static_cast<long>(read), beyond, undefined.text,
-                          undefined.count > 5 ? ", ..." : "");
+                          "%s, and a custom spawn that picks %s brings you to the map's origin (0, 0)", which,
+                          undefined.count == 1 ? "it" : "one");
             valueFinding(countKey, CheckSeverity::Warning, "Set it to the number of points you have.", consequence);
         } else {
             checkHeld(countKey);

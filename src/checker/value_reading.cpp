@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdarg>
 #include <cstdio>
+#include <cstring>
 
 #include "ini/decimal_float.h"
 #include "ini/ini_reader.h"
@@ -71,12 +72,14 @@ int keyCodeNamed(std::string_view name) {
     return 0;
 }
 
-// "450.0, 5566.0, 194.0": three whole numbers, each ended by a comma, a
-// semicolon or a blank; into numbers.
+// "450.0, 5566.0, 194.0", or with labels "X: 450.0 Y: 5566.0 Z: 194.0": three
+// whole numbers, each ended by a comma, a semicolon or a blank; into numbers.
 bool threeNumbers(std::string_view value, std::string_view numbers[3]) {
     int count = 0;
     while (true) {
-        while (!value.empty() && (isBlank(value.front()) || value.front() == ',' || value.front() == ';'))
+        // Separators, and the labels of "X: 450.0 Y: 5566.0 Z: 194.0".
+        while (!value.empty() && (isBlank(value.front()) ||
+                                  (value.front() != '\0' && std::strchr(",;:=xyzXYZ", value.front()) != nullptr)))
             value.remove_prefix(1);
         if (value.empty()) return count == 3;
         size_t length = decimalLength(value);
@@ -205,7 +208,13 @@ void appendKeyFix(MessageText* text, const SettingKey& key, std::string_view val
             text->append(" Write 1 for on, 0 for off.");
             return;
         case SettingUnit::Percent:
-            text->append(" Write a whole number: 20 for 20 percent.");
+            // His own number when he wrote one ("30%": 30 for 30 percent).
+            if (reading.kind == ReadingKind::TextAfter && !reading.decimal && reading.number >= 0 &&
+                reading.number <= 100)
+                text->append(" Write a whole number: %s=%.0f for %.0f percent.", key.name, reading.number,
+                             reading.number);
+            else
+                text->append(" Write a whole number: 20 for 20 percent.");
             return;
         case SettingUnit::Milliseconds:
             text->append(" Write whole milliseconds: 5500 for 5.5 seconds.");

@@ -12,6 +12,11 @@ struct KeyState {
     // Presses since load: down messages of a key that was up (the repeats of a
     // held key not counted). Wraps; only its changes mean anything.
     std::atomic<uint32_t> presses{0};
+    // The count of every key's presses when this key was last pressed, and
+    // whether its last release came with no other key pressed while it was
+    // held, nor held down at that moment.
+    std::atomic<uint32_t> pressesAtPress{0};
+    std::atomic<uint32_t> releasedAlone{0};
 };
 
 constexpr uint32_t keyStateCount = 255;
@@ -24,6 +29,9 @@ bool keyInRange(uint32_t key);
 bool isKeyJustReleased(uint32_t key);
 // The same question without consuming the release.
 bool isKeyReleasePending(uint32_t key);
+// The key's last release came with no other key pressed while it was held (a
+// chord of one key that another chord shares fires only then).
+bool wasReleasedAlone(uint32_t key);
 // Pressed within the last 5000 ms and not released since.
 bool isKeyDown(uint32_t key);
 // The key's press count (0 for a key of 255 or more): a reader that keeps the

@@ -1,5 +1,5 @@
 #pragma once
-// A path relative to the current directory as an absolute one.
+// A path relative to the current directory as an absolute one, both UTF-8.
 #include <cstddef>
 
 // False, with buffer holding "", when it cannot be told or does not fit.

@@ -4,5 +4,6 @@
 #include <cstddef>
 
 // The directory with a trailing separator ("" for the current directory) into
-// buffer; false, with buffer holding "", when it cannot be told or does not fit.
+// buffer, as UTF-8 (the file functions take UTF-8 paths); false, with buffer
+// holding "", when it cannot be told or does not fit.
 bool pluginModuleDirectory(char* buffer, size_t size);

@@ -38,8 +38,8 @@ bool keyboardChordTriggered() {
 bool keyChordTriggered(int32_t firstKey, int32_t key2) {
     uint32_t key1 = static_cast<uint32_t>(firstKey);
     bool guardOpen = chordGuardOpen();
-    if (guardOpen && key2 == -1 && isKeyJustReleased(key1)) return true;
-    if (!guardOpen || key2 == -1 || !keyInRange(key1)) return false;
+    if (guardOpen && key2 == -1) return wasReleasedAlone(key1) && isKeyJustReleased(key1);
+    if (!guardOpen || !keyInRange(key1)) return false;
     return isKeyDown(key1) && isKeyJustReleased(static_cast<uint32_t>(key2));
 }
 

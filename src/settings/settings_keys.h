@@ -85,6 +85,13 @@ enum class SettingId {
 
 constexpr const SettingKey& settingKey(SettingId id) { return settingKeys[static_cast<int>(id)]; }
 
+// A key that came after the first release: left out of the file, it takes the
+// value the file ships with (its built-in one), where a key of the first
+// release reads as the private-profile reader's -1.
+constexpr bool takesShippedValueWhenMissing(const SettingKey& key) {
+    return key.inRecord && key.missing == key.builtIn;
+}
+
 // The checker's texts of each key (a view of settings_keys.def, in the order
 // of settingKeys), out of line so that the plug-in holds them once: the
 // finding for a missing key, and what a questioned value does.

@@ -27,6 +27,12 @@ bool readWholeSettingsFile(std::string* text, FileStamp* stamp) {
 
 bool settingsFileExists() { return fileExists(settingsFilePath); }
 
+const char* misnamedSettingsFile() {
+    for (const char* name : {"Pelorin.ini.txt", "Pelorin-default.ini"})
+        if (fileExists(name)) return name;
+    return nullptr;
+}
+
 bool readSettingsFileWriteTime(uint64_t* writeTime) { return fileWriteTime(settingsFilePath, writeTime); }
 
 bool readSettingsFileText(std::string* text, uint64_t* writeTime) {

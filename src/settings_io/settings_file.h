@@ -12,6 +12,11 @@ extern const char* const settingsFilePath;
 
 // The file is there (and is not a directory).
 bool settingsFileExists();
+// When the file is not there: a file beside it that the player meant as the
+// settings file and must rename, "Pelorin.ini.txt" (Notepad's ending, which
+// Windows hides) or the release's "Pelorin-default.ini"; nullptr when there
+// is none.
+const char* misnamedSettingsFile();
 bool readSettingsFileWriteTime(uint64_t* writeTime);
 // The whole file into text (its previous content replaced) and, when given,
 // its last-write time from the same open; false when the file cannot be read

@@ -16,7 +16,8 @@ constexpr size_t bufferBytes = 16 * 1024;
 // Kept free of ordinary lines for the line that counts the lost ones.
 constexpr size_t lostLinesNoteBytes = 96;
 constexpr size_t maxMessageBytes = 512;
-constexpr size_t maxPathBytes = 520;
+// A folder path of MAX_PATH UTF-16 units as UTF-8 (up to 3 bytes each), and the name.
+constexpr size_t maxPathBytes = 3 * 260 + 16;
 constexpr uint32_t retryDelayMilliseconds = 1000;
 
 char buffer[bufferBytes];

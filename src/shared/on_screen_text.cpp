@@ -1,14 +1,34 @@
 #include "shared/on_screen_text.h"
 
 #include <cstdio>
+#include <cstring>
 
 #include "host/natives/gameplay_natives.h"
 #include "host/natives/graphics_natives.h"
 #include "host/natives/hud_natives.h"
 
+void addLongTextComponent(const char* text) {
+    size_t left = std::strlen(text);
+    do {
+        size_t length = left;
+        if (length > textComponentLimit) {
+            length = textComponentLimit;
+            // Back to the first byte of a character: a UTF-8 continuation byte is 10xxxxxx.
+            while (length > 0 && (static_cast<unsigned char>(text[length]) & 0xC0) == 0x80) --length;
+            if (length == 0) length = textComponentLimit;
+        }
+        char component[textComponentLimit + 1];
+        std::memcpy(component, text, length);
+        component[length] = '\0';
+        addTextComponentString(component);
+        text += length;
+        left -= length;
+    } while (left > 0);
+}
+
 void showNotification(const char* text) {
     beginNotification("STRING");
-    addTextComponentString(text);
+    addLongTextComponent(text);
     postNotification(true, true);
 }
 
@@ -26,6 +46,6 @@ void drawRespawnCountdown(uint32_t remainingMilliseconds) {
     setTextDropShadow(0, 0, 0, 0, 0);
     setTextEdge(1, 0, 0, 0, 205);
     beginScreenText("STRING");
-    addTextComponentString(text);
+    addLongTextComponent(text);
     drawScreenText(0.5f, 0.9f);
 }

@@ -41,6 +41,8 @@ void resetPluginGlobals() {
         key.messageTime = 0;
         key.released = 0;
         key.presses = 0;
+        key.pressesAtPress = 0;
+        key.releasedAlone = 0;
     }
     seedTableRandom(1);
     resetEventLog();
@@ -90,9 +92,8 @@ std::string shippedSettingsText() {
 std::string builtInSettingsText(const std::string& extraLines) {
     std::string text = "[Player_Respawn]\n";
     for (const SettingKey& key : settingKeys) {
-        // A key whose absence reads as its built-in value is left out, as
-        // the shipped file leaves it out.
-        if (!key.inRecord || key.builtIn == key.missing) continue;
+        // A key shipped as -1 (none) is left out, as the shipped file leaves it out.
+        if (!key.inRecord || key.builtIn == -1) continue;
         char value[32];
         std::snprintf(value, sizeof value, "%g", key.builtIn);
         text += std::string(key.name) + "=" + value + "\n";

@@ -1,0 +1,3 @@
+#include "tools/open_file.h"
+
+std::FILE* openFile(const std::string& path, const char* mode) { return std::fopen(path.c_str(), mode); }
