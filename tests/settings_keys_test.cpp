@@ -126,8 +126,9 @@ TEST(SettingsKeys, RowsHoldTogether) {
         EXPECT_FALSE(std::string(text.label).empty());
         // The keys of the first release read as the reader reads a missing key;
         // those that came later take their shipped value.
-        if (!takesShippedValueWhenMissing(key))
+        if (!takesShippedValueWhenMissing(key)) {
             EXPECT_EQ(key.missing, key.kind == SettingKind::Float ? 0.0 : -1.0) << "as the reader reads a missing key";
+        }
         if (key.inRecord) {
             EXPECT_GE(key.builtIn, key.low);
             EXPECT_LE(key.builtIn, key.high);
