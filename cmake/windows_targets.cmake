@@ -39,7 +39,7 @@ target_link_options(runner PRIVATE ${PELORIN_STATIC_RUNTIME})
 # The INI library: reader, writer, encodings and the float reader.
 file(GLOB PELORIN_INI_SOURCES CONFIGURE_DEPENDS src/ini/*.cpp)
 add_executable(ini_conformance wine/ini_conformance_win32.cpp ${PELORIN_INI_SOURCES} src/platform/files_win32.cpp
-  src/platform/rewrite_journal.cpp)
+  src/platform/file_replace.cpp src/platform/rewrite_journal.cpp)
 pelorin_target_defaults(ini_conformance)
 target_link_options(ini_conformance PRIVATE ${PELORIN_STATIC_RUNTIME})
 
@@ -78,6 +78,6 @@ add_executable(settings_bench wine/settings_bench_win32.cpp src/settings_io/sett
   src/settings_io/settings_file.cpp src/settings_io/held_settings.cpp src/checker/findings_log.cpp
   src/checker/first_findings.cpp ${PELORIN_CHECKER_SOURCES}
   src/shared/event_log.cpp src/platform/clock_win32.cpp src/platform/files_win32.cpp
-  src/platform/rewrite_journal.cpp src/platform/module_directory_win32.cpp)
+  src/platform/file_replace.cpp src/platform/rewrite_journal.cpp src/platform/module_directory_win32.cpp)
 pelorin_target_defaults(settings_bench)
 target_link_options(settings_bench PRIVATE ${PELORIN_STATIC_RUNTIME})
