@@ -101,12 +101,14 @@ SettingsRead readWithin(uint64_t budgetMicroseconds) {
         parsing = true;
     }
     // A slice at least in every step, the read of the file having taken the
-    // step's share or not.
-    if (budgetMicroseconds == noTimeLimit) {
-        continueSettingsParse(SIZE_MAX);
-    } else {
-        while (!continueSettingsParse(parseSliceBytes))
-            if (performanceCounterMicroseconds() - start >= budgetMicroseconds) return SettingsRead::Parsing;
+    // step's share or not. The check of the values, as long on a large file as
+    // a good part of the step, follows in the same step only while less than
+    // half of its share is spent.
+    size_t slice = budgetMicroseconds == noTimeLimit ? SIZE_MAX : parseSliceBytes;
+    while (!continueSettingsParse(slice)) {
+        uint64_t spent = performanceCounterMicroseconds() - start;
+        if (spent >= budgetMicroseconds || (settingsValuesCheckDue() && spent >= budgetMicroseconds / 2))
+            return SettingsRead::Parsing;
     }
     parsing = false;
     inForce = 1 - inForce;
