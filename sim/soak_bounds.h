@@ -5,6 +5,8 @@
 // (what he would call a fault). A run that crosses one is a violation.
 #include <cstdint>
 
+#include "respawn/loading_screens.h"
+
 namespace sim::soak {
 
 // The once-a-second check runs again this soon while the main loop is free:
@@ -47,10 +49,9 @@ constexpr uint32_t storyTailMs = episodeMs + 5000;
 // accepts a cut to black while he is moved and re-skinned, not a long one.
 constexpr uint32_t ourBlackScreenMs = 15000;
 // A black screen from any cause outside loading screens ends within this time
-// of its start: the rescue's 80 s and its own short sequence. Much longer and
+// of its start: the rescue's bound and its own short sequence. Much longer and
 // a player takes the game for hung.
-constexpr uint32_t rescueMs = 80000;
-constexpr uint32_t blackScreenMs = 90000;
+constexpr uint32_t blackScreenMs = blackScreenRescueMs + 10000;
 // The game runs below normal speed only while the wasted or busted screen is
 // up: at most its longest documented wait ("max_wait_time_before_respawn_upon_
 // skin_exception" held to 120000 ms). Its deadline is the tick count in single

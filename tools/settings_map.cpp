@@ -8,26 +8,10 @@
 #include <vector>
 
 #include "shared/map_bounds.h"
+#include "shared/spawn_geometry.h"
 #include "spawn/spawn_points.h"
 
 namespace {
-
-struct Rectangle {
-    float minX, maxX, minY, maxY;
-};
-
-// The rectangles the random modes draw from: the random map point's regions
-// (src/spawn/ground_spawn.cpp) and the not-close road and air points
-// (src/vehicles/vehicle_spawn.cpp), with the close point's map bounds
-// (src/shared/spawn_geometry.cpp).
-constexpr Rectangle mainMapRegion{-1274.0f, 1420.0f, -2200.0f, 1128.0f};
-constexpr Rectangle otherMapRegions[5] = {
-    {1384.0f, 2126.0f, 3464.0f, 3962.0f}, {1641.0f, 2989.0f, 4683.0f, 5261.0f},  {-519.0f, -218.0f, 5921.0f, 6477.0f},
-    {-219.0f, 191.0f, 5921.0f, 6401.0f},  {-2300.0f, 2441.0f, 1052.0f, 4560.0f},
-};
-constexpr Rectangle largeRoadRectangle{-3747.0f, 3353.0f, -3059.0f, 6803.0f};
-constexpr Rectangle largeAirRectangle{-2200.0f, 3353.0f, -3559.0f, 6903.0f};
-constexpr Rectangle closePointBounds{-3747.0f, 3352.0f, -3059.0f, 6802.0f};
 
 // Colours of the six modes, in the order of the roll.
 const char* const modeColours[spawnModeCount] = {"#1f6fd1", "#e07b00", "#8e44ad", "#6b6b6b", "#1e9e4a", "#d12f2f"};
@@ -81,7 +65,7 @@ void append(std::string* svg, const char* format, ...) {
     *svg += line;
 }
 
-void rectangle(std::string* svg, const Rectangle& r, const char* colour, float fillOpacity, const char* dash) {
+void rectangle(std::string* svg, const MapRegion& r, const char* colour, float fillOpacity, const char* dash) {
     append(svg,
            "<rect x=\"%.1f\" y=\"%.1f\" width=\"%.1f\" height=\"%.1f\" fill=\"%s\" fill-opacity=\"%.2f\" "
            "stroke=\"%s\" stroke-width=\"1.5\" stroke-dasharray=\"%s\"/>\n",
@@ -193,7 +177,7 @@ void drawModes(std::string* svg, const SpawnOdds& odds) {
     if (air) rectangle(svg, largeAirRectangle, modeColours[AirMode], 0.03f, "4 4");
     if (map || road || air) rectangle(svg, mainMapRegion, modeColours[MapMode], map ? 0.18f : 0.0f, "none");
     if (map)
-        for (const Rectangle& r : otherMapRegions) rectangle(svg, r, modeColours[MapMode], 0.12f, "none");
+        for (const MapRegion& r : otherMapRegions) rectangle(svg, r, modeColours[MapMode], 0.12f, "none");
     float listOpacity = modeRolls(odds, ListMode) > 0 ? 1.0f : 0.2f;
     for (const SpawnPoint& p : builtInSpawnPoints)
         append(svg, "<circle cx=\"%.1f\" cy=\"%.1f\" r=\"1.6\" fill=\"%s\" fill-opacity=\"%.1f\"/>\n", px(p.x), py(p.y),
