@@ -19,7 +19,7 @@ constexpr OsFile noFile = -1;
 
 // Opened to be read, shared with every other use, so that an editor can save
 // (also by replacing the file) while we read.
-OsFile openForReading(const std::string& path);
+OsFile openForReading(const char* path);
 // Opened to be read and rewritten in place; on Windows no other program may
 // write it meanwhile, and one that has it open for writing makes this fail.
 OsFile openForRewriting(const std::string& path);

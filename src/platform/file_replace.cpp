@@ -68,7 +68,7 @@ ReplaceResult replaceByRename(const std::string& target, std::string_view readTe
     written = closeFile(replacement) && written;
     ReplaceResult result = ReplaceResult::Failed;
     if (written) {
-        OsFile original = openForReading(target);
+        OsFile original = openForReading(target.c_str());
         if (original != noFile) {
             result = checkAsRead(original, target, readText, readStamp);
             // Closed before the rename: Windows does not rename over a file we hold open.

@@ -34,7 +34,7 @@ std::string directoryOf(const std::string& path) {
 
 }  // namespace
 
-OsFile openForReading(const std::string& path) { return open(path.c_str(), O_RDONLY | O_CLOEXEC); }
+OsFile openForReading(const char* path) { return open(path, O_RDONLY | O_CLOEXEC); }
 
 OsFile openForRewriting(const std::string& path) { return open(path.c_str(), O_RDWR | O_CLOEXEC); }
 

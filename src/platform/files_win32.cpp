@@ -10,23 +10,33 @@ namespace {
 
 constexpr DWORD shareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
 
-// A path in the system's own (UTF-16) form, ending in a NUL. (Not a
-// std::wstring, whose code would grow Pelorin.asi by a sixth.)
-struct WidePath {
-    std::vector<wchar_t> characters{L'\0'};
-    const wchar_t* c_str() const { return characters.data(); }
-};
+// A path in the system's own (UTF-16) form, ending in a NUL: held in place
+// when it is of ordinary length, so that the once-a-second read allocates
+// nothing. (Not a std::wstring, whose code would grow Pelorin.asi by a sixth.)
+class WidePath {
+public:
+    explicit WidePath(std::string_view path) {
+        int length = path.empty() ? 0
+                                  : MultiByteToWideChar(CP_UTF8, 0, path.data(), static_cast<int>(path.size()), nullptr, 0);
+        wchar_t* into = inPlace_;
+        if (static_cast<size_t>(length) >= inPlaceLength) {
+            longer_.resize(static_cast<size_t>(length) + 1);
+            into = longer_.data();
+        }
+        if (length > 0) MultiByteToWideChar(CP_UTF8, 0, path.data(), static_cast<int>(path.size()), into, length);
+        into[length] = L'\0';
+        text_ = into;
+    }
+    WidePath(const WidePath&) = delete;
+    WidePath& operator=(const WidePath&) = delete;
+    const wchar_t* c_str() const { return text_; }
 
-WidePath widePath(std::string_view path) {
-    WidePath wide;
-    int length = path.empty() ? 0
-                              : MultiByteToWideChar(CP_UTF8, 0, path.data(), static_cast<int>(path.size()), nullptr, 0);
-    wide.characters.resize(static_cast<size_t>(length) + 1);
-    if (length > 0)
-        MultiByteToWideChar(CP_UTF8, 0, path.data(), static_cast<int>(path.size()), wide.characters.data(), length);
-    wide.characters[static_cast<size_t>(length)] = L'\0';
-    return wide;
-}
+private:
+    static constexpr size_t inPlaceLength = MAX_PATH + 1;
+    wchar_t inPlace_[inPlaceLength];
+    std::vector<wchar_t> longer_;
+    const wchar_t* text_ = inPlace_;
+};
 
 std::string utf8Of(const wchar_t* wide, int length) {
     int size = length <= 0 ? 0 : WideCharToMultiByte(CP_UTF8, 0, wide, length, nullptr, 0, nullptr, nullptr);
@@ -42,8 +52,8 @@ uint64_t fileTimeValue(const FILETIME& time) {
     return (static_cast<uint64_t>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
 }
 
-HANDLE openShared(const std::string& path, DWORD access) {
-    return CreateFileW(widePath(path).c_str(), access, shareAll, nullptr, OPEN_EXISTING, 0, nullptr);
+HANDLE openShared(const char* path, DWORD access) {
+    return CreateFileW(WidePath(path).c_str(), access, shareAll, nullptr, OPEN_EXISTING, 0, nullptr);
 }
 
 // The security descriptor's DACL (who may do what) of an open file.
@@ -56,16 +66,16 @@ bool accessListOf(HANDLE file, std::vector<char>* descriptor) {
 
 }  // namespace
 
-OsFile openForReading(const std::string& path) { return osFileOf(openShared(path, GENERIC_READ)); }
+OsFile openForReading(const char* path) { return osFileOf(openShared(path, GENERIC_READ)); }
 
 OsFile openForRewriting(const std::string& path) {
-    return osFileOf(CreateFileW(widePath(path).c_str(), GENERIC_READ | GENERIC_WRITE,
+    return osFileOf(CreateFileW(WidePath(path).c_str(), GENERIC_READ | GENERIC_WRITE,
                                 FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
                                 nullptr));
 }
 
 OsFile createJournal(const std::string& path) {
-    return osFileOf(CreateFileW(widePath(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+    return osFileOf(CreateFileW(WidePath(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                 FILE_ATTRIBUTE_NORMAL | FILE_FLAG_WRITE_THROUGH, nullptr));
 }
 
@@ -74,7 +84,7 @@ OsFile createJournal(const std::string& path) {
 // failures leave the settings file under another name.) A target we may not
 // delete (and so not rename over) gets no replacement.
 OsFile createReplacement(const std::string& target, std::string* temporaryPath) {
-    HANDLE original = openShared(target, READ_CONTROL | FILE_READ_ATTRIBUTES | DELETE);
+    HANDLE original = openShared(target.c_str(), READ_CONTROL | FILE_READ_ATTRIBUTES | DELETE);
     if (original == INVALID_HANDLE_VALUE) return noFile;
     BY_HANDLE_FILE_INFORMATION info;
     std::vector<char> descriptor;
@@ -82,7 +92,7 @@ OsFile createReplacement(const std::string& target, std::string* temporaryPath) 
     CloseHandle(original);
     if (!known) return noFile;
     *temporaryPath = target + temporaryFileSuffix;
-    WidePath temporary = widePath(*temporaryPath);
+    WidePath temporary(*temporaryPath);
     DeleteFileW(temporary.c_str());  // left by a crash, perhaps with other attributes
     DWORD kept = info.dwFileAttributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE |
                                           FILE_ATTRIBUTE_NOT_CONTENT_INDEXED);
@@ -112,7 +122,7 @@ bool stampOfOpenFile(OsFile file, FileStamp* stamp) {
 }
 
 bool stampOfPath(const std::string& path, FileStamp* stamp) {
-    HANDLE file = openShared(path, FILE_READ_ATTRIBUTES);
+    HANDLE file = openShared(path.c_str(), FILE_READ_ATTRIBUTES);
     if (file == INVALID_HANDLE_VALUE) return false;
     bool known = stampOfOpenFile(osFileOf(file), stamp);
     CloseHandle(file);
@@ -150,7 +160,7 @@ bool reserveRoom(OsFile, size_t) { return true; }
 // As the system names the file itself ("\\?\C:\..."): behind every symbolic
 // link and junction of the path.
 bool finalPath(const char* path, std::string* target) {
-    HANDLE file = CreateFileW(widePath(path).c_str(), FILE_READ_ATTRIBUTES, shareAll, nullptr, OPEN_EXISTING,
+    HANDLE file = CreateFileW(WidePath(path).c_str(), FILE_READ_ATTRIBUTES, shareAll, nullptr, OPEN_EXISTING,
                               FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
     // The first call tells the room needed (with the NUL), the second fills it
@@ -169,10 +179,10 @@ bool finalPath(const char* path, std::string* target) {
 // for an ACE that denies us the write and for a file another program locked.
 // The open writes nothing and leaves the write time as it was.
 bool mayWrite(const std::string& path) {
-    DWORD attributes = GetFileAttributesW(widePath(path).c_str());
+    DWORD attributes = GetFileAttributesW(WidePath(path).c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
         return false;
-    HANDLE file = openShared(path, FILE_WRITE_DATA | FILE_APPEND_DATA);
+    HANDLE file = openShared(path.c_str(), FILE_WRITE_DATA | FILE_APPEND_DATA);
     if (file == INVALID_HANDLE_VALUE) return false;
     CloseHandle(file);
     return true;
@@ -181,22 +191,22 @@ bool mayWrite(const std::string& path) {
 // A file that another program holds open without sharing its deletion makes
 // the rename fail, and stays as it was.
 bool renameOver(const std::string& from, const std::string& to) {
-    return MoveFileExW(widePath(from).c_str(), widePath(to).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) !=
+    return MoveFileExW(WidePath(from).c_str(), WidePath(to).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) !=
            0;
 }
 
-bool removeFile(const std::string& path) { return DeleteFileW(widePath(path).c_str()) != 0; }
+bool removeFile(const std::string& path) { return DeleteFileW(WidePath(path).c_str()) != 0; }
 
-bool pathExists(const std::string& path) { return GetFileAttributesW(widePath(path).c_str()) != INVALID_FILE_ATTRIBUTES; }
+bool pathExists(const std::string& path) { return GetFileAttributesW(WidePath(path).c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 std::vector<std::string> filesStartingWith(const std::string& prefix) {
     std::vector<std::string> found;
     size_t nameStart = prefix.find_last_of("\\/");
     nameStart = nameStart == std::string::npos ? 0 : nameStart + 1;
-    WidePath namePrefix = widePath(std::string_view(prefix).substr(nameStart));
-    size_t nameLength = namePrefix.characters.size() - 1;
+    WidePath namePrefix(std::string_view(prefix).substr(nameStart));
+    size_t nameLength = wcslen(namePrefix.c_str());
     WIN32_FIND_DATAW entry;
-    HANDLE search = FindFirstFileW(widePath(prefix + "*").c_str(), &entry);
+    HANDLE search = FindFirstFileW(WidePath(prefix + "*").c_str(), &entry);
     if (search == INVALID_HANDLE_VALUE) return found;
     do {
         // The pattern also matches short (8.3) names: the long name must start so.
@@ -210,12 +220,12 @@ std::vector<std::string> filesStartingWith(const std::string& prefix) {
 void flushFolderOf(const std::string&) {}
 
 bool fileExists(const char* path) {
-    DWORD attributes = GetFileAttributesW(widePath(path).c_str());
+    DWORD attributes = GetFileAttributesW(WidePath(path).c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
 bool appendToFile(const char* path, std::string_view content) {
-    HANDLE file = CreateFileW(widePath(path).c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
+    HANDLE file = CreateFileW(WidePath(path).c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
     bool written = writeAll(osFileOf(file), content);
@@ -223,12 +233,12 @@ bool appendToFile(const char* path, std::string_view content) {
 }
 
 bool renameFile(const char* from, const char* to) {
-    return MoveFileExW(widePath(from).c_str(), widePath(to).c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
+    return MoveFileExW(WidePath(from).c_str(), WidePath(to).c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
 }
 
 bool fileSize(const char* path, uint64_t* size) {
     WIN32_FILE_ATTRIBUTE_DATA data;
-    if (!GetFileAttributesExW(widePath(path).c_str(), GetFileExInfoStandard, &data)) return false;
+    if (!GetFileAttributesExW(WidePath(path).c_str(), GetFileExInfoStandard, &data)) return false;
     *size = (static_cast<uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
     return true;
 }

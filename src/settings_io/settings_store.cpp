@@ -99,11 +99,13 @@ SettingsRead readWithin(uint64_t budgetMicroseconds) {
         }
         startSettingsParse(fresh.text, &fresh.section);
         parsing = true;
+        // The read of a large file takes a good part of the step's share: the
+        // parse then begins with the next step.
+        if (performanceCounterMicroseconds() - start >= budgetMicroseconds / 2) return SettingsRead::Parsing;
     }
-    // A slice at least in every step, the read of the file having taken the
-    // step's share or not. The check of the values, as long on a large file as
-    // a good part of the step, follows in the same step only while less than
-    // half of its share is spent.
+    // A slice at least in every later step. The check of the values, as long
+    // on a large file as a good part of the step, follows in the same step
+    // only while less than half of its share is spent.
     size_t slice = budgetMicroseconds == noTimeLimit ? SIZE_MAX : parseSliceBytes;
     while (!continueSettingsParse(slice)) {
         uint64_t spent = performanceCounterMicroseconds() - start;
