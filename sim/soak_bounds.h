@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "respawn/loading_screens.h"
+#include "settings/settings_keys.h"
 
 namespace sim::soak {
 
@@ -23,8 +24,10 @@ constexpr uint32_t sequenceMs = 20000;
 constexpr uint32_t followUpBlackWaitMs = 3000;
 // The screen phase of a death or arrest ends at its deadline whatever the
 // screen shows: 80 s for the slowest slow motion, or
-// "max_wait_time_before_respawn_upon_skin_exception", held to 0..120000 ms.
-constexpr uint32_t screenPhaseMs = 120000;
+// "max_wait_time_before_respawn_upon_skin_exception", held to its range
+// (0..120000 ms), the longer.
+constexpr uint32_t screenPhaseMs =
+    static_cast<uint32_t>(settingKey(SettingId::max_wait_time_before_respawn_upon_skin_exception).high);
 // The wait for the game to put the player back after the screen phase.
 constexpr uint32_t gameRespawnWaitMs = 30000;
 // A death or arrest episode, from detection to the main loop's next check:
