@@ -39,8 +39,14 @@ pelorin_target_defaults(pelorin_tests)
 target_compile_definitions(pelorin_tests PRIVATE PELORIN_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
 target_link_libraries(pelorin_tests PRIVATE pelorin_soak pelorin_tool_support pelorin_core pelorin_sim GTest::gtest GTest::gtest_main)
 include(GoogleTest)
+# Every test gets a temporary folder of the runs' own (TMPDIR), made empty
+# before the first and checked empty after the last: whatever a test, a
+# scenario or the soak makes there, it removes.
+set(PELORIN_TEST_TEMPORARY ${CMAKE_BINARY_DIR}/test-temporary)
+set(PELORIN_TEST_TEMPORARY_PROPERTIES ENVIRONMENT TMPDIR=${PELORIN_TEST_TEMPORARY}
+    FIXTURES_REQUIRED temporary_folder)
 gtest_discover_tests(pelorin_tests WORKING_DIRECTORY ${CMAKE_BINARY_DIR} DISCOVERY_TIMEOUT 60
-                     PROPERTIES TIMEOUT ${PELORIN_UNIT_TEST_TIMEOUT})
+                     PROPERTIES TIMEOUT ${PELORIN_UNIT_TEST_TIMEOUT} ${PELORIN_TEST_TEMPORARY_PROPERTIES})
 
 file(GLOB PELORIN_BENCH_SOURCES CONFIGURE_DEPENDS bench/*.cpp)
 add_executable(pelorin_bench ${PELORIN_BENCH_SOURCES} tests/support/plugin_state.cpp tests/support/menu_driver.cpp)
@@ -128,3 +134,11 @@ foreach(test ${pelorin_listed_tests})
     set_tests_properties(${test} PROPERTIES TIMEOUT ${PELORIN_TOOL_TEST_TIMEOUT})
   endif()
 endforeach()
+
+set_tests_properties(${pelorin_listed_tests} PROPERTIES ${PELORIN_TEST_TEMPORARY_PROPERTIES})
+add_test(NAME temporary.folder_made COMMAND ${CMAKE_COMMAND} -DMODE=make -DFOLDER=${PELORIN_TEST_TEMPORARY}
+         -P ${CMAKE_SOURCE_DIR}/cmake/temporary_folder.cmake)
+set_tests_properties(temporary.folder_made PROPERTIES FIXTURES_SETUP temporary_folder)
+add_test(NAME temporary.folder_left_empty COMMAND ${CMAKE_COMMAND} -DMODE=check -DFOLDER=${PELORIN_TEST_TEMPORARY}
+         -P ${CMAKE_SOURCE_DIR}/cmake/temporary_folder.cmake)
+set_tests_properties(temporary.folder_left_empty PROPERTIES FIXTURES_CLEANUP temporary_folder)

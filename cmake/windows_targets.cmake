@@ -6,7 +6,8 @@ set(PELORIN_STATIC_RUNTIME -static -static-libgcc -static-libstdc++)
 configure_file(src/host/pelorin_version.rc.in ${CMAKE_BINARY_DIR}/generated/pelorin_version.rc @ONLY)
 add_library(Pelorin SHARED ${PELORIN_CORE_SOURCES}
   src/host/host_abi_win32.cpp src/host/library_entry_win32.cpp
-  src/platform/clock_win32.cpp src/platform/files_win32.cpp src/platform/module_directory_win32.cpp
+  src/platform/clock_win32.cpp src/platform/performance_counter_win32.cpp src/platform/files_win32.cpp
+  src/platform/module_directory_win32.cpp
   src/platform/full_path_win32.cpp
   src/platform/terminate_handler_win32.cpp src/platform/formatting_win32.cpp
   ${CMAKE_BINARY_DIR}/generated/pelorin_version.rc)
@@ -40,7 +41,7 @@ target_link_options(runner PRIVATE ${PELORIN_STATIC_RUNTIME})
 # The INI library: reader, writer, encodings and the float reader.
 file(GLOB PELORIN_INI_SOURCES CONFIGURE_DEPENDS src/ini/*.cpp)
 add_executable(ini_conformance wine/ini_conformance_win32.cpp ${PELORIN_INI_SOURCES} src/platform/files_win32.cpp
-  src/platform/rewrite_journal.cpp)
+  src/platform/file_replace.cpp src/platform/rewrite_journal.cpp)
 pelorin_target_defaults(ini_conformance)
 target_link_options(ini_conformance PRIVATE ${PELORIN_STATIC_RUNTIME})
 
@@ -84,7 +85,8 @@ include(CPack)
 add_executable(settings_bench wine/settings_bench_win32.cpp src/settings_io/settings_store.cpp
   src/settings_io/settings_file.cpp src/settings_io/held_settings.cpp src/checker/findings_log.cpp
   src/checker/first_findings.cpp ${PELORIN_CHECKER_SOURCES}
-  src/shared/event_log.cpp src/platform/clock_win32.cpp src/platform/files_win32.cpp
-  src/platform/rewrite_journal.cpp src/platform/module_directory_win32.cpp)
+  src/shared/event_log.cpp src/platform/clock_win32.cpp src/platform/performance_counter_win32.cpp
+  src/platform/files_win32.cpp
+  src/platform/file_replace.cpp src/platform/rewrite_journal.cpp src/platform/module_directory_win32.cpp)
 pelorin_target_defaults(settings_bench)
 target_link_options(settings_bench PRIVATE ${PELORIN_STATIC_RUNTIME})

@@ -8,7 +8,7 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 zip=$(ls -t "$root"/build/windows/Pelorin-*.zip | head -1)
 version=$(basename "$zip" .zip); version=${version#Pelorin-}
-unpacked=$(mktemp -d /tmp/pelorin-release-XXXXXX)
+unpacked=$(mktemp -d "${TMPDIR:-/tmp}/pelorin-release-XXXXXX")
 trap 'rm -rf "$unpacked"' EXIT
 (cd "$unpacked" && cmake -E tar xf "$zip")
 for f in Pelorin.asi Pelorin-default.ini pelorin-check.exe Pelorin-Readme.txt; do

@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 . scripts/build_jobs.sh
 scripts/setup.sh
 scripts/build.sh
-game=$(mktemp -d /tmp/pelorin-game-XXXXXX)
+game=$(mktemp -d "${TMPDIR:-/tmp}/pelorin-game-XXXXXX")
 trap 'rm -rf "$game"' EXIT
 cp dist/Pelorin.ini "$game/"
 echo "== Simulated game (Linux, virtual clock), shipped settings =="

@@ -3,7 +3,7 @@
 # given settings file or none.
 #   sim_scenario.sh <pelorin-sim> <scenario> [settings file]
 set -euo pipefail
-game=$(mktemp -d /tmp/pelorin-game-XXXXXX)
+game=$(mktemp -d "${TMPDIR:-/tmp}/pelorin-game-XXXXXX")
 trap 'rm -rf "$game"' EXIT
 [ $# -ge 3 ] && cp "$3" "$game/Pelorin.ini"
 cd "$game"

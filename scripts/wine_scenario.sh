@@ -4,7 +4,7 @@
 #   wine_scenario.sh <scenario> [settings file]
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
-game=$(mktemp -d /tmp/pelorin-wine-XXXXXX)
+game=$(mktemp -d "${TMPDIR:-/tmp}/pelorin-wine-XXXXXX")
 trap 'rm -rf "$game"' EXIT
 [ $# -ge 2 ] && cp "$2" "$game/Pelorin.ini"
 export WINEDEBUG=-all

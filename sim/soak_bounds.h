@@ -5,6 +5,9 @@
 // (what he would call a fault). A run that crosses one is a violation.
 #include <cstdint>
 
+#include "respawn/loading_screens.h"
+#include "settings/settings_keys.h"
+
 namespace sim::soak {
 
 // The once-a-second check runs again this soon while the main loop is free:
@@ -21,8 +24,10 @@ constexpr uint32_t sequenceMs = 20000;
 constexpr uint32_t followUpBlackWaitMs = 3000;
 // The screen phase of a death or arrest ends at its deadline whatever the
 // screen shows: 80 s for the slowest slow motion, or
-// "max_wait_time_before_respawn_upon_skin_exception", held to 0..120000 ms.
-constexpr uint32_t screenPhaseMs = 120000;
+// "max_wait_time_before_respawn_upon_skin_exception", held to its range
+// (0..120000 ms), the longer.
+constexpr uint32_t screenPhaseMs =
+    static_cast<uint32_t>(settingKey(SettingId::max_wait_time_before_respawn_upon_skin_exception).high);
 // The wait for the game to put the player back after the screen phase.
 constexpr uint32_t gameRespawnWaitMs = 30000;
 // A death or arrest episode, from detection to the main loop's next check:
@@ -47,10 +52,9 @@ constexpr uint32_t storyTailMs = episodeMs + 5000;
 // accepts a cut to black while he is moved and re-skinned, not a long one.
 constexpr uint32_t ourBlackScreenMs = 15000;
 // A black screen from any cause outside loading screens ends within this time
-// of its start: the rescue's 80 s and its own short sequence. Much longer and
+// of its start: the rescue's bound and its own short sequence. Much longer and
 // a player takes the game for hung.
-constexpr uint32_t rescueMs = 80000;
-constexpr uint32_t blackScreenMs = 90000;
+constexpr uint32_t blackScreenMs = blackScreenRescueMs + 10000;
 // The game runs below normal speed only while the wasted or busted screen is
 // up: at most its longest documented wait ("max_wait_time_before_respawn_upon_
 // skin_exception" held to 120000 ms). Its deadline is the tick count in single

@@ -238,8 +238,14 @@ TEST(SettingsCheckerCorpus, AStepAtATimeFindsWhatTheCheckAtOnceFinds) {
         SettingsCheckRun run;
         run.start(text, &steppedSection, &stepped, nullptr);
         int steps = 1;
-        while (!run.advance(7)) ++steps;
+        bool valuesDueBeforeLastStep = false;
+        while (!run.advance(7)) {
+            ++steps;
+            valuesDueBeforeLastStep = run.valuesCheckDue();
+        }
         EXPECT_GT(steps, 1) << "taken in steps";
+        EXPECT_TRUE(valuesDueBeforeLastStep) << "the values are checked in a step of their own";
+        EXPECT_FALSE(run.valuesCheckDue());
         std::sort(atOnce.written.begin(), atOnce.written.end());
         std::sort(stepped.written.begin(), stepped.written.end());
         EXPECT_EQ(stepped.written, atOnce.written);

@@ -40,52 +40,25 @@ void setWriteTime(long seconds) {
     ASSERT_EQ(utimensat(AT_FDCWD, settingsPath().c_str(), times, 0), 0);
 }
 
-// Every integer field with its key, in reading order.
+// Every integer field with its key, in reading order: the key table's Int
+// rows of the record.
 struct IntKey {
     const char* key;
     int32_t RespawnSettings::*field;
 };
+#define INT_FIELD_Int(name) {#name, &RespawnSettings::name},
+#define INT_FIELD_FloatFromInt(name)
+#define INT_FIELD_Float(name)
+#define INT_FIELD_Flag(name)
+#define KEY(name, kind, ...) INT_FIELD_##kind(name)
+#define FILE_KEY(...)
 const IntKey intKeys[] = {
-    {"random_player_respawns", &RespawnSettings::random_player_respawns},
-    {"in_air_player_spawn_chance", &RespawnSettings::in_air_player_spawn_chance},
-    {"at_death_point_spawn_chance", &RespawnSettings::at_death_point_spawn_chance},
-    {"random_point_on_map_spawn_chance", &RespawnSettings::random_point_on_map_spawn_chance},
-    {"on_point_from_list_player_spawn_chance", &RespawnSettings::on_point_from_list_player_spawn_chance},
-    {"in_vehicle_on_road_player_spawn_chance", &RespawnSettings::in_vehicle_on_road_player_spawn_chance},
-    {"player_skin_persists_death", &RespawnSettings::player_skin_persists_death},
-    {"on_close_point_player_spawn_chance", &RespawnSettings::on_close_point_player_spawn_chance},
-    {"preferred_spawn_distance", &RespawnSettings::preferred_spawn_distance},
-    {"alter_spawn_after_mission", &RespawnSettings::alter_spawn_after_mission},
-    {"weapons_and_armor_settings_affecting_respawn_on_demand",
-     &RespawnSettings::weapons_and_armor_settings_affecting_respawn_on_demand},
-    {"time_before_reset_skin", &RespawnSettings::time_before_reset_skin},
-    {"custom_spawn_chance", &RespawnSettings::custom_spawn_chance},
-    {"number_of_custom_spawn_points_in_use", &RespawnSettings::number_of_custom_spawn_points_in_use},
-    {"get_all_weapons_upon_respawn", &RespawnSettings::get_all_weapons_upon_respawn},
-    {"get_full_armor_upon_respawn", &RespawnSettings::get_full_armor_upon_respawn},
-    {"set_money_to_zero_upon_respawn_after_death", &RespawnSettings::set_money_to_zero_upon_respawn_after_death},
-    {"use_respawn_on_demand_automatically", &RespawnSettings::use_respawn_on_demand_automatically},
-    {"min_heli_spawn_height_over_ground", &RespawnSettings::min_heli_spawn_height_over_ground},
-    {"max_heli_spawn_height_over_ground", &RespawnSettings::max_heli_spawn_height_over_ground},
-    {"min_plane_spawn_height_over_ground", &RespawnSettings::min_plane_spawn_height_over_ground},
-    {"max_plane_spawn_height_over_ground", &RespawnSettings::max_plane_spawn_height_over_ground},
-    {"land_vehicle_type", &RespawnSettings::land_vehicle_type},
-    {"air_vehicle_type", &RespawnSettings::air_vehicle_type},
-    {"respawn_on_demand_key_1_of_2", &RespawnSettings::respawn_on_demand_key_1_of_2},
-    {"respawn_on_demand_key_2_of_2", &RespawnSettings::respawn_on_demand_key_2_of_2},
-    {"respawn_on_demand_controller_button_1_of_2", &RespawnSettings::respawn_on_demand_controller_button_1_of_2},
-    {"respawn_on_demand_controller_button_2_of_2", &RespawnSettings::respawn_on_demand_controller_button_2_of_2},
-    {"player_ped_skin_upon_respawn", &RespawnSettings::player_ped_skin_upon_respawn},
-    {"wait_time_before_skin_change", &RespawnSettings::wait_time_before_skin_change},
-    {"set_skin_component_variation", &RespawnSettings::set_skin_component_variation},
-    {"write_log_file", &RespawnSettings::write_log_file},
-    {"save_spawn_point_key_1_of_2", &RespawnSettings::save_spawn_point_key_1_of_2},
-    {"save_spawn_point_key_2_of_2", &RespawnSettings::save_spawn_point_key_2_of_2},
-    {"menu_key_1_of_2", &RespawnSettings::menu_key_1_of_2},
-    {"menu_key_2_of_2", &RespawnSettings::menu_key_2_of_2},
-    {"menu_controller_button_1_of_2", &RespawnSettings::menu_controller_button_1_of_2},
-    {"menu_controller_button_2_of_2", &RespawnSettings::menu_controller_button_2_of_2},
+#include "settings/settings_keys.def"
 };
+#undef INT_FIELD_Int
+#undef INT_FIELD_FloatFromInt
+#undef INT_FIELD_Float
+#undef INT_FIELD_Flag
 
 void expectSameSettings(const RespawnSettings& a, const RespawnSettings& b) {
     for (const IntKey& k : intKeys) EXPECT_EQ(a.*k.field, b.*k.field) << k.key;

@@ -8,30 +8,13 @@
 #include <vector>
 
 #include "shared/map_bounds.h"
+#include "shared/spawn_geometry.h"
 #include "spawn/spawn_points.h"
 
 namespace {
 
-struct Rectangle {
-    float minX, maxX, minY, maxY;
-};
-
-// The rectangles the random modes draw from: the random map point's regions
-// (src/spawn/ground_spawn.cpp) and the not-close road and air points
-// (src/vehicles/vehicle_spawn.cpp), with the close point's map bounds
-// (src/shared/spawn_geometry.cpp).
-constexpr Rectangle mainMapRegion{-1274.0f, 1420.0f, -2200.0f, 1128.0f};
-constexpr Rectangle otherMapRegions[5] = {
-    {1384.0f, 2126.0f, 3464.0f, 3962.0f}, {1641.0f, 2989.0f, 4683.0f, 5261.0f},  {-519.0f, -218.0f, 5921.0f, 6477.0f},
-    {-219.0f, 191.0f, 5921.0f, 6401.0f},  {-2300.0f, 2441.0f, 1052.0f, 4560.0f},
-};
-constexpr Rectangle largeRoadRectangle{-3747.0f, 3353.0f, -3059.0f, 6803.0f};
-constexpr Rectangle largeAirRectangle{-2200.0f, 3353.0f, -3559.0f, 6903.0f};
-constexpr Rectangle closePointBounds{-3747.0f, 3352.0f, -3059.0f, 6802.0f};
-
 // Colours of the six modes, in the order of the roll.
 const char* const modeColours[spawnModeCount] = {"#1f6fd1", "#e07b00", "#8e44ad", "#6b6b6b", "#1e9e4a", "#d12f2f"};
-enum Mode { ListMode, RoadMode, AirMode, DeathMode, MapMode, CustomMode };
 // What each mode's share brings, and how the map shows it.
 const char* const modeExplanations[spawnModeCount] = {
     "one of the 759 built-in places (the dots)",
@@ -81,7 +64,7 @@ void append(std::string* svg, const char* format, ...) {
     *svg += line;
 }
 
-void rectangle(std::string* svg, const Rectangle& r, const char* colour, float fillOpacity, const char* dash) {
+void rectangle(std::string* svg, const MapRegion& r, const char* colour, float fillOpacity, const char* dash) {
     append(svg,
            "<rect x=\"%.1f\" y=\"%.1f\" width=\"%.1f\" height=\"%.1f\" fill=\"%s\" fill-opacity=\"%.2f\" "
            "stroke=\"%s\" stroke-width=\"1.5\" stroke-dasharray=\"%s\"/>\n",
@@ -92,6 +75,8 @@ void rectangle(std::string* svg, const Rectangle& r, const char* colour, float f
 int modeRolls(const SpawnOdds& odds, int mode) {
     return odds.rolls[mode] + (odds.fallBackMode == mode ? odds.fallBackRolls : 0);
 }
+constexpr int modeIndex(SpawnMode mode) { return static_cast<int>(mode); }
+int modeRolls(const SpawnOdds& odds, SpawnMode mode) { return modeRolls(odds, modeIndex(mode)); }
 
 // Percent of list, road, air and map respawns placed near the point of death.
 int closeShare(const SpawnOdds& odds) { return odds.closeRolls; }
@@ -185,19 +170,19 @@ void drawGrid(std::string* svg, float mapWidth, float mapHeight) {
 // The areas and places of each mode that has rolls; the list's places stay,
 // faint, as the outline of the land when the list has none.
 void drawModes(std::string* svg, const SpawnOdds& odds) {
-    bool anyNearDeath = closeShare(odds) > 0 && (modeRolls(odds, ListMode) > 0 || modeRolls(odds, RoadMode) > 0 ||
-                                                  modeRolls(odds, AirMode) > 0 || modeRolls(odds, MapMode) > 0);
+    bool anyNearDeath = closeShare(odds) > 0 && (modeRolls(odds, SpawnMode::OnPointFromList) > 0 || modeRolls(odds, SpawnMode::InVehicleOnRoad) > 0 ||
+                                                  modeRolls(odds, SpawnMode::InAir) > 0 || modeRolls(odds, SpawnMode::RandomPointOnMap) > 0);
     if (anyNearDeath) rectangle(svg, closePointBounds, "#9aa7b3", 0.0f, "2 3");
-    bool road = modeRolls(odds, RoadMode) > 0, air = modeRolls(odds, AirMode) > 0, map = modeRolls(odds, MapMode) > 0;
-    if (road) rectangle(svg, largeRoadRectangle, modeColours[RoadMode], 0.03f, "8 4");
-    if (air) rectangle(svg, largeAirRectangle, modeColours[AirMode], 0.03f, "4 4");
-    if (map || road || air) rectangle(svg, mainMapRegion, modeColours[MapMode], map ? 0.18f : 0.0f, "none");
+    bool road = modeRolls(odds, SpawnMode::InVehicleOnRoad) > 0, air = modeRolls(odds, SpawnMode::InAir) > 0, map = modeRolls(odds, SpawnMode::RandomPointOnMap) > 0;
+    if (road) rectangle(svg, largeRoadRectangle, modeColours[modeIndex(SpawnMode::InVehicleOnRoad)], 0.03f, "8 4");
+    if (air) rectangle(svg, largeAirRectangle, modeColours[modeIndex(SpawnMode::InAir)], 0.03f, "4 4");
+    if (map || road || air) rectangle(svg, mainMapRegion, modeColours[modeIndex(SpawnMode::RandomPointOnMap)], map ? 0.18f : 0.0f, "none");
     if (map)
-        for (const Rectangle& r : otherMapRegions) rectangle(svg, r, modeColours[MapMode], 0.12f, "none");
-    float listOpacity = modeRolls(odds, ListMode) > 0 ? 1.0f : 0.2f;
+        for (const MapRegion& r : otherMapRegions) rectangle(svg, r, modeColours[modeIndex(SpawnMode::RandomPointOnMap)], 0.12f, "none");
+    float listOpacity = modeRolls(odds, SpawnMode::OnPointFromList) > 0 ? 1.0f : 0.2f;
     for (const SpawnPoint& p : builtInSpawnPoints)
         append(svg, "<circle cx=\"%.1f\" cy=\"%.1f\" r=\"1.6\" fill=\"%s\" fill-opacity=\"%.1f\"/>\n", px(p.x), py(p.y),
-               modeColours[ListMode], listOpacity);
+               modeColours[modeIndex(SpawnMode::OnPointFromList)], listOpacity);
 }
 
 // The custom points, numbered where a number fits without covering another;
@@ -205,7 +190,7 @@ void drawModes(std::string* svg, const SpawnOdds& odds) {
 // Returns how many points went without a number.
 int drawCustomPoints(std::string* svg, const SettingsCheck& check, LabelSpace* labels) {
     const float radius = 5.0f, fontSize = 11.0f;
-    float opacity = modeRolls(check.odds, CustomMode) > 0 ? 1.0f : 0.35f;
+    float opacity = modeRolls(check.odds, SpawnMode::CustomPoint) > 0 ? 1.0f : 0.35f;
     std::vector<std::pair<float, float>> centres;
     for (const CheckedCustomPoint& p : check.customPoints) {
         float cx = px(std::clamp(p.x, worldMinX, worldMaxX)), cy = py(std::clamp(p.y, worldMinY, worldMaxY));
@@ -220,12 +205,12 @@ int drawCustomPoints(std::string* svg, const SettingsCheck& check, LabelSpace* l
             append(svg,
                    "<circle cx=\"%.1f\" cy=\"%.1f\" r=\"%.1f\" fill=\"#ffffff\" stroke=\"%s\" stroke-width=\"2.5\" "
                    "stroke-opacity=\"%.2f\"/>\n",
-                   cx, cy, radius + 1.0f, modeColours[CustomMode], opacity);
+                   cx, cy, radius + 1.0f, modeColours[modeIndex(SpawnMode::CustomPoint)], opacity);
         else
             append(svg,
                    "<circle cx=\"%.1f\" cy=\"%.1f\" r=\"%.1f\" fill=\"%s\" fill-opacity=\"%.2f\" stroke=\"#ffffff\" "
                    "stroke-width=\"1.5\"/>\n",
-                   cx, cy, radius, modeColours[CustomMode], opacity);
+                   cx, cy, radius, modeColours[modeIndex(SpawnMode::CustomPoint)], opacity);
         std::string number = std::to_string(p.number) + (suspicion(p) ? "?" : "");
         float width = textWidth(number, fontSize);
         // Right of the point, left, above, below: the first place that is free.
@@ -251,7 +236,7 @@ int drawCustomPoints(std::string* svg, const SettingsCheck& check, LabelSpace* l
         append(svg,
                "<text x=\"%.1f\" y=\"%.1f\" font-size=\"%.0f\" font-weight=\"bold\" fill=\"%s\" "
                "fill-opacity=\"%.2f\">%s</text>\n",
-               chosen->left, chosen->bottom - 2, fontSize, modeColours[CustomMode], opacity, number.c_str());
+               chosen->left, chosen->bottom - 2, fontSize, modeColours[modeIndex(SpawnMode::CustomPoint)], opacity, number.c_str());
     }
     return unlabelled;
 }
@@ -270,7 +255,7 @@ void drawRollBar(std::string* svg, const SpawnOdds& odds, float x, float y, floa
         if (w <= 0.0f) continue;
         append(svg, "<rect x=\"%.1f\" y=\"%.1f\" width=\"%.1f\" height=\"%.1f\" fill=\"%s\"/>\n", at, y, w, height,
                modeColours[m]);
-        if (m != DeathMode && m != CustomMode && closeShare(odds) > 0)
+        if (spawnModes[m].takesClosePoint && closeShare(odds) > 0)
             append(svg, "<rect x=\"%.1f\" y=\"%.1f\" width=\"%.1f\" height=\"%.1f\" fill=\"url(#near)\"/>\n", at, y,
                    w * static_cast<float>(closeShare(odds)) / 100.0f, height);
         at += w;

@@ -11,14 +11,16 @@
 // key, the stored skin as a negative decimal, a new key) and Windows reads the
 // written file: the written keys must read as written, every other key as
 // before, and our reader must agree. Last, our file replacement is tried on a
-// read-only, a locked and a hidden file, a file another program saved after
-// our read, a hard-linked file and a symbolic link, and the start-up clean-up
+// read-only, a locked and a hidden file, a file whose DACL denies us the
+// write, one of a UTF-8 path whose DACL must stay, a file another program
+// saved after our read, a hard-linked file and a symbolic link, and the start-up clean-up
 // after a crash. Every mismatch is printed; exit code 1 if there is any.
 //
 // Where our reader deliberately reads a file otherwise than Windows, the file
 // is listed below with the reason, its differences are printed as such, and
 // the check fails if the listed difference no longer shows.
 #include <windows.h>
+#include <sddl.h>
 
 #include <cstdio>
 #include <cstring>
@@ -278,6 +280,92 @@ void checkReplacement(const std::string& directory, Tally* tally) {
     DeleteFileA(path.c_str());
 }
 
+// The DACL of a file in the system's string form; "" when it cannot be read.
+std::string accessListOf(const std::wstring& path) {
+    DWORD needed = 0;
+    GetFileSecurityW(path.c_str(), DACL_SECURITY_INFORMATION, nullptr, 0, &needed);
+    std::vector<char> descriptor(needed);
+    LPSTR text = nullptr;
+    if (needed == 0 || !GetFileSecurityW(path.c_str(), DACL_SECURITY_INFORMATION, descriptor.data(), needed, &needed) ||
+        !ConvertSecurityDescriptorToStringSecurityDescriptorA(descriptor.data(), SDDL_REVISION_1,
+                                                              DACL_SECURITY_INFORMATION, &text, nullptr))
+        return "";
+    std::string list = text;
+    LocalFree(text);
+    return list;
+}
+
+bool setAccessList(const std::wstring& path, const char* sddl) {
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    if (!ConvertStringSecurityDescriptorToSecurityDescriptorA(sddl, SDDL_REVISION_1, &descriptor, nullptr))
+        return false;
+    bool set = SetFileSecurityW(path.c_str(), DACL_SECURITY_INFORMATION, descriptor) != 0;
+    LocalFree(descriptor);
+    return set;
+}
+
+std::wstring wideOf(const std::string& utf8) {
+    std::wstring wide(utf8.size(), L'\0');
+    wide.resize(static_cast<size_t>(MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()),
+                                                        &wide[0], static_cast<int>(wide.size()))));
+    return wide;
+}
+
+// What the player set on his file holds: a DACL that denies us the write
+// keeps the file as it was (a failed write), a written file keeps its DACL and
+// creation time, and a folder or file name beyond ASCII (a UTF-8 path) is
+// written like any other.
+void checkProtection(const std::string& directory, Tally* tally) {
+    auto fail = [tally](const char* what) {
+        std::printf("MISMATCH: protected file: %s\n", what);
+        ++tally->mismatches;
+    };
+    const std::string original = "[Player_Respawn]\r\nrandom_player_respawns=1\r\n";
+    const std::string changed = "[Player_Respawn]\r\nrandom_player_respawns=2\r\n";
+    // "Pelorin – Grüße" and "Einstellungen ß.ini", in UTF-8.
+    const std::string folder = directory + "\\Pelorin \xE2\x80\x93 Gr\xC3\xBC\xC3\x9F" "e";
+    const std::string path = folder + "\\Einstellungen \xC3\x9F.ini";
+    const std::wstring widePath = wideOf(path);
+    if (!CreateDirectoryW(wideOf(folder).c_str(), nullptr)) return fail("cannot make a folder of a UTF-8 name");
+    HANDLE file = CreateFileW(widePath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    DWORD written = 0;
+    WriteFile(file, original.data(), static_cast<DWORD>(original.size()), &written, nullptr);
+    FILETIME created{};
+    GetFileTime(file, &created, nullptr, nullptr);
+    CloseHandle(file);
+
+    // Everyone is denied the write (and the append); everything else is allowed.
+    if (!setAccessList(widePath, "D:P(D;;0x6;;;WD)(A;;FA;;;WD)")) {
+        fail("cannot set a DACL that denies the write");
+    } else {
+        if (replaceAsRead(path, changed) != ReplaceResult::Failed || fileText(path) != original)
+            fail("a file whose DACL denies us the write was written");
+    }
+
+    const char* const ownList = "D:P(A;;FA;;;WD)(A;;FR;;;BU)";
+    setAccessList(widePath, ownList);
+    std::string before = accessListOf(widePath);
+    Sleep(20);  // a creation time that a new file would not share
+    if (replaceAsRead(path, changed) != ReplaceResult::Replaced || fileText(path) != changed)
+        fail("a file of a UTF-8 path was not written");
+    if (before.empty() || accessListOf(widePath) != before) fail("the written file lost its DACL");
+    file = CreateFileW(widePath.c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    FILETIME createdNow{};
+    GetFileTime(file, &createdNow, nullptr, nullptr);
+    CloseHandle(file);
+    // Wine's files have no creation time of their own (it shows the Unix change
+    // time): there the kept time cannot show.
+    if (CompareFileTime(&created, &createdNow) != 0) {
+        std::printf("documented difference: protected file: the creation time changed (under Wine, which keeps "
+                    "none)\n");
+        ++tally->documented;
+    }
+    if (GetFileAttributesW(wideOf(path + temporaryFileSuffix).c_str()) != INVALID_FILE_ATTRIBUTES)
+        fail("a temporary file was left");
+    DeleteFileW(widePath.c_str());
+    RemoveDirectoryW(wideOf(folder).c_str());
+}
+
 // The two names are one file (volume and file index), which has this many names. (volume and file index) and has this many names.
 bool sameFile(const std::string& a, const std::string& b, DWORD names) {
     BY_HANDLE_FILE_INFORMATION infoA{}, infoB{};
@@ -393,6 +481,7 @@ int main(int argc, char** argv) {
     for (const std::string& name : names) checkFile(name, corpus + "\\" + name, scratch, &tally);
     for (const std::string& name : corpusFiles(generated)) checkFile(name, generated + "\\" + name, scratch, &tally);
     checkReplacement(generated, &tally);
+    checkProtection(generated, &tally);
     checkLinks(generated, linkedDirectory, &tally);
     checkRecovery(generated, &tally);
     removeGeneratedFiles(generated);

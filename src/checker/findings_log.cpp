@@ -56,6 +56,8 @@ bool continueSettingsParse(size_t budget) {
     return true;
 }
 
+bool settingsValuesCheckDue() { return checkRun.valuesCheckDue(); }
+
 int settingsProblemCount() { return problems.count(); }
 
 bool logSettingsReadFailure(bool fileExists) {

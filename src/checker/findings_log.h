@@ -14,6 +14,9 @@
 // line of its own (the first ones by line, and how many more there are).
 void startSettingsParse(std::string_view text, ProfileSection* section);
 bool continueSettingsParse(size_t budget);
+// The walk of the parse is done: the next step checks the values (a step
+// that takes as long as a good part of the walk, best begun in a frame of its own).
+bool settingsValuesCheckDue();
 // The warnings and errors the last completed check found (0 before any): the
 // problems the notice of a save counts.
 int settingsProblemCount();

@@ -314,14 +314,20 @@ void SettingsCheckRun::start(std::string_view file, ProfileSection* section, Fin
     section_ = section;
     sink_ = sink;
     points_ = points;
+    walked_ = false;
 }
 
 bool SettingsCheckRun::advance(size_t budget) {
     FindingReport report(*sink_);
-    LineCheck lines(state_, report);
-    if (!parse_.advance(budget, &lines)) return false;
-    lines.finish();
+    if (!walked_) {
+        LineCheck lines(state_, report);
+        if (!parse_.advance(budget, &lines)) return false;
+        lines.finish();
+        walked_ = true;
+        return false;
+    }
     odds_ = checkSectionValues(*section_, state_, report, points_);
+    walked_ = false;
     return true;
 }
 

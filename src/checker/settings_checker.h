@@ -101,12 +101,16 @@ struct CheckState {
 // at a time (see ProfileParse); the findings go to sink, and to points, when
 // given, the custom points in use and defined. The file, section, sink and
 // points must stay alive until a step returns true; then odds holds the odds
-// of the spawn roll.
+// of the spawn roll. The check of the values, which on a large file takes as
+// long as a good part of the walk, is a step of its own, after the one that
+// ends the walk.
 class SettingsCheckRun {
 public:
     void start(std::string_view file, ProfileSection* section, FindingSink* sink,
                std::vector<CheckedCustomPoint>* points);
     bool advance(size_t budget);
+    // The walk is done: the next step checks the values.
+    bool valuesCheckDue() const { return walked_; }
     const SpawnOdds& odds() const { return odds_; }
 
 private:
@@ -116,6 +120,7 @@ private:
     FindingSink* sink_ = nullptr;
     std::vector<CheckedCustomPoint>* points_ = nullptr;
     SpawnOdds odds_{};
+    bool walked_ = false;
 };
 
 // The same check at once.

@@ -1,7 +1,9 @@
 #pragma once
-// Whole-file primitives of the operating system. Each call opens the file only
+// Whole-file primitives. Each call opens the file only
 // for as long as it needs, shared with other programs (an editor) that may
-// read or write it meanwhile.
+// read or write it meanwhile. Paths are UTF-8. The read and the replace are
+// one policy for every system (file_replace.cpp) over the system's primitives
+// (file_primitives.h).
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -42,14 +44,15 @@ enum class ReplaceResult {
 //  - A symbolic link is followed: its target is replaced, the link stays.
 //  - A file of one name gets a temporary file beside it, flushed to disk, that
 //    then takes its place in one rename: a crash leaves the old file or the
-//    new one. Its permissions (and owner, attributes) carry over.
+//    new one. Its owner and permissions (POSIX), its attributes, creation
+//    time and DACL (Windows, as ReplaceFile keeps them) carry over.
 //  - A hard-linked file (more than one name) is rewritten in place, so that
 //    every name keeps showing the same file. Its old and new texts first go to
 //    a journal beside it, flushed to disk; a crash during the rewrite is undone
 //    from the journal by recoverInterruptedReplace. A write that fails midway
 //    (a full disk) puts the old text back at once.
-// A file that is missing, read-only, or that we may not write is left
-// untouched. Left open: an editor that starts its save in the microseconds
+// A file that is missing, read-only, or that we may not write (an ACE denies
+// it, another program locks it) is left untouched: Failed. Left open: an editor that starts its save in the microseconds
 // between the last check and the rename (or the rewrite) still loses to ours.
 ReplaceResult replaceFileContent(const char* path, std::string_view readText, const FileStamp& readStamp,
                                  std::string_view content);

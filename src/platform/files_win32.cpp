@@ -2,338 +2,243 @@
 
 #include <vector>
 
+#include "platform/file_primitives.h"
 #include "platform/files.h"
 #include "platform/rewrite_journal.h"
 
 namespace {
 
-// A read that keeps meeting a file in the middle of a save gives up after this
-// many tries (the caller reads again later).
-constexpr int readTries = 3;
 constexpr DWORD shareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
 
-// A path in the system's own (UTF-16) form, ending in a NUL. (Not a
-// std::wstring, whose code would grow Pelorin.asi by a sixth.)
-struct WidePath {
-    std::vector<wchar_t> characters{L'\0'};
-    const wchar_t* c_str() const { return characters.data(); }
-    size_t length() const { return characters.size() - 1; }
-    // The path with an ASCII ending added.
-    WidePath operator+(const char* ending) const {
-        WidePath longer = *this;
-        longer.characters.pop_back();
-        while (*ending) longer.characters.push_back(static_cast<wchar_t>(*ending++));
-        longer.characters.push_back(L'\0');
-        return longer;
+// A path in the system's own (UTF-16) form, ending in a NUL: held in place
+// when it is of ordinary length, so that the once-a-second read allocates
+// nothing. (Not a std::wstring, whose code would grow Pelorin.asi by a sixth.)
+class WidePath {
+public:
+    explicit WidePath(std::string_view path) {
+        int length = path.empty() ? 0
+                                  : MultiByteToWideChar(CP_UTF8, 0, path.data(), static_cast<int>(path.size()), nullptr, 0);
+        wchar_t* into = inPlace_;
+        if (static_cast<size_t>(length) >= inPlaceLength) {
+            longer_.resize(static_cast<size_t>(length) + 1);
+            into = longer_.data();
+        }
+        if (length > 0) MultiByteToWideChar(CP_UTF8, 0, path.data(), static_cast<int>(path.size()), into, length);
+        into[length] = L'\0';
+        text_ = into;
     }
+    WidePath(const WidePath&) = delete;
+    WidePath& operator=(const WidePath&) = delete;
+    const wchar_t* c_str() const { return text_; }
+
+private:
+    static constexpr size_t inPlaceLength = MAX_PATH + 1;
+    wchar_t inPlace_[inPlaceLength];
+    std::vector<wchar_t> longer_;
+    const wchar_t* text_ = inPlace_;
 };
 
-// Shared with every other use, so that an editor can save (also by replacing
-// the file) while we read.
-HANDLE openForSharedReading(const char* path) {
-    return CreateFileA(path, GENERIC_READ, shareAll, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+std::string utf8Of(const wchar_t* wide, int length) {
+    int size = length <= 0 ? 0 : WideCharToMultiByte(CP_UTF8, 0, wide, length, nullptr, 0, nullptr, nullptr);
+    std::string path(static_cast<size_t>(size), '\0');
+    if (size > 0) WideCharToMultiByte(CP_UTF8, 0, wide, length, &path[0], size, nullptr, nullptr);
+    return path;
 }
 
-HANDLE openForSharedReading(const WidePath& path) {
-    return CreateFileW(path.c_str(), GENERIC_READ, shareAll, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-}
+HANDLE handleOf(OsFile file) { return reinterpret_cast<HANDLE>(file); }
+OsFile osFileOf(HANDLE handle) { return reinterpret_cast<OsFile>(handle); }
 
 uint64_t fileTimeValue(const FILETIME& time) {
     return (static_cast<uint64_t>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
 }
 
-bool writeAll(HANDLE file, std::string_view content) {
-    size_t done = 0;
-    while (done < content.size()) {
-        DWORD chunk = static_cast<DWORD>(content.size() - done > 0x40000000 ? 0x40000000 : content.size() - done);
-        DWORD written = 0;
-        if (!WriteFile(file, content.data() + done, chunk, &written, nullptr) || written == 0) return false;
-        done += written;
-    }
-    return true;
+HANDLE openShared(const char* path, DWORD access) {
+    return CreateFileW(WidePath(path).c_str(), access, shareAll, nullptr, OPEN_EXISTING, 0, nullptr);
 }
 
-// Which file is open (volume serial and file index, shared by all its hard
-// links), its size, write time and number of names; false for a directory.
-bool stampOf(HANDLE file, FileStamp* stamp) {
+// The security descriptor's DACL (who may do what) of an open file.
+bool accessListOf(HANDLE file, std::vector<char>* descriptor) {
+    DWORD needed = 0;
+    GetKernelObjectSecurity(file, DACL_SECURITY_INFORMATION, nullptr, 0, &needed);
+    descriptor->resize(needed);
+    return needed != 0 && GetKernelObjectSecurity(file, DACL_SECURITY_INFORMATION, descriptor->data(), needed, &needed);
+}
+
+}  // namespace
+
+OsFile openForReading(const char* path) { return osFileOf(openShared(path, GENERIC_READ)); }
+
+OsFile openForRewriting(const std::string& path) {
+    return osFileOf(CreateFileW(WidePath(path).c_str(), GENERIC_READ | GENERIC_WRITE,
+                                FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
+                                nullptr));
+}
+
+OsFile createJournal(const std::string& path) {
+    return osFileOf(CreateFileW(WidePath(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL | FILE_FLAG_WRITE_THROUGH, nullptr));
+}
+
+// The replacement takes what ReplaceFile carries over: the attributes, the
+// creation time and the DACL. (ReplaceFile itself is not used: some of its
+// failures leave the settings file under another name.) A target we may not
+// delete (and so not rename over) gets no replacement.
+OsFile createReplacement(const std::string& target, std::string* temporaryPath) {
+    HANDLE original = openShared(target.c_str(), READ_CONTROL | FILE_READ_ATTRIBUTES | DELETE);
+    if (original == INVALID_HANDLE_VALUE) return noFile;
     BY_HANDLE_FILE_INFORMATION info;
-    if (!GetFileInformationByHandle(file, &info) || (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) return false;
+    std::vector<char> descriptor;
+    bool known = GetFileInformationByHandle(original, &info) && accessListOf(original, &descriptor);
+    CloseHandle(original);
+    if (!known) return noFile;
+    *temporaryPath = target + temporaryFileSuffix;
+    WidePath temporary(*temporaryPath);
+    DeleteFileW(temporary.c_str());  // left by a crash, perhaps with other attributes
+    DWORD kept = info.dwFileAttributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE |
+                                          FILE_ATTRIBUTE_NOT_CONTENT_INDEXED);
+    // Write-through: Windows then performs the rename over the target as one step.
+    HANDLE file = CreateFileW(temporary.c_str(), GENERIC_WRITE | WRITE_DAC, 0, nullptr, CREATE_ALWAYS,
+                              (kept ? kept : FILE_ATTRIBUTE_NORMAL) | FILE_FLAG_WRITE_THROUGH, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return noFile;
+    if (!SetFileTime(file, &info.ftCreationTime, nullptr, nullptr) ||
+        !SetKernelObjectSecurity(file, DACL_SECURITY_INFORMATION, descriptor.data())) {
+        CloseHandle(file);
+        DeleteFileW(temporary.c_str());
+        return noFile;
+    }
+    return osFileOf(file);
+}
+
+bool closeFile(OsFile file) { return CloseHandle(handleOf(file)) != 0; }
+
+bool stampOfOpenFile(OsFile file, FileStamp* stamp) {
+    BY_HANDLE_FILE_INFORMATION info;
+    if (!GetFileInformationByHandle(handleOf(file), &info) || (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+        return false;
     *stamp = FileStamp{info.dwVolumeSerialNumber, (static_cast<uint64_t>(info.nFileIndexHigh) << 32) | info.nFileIndexLow,
                        (static_cast<uint64_t>(info.nFileSizeHigh) << 32) | info.nFileSizeLow,
                        fileTimeValue(info.ftLastWriteTime), info.nNumberOfLinks};
     return true;
 }
 
-bool stampOfPath(const WidePath& path, FileStamp* stamp) {
-    HANDLE file = CreateFileW(path.c_str(), FILE_READ_ATTRIBUTES, shareAll, nullptr, OPEN_EXISTING, 0, nullptr);
+bool stampOfPath(const std::string& path, FileStamp* stamp) {
+    HANDLE file = openShared(path.c_str(), FILE_READ_ATTRIBUTES);
     if (file == INVALID_HANDLE_VALUE) return false;
-    bool known = stampOf(file, stamp);
+    bool known = stampOfOpenFile(osFileOf(file), stamp);
     CloseHandle(file);
     return known;
 }
 
-// The file from its first byte, whole: as many bytes as its size, nothing
-// after them, and the same file, size and write time before and after.
-bool readFromStart(HANDLE file, std::string* text, FileStamp* stamp) {
-    FileStamp before, after;
+bool seekToStart(OsFile file) {
     LARGE_INTEGER start{};
-    if (!stampOf(file, &before) || before.size >= 0x7FFFFFFF || !SetFilePointerEx(file, start, nullptr, FILE_BEGIN))
-        return false;
-    text->resize(static_cast<size_t>(before.size));
+    return SetFilePointerEx(handleOf(file), start, nullptr, FILE_BEGIN) != 0;
+}
+
+long long readSome(OsFile file, char* buffer, size_t size) {
+    DWORD wanted = static_cast<DWORD>(size > 0x40000000 ? 0x40000000 : size);
+    DWORD got = 0;
+    return ReadFile(handleOf(file), buffer, wanted, &got, nullptr) ? static_cast<long long>(got) : -1;
+}
+
+bool writeAll(OsFile file, std::string_view content) {
     size_t done = 0;
-    for (;;) {
-        // One byte more than the size asks whether the file grew meanwhile.
-        char beyond;
-        char* into = done < text->size() ? &(*text)[done] : &beyond;
-        DWORD wanted = static_cast<DWORD>(done < text->size() ? text->size() - done : 1);
-        DWORD got = 0;
-        if (!ReadFile(file, into, wanted, &got, nullptr)) return false;
-        if (got == 0) break;
-        if (into == &beyond) return false;
-        done += got;
+    while (done < content.size()) {
+        DWORD chunk = static_cast<DWORD>(content.size() - done > 0x40000000 ? 0x40000000 : content.size() - done);
+        DWORD written = 0;
+        if (!WriteFile(handleOf(file), content.data() + done, chunk, &written, nullptr) || written == 0) return false;
+        done += written;
     }
-    if (done != text->size() || !stampOf(file, &after) || !(before == after)) return false;
-    if (stamp) *stamp = after;
     return true;
 }
 
-// The file itself behind every symbolic link and junction of the path, as the
-// system names it ("\\?\C:\...").
-bool resolveLinks(const char* path, WidePath* target) {
-    HANDLE file = CreateFileA(path, FILE_READ_ATTRIBUTES, shareAll, nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS,
-                              nullptr);
+bool endHere(OsFile file) { return SetEndOfFile(handleOf(file)) != 0; }
+
+bool flushToDisk(OsFile file) { return FlushFileBuffers(handleOf(file)) != 0; }
+
+bool reserveRoom(OsFile, size_t) { return true; }
+
+// As the system names the file itself ("\\?\C:\..."): behind every symbolic
+// link and junction of the path.
+bool finalPath(const char* path, std::string* target) {
+    HANDLE file = CreateFileW(WidePath(path).c_str(), FILE_READ_ATTRIBUTES, shareAll, nullptr, OPEN_EXISTING,
+                              FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
     // The first call tells the room needed (with the NUL), the second fills it
     // and tells the length (without).
     DWORD room = GetFinalPathNameByHandleW(file, nullptr, 0, FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
-    target->characters.resize(room + 1);
-    DWORD length = room == 0 ? 0 : GetFinalPathNameByHandleW(file, target->characters.data(), room,
-                                                             FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
+    std::vector<wchar_t> name(room + 1);
+    DWORD length =
+        room == 0 ? 0 : GetFinalPathNameByHandleW(file, name.data(), room, FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
     CloseHandle(file);
     if (length == 0 || length >= room) return false;
-    target->characters.resize(length + 1);
+    *target = utf8Of(name.data(), static_cast<int>(length));
+    return !target->empty();
+}
+
+// The read-only attribute, then an open for writing, which the system refuses
+// for an ACE that denies us the write and for a file another program locked.
+// The open writes nothing and leaves the write time as it was.
+bool mayWrite(const std::string& path) {
+    DWORD attributes = GetFileAttributesW(WidePath(path).c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
+        return false;
+    HANDLE file = openShared(path.c_str(), FILE_WRITE_DATA | FILE_APPEND_DATA);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    CloseHandle(file);
     return true;
 }
 
-enum class Check { AsRead, Changed, Gone };
-
-// The open file is still the one read, with the same stamp and every byte,
-// and still the one of its name (no save moved over it meanwhile).
-Check checkAsRead(HANDLE file, const WidePath& path, std::string_view readText, const FileStamp& readStamp) {
-    std::string now;
-    FileStamp stamp, named;
-    bool asRead = readFromStart(file, &now, &stamp) && stamp == readStamp && now == readText &&
-                  stampOfPath(path, &named) && named == stamp;
-    return asRead ? Check::AsRead : Check::Changed;
+// A file that another program holds open without sharing its deletion makes
+// the rename fail, and stays as it was.
+bool renameOver(const std::string& from, const std::string& to) {
+    return MoveFileExW(WidePath(from).c_str(), WidePath(to).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) !=
+           0;
 }
 
-ReplaceResult resultOf(Check check) {
-    return check == Check::AsRead ? ReplaceResult::Replaced
-           : check == Check::Changed ? ReplaceResult::Changed
-                                     : ReplaceResult::Failed;
-}
+bool removeFile(const std::string& path) { return DeleteFileW(WidePath(path).c_str()) != 0; }
 
-// The temporary file gets the original's attributes and is written through to
-// disk, then moved over the original with write-through, which Windows
-// performs as one rename: the old file or the new one, whatever happens.
-// (ReplaceFile would also carry over the security settings, but some of its
-// failures leave the settings file under the temporary name.) A file that is
-// locked by another program makes the move fail and stays as it was.
-ReplaceResult replaceByMove(const WidePath& target, DWORD attributes, std::string_view readText,
-                            const FileStamp& readStamp, std::string_view content) {
-    WidePath temporaryPath = target + temporaryFileSuffix;
-    DeleteFileW(temporaryPath.c_str());  // left by a crash, perhaps with other attributes
-    DWORD kept = attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE |
-                               FILE_ATTRIBUTE_NOT_CONTENT_INDEXED);
-    HANDLE file = CreateFileW(temporaryPath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              (kept ? kept : FILE_ATTRIBUTE_NORMAL) | FILE_FLAG_WRITE_THROUGH, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return ReplaceResult::Failed;
-    bool written = writeAll(file, content) && FlushFileBuffers(file) != 0;
-    written = CloseHandle(file) != 0 && written;
-    ReplaceResult result = ReplaceResult::Failed;
-    if (written) {
-        HANDLE original = openForSharedReading(target);
-        result = original == INVALID_HANDLE_VALUE ? ReplaceResult::Failed
-                                                  : resultOf(checkAsRead(original, target, readText, readStamp));
-        // Closed before the move: Windows does not move over a file we hold open.
-        if (original != INVALID_HANDLE_VALUE) CloseHandle(original);
-    }
-    if (result == ReplaceResult::Replaced &&
-        !MoveFileExW(temporaryPath.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        result = ReplaceResult::Failed;
-    if (result != ReplaceResult::Replaced) DeleteFileW(temporaryPath.c_str());
-    return result;
-}
+bool pathExists(const std::string& path) { return GetFileAttributesW(WidePath(path).c_str()) != INVALID_FILE_ATTRIBUTES; }
 
-bool writeJournal(const WidePath& path, std::string_view oldText, std::string_view newText) {
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL | FILE_FLAG_WRITE_THROUGH, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
-    bool written = writeAll(file, journalText(oldText, newText)) && FlushFileBuffers(file) != 0;
-    return CloseHandle(file) != 0 && written;
-}
-
-// The open file's content made text, from its first byte, and flushed. The
-// results of the writes, the new end and the flush are checked; a read back
-// would only see the cache.
-bool rewrite(HANDLE file, std::string_view text) {
-    LARGE_INTEGER start{};
-    return SetFilePointerEx(file, start, nullptr, FILE_BEGIN) && writeAll(file, text) && SetEndOfFile(file) &&
-           FlushFileBuffers(file);
-}
-
-// Opened to be rewritten: no other program may write it meanwhile (an editor's
-// save then fails visibly instead of mixing with ours), and one that has it
-// open for writing makes the open fail.
-HANDLE openForRewriting(const WidePath& path) {
-    return CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr,
-                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-}
-
-// A hard-linked file keeps its identity: journal first, then the bytes in
-// place; a write that fails midway (a full disk) puts the old text back (the
-// journal stays for the next start if even that fails).
-ReplaceResult rewriteInPlace(const WidePath& target, std::string_view readText, const FileStamp& readStamp,
-                             std::string_view content) {
-    HANDLE file = openForRewriting(target);
-    if (file == INVALID_HANDLE_VALUE) return ReplaceResult::Failed;
-    WidePath journalPath = target + rewriteJournalSuffix;
-    bool journalNeeded = false;
-    ReplaceResult result = ReplaceResult::Failed;
-    if (writeJournal(journalPath, readText, content)) {
-        result = resultOf(checkAsRead(file, target, readText, readStamp));
-        if (result == ReplaceResult::Replaced && !rewrite(file, content)) {
-            result = ReplaceResult::Failed;
-            journalNeeded = !rewrite(file, readText);
-        }
-    }
-    CloseHandle(file);
-    if (!journalNeeded) DeleteFileW(journalPath.c_str());
-    return result;
-}
-
-// Our temporary files beside the file: its name, our suffix, anything after.
-int removeTemporaryFiles(const WidePath& target) {
-    WidePath prefix = target + temporaryFileSuffix;
-    const wchar_t* start = prefix.c_str();
-    size_t nameStart = prefix.length();
-    while (nameStart > 0 && start[nameStart - 1] != L'\\' && start[nameStart - 1] != L'/') --nameStart;
-    size_t nameLength = prefix.length() - nameStart;
-    WIN32_FIND_DATAW found;
-    HANDLE search = FindFirstFileW((prefix + "*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return 0;
-    int removed = 0;
+std::vector<std::string> filesStartingWith(const std::string& prefix) {
+    std::vector<std::string> found;
+    size_t nameStart = prefix.find_last_of("\\/");
+    nameStart = nameStart == std::string::npos ? 0 : nameStart + 1;
+    WidePath namePrefix(std::string_view(prefix).substr(nameStart));
+    size_t nameLength = wcslen(namePrefix.c_str());
+    WIN32_FIND_DATAW entry;
+    HANDLE search = FindFirstFileW(WidePath(prefix + "*").c_str(), &entry);
+    if (search == INVALID_HANDLE_VALUE) return found;
     do {
         // The pattern also matches short (8.3) names: the long name must start so.
-        if (wcsncmp(found.cFileName, start + nameStart, nameLength) != 0) continue;
-        WidePath leftover;
-        leftover.characters.assign(start, start + nameStart);
-        for (const wchar_t* c = found.cFileName; *c; ++c) leftover.characters.push_back(*c);
-        leftover.characters.push_back(L'\0');
-        removed += DeleteFileW(leftover.c_str()) != 0;
-    } while (FindNextFileW(search, &found));
+        if (wcsncmp(entry.cFileName, namePrefix.c_str(), nameLength) == 0)
+            found.push_back(prefix.substr(0, nameStart) + utf8Of(entry.cFileName, static_cast<int>(wcslen(entry.cFileName))));
+    } while (FindNextFileW(search, &entry));
     FindClose(search);
-    return removed;
+    return found;
 }
 
-bool readWhole(const WidePath& path, std::string* text) {
-    HANDLE file = openForSharedReading(path);
-    if (file == INVALID_HANDLE_VALUE) return false;
-    bool complete = readFromStart(file, text, nullptr);
-    CloseHandle(file);
-    return complete;
-}
-
-}  // namespace
-
-bool operator==(const FileStamp& a, const FileStamp& b) {
-    return a.volume == b.volume && a.index == b.index && a.size == b.size && a.writeTime == b.writeTime &&
-           a.links == b.links;
-}
+void flushFolderOf(const std::string&) {}
 
 bool fileExists(const char* path) {
-    DWORD attributes = GetFileAttributesA(path);
+    DWORD attributes = GetFileAttributesW(WidePath(path).c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
-bool fileWriteTime(const char* path, uint64_t* writeTime) {
-    HANDLE file = openForSharedReading(path);
-    if (file == INVALID_HANDLE_VALUE) return false;
-    FILETIME lastWrite;
-    bool known = GetFileTime(file, nullptr, nullptr, &lastWrite) != 0;
-    CloseHandle(file);
-    if (known) *writeTime = fileTimeValue(lastWrite);
-    return known;
-}
-
-bool readWholeFile(const char* path, std::string* text, FileStamp* stamp) {
-    for (int attempt = 0; attempt < readTries; ++attempt) {
-        HANDLE file = openForSharedReading(path);
-        if (file == INVALID_HANDLE_VALUE) return false;
-        bool complete = readFromStart(file, text, stamp);
-        CloseHandle(file);
-        if (complete) return true;
-    }
-    return false;
-}
-
-ReplaceResult replaceFileContent(const char* path, std::string_view readText, const FileStamp& readStamp,
-                                 std::string_view content) {
-    WidePath target;
-    if (!resolveLinks(path, &target)) return ReplaceResult::Failed;
-    DWORD attributes = GetFileAttributesW(target.c_str());
-    FileStamp now;
-    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) ||
-        !stampOfPath(target, &now))
-        return ReplaceResult::Failed;
-    if (now.links > 1) return rewriteInPlace(target, readText, readStamp, content);
-    return replaceByMove(target, attributes, readText, readStamp, content);
-}
-
-ReplaceRecovery recoverInterruptedReplace(const char* path) {
-    ReplaceRecovery recovery;
-    WidePath target;
-    if (!resolveLinks(path, &target)) target = WidePath{} + path;  // a missing file: our leftovers beside it still go
-    recovery.temporaryFilesRemoved = removeTemporaryFiles(target);
-    WidePath journalPath = target + rewriteJournalSuffix;
-    std::string journal;
-    if (!readWhole(journalPath, &journal)) return recovery;
-    std::string_view oldText, newText;
-    if (readJournal(journal, &oldText, &newText)) {
-        HANDLE file = openForRewriting(target);
-        // A file there that cannot be opened now keeps its journal for a later start.
-        if (file == INVALID_HANDLE_VALUE && GetFileAttributesW(target.c_str()) != INVALID_FILE_ATTRIBUTES)
-            return recovery;
-        std::string text;
-        if (file != INVALID_HANDLE_VALUE && readFromStart(file, &text, nullptr) &&
-            isHalfRewritten(text, oldText, newText)) {
-            recovery.rewriteUndone = rewrite(file, oldText);
-            if (!recovery.rewriteUndone) {
-                CloseHandle(file);
-                return recovery;  // the journal stays: it holds the player's text
-            }
-        }
-        if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
-    }
-    DeleteFileW(journalPath.c_str());
-    return recovery;
-}
-
 bool appendToFile(const char* path, std::string_view content) {
-    HANDLE file = CreateFileA(path, FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                              nullptr);
+    HANDLE file = CreateFileW(WidePath(path).c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
-    bool written = writeAll(file, content);
+    bool written = writeAll(osFileOf(file), content);
     return CloseHandle(file) != 0 && written;
 }
 
 bool renameFile(const char* from, const char* to) {
-    return MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING) != 0;
+    return MoveFileExW(WidePath(from).c_str(), WidePath(to).c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
 }
 
 bool fileSize(const char* path, uint64_t* size) {
     WIN32_FILE_ATTRIBUTE_DATA data;
-    if (!GetFileAttributesExA(path, GetFileExInfoStandard, &data)) return false;
+    if (!GetFileAttributesExW(WidePath(path).c_str(), GetFileExInfoStandard, &data)) return false;
     *size = (static_cast<uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
     return true;
 }

@@ -378,14 +378,20 @@ void handleDeathAndArrest() {
     runWatchSteps();
 }
 
+// How long the wasted or busted screen may last, by the slow motion on it:
+// the slowest (and normal speed) wait longest.
+constexpr uint32_t screenDeadlineBelowTenthSpeedMs = 80000;
+constexpr uint32_t screenDeadlineToFifthSpeedMs = 35000;
+constexpr uint32_t screenDeadlineBelowTwoFifthsSpeedMs = 25000;
+
 void computeRespawnDeadline() {
     double slowMotion = slowMotionSetting();
     if (slowMotion < 0.1)
-        playerState.respawnDeadline = playerState.deathTime + 80000;
+        playerState.respawnDeadline = playerState.deathTime + screenDeadlineBelowTenthSpeedMs;
     else if (slowMotion <= 0.2)
-        playerState.respawnDeadline = playerState.deathTime + 35000;
+        playerState.respawnDeadline = playerState.deathTime + screenDeadlineToFifthSpeedMs;
     else if (slowMotion < 0.4)
-        playerState.respawnDeadline = playerState.deathTime + 25000;
+        playerState.respawnDeadline = playerState.deathTime + screenDeadlineBelowTwoFifthsSpeedMs;
     else
         playerState.respawnDeadline = static_cast<uint32_t>(
             static_cast<int64_t>(static_cast<float>(playerState.deathTime) +

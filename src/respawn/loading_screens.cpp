@@ -19,7 +19,6 @@
 
 namespace {
 
-constexpr uint32_t blackScreenRescueMilliseconds = 80000;
 // The end of "wait_time_before_skin_change" is spent behind our black screen,
 // at most this long (the shipped wait); a longer wait runs in view before it,
 // with the main loop going on: a wait may be long, the dark must not be.
@@ -150,9 +149,10 @@ void rescueBlackScreen() {
     }
     if (!isScreenFadedOut()) return;
     // An elapsed time, so the count works across the wrap of the tick count.
-    if (ticksSince(playerState.lastNotFadedOutTime, tickCount()) <= blackScreenRescueMilliseconds) return;
+    if (ticksSince(playerState.lastNotFadedOutTime, tickCount()) <= blackScreenRescueMs) return;
     if (isExistingEntity(localPlayerPed()) && !isStoryCharacter(playerState.lastPlayerModel)) {
-        logEvent("the screen stayed black for 80 s: your skin back, a respawn on demand, and the screen faded in");
+        logEvent("the screen stayed black for %u s: your skin back, a respawn on demand, and the screen faded in",
+                 static_cast<unsigned>(blackScreenRescueMs / 1000));
         // Black of our own for the swaps and the move: the fade that held the
         // screen may be lifting in this very frame.
         fadeScreenOut(0);
@@ -178,8 +178,9 @@ void rescueBlackScreenDuringEpisode() {
         noteScreenNotFadedOut();
         return;
     }
-    if (ticksSince(playerState.lastNotFadedOutTime, tickCount()) <= blackScreenRescueMilliseconds) return;
-    logEvent("the screen stayed black for 80 s during a death or arrest: faded in");
+    if (ticksSince(playerState.lastNotFadedOutTime, tickCount()) <= blackScreenRescueMs) return;
+    logEvent("the screen stayed black for %u s during a death or arrest: faded in",
+             static_cast<unsigned>(blackScreenRescueMs / 1000));
     fadeScreenIn(500);
     restartBlackScreenCount();
 }

@@ -3,10 +3,13 @@
 // a screen left faded out.
 #include <cstdint>
 
+// A screen left black this long, outside loading screens, is faded in.
+constexpr uint32_t blackScreenRescueMs = 80000;
+
 void watchLoadingScreens();
 void rescueBlackScreen();
 // The rescue's count on every frame of a death or arrest episode: a screen
-// black for 80 s is faded in there too, so that a black screen from any cause
+// black for blackScreenRescueMs is faded in there too, so that a black screen from any cause
 // ends within the rescue's time of its start (loading screens not counted).
 void rescueBlackScreenDuringEpisode();
 // Starts the count of the rescue afresh: at start, and when a sequence of ours

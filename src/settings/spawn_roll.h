@@ -9,23 +9,31 @@
 #include "settings/settings_record.h"
 #include "settings/settings_keys.h"
 
-// The modes in the order of the cumulative roll and of the fall-back.
-enum class SpawnMode { OnPointFromList, InVehicleOnRoad, InAir, AtDeathPoint, RandomPointOnMap, CustomPoint };
-constexpr int spawnModeCount = 6;
+// The modes in the order of the cumulative roll and of the fall-back, each
+// with its name, its chance (a percent of the roll) and whether its place may
+// be near the point of death: the enum and the table are views of this list.
+#define SPAWN_MODES(MODE)                                                                  \
+    MODE(OnPointFromList, "point from the list", on_point_from_list_player_spawn_chance, true)  \
+    MODE(InVehicleOnRoad, "vehicle on a road", in_vehicle_on_road_player_spawn_chance, true)    \
+    MODE(InAir, "aircraft in flight", in_air_player_spawn_chance, true)                         \
+    MODE(AtDeathPoint, "death point", at_death_point_spawn_chance, false)                       \
+    MODE(RandomPointOnMap, "random point of the map", random_point_on_map_spawn_chance, true)   \
+    MODE(CustomPoint, "custom point", custom_spawn_chance, false)
+
+#define SPAWN_MODE_ENUMERATOR(mode, ...) mode,
+enum class SpawnMode { SPAWN_MODES(SPAWN_MODE_ENUMERATOR) };
+#undef SPAWN_MODE_ENUMERATOR
 
 struct SpawnModeRow {
     const char* name;
     SettingId chance;      // its share, a percent of the roll
     bool takesClosePoint;  // its place may be near the point of death
 };
-inline constexpr SpawnModeRow spawnModes[spawnModeCount] = {
-    {"point from the list", SettingId::on_point_from_list_player_spawn_chance, true},
-    {"vehicle on a road", SettingId::in_vehicle_on_road_player_spawn_chance, true},
-    {"aircraft in flight", SettingId::in_air_player_spawn_chance, true},
-    {"death point", SettingId::at_death_point_spawn_chance, false},
-    {"random point of the map", SettingId::random_point_on_map_spawn_chance, true},
-    {"custom point", SettingId::custom_spawn_chance, false},
-};
+#define SPAWN_MODE_ROW(mode, name, chance, takesClosePoint) {name, SettingId::chance, takesClosePoint},
+inline constexpr SpawnModeRow spawnModes[] = {SPAWN_MODES(SPAWN_MODE_ROW)};
+#undef SPAWN_MODE_ROW
+#undef SPAWN_MODES
+constexpr int spawnModeCount = static_cast<int>(sizeof spawnModes / sizeof spawnModes[0]);
 
 // The mode roll is a random integer from 1 up to but not including 100.
 constexpr int32_t spawnRollFirst = 1;

@@ -1,6 +1,5 @@
 #include "settings_io/settings_store.h"
 
-#include <algorithm>
 #include <cstdio>
 
 #include "settings_io/held_settings.h"
@@ -8,6 +7,7 @@
 #include "checker/findings_log.h"
 #include "shared/event_log.h"
 #include "settings_io/settings_file.h"
+#include "platform/performance_counter.h"
 
 uint64_t settingsFileWriteTime = 0;
 
@@ -35,10 +35,15 @@ bool parsing = false;           // the next read is being parsed
 bool settingsTextRead = false;  // the read in force holds a read of the file
 uint32_t settingsTextChanges = 0;  // moves on when the text in force changes
 bool settingsReadHeld = false;
-// A step of a parse (and of the check that walks with it) takes about this
-// much of the text: under a millisecond on a file of 10,000 custom points, so
-// that the frame it runs in stays within its budget.
-constexpr size_t parseStepBytes = 64 * 1024;
+// The share of a frame that the read of a changed text, its parse and the
+// check walking with it take, whatever the machine's speed: the frame of ours
+// stays under a millisecond with a file of 10,000 custom points.
+constexpr uint64_t parseStepMicroseconds = 500;
+// Between two looks at the clock the parse walks this much of the text (some
+// 50 us under Wine), so that a step ends soon after its share is spent.
+constexpr size_t parseSliceBytes = 2 * 1024;
+// The whole parse in one go (a read that must be whole at once).
+constexpr uint64_t noTimeLimit = UINT64_MAX;
 
 SettingsTextRead& current() { return reads[inForce]; }
 SettingsTextRead& next() { return reads[1 - inForce]; }
@@ -74,7 +79,8 @@ void applyReadInForce() {
     settings = read;
 }
 
-SettingsRead readWithin(size_t budget) {
+SettingsRead readWithin(uint64_t budgetMicroseconds) {
+    const uint64_t start = performanceCounterMicroseconds();
     if (!parsing) {
         // A file that is absent, or cannot be read at the moment, leaves every value as it was.
         SettingsTextRead& fresh = next();
@@ -93,11 +99,19 @@ SettingsRead readWithin(size_t budget) {
         }
         startSettingsParse(fresh.text, &fresh.section);
         parsing = true;
-        // Reading the file took part of this frame: it walks a quarter of the
-        // file's size less (the frame that reads a large file only reads it).
-        budget -= std::min(budget, fresh.text.size() / 4);
+        // The read of a large file takes a good part of the step's share: the
+        // parse then begins with the next step.
+        if (performanceCounterMicroseconds() - start >= budgetMicroseconds / 2) return SettingsRead::Parsing;
     }
-    if (!continueSettingsParse(budget)) return SettingsRead::Parsing;
+    // A slice at least in every later step. The check of the values, as long
+    // on a large file as a good part of the step, follows in the same step
+    // only while less than half of its share is spent.
+    size_t slice = budgetMicroseconds == noTimeLimit ? SIZE_MAX : parseSliceBytes;
+    while (!continueSettingsParse(slice)) {
+        uint64_t spent = performanceCounterMicroseconds() - start;
+        if (spent >= budgetMicroseconds || (settingsValuesCheckDue() && spent >= budgetMicroseconds / 2))
+            return SettingsRead::Parsing;
+    }
     parsing = false;
     inForce = 1 - inForce;
     settingsTextRead = true;
@@ -132,12 +146,12 @@ bool readSettingsSection(ProfileSection* section, std::string* text) {
     return true;
 }
 
-SettingsRead readSettingsForFrame() { return readWithin(parseStepBytes); }
+SettingsRead readSettingsForFrame() { return readWithin(parseStepMicroseconds); }
 
 bool readSettings() {
     SettingsRead read;
     do {
-        read = readWithin(SIZE_MAX);
+        read = readWithin(noTimeLimit);
     } while (read == SettingsRead::Parsing);
     return read == SettingsRead::Read;
 }

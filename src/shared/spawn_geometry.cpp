@@ -4,7 +4,10 @@
 
 #include "host/natives/gameplay_natives.h"
 
-bool insideCloseMapBounds(float x, float y) { return x > -3747.0f && x < 3352.0f && y > -3059.0f && y < 6802.0f; }
+bool insideCloseMapBounds(float x, float y) {
+    return x > closePointBounds.minX && x < closePointBounds.maxX && y > closePointBounds.minY &&
+           y < closePointBounds.maxY;
+}
 
 int32_t randomAxisOffset(int32_t distance) {
     float roll = randomFloat(1.0f, 11.0f);

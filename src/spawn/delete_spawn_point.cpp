@@ -52,8 +52,12 @@ bool deleteCustomSpawnPoint(int32_t number) {
     bool written = writeChosenSettingsKeys([&](const ProfileSection& section) {
         edits = PointEdits{};
         values.clear();
-        count = std::min(static_cast<int32_t>(profileInt(section, number_of_custom_spawn_points_in_useKeyName, 0)),
-                         customSpawnPointCap);
+        // A missing count reads as the key table's missing value (no point in use).
+        const uint32_t missingCount = static_cast<uint32_t>(
+            static_cast<int32_t>(settingKey(SettingId::number_of_custom_spawn_points_in_use).missing));
+        count = std::min(
+            static_cast<int32_t>(profileInt(section, number_of_custom_spawn_points_in_useKeyName, missingCount)),
+            customSpawnPointCap);
         if (number < 1 || number > count) return values;
         // Every later point moves up, those beyond the count too, so that no
         // gap opens where the next save would count them in. Each moved value

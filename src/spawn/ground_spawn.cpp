@@ -19,17 +19,6 @@
 
 namespace {
 
-// The rectangle a random map point is drawn from when the region roll is 50 or less.
-constexpr MapRegion mainMapRegion{-1274.0f, 1420.0f, -2200.0f, 1128.0f};
-// The five rectangles of a region roll above 50, indexes 1 to 5.
-constexpr MapRegion otherMapRegions[5] = {
-    {1384.0f, 2126.0f, 3464.0f, 3962.0f},
-    {1641.0f, 2989.0f, 4683.0f, 5261.0f},
-    {-519.0f, -218.0f, 5921.0f, 6477.0f},
-    {-219.0f, 191.0f, 5921.0f, 6401.0f},
-    {-2300.0f, 2441.0f, 1052.0f, 4560.0f},
-};
-
 // Height from which a random map point searches the ground.
 constexpr float mapPointProbeHeight = 1000.0f;
 // The ground settle's first probe height, also the height it asks for water from.

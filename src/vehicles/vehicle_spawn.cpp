@@ -34,12 +34,6 @@ constexpr float aircraftGroundProbeHeight = 3000.0f;
 constexpr int32_t collisionWaitAttempts = 20;
 constexpr uint32_t collisionWaitStepMs = 100;
 
-// Rectangles a point that is not close is drawn from.
-constexpr MapRegion largeAirRectangle{-2200.0f, 3353.0f, -3559.0f, 6903.0f};
-constexpr MapRegion smallAirRectangle{-1274.0f, 1420.0f, -2200.0f, 1128.0f};
-constexpr MapRegion largeRoadRectangle{-3747.0f, 3353.0f, -3059.0f, 6803.0f};
-constexpr MapRegion smallRoadRectangle{-1274.0f, 1420.0f, -2200.0f, 1128.0f};
-
 // x and y about "preferred_spawn_distance" from the death point, kept when a
 // close point is wanted and lies inside the map; otherwise drawn from the
 // large rectangle (roll above 60) or the small one. The offsets are drawn
@@ -128,7 +122,7 @@ void logVehicle(const char* kind, uint32_t model, uint32_t vehicle) {
 
 Vector3 airSpawnPoint(bool closePoint) {
     Vector3 point{};
-    drawSpawnXY(closePoint, largeAirRectangle, smallAirRectangle, point.x, point.y);
+    drawSpawnXY(closePoint, largeAirRectangle, mainMapRegion, point.x, point.y);
     // Above sea level, not above the ground: correctAltitude brings the aircraft into its band.
     point.z = randomFloat(200.0f, 501.0f);
     return point;
@@ -136,7 +130,7 @@ Vector3 airSpawnPoint(bool closePoint) {
 
 Vector3 roadSearchPoint(bool closePoint) {
     Vector3 point{};
-    drawSpawnXY(closePoint, largeRoadRectangle, smallRoadRectangle, point.x, point.y);
+    drawSpawnXY(closePoint, largeRoadRectangle, mainMapRegion, point.x, point.y);
     float probeHeight = randomFloat(0.0f, 767.0f);
     float ground = 0.0f;
     groundHeightAt(point.x, point.y, probeHeight, &ground);

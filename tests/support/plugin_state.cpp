@@ -30,6 +30,16 @@ namespace testing_support {
 namespace {
 
 std::string directory;
+pid_t directoryMaker = 0;
+
+// The game directory goes when the process that made it ends (a forked child,
+// which ends by a signal or _exit, leaves it to its parent).
+void removeGameDirectory() {
+    if (directory.empty() || getpid() != directoryMaker) return;
+    if (chdir("/") != 0) return;
+    std::error_code ignored;
+    std::filesystem::remove_all(directory, ignored);
+}
 
 // The plug-in's globals as they are when the library has just been loaded.
 void resetPluginGlobals() {
@@ -51,10 +61,12 @@ void resetPluginGlobals() {
 
 void makeGameDirectory() {
     if (directory.empty()) {
-        char pattern[] = "/tmp/pelorin-game-XXXXXX";
-        char* made = mkdtemp(pattern);
-        if (!made) std::abort();
-        directory = made;
+        const char* temporary = std::getenv("TMPDIR");
+        std::string pattern = std::string(temporary && *temporary ? temporary : "/tmp") + "/pelorin-game-XXXXXX";
+        if (!mkdtemp(&pattern[0])) std::abort();
+        directory = pattern;
+        directoryMaker = getpid();
+        std::atexit(removeGameDirectory);
     }
     // Empty: no file, link, folder or leftover of an earlier game stays.
     for (const std::filesystem::directory_entry& entry : std::filesystem::directory_iterator(directory))
