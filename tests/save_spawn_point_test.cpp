@@ -203,6 +203,8 @@ TEST(SaveSpawnPoint, ANewPointIsNumberedAfterTheHighestPointInTheFileAndCountedI
         {"0", "custom_spawn_7_z=5\nCUSTOM_SPAWN_8_X=1\n", 9},
         // Keys beyond the most points read are never read, nor in the way.
         {"1", "custom_spawn_1_x=1\ncustom_spawn_99999_x=1\ncustom_spawn_2_w=1\n", 2},
+        // Nor a number with a leading zero: the reader never asks for one.
+        {"2", "custom_spawn_1_x=1\ncustom_spawn_2_x=2\ncustom_spawn_05_x=5\ncustom_spawn_007_y=7\n", 3},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.points + " count " + (c.count ? c.count : "missing"));

@@ -10,6 +10,7 @@
 #include "shared/on_screen_text.h"
 #include "ini/ini_reader.h"
 #include "settings_io/settings_store.h"
+#include "settings/custom_spawn_key.h"
 #include "settings/setting_limits.h"
 #include "settings_io/settings_file.h"
 #include "shared/event_log.h"
@@ -35,9 +36,9 @@ struct PointEdits {
     }
 };
 
-std::string keyOf(int32_t number, char axis) {
-    char key[40];
-    customSpawnKey(number, axis, key, sizeof key);
+std::string keyOf(int32_t number, int axis) {
+    char key[customSpawnKeySize];
+    formatCustomSpawnKey(number, axis, key, sizeof key);
     return key;
 }
 
@@ -61,7 +62,7 @@ bool deleteCustomSpawnPoint(int32_t number) {
         // as before under its new number.
         int32_t last = std::max(count, highestCustomSpawnPoint(section));
         for (int32_t k = number; k < last; ++k) {
-            for (char axis : {'x', 'y', 'z'}) {
+            for (int axis = 0; axis < 3; ++axis) {
                 std::string_view value;
                 if (findProfileValue(section, keyOf(k + 1, axis), &value))
                     edits.set(keyOf(k, axis), value);
@@ -69,7 +70,7 @@ bool deleteCustomSpawnPoint(int32_t number) {
                     edits.remove(keyOf(k, axis));
             }
         }
-        for (char axis : {'x', 'y', 'z'}) edits.remove(keyOf(last, axis));
+        for (int axis = 0; axis < 3; ++axis) edits.remove(keyOf(last, axis));
         edits.set(number_of_custom_spawn_points_in_useKeyName, std::to_string(count - 1));
         for (size_t i = 0; i < edits.keys.size(); ++i)
             values.push_back(
