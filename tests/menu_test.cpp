@@ -157,7 +157,7 @@ TEST(Menu, AChangeIsWrittenAtOnceAndEveryOtherByteStays) {
     tapKey(w, keyEnter);
     ASSERT_TRUE(selectLine(w, "Slow motion at death"));
     tapKeys(w, keyRight, 5);
-    EXPECT_EQ(valueOf(w, "Slow motion at death"), "1.00");
+    EXPECT_EQ(valueOf(w, "Slow motion at death"), "1 x speed");
     std::string text = settingsFileText();
     EXPECT_NE(text.find("\nslow_motion_at_wasted_and_busted_screens=1\n"), std::string::npos);
     EXPECT_NE(text.find("\nland_vehicle_type=2\n"), std::string::npos);

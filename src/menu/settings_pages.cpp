@@ -50,7 +50,7 @@ public:
         double share;
         if (!oddsOf(key(line), &share)) return;
         char chance[16];
-        describeSettingValue(key(line), settingValue(settings, key(line)), chance, sizeof chance);
+        describeSettingInUse(key(line), settingValue(settings, key(line)), chance, sizeof chance);
         std::snprintf(out->value, sizeof out->value, "%s, odds %.1f %%", chance, 100.0 * share);
     }
 
