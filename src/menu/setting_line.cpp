@@ -42,12 +42,26 @@ void formatForFile(const SettingKey& key, double value, char* text, size_t size)
         formatTrimmed(value, text, size);
 }
 
-void tellOutcome(SettingsSave save) {
-    if (save == SettingsSave::NoFile) {
-        showMenuNotice("Pelorin.ini was not found: nothing can be changed");
-    } else if (save == SettingsSave::Held && !heldNoticeShown) {
-        showMenuNotice("Pelorin.ini cannot be written: changes last until the game closes");
-        heldNoticeShown = true;
+void tellOutcome(SettingId id, SettingsSave save) {
+    char message[sizeof MenuView{}.help];
+    switch (save) {
+        case SettingsSave::Written:
+            return;
+        case SettingsSave::NoFile:
+            return showMenuNotice("Pelorin.ini was not found: nothing can be changed");
+        case SettingsSave::Unreadable:
+            return showMenuNotice("Pelorin.ini could not be read (it may be being saved): nothing changed");
+        case SettingsSave::Changed: {
+            char now[48];
+            describeSettingInUse(id, settingValue(settings, id), now, sizeof now);
+            std::snprintf(message, sizeof message, "Pelorin.ini was saved meanwhile, now %s: nothing changed", now);
+            return showMenuNotice(message);
+        }
+        case SettingsSave::Held:
+            if (heldNoticeShown) return;
+            showMenuNotice("Pelorin.ini cannot be written: changes last until the game closes");
+            heldNoticeShown = true;
+            return;
     }
 }
 
@@ -118,13 +132,16 @@ void describeSettingValue(SettingId id, double value, char* text, size_t size) {
 
 bool stepSetting(SettingId id, int direction) {
     const SettingKey& key = settingKey(id);
-    double inUse = settingInUse(id, settingValue(settings, id));
+    const double shown = settingValue(settings, id);
+    double inUse = settingInUse(id, shown);
     double next = nextValue(key, inUse, direction);
     if (next == inUse) return false;
     char text[24];
     formatForFile(key, next, text, sizeof text);
     const SettingsValue change{key.name, text};
-    SettingsSave save = saveSettingsKeys(&change, 1);
-    tellOutcome(save);
-    return save != SettingsSave::NoFile;
+    SettingsSave save = saveSettingsKeys(&change, 1, [&](const ProfileSection& section) {
+        return settingValue(settingsFromSection(section), id) == shown;
+    });
+    tellOutcome(id, save);
+    return save == SettingsSave::Written || save == SettingsSave::Held;
 }

@@ -53,10 +53,12 @@ CustomSpawnPoint readCustomSpawnPoints() {
     for (int32_t k = 1; k <= customSpawnPointsInUse(); ++k) points[k - 1] = customSpawnPointIn(section, k);
     int32_t index = randomInt(0, static_cast<int32_t>(points.size()));
     CustomSpawnPoint point = points[index];
-    if (insideMapBounds(point.x, point.y, point.z)) return point;
+    if (customSpawnPointOnMap(point)) return point;
     logEvent("custom spawn point %d lies outside the map: read as a missing point", static_cast<int>(index + 1));
     return CustomSpawnPoint{0.0f, 0.0f, 0.0f};
 }
+
+bool customSpawnPointOnMap(const CustomSpawnPoint& point) { return insideMapBounds(point.x, point.y, point.z); }
 
 void spawnAtCustomPoint() {
     if (settings.number_of_custom_spawn_points_in_use <= 0)

@@ -14,6 +14,8 @@ struct CustomSpawnPoint {
 // at random, as the file holds them now. A point outside the map's bounds is no
 // place: it reads as a missing point does, (0, 0, 0); so does no point at all.
 CustomSpawnPoint readCustomSpawnPoints();
+// The point lies within the map's bounds, so that a custom spawn goes there.
+bool customSpawnPointOnMap(const CustomSpawnPoint& point);
 void spawnAtCustomPoint();
 // Puts the player on the ground at the point, facing a random way.
 void placeAtCustomPoint(const CustomSpawnPoint& point);

@@ -44,18 +44,23 @@ std::string keyOf(int32_t number, int axis) {
 
 }  // namespace
 
-bool deleteCustomSpawnPoint(int32_t number) {
+PointDelete deleteCustomSpawnPoint(int32_t number, const CustomSpawnPoint& shown) {
     int32_t count = 0;
+    bool read = false, changed = false;
     PointEdits edits;
     std::vector<SettingsValue> values;
     // Chosen from the file as it is when written: a save of the player's
     // meanwhile is seen.
     bool written = writeChosenSettingsKeys([&](const ProfileSection& section) {
+        read = true;
         edits = PointEdits{};
         values.clear();
         count = std::min(static_cast<int32_t>(profileInt(section, number_of_custom_spawn_points_in_useKeyName, 0)),
                          customSpawnPointCap);
         if (number < 1 || number > count) return values;
+        CustomSpawnPoint now = customSpawnPointIn(section, number);
+        changed = now.x != shown.x || now.y != shown.y || now.z != shown.z;
+        if (changed) return values;
         // Every later point moves up, those beyond the count too, so that no
         // gap opens where the next save would count them in. Each moved value
         // is the text the reader finds, so that the point reads back exactly
@@ -77,17 +82,33 @@ bool deleteCustomSpawnPoint(int32_t number) {
                 SettingsValue{edits.keys[i].c_str(), edits.removed[i] ? nullptr : edits.values[i].c_str()});
         return values;
     });
-    if (number < 1 || number > count) return false;
+    const int shownNumber = static_cast<int>(number);
+    if (!read) {
+        showNotification("Custom spawn point not deleted: Pelorin.ini could not be read (it may be being saved)");
+        logEvent("custom spawn point %d not deleted: Pelorin.ini could not be read", shownNumber);
+        return PointDelete::Unreadable;
+    }
+    if (number < 1 || number > count) {
+        readSettings();
+        logEvent("custom spawn point %d not deleted: the file holds %d points now", shownNumber,
+                 static_cast<int>(count));
+        return PointDelete::NoSuchPoint;
+    }
+    if (changed) {
+        readSettings();
+        logEvent("custom spawn point %d not deleted: Pelorin.ini was saved meanwhile with another point %d",
+                 shownNumber, shownNumber);
+        return PointDelete::Changed;
+    }
     if (!written) {
         showNotification("Custom spawn point not deleted: Pelorin.ini could not be written");
-        logEvent("custom spawn point %d not deleted: Pelorin.ini could not be written", static_cast<int>(number));
-        return false;
+        logEvent("custom spawn point %d not deleted: Pelorin.ini could not be written", shownNumber);
+        return PointDelete::Unwritable;
     }
     readSettings();
     char message[64];
-    std::snprintf(message, sizeof message, "Custom spawn point %d deleted", static_cast<int>(number));
+    std::snprintf(message, sizeof message, "Custom spawn point %d deleted", shownNumber);
     showNotification(message);
-    logEvent("custom spawn point %d of %d deleted; the later ones moved up", static_cast<int>(number),
-             static_cast<int>(count));
-    return true;
+    logEvent("custom spawn point %d of %d deleted; the later ones moved up", shownNumber, static_cast<int>(count));
+    return PointDelete::Deleted;
 }
