@@ -378,6 +378,8 @@ void handleDeathAndArrest() {
     runWatchSteps();
 }
 
+bool sequenceOfOursDue() { return episodeDetected() || postLoadingFollowUpDue(); }
+
 void computeRespawnDeadline() {
     double slowMotion = slowMotionSetting();
     if (slowMotion < 0.1)

@@ -4,6 +4,9 @@
 #include <cstdint>
 
 void watchLoadingScreens();
+// The follow-up of a loading screen runs at the watch's next step: its time has
+// come, the player is free and nothing drops it.
+bool postLoadingFollowUpDue();
 void rescueBlackScreen();
 // The rescue's count on every frame of a death or arrest episode: a screen
 // black for 80 s is faded in there too, so that a black screen from any cause
