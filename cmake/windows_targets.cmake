@@ -7,7 +7,7 @@ configure_file(src/host/pelorin_version.rc.in ${CMAKE_BINARY_DIR}/generated/pelo
 add_library(Pelorin SHARED ${PELORIN_CORE_SOURCES}
   src/host/host_abi_win32.cpp src/host/library_entry_win32.cpp
   src/platform/clock_win32.cpp src/platform/files_win32.cpp src/platform/module_directory_win32.cpp
-  src/platform/full_path_win32.cpp
+  src/platform/full_path_win32.cpp src/platform/file_age_win32.cpp
   src/platform/terminate_handler_win32.cpp src/platform/formatting_win32.cpp
   ${CMAKE_BINARY_DIR}/generated/pelorin_version.rc)
 set_target_properties(Pelorin PROPERTIES PREFIX "" SUFFIX ".asi")
@@ -48,7 +48,7 @@ target_link_options(ini_conformance PRIVATE ${PELORIN_STATIC_RUNTIME})
 set(PELORIN_CHECKER_SOURCES src/checker/settings_checker.cpp src/checker/settings_values_check.cpp
   src/checker/value_reading.cpp src/checker/key_suggestion.cpp src/settings/setting_limits.cpp
   src/settings/custom_points_reach.cpp src/settings/settings_keys.cpp src/settings/settings_record.cpp
-  src/settings/spawn_roll.cpp ${PELORIN_INI_SOURCES})
+  src/settings/spawn_roll.cpp src/settings/custom_spawn_key.cpp ${PELORIN_INI_SOURCES})
 
 # The settings checker of the release: checks the Pelorin.ini beside it, with
 # the plug-in's own formatting.

@@ -63,6 +63,8 @@ public:
         return false;
     }
 
+    bool writes(int line) const override { return line == Delete; }
+
     const char* help(int line) const override {
         if (line == GoThere) return "Enter: respawn at this point now, to try it";
         if (line == Delete) return "Enter: delete it; the later points move up a number";

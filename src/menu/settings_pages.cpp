@@ -19,6 +19,7 @@ public:
     int lineCount() const override { return keys_.count; }
     void describe(int line, MenuLine* out) const override { describeSetting(key(line), out); }
     bool change(int line, int direction) override { return stepSetting(key(line), direction); }
+    bool writes(int) const override { return true; }
     const char* help(int) const override { return settingLineHelp; }
 
 protected:
