@@ -78,6 +78,6 @@ add_executable(settings_bench wine/settings_bench_win32.cpp src/settings_io/sett
   src/settings_io/settings_file.cpp src/settings_io/held_settings.cpp src/checker/findings_log.cpp
   src/checker/first_findings.cpp ${PELORIN_CHECKER_SOURCES}
   src/shared/event_log.cpp src/platform/clock_win32.cpp src/platform/files_win32.cpp
-  src/platform/rewrite_journal.cpp src/platform/module_directory_win32.cpp)
+  src/platform/rewrite_journal.cpp src/platform/module_directory_win32.cpp src/platform/file_age_win32.cpp)
 pelorin_target_defaults(settings_bench)
 target_link_options(settings_bench PRIVATE ${PELORIN_STATIC_RUNTIME})

@@ -1,8 +1,6 @@
 // The menu's writes against the player's own saves: a change or a delete is
 // made only while the file holds what the page showed, a file that cannot be
 // read is said to be so, and a point off the map is never visited.
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -10,9 +8,9 @@
 #include <string>
 
 #include "menu/menu.h"
-#include "platform/file_age.h"
 #include "settings/settings_record.h"
 #include "sim/script_host.h"
+#include "tests/support/file_stamp.h"
 #include "tests/support/menu_driver.h"
 #include "tests/support/plugin_state.h"
 
@@ -34,15 +32,6 @@ const std::string threePoints =
 
 std::string withPoints(const std::string& points, const char* count) {
     return withSetting(builtInSettingsText(), "number_of_custom_spawn_points_in_use", count) + points;
-}
-
-// The file as an editor leaves it at this moment of the game: written now.
-void stampSavedNow() {
-    uint64_t now = fileClockMilliseconds();
-    timespec times[2];
-    times[0].tv_sec = times[1].tv_sec = static_cast<time_t>(now / 1000);
-    times[0].tv_nsec = times[1].tv_nsec = static_cast<long>(now % 1000) * 1000000;
-    ASSERT_EQ(utimensat(AT_FDCWD, (gameDirectory() + "/Pelorin.ini").c_str(), times, 0), 0);
 }
 
 void openPointPage(sim::World& w, const std::string& point) {
@@ -145,14 +134,14 @@ TEST(MenuEdits, AWriteWaitsUntilTheFileHasBeenStillAWhile) {
     ASSERT_TRUE(selectLine(w, "Aircraft in flight"));
     const std::string half = settingsFileText().substr(0, settingsFileText().size() / 2);
     writeSettingsFile(half);  // the first half of his save, whole by every test but time
-    stampSavedNow();
+    stampSettingsFileSavedNow();
     tapKey(w, keyRight);
     EXPECT_EQ(settingsFileText(), half) << "nothing written into a save under way";
     EXPECT_TRUE(shows(w, "saving\u2026 (Pelorin.ini was saved a moment ago)"));
     const std::string his = withSetting(withPoints(threePoints, "3"), "in_air_player_spawn_chance", "20");
     sim::runFor(500);
     writeSettingsFile(his);  // the save done
-    stampSavedNow();
+    stampSettingsFileSavedNow();
     sim::runFor(1000);
     EXPECT_EQ(settingsFileText(), his) << "still within the wait after his last write";
     sim::runFor(1000);
@@ -166,7 +155,7 @@ TEST(MenuEdits, AWriteWaitsUntilTheFileHasBeenStillAWhile) {
     ASSERT_TRUE(selectLine(w, "Point 3"));
     tapKey(w, keyEnter);
     ASSERT_TRUE(selectLine(w, "Delete this point"));
-    stampSavedNow();
+    stampSettingsFileSavedNow();
     tapKey(w, keyEnter);
     EXPECT_EQ(settings.number_of_custom_spawn_points_in_use, 3);
     sim::runFor(2000);

@@ -17,6 +17,7 @@
 #include "sim/script_host.h"
 #include "sim/soak_file_faults.h"
 #include "spawn/custom_spawn.h"
+#include "tests/support/file_stamp.h"
 #include "tests/support/plugin_state.h"
 
 namespace {
@@ -247,4 +248,20 @@ TEST(SaveSpawnPoint, APointThePlayerSavesWhileWeWriteKeepsItsNumber) {
     EXPECT_TRUE(hasLine(saved, "custom_spawn_1_y=6"));
     EXPECT_NE(saved.find("custom_spawn_2_x="), std::string::npos);
     EXPECT_TRUE(hasLine(saved, "number_of_custom_spawn_points_in_use=2"));
+}
+
+// A file written a moment ago may be an editor's save under way: the chord's
+// point waits, and is saved where the player stood once the file is still.
+TEST(SaveSpawnPoint, APointWaitsWhileTheFileWasWrittenAMomentAgo) {
+    const std::string his = testing_support::builtInSettingsText();
+    sim::World& w = gameStartedWith(his);
+    w.player()->position = sim::Vec3{-1034.5f, -2732.25f, 13.75f};
+    testing_support::stampSettingsFileSavedNow();
+    pressChord(w, ctrl, keyL);
+    EXPECT_EQ(settingsFileText(), his);
+    EXPECT_EQ(notificationsOf(w, "Pelorin.ini was saved a moment ago: the point is saved once the file is still"), 1);
+    w.player()->position = sim::Vec3{500.0f, 600.0f, 30.0f};
+    sim::runFor(1500);
+    EXPECT_EQ(notificationsOf(w, "Custom spawn point 1 saved"), 1);
+    EXPECT_TRUE(hasLine(settingsFileText(), "custom_spawn_1_x=-1034.50")) << "where he pressed the chord";
 }

@@ -59,6 +59,7 @@ void runMainLoop() {
             respawnOnDemand(true);
         }
         if (saveSpawnPointRequested()) saveCurrentPlaceAsSpawnPoint();
+        finishWaitingSpawnPointSave();
         if (settingsRereadDue()) runSettingsReread();
         menuFrame();
         closeMenuBeforeOurSequences();

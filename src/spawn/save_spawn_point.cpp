@@ -30,6 +30,9 @@ Vector3 placeToSave() {
     return entityPosition(ped);
 }
 
+bool placeWaiting = false;
+Vector3 waitingPlace{};
+
 // A point that the spawn roll never reaches is of no use yet: the player is
 // told why, and what to change.
 void warnIfNeverPicked() {
@@ -42,7 +45,24 @@ void warnIfNeverPicked() {
 
 }  // namespace
 
-bool saveCurrentPlaceAsSpawnPoint() { return saveSpawnPointAt(placeToSave()); }
+bool saveCurrentPlaceAsSpawnPoint() {
+    if (!settingsFileStill()) {
+        waitingPlace = placeToSave();
+        placeWaiting = true;
+        showNotification("Pelorin.ini was saved a moment ago: the point is saved once the file is still");
+        logEvent("custom spawn point waits: Pelorin.ini was written less than %.1f s ago",
+                 static_cast<double>(settingsStillMilliseconds) / 1000.0);
+        return false;
+    }
+    placeWaiting = false;
+    return saveSpawnPointAt(placeToSave());
+}
+
+void finishWaitingSpawnPointSave() {
+    if (!placeWaiting || !settingsFileStill()) return;
+    placeWaiting = false;
+    saveSpawnPointAt(waitingPlace);
+}
 
 bool saveSpawnPointAt(const Vector3& place) {
     char keys[3][customSpawnKeySize], coordinates[3][24], count[16];
