@@ -358,7 +358,7 @@ void menu(Story& story, World& w) {
                 texts.size() > 1 ? texts[1].c_str() : "");
     story.check(texts.size() > 1 && texts[0] == "Pelorin" && texts[1] == "Where you come back",
                 "Ctrl + F7 opens the menu on Where you come back");
-    for (int i = 0; i < 4; ++i) tap(w, 0x28);  // down to the fifth line, Point from the list
+    tap(w, 0x28);  // down to the second line, Point from the list (the roll's first mode)
     std::printf("Point from the list: %s\n", drawnValue(w, "Point from the list").c_str());
     tap(w, 0x27);  // right
     std::string after = readFile("Pelorin.ini");

@@ -14,6 +14,7 @@
 #include "settings/settings_record.h"
 #include "settings/settings_key_texts.h"
 #include "settings/settings_keys.h"
+#include "settings/spawn_roll.h"
 #include "sim/script_host.h"
 #include "tests/support/menu_driver.h"
 #include "tests/support/plugin_state.h"
@@ -199,4 +200,18 @@ TEST(MenuPages, ValuesShowAndStepFromTheValueInUse) {
             EXPECT_NEAR(settingValue(settings, c.id), c.after, 1e-6);
         closeMenu();
     }
+}
+
+// The chances are listed in the order the roll takes them.
+TEST(MenuPages, TheChancesAreListedInTheRollsOrder) {
+    sim::World& w = gameStartedWith(shippedSettingsText());
+    openMenuPage(w, "Where you come back");
+    std::vector<std::string> chances;
+    for (const std::string& line : pageLines(w)) {
+        int key = keyOfLabel(line);
+        for (const SpawnModeRow& mode : spawnModes)
+            if (key == static_cast<int>(mode.chance)) chances.push_back(line);
+    }
+    ASSERT_EQ(chances.size(), static_cast<size_t>(spawnModeCount));
+    for (int m = 0; m < spawnModeCount; ++m) EXPECT_EQ(chances[m], settingKeyText(spawnModes[m].chance).label);
 }

@@ -227,9 +227,9 @@ TEST(Menu, TheControllerMovesAndActsThroughTheFrontEndControls) {
     ASSERT_TRUE(isMenuOpen()) << "the controller chord opens it";
     tapControl(w, padDown);
     tapControl(w, padDown);
-    EXPECT_EQ(selectedLine(w), "Death point");
+    EXPECT_EQ(selectedLine(w), "Vehicle on a road");
     tapControl(w, padRight);
-    EXPECT_EQ(settings.at_death_point_spawn_chance, 5);
+    EXPECT_EQ(settings.in_vehicle_on_road_player_spawn_chance, 35);
     tapControl(w, padCancel);
     EXPECT_EQ(shownPage(w), "Pages");
     tapControl(w, padUp);

@@ -30,7 +30,30 @@ private:
     const PageKeys& keys_;
 };
 
-constexpr PageKeys whereKeys = keysOnPage(SettingPage::WhereYouComeBack);
+constexpr bool isModeChance(SettingId id) {
+    for (const SpawnModeRow& mode : spawnModes)
+        if (mode.chance == id) return true;
+    return false;
+}
+
+// The page's keys with the spawn modes' chances, where the table has them, in
+// the order the roll takes them.
+constexpr PageKeys inRollOrder(PageKeys keys) {
+    int next = 0;
+    for (int i = 0; i < keys.count; ++i)
+        if (isModeChance(keys.ids[i])) keys.ids[i] = spawnModes[next++].chance;
+    return keys;
+}
+
+constexpr int modeChancesOn(const PageKeys& keys) {
+    int count = 0;
+    for (int i = 0; i < keys.count; ++i) count += isModeChance(keys.ids[i]);
+    return count;
+}
+
+static_assert(modeChancesOn(keysOnPage(SettingPage::WhereYouComeBack)) == spawnModeCount,
+              "every spawn mode's chance is on Where you come back");
+constexpr PageKeys whereKeys = inRollOrder(keysOnPage(SettingPage::WhereYouComeBack));
 constexpr PageKeys keepKeys = keysOnPage(SettingPage::WhatYouKeep);
 constexpr PageKeys timingKeys = keysOnPage(SettingPage::Timing);
 
