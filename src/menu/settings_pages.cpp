@@ -75,7 +75,8 @@ public:
         if (!oddsOf(key(line), &share)) return;
         char chance[16];
         describeSettingInUse(key(line), settingValue(settings, key(line)), chance, sizeof chance);
-        std::snprintf(out->value, sizeof out->value, "%s, odds %.1f %%", chance, 100.0 * share);
+        const char* of = key(line) == SettingId::on_close_point_player_spawn_chance ? "its rolls" : "respawns";
+        std::snprintf(out->value, sizeof out->value, "%s (%.1f %% of %s)", chance, 100.0 * share, of);
     }
 
 private:
