@@ -20,7 +20,7 @@ constexpr PageKeys keysOnPage(SettingPage page) {
 }
 
 // The help below a selected setting line.
-inline constexpr const char* settingLineHelp = "Left/right: change (saved at once)   Backspace: back";
+inline constexpr const char* settingLineHelp = "Up/down: choose   Left/right: change (saved)   Backspace: back";
 
 // The key's label and the value the plug-in uses for the record's setting.
 void describeSetting(SettingId id, MenuLine* out);
