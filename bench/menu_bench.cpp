@@ -9,6 +9,7 @@
 #include "menu/menu.h"
 #include "sim/script_host.h"
 #include "sim/soak_memory.h"
+#include "settings_io/settings_store.h"
 #include "spawn/delete_spawn_point.h"
 #include "tests/support/menu_driver.h"
 #include "tests/support/plugin_state.h"
@@ -70,7 +71,7 @@ void benchMenu() {
     std::printf("  (times are of the plug-in and the simulated game together; a frame of the game lasts 16.7 ms)\n");
 
     Clock::time_point start = Clock::now();
-    deleteCustomSpawnPoint(1);
+    deleteCustomSpawnPoint(1, customSpawnPointIn(settingsSectionAsRead(), 1));
     std::printf("  deleting point 1 of 10,000 (29,997 keys moved in one write): %.1f ms\n",
                 std::chrono::duration<double, std::milli>(Clock::now() - start).count());
     closeMenu();

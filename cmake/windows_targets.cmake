@@ -7,8 +7,7 @@ configure_file(src/host/pelorin_version.rc.in ${CMAKE_BINARY_DIR}/generated/pelo
 add_library(Pelorin SHARED ${PELORIN_CORE_SOURCES}
   src/host/host_abi_win32.cpp src/host/library_entry_win32.cpp
   src/platform/clock_win32.cpp src/platform/performance_counter_win32.cpp src/platform/files_win32.cpp
-  src/platform/module_directory_win32.cpp
-  src/platform/full_path_win32.cpp
+  src/platform/module_directory_win32.cpp src/platform/full_path_win32.cpp src/platform/file_age_win32.cpp
   src/platform/terminate_handler_win32.cpp src/platform/formatting_win32.cpp
   ${CMAKE_BINARY_DIR}/generated/pelorin_version.rc)
 set_target_properties(Pelorin PROPERTIES PREFIX "" SUFFIX ".asi")
@@ -50,7 +49,7 @@ target_link_options(ini_conformance PRIVATE ${PELORIN_STATIC_RUNTIME})
 set(PELORIN_CHECKER_SOURCES src/checker/settings_checker.cpp src/checker/settings_values_check.cpp
   src/checker/value_reading.cpp src/checker/key_suggestion.cpp src/settings/setting_limits.cpp
   src/settings/custom_points_reach.cpp src/settings/settings_keys.cpp src/settings/settings_record.cpp
-  src/settings/spawn_roll.cpp src/settings/key_names.cpp ${PELORIN_INI_SOURCES})
+  src/settings/spawn_roll.cpp src/settings/key_names.cpp src/settings/custom_spawn_key.cpp ${PELORIN_INI_SOURCES})
 
 # The settings checker of the release: checks the Pelorin.ini beside it, with
 # the plug-in's own formatting.
@@ -87,6 +86,7 @@ add_executable(settings_bench wine/settings_bench_win32.cpp src/settings_io/sett
   src/checker/first_findings.cpp ${PELORIN_CHECKER_SOURCES}
   src/shared/event_log.cpp src/platform/clock_win32.cpp src/platform/performance_counter_win32.cpp
   src/platform/files_win32.cpp
-  src/platform/file_replace.cpp src/platform/rewrite_journal.cpp src/platform/module_directory_win32.cpp)
+  src/platform/file_replace.cpp src/platform/rewrite_journal.cpp src/platform/module_directory_win32.cpp
+  src/platform/file_age_win32.cpp)
 pelorin_target_defaults(settings_bench)
 target_link_options(settings_bench PRIVATE ${PELORIN_STATIC_RUNTIME})

@@ -14,6 +14,7 @@
 #include "settings/settings_record.h"
 #include "settings/settings_key_texts.h"
 #include "settings/settings_keys.h"
+#include "settings/spawn_roll.h"
 #include "sim/script_host.h"
 #include "tests/support/menu_driver.h"
 #include "tests/support/plugin_state.h"
@@ -136,4 +137,81 @@ TEST(MenuPages, EachLineStepsItsOwnKeyByItsStepWithinItsRange) {
     sim::runFor(2500);
     for (const std::string& notification : w.notifications)
         EXPECT_NE(notification, "Pelorin.ini modified") << "the menu's writes are our own";
+}
+
+namespace {
+
+std::string withoutKey(std::string text, const std::string& key) {
+    size_t at = text.find("\n" + key + "=");
+    EXPECT_NE(at, std::string::npos) << key;
+    if (at != std::string::npos) text.erase(at + 1, text.find('\n', at + 1) - at);
+    return text;
+}
+
+const char* pageTitleOf(SettingId id) {
+    for (const ShownPage& page : shownPages)
+        if (page.page == settingKey(id).page) return page.title;
+    return "";
+}
+
+}  // namespace
+
+// A value outside its range, or a key left out, shows as the value the plug-in
+// uses, with why, and a step moves on from that value, not from the file's.
+TEST(MenuPages, ValuesShowAndStepFromTheValueInUse) {
+    struct Case {
+        SettingId id;
+        const char* written;  // nullptr: the key left out
+        const char* shown;
+        uint32_t key;         // the arrow pressed
+        double after;         // the setting then; NAN: the file is left as it was
+    };
+    const SettingId heli = SettingId::min_heli_spawn_height_over_ground;
+    const SettingId slow = SettingId::slow_motion_at_wasted_and_busted_screens;
+    const SettingId wait = SettingId::first_wait_time;
+    const Case cases[] = {
+        {heli, nullptr, "200 m (not set)", keyRight, 210},
+        {heli, nullptr, "200 m (not set)", keyLeft, 190},
+        {heli, "-1", "200 m (in place of -1 m)", keyLeft, 190},
+        {heli, "20", "50 m (held from 20 m)", keyRight, 60},
+        {slow, "0", "1 x speed (in place of 0 x speed)", keyLeft, 0.95},
+        {slow, "0", "1 x speed (in place of 0 x speed)", keyRight, NAN},
+        {slow, "0.01", "0.05 x speed (in place of 0.01 x speed)", keyRight, 0.1},
+        {wait, "600000", "120 s (held from 600 s)", keyLeft, 119500},
+        {wait, "600000", "120 s (held from 600 s)", keyRight, NAN},
+        {wait, "-5000", "0 s (held from -5 s)", keyRight, 500},
+        {wait, "5500", "5.5 s", keyRight, 6000},
+    };
+    for (const Case& c : cases) {
+        const char* name = settingKey(c.id).name;
+        SCOPED_TRACE(std::string(name) + "=" + (c.written ? c.written : "(missing)"));
+        std::string text = c.written ? withSetting(shippedSettingsText(), name, c.written)
+                                     : withoutKey(shippedSettingsText(), name);
+        sim::World& w = gameStartedWith(text);
+        openMenuPage(w, pageTitleOf(c.id));
+        const std::string label = settingKeyText(c.id).label;
+        ASSERT_TRUE(selectLine(w, label));
+        EXPECT_EQ(valueOf(w, label), c.shown);
+        double before = settingValue(settings, c.id);
+        tapKey(w, c.key);
+        if (std::isnan(c.after))
+            EXPECT_EQ(settingValue(settings, c.id), before) << "at the end of the range in use: nothing written";
+        else
+            EXPECT_NEAR(settingValue(settings, c.id), c.after, 1e-6);
+        closeMenu();
+    }
+}
+
+// The chances are listed in the order the roll takes them.
+TEST(MenuPages, TheChancesAreListedInTheRollsOrder) {
+    sim::World& w = gameStartedWith(shippedSettingsText());
+    openMenuPage(w, "Where you come back");
+    std::vector<std::string> chances;
+    for (const std::string& line : pageLines(w)) {
+        int key = keyOfLabel(line);
+        for (const SpawnModeRow& mode : spawnModes)
+            if (key == static_cast<int>(mode.chance)) chances.push_back(line);
+    }
+    ASSERT_EQ(chances.size(), static_cast<size_t>(spawnModeCount));
+    for (int m = 0; m < spawnModeCount; ++m) EXPECT_EQ(chances[m], settingKeyText(spawnModes[m].chance).label);
 }

@@ -74,8 +74,8 @@ TEST(Menu, TheChordOpensWhereYouComeBackOnItsFirstLineAndCloses) {
     ASSERT_TRUE(isMenuOpen());
     EXPECT_EQ(shownPage(w), "Where you come back");
     EXPECT_EQ(selectedLine(w), "Alternative respawn");
-    EXPECT_EQ(valueOf(w, "Point from the list"), "40 %, odds 40.4 %");
-    EXPECT_EQ(valueOf(w, "Random point of the map"), "10 %, odds 9.1 %") << "rolls run from 1 to 99";
+    EXPECT_EQ(valueOf(w, "Point from the list"), "40 % (40.4 % of respawns)");
+    EXPECT_EQ(valueOf(w, "Random point of the map"), "10 % (9.1 % of respawns)") << "rolls run from 1 to 99";
     EXPECT_TRUE(shows(w, "1/17")) << "17 lines, 12 shown at a time";
     // Drawn on every frame while open, and gone when the chord closes it.
     for (int frame = 0; frame < 30; ++frame) {
@@ -142,9 +142,9 @@ TEST(Menu, AChangeIsWrittenAtOnceAndEveryOtherByteStays) {
     EXPECT_EQ(settingsFileText(), replaced(shipped, "on_point_from_list_player_spawn_chance=40",
                                            "on_point_from_list_player_spawn_chance=45"));
     EXPECT_EQ(settings.on_point_from_list_player_spawn_chance, 45) << "in effect at once";
-    EXPECT_EQ(valueOf(w, "Point from the list"), "45 %, odds 45.5 %");
-    EXPECT_EQ(valueOf(w, "Vehicle on a road"), "30 %, odds 30.3 %");
-    EXPECT_EQ(valueOf(w, "Random point of the map"), "10 %, odds 4.0 %") << "the roll leaves it 4 of 99";
+    EXPECT_EQ(valueOf(w, "Point from the list"), "45 % (45.5 % of respawns)");
+    EXPECT_EQ(valueOf(w, "Vehicle on a road"), "30 % (30.3 % of respawns)");
+    EXPECT_EQ(valueOf(w, "Random point of the map"), "10 % (4.0 % of respawns)") << "the roll leaves it 4 of 99";
 
     // A choice by its name, and a wait on the Timing page; both ends of a range hold.
     ASSERT_TRUE(selectLine(w, "Land vehicle"));
@@ -157,7 +157,7 @@ TEST(Menu, AChangeIsWrittenAtOnceAndEveryOtherByteStays) {
     tapKey(w, keyEnter);
     ASSERT_TRUE(selectLine(w, "Slow motion at death"));
     tapKeys(w, keyRight, 5);
-    EXPECT_EQ(valueOf(w, "Slow motion at death"), "1.00");
+    EXPECT_EQ(valueOf(w, "Slow motion at death"), "1 x speed");
     std::string text = settingsFileText();
     EXPECT_NE(text.find("\nslow_motion_at_wasted_and_busted_screens=1\r\n"), std::string::npos);
     EXPECT_NE(text.find("\nland_vehicle_type=2\r\n"), std::string::npos);
@@ -177,7 +177,7 @@ TEST(Menu, AChangeTheFileCannotTakeLastsUntilTheGameClosesAndIsToldOnce) {
     EXPECT_EQ(settings.in_vehicle_on_road_player_spawn_chance, 35);
     sim::runFor(6000);  // the notice has gone; the once-a-second reads keep the change
     tapKey(w, keyRight);
-    EXPECT_EQ(valueOf(w, "Vehicle on a road"), "40 %, odds 40.4 %");
+    EXPECT_EQ(valueOf(w, "Vehicle on a road"), "40 % (40.4 % of respawns)");
     EXPECT_FALSE(shows(w, "Pelorin.ini cannot be written: changes last until the game closes")) << "said once";
     sim::runFor(3000);
     EXPECT_EQ(settings.in_vehicle_on_road_player_spawn_chance, 40);
@@ -203,19 +203,19 @@ TEST(Menu, ThePlayersSaveDecidesOverAChangeTheFileCouldNotTake) {
     sim::runFor(1500);
     EXPECT_EQ(settings.at_death_point_spawn_chance, 5);
     EXPECT_EQ(settings.in_vehicle_on_road_player_spawn_chance, 30) << "his save, not the held change";
-    EXPECT_EQ(valueOf(w, "Vehicle on a road"), "30 %, odds 30.3 %");
+    EXPECT_EQ(valueOf(w, "Vehicle on a road"), "30 % (30.3 % of respawns)");
     EXPECT_EQ(notificationsOf(w, "Pelorin.ini modified"), 1) << "a save without problems";
 }
 
 TEST(Menu, AChangeMadeInTheEditorShowsWithinASecond) {
     sim::World& w = gameStartedWith(builtInSettingsText());
     pressMenuChord(w);
-    EXPECT_EQ(valueOf(w, "Death point"), "0 %, odds 0.0 %");
+    EXPECT_EQ(valueOf(w, "Death point"), "0 % (0.0 % of respawns)");
     writeSettingsFile(builtInSettingsWith({{"at_death_point_spawn_chance", "25"}}));
-    bool shown = sim::runUntil([](sim::World& world) { return valueOf(world, "Death point") == "25 %, odds 9.1 %"; },
+    bool shown = sim::runUntil([](sim::World& world) { return valueOf(world, "Death point") == "25 % (9.1 % of respawns)"; },
                                1100);
     EXPECT_TRUE(shown) << valueOf(w, "Death point");
-    EXPECT_EQ(valueOf(w, "Random point of the map"), "10 %, odds 0.0 %");
+    EXPECT_EQ(valueOf(w, "Random point of the map"), "10 % (0.0 % of respawns)");
 }
 
 TEST(Menu, TheControllerMovesAndActsThroughTheFrontEndControls) {
@@ -227,9 +227,9 @@ TEST(Menu, TheControllerMovesAndActsThroughTheFrontEndControls) {
     ASSERT_TRUE(isMenuOpen()) << "the controller chord opens it";
     tapControl(w, padDown);
     tapControl(w, padDown);
-    EXPECT_EQ(selectedLine(w), "Death point");
+    EXPECT_EQ(selectedLine(w), "Vehicle on a road");
     tapControl(w, padRight);
-    EXPECT_EQ(settings.at_death_point_spawn_chance, 5);
+    EXPECT_EQ(settings.in_vehicle_on_road_player_spawn_chance, 35);
     tapControl(w, padCancel);
     EXPECT_EQ(shownPage(w), "Pages");
     tapControl(w, padUp);

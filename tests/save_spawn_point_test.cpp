@@ -17,6 +17,7 @@
 #include "sim/script_host.h"
 #include "sim/soak_file_faults.h"
 #include "spawn/custom_spawn.h"
+#include "tests/support/file_stamp.h"
 #include "tests/support/plugin_state.h"
 
 namespace {
@@ -201,6 +202,8 @@ TEST(SaveSpawnPoint, ANewPointIsNumberedAfterTheHighestPointInTheFileAndCountedI
         {"0", "custom_spawn_7_z=5\nCUSTOM_SPAWN_8_X=1\n", 9},
         // Keys beyond the most points read are never read, nor in the way.
         {"1", "custom_spawn_1_x=1\ncustom_spawn_99999_x=1\ncustom_spawn_2_w=1\n", 2},
+        // Nor a number with a leading zero: the reader never asks for one.
+        {"2", "custom_spawn_1_x=1\ncustom_spawn_2_x=2\ncustom_spawn_05_x=5\ncustom_spawn_007_y=7\n", 3},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.points + " count " + (c.count ? c.count : "missing"));
@@ -243,4 +246,20 @@ TEST(SaveSpawnPoint, APointThePlayerSavesWhileWeWriteKeepsItsNumber) {
     EXPECT_TRUE(hasLine(saved, "custom_spawn_1_y=6"));
     EXPECT_NE(saved.find("custom_spawn_2_x="), std::string::npos);
     EXPECT_TRUE(hasLine(saved, "number_of_custom_spawn_points_in_use=2"));
+}
+
+// A file written a moment ago may be an editor's save under way: the chord's
+// point waits, and is saved where the player stood once the file is still.
+TEST(SaveSpawnPoint, APointWaitsWhileTheFileWasWrittenAMomentAgo) {
+    const std::string his = testing_support::builtInSettingsText();
+    sim::World& w = gameStartedWith(his);
+    w.player()->position = sim::Vec3{-1034.5f, -2732.25f, 13.75f};
+    testing_support::stampSettingsFileSavedNow();
+    pressChord(w, ctrl, keyL);
+    EXPECT_EQ(settingsFileText(), his);
+    EXPECT_EQ(notificationsOf(w, "Pelorin.ini was saved a moment ago: the point is saved once the file is still"), 1);
+    w.player()->position = sim::Vec3{500.0f, 600.0f, 30.0f};
+    sim::runFor(1500);
+    EXPECT_EQ(notificationsOf(w, "Custom spawn point 1 saved"), 1);
+    EXPECT_TRUE(hasLine(settingsFileText(), "custom_spawn_1_x=-1034.50")) << "where he pressed the chord";
 }

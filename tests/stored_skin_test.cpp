@@ -16,6 +16,7 @@
 #include "sim/joaat.h"
 #include "sim/script_host.h"
 #include "skin/player_skin.h"
+#include "tests/support/file_stamp.h"
 #include "tests/support/plugin_state.h"
 
 namespace {
@@ -360,4 +361,35 @@ TEST(StoredSkin, SkinTheGameForcesOnThePlayerUnseenByTheLoopIsNotStored) {
         EXPECT_EQ(readStoredSkin(), hipster()) << c.what;
         sim::stopScript();
     }
+}
+
+// An editor's save under way (truncated, written in parts) is whole by every
+// test but time: the write-back never goes into a file written a moment ago,
+// and lands once the file has been still a while.
+TEST(StoredSkin, NoWriteBackIntoAFileWrittenAMomentAgo) {
+    sim::World& w = startedGame(storedSkinLine(sim::joaat("player_zero")));
+    constexpr uint32_t base = 0x10000000u;
+    w.setTickBase(base);
+    previousCheckAgo(w, 3000);
+    runSettingsReread();
+    // His save, seen by a check, and a moment later a new skin to store.
+    saveSettingsFile(storedSkinLine(sim::joaat("player_zero")) + "first_wait_time=6000\n");
+    testing_support::stampSettingsFileSavedNow();
+    previousCheckAgo(w, 1001);
+    runSettingsReread();
+    player(w).model = hipster();
+    previousCheckAgo(w, 3000);  // (the check's own clock: the file's age moves with the game's)
+    runSettingsReread();
+    EXPECT_EQ(readStoredSkin(), sim::joaat("player_zero")) << "nothing written into a save maybe under way";
+    EXPECT_TRUE(playerState.storedSkinWritePending);
+
+    w.setTickBase(base + 2000);  // the file still for 2 s
+    previousCheckAgo(w, 3000);
+    runSettingsReread();
+    EXPECT_EQ(readStoredSkin(), hipster());
+    EXPECT_FALSE(playerState.storedSkinWritePending);
+    ProfileSection section;
+    std::string text;
+    ASSERT_TRUE(readSettingsSection(&section, &text));
+    EXPECT_EQ(profileInt(section, "first_wait_time", 0), 6000u) << "his save kept";
 }

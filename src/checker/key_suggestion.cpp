@@ -5,6 +5,8 @@
 #include <cstring>
 
 #include "ini/ini_reader.h"
+#include "settings/custom_spawn_key.h"
+#include "settings/setting_limits.h"
 #include "settings/settings_keys.h"
 
 size_t editDistance(std::string_view a, std::string_view b, size_t limit) {
@@ -76,14 +78,13 @@ bool closestKnownKey(std::string_view key, char* out, size_t size) {
     out[0] = '\0';
     for (const SettingKey& known : settingKeys) consider(known.name);
     // A slip in a custom point key: the same number and axis written right.
-    char custom[longestSuggestedKey + 24] = "custom_spawn_";
-    size_t length = std::strlen(custom);
+    int32_t number = 0;
     for (char c : key)
-        if (c >= '0' && c <= '9' && length < sizeof custom - 3) custom[length++] = c;
+        if (c >= '0' && c <= '9') number = std::min(number * 10 + (c - '0'), customSpawnPointCap + 1);
     char axis = key.empty() ? '\0' : lowerAscii(key.back());
-    if (length > std::strlen("custom_spawn_") && axis >= 'x' && axis <= 'z') {
-        custom[length++] = '_';
-        custom[length++] = axis;
+    if (number >= 1 && number <= customSpawnPointCap && axis >= 'x' && axis <= 'z') {
+        char custom[customSpawnKeySize];
+        size_t length = formatCustomSpawnKey(number, axis - 'x', custom, sizeof custom);
         consider(std::string_view(custom, length));
     }
     return out[0] != '\0';

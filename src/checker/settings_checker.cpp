@@ -4,6 +4,7 @@
 
 #include "checker/finding_report.h"
 #include "checker/key_suggestion.h"
+#include "settings/custom_spawn_key.h"
 #include "settings/setting_limits.h"
 #include "checker/settings_values_check.h"
 #include "checker/value_reading.h"
@@ -14,21 +15,6 @@ namespace {
 constexpr int suggestedKeys = 50;
 // The longest unknown key a message shows in full.
 constexpr size_t shownKey = 80;
-
-// "custom_spawn_<n>_x" (or _y, _z): the number text and the axis 0, 1, 2.
-bool customPointKey(std::string_view key, std::string_view* number, int* axis) {
-    const std::string_view prefix = "custom_spawn_";
-    if (key.size() < prefix.size() + 3 || !equalIgnoringCase(key.substr(0, prefix.size()), prefix)) return false;
-    std::string_view rest = key.substr(prefix.size());
-    size_t digits = 0;
-    while (digits < rest.size() && rest[digits] >= '0' && rest[digits] <= '9') ++digits;
-    if (digits == 0 || rest.size() != digits + 2 || rest[digits] != '_') return false;
-    char a = lowerAscii(rest[digits + 1]);
-    if (a < 'x' || a > 'z') return false;
-    *number = rest.substr(0, digits);
-    *axis = a - 'x';
-    return true;
-}
 
 // A view's length and text for "%.*s".
 #define VIEW(v) static_cast<int>((v).size()), (v).data()
@@ -164,8 +150,7 @@ private:
 
     void keyLine(const ProfileLine& line) {
         std::string_view key = line.name;
-        std::string_view number;
-        int axis = 0;
+        CustomSpawnKeyParts point{};
         bool hasValue = line.value.data() != nullptr;
         if (!key.empty() && key.front() == '#') {
             if (line.inSection)
@@ -183,7 +168,7 @@ private:
                         "this line has nothing before its '=', so it sets nothing.");
             return;
         }
-        bool custom = customPointKey(key, &number, &axis);
+        bool custom = splitCustomSpawnKey(key, &point);
         int known = custom ? -1 : settingKeyIndex(key);
         if (!line.inSection) {
             if ((known >= 0 || custom) && !state_.inMisnamedMain) strayKey(line.number, key);
@@ -200,7 +185,7 @@ private:
             else if (hasValue)
                 sameKeyAgain(line.number, key, first);
         } else if (custom) {
-            customPointLine(line, key, number, axis, hasValue);
+            customPointLine(line, key, point, hasValue);
         } else if (hasValue && !wholePointOnOneKey(line.number, key, line.value)) {
             unknownKey(line.number, key);
         }
@@ -262,9 +247,11 @@ private:
         }
     }
 
-    void customPointLine(const ProfileLine& line, std::string_view key, std::string_view number, int axis,
+    void customPointLine(const ProfileLine& line, std::string_view key, const CustomSpawnKeyParts& parts,
                          bool hasValue) {
-        if (number.size() > 1 && number.front() == '0') {
+        const std::string_view number = parts.digits;
+        const int axis = parts.axis;
+        if (parts.leadingZero) {
             std::string_view plain = number.substr(std::min(number.find_first_not_of('0'), number.size() - 1));
             if (hasValue)
                 report_.add(line.number, CheckSeverity::Warning, FindingKind::KeyNotRead,

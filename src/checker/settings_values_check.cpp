@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "settings/custom_points_reach.h"
+#include "settings/custom_spawn_key.h"
 #include "settings/key_names.h"
 #include "settings/settings_record.h"
 #include "settings/setting_limits.h"
@@ -622,7 +623,9 @@ private:
                 const char* separator = "";
                 for (int axis = 0; axis < 3; ++axis) {
                     if (hasValue[axis]) continue;
-                    text.append("%scustom_spawn_%d_%c", separator, k, 'x' + axis);
+                    char name[customSpawnKeySize];
+                    formatCustomSpawnKey(k, axis, name, sizeof name);
+                    text.append("%s%s", separator, name);
                     separator = ", ";
                 }
                 text.append(", so it reads as 0. Each point needs its _x, _y and _z.");

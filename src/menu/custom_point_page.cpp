@@ -27,6 +27,10 @@ public:
         switch (line) {
             case GoThere:
                 std::snprintf(out->label, sizeof out->label, "Go there now");
+                if (!customSpawnPointOnMap(point())) {
+                    std::snprintf(out->value, sizeof out->value, "off the map");
+                    out->dimmed = true;
+                }
                 return;
             case Delete:
                 std::snprintf(out->label, sizeof out->label, "Delete this point");
@@ -34,7 +38,10 @@ public:
             case Position: {
                 CustomSpawnPoint p = point();
                 std::snprintf(out->label, sizeof out->label, "Position");
-                std::snprintf(out->value, sizeof out->value, "%.1f, %.1f, %.1f", p.x, p.y, p.z);
+                if (customSpawnPointOnMap(p))
+                    std::snprintf(out->value, sizeof out->value, "%.1f, %.1f, %.1f", p.x, p.y, p.z);
+                else
+                    std::snprintf(out->value, sizeof out->value, "off the map: %.3g, %.3g, %.3g", p.x, p.y, p.z);
                 out->dimmed = true;
                 return;
             }
@@ -44,17 +51,19 @@ public:
     bool accept(int line) override {
         if (line == GoThere) {
             CustomSpawnPoint destination = point();
+            if (!customSpawnPointOnMap(destination)) {
+                showMenuNotice("This point lies off the map: a custom spawn never goes there");
+                return false;
+            }
             closeMenu();
             respawnAtCustomPoint(destination);
             return true;
         }
-        if (line == Delete) {
-            if (!deleteCustomSpawnPoint(number_)) return false;
-            closePage();
-            return true;
-        }
+        if (line == Delete) return deletePoint();
         return false;
     }
+
+    bool writes(int line) const override { return line == Delete; }
 
     const char* help(int line) const override {
         if (line == GoThere) return "Enter: respawn at this point now, to try it";
@@ -68,6 +77,27 @@ public:
     }
 
 private:
+    bool deletePoint() {
+        switch (deleteCustomSpawnPoint(number_, point())) {
+            case PointDelete::Deleted:
+                closePage();
+                return true;
+            case PointDelete::Changed:
+                showMenuNotice("Pelorin.ini was saved meanwhile with another point here: nothing deleted");
+                return false;
+            case PointDelete::Unreadable:
+                showMenuNotice("Pelorin.ini could not be read (it may be being saved): nothing deleted");
+                return false;
+            case PointDelete::Unwritable:
+                showMenuNotice("Pelorin.ini could not be written: nothing deleted");
+                return false;
+            case PointDelete::NoSuchPoint:
+                showMenuNotice("Pelorin.ini no longer holds this point: nothing deleted");
+                return false;
+        }
+        return false;
+    }
+
     CustomSpawnPoint point() const { return customSpawnPointIn(settingsSectionAsRead(), number_); }
 
     int32_t number_ = 1;

@@ -81,6 +81,8 @@ public:
         return true;
     }
 
+    bool writes(int line) const override { return line == SaveHere || line == SaveWaypoint; }
+
     const char* help(int line) const override {
         switch (line) {
             case SaveHere: return "Enter: save this place as the next point";

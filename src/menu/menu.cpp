@@ -13,6 +13,7 @@
 #include "menu/point_blips.h"
 #include "platform/clock.h"
 #include "platform/ticks.h"
+#include "settings_io/settings_file.h"
 #include "shared/entities.h"
 
 namespace {
@@ -35,6 +36,14 @@ int32_t lastFrame = 0;
 char notice[sizeof MenuView{}.help] = "";
 uint32_t noticeEnd = 0;
 MenuView view;
+// An action on a line that writes the settings file, waiting until the file
+// is still (a save of the player's may be under way); the page says "saving…".
+struct WaitingAction {
+    MenuPage* page;
+    int line;
+    MenuAction action;
+};
+WaitingAction waiting{nullptr, 0, MenuAction::None};
 
 void playMenuSound(const char* sound) { playFrontendSound(sound, menuSoundSet, true); }
 
@@ -67,6 +76,34 @@ void moveCursor(int step) {
     playMenuSound("Highlight_Move");
 }
 
+void perform(OpenPage& open, MenuAction action) {
+    switch (action) {
+        case MenuAction::Left:
+        case MenuAction::Right:
+            if (open.page->change(open.cursor, action == MenuAction::Left ? -1 : 1))
+                playMenuSound("Highlight_Accept");
+            return;
+        case MenuAction::Accept:
+            // The sound first: the line may run a respawn that takes a while.
+            playMenuSound("Highlight_Accept");
+            open.page->accept(open.cursor);
+            return;
+        default:
+            return;
+    }
+}
+
+// The waiting action goes ahead once the file is still, on the line it was
+// asked on; moving away or another action drops it.
+void performWaitingAction() {
+    if (waiting.page == nullptr || !settingsFileStill()) return;
+    WaitingAction action = waiting;
+    waiting.page = nullptr;
+    notice[0] = '\0';
+    OpenPage& open = current();
+    if (open.page == action.page && open.cursor == action.line) perform(open, action.action);
+}
+
 void act(MenuAction action) {
     OpenPage& open = current();
     switch (action) {
@@ -78,14 +115,13 @@ void act(MenuAction action) {
             return moveCursor(1);
         case MenuAction::Left:
         case MenuAction::Right:
-            if (open.page->change(open.cursor, action == MenuAction::Left ? -1 : 1))
-                playMenuSound("Highlight_Accept");
-            return;
         case MenuAction::Accept:
-            // The sound first: the line may run a respawn that takes a while.
-            playMenuSound("Highlight_Accept");
-            open.page->accept(open.cursor);
-            return;
+            if (open.page->writes(open.cursor) && !settingsFileStill()) {
+                waiting = WaitingAction{open.page, open.cursor, action};
+                showMenuNotice("saving\u2026 (Pelorin.ini was saved a moment ago)");
+                return;
+            }
+            return perform(open, action);
         case MenuAction::Back:
             playMenuSound("Highlight_Cancel");
             return closePage();
@@ -139,6 +175,7 @@ void toggleMenu() {
 
 void closeMenu() {
     menuOpen = false;
+    waiting.page = nullptr;
     pageCount = 0;
 }
 
@@ -168,7 +205,10 @@ void runMenu() {
     lastFrame = frame;
     if (menuMustStayClosed()) return closeMenu();
     disableClashingControls();
-    act(readMenuAction());
+    MenuAction action = readMenuAction();
+    if (action != MenuAction::None) waiting.page = nullptr;
+    act(action);
+    if (menuOpen) performWaitingAction();
     if (!menuOpen) return;
     fillView();
     drawMenu(view);

@@ -14,6 +14,9 @@ public:
     virtual bool change(int line, int direction);
     // Enter on a line; false when it does nothing.
     virtual bool accept(int line);
+    // Left, right or Enter on the line writes the settings file: they wait
+    // while a save of the player's may be under way.
+    virtual bool writes(int line) const;
     // The line of help below the page while the line is selected.
     virtual const char* help(int line) const;
     // The page is shown (again): a chance to take fresh data.

@@ -20,12 +20,17 @@ constexpr PageKeys keysOnPage(SettingPage page) {
 }
 
 // The help below a selected setting line.
-inline constexpr const char* settingLineHelp = "Left/right: change (saved at once)   Backspace: back";
+inline constexpr const char* settingLineHelp = "Up/down: choose   Left/right: change (saved)   Backspace: back";
 
-// The key's label and its value as the settings record holds it now.
+// The key's label and the value the plug-in uses for the record's setting.
 void describeSetting(SettingId id, MenuLine* out);
-// A value as the menu shows it: "40 %", "5500 ms", "On", a choice's name.
+// The value in use for a setting (settingInUse), and when it is not the
+// setting itself, why: "120 s (held from 600 s)", "200 m (not set)",
+// "1 x speed (in place of 0 x normal speed)".
+void describeSettingInUse(SettingId id, double setting, char* text, size_t size);
+// A value as the menu shows it: "40 %", "5.5 s", "On", a choice's name.
 void describeSettingValue(SettingId id, double value, char* text, size_t size);
-// Steps the value (direction -1 or +1) within its range and saves it; false
-// when it stays as it is (at the end of its range, or the file is missing).
+// Steps the value in use (direction -1 or +1) within its range and saves it;
+// false when it stays as it is (at the end of its range, or the file is
+// missing).
 bool stepSetting(SettingId id, int direction);

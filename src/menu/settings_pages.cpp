@@ -19,6 +19,7 @@ public:
     int lineCount() const override { return keys_.count; }
     void describe(int line, MenuLine* out) const override { describeSetting(key(line), out); }
     bool change(int line, int direction) override { return stepSetting(key(line), direction); }
+    bool writes(int) const override { return true; }
     const char* help(int) const override { return settingLineHelp; }
 
 protected:
@@ -29,7 +30,30 @@ private:
     const PageKeys& keys_;
 };
 
-constexpr PageKeys whereKeys = keysOnPage(SettingPage::WhereYouComeBack);
+constexpr bool isModeChance(SettingId id) {
+    for (const SpawnModeRow& mode : spawnModes)
+        if (mode.chance == id) return true;
+    return false;
+}
+
+// The page's keys with the spawn modes' chances, where the table has them, in
+// the order the roll takes them.
+constexpr PageKeys inRollOrder(PageKeys keys) {
+    int next = 0;
+    for (int i = 0; i < keys.count; ++i)
+        if (isModeChance(keys.ids[i])) keys.ids[i] = spawnModes[next++].chance;
+    return keys;
+}
+
+constexpr int modeChancesOn(const PageKeys& keys) {
+    int count = 0;
+    for (int i = 0; i < keys.count; ++i) count += isModeChance(keys.ids[i]);
+    return count;
+}
+
+static_assert(modeChancesOn(keysOnPage(SettingPage::WhereYouComeBack)) == spawnModeCount,
+              "every spawn mode's chance is on Where you come back");
+constexpr PageKeys whereKeys = inRollOrder(keysOnPage(SettingPage::WhereYouComeBack));
 constexpr PageKeys keepKeys = keysOnPage(SettingPage::WhatYouKeep);
 constexpr PageKeys timingKeys = keysOnPage(SettingPage::Timing);
 
@@ -50,8 +74,9 @@ public:
         double share;
         if (!oddsOf(key(line), &share)) return;
         char chance[16];
-        describeSettingValue(key(line), settingValue(settings, key(line)), chance, sizeof chance);
-        std::snprintf(out->value, sizeof out->value, "%s, odds %.1f %%", chance, 100.0 * share);
+        describeSettingInUse(key(line), settingValue(settings, key(line)), chance, sizeof chance);
+        const char* of = key(line) == SettingId::on_close_point_player_spawn_chance ? "its rolls" : "respawns";
+        std::snprintf(out->value, sizeof out->value, "%s (%.1f %% of %s)", chance, 100.0 * share, of);
     }
 
 private:

@@ -25,10 +25,18 @@ void scriptMain() {
 
 namespace {
 
+// The menu is never drawn over a sequence of ours: this one call closes it
+// before any, ahead of the frame's drawing and again just before the death
+// handler (a respawn by the chord closes it itself).
+void closeMenuBeforeOurSequences() {
+    if (isMenuOpen() && sequenceOfOursDue()) closeMenu();
+}
+
 // A pass of the loop spans two frames (the death handler's watch waits one):
 // the menu's chord is heard, and the open menu drawn, on each of them.
 void menuFrame() {
     if (menuChordTriggered()) toggleMenu();
+    closeMenuBeforeOurSequences();
     runMenu();
 }
 
@@ -51,8 +59,10 @@ void runMainLoop() {
             respawnOnDemand(true);
         }
         if (saveSpawnPointRequested()) saveCurrentPlaceAsSpawnPoint();
+        finishWaitingSpawnPointSave();
         if (settingsRereadDue()) runSettingsReread();
         menuFrame();
+        closeMenuBeforeOurSequences();
         handleDeathAndArrest();
         trackPlayerModel();
         showStartupBanner();

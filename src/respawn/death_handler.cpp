@@ -378,6 +378,8 @@ void handleDeathAndArrest() {
     runWatchSteps();
 }
 
+bool sequenceOfOursDue() { return episodeDetected() || postLoadingFollowUpDue(); }
+
 // How long the wasted or busted screen may last, by the slow motion on it:
 // the slowest (and normal speed) wait longest.
 constexpr uint32_t screenDeadlineBelowTenthSpeedMs = 80000;

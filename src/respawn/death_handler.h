@@ -7,6 +7,10 @@
 enum class DeathPhase { Watching, DeathScreen, AwaitGameRespawn, TakeOver };
 
 void handleDeathAndArrest();
+// A sequence of ours takes hold of the player at the next handleDeathAndArrest:
+// a death or arrest episode, or the follow-up of a loading screen (a black
+// screen, the rescue's cause, is one already for whatever looks).
+bool sequenceOfOursDue();
 void computeRespawnDeadline();
 void resetToPlayerZero();
 void cancelAutoDriveOnInput();

@@ -136,10 +136,14 @@ void watchLoadingScreens() {
         playerState.followUpDueTime = tickCount() + inView;
     }
     playerState.loadingScreenSeen = false;
-    if (!playerState.followUpPending || !tickReached(tickCount(), playerState.followUpDueTime) || !playerFree())
-        return;
+    if (!postLoadingFollowUpDue()) return;
     playerState.followUpPending = !runPostLoadingFollowUp();
     restartBlackScreenCount();
+}
+
+bool postLoadingFollowUpDue() {
+    return playerState.followUpPending && tickReached(tickCount(), playerState.followUpDueTime) && playerFree() &&
+           !followUpDropped();
 }
 
 void rescueBlackScreen() {

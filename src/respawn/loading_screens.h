@@ -7,6 +7,9 @@
 constexpr uint32_t blackScreenRescueMs = 80000;
 
 void watchLoadingScreens();
+// The follow-up of a loading screen runs at the watch's next step: its time has
+// come, the player is free and nothing drops it.
+bool postLoadingFollowUpDue();
 void rescueBlackScreen();
 // The rescue's count on every frame of a death or arrest episode: a screen
 // black for blackScreenRescueMs is faded in there too, so that a black screen from any cause

@@ -75,6 +75,12 @@ bool respawnAtCustomPoint(const CustomSpawnPoint& point) {
         logEvent("respawn at a custom point refused: the player is not alive");
         return false;
     }
+    if (!customSpawnPointOnMap(point)) {
+        playFailSound();
+        logEvent("respawn at a custom point refused: (%g, %g, %g) lies off the map, which a custom spawn treats "
+                 "as a missing point", point.x, point.y, point.z);
+        return false;
+    }
     logEvent("respawn at the custom point (%.1f, %.1f, %.1f) from the menu", point.x, point.y, point.z);
     Vector3 before = entityPosition(playerState.playerPed);
     placeAtCustomPoint(point);

@@ -11,7 +11,8 @@ bool respawnAfterDeath();
 // and the on-demand options apply; after a loading or black screen, neither.
 bool respawnOnDemand(bool byTheChord);
 // A respawn on demand to the given point rather than a rolled one, without
-// the on-demand options (to try the point).
+// the on-demand options (to try the point); refused, as a custom spawn
+// refuses it, for a point off the map.
 bool respawnAtCustomPoint(const CustomSpawnPoint& point);
 void moveToNewSpawn(bool afterDeath);
 // After the player was placed: the log, the camera, settling on the ground,

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "platform/file_age.h"
 #include "platform/files.h"
 #include "ini/ini_reader.h"
 #include "ini/ini_writer.h"
@@ -23,6 +24,9 @@ bool readWholeSettingsFile(std::string* text, FileStamp* stamp) {
     return readWholeFile(settingsFilePath, text, stamp) && !text->empty();
 }
 
+// The file's write time after our last write of it.
+uint64_t ownWriteTime = 0;
+
 }  // namespace
 
 bool settingsFileExists() { return fileExists(settingsFilePath); }
@@ -35,6 +39,12 @@ const char* misnamedSettingsFile() {
 
 bool readSettingsFileWriteTime(uint64_t* writeTime) { return fileWriteTime(settingsFilePath, writeTime); }
 
+bool settingsFileStill() {
+    uint64_t writeTime = 0, age = 0;
+    if (ownWriteTime != 0 && readSettingsFileWriteTime(&writeTime) && writeTime == ownWriteTime) return true;
+    return !fileAgeMilliseconds(settingsFilePath, &age) || age >= settingsStillMilliseconds;
+}
+
 bool readSettingsFileText(std::string* text, uint64_t* writeTime) {
     FileStamp stamp;
     if (!readWholeSettingsFile(text, &stamp)) return false;
@@ -46,11 +56,13 @@ bool editSettingsFile(const SettingsTextEdit& edit, std::string* written) {
     std::string read;
     FileStamp stamp;
     for (int attempt = 0; attempt < editTries; ++attempt) {
-        if (!readWholeSettingsFile(&read, &stamp)) return false;
+        if (!settingsFileStill() || !readWholeSettingsFile(&read, &stamp)) return false;
         *written = read;
         if (!edit(written)) return false;
         if (*written == read) return true;
+        if (!settingsFileStill()) return false;
         ReplaceResult result = replaceFileContent(settingsFilePath, read, stamp, *written);
+        if (result == ReplaceResult::Replaced && !readSettingsFileWriteTime(&ownWriteTime)) ownWriteTime = 0;
         if (result != ReplaceResult::Changed) return result == ReplaceResult::Replaced;
     }
     return false;

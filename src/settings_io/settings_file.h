@@ -18,6 +18,13 @@ bool settingsFileExists();
 // is none.
 const char* misnamedSettingsFile();
 bool readSettingsFileWriteTime(uint64_t* writeTime);
+// No save of the player's can be under way: the file was last written by us,
+// or has not been written for settingsStillMilliseconds (a file that cannot
+// be looked at counts as still; its read tells). An editor's save truncates
+// the file and writes it in parts; one read between them is whole by every
+// test but time.
+constexpr uint64_t settingsStillMilliseconds = 1500;
+bool settingsFileStill();
 // The whole file into text (its previous content replaced) and, when given,
 // its last-write time from the same open; false when the file cannot be read
 // whole (see readWholeFile), or is empty, as it is in the middle of an
@@ -29,8 +36,9 @@ bool readSettingsFileText(std::string* text, uint64_t* writeTime = nullptr);
 // the player saves the file between our read and our replace, it is read again
 // and edit runs again on his new text, so that his save is never lost. On
 // success the file's new content is left in written. False when the file is
-// missing, empty, read-only, locked, keeps changing, or could not be written:
-// then it is as it was (as the player left it).
+// missing, empty, not still (settingsFileStill), read-only, locked, keeps
+// changing, or could not be written: then it is as it was (as the player left
+// it).
 using SettingsTextEdit = std::function<bool(std::string* text)>;
 bool editSettingsFile(const SettingsTextEdit& edit, std::string* written);
 // A key and its value, as the writers of the settings take them; a value of

@@ -199,12 +199,37 @@ bool writeChosenSettingsKeys(const SettingsKeysChoice& choose) {
     return true;
 }
 
-SettingsSave saveSettingsKeys(const SettingsValue* values, size_t count) {
+SettingsSave saveSettingsKeys(const SettingsValue* values, size_t count, const SettingsCondition& stillAsShown) {
     if (!settingsFileExists()) return SettingsSave::NoFile;
+    bool read = false, changed = false, basedOnLastRead = false;
+    std::string asRead, written;
+    ProfileSection section;
+    auto edit = [&](std::string* text) {
+        read = true;
+        asRead = *text;
+        applyHeldSettings(settingsSectionName, &asRead);
+        parseProfileSection(asRead, settingsSectionName, &section);
+        changed = !stillAsShown(section);
+        if (changed) return false;
+        basedOnLastRead = settingsTextRead && sameAsLastRead(*text);
+        *text = withSettingsValues(*text, settingsSectionName, values, count);
+        return true;
+    };
     SettingsSave save = SettingsSave::Written;
-    if (!writeSettingsKeys(values, count)) {
+    if (editSettingsFile(edit, &written)) {
+        releaseHeldSettings(values, count);
+        if (basedOnLastRead) recordOwnWrite(&written);
+    } else if (changed) {
+        save = SettingsSave::Changed;
+        logEvent("menu: %s not changed: Pelorin.ini was saved meanwhile and holds another value", values[0].key);
+    } else if (!read) {
+        save = SettingsSave::Unreadable;
+        logEvent("menu: %s not changed: Pelorin.ini could not be read (it may be in the middle of a save)",
+                 values[0].key);
+    } else {
         holdSettings(values, count);
         save = SettingsSave::Held;
+        logEvent("menu: %s held until the game closes: Pelorin.ini cannot be written", values[0].key);
     }
     parsing = false;  // read afresh: a text being parsed lacks this change
     readSettings();

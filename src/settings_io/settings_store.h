@@ -51,13 +51,19 @@ bool writeSettingsKeys(const SettingsValue* values, size_t count);
 // outlive the call.
 using SettingsKeysChoice = std::function<std::vector<SettingsValue>(const ProfileSection& section)>;
 bool writeChosenSettingsKeys(const SettingsKeysChoice& choose);
-// A change the player made in the game (the menu): written as
-// writeSettingsKeys writes it, or, when the file cannot take it (read-only,
-// locked), held so that every read of the settings sees it until the game
-// closes or the player saves the file; the settings are read again either
-// way. Without a settings file nothing changes.
-enum class SettingsSave { Written, Held, NoFile };
-SettingsSave saveSettingsKeys(const SettingsValue* values, size_t count);
+// A change the player made in the game (the menu), made only while the file
+// still holds what the menu showed him: stillAsShown gets the file's section
+// as the settings read it (the held changes applied) at the moment of writing
+// and says whether it does. Written as writeSettingsKeys writes it; when the
+// file cannot take it (read-only, locked), held so that every read of the
+// settings sees it until the game closes or the player saves the file. When
+// the file holds something else now (a save of his since the menu's read:
+// Changed), or cannot be read (Unreadable: it may be in the middle of a
+// save), nothing is written nor held. The settings are read again every way
+// but NoFile, when there is no settings file and nothing changes.
+enum class SettingsSave { Written, Held, Changed, Unreadable, NoFile };
+using SettingsCondition = std::function<bool(const ProfileSection& section)>;
+SettingsSave saveSettingsKeys(const SettingsValue* values, size_t count, const SettingsCondition& stillAsShown);
 // The section as the last read parsed it (with held changes), and a count
 // that moves on whenever that text changes (a save by the player, our write).
 const ProfileSection& settingsSectionAsRead();

@@ -1,6 +1,5 @@
 #pragma once
 // The user's own spawn points, "custom_spawn_<n>_x/_y/_z" in the settings file.
-#include <cstddef>
 #include <cstdint>
 
 #include "ini/ini_reader.h"
@@ -15,16 +14,16 @@ struct CustomSpawnPoint {
 // at random, as the file holds them now. A point outside the map's bounds is no
 // place: it reads as a missing point does, (0, 0, 0); so does no point at all.
 CustomSpawnPoint readCustomSpawnPoints();
+// The point lies within the map's bounds, so that a custom spawn goes there.
+bool customSpawnPointOnMap(const CustomSpawnPoint& point);
 void spawnAtCustomPoint();
 // Puts the player on the ground at the point, facing a random way.
 void placeAtCustomPoint(const CustomSpawnPoint& point);
 
-// The highest n of any key "custom_spawn_<n>_x/_y/_z" of the section (names
-// compared as the reader compares them, numbers beyond customSpawnPointCap
-// left out, as they are never read); 0 when there is none.
+// The highest n of any key "custom_spawn_<n>_x/_y/_z" of the section, as
+// customSpawnKeyPoint reads it (a leading zero or a number beyond
+// customSpawnPointCap is never read, so never counted); 0 when there is none.
 int32_t highestCustomSpawnPoint(const ProfileSection& section);
-// "custom_spawn_<number>_<axis>" into key.
-void customSpawnKey(int32_t number, char axis, char* key, size_t size);
 // Point number (1-based) as a section of the settings holds it; missing
 // coordinates read as 0.
 CustomSpawnPoint customSpawnPointIn(const ProfileSection& section, int32_t number);

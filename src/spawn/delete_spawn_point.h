@@ -3,10 +3,16 @@
 // that the numbering stays without gaps.
 #include <cstdint>
 
+#include "spawn/custom_spawn.h"
+
 // Deletes point number (1 to n, n being the count the file holds now) in one
 // replace of the settings file: each later point's three keys, up to the
 // highest point the file defines (beyond n too), take the values of the next
 // point (a key the next point lacks is removed), the last point's keys are
-// removed and the count lowered to n - 1. Tells the player the outcome; true
-// when the file was written.
-bool deleteCustomSpawnPoint(int32_t number);
+// removed and the count lowered to n - 1. Only while the file still holds the
+// point at shown (its three coordinates as a custom spawn reads them): a save
+// of the player's that moved or replaced it since the menu's read is never
+// undone (Changed). Tells the player the outcome, and logs why nothing was
+// deleted.
+enum class PointDelete { Deleted, Changed, Unreadable, Unwritable, NoSuchPoint };
+PointDelete deleteCustomSpawnPoint(int32_t number, const CustomSpawnPoint& shown);

@@ -12,6 +12,7 @@
 #include "shared/on_screen_text.h"
 #include "ini/ini_reader.h"
 #include "settings_io/settings_store.h"
+#include "settings/custom_spawn_key.h"
 #include "settings/setting_limits.h"
 #include "settings_io/settings_file.h"
 #include "shared/entities.h"
@@ -29,6 +30,9 @@ Vector3 placeToSave() {
     return entityPosition(ped);
 }
 
+bool placeWaiting = false;
+Vector3 waitingPlace{};
+
 // A point that the spawn roll never reaches is of no use yet: the player is
 // told why, and what to change.
 void warnIfNeverPicked() {
@@ -41,10 +45,27 @@ void warnIfNeverPicked() {
 
 }  // namespace
 
-bool saveCurrentPlaceAsSpawnPoint() { return saveSpawnPointAt(placeToSave()); }
+bool saveCurrentPlaceAsSpawnPoint() {
+    if (!settingsFileStill()) {
+        waitingPlace = placeToSave();
+        placeWaiting = true;
+        showNotification("Pelorin.ini was saved a moment ago: the point is saved once the file is still");
+        logEvent("custom spawn point waits: Pelorin.ini was written less than %.1f s ago",
+                 static_cast<double>(settingsStillMilliseconds) / 1000.0);
+        return false;
+    }
+    placeWaiting = false;
+    return saveSpawnPointAt(placeToSave());
+}
+
+void finishWaitingSpawnPointSave() {
+    if (!placeWaiting || !settingsFileStill()) return;
+    placeWaiting = false;
+    saveSpawnPointAt(waitingPlace);
+}
 
 bool saveSpawnPointAt(const Vector3& place) {
-    char keys[3][40], coordinates[3][24], count[16];
+    char keys[3][customSpawnKeySize], coordinates[3][24], count[16];
     const float axes[3] = {place.x, place.y, place.z};
     for (int axis = 0; axis < 3; ++axis)
         std::snprintf(coordinates[axis], sizeof coordinates[axis], "%.2f", static_cast<double>(axes[axis]));
@@ -60,7 +81,7 @@ bool saveSpawnPointAt(const Vector3& place) {
         countBefore =
             static_cast<int32_t>(profileInt(section, number_of_custom_spawn_points_in_useKeyName, 0xFFFFFFFFu));
         for (int axis = 0; axis < 3; ++axis)
-            std::snprintf(keys[axis], sizeof keys[axis], "custom_spawn_%d_%c", static_cast<int>(point), "xyz"[axis]);
+            formatCustomSpawnKey(point, axis, keys[axis], sizeof keys[axis]);
         std::snprintf(count, sizeof count, "%d", static_cast<int>(std::max(countBefore, point)));
         return std::vector<SettingsValue>{{keys[0], coordinates[0]},
                                           {keys[1], coordinates[1]},

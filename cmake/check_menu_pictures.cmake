@@ -1,0 +1,36 @@
+# Fails when a picture of the menu in docs/ is not what the current code draws:
+# makes them afresh with pelorin-sim in a game folder holding docs/menu.ini and
+# compares them, the game folder's path shown as docs/ shows it (/tmp/pics).
+#   cmake -DSIM=<pelorin-sim> -DDOCS=<docs folder> -DWORK=<scratch folder> -P check_menu_pictures.cmake
+cmake_minimum_required(VERSION 3.25)
+set(game ${WORK}/game)
+set(pictures ${WORK}/pictures)
+file(REMOVE_RECURSE ${WORK})
+file(MAKE_DIRECTORY ${game} ${pictures})
+file(COPY_FILE ${DOCS}/menu.ini ${game}/Pelorin.ini)
+execute_process(COMMAND ${SIM} menu-pictures ${pictures} WORKING_DIRECTORY ${game} RESULT_VARIABLE result
+                OUTPUT_QUIET)
+if(NOT result EQUAL 0)
+  message(FATAL_ERROR "pelorin-sim menu-pictures failed (${result})")
+endif()
+file(GLOB made RELATIVE ${pictures} ${pictures}/menu-*.svg)
+if(NOT made)
+  message(FATAL_ERROR "pelorin-sim menu-pictures made no picture")
+endif()
+set(stale "")
+foreach(name IN LISTS made)
+  file(READ ${pictures}/${name} fresh)
+  string(REPLACE "${game}/" "/tmp/pics/" fresh "${fresh}")
+  if(NOT EXISTS ${DOCS}/${name})
+    list(APPEND stale ${name})
+    continue()
+  endif()
+  file(READ ${DOCS}/${name} shipped)
+  if(NOT fresh STREQUAL shipped)
+    list(APPEND stale ${name})
+  endif()
+endforeach()
+if(stale)
+  message(FATAL_ERROR "stale in docs/: ${stale}. Make them afresh: in a folder /tmp/pics holding docs/menu.ini "
+                      "as Pelorin.ini, run pelorin-sim menu-pictures <repository>/docs")
+endif()
