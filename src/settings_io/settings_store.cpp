@@ -44,6 +44,11 @@ constexpr uint64_t parseStepMicroseconds = 500;
 constexpr size_t parseSliceBytes = 2 * 1024;
 // The whole parse in one go (a read that must be whole at once).
 constexpr uint64_t noTimeLimit = UINT64_MAX;
+// A text this short (the shipped file is under 10 KB) is parsed whole in the
+// step that read it, whatever the clock says: a busy machine that takes the
+// processor away mid-step would otherwise put off a small file's read to a
+// later frame, and the read would come a frame late for no gain.
+constexpr size_t wholeStepBytes = 16 * 1024;
 
 SettingsTextRead& current() { return reads[inForce]; }
 SettingsTextRead& next() { return reads[1 - inForce]; }
@@ -99,6 +104,7 @@ SettingsRead readWithin(uint64_t budgetMicroseconds) {
         }
         startSettingsParse(fresh.text, &fresh.section);
         parsing = true;
+        if (fresh.text.size() <= wholeStepBytes) budgetMicroseconds = noTimeLimit;
         // The read of a large file takes a good part of the step's share: the
         // parse then begins with the next step.
         if (performanceCounterMicroseconds() - start >= budgetMicroseconds / 2) return SettingsRead::Parsing;
