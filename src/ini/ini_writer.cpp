@@ -107,6 +107,13 @@ std::string editedText(std::string_view text, std::string_view section, const Pr
     if (!added.empty()) {
         std::string_view lines = text.substr(textStart(text));
         bool lastLineOpen = !lines.empty() && lines.back() != '\n' && lines.back() != '\r';
+        // An open last line that goes leaves the new lines last, and open.
+        bool openLastLineGoes = lastLineOpen && !changes.empty() && changes.back().end == text.size() &&
+                                changes.back().replacement.empty() && !changes.back().equalsSign;
+        if (openLastLineGoes) {
+            lastLineOpen = false;
+            added.resize(added.size() - lineEnd.size());
+        }
         if (!inside) {
             insertAt = text.size();
             std::string header = lastLineOpen ? std::string(lineEnd) : std::string();
