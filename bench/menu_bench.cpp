@@ -4,6 +4,7 @@
 // and the longest frame of the About page's settings check on it.
 #include <algorithm>
 #include <chrono>
+#include <ctime>
 #include <cstdio>
 #include <string>
 
@@ -46,14 +47,21 @@ sim::World& quietGame(const std::string& text) {
     return w;
 }
 
-// The longest of some frames of play, in milliseconds.
-double longestFrame(int frames) {
-    double longest = 0;
+// The longest of some frames of play, in milliseconds: of the time passed,
+// and of the processor time the process spent (which leaves out the ticks
+// another program on a shared machine takes from it).
+struct LongestFrame {
+    double passed = 0, processor = 0;
+};
+LongestFrame longestFrame(int frames) {
+    LongestFrame longest;
     for (int i = 0; i < frames; ++i) {
         Clock::time_point start = Clock::now();
+        std::clock_t processorStart = std::clock();
         sim::runFor(1);
-        double t = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-        longest = std::max(longest, t);
+        double processor = 1000.0 * static_cast<double>(std::clock() - processorStart) / CLOCKS_PER_SEC;
+        longest.passed = std::max(longest.passed, std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+        longest.processor = std::max(longest.processor, processor);
     }
     return longest;
 }
@@ -103,6 +111,12 @@ void benchMenu() {
     uint32_t now = many.tick();
     many.keyMessageAt(now + 10, testing_support::keyEnter, false);
     many.keyMessageAt(now + 60, testing_support::keyEnter, true);
-    std::printf("  About page opened, longest of 120 frames of its check: %.2f ms\n", longestFrame(120));
+    LongestFrame about = longestFrame(120);
+    std::printf("  About page opened, longest of 120 frames of its check: %.2f ms (%.2f ms of processor time)\n",
+                about.passed, about.processor);
+    testing_support::tapKey(many, testing_support::keyBackspace);
+    uint32_t now2 = many.tick();
+    many.keyMessageAt(now2 + 10, testing_support::keyEnter, false);
+    many.keyMessageAt(now2 + 60, testing_support::keyEnter, true);
     closeMenu();
 }
