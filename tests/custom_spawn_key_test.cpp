@@ -21,6 +21,15 @@ TEST(CustomSpawnKey, EveryKeyWrittenReadsBackAsItsPointAndAxis) {
         }
     }
     EXPECT_EQ(customSpawnKeyPoint("CUSTOM_Spawn_12_Z"), 12) << "letter case aside, as the reader compares";
+    // The text itself, for every number a point may have, and cut to a small buffer.
+    for (int32_t number = 1; number <= customSpawnPointCap; number += number < 200 ? 1 : 97) {
+        char key[customSpawnKeySize];
+        formatCustomSpawnKey(number, 2, key, sizeof key);
+        ASSERT_EQ(std::string(key), "custom_spawn_" + std::to_string(number) + "_z");
+    }
+    char small[8];
+    EXPECT_EQ(formatCustomSpawnKey(123, 0, small, sizeof small), 7u);
+    EXPECT_EQ(std::string(small), "custom_");
 }
 
 TEST(CustomSpawnKey, KeysTheReaderNeverAsksForNameNoPoint) {

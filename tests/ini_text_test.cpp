@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
 #include <deque>
 #include <iterator>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -441,5 +444,101 @@ TEST(IniText, TheIntegerReaderTellsHowMuchOfTheValueIsTheNumber) {
         size_t length = 99;
         EXPECT_EQ(static_cast<int32_t>(profileIntOf(c.text, &length)), c.value) << c.text;
         EXPECT_EQ(length, c.length) << c.text;
+    }
+}
+
+namespace {
+
+// A settings-like file of duplicates, keys in other cases, keys without '=',
+// comments, other sections and a second [Player_Respawn], with one kind of
+// line end or a mix, sometimes a byte-order mark.
+std::string generatedFile(std::mt19937& random, std::vector<std::string>* names) {
+    const char* ends[] = {"\r\n", "\n", "\r"};
+    int endKind = static_cast<int>(random() % 4);  // 3: a mix
+    std::string text = random() % 4 == 0 ? "\xEF\xBB\xBF" : "";
+    int lines = 5 + static_cast<int>(random() % 60);
+    for (int i = 0; i < lines; ++i) {
+        int kind = static_cast<int>(random() % 16);
+        std::string name = "custom_spawn_" + std::to_string(1 + random() % 12) + (random() % 2 ? "_x" : "_Y");
+        if (random() % 5 == 0) std::transform(name.begin(), name.end(), name.begin(), ::toupper);
+        if (kind == 0)
+            text += random() % 2 ? "[Player_Respawn]" : "[ player_respawn ]";
+        else if (kind == 1)
+            text += "[Other]";
+        else if (kind == 2)
+            text += "; " + name + "=commented";
+        else if (kind == 3)
+            text += "";
+        else if (kind == 4)
+            text += name;
+        else
+            text += (random() % 3 == 0 ? " " : "") + name + (random() % 3 == 0 ? " = " : "=") +
+                    std::to_string(random() % 1000) + (random() % 4 == 0 ? ".5 " : "");
+        text += ends[endKind == 3 ? random() % 3 : endKind];
+        names->push_back(name);
+    }
+    if (random() % 3 == 0) text.resize(text.size() - (text.back() == '\n' && text.size() > 1 && text[text.size() - 2] == '\r' ? 2 : 1));
+    return text;
+}
+
+}  // namespace
+
+TEST(IniText, EditsInOnePassEqualTheSameEditsOneByOneOnGeneratedFiles) {
+    std::mt19937 random(20261209);
+    for (int round = 0; round < 400; ++round) {
+        std::vector<std::string> names;
+        std::string file = generatedFile(random, &names);
+        if (round % 3 == 0) file = utf16(file);
+        // Distinct keys (by name without case): some of the file's, some new;
+        // a third removed.
+        std::vector<std::string> keys, values;
+        std::vector<bool> removed;
+        for (int i = 0; i < 1 + static_cast<int>(random() % 20); ++i) {
+            std::string key = random() % 3 == 0 ? "new_" + std::to_string(random() % 30) : names[random() % names.size()];
+            std::string lowered = key;
+            std::transform(lowered.begin(), lowered.end(), lowered.begin(), ::tolower);
+            bool seen = std::any_of(keys.begin(), keys.end(), [&](std::string other) {
+                std::transform(other.begin(), other.end(), other.begin(), ::tolower);
+                return other == lowered;
+            });
+            if (seen) continue;
+            keys.push_back(key);
+            values.push_back(std::to_string(random() % 100000));
+            removed.push_back(random() % 3 == 0);
+        }
+        std::vector<ProfileEdit> edits;
+        for (size_t i = 0; i < keys.size(); ++i)
+            edits.push_back(ProfileEdit{keys[i], removed[i] ? std::string_view() : std::string_view(values[i])});
+        std::string once = withProfileEdits(file, section, edits.data(), edits.size());
+        // One by one: the new values first, then the removals (a removal first
+        // would move where a new key is added).
+        std::string byOne = file;
+        for (int pass = 0; pass < 2; ++pass)
+            for (const ProfileEdit& edit : edits)
+                if ((edit.value.data() == nullptr) == (pass == 1))
+                    byOne = withProfileEdits(byOne, section, &edit, 1);
+        ASSERT_EQ(once, byOne) << "round " << round;
+        // And the reader finds each edit, and every other key as before.
+        ProfileSection before, after;
+        parseProfileSection(file, section, &before);
+        parseProfileSection(once, section, &after);
+        for (size_t i = 0; i < keys.size(); ++i) {
+            std::string_view value;
+            bool found = findProfileValue(after, keys[i], &value);
+            EXPECT_EQ(found, !removed[i]) << "round " << round << " " << keys[i];
+            if (found) {
+                EXPECT_EQ(value, values[i]) << "round " << round << " " << keys[i];
+            }
+        }
+        for (const std::string& name : names) {
+            if (std::any_of(keys.begin(), keys.end(), [&](const std::string& key) { return equalIgnoringCase(key, name); }))
+                continue;
+            std::string_view was, now;
+            bool had = findProfileValue(before, name, &was);
+            EXPECT_EQ(findProfileValue(after, name, &now), had) << "round " << round << " " << name;
+            if (had) {
+                EXPECT_EQ(now, was) << "round " << round << " " << name;
+            }
+        }
     }
 }

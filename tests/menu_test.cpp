@@ -10,6 +10,7 @@
 #include <sstream>
 #include <string>
 
+#include "checker/first_findings.h"
 #include "menu/menu.h"
 #include "settings/settings_record.h"
 #include "shared/player_state.h"
@@ -461,4 +462,34 @@ TEST(Menu, AnOpenPageIsDrawnWithoutAHeapAllocation) {
     tapKey(w, keyEnter);
     EXPECT_EQ(allocationsWhileShown(), 0u);
     EXPECT_EQ(shownPage(w), "Where you come back");
+}
+
+TEST(Menu, TheAboutPageChecksALargeFileAStepPerFrameAndEndsWithTheWholeChecksFindings) {
+    std::string text = builtInSettingsWith({{"number_of_custom_spawn_points_in_use", "10000"}});
+    text += "unknown_key_of_mine=1\r\ncustom_spawn_1_x=not a number\r\n";
+    for (int k = 1; k <= 10000; ++k)
+        text += "custom_spawn_" + std::to_string(k) + "_x=" + std::to_string(k % 3000) + ".5\r\ncustom_spawn_" +
+                std::to_string(k) + "_y=12.25\r\ncustom_spawn_" + std::to_string(k) + "_z=300\r\n";
+    FirstFindings whole;
+    ProfileSection section;
+    checkSettings(text, &section, &whole, nullptr);
+    ASSERT_GE(whole.count(), 2);
+    char expected[64];
+    std::snprintf(expected, sizeof expected, "%d error%s, %d warning%s", whole.errors(), whole.errors() == 1 ? "" : "s",
+                  whole.warnings(), whole.warnings() == 1 ? "" : "s");
+
+    sim::World& w = gameStartedWith(text);
+    sim::runFor(3000);
+    pressMenuChord(w);
+    tapKey(w, keyBackspace);
+    ASSERT_TRUE(selectLine(w, "About"));
+    uint32_t now = w.tick();
+    w.keyMessageAt(now + 10, keyEnter, false);
+    w.keyMessageAt(now + 60, keyEnter, true);
+    ASSERT_TRUE(sim::runUntil([](sim::World& world) { return shownPage(world) == "About"; }, 200));
+    EXPECT_EQ(valueOf(w, "Settings check"), "checking\u2026") << "a file of 10,000 points takes more than a frame";
+    ASSERT_TRUE(sim::runUntil(
+        [](sim::World& world) { return valueOf(world, "Settings check") != "checking\u2026"; }, 2000));
+    EXPECT_EQ(valueOf(w, "Settings check"), expected);
+    closeMenu();
 }

@@ -10,6 +10,7 @@
 #include "menu/setting_line.h"
 #include "pelorin_version.h"
 #include "platform/full_path.h"
+#include "platform/performance_counter.h"
 #include "settings_io/settings_store.h"
 #include "checker/first_findings.h"
 #include "settings_io/settings_file.h"
@@ -25,12 +26,17 @@ constexpr int fixedLines = firstFileLine + FileLineCount;
 class AboutPage final : public MenuPage {
 public:
     const char* title() const override { return "About"; }
-    int lineCount() const override { return fixedLines + findings_.kept(); }
+    // The findings once the check is done.
+    int lineCount() const override { return fixedLines + (checking_ ? 0 : findings_.kept()); }
 
-    // The check runs when the page opens and after each change of the file.
-    void opened() override { check(); }
+    // The check starts when the page opens and after each change of the file,
+    // and goes on a step per frame: a file of 10,000 points takes some frames.
+    void opened() override { checkDue_ = true; }
     void refresh() override {
-        if (checkedVersion_ != settingsTextVersion()) check();
+        if (checkDue_ || checkedVersion_ != settingsTextVersion())
+            startCheck();
+        else if (checking_)
+            continueCheck(performanceCounterMicroseconds());
     }
 
     void describe(int line, MenuLine* out) const override {
@@ -67,17 +73,35 @@ public:
     }
 
 private:
-    void check() {
+    void startCheck() {
+        const uint64_t start = performanceCounterMicroseconds();
+        checkDue_ = false;
         checkedVersion_ = settingsTextVersion();
         shortPath();
         findings_.clear();
-        std::string text;
-        if (!readSettingsFileText(&text)) {
+        checking_ = false;
+        if (!readSettingsFileText(&text_)) {
             std::snprintf(summary_, sizeof summary_, "no file");
             return;
         }
-        ProfileSection section;
-        checkSettings(text, &section, &findings_, nullptr);
+        run_.start(text_, &section_, &findings_, nullptr);
+        checking_ = true;
+        std::snprintf(summary_, sizeof summary_, "checking\u2026");
+        // The read of a large file takes a good part of the step's share: the
+        // walk then begins with the next frame.
+        if (performanceCounterMicroseconds() - start < settingsStepMicroseconds / 2) continueCheck(start);
+    }
+
+    // A slice at least; the check of the values, a good part of a step on a
+    // large file, follows in the same step only while less than half of its
+    // share is spent.
+    void continueCheck(uint64_t start) {
+        while (!run_.advance(settingsSliceBytes)) {
+            uint64_t spent = performanceCounterMicroseconds() - start;
+            if (spent >= settingsStepMicroseconds || (run_.valuesCheckDue() && spent >= settingsStepMicroseconds / 2))
+                return;
+        }
+        checking_ = false;
         if (findings_.count() == 0)
             std::snprintf(summary_, sizeof summary_, "no problems");
         else
@@ -109,6 +133,12 @@ private:
     }
 
     uint32_t checkedVersion_ = 0;
+    bool checkDue_ = false;
+    bool checking_ = false;
+    // The text and section the check in progress walks.
+    std::string text_;
+    ProfileSection section_;
+    SettingsCheckRun run_;
     char path_[sizeof MenuLine{}.label] = "";
     char summary_[sizeof MenuLine{}.value] = "";
     FirstFindings findings_;

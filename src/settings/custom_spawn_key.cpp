@@ -1,6 +1,6 @@
 #include "settings/custom_spawn_key.h"
 
-#include <cstdio>
+#include <cstring>
 
 #include "ini/ini_reader.h"
 #include "settings/setting_limits.h"
@@ -37,6 +37,24 @@ int32_t customSpawnKeyPoint(std::string_view key) {
 }
 
 size_t formatCustomSpawnKey(int32_t number, int axis, char* key, size_t size) {
-    int length = std::snprintf(key, size, "custom_spawn_%ld_%c", static_cast<long>(number), "xyz"[axis]);
-    return length < 0 ? 0 : static_cast<size_t>(length) < size ? static_cast<size_t>(length) : size - 1;
+    // By hand rather than by snprintf: a delete formats two keys for each of
+    // thousands of moved keys.
+    char text[customSpawnKeySize];
+    size_t length = prefix.copy(text, prefix.size());
+    char digits[12];
+    size_t count = 0;
+    uint32_t rest = number < 0 ? 0u - static_cast<uint32_t>(number) : static_cast<uint32_t>(number);
+    do {
+        digits[count++] = static_cast<char>('0' + rest % 10);
+        rest /= 10;
+    } while (rest != 0);
+    if (number < 0) text[length++] = '-';
+    while (count > 0) text[length++] = digits[--count];
+    text[length++] = '_';
+    text[length++] = "xyz"[axis];
+    if (size == 0) return length;
+    size_t kept = length < size ? length : size - 1;
+    std::memcpy(key, text, kept);
+    key[kept] = '\0';
+    return kept;
 }

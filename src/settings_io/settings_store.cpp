@@ -35,13 +35,6 @@ bool parsing = false;           // the next read is being parsed
 bool settingsTextRead = false;  // the read in force holds a read of the file
 uint32_t settingsTextChanges = 0;  // moves on when the text in force changes
 bool settingsReadHeld = false;
-// The share of a frame that the read of a changed text, its parse and the
-// check walking with it take, whatever the machine's speed: the frame of ours
-// stays under a millisecond with a file of 10,000 custom points.
-constexpr uint64_t parseStepMicroseconds = 500;
-// Between two looks at the clock the parse walks this much of the text (some
-// 50 us under Wine), so that a step ends soon after its share is spent.
-constexpr size_t parseSliceBytes = 2 * 1024;
 // The whole parse in one go (a read that must be whole at once).
 constexpr uint64_t noTimeLimit = UINT64_MAX;
 // A text this short (the shipped file is under 10 KB) is parsed whole in the
@@ -112,7 +105,7 @@ SettingsRead readWithin(uint64_t budgetMicroseconds) {
     // A slice at least in every later step. The check of the values, as long
     // on a large file as a good part of the step, follows in the same step
     // only while less than half of its share is spent.
-    size_t slice = budgetMicroseconds == noTimeLimit ? SIZE_MAX : parseSliceBytes;
+    size_t slice = budgetMicroseconds == noTimeLimit ? SIZE_MAX : settingsSliceBytes;
     while (!continueSettingsParse(slice)) {
         uint64_t spent = performanceCounterMicroseconds() - start;
         if (spent >= budgetMicroseconds || (settingsValuesCheckDue() && spent >= budgetMicroseconds / 2))
@@ -152,7 +145,7 @@ bool readSettingsSection(ProfileSection* section, std::string* text) {
     return true;
 }
 
-SettingsRead readSettingsForFrame() { return readWithin(parseStepMicroseconds); }
+SettingsRead readSettingsForFrame() { return readWithin(settingsStepMicroseconds); }
 
 bool readSettings() {
     SettingsRead read;

@@ -2,6 +2,7 @@
 #include "spawn/delete_spawn_point.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <string>
 #include <string_view>
@@ -18,27 +19,48 @@
 
 namespace {
 
-// The keys and values of one write, kept alive while it lasts.
-struct PointEdits {
-    std::vector<std::string> keys;
-    std::vector<std::string> values;
-    std::vector<bool> removed;
+// The keys and values of one write in two buffers of their own, each text
+// ended by a NUL, kept alive while the write lasts: no string per key.
+class PointEdits {
+public:
+    void clear() {
+        keys_.clear();
+        keyAt_.clear();
+        values_.clear();
+        valueAt_.clear();
+    }
+    void set(const char* key, std::string_view value) {
+        addKey(key);
+        valueAt_.push_back(values_.size());
+        values_.append(value).push_back('\0');
+    }
+    void remove(const char* key) {
+        addKey(key);
+        valueAt_.push_back(removed);
+    }
+    // The edits, valid until the next change of these.
+    void list(std::vector<SettingsValue>* out) const {
+        out->clear();
+        for (size_t i = 0; i < valueAt_.size(); ++i)
+            out->push_back(SettingsValue{keys_.c_str() + keyAt_[i],
+                                         valueAt_[i] == removed ? nullptr : values_.c_str() + valueAt_[i]});
+    }
 
-    void set(std::string key, std::string_view value) {
-        keys.push_back(std::move(key));
-        values.emplace_back(value);
-        removed.push_back(false);
+private:
+    static constexpr size_t removed = SIZE_MAX;
+    void addKey(const char* key) {
+        keyAt_.push_back(keys_.size());
+        keys_.append(key).push_back('\0');
     }
-    void remove(std::string key) {
-        keys.push_back(std::move(key));
-        values.emplace_back();
-        removed.push_back(true);
-    }
+    std::string keys_;
+    std::vector<size_t> keyAt_;  // offset in keys_
+    std::string values_;
+    std::vector<size_t> valueAt_;  // offset in values_, or removed
 };
 
-std::string keyOf(int32_t number, int axis) {
-    char key[customSpawnKeySize];
-    formatCustomSpawnKey(number, axis, key, sizeof key);
+// A point's key in a buffer of customSpawnKeySize.
+const char* keyOf(int32_t number, int axis, char* key) {
+    formatCustomSpawnKey(number, axis, key, customSpawnKeySize);
     return key;
 }
 
@@ -53,7 +75,7 @@ PointDelete deleteCustomSpawnPoint(int32_t number, const CustomSpawnPoint& shown
     // meanwhile is seen.
     bool written = writeChosenSettingsKeys([&](const ProfileSection& section) {
         read = true;
-        edits = PointEdits{};
+        edits.clear();
         values.clear();
         // A missing count reads as the key table's missing value (no point in use).
         const uint32_t missingCount = static_cast<uint32_t>(
@@ -70,20 +92,21 @@ PointDelete deleteCustomSpawnPoint(int32_t number, const CustomSpawnPoint& shown
         // is the text the reader finds, so that the point reads back exactly
         // as before under its new number.
         int32_t last = std::max(count, highestCustomSpawnPoint(section));
+        char key[customSpawnKeySize], nextKey[customSpawnKeySize];
         for (int32_t k = number; k < last; ++k) {
             for (int axis = 0; axis < 3; ++axis) {
                 std::string_view value;
-                if (findProfileValue(section, keyOf(k + 1, axis), &value))
-                    edits.set(keyOf(k, axis), value);
+                if (findProfileValue(section, keyOf(k + 1, axis, nextKey), &value))
+                    edits.set(keyOf(k, axis, key), value);
                 else
-                    edits.remove(keyOf(k, axis));
+                    edits.remove(keyOf(k, axis, key));
             }
         }
-        for (int axis = 0; axis < 3; ++axis) edits.remove(keyOf(last, axis));
-        edits.set(number_of_custom_spawn_points_in_useKeyName, std::to_string(count - 1));
-        for (size_t i = 0; i < edits.keys.size(); ++i)
-            values.push_back(
-                SettingsValue{edits.keys[i].c_str(), edits.removed[i] ? nullptr : edits.values[i].c_str()});
+        for (int axis = 0; axis < 3; ++axis) edits.remove(keyOf(last, axis, key));
+        char newCount[16];
+        std::snprintf(newCount, sizeof newCount, "%d", static_cast<int>(count - 1));
+        edits.set(number_of_custom_spawn_points_in_useKeyName, newCount);
+        edits.list(&values);
         return values;
     });
     const int shownNumber = static_cast<int>(number);
