@@ -32,8 +32,10 @@ EXTENSIONS = {".h", ".cpp"}
 
 # Native name -> the wrapper's name where the plain name will not do.
 SUFFIXED = {
-    # Started at once (instantly 1), not as the ignition turns.
-    "SET_VEHICLE_ENGINE_ON": "setVehicleEngineOnNow",
+    # Variants with an argument fixed, which the plain name would hide.
+    "SET_VEHICLE_ENGINE_ON": "setVehicleEngineOnNow",  # instantly 1, not as the ignition turns
+    "SET_CAM_ACTIVE": "setCamActiveOff",  # active 0
+    "STAT_SET_INT": "statSetIntZero",  # value 0
     # isVehicleModel was IS_MODEL_A_VEHICLE's wrapper: code written against the
     # old names must not find it calling IS_VEHICLE_MODEL.
     "IS_VEHICLE_MODEL": "isVehicleModelMatching",

@@ -77,7 +77,7 @@ void zeroCharacterMoney() {
     const char* stat = moneyStatOf(getEntityModel(playerPedId()));
     if (!stat) stat = moneyStatOf(playerState.lastMainCharacterModel);
     if (!stat) stat = "SP0_TOTAL_CASH";
-    statSetInt(getHashKey(stat));
+    statSetIntZero(getHashKey(stat));
 }
 
 void applyOnDemandOptions() {

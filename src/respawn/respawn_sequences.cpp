@@ -120,7 +120,7 @@ void playRespawnSounds() {
 
 void dropRenderingCamera() {
     uint32_t camera = getRenderingCam();
-    setCamActive(camera);
+    setCamActiveOff(camera);
     destroyCam(camera);
 }
 

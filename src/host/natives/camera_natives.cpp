@@ -14,7 +14,7 @@ void setCamFov(uint32_t camera, float fieldOfView) {
     native::invoke(0xB13C14F66A00D047ull, camera, fieldOfView);
 }
 
-void setCamActive(uint32_t camera) { native::invoke(0x026FB97D0A425F84ull, camera, 0); }
+void setCamActiveOff(uint32_t camera) { native::invoke(0x026FB97D0A425F84ull, camera, 0); }
 
 void destroyCam(uint32_t camera) { native::invoke(0x865908C81A2C22E9ull, camera, 1); }
 

@@ -7,7 +7,7 @@ void setFollowPedCamViewMode(int32_t mode);                // 0x5A4F9EDF1673F704
 float getGameplayCamFov();                                 // 0x65019750A0324133 GET_GAMEPLAY_CAM_FOV
 uint32_t getRenderingCam();                                // 0x5234F9F10919EABA GET_RENDERING_CAM
 void setCamFov(uint32_t camera, float fieldOfView);        // 0xB13C14F66A00D047 SET_CAM_FOV
-void setCamActive(uint32_t camera);                        // 0x026FB97D0A425F84 SET_CAM_ACTIVE (camera, 0)
+void setCamActiveOff(uint32_t camera);                     // 0x026FB97D0A425F84 SET_CAM_ACTIVE (camera, 0)
 void destroyCam(uint32_t camera);                          // 0x865908C81A2C22E9 DESTROY_CAM (camera, 1)
 void setGameplayCamRelativeHeading(float heading);         // 0xB4EC2312F4E5B1F1 SET_GAMEPLAY_CAM_RELATIVE_HEADING
 void setGameplayCamRelativePitch(float pitch, float second);  // 0x6D0858B8EDFD2B7D SET_GAMEPLAY_CAM_RELATIVE_PITCH

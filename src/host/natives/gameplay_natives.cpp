@@ -28,4 +28,4 @@ bool getGroundZFor3dCoord(float x, float y, float z, float* height) {
 
 void loadScene(float x, float y, float z) { native::invoke(0x4448EB75B4904BDBull, x, y, z); }
 
-void statSetInt(game::Hash statHash) { native::invoke(0xB3271D7AB655B441ull, statHash, 0, 1); }
+void statSetIntZero(game::Hash statHash) { native::invoke(0xB3271D7AB655B441ull, statHash, 0, 1); }

@@ -19,4 +19,4 @@ int32_t getFrameCount();                                   // 0xFC8202EFC642E6F2
 // the game reports over water is not relied on (see water_natives.h).
 bool getGroundZFor3dCoord(float x, float y, float z, float* height);  // 0xC906A7DAB05C8D2B GET_GROUND_Z_FOR_3D_COORD (.., 0, false)
 void loadScene(float x, float y, float z);                 // 0x4448EB75B4904BDB LOAD_SCENE
-void statSetInt(game::Hash statHash);                      // 0xB3271D7AB655B441 STAT_SET_INT
+void statSetIntZero(game::Hash statHash);                  // 0xB3271D7AB655B441 STAT_SET_INT
