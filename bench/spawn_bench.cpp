@@ -75,7 +75,7 @@ sim::World& gameWithCustomPoints(int32_t count) {
     testing_support::writeSettingsFile(testing_support::builtInSettingsText(points));
     readSettings();
     settings.number_of_custom_spawn_points_in_use = count;
-    playerState.playerPed = localPlayerPed();
+    playerState.playerPed = playerPedId();
     return w;
 }
 

@@ -22,7 +22,7 @@ namespace {
 // Writes the built-in settings with the given point count and point keys, and reads them.
 sim::World& startGame(const std::string& count, const std::string& pointLines) {
     sim::World& w = testing_support::loadPlugin();
-    playerState.playerPed = localPlayerPed();
+    playerState.playerPed = playerPedId();
     testing_support::writeSettingsFile(testing_support::withSetting(
         testing_support::builtInSettingsText(pointLines), "number_of_custom_spawn_points_in_use", count));
     readSettings();

@@ -18,7 +18,7 @@
 TEST(CustomSpawnValues, CoordinatesBeyondAFloatPutThePlayerAtZeroNotAtInfinity) {
     for (const char* value : {"1e39", "-1e39", "inf", "-inf", "nan", "1e999"}) {
         sim::World& w = testing_support::loadPlugin();
-        playerState.playerPed = localPlayerPed();
+        playerState.playerPed = playerPedId();
         std::string v = value;
         testing_support::writeSettingsFile(testing_support::withSetting(
             testing_support::builtInSettingsText("custom_spawn_1_x=" + v + "\ncustom_spawn_1_y=" + v +

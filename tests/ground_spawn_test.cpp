@@ -29,7 +29,7 @@ using testing_support::floatArgument;
 
 sim::World& startGame(int32_t distance = 120) {
     sim::World& w = testing_support::loadPlugin();
-    playerState.playerPed = localPlayerPed();
+    playerState.playerPed = playerPedId();
     settings.preferred_spawn_distance = distance;
     w.calls.clear();
     return w;

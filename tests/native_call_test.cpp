@@ -21,7 +21,7 @@ const sim::CallRecord& lastCall(const sim::World& w) { return w.calls.back(); }
 TEST(NativeCall, IntegersTravelInTheLowHalfWithMinusOneAsFourBytes) {
     sim::World& w = testing_support::loadPlugin();
     w.forcedInts = {7};
-    EXPECT_EQ(randomInt(-1, 5), 7);
+    EXPECT_EQ(getRandomIntInRange(-1, 5), 7);
     ASSERT_EQ(lastCall(w).hash, 0xD53343AA4FB7DD28ull);
     ASSERT_EQ(lastCall(w).args.size(), 2u);
     EXPECT_EQ(lastCall(w).args[0], 0x00000000FFFFFFFFull);
@@ -32,20 +32,20 @@ TEST(NativeCall, IntegersTravelInTheLowHalfWithMinusOneAsFourBytes) {
 
 TEST(NativeCall, FloatsTravelAsTheirBitPattern) {
     sim::World& w = testing_support::loadPlugin();
-    setGameplayCameraRelativePitch(0.0f, 1065353216.0f);
+    setGameplayCamRelativePitch(0.0f, 1065353216.0f);
     ASSERT_EQ(lastCall(w).args.size(), 2u);
     EXPECT_EQ(lastCall(w).args[0], 0u);
     EXPECT_EQ(lastCall(w).args[1], 0x4E7E0000ull);
     EXPECT_FLOAT_EQ(w.screen.relativePitchSecond, 1065353216.0f);
     w.forcedFloats = {-2.5f};
-    EXPECT_FLOAT_EQ(randomFloat(1.0f, 11.0f), -2.5f);
+    EXPECT_FLOAT_EQ(getRandomFloatInRange(1.0f, 11.0f), -2.5f);
     EXPECT_EQ(lastCall(w).args[0], 0x3F800000ull);
     EXPECT_EQ(lastCall(w).args[1], 0x41300000ull);
 }
 
 TEST(NativeCall, StringsTravelAsAddressesAndSoundIdIsMinusOne) {
     sim::World& w = testing_support::loadPlugin();
-    playFrontendSound("Zoom_In", "DLC_HEIST_PLANNING_BOARD_SOUNDS", true);
+    playSoundFrontend("Zoom_In", "DLC_HEIST_PLANNING_BOARD_SOUNDS", true);
     const sim::CallRecord& call = lastCall(w);
     ASSERT_EQ(call.args.size(), 4u);
     EXPECT_EQ(call.args[0], 0x00000000FFFFFFFFull);
@@ -59,13 +59,13 @@ TEST(NativeCall, VectorResultsAreThreeFloatsInEightByteSlots) {
     sim::World& w = testing_support::loadPlugin();
     sim::Entity* ped = w.player();
     ped->position = sim::Vec3{12.5f, -3.25f, 40.0f};
-    Vector3 position = entityCoords(localPlayerPed());
+    Vector3 position = getEntityCoords(playerPedId());
     EXPECT_FLOAT_EQ(position.x, 12.5f);
     EXPECT_FLOAT_EQ(position.y, -3.25f);
     EXPECT_FLOAT_EQ(position.z, 40.0f);
     EXPECT_EQ(lastCall(w).args[1], 1u);
-    EXPECT_EQ(nameHash("player_zero"), 0x0D7114C9u);
-    EXPECT_EQ(nameHash("PLAYER_ZERO"), 0x0D7114C9u) << "the name hash ignores letter case";
+    EXPECT_EQ(getHashKey("player_zero"), 0x0D7114C9u);
+    EXPECT_EQ(getHashKey("PLAYER_ZERO"), 0x0D7114C9u) << "the name hash ignores letter case";
 }
 
 TEST(NativeCallDeathTest, AHashTheGameDoesNotModelFailsLoudly) {
@@ -121,11 +121,11 @@ TEST(NativeCall, APlayerSlotGivenAPedsHandleAnswersAsTheGameDoesNothing) {
     sim::World& w = testing_support::loadPlugin();
     w.wantedLevel = 2;
     w.refuseHandlesOfWrongKind = false;
-    EXPECT_EQ(playerWantedLevel(localPlayerPed()), 0);
-    clearPlayerWantedLevel(localPlayerPed());
+    EXPECT_EQ(getPlayerWantedLevel(playerPedId()), 0);
+    clearPlayerWantedLevel(playerPedId());
     EXPECT_EQ(w.wantedLevel, 2);
-    EXPECT_EQ(playerWantedLevel(localPlayerId()), 2);
-    clearPlayerWantedLevel(localPlayerId());
+    EXPECT_EQ(getPlayerWantedLevel(playerId()), 2);
+    clearPlayerWantedLevel(playerId());
     EXPECT_EQ(w.wantedLevel, 0);
 }
 
@@ -162,10 +162,10 @@ TEST(NativeCall, TheSimulatedGameAnswersEachNativeAsTheGameNamesIt) {
     EXPECT_EQ(second, 4);
     // The game's data holds these weapons; a name it does not hold is no weapon.
     for (const char* weapon : {"WEAPON_COMBATPDW", "WEAPON_MINISMG", "WEAPON_MOLOTOV", "WEAPON_PISTOL"})
-        EXPECT_TRUE(isWeaponValid(nameHash(weapon))) << weapon;
-    EXPECT_FALSE(isWeaponValid(nameHash("WEAPON_NO_SUCH_GUN")));
+        EXPECT_TRUE(isWeaponValid(getHashKey(weapon))) << weapon;
+    EXPECT_FALSE(isWeaponValid(getHashKey("WEAPON_NO_SUCH_GUN")));
     EXPECT_FALSE(isWeaponValid(0));
     // Components fit as the game's data lists them.
-    EXPECT_TRUE(doesWeaponTakeComponent(nameHash("WEAPON_MINISMG"), nameHash("COMPONENT_MINISMG_CLIP_02")));
-    EXPECT_FALSE(doesWeaponTakeComponent(nameHash("WEAPON_MINISMG"), nameHash("COMPONENT_AT_SCOPE_SMALL")));
+    EXPECT_TRUE(doesWeaponTakeWeaponComponent(getHashKey("WEAPON_MINISMG"), getHashKey("COMPONENT_MINISMG_CLIP_02")));
+    EXPECT_FALSE(doesWeaponTakeWeaponComponent(getHashKey("WEAPON_MINISMG"), getHashKey("COMPONENT_AT_SCOPE_SMALL")));
 }

@@ -4,8 +4,8 @@
 // native declares (a Player, Ped, Vehicle, Entity or Hash as the game types
 // it, an integer, a float, a text or an address); a wrapper's result has the
 // type the native's has; and each declaration names the native it calls as the
-// reference does. The wrappers are read as source, so a new wrapper is checked
-// as soon as it is written.
+// reference does, and is named after it. The wrappers are read as source, so
+// a new wrapper is checked as soon as it is written.
 #include <gtest/gtest.h>
 
 #include <cctype>
@@ -336,6 +336,31 @@ std::vector<Declaration> declarationsIn(const std::string& text) {
     return declarations;
 }
 
+// A native's name as a wrapper's: lowerCamelCase, a leading underscore
+// dropped (GET_GROUND_Z_FOR_3D_COORD: getGroundZFor3dCoord).
+std::string lowerCamelCase(const std::string& native) {
+    std::string name;
+    bool wordStart = false;
+    for (char c : native) {
+        if (c == '_') {
+            wordStart = !name.empty();
+            continue;
+        }
+        auto letter = static_cast<unsigned char>(c);
+        name += static_cast<char>(wordStart ? std::toupper(letter) : std::tolower(letter));
+        wordStart = false;
+    }
+    return name;
+}
+
+// The wrapper is named after the native, or that name and a suffix that
+// starts a word of its own (setVehicleEngineOnNow).
+bool namedAfter(const std::string& function, const std::string& native) {
+    std::string plain = lowerCamelCase(native);
+    if (function.compare(0, plain.size(), plain) != 0) return false;
+    return function.size() == plain.size() || std::isupper(static_cast<unsigned char>(function[plain.size()]));
+}
+
 }  // namespace
 
 TEST(NativeWrappers, PushWhatTheGameReadsForEachHash) {
@@ -364,6 +389,9 @@ TEST(NativeWrappers, DeclarationsNameTheNativeTheyCallAsTheGameDoes) {
             const sim::NativeDeclaration* native = sim::findNativeDeclaration(call->second);
             ASSERT_NE(native, nullptr);
             EXPECT_EQ(declaration.nativeName, native->name) << "the comment names the native otherwise";
+            EXPECT_TRUE(namedAfter(declaration.function, declaration.nativeName))
+                << "a wrapper is named " << lowerCamelCase(declaration.nativeName)
+                << ", or that and a suffix (scripts/rename_native_wrappers.py renames it and every use)";
             ++checked;
         }
     }
@@ -434,4 +462,13 @@ TEST(NativeWrappers, TheSourceReaderTellsKindsAndRefusesWhatItCannotRead) {
     EXPECT_EQ(declarations[0].nativeName, "IS_PED_IN_ANY_VEHICLE");
     EXPECT_EQ(declarations[1].function, "unnamed");
     EXPECT_EQ(declarations[1].nativeName, "");
+
+    // Wrapper names from native names.
+    EXPECT_EQ(lowerCamelCase("GET_GROUND_Z_FOR_3D_COORD"), "getGroundZFor3dCoord");
+    EXPECT_EQ(lowerCamelCase("_SET_VEHICLE_MOD_COLOR_1"), "setVehicleModColor1");
+    EXPECT_TRUE(namedAfter("playerId", "PLAYER_ID"));
+    EXPECT_TRUE(namedAfter("setVehicleEngineOnNow", "SET_VEHICLE_ENGINE_ON"));
+    EXPECT_FALSE(namedAfter("setVehicleEngineOnce", "SET_VEHICLE_ENGINE_ON")) << "a suffix starts a word";
+    EXPECT_FALSE(namedAfter("localPlayerPed", "PLAYER_PED_ID"));
+    EXPECT_FALSE(namedAfter("setVehicle", "SET_VEHICLE_MOD"));
 }

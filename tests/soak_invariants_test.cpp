@@ -64,7 +64,7 @@ TEST(SoakInvariants, OnlyThePluginsOwnBlackScreenMayNotOutliveItsSequence) {
 
     Watched ours;
     ours.play(2000);
-    fadeScreenOut(0);  // as a sequence of ours that forgot its fade-in
+    doScreenFadeOut(0);  // as a sequence of ours that forgot its fade-in
     ours.play(3000);
     EXPECT_TRUE(ours.recorder.saw(Violation::SequenceEndedBlack));
 }
@@ -101,7 +101,7 @@ TEST(SoakInvariants, BlackScreenAndHeldMainLoopAreCaughtAtTheirBoundsAndLoadingS
 TEST(SoakInvariants, OurCutToBlackEndsWithin15sAndTheGameIsSlowOnlyForTheDeathScreensLongestWait) {
     Watched ours;
     ours.play(2000);
-    fadeScreenOut(0);  // as a sequence of ours that takes too long
+    doScreenFadeOut(0);  // as a sequence of ours that takes too long
     ours.play(sim::soak::ourBlackScreenMs - 500);
     EXPECT_FALSE(ours.recorder.saw(Violation::OurBlackScreen));
     ours.play(1000);

@@ -33,7 +33,7 @@ struct Chances {
 // (the close-point chance apart) as given.
 sim::World& startGame(const Chances& chances, int32_t closeChance = 100) {
     sim::World& w = testing_support::loadPlugin();
-    playerState.playerPed = localPlayerPed();
+    playerState.playerPed = playerPedId();
     playerState.lastPlayerPosition = Vector3{-50.0f, -1110.0f, 26.4f};
     settings.on_point_from_list_player_spawn_chance = chances.list;
     settings.in_vehicle_on_road_player_spawn_chance = chances.road;

@@ -34,7 +34,7 @@ constexpr float landX = -50.0f, landY = -1110.0f;
 
 sim::World& startGame() {
     sim::World& w = testing_support::loadPlugin();
-    playerState.playerPed = localPlayerPed();
+    playerState.playerPed = playerPedId();
     settings.preferred_spawn_distance = 120;
     settings.min_heli_spawn_height_over_ground = 200;
     settings.max_heli_spawn_height_over_ground = 350;
@@ -78,7 +78,7 @@ uint32_t makeVehicle(const char* name, float x, float y, float z) {
 
 float groundBelow(float x, float y, float z) {
     float ground = 0.0f;
-    groundHeightAt(x, y, z, &ground);
+    getGroundZFor3dCoord(x, y, z, &ground);
     return ground;
 }
 

@@ -59,10 +59,10 @@ TEST(WorldEvents, AVanishedPedLeavesThePlayerWithoutOneUntilTheGameGivesHimANewO
     uint32_t old = w.playerPed;
     sim::Vec3 at = w.player()->position;
     sim::playerPedVanishes(w, 1000);
-    EXPECT_EQ(localPlayerPed(), 0u);
+    EXPECT_EQ(playerPedId(), 0u);
     gameRunsFor(w, 1100);
-    ASSERT_NE(localPlayerPed(), 0u);
-    EXPECT_NE(localPlayerPed(), old);
+    ASSERT_NE(playerPedId(), 0u);
+    EXPECT_NE(playerPedId(), old);
     EXPECT_EQ(w.player()->position.x, at.x);
     EXPECT_EQ(w.player()->model, sim::joaat("player_zero"));
 }

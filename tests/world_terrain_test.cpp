@@ -17,28 +17,28 @@
 TEST(WorldTerrain, GroundIsFoundBelowTheProbeAndWaterOverTheSeaAndTheLake) {
     sim::World& w = testing_support::loadPlugin();
     float height = -123.0f;
-    ASSERT_TRUE(groundHeightAt(200.0f, 300.0f, 900.0f, &height));
+    ASSERT_TRUE(getGroundZFor3dCoord(200.0f, 300.0f, 900.0f, &height));
     EXPECT_EQ(height, sim::terrainHeight(200.0f, 300.0f));
     EXPECT_GT(height, 0.0f);
     float water = -123.0f;
-    EXPECT_FALSE(waterHeightAt(200.0f, 300.0f, 900.0f, &water));
+    EXPECT_FALSE(getWaterHeightNoWaves(200.0f, 300.0f, 900.0f, &water));
     EXPECT_EQ(water, -123.0f);
 
     height = -123.0f;
-    EXPECT_FALSE(groundHeightAt(200.0f, 300.0f, sim::terrainHeight(200.0f, 300.0f) - 1.0f, &height));
+    EXPECT_FALSE(getGroundZFor3dCoord(200.0f, 300.0f, sim::terrainHeight(200.0f, 300.0f) - 1.0f, &height));
     // Open sea and the lake: the probe reports the bed, the water query the surface above it.
     for (auto [x, y, surface] : {std::tuple{-3700.0f, 0.0f, sim::seaLevel}, {2000.0f, 4250.0f, sim::lakeLevel}}) {
-        ASSERT_TRUE(groundHeightAt(x, y, 900.0f, &height));
+        ASSERT_TRUE(getGroundZFor3dCoord(x, y, 900.0f, &height));
         EXPECT_EQ(height, sim::terrainHeight(x, y));
         EXPECT_LT(height, surface);
-        ASSERT_TRUE(waterHeightAt(x, y, 900.0f, &water));
+        ASSERT_TRUE(getWaterHeightNoWaves(x, y, 900.0f, &water));
         EXPECT_EQ(water, surface);
     }
     height = -123.0f;
     w.groundlessAreas.push_back(sim::MapArea{100.0f, 300.0f, 200.0f, 400.0f});
-    EXPECT_FALSE(groundHeightAt(200.0f, 300.0f, 900.0f, &height));
+    EXPECT_FALSE(getGroundZFor3dCoord(200.0f, 300.0f, 900.0f, &height));
     EXPECT_EQ(height, -123.0f);
-    EXPECT_TRUE(groundHeightAt(350.0f, 300.0f, 900.0f, &height));
+    EXPECT_TRUE(getGroundZFor3dCoord(350.0f, 300.0f, 900.0f, &height));
 }
 
 TEST(WorldTerrain, EveryListPointStandsOnLandOfTheMapsHeights) {
@@ -63,15 +63,16 @@ TEST(WorldTerrain, CollisionOfAnUnstreamedAreaComesFramesAfterASceneLoadOrThePla
     w.unstreamedAreas.push_back(sim::StreamingArea{sim::MapArea{100.0f, 300.0f, 200.0f, 400.0f}});
     w.unstreamedAreas.push_back(sim::StreamingArea{sim::MapArea{-300.0f, -100.0f, 200.0f, 400.0f}});
     float height = -123.0f;
-    EXPECT_FALSE(groundHeightAt(200.0f, 300.0f, 900.0f, &height));
+    EXPECT_FALSE(getGroundZFor3dCoord(200.0f, 300.0f, 900.0f, &height));
     // Each load takes its own number of frames, 1 to sceneLoadMaxFrames.
     std::set<int> frameCounts;
     for (int load = 0; load < 40; ++load) {
         w.unstreamedAreas[0].loaded = false;
         w.unstreamedAreas[0].sceneLoadFrame = 0;
-        loadSceneAt(150.0f, 250.0f, 0.0f);
+        loadScene(150.0f, 250.0f, 0.0f);
         int frames = 0;
-        while (!groundHeightAt(200.0f, 300.0f, 900.0f, &height) && frames <= static_cast<int>(w.sceneLoadMaxFrames)) {
+        while (!getGroundZFor3dCoord(200.0f, 300.0f, 900.0f, &height) &&
+               frames <= static_cast<int>(w.sceneLoadMaxFrames)) {
             w.advanceFrame();
             ++frames;
         }
@@ -80,12 +81,12 @@ TEST(WorldTerrain, CollisionOfAnUnstreamedAreaComesFramesAfterASceneLoadOrThePla
         frameCounts.insert(frames);
     }
     EXPECT_GT(frameCounts.size(), 5u);
-    EXPECT_FALSE(groundHeightAt(-200.0f, 300.0f, 900.0f, &height));
+    EXPECT_FALSE(getGroundZFor3dCoord(-200.0f, 300.0f, 900.0f, &height));
     w.player()->position = sim::Vec3{-200.0f, 300.0f, sim::terrainHeight(-200.0f, 300.0f)};
     for (int frame = 0; frame < 30; ++frame) w.advanceFrame();
-    EXPECT_FALSE(groundHeightAt(-200.0f, 300.0f, 900.0f, &height)) << "half a second is not enough";
+    EXPECT_FALSE(getGroundZFor3dCoord(-200.0f, 300.0f, 900.0f, &height)) << "half a second is not enough";
     for (int frame = 0; frame < 31; ++frame) w.advanceFrame();
-    EXPECT_TRUE(groundHeightAt(-200.0f, 300.0f, 900.0f, &height));
+    EXPECT_TRUE(getGroundZFor3dCoord(-200.0f, 300.0f, 900.0f, &height));
 }
 
 TEST(WorldTerrain, HandedBackVehiclesAreDeletedOnceEmptyAndOutOfSight) {
@@ -109,7 +110,7 @@ TEST(WorldTerrain, ClosestRoadNodeLiesOnTheGridWithinTheSearchRadius) {
     sim::World& w = testing_support::loadPlugin();
     Vector3 node{};
     float heading = -1.0f;
-    ASSERT_TRUE(closestRoadNodeWithHeading(130.0f, 260.0f, 0.0f, &node, &heading));
+    ASSERT_TRUE(getClosestVehicleNodeWithHeading(130.0f, 260.0f, 0.0f, &node, &heading));
     bool northSouth = std::fmod(node.x, 400.0f) == 0.0f && std::fmod(node.y, 100.0f) == 0.0f;
     bool eastWest = std::fmod(node.y, 400.0f) == 0.0f && std::fmod(node.x, 100.0f) == 0.0f;
     EXPECT_TRUE(northSouth || eastWest);
@@ -120,9 +121,9 @@ TEST(WorldTerrain, ClosestRoadNodeLiesOnTheGridWithinTheSearchRadius) {
     // Far out at sea, or with the roads taken away: nothing, and the outs untouched.
     Vector3 untouched{1.0f, 2.0f, 3.0f};
     heading = -1.0f;
-    EXPECT_FALSE(closestRoadNodeWithHeading(9000.0f, 0.0f, 0.0f, &untouched, &heading));
+    EXPECT_FALSE(getClosestVehicleNodeWithHeading(9000.0f, 0.0f, 0.0f, &untouched, &heading));
     w.roadlessAreas.push_back(sim::MapArea{-10000.0f, 10000.0f, -10000.0f, 10000.0f});
-    EXPECT_FALSE(closestRoadNodeWithHeading(130.0f, 260.0f, 0.0f, &untouched, &heading));
+    EXPECT_FALSE(getClosestVehicleNodeWithHeading(130.0f, 260.0f, 0.0f, &untouched, &heading));
     EXPECT_EQ(untouched.x, 1.0f);
     EXPECT_EQ(untouched.z, 3.0f);
     EXPECT_EQ(heading, -1.0f);
@@ -146,5 +147,5 @@ TEST(WorldTerrain, PlacingAVehicleCarriesItsDriverAndPlacingThePedTakesHimOut) {
     EXPECT_EQ(driver.lastVehicle, carHandle);
     EXPECT_EQ(w.find(carHandle)->vehicleState.driver, 0u);
     EXPECT_EQ(w.find(carHandle)->position.x, 10.0f);
-    EXPECT_FLOAT_EQ(entityHeightAboveGround(driver.handle), 60.0f - sim::terrainHeight(40.0f, 50.0f));
+    EXPECT_FLOAT_EQ(getEntityHeightAboveGround(driver.handle), 60.0f - sim::terrainHeight(40.0f, 50.0f));
 }

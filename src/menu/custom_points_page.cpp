@@ -25,7 +25,7 @@ public:
     int lineCount() const override { return FirstPoint + pointCount(); }
 
     void refresh() override {
-        Vector3 here = entityCoords(localPlayerPed());
+        Vector3 here = getEntityCoords(playerPedId());
         playerX_ = here.x;
         playerY_ = here.y;
         waypointSet_ = isWaypointActive();

@@ -45,14 +45,14 @@ struct WaitingAction {
 };
 WaitingAction waiting{nullptr, 0, MenuAction::None};
 
-void playMenuSound(const char* sound) { playFrontendSound(sound, menuSoundSet, true); }
+void playMenuSound(const char* sound) { playSoundFrontend(sound, menuSoundSet, true); }
 
 // A black screen is another sequence's (the game's, another script's) or
 // comes before a respawn of ours, such as the rescue of a screen left black.
 bool menuMustStayClosed() {
-    if (isLoadingScreenActive() || isCutsceneActive() || isScreenFadedOut()) return true;
-    if (!isEntityAlive(localPlayerPed())) return true;
-    return isPlayerBeingArrested(localPlayerId());
+    if (getIsLoadingScreenActive() || isCutsceneActive() || isScreenFadedOut()) return true;
+    if (!isEntityAlive(playerPedId())) return true;
+    return isPlayerBeingArrested(playerId());
 }
 
 OpenPage& current() { return pages[pageCount - 1]; }
@@ -199,7 +199,7 @@ void showMenuNotice(const char* text) {
 void runMenu() {
     keepPointBlips();
     if (!menuOpen) return;
-    int32_t frame = gameFrameCount();
+    int32_t frame = getFrameCount();
     if (drawnBefore && frame == lastFrame) return;
     drawnBefore = true;
     lastFrame = frame;

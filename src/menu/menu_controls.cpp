@@ -20,14 +20,14 @@ constexpr int32_t clashingControls[] = {
 };
 
 void disableChordButtons(int32_t first, int32_t second) {
-    if (first >= 0) disableControlThisFrame(first);
-    if (second >= 0) disableControlThisFrame(second);
+    if (first >= 0) disableControlAction(first);
+    if (second >= 0) disableControlAction(second);
 }
 
 }  // namespace
 
 void disableClashingControls() {
-    for (int32_t control : clashingControls) disableControlThisFrame(control);
+    for (int32_t control : clashingControls) disableControlAction(control);
     // The controller chords of the other features.
     if (settings.activate_controller)
         disableChordButtons(settings.respawn_on_demand_controller_button_1_of_2,

@@ -62,16 +62,16 @@ void text(const char* content, const Columns& c, float top, float height, float 
     setTextColour(colour.red, colour.green, colour.blue, colour.alpha);
     setTextJustification(justification);
     if (justification == Right) setTextWrap(c.left, c.left + c.width - c.inset);
-    beginScreenText("STRING");
-    addTextComponentString(content);
+    beginTextCommandDisplayText("STRING");
+    addTextComponentSubstringPlayerName(content);
     float x = justification == Centre ? c.left + c.width / 2 : c.left + c.inset;
-    drawScreenText(x, top + (height - size * lineHeightPerSize) / 2);
+    endTextCommandDisplayText(x, top + (height - size * lineHeightPerSize) / 2);
 }
 
 }  // namespace
 
 void drawMenu(const MenuView& view) {
-    float ratio = screenAspectRatio();
+    float ratio = getAspectRatio();
     if (!(ratio > 0.5f && ratio < 8.0f)) ratio = 16.0f / 9.0f;  // an answer no screen has
     const Columns c{menuLeft, menuWidth / ratio, textInset / ratio};
     float top = menuTop;

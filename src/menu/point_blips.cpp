@@ -31,9 +31,9 @@ void addBlips() {
         setBlipColour(blip, pointColour);
         char name[40];
         std::snprintf(name, sizeof name, "Custom spawn point %d", static_cast<int>(number));
-        beginBlipName("STRING");
-        addTextComponentString(name);
-        endBlipName(blip);
+        beginTextCommandSetBlipName("STRING");
+        addTextComponentSubstringPlayerName(name);
+        endTextCommandSetBlipName(blip);
         blips[blipCount++] = blip;
     }
     pointsVersion = settingsTextVersion();

@@ -18,9 +18,9 @@ constexpr uint32_t chordGuardMilliseconds = 500;
 bool chordGuardOpen() { return ticksSince(playerState.lastOnDemandTriggerTime, tickCount()) > chordGuardMilliseconds; }
 
 bool localPlayerAliveAndFree() {
-    uint32_t ped = localPlayerPed();
+    uint32_t ped = playerPedId();
     if (!isEntityAlive(ped)) return false;
-    return !isPlayerBeingArrested(localPlayerId());
+    return !isPlayerBeingArrested(playerId());
 }
 
 }  // namespace
@@ -86,7 +86,7 @@ bool menuControllerChordTriggered() {
     int32_t button1 = settings.menu_controller_button_1_of_2;
     int32_t button2 = settings.menu_controller_button_2_of_2;
     if (button1 < 0) return false;
-    int32_t frame = gameFrameCount();
+    int32_t frame = getFrameCount();
     if (frame == frameAsked) return false;
     frameAsked = frame;
     if (button2 < 0) return isDisabledControlJustPressed(button1);

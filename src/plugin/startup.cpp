@@ -16,11 +16,11 @@
 #include "shared/player_state.h"
 
 void captureStartState() {
-    playerState.playerId = localPlayerId();
-    playerState.playerPed = localPlayerPed();
-    playerState.lastPlayerModel = entityModel(playerState.playerPed);
+    playerState.playerId = playerId();
+    playerState.playerPed = playerPedId();
+    playerState.lastPlayerModel = getEntityModel(playerState.playerPed);
     playerState.lastSettingsCheckTime = tickCount();
-    playerState.lastMainCharacterModel = nameHash("player_zero");
+    playerState.lastMainCharacterModel = getHashKey("player_zero");
     // Time before the script started is not a black screen it has seen.
     restartBlackScreenCount();
 }

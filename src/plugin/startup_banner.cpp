@@ -89,7 +89,7 @@ void announceWhatIsNew() {
 
 // Shown once, on the first frame without a loading screen.
 void showStartupBanner() {
-    if (playerState.bannerShown || isLoadingScreenActive()) return;
+    if (playerState.bannerShown || getIsLoadingScreenActive()) return;
     announceLoad();
     if (settingsFileExists()) {
         if (settingsTextVersion() != 0) announceWhatIsNew();  // a text was read

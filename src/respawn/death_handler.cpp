@@ -65,7 +65,7 @@ bool wearsOtherSkin() { return !isStoryCharacter(playerState.lastPlayerModel); }
 // Requests "player_zero" and waits for it. The load is bounded as for any skin
 // change: the model is set all the same.
 uint32_t loadPlayerZero() {
-    uint32_t model = nameHash("player_zero");
+    uint32_t model = getHashKey("player_zero");
     requestModel(model);
     uint32_t requestTime = tickCount();
     while (!hasModelLoaded(model) && ticksSince(requestTime, tickCount()) < skinModelLoadLimitMs) host::scriptWait(0);
@@ -76,18 +76,18 @@ uint32_t loadPlayerZero() {
 }
 
 void setPlayerZero(uint32_t model) {
-    setPlayerModel(localPlayerId(), model);
-    setPedDefaultComponentVariation(localPlayerPed());
-    releaseModel(model);
-    playerState.playerPed = localPlayerPed();
-    playerState.playerId = localPlayerId();
+    setPlayerModel(playerId(), model);
+    setPedDefaultComponentVariation(playerPedId());
+    setModelAsNoLongerNeeded(model);
+    playerState.playerPed = playerPedId();
+    playerState.playerId = playerId();
 }
 
 uint32_t millisecondsSinceDeath() { return ticksSince(playerState.deathTime, tickCount()); }
 
 bool episodeDetected() {
-    if (isEntityDead(localPlayerPed())) return true;
-    return isPlayerBeingArrested(localPlayerId());
+    if (isEntityDead(playerPedId())) return true;
+    return isPlayerBeingArrested(playerId());
 }
 
 void enterDeathScreen(DeathEpisode& episode) {
@@ -97,11 +97,11 @@ void enterDeathScreen(DeathEpisode& episode) {
     uint32_t worn = currentPlayerModel();
     if (worn != 0 && !isStoryCharacter(worn)) playerState.lastPlayerModel = worn;
     episode.otherSkinAtDetection = wearsOtherSkin();
-    playerState.wasBusted = !isEntityDead(localPlayerPed());
+    playerState.wasBusted = !isEntityDead(playerPedId());
     logEvent("%s at (%.1f, %.1f, %.1f)", playerState.wasBusted ? "busted" : "wasted", playerState.lastPlayerPosition.x,
              playerState.lastPlayerPosition.y, playerState.lastPlayerPosition.z);
-    episode.savedViewMode = cameraViewMode();
-    episode.savedFieldOfView = gameplayCameraFieldOfView();
+    episode.savedViewMode = getFollowPedCamViewMode();
+    episode.savedFieldOfView = getGameplayCamFov();
     computeRespawnDeadline();
     episode.deathEffectSeen = false;
     episode.skinResetDone = false;
@@ -117,9 +117,9 @@ bool firstWaitOver() {
 // number, would stop the game for good, so such a setting means normal speed.
 void applyWastedScreenLook() {
     setTimeScale(wastedScreenTimeScale(settings.slow_motion_at_wasted_and_busted_screens));
-    uint32_t camera = renderingCamera();
-    setCameraViewMode(wastedScreenViewMode);
-    setCameraFieldOfView(camera, wastedScreenFieldOfView);
+    uint32_t camera = getRenderingCam();
+    setFollowPedCamViewMode(wastedScreenViewMode);
+    setCamFov(camera, wastedScreenFieldOfView);
 }
 
 void drawCountdownIfDue() {
@@ -129,13 +129,13 @@ void drawCountdownIfDue() {
 }
 
 bool playerBackAfterDeath() {
-    uint32_t ped = localPlayerPed();
-    return isExistingEntity(ped) && !isEntityDead(ped) && !isPlayerBeingArrested(localPlayerId());
+    uint32_t ped = playerPedId();
+    return isExistingEntity(ped) && !isEntityDead(ped) && !isPlayerBeingArrested(playerId());
 }
 
 bool playerBackAfterArrest() {
-    uint32_t ped = localPlayerPed();
-    return ped != 0 && !isPlayerBeingArrested(localPlayerId()) && isExistingEntity(ped);
+    uint32_t ped = playerPedId();
+    return ped != 0 && !isPlayerBeingArrested(playerId()) && isExistingEntity(ped);
 }
 
 bool screenPhaseOver(const char* how) {
@@ -170,8 +170,8 @@ void logTakeOver() {
 // in the pass that found the episode (after a loading screen) or during an
 // arrest is one the skin tracker has not seen.
 bool wearsOtherSkinNow() {
-    uint32_t ped = localPlayerPed();
-    return isExistingEntity(ped) && !isStoryCharacter(entityModel(ped));
+    uint32_t ped = playerPedId();
+    return isExistingEntity(ped) && !isStoryCharacter(getEntityModel(ped));
 }
 
 // Dead, or being arrested: the game's sequence still holds the player. A
@@ -179,8 +179,8 @@ bool wearsOtherSkinNow() {
 // itself) is free in full view; a reset would swap his skin before his eyes
 // and leave the game no sequence to bring him back with.
 bool playerHeldBySequence() {
-    uint32_t ped = localPlayerPed();
-    return isExistingEntity(ped) && (isEntityDead(ped) || isPlayerBeingArrested(localPlayerId()));
+    uint32_t ped = playerPedId();
+    return isExistingEntity(ped) && (isEntityDead(ped) || isPlayerBeingArrested(playerId()));
 }
 
 bool skinResetPending(const DeathEpisode& episode) {
@@ -210,7 +210,7 @@ bool skinResetDue(const DeathEpisode& episode) {
 void resetSkinOnce(DeathEpisode& episode) {
     uint32_t model = loadPlayerZero();
     if (!playerHeldBySequence()) {
-        releaseModel(model);
+        setModelAsNoLongerNeeded(model);
         return;
     }
     logEvent("you wore another skin: Michael (player_zero) put on, so that the game can bring you back");
@@ -231,8 +231,8 @@ bool deathScreenFrame(DeathEpisode& episode) {
         return screenPhaseOver("the game faded out");
     }
     if (!isScreenFadedOut()) applyWastedScreenLook();
-    if (!episode.deathEffectSeen && isScreenEffectRunning("DeathFailOut")) episode.deathEffectSeen = true;
-    if (!isScreenFadedOut() && (episode.deathEffectSeen || isEntityDead(localPlayerPed()))) stopAllScreenEffects();
+    if (!episode.deathEffectSeen && animpostfxIsRunning("DeathFailOut")) episode.deathEffectSeen = true;
+    if (!isScreenFadedOut() && (episode.deathEffectSeen || isEntityDead(playerPedId()))) animpostfxStopAll();
     if (skinResetDue(episode)) resetSkinOnce(episode);
     if (millisecondsSinceDeath() <= countdownDelayMilliseconds) return false;
     bool fadedIn = isScreenFadedIn();
@@ -268,8 +268,8 @@ PlayerBack gameShowsLivingPlayer(DeathEpisode& episode) {
         episode.fadedOutSinceReset = isScreenFadedOut();
         return PlayerBack::No;
     }
-    uint32_t ped = localPlayerPed();
-    if (!(isEntityAlive(ped) && !isPlayerBeingArrested(localPlayerId()) && !isScreenFadingOut()))
+    uint32_t ped = playerPedId();
+    if (!(isEntityAlive(ped) && !isPlayerBeingArrested(playerId()) && !isScreenFadingOut()))
         return PlayerBack::No;
     return !isScreenFadedOut() || isScreenFadingIn() ? PlayerBack::InView : PlayerBack::InTheDark;
 }
@@ -308,12 +308,12 @@ void applyRespawnOptions() {
 // him, so the screen is not cut to black: nothing of ours would fade it in.
 // True when the take-over cut to black and faded in again.
 bool takeOver(const DeathEpisode& episode) {
-    playerState.playerPed = localPlayerPed();
-    playerState.playerId = localPlayerId();
+    playerState.playerPed = playerPedId();
+    playerState.playerId = playerId();
     bool touchedScreen = false;
     if (settings.random_player_respawns != 0) {
         if (settings.alter_spawn_after_mission != 0 || !playerState.missionActive) {
-            fadeScreenOut(0);
+            doScreenFadeOut(0);
             host::scriptWait(100);
             respawnAfterDeath();
             applyRespawnOptions();
@@ -324,8 +324,8 @@ bool takeOver(const DeathEpisode& episode) {
         applyRespawnOptions();
     }
     if (settings.set_money_to_zero_upon_respawn_after_death != 0) zeroCharacterMoney();
-    setCameraViewMode(episode.savedViewMode);
-    setCameraFieldOfView(renderingCamera(), episode.savedFieldOfView);
+    setFollowPedCamViewMode(episode.savedViewMode);
+    setCamFov(getRenderingCam(), episode.savedFieldOfView);
     logTakeOver();
     return touchedScreen;
 }
@@ -354,7 +354,7 @@ void runWatchSteps() {
     rescueBlackScreen();
     // The death point is where the player was last seen: a pass without a ped
     // (the game is replacing it) keeps it rather than taking the origin.
-    uint32_t ped = localPlayerPed();
+    uint32_t ped = playerPedId();
     if (isExistingEntity(ped)) playerState.lastPlayerPosition = entityPosition(ped);
     cancelAutoDriveOnInput();
 }
@@ -362,8 +362,8 @@ void runWatchSteps() {
 }  // namespace
 
 void handleDeathAndArrest() {
-    playerState.playerPed = localPlayerPed();
-    playerState.playerId = localPlayerId();
+    playerState.playerPed = playerPedId();
+    playerState.playerId = playerId();
     playerState.wasBusted = false;
     playerState.deathTime = tickCount();
     DeathEpisode episode;
@@ -401,7 +401,7 @@ void computeRespawnDeadline() {
 }
 
 void resetToPlayerZero() {
-    uint32_t ped = localPlayerPed();
+    uint32_t ped = playerPedId();
     if (!isExistingEntity(ped)) {
         playFailSound();
         return;

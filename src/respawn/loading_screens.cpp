@@ -27,7 +27,7 @@ constexpr uint32_t longestBlackWaitMs = 3000;
 // Asks whether a loading screen shows, and holds the rescue's count through
 // it: the time in it is added to the last moment the screen was seen.
 bool loadingScreenHoldsCount() {
-    bool showing = isLoadingScreenActive();
+    bool showing = getIsLoadingScreenActive();
     uint32_t now = tickCount();
     if (showing && !playerState.blackScreenCountHeld) playerState.blackScreenCountHeldSince = now;
     if (!showing && playerState.blackScreenCountHeld)
@@ -49,7 +49,7 @@ uint32_t blackWaitMs() {
 
 bool followUpDropped() {
     if (settings.alter_spawn_after_mission == 0 && playerState.missionActive) return true;
-    uint32_t ped = localPlayerPed();
+    uint32_t ped = playerPedId();
     return !isExistingEntity(ped);
 }
 
@@ -62,7 +62,7 @@ bool skinPolicyApplies() {
 // The game or another script may fade in during our wait: the move and the
 // skin change come behind black all the same.
 void keepScreenBlack() {
-    if (!isScreenFadedOut()) fadeScreenOut(0);
+    if (!isScreenFadedOut()) doScreenFadeOut(0);
 }
 
 // The model loads first, over as many frames as it takes; the swap then comes
@@ -77,16 +77,16 @@ void applyPostLoadingSkin() {
 
 // Alive and not being arrested: a player in the game's death or arrest
 // sequence is neither moved nor re-skinned; the follow-up waits for its end.
-bool playerFree() { return isEntityAlive(localPlayerPed()) && !isPlayerBeingArrested(localPlayerId()); }
+bool playerFree() { return isEntityAlive(playerPedId()) && !isPlayerBeingArrested(playerId()); }
 
 // Behind a black screen: the end of the wait, the automatic respawn, the skin,
 // the options, then the fade-in. False when a death or arrest came during the
 // wait: the screen is given back and the follow-up is still to run.
 bool runPostLoadingFollowUp() {
-    fadeScreenOut(0);
+    doScreenFadeOut(0);
     host::scriptWait(blackWaitMs());
     if (!playerFree()) {
-        fadeScreenIn(500);
+        doScreenFadeIn(500);
         return false;
     }
     keepScreenBlack();
@@ -97,10 +97,10 @@ bool runPostLoadingFollowUp() {
     }
     applyPostLoadingSkin();
     // Stars the player came out of the loading screen with are cleared.
-    if (playerWantedLevel(localPlayerId()) > 0) clearPlayerWantedLevel(localPlayerId());
+    if (getPlayerWantedLevel(playerId()) > 0) clearPlayerWantedLevel(playerId());
     host::scriptWait(0);
     applyOnDemandOptions();
-    fadeScreenIn(500);
+    doScreenFadeIn(500);
     return true;
 }
 
@@ -154,22 +154,22 @@ void rescueBlackScreen() {
     if (!isScreenFadedOut()) return;
     // An elapsed time, so the count works across the wrap of the tick count.
     if (ticksSince(playerState.lastNotFadedOutTime, tickCount()) <= blackScreenRescueMs) return;
-    if (isExistingEntity(localPlayerPed()) && !isStoryCharacter(playerState.lastPlayerModel)) {
+    if (isExistingEntity(playerPedId()) && !isStoryCharacter(playerState.lastPlayerModel)) {
         logEvent("the screen stayed black for %u s: your skin back, a respawn on demand, and the screen faded in",
                  static_cast<unsigned>(blackScreenRescueMs / 1000));
         // Black of our own for the swaps and the move: the fade that held the
         // screen may be lifting in this very frame.
-        fadeScreenOut(0);
+        doScreenFadeOut(0);
         resetToPlayerZero();
         host::scriptWait(0);
         restoreSkinAfterDeath(playerState.lastPlayerModel);
         respawnOnDemand(false);
         playFocusSound();
-        fadeScreenIn(500);
+        doScreenFadeIn(500);
     } else {
         // A story character needs no new skin or place, but the screen must
         // not stay black.
-        fadeScreenIn(500);
+        doScreenFadeIn(500);
     }
     restartBlackScreenCount();
 }
@@ -185,7 +185,7 @@ void rescueBlackScreenDuringEpisode() {
     if (ticksSince(playerState.lastNotFadedOutTime, tickCount()) <= blackScreenRescueMs) return;
     logEvent("the screen stayed black for %u s during a death or arrest: faded in",
              static_cast<unsigned>(blackScreenRescueMs / 1000));
-    fadeScreenIn(500);
+    doScreenFadeIn(500);
     restartBlackScreenCount();
 }
 

@@ -32,34 +32,34 @@ bool componentAllowed(uint32_t weapon, uint32_t component) {
 
 // The money stat of the story character with this model, or nullptr.
 const char* moneyStatOf(uint32_t model) {
-    if (model == nameHash("player_zero")) return "SP0_TOTAL_CASH";
-    if (model == nameHash("player_one")) return "SP1_TOTAL_CASH";
-    if (model == nameHash("player_two")) return "SP2_TOTAL_CASH";
+    if (model == getHashKey("player_zero")) return "SP0_TOTAL_CASH";
+    if (model == getHashKey("player_one")) return "SP1_TOTAL_CASH";
+    if (model == getHashKey("player_two")) return "SP2_TOTAL_CASH";
     return nullptr;
 }
 
 }  // namespace
 
 void applyWeaponsOption(bool wearsOtherSkin) {
-    if (!isEntityAlive(localPlayerPed())) return;
+    if (!isEntityAlive(playerPedId())) return;
     int32_t value = settings.get_all_weapons_upon_respawn;
     if (value == 4) {
-        removeAllPedWeapons(localPlayerPed());
+        removeAllPedWeapons(playerPedId());
         return;
     }
-    if (optionApplies(value, otherSkinCase(wearsOtherSkin))) giveAllWeapons(localPlayerPed());
+    if (optionApplies(value, otherSkinCase(wearsOtherSkin))) giveAllWeapons(playerPedId());
 }
 
 void applyArmourOption(bool wearsOtherSkin) {
-    if (!isEntityAlive(localPlayerPed())) return;
+    if (!isEntityAlive(playerPedId())) return;
     if (!optionApplies(settings.get_full_armor_upon_respawn, otherSkinCase(wearsOtherSkin))) return;
-    setPedArmour(localPlayerPed(), fullArmour);
+    setPedArmour(playerPedId(), fullArmour);
 }
 
 void giveAllWeapons(uint32_t ped) {
     if (!isExistingEntity(ped)) return;
     for (uint32_t weapon : weaponHashes) {
-        giveWeaponToPed(ped, weapon, fullAmmunition);
+        giveDelayedWeaponToPed(ped, weapon, fullAmmunition);
         giveAllWeaponComponents(ped, weapon);
     }
 }
@@ -67,16 +67,17 @@ void giveAllWeapons(uint32_t ped) {
 void giveAllWeaponComponents(uint32_t ped, uint32_t weapon) {
     if (!isEntityAlive(ped) || !isWeaponValid(weapon)) return;
     for (uint32_t component : weaponComponentHashes) {
-        if (!doesWeaponTakeComponent(weapon, component) || hasPedGotWeaponComponent(ped, weapon, component)) continue;
+        if (!doesWeaponTakeWeaponComponent(weapon, component) || hasPedGotWeaponComponent(ped, weapon, component))
+            continue;
         if (componentAllowed(weapon, component)) giveWeaponComponentToPed(ped, weapon, component);
     }
 }
 
 void zeroCharacterMoney() {
-    const char* stat = moneyStatOf(entityModel(localPlayerPed()));
+    const char* stat = moneyStatOf(getEntityModel(playerPedId()));
     if (!stat) stat = moneyStatOf(playerState.lastMainCharacterModel);
     if (!stat) stat = "SP0_TOTAL_CASH";
-    setIntStatToZero(nameHash(stat));
+    statSetIntZero(getHashKey(stat));
 }
 
 void applyOnDemandOptions() {

@@ -31,7 +31,7 @@ bool samePosition(const Vector3& a, const Vector3& b) { return a.x == b.x && a.y
 // a dead vehicle gets no task, yet the next control press still clears his tasks.
 void letSpawnVehicleDriveOn() {
     if (!isPedInAnyVehicle(playerState.playerPed)) return;
-    uint32_t vehicle = vehiclePedIsIn(playerState.playerPed);
+    uint32_t vehicle = getVehiclePedIsIn(playerState.playerPed);
     if (isEntityAlive(vehicle)) startAutoDrive(playerState.playerPed, vehicle);
     playerState.autoDriveActive = true;
 }
@@ -43,14 +43,14 @@ bool respawnAfterDeath() {
     playRespawnSounds();
     bool restored = restoreSkinAfterDeath(model);
     moveToNewSpawn(true);
-    fadeScreenIn(500);
+    doScreenFadeIn(500);
     return restored;
 }
 
 bool respawnOnDemand(bool byTheChord) {
     // The ped asked for here is the one moved (a loading screen may have
     // given the player a new one since the last pass).
-    playerState.playerPed = localPlayerPed();
+    playerState.playerPed = playerPedId();
     if (!isEntityAlive(playerState.playerPed)) {
         playFailSound();
         logEvent("respawn on demand not done: you are not alive");
@@ -69,7 +69,7 @@ bool respawnOnDemand(bool byTheChord) {
 }
 
 bool respawnAtCustomPoint(const CustomSpawnPoint& point) {
-    playerState.playerPed = localPlayerPed();
+    playerState.playerPed = playerPedId();
     if (!isEntityAlive(playerState.playerPed)) {
         playFailSound();
         logEvent("respawn at a custom point refused: the player is not alive");
@@ -113,23 +113,25 @@ void finishSpawnMove(const Vector3& before, bool settle, bool afterDeath) {
 }
 
 void playRespawnSounds() {
-    playFrontendSound("Zoom_In", respawnSoundSet, true);
-    playFrontendSound("Zoom_Left", respawnSoundSet, true);
-    playFrontendSound("Zoom_Out", respawnSoundSet, true);
+    playSoundFrontend("Zoom_In", respawnSoundSet, true);
+    playSoundFrontend("Zoom_Left", respawnSoundSet, true);
+    playSoundFrontend("Zoom_Out", respawnSoundSet, true);
 }
 
 void dropRenderingCamera() {
-    uint32_t camera = renderingCamera();
-    switchCameraOff(camera);
-    destroyCamera(camera);
+    uint32_t camera = getRenderingCam();
+    setCamActiveOff(camera);
+    destroyCam(camera);
 }
 
-void startAutoDrive(uint32_t ped, uint32_t vehicle) { taskDriveAround(ped, vehicle, autoDriveSpeed, autoDriveStyle); }
+void startAutoDrive(uint32_t ped, uint32_t vehicle) {
+    taskVehicleDriveWander(ped, vehicle, autoDriveSpeed, autoDriveStyle);
+}
 
 void releaseSpawnVehicle() {
     if (!isPedInAnyVehicle(playerState.playerPed)) return;
-    uint32_t vehicle = vehiclePedIsIn(playerState.playerPed);
+    uint32_t vehicle = getVehiclePedIsIn(playerState.playerPed);
     if (!isExistingEntity(vehicle)) return;
     uint64_t vehicleVariable = vehicle;
-    markVehicleNoLongerNeeded(&vehicleVariable);
+    setVehicleAsNoLongerNeeded(&vehicleVariable);
 }

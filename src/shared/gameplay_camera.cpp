@@ -9,6 +9,6 @@ constexpr float cameraPitchSecondValue = 1065353216.0f;
 }  // namespace
 
 void resetGameplayCameraAngles() {
-    setGameplayCameraRelativeHeading(0.0f);
-    setGameplayCameraRelativePitch(0.0f, cameraPitchSecondValue);
+    setGameplayCamRelativeHeading(0.0f);
+    setGameplayCamRelativePitch(0.0f, cameraPitchSecondValue);
 }

@@ -20,16 +20,16 @@ void addLongTextComponent(const char* text) {
         char component[textComponentLimit + 1];
         std::memcpy(component, text, length);
         component[length] = '\0';
-        addTextComponentString(component);
+        addTextComponentSubstringPlayerName(component);
         text += length;
         left -= length;
     } while (left > 0);
 }
 
 void showNotification(const char* text) {
-    beginNotification("STRING");
+    beginTextCommandThefeedPost("STRING");
     addLongTextComponent(text);
-    postNotification(true, true);
+    endTextCommandThefeedPostTicker(true, true);
 }
 
 // Green, mostly opaque, centred, 90 % down the screen, with an outline and a
@@ -43,9 +43,9 @@ void drawRespawnCountdown(uint32_t remainingMilliseconds) {
     setTextWrap(0.0f, 1.0f);
     setTextCentre(true);
     setTextOutline();
-    setTextDropShadow(0, 0, 0, 0, 0);
+    setTextDropshadow(0, 0, 0, 0, 0);
     setTextEdge(1, 0, 0, 0, 205);
-    beginScreenText("STRING");
+    beginTextCommandDisplayText("STRING");
     addLongTextComponent(text);
-    drawScreenText(0.5f, 0.9f);
+    endTextCommandDisplayText(0.5f, 0.9f);
 }

@@ -2,4 +2,6 @@
 
 #include "host/natives/gameplay_natives.h"
 
-bool percentChance(int32_t percent) { return percentReached(percent, randomInt(percentRollFirst, percentRollEnd)); }
+bool percentChance(int32_t percent) {
+    return percentReached(percent, getRandomIntInRange(percentRollFirst, percentRollEnd));
+}

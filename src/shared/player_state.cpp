@@ -5,4 +5,4 @@
 
 PlayerState playerState;
 
-uint32_t currentPlayerModel() { return entityModel(localPlayerPed()); }
+uint32_t currentPlayerModel() { return getEntityModel(playerPedId()); }

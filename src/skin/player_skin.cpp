@@ -27,7 +27,7 @@ bool isNoModel(uint32_t model) { return model == 0 || model == 0xFFFFFFFFu; }
 
 bool isSkinException(uint32_t model) {
     for (const char* name : skinExceptionModels)
-        if (model == nameHash(name)) return true;
+        if (model == getHashKey(name)) return true;
     return false;
 }
 
@@ -37,7 +37,7 @@ void nameSkin(uint32_t model, char* name, size_t size) {
     const char* const storyCharacters[][2] = {
         {"player_zero", "Michael"}, {"player_one", "Franklin"}, {"player_two", "Trevor"}};
     for (const auto& character : storyCharacters)
-        if (model == nameHash(character[0])) {
+        if (model == getHashKey(character[0])) {
             std::snprintf(name, size, "%s (%s)", character[1], character[0]);
             return;
         }
@@ -66,16 +66,16 @@ void preloadSkinModel(uint32_t model) {
 }
 
 bool isStoryCharacter(uint32_t model) {
-    return model == nameHash("player_zero") || model == nameHash("player_one") || model == nameHash("player_two");
+    return model == getHashKey("player_zero") || model == getHashKey("player_one") || model == getHashKey("player_two");
 }
 
 void changePlayerSkin(uint32_t model) {
-    uint32_t ped = localPlayerPed();
+    uint32_t ped = playerPedId();
     if (!isEntityAlive(ped)) {
         playFailSound();
         return;
     }
-    uint32_t vehicle = isPedInAnyVehicle(ped) ? vehiclePedIsIn(ped) : 0;
+    uint32_t vehicle = isPedInAnyVehicle(ped) ? getVehiclePedIsIn(ped) : 0;
     if (!isNoModel(model)) {
         // A model that never loads is still set: the game decides what becomes of it.
         bool late = loadSkinModel(model);
@@ -88,14 +88,14 @@ void changePlayerSkin(uint32_t model) {
         } else {
             logEvent("skin put on: %s", name);
         }
-        setPlayerModel(localPlayerId(), model);
-        applyComponentVariation(localPlayerPed());
-        releaseModel(model);
-        playerState.playerPed = localPlayerPed();
-        playerState.playerId = localPlayerId();
+        setPlayerModel(playerId(), model);
+        applyComponentVariation(playerPedId());
+        setModelAsNoLongerNeeded(model);
+        playerState.playerPed = playerPedId();
+        playerState.playerId = playerId();
     }
     // The new ped stands on foot where the old one was; put it back at the wheel.
-    if (isEntityAlive(vehicle)) seatPedInVehicle(localPlayerPed(), vehicle);
+    if (isEntityAlive(vehicle)) seatPedInVehicle(playerPedId(), vehicle);
 }
 
 bool restoreSkinAfterDeath(uint32_t model) {
@@ -103,7 +103,7 @@ bool restoreSkinAfterDeath(uint32_t model) {
     if (settings.player_skin_persists_death == 0) return false;
     if (isSkinException(model)) return false;
     changePlayerSkin(model);
-    enableEntityCollision(localPlayerPed());
+    setEntityCollision(playerPedId());
     host::scriptWait(0);
     return true;
 }
@@ -111,7 +111,7 @@ bool restoreSkinAfterDeath(uint32_t model) {
 uint32_t pickRandomSkin() { return randomSkinModels[tableRandom() % randomSkinModelCount]; }
 
 bool notePlayerHeld() {
-    bool held = isEntityDead(localPlayerPed()) || isPlayerBeingArrested(playerState.playerId);
+    bool held = isEntityDead(playerPedId()) || isPlayerBeingArrested(playerState.playerId);
     if (held) playerState.heldSinceLastCheck = true;
     return held;
 }
@@ -121,12 +121,12 @@ void trackPlayerModel() {
     // tick count, even one past half the range of the count.
     if (ticksSince(playerState.lastModelTrackTime, tickCount()) <= modelTrackIntervalMs) return;
     if (!notePlayerHeld()) {
-        uint32_t model = entityModel(playerState.playerPed);
+        uint32_t model = getEntityModel(playerState.playerPed);
         // A pass without a ped (the game is replacing it) leaves no model to keep.
         if (isStoryCharacter(model)) playerState.lastMainCharacterModel = model;
         if (!isNoModel(model)) playerState.lastPlayerModel = model;
     }
-    if (settings.alter_spawn_after_mission == 0) playerState.missionActive = missionFlag();
+    if (settings.alter_spawn_after_mission == 0) playerState.missionActive = getMissionFlag();
     playerState.lastModelTrackTime = tickCount();
 }
 
@@ -140,8 +140,8 @@ void keepStoredSkinAfterEpisode() { playerState.heldSinceLastCheck = true; }
 // the player alive and free; a skin forced on him meanwhile also ends a write
 // of the stored skin that was still to be tried again.
 void takeSkinAsSeenAtCheck() {
-    uint32_t ped = localPlayerPed();
-    uint32_t model = entityModel(ped);
+    uint32_t ped = playerPedId();
+    uint32_t model = getEntityModel(ped);
     if (isNoModel(model)) return;
     if (!isEntityAlive(ped) || isPlayerBeingArrested(playerState.playerId)) {
         playerState.modelAtLastCheck = model;
@@ -153,14 +153,14 @@ void takeSkinAsSeenAtCheck() {
     playerState.modelAtLastCheck = model;
 }
 
-bool isStoredSkinActive() { return entityModel(localPlayerPed()) == readStoredSkin(); }
+bool isStoredSkinActive() { return getEntityModel(playerPedId()) == readStoredSkin(); }
 
 // A change the game made while it held the player (dead or arrested since the
 // last check) is taken as seen by this check and not stored.
 bool skinChangedSinceLastCheck() {
-    uint32_t ped = localPlayerPed();
+    uint32_t ped = playerPedId();
     if (!isEntityAlive(ped) || playerState.heldSinceLastCheck) return false;
-    uint32_t model = entityModel(ped);
+    uint32_t model = getEntityModel(ped);
     return model != readStoredSkin() && model != playerState.modelAtLastCheck;
 }
 

@@ -51,7 +51,7 @@ CustomSpawnPoint readCustomSpawnPoints() {
     // The count is taken from the settings before every point and capped, so a
     // huge count can neither hang the game nor overflow k.
     for (int32_t k = 1; k <= customSpawnPointsInUse(); ++k) points[k - 1] = customSpawnPointIn(section, k);
-    int32_t index = randomInt(0, static_cast<int32_t>(points.size()));
+    int32_t index = getRandomIntInRange(0, static_cast<int32_t>(points.size()));
     CustomSpawnPoint point = points[index];
     if (customSpawnPointOnMap(point)) return point;
     logEvent("custom spawn point %d lies outside the map: read as a missing point", static_cast<int>(index + 1));
@@ -68,9 +68,9 @@ void spawnAtCustomPoint() {
 
 void placeAtCustomPoint(const CustomSpawnPoint& point) {
     float ground = 0.0f;
-    if (!groundHeightAt(point.x, point.y, point.z, &ground))
+    if (!getGroundZFor3dCoord(point.x, point.y, point.z, &ground))
         logEvent("no ground below the custom point: placed at height 0, then the ground is searched");
-    loadSceneAt(point.x, point.y, ground);
+    loadScene(point.x, point.y, ground);
     placeEntity(playerState.playerPed, point.x, point.y, ground);
     faceRandomHeading();
 }

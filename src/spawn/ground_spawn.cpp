@@ -46,8 +46,8 @@ int nearestRecord(float x, float y, float within) {
 }
 
 void drawPointIn(const MapRegion& region, float* x, float* y) {
-    *x = randomFloat(region.minX, region.maxX);
-    *y = randomFloat(region.minY, region.maxY);
+    *x = getRandomFloatInRange(region.minX, region.maxX);
+    *y = getRandomFloatInRange(region.minY, region.maxY);
 }
 
 // True when water covers (x, y) above the ground found there, or where no
@@ -55,7 +55,7 @@ void drawPointIn(const MapRegion& region, float* x, float* y) {
 // reports over water (it may find the bed).
 bool underWater(float x, float y, bool groundFound, float ground) {
     float surface = 0.0f;
-    return waterHeightAt(x, y, settleProbeTop, &surface) && (!groundFound || surface > ground);
+    return getWaterHeightNoWaves(x, y, settleProbeTop, &surface) && (!groundFound || surface > ground);
 }
 
 }  // namespace
@@ -82,7 +82,7 @@ Vector3 randomMapPoint(bool closePoint) {
             drawPointIn(mainMapRegion, &x, &y);
         } else {
             // The index is the float truncated; one outside 1 to 5 keeps the offset point.
-            float index = randomFloat(1.0f, 6.0f);
+            float index = getRandomFloatInRange(1.0f, 6.0f);
             if (index >= 1.0f && index < 6.0f) drawPointIn(otherMapRegions[static_cast<int>(index) - 1], &x, &y);
         }
     }
@@ -92,34 +92,34 @@ Vector3 randomMapPoint(bool closePoint) {
 void spawnAtRandomMapPoint(bool closePoint) {
     Vector3 point = randomMapPoint(closePoint);
     float ground = 0.0f;
-    groundHeightAt(point.x, point.y, mapPointProbeHeight, &ground);
+    getGroundZFor3dCoord(point.x, point.y, mapPointProbeHeight, &ground);
     placeEntity(playerState.playerPed, point.x, point.y, ground);
     Vector3 placed = entityPosition(playerState.playerPed);
-    float groundZ = placed.z - entityHeightAboveGround(playerState.playerPed);
-    loadSceneAt(placed.x, placed.y, groundZ);
+    float groundZ = placed.z - getEntityHeightAboveGround(playerState.playerPed);
+    loadScene(placed.x, placed.y, groundZ);
     placeEntity(playerState.playerPed, placed.x, placed.y, groundZ);
     faceRandomHeading();
 }
 
 void spawnAtDeathPoint() {
     float ground = 0.0f;
-    groundHeightAt(playerState.lastPlayerPosition.x, playerState.lastPlayerPosition.y, playerState.lastPlayerPosition.z,
-                   &ground);
-    loadSceneAt(playerState.lastPlayerPosition.x, playerState.lastPlayerPosition.y, ground);
+    getGroundZFor3dCoord(playerState.lastPlayerPosition.x, playerState.lastPlayerPosition.y,
+                         playerState.lastPlayerPosition.z, &ground);
+    loadScene(playerState.lastPlayerPosition.x, playerState.lastPlayerPosition.y, ground);
     placeEntity(playerState.playerPed, playerState.lastPlayerPosition.x, playerState.lastPlayerPosition.y, ground);
     faceRandomHeading();
 }
 
 void faceRandomHeading() {
     if (!isExistingEntity(playerState.playerPed)) return;
-    setEntityHeading(playerState.playerPed, randomFloat(-360.0f, 361.0f));
+    setEntityHeading(playerState.playerPed, getRandomFloatInRange(-360.0f, 361.0f));
     resetGameplayCameraAngles();
 }
 
 void settleOnGround() {
     Vector3 p = entityPosition(playerState.playerPed);
-    float height = entityHeightAboveGround(playerState.playerPed);
-    loadSceneAt(p.x, p.y, p.z - height);
+    float height = getEntityHeightAboveGround(playerState.playerPed);
+    loadScene(p.x, p.y, p.z - height);
     // Probe from 950 down in steps of 50 (at most 19 tries, 100 ms each) until
     // the game reports ground below the probe.
     float z = settleProbeTop;
@@ -127,7 +127,7 @@ void settleOnGround() {
     do {
         placeEntity(playerState.playerPed, p.x, p.y, z);
         host::scriptWait(100);
-        groundFound = groundHeightAt(p.x, p.y, z, &p.z);
+        groundFound = getGroundZFor3dCoord(p.x, p.y, z, &p.z);
         if (groundFound) {
             z = p.z + 5.0f;
             break;
@@ -150,7 +150,7 @@ void settleOnGround() {
         placeEntity(playerState.playerPed, point.x, point.y, point.z);
         return;
     }
-    groundHeightAt(p.x, p.y, z, &p.z);
+    getGroundZFor3dCoord(p.x, p.y, z, &p.z);
     host::scriptWait(50);
     placeEntity(playerState.playerPed, p.x, p.y, p.z + 0.2f);
 }

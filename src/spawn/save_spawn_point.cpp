@@ -22,9 +22,9 @@
 namespace {
 
 Vector3 placeToSave() {
-    uint32_t ped = localPlayerPed();
+    uint32_t ped = playerPedId();
     if (isPedInAnyVehicle(ped)) {
-        uint32_t vehicle = vehiclePedIsIn(ped);
+        uint32_t vehicle = getVehiclePedIsIn(ped);
         if (isExistingEntity(vehicle)) return entityPosition(vehicle);
     }
     return entityPosition(ped);

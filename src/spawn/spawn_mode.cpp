@@ -43,7 +43,7 @@ bool runSpawnMode(SpawnMode mode, bool closePoint) {
 }  // namespace
 
 bool chooseSpawn() {
-    int32_t roll = randomInt(spawnRollFirst, spawnRollEnd);
+    int32_t roll = getRandomIntInRange(spawnRollFirst, spawnRollEnd);
     bool closePoint = percentChance(settings.on_close_point_player_spawn_chance);
     RolledMode rolled = spawnModeForRoll(spawnChancesOf(settings), roll);
     if (rolled.fellBack) {
@@ -56,6 +56,6 @@ bool chooseSpawn() {
 }
 
 void playFocusSound() {
-    playFrontendSound("FocusIn", "HintCamSounds", true);
-    playFrontendSound("FocusOut", "HintCamSounds", true);
+    playSoundFrontend("FocusIn", "HintCamSounds", true);
+    playSoundFrontend("FocusOut", "HintCamSounds", true);
 }

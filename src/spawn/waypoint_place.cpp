@@ -15,11 +15,11 @@ constexpr float standingHeight = 1.0f;
 
 bool waypointPlace(Vector3* place) {
     if (!isWaypointActive()) return false;
-    int32_t blip = firstBlipOfSprite(waypointSprite);
+    int32_t blip = getFirstBlipInfoId(waypointSprite);
     if (blip == 0) return false;
-    Vector3 at = blipCoords(blip);
+    Vector3 at = getBlipInfoIdCoord(blip);
     float ground = 0.0f;
-    at.z = groundHeightAt(at.x, at.y, groundSearchHeight, &ground) ? ground + standingHeight : groundSearchHeight;
+    at.z = getGroundZFor3dCoord(at.x, at.y, groundSearchHeight, &ground) ? ground + standingHeight : groundSearchHeight;
     *place = at;
     return true;
 }

@@ -8,13 +8,13 @@
 void seatPedInVehicle(uint32_t ped, uint32_t vehicle) {
     if (isExistingEntity(vehicle) && isExistingEntity(ped)) {
         clearPedTasksImmediately(ped);
-        setPedIntoDriverSeat(ped, vehicle);
+        setPedIntoVehicle(ped, vehicle);
     } else {
         playFailSound();
     }
 }
 
 void playFailSound() {
-    playFrontendSound("Move_Fail", "CRANE_SOUNDS", false);
-    playFrontendSound("Move_Fail", "CRANE_SOUNDS", true);
+    playSoundFrontend("Move_Fail", "CRANE_SOUNDS", false);
+    playSoundFrontend("Move_Fail", "CRANE_SOUNDS", true);
 }

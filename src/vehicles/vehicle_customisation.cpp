@@ -14,7 +14,7 @@ constexpr const char* slotExemptModels[] = {
     "BALLER5", "BALLER6", "BRICKADE", "XLS2", "SCHAFTER5", "SCHAFTER6", "COG552", "Boxville5",
 };
 
-int32_t randomWhole(float low, float high) { return static_cast<int32_t>(randomFloat(low, high)); }
+int32_t randomWhole(float low, float high) { return static_cast<int32_t>(getRandomFloatInRange(low, high)); }
 
 }  // namespace
 
@@ -24,20 +24,20 @@ void customiseVehicle(uint32_t vehicle) {
     toggleVehicleMod(vehicle, 18, percentChance(70));
     toggleVehicleMod(vehicle, 20, percentChance(30));
     toggleVehicleMod(vehicle, 17, percentChance(30));
-    setPlateStyle(vehicle, randomWhole(0.0f, 6.0f));
-    setPlateText(vehicle, vehicleDisplayName(entityModel(vehicle)));
+    setVehicleNumberPlateTextIndex(vehicle, randomWhole(0.0f, 6.0f));
+    setVehicleNumberPlateText(vehicle, getDisplayNameFromVehicleModel(getEntityModel(vehicle)));
     if (percentChance(30)) {
-        for (int32_t light = 0; light < 4; ++light) enableNeonLight(vehicle, light);
+        for (int32_t light = 0; light < 4; ++light) setVehicleNeonEnabled(vehicle, light);
         int32_t blue = randomWhole(0.0f, 256.0f);
         int32_t green = randomWhole(0.0f, 256.0f);
         int32_t red = randomWhole(0.0f, 256.0f);
-        setNeonColour(vehicle, red, green, blue);
+        setVehicleNeonColour(vehicle, red, green, blue);
     }
     int32_t pearlescent = 0;
     int32_t wheel = 0;
     getVehicleExtraColours(vehicle, &pearlescent, &wheel);
-    setModColour1(vehicle, randomWhole(0.0f, 6.0f), pearlescent);
-    setModColour2(vehicle, randomWhole(0.0f, 6.0f), wheel);
+    setVehicleModColor1(vehicle, randomWhole(0.0f, 6.0f), pearlescent);
+    setVehicleModColor2(vehicle, randomWhole(0.0f, 6.0f), wheel);
     for (int32_t slot = 0; slot <= 13; ++slot) randomiseModSlot(vehicle, slot);
     randomiseModSlot(vehicle, 15);
     randomiseModSlot(vehicle, 16);
@@ -51,14 +51,14 @@ void randomiseModSlot(uint32_t vehicle, int32_t slot) {
     if (!isEntityAlive(vehicle)) return;
     // The valid indices of a slot with n modifications are 0 to n - 1; a slot
     // without any is left as it is.
-    int32_t count = modCount(vehicle, slot);
+    int32_t count = getNumVehicleMods(vehicle, slot);
     if (count <= 0) return;
-    setVehicleMod(vehicle, slot, randomInt(0, count));
+    setVehicleMod(vehicle, slot, getRandomIntInRange(0, count));
 }
 
 bool isSlotExempt(uint32_t vehicle) {
     if (!isExistingEntity(vehicle)) return false;
     for (const char* name : slotExemptModels)
-        if (isVehicleOfModel(vehicle, nameHash(name))) return true;
+        if (isVehicleModelMatching(vehicle, getHashKey(name))) return true;
     return false;
 }

@@ -14,15 +14,15 @@
 namespace {
 
 // True when the host's random float between 1.0 and 101.0 lies above threshold.
-bool rollAbove(float threshold) { return randomFloat(1.0f, 101.0f) > threshold; }
+bool rollAbove(float threshold) { return getRandomFloatInRange(1.0f, 101.0f) > threshold; }
 
 // The integer part of the host's random float between 1.0 and 101.0.
-int32_t replacementRoll() { return static_cast<int32_t>(randomFloat(1.0f, 101.0f)); }
+int32_t replacementRoll() { return static_cast<int32_t>(getRandomFloatInRange(1.0f, 101.0f)); }
 
 bool listHolds(const VehicleModelList* list, uint32_t model) {
     if (!list) return false;
     for (int32_t i = 0; i < list->count; ++i)
-        if (nameHash(list->names[i]) == model) return true;
+        if (getHashKey(list->names[i]) == model) return true;
     return false;
 }
 
@@ -50,15 +50,15 @@ uint32_t pickUnarmedEntry(const VehicleModelList& list, const UnarmedDraw& draw)
     int32_t wanted = static_cast<int32_t>(tableRandom() % unarmed);
     for (int32_t i = 0; i < list.count; ++i)
         if (!namedIn(draw.excluded, list.names[i]) && !namedIn(draw.alsoExcluded, list.names[i]) && wanted-- == 0)
-            return nameHash(list.names[i]);
+            return getHashKey(list.names[i]);
     return pickModel(list);
 }
 
 uint32_t replacementFrom(const ReplacementTable& table) {
     int32_t v = replacementRoll();
     for (int32_t i = 0; i + 1 < table.count; ++i)
-        if (v <= table.bands[i].upTo) return nameHash(table.bands[i].name);
-    return nameHash(table.bands[table.count - 1].name);
+        if (v <= table.bands[i].upTo) return getHashKey(table.bands[i].name);
+    return getHashKey(table.bands[table.count - 1].name);
 }
 
 // A candidate whose hash equals that of any entry of the excluded lists is
@@ -98,7 +98,7 @@ bool anyDrawnList(const VehicleTypeTable& table, Visit visit) {
 
 }  // namespace
 
-uint32_t pickModel(const VehicleModelList& list) { return nameHash(list.names[tableRandom() % list.count]); }
+uint32_t pickModel(const VehicleModelList& list) { return getHashKey(list.names[tableRandom() % list.count]); }
 
 uint32_t pickLandVehicleModel() { return drawByValue(landVehicleTypes, settings.land_vehicle_type); }
 
@@ -107,7 +107,7 @@ uint32_t pickAirVehicleModel() { return drawByValue(airVehicleTypes, settings.ai
 void nameVehicleModel(uint32_t model, char* name, size_t size) {
     auto nameFrom = [model, name, size](const VehicleModelList& list) {
         for (int32_t i = 0; i < list.count; ++i)
-            if (nameHash(list.names[i]) == model) {
+            if (getHashKey(list.names[i]) == model) {
                 std::snprintf(name, size, "%s", list.names[i]);
                 return true;
             }

@@ -43,8 +43,8 @@ void drawSpawnXY(bool closePoint, const MapRegion& large, const MapRegion& small
     y = playerState.lastPlayerPosition.y + static_cast<float>(randomAxisOffset(settings.preferred_spawn_distance));
     if (closePoint && insideCloseMapBounds(x, y)) return;
     const MapRegion& rectangle = percentChance(60) ? small : large;
-    x = randomFloat(rectangle.minX, rectangle.maxX);
-    y = randomFloat(rectangle.minY, rectangle.maxY);
+    x = getRandomFloatInRange(rectangle.minX, rectangle.maxX);
+    y = getRandomFloatInRange(rectangle.minY, rectangle.maxY);
 }
 
 // Requests the model and waits for it frame by frame, at most
@@ -57,7 +57,7 @@ bool loadVehicleModel(uint32_t model) {
             char name[40];
             nameVehicleModel(model, name, sizeof name);
             logEvent("the vehicle %s did not load within %.0f s", name, secondsOf(vehicleModelLoadLimitMs));
-            releaseModel(model);
+            setModelAsNoLongerNeeded(model);
             return false;
         }
         host::scriptWait(0);
@@ -74,11 +74,11 @@ float aircraftProbeHeight(const Vector3& position) { return std::max(position.z,
 // altitude is corrected over the ground.
 void awaitCollisionUnder(const Vector3& point) {
     float ground = 0.0f;
-    if (groundHeightAt(point.x, point.y, aircraftProbeHeight(point), &ground)) return;
-    loadSceneAt(point.x, point.y, point.z);
+    if (getGroundZFor3dCoord(point.x, point.y, aircraftProbeHeight(point), &ground)) return;
+    loadScene(point.x, point.y, point.z);
     for (int32_t attempt = 0; attempt < collisionWaitAttempts; ++attempt) {
         host::scriptWait(collisionWaitStepMs);
-        if (groundHeightAt(point.x, point.y, aircraftProbeHeight(point), &ground)) return;
+        if (getGroundZFor3dCoord(point.x, point.y, aircraftProbeHeight(point), &ground)) return;
     }
     logEvent("the ground under (%.1f, %.1f) did not load within %.0f s", point.x, point.y,
              secondsOf(collisionWaitAttempts * collisionWaitStepMs));
@@ -91,11 +91,11 @@ void awaitCollisionUnder(const Vector3& point) {
 // its altitude.
 float groundUnderAircraft(uint32_t vehicle, const Vector3& position) {
     float water = 0.0f;
-    bool overWater = waterHeightAt(position.x, position.y, aircraftProbeHeight(position), &water);
+    bool overWater = getWaterHeightNoWaves(position.x, position.y, aircraftProbeHeight(position), &water);
     float ground = 0.0f;
-    if (groundHeightAt(position.x, position.y, aircraftProbeHeight(position), &ground))
+    if (getGroundZFor3dCoord(position.x, position.y, aircraftProbeHeight(position), &ground))
         return overWater ? std::max(ground, water) : ground;
-    return overWater ? water : position.z - entityHeightAboveGround(vehicle);
+    return overWater ? water : position.z - getEntityHeightAboveGround(vehicle);
 }
 
 HeightBand aeroplaneBand() {
@@ -124,26 +124,26 @@ Vector3 airSpawnPoint(bool closePoint) {
     Vector3 point{};
     drawSpawnXY(closePoint, largeAirRectangle, mainMapRegion, point.x, point.y);
     // Above sea level, not above the ground: correctAltitude brings the aircraft into its band.
-    point.z = randomFloat(200.0f, 501.0f);
+    point.z = getRandomFloatInRange(200.0f, 501.0f);
     return point;
 }
 
 Vector3 roadSearchPoint(bool closePoint) {
     Vector3 point{};
     drawSpawnXY(closePoint, largeRoadRectangle, mainMapRegion, point.x, point.y);
-    float probeHeight = randomFloat(0.0f, 767.0f);
+    float probeHeight = getRandomFloatInRange(0.0f, 767.0f);
     float ground = 0.0f;
-    groundHeightAt(point.x, point.y, probeHeight, &ground);
+    getGroundZFor3dCoord(point.x, point.y, probeHeight, &ground);
     point.z = ground;
     return point;
 }
 
 uint32_t createVehicleAt(uint32_t model, const Vector3& position, float heading) {
-    if (!isVehicleModel(model) || !loadVehicleModel(model)) return 0;
+    if (!isModelAVehicle(model) || !loadVehicleModel(model)) return 0;
     uint32_t vehicle = createVehicle(model, position.x, position.y, position.z);
     if (isExistingEntity(vehicle)) setEntityHeading(vehicle, heading);
     host::scriptWait(0);
-    releaseModel(model);
+    setModelAsNoLongerNeeded(model);
     return vehicle;
 }
 
@@ -157,16 +157,17 @@ void correctAltitude(uint32_t vehicle, HeightBand band) {
     if (position.z - ground >= static_cast<float>(band.minimum) && position.z <= static_cast<float>(band.maximum) &&
         position.z >= static_cast<float>(planes.minimum) && position.z <= static_cast<float>(planes.maximum))
         return;
-    float z = randomFloat(ground + static_cast<float>(band.minimum), ground + static_cast<float>(band.maximum) + 1.0f);
+    float z = getRandomFloatInRange(ground + static_cast<float>(band.minimum),
+                                    ground + static_cast<float>(band.maximum) + 1.0f);
     placeEntity(vehicle, position.x, position.y, z + 0.2f);
 }
 
 void spawnInAir(bool closePoint) {
     Vector3 point = airSpawnPoint(closePoint);
-    float heading = randomFloat(0.0f, 361.0f);
+    float heading = getRandomFloatInRange(0.0f, 361.0f);
     uint32_t model = pickAirVehicleModel();
     uint32_t vehicle = 0;
-    if (isModelInGameData(model)) {
+    if (isModelInCdimage(model)) {
         awaitCollisionUnder(point);
         vehicle = createVehicleAt(model, point, heading);
     }
@@ -176,14 +177,14 @@ void spawnInAir(bool closePoint) {
     seatPedInVehicle(playerState.playerPed, vehicle);
     if (!isExistingEntity(vehicle)) return;
     setVehicleEngineOnNow(vehicle);
-    uint32_t vehicleModel = entityModel(vehicle);
-    if (isPlaneModel(vehicleModel)) {
+    uint32_t vehicleModel = getEntityModel(vehicle);
+    if (isThisModelAPlane(vehicleModel)) {
         correctAltitude(vehicle, aeroplaneBand());
-        setVehicleForwardSpeed(vehicle, randomFloat(55.0f, 61.0f));
-    } else if (isHelicopterModel(vehicleModel)) {
+        setVehicleForwardSpeed(vehicle, getRandomFloatInRange(55.0f, 61.0f));
+    } else if (isThisModelAHeli(vehicleModel)) {
         correctAltitude(vehicle, helicopterBand());
     }
-    setLandingGearState(vehicle, 3);  // retracted
+    controlLandingGear(vehicle, 3);  // retracted
 }
 
 void spawnInVehicleOnRoad(bool closePoint) {
@@ -192,14 +193,14 @@ void spawnInVehicleOnRoad(bool closePoint) {
     bool found = false;
     for (int32_t attempt = 0; attempt < roadSearchAttempts && !found; ++attempt) {
         Vector3 probe = roadSearchPoint(closePoint);
-        found = closestRoadNodeWithHeading(probe.x, probe.y, probe.z, &node, &nodeHeading);
+        found = getClosestVehicleNodeWithHeading(probe.x, probe.y, probe.z, &node, &nodeHeading);
     }
     if (!found) {
         logEvent("no road found in %d tries: you stay where you were", static_cast<int>(roadSearchAttempts));
         return;
     }
     uint32_t model = pickLandVehicleModel();
-    uint32_t vehicle = isModelInGameData(model) ? createVehicleAt(model, node, nodeHeading) : 0;
+    uint32_t vehicle = isModelInCdimage(model) ? createVehicleAt(model, node, nodeHeading) : 0;
     logVehicle("land vehicle", model, vehicle);
     customiseVehicle(vehicle);
     if (isExistingEntity(vehicle)) setVehicleOnGroundProperly(vehicle);

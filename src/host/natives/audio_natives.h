@@ -3,4 +3,4 @@
 #include <cstdint>
 
 // Plays a front-end sound with sound id -1.
-void playFrontendSound(const char* sound, const char* soundSet, bool lastArgument);  // 0x67C540AA08E4A6F5 PLAY_SOUND_FRONTEND
+void playSoundFrontend(const char* sound, const char* soundSet, bool lastArgument);  // 0x67C540AA08E4A6F5 PLAY_SOUND_FRONTEND

@@ -9,6 +9,6 @@ bool isControlPressed(int32_t control);                    // 0xF3A21BCD95725A4A
 bool isControlJustPressed(int32_t control);                // 0x580417101DDB492F IS_CONTROL_JUST_PRESSED (2, control)
 bool isDisabledControlPressed(int32_t control);            // 0xE2587F8CBBD87B1D IS_DISABLED_CONTROL_PRESSED (2, control)
 bool isDisabledControlJustPressed(int32_t control);        // 0x91AEF906BCA88877 IS_DISABLED_CONTROL_JUST_PRESSED (2, control)
-void disableControlThisFrame(int32_t control);             // 0xFE99B66D079CF6BC DISABLE_CONTROL_ACTION (0, control, 1)
+void disableControlAction(int32_t control);                // 0xFE99B66D079CF6BC DISABLE_CONTROL_ACTION (0, control, 1)
 // The player's last input came from keyboard or mouse rather than a controller.
 bool isUsingKeyboardAndMouse();                            // 0xA571D46727E2B718 IS_USING_KEYBOARD_AND_MOUSE (2)

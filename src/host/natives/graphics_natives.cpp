@@ -2,13 +2,13 @@
 
 #include "host/native_call.h"
 
-bool isScreenEffectRunning(const char* effect) {
+bool animpostfxIsRunning(const char* effect) {
     return native::resultBool(native::invoke(0x36AD3E690DA5ACEBull, effect));
 }
 
-void stopAllScreenEffects() { native::invoke(0xB4EDDC19532BFB85ull); }
+void animpostfxStopAll() { native::invoke(0xB4EDDC19532BFB85ull); }
 
-float screenAspectRatio() { return native::resultFloat(native::invoke(0xF1307EF624A80D87ull, false)); }
+float getAspectRatio() { return native::resultFloat(native::invoke(0xF1307EF624A80D87ull, false)); }
 
 void drawRect(float x, float y, float width, float height, int32_t red, int32_t green, int32_t blue, int32_t alpha) {
     native::invoke(0x3A618A217E5154F0ull, x, y, width, height, red, green, blue, alpha, false);
@@ -30,7 +30,7 @@ void setTextJustification(int32_t justification) { native::invoke(0x4E096588B13F
 
 void setTextOutline() { native::invoke(0x2513DFB0FB8400FEull); }
 
-void setTextDropShadow(int32_t distance, int32_t red, int32_t green, int32_t blue, int32_t alpha) {
+void setTextDropshadow(int32_t distance, int32_t red, int32_t green, int32_t blue, int32_t alpha) {
     native::invoke(0x465C84BC39F1C351ull, distance, red, green, blue, alpha);
 }
 
@@ -38,6 +38,6 @@ void setTextEdge(int32_t edge, int32_t red, int32_t green, int32_t blue, int32_t
     native::invoke(0x441603240D202FA6ull, edge, red, green, blue, alpha);
 }
 
-void beginScreenText(const char* componentType) { native::invoke(0x25FBB336DF1804CBull, componentType); }
+void beginTextCommandDisplayText(const char* componentType) { native::invoke(0x25FBB336DF1804CBull, componentType); }
 
-void drawScreenText(float x, float y) { native::invoke(0xCD015E5BB0D96A57ull, x, y, 0); }
+void endTextCommandDisplayText(float x, float y) { native::invoke(0xCD015E5BB0D96A57ull, x, y, 0); }

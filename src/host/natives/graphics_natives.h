@@ -3,11 +3,11 @@
 // rectangles, in coordinates that run from 0 to 1 across and down the screen.
 #include <cstdint>
 
-bool isScreenEffectRunning(const char* effect);            // 0x36AD3E690DA5ACEB ANIMPOSTFX_IS_RUNNING
-void stopAllScreenEffects();                               // 0xB4EDDC19532BFB85 ANIMPOSTFX_STOP_ALL
+bool animpostfxIsRunning(const char* effect);              // 0x36AD3E690DA5ACEB ANIMPOSTFX_IS_RUNNING
+void animpostfxStopAll();                                  // 0xB4EDDC19532BFB85 ANIMPOSTFX_STOP_ALL
 
 // Width over height of the screen the game draws (physical: false).
-float screenAspectRatio();                                 // 0xF1307EF624A80D87 GET_ASPECT_RATIO (0)
+float getAspectRatio();                                    // 0xF1307EF624A80D87 GET_ASPECT_RATIO (0)
 // A filled rectangle centred on (x, y).
 void drawRect(float x, float y, float width, float height, int32_t red, int32_t green, int32_t blue, int32_t alpha);  // 0x3A618A217E5154F0 DRAW_RECT (.., 0)
 
@@ -19,7 +19,7 @@ void setTextCentre(bool centred);                          // 0xC02F4DBFB51D988B
 // 0 centre, 1 left, 2 right: right-justified text ends at the wrap's right edge.
 void setTextJustification(int32_t justification);          // 0x4E096588B13FFECA SET_TEXT_JUSTIFICATION
 void setTextOutline();                                     // 0x2513DFB0FB8400FE SET_TEXT_OUTLINE
-void setTextDropShadow(int32_t distance, int32_t red, int32_t green, int32_t blue, int32_t alpha);  // 0x465C84BC39F1C351 SET_TEXT_DROPSHADOW
+void setTextDropshadow(int32_t distance, int32_t red, int32_t green, int32_t blue, int32_t alpha);  // 0x465C84BC39F1C351 SET_TEXT_DROPSHADOW
 void setTextEdge(int32_t edge, int32_t red, int32_t green, int32_t blue, int32_t alpha);  // 0x441603240D202FA6 SET_TEXT_EDGE
-void beginScreenText(const char* componentType);           // 0x25FBB336DF1804CB BEGIN_TEXT_COMMAND_DISPLAY_TEXT
-void drawScreenText(float x, float y);                     // 0xCD015E5BB0D96A57 END_TEXT_COMMAND_DISPLAY_TEXT (x, y, 0)
+void beginTextCommandDisplayText(const char* componentType);  // 0x25FBB336DF1804CB BEGIN_TEXT_COMMAND_DISPLAY_TEXT
+void endTextCommandDisplayText(float x, float y);          // 0xCD015E5BB0D96A57 END_TEXT_COMMAND_DISPLAY_TEXT (x, y, 0)

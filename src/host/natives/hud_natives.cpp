@@ -2,8 +2,10 @@
 
 #include "host/native_call.h"
 
-void beginNotification(const char* componentType) { native::invoke(0x202709F4C58A0424ull, componentType); }
+void beginTextCommandThefeedPost(const char* componentType) { native::invoke(0x202709F4C58A0424ull, componentType); }
 
-void addTextComponentString(const char* text) { native::invoke(0x6C188BE134E074AAull, text); }
+void addTextComponentSubstringPlayerName(const char* text) { native::invoke(0x6C188BE134E074AAull, text); }
 
-void postNotification(bool blink, bool showInBrief) { native::invoke(0x2ED7843F8F801023ull, blink, showInBrief); }
+void endTextCommandThefeedPostTicker(bool blink, bool showInBrief) {
+    native::invoke(0x2ED7843F8F801023ull, blink, showInBrief);
+}

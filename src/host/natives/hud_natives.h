@@ -2,6 +2,6 @@
 // The notification feed and text components shared by feed and screen text.
 #include <cstdint>
 
-void beginNotification(const char* componentType);         // 0x202709F4C58A0424 BEGIN_TEXT_COMMAND_THEFEED_POST
-void addTextComponentString(const char* text);             // 0x6C188BE134E074AA ADD_TEXT_COMPONENT_SUBSTRING_PLAYER_NAME
-void postNotification(bool blink, bool showInBrief);       // 0x2ED7843F8F801023 END_TEXT_COMMAND_THEFEED_POST_TICKER
+void beginTextCommandThefeedPost(const char* componentType);  // 0x202709F4C58A0424 BEGIN_TEXT_COMMAND_THEFEED_POST
+void addTextComponentSubstringPlayerName(const char* text);  // 0x6C188BE134E074AA ADD_TEXT_COMPONENT_SUBSTRING_PLAYER_NAME
+void endTextCommandThefeedPostTicker(bool blink, bool showInBrief);  // 0x2ED7843F8F801023 END_TEXT_COMMAND_THEFEED_POST_TICKER

@@ -6,12 +6,12 @@ void requestModel(game::Hash model) { native::invoke(0x963D27A58DF860ACull, mode
 
 bool hasModelLoaded(game::Hash model) { return native::resultBool(native::invoke(0x98A4EB5D89A0C952ull, model)); }
 
-void releaseModel(game::Hash model) { native::invoke(0xE532F5D78798DAABull, model); }
+void setModelAsNoLongerNeeded(game::Hash model) { native::invoke(0xE532F5D78798DAABull, model); }
 
-bool isModelInGameData(game::Hash model) { return native::resultBool(native::invoke(0x35B9E0803292B641ull, model)); }
+bool isModelInCdimage(game::Hash model) { return native::resultBool(native::invoke(0x35B9E0803292B641ull, model)); }
 
-bool isVehicleModel(game::Hash model) { return native::resultBool(native::invoke(0x19AAC8F07BFEC53Eull, model)); }
+bool isModelAVehicle(game::Hash model) { return native::resultBool(native::invoke(0x19AAC8F07BFEC53Eull, model)); }
 
-bool isPlaneModel(game::Hash model) { return native::resultBool(native::invoke(0xA0948AB42D7BA0DEull, model)); }
+bool isThisModelAPlane(game::Hash model) { return native::resultBool(native::invoke(0xA0948AB42D7BA0DEull, model)); }
 
-bool isHelicopterModel(game::Hash model) { return native::resultBool(native::invoke(0xDCE4334788AF94EAull, model)); }
+bool isThisModelAHeli(game::Hash model) { return native::resultBool(native::invoke(0xDCE4334788AF94EAull, model)); }

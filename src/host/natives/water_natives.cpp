@@ -2,6 +2,6 @@
 
 #include "host/native_call.h"
 
-bool waterHeightAt(float x, float y, float z, float* height) {
+bool getWaterHeightNoWaves(float x, float y, float z, float* height) {
     return native::resultBool(native::invoke(0x8EE6B53CE13A9794ull, x, y, z, height));
 }

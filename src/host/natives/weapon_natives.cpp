@@ -4,13 +4,13 @@
 
 void removeAllPedWeapons(game::Ped ped) { native::invoke(0xF25DF915FA38C5F3ull, ped, 1); }
 
-void giveWeaponToPed(game::Ped ped, game::Hash weapon, int32_t ammunition) {
+void giveDelayedWeaponToPed(game::Ped ped, game::Hash weapon, int32_t ammunition) {
     native::invoke(0xB282DC6EBD803C75ull, ped, weapon, ammunition, 0);
 }
 
 bool isWeaponValid(game::Hash weapon) { return native::resultBool(native::invoke(0x937C71165CF334B3ull, weapon)); }
 
-bool doesWeaponTakeComponent(game::Hash weapon, game::Hash component) {
+bool doesWeaponTakeWeaponComponent(game::Hash weapon, game::Hash component) {
     return native::resultBool(native::invoke(0x5CEE3DF569CECAB0ull, weapon, component));
 }
 
