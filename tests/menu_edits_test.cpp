@@ -18,13 +18,6 @@ namespace {
 
 using namespace testing_support;
 
-std::string settingsFileText() {
-    std::ifstream in(gameDirectory() + "/Pelorin.ini", std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 const std::string threePoints =
     "custom_spawn_1_x=100.0\ncustom_spawn_1_y=200.0\ncustom_spawn_1_z=30.0\n"
     "custom_spawn_2_x=-1034.6\ncustom_spawn_2_y=-2732.5\ncustom_spawn_2_z=13.8\n"

@@ -27,13 +27,6 @@ namespace {
 
 using namespace testing_support;
 
-std::string settingsFileText() {
-    std::ifstream in(gameDirectory() + "/Pelorin.ini", std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 std::string replaced(std::string text, const std::string& from, const std::string& to) {
     size_t at = text.find(from);
     EXPECT_NE(at, std::string::npos) << from;

@@ -23,6 +23,7 @@
 namespace {
 
 using testing_support::gameStartedWith;
+using testing_support::settingsFileText;
 
 constexpr uint32_t ctrl = 17;
 constexpr uint32_t keyL = 76;
@@ -36,13 +37,6 @@ void pressChord(sim::World& w, uint32_t key1, uint32_t key2) {
     w.keyMessageAt(now + 250, key2, true);
     w.keyMessageAt(now + 400, key1, true);
     sim::runFor(500);
-}
-
-std::string settingsFileText() {
-    std::ifstream in(testing_support::gameDirectory() + "/Pelorin.ini", std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
 }
 
 bool hasLine(const std::string& text, const std::string& line) {

@@ -92,6 +92,13 @@ void writeSettingsFile(const std::string& text) {
     std::ofstream(directory + "/Pelorin.ini", std::ios::binary) << text;
 }
 
+std::string settingsFileText() {
+    std::ifstream in(directory + "/Pelorin.ini", std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
 void removeSettingsFile() { std::remove((directory + "/Pelorin.ini").c_str()); }
 
 std::string shippedSettingsText() {

@@ -17,6 +17,8 @@ sim::World& loadPlugin();
 sim::World& gameStartedWith(const std::string& settingsText);
 // The test's game directory (created empty by loadPlugin).
 const std::string& gameDirectory();
+// The game directory's Pelorin.ini as it is now ("" when there is none).
+std::string settingsFileText();
 // Writes the settings file of the game directory.
 void writeSettingsFile(const std::string& text);
 void removeSettingsFile();
