@@ -15,8 +15,9 @@
 // stored skin back (a frame of its own).
 // "Per-key Win32" is the check's work the way the private-profile functions
 // do it: a file-status query, GetPrivateProfileIntA for each integer key and
-// GetPrivateProfileStringA for the float key, the write time through
-// CreateFileA and GetFileTime, and the stored skin; "uncached" flushes the
+// GetPrivateProfileStringA for the float key (the private-profile reader the
+// plug-in replaced, kept as the control), the write time through CreateFileW
+// and GetFileTime, and the stored skin; "uncached" flushes the
 // profile cache before each check, so the file is read again, "cached" does
 // not. Figures: median, best and worst over the checks; for a save and for the
 // start, over all their frames (with the time 95 percent of them stay
@@ -60,6 +61,7 @@ void showNotification(const char*) {}
 namespace {
 
 const char* const path = ".\\Pelorin.ini";
+const wchar_t* const widePath = L".\\Pelorin.ini";
 
 double now() {
     static LARGE_INTEGER frequency = [] {
@@ -111,7 +113,7 @@ std::vector<double> startFrames() {
 }
 
 void perKeyWin32Check() {
-    unsigned total = GetFileAttributesA(path);
+    unsigned total = GetFileAttributesW(widePath);
     char text[32] = "";
     for (const SettingKey& key : settingKeys) {
         if (!key.inRecord) continue;
@@ -120,7 +122,7 @@ void perKeyWin32Check() {
         else
             total += GetPrivateProfileIntA("Player_Respawn", key.name, -1, path);
     }
-    HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+    HANDLE file = CreateFileW(widePath, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     FILETIME written;
     if (file != INVALID_HANDLE_VALUE) {
@@ -188,7 +190,7 @@ Figures measure(int repeats, Check check) {
 }
 
 bool writeSettingsFile(const std::string& text) {
-    HANDLE file = CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = CreateFileW(widePath, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
     DWORD written = 0;
     bool done = WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr) != 0;
@@ -199,7 +201,7 @@ bool writeSettingsFile(const std::string& text) {
 // The file as a save of a minute ago: our writes go only into a file that has
 // been still a while.
 void ageSettingsFile() {
-    HANDLE file = CreateFileA(path, FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+    HANDLE file = CreateFileW(widePath, FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return;
     FILETIME now;
@@ -392,7 +394,7 @@ int main(int argc, char** argv) {
     benchFile("shipped Pelorin.ini", shipped, 200);
     benchFile("Pelorin.ini with 10,000 custom points", points, 100);
 
-    DeleteFileA(path);
+    DeleteFileW(widePath);
     SetCurrentDirectoryA(directory);
     RemoveDirectoryA(game.c_str());
     return 0;
