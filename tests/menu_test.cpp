@@ -472,7 +472,6 @@ TEST(Menu, TheAboutPageChecksALargeFileAStepPerFrameAndEndsWithTheWholeChecksFin
                   whole.warnings(), whole.warnings() == 1 ? "" : "s");
 
     sim::World& w = gameStartedWith(text);
-    sim::runFor(3000);
     pressMenuChord(w);
     tapKey(w, keyBackspace);
     ASSERT_TRUE(selectLine(w, "About"));
@@ -482,7 +481,8 @@ TEST(Menu, TheAboutPageChecksALargeFileAStepPerFrameAndEndsWithTheWholeChecksFin
     ASSERT_TRUE(sim::runUntil([](sim::World& world) { return shownPage(world) == "About"; }, 200));
     EXPECT_EQ(valueOf(w, "Settings check"), "checking\u2026") << "a file of 10,000 points takes more than a frame";
     ASSERT_TRUE(sim::runUntil(
-        [](sim::World& world) { return valueOf(world, "Settings check") != "checking\u2026"; }, 2000));
+        [](sim::World& world) { return valueOf(world, "Settings check") != "checking\u2026"; },
+        steppedReadMilliseconds(text.size())));
     EXPECT_EQ(valueOf(w, "Settings check"), expected);
     closeMenu();
 }

@@ -230,12 +230,14 @@ TEST(SettingsReread, AFileOfTenThousandPointsIsTakenInAStepAFrameAndActedOnWhole
     // The first frame parses a step of it: the record still holds the built-in values.
     sim::runFor(17);
     EXPECT_EQ(settings.in_air_player_spawn_chance, 20);
-    ASSERT_TRUE(sim::runUntil([](sim::World&) { return settings.in_air_player_spawn_chance == 35; }, 1000));
+    ASSERT_TRUE(sim::runUntil([](sim::World&) { return settings.in_air_player_spawn_chance == 35; },
+                                testing_support::steppedReadMilliseconds(text.size())));
     EXPECT_EQ(settings.number_of_custom_spawn_points_in_use, 10000);
     // A save is taken in over some frames too, and announced once, with its values.
     writeSettingsAt(testing_support::withSetting(text, "in_air_player_spawn_chance", "25"), 1700000010);
     uint32_t saved = w.tick();
-    ASSERT_TRUE(sim::runUntil([](sim::World&) { return settings.in_air_player_spawn_chance == 25; }, 2000));
+    ASSERT_TRUE(sim::runUntil([](sim::World&) { return settings.in_air_player_spawn_chance == 25; },
+                                testing_support::steppedReadMilliseconds(text.size())));
     EXPECT_EQ(modifiedNotices(w), 1);
     EXPECT_GT(w.tick() - saved, 17u);
     sim::runFor(3000);

@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -137,8 +138,13 @@ sim::World& gameStartedWith(const std::string& settingsText) {
     sim::World& w = loadPlugin();
     writeSettingsFile(settingsText);
     sim::startScript();
-    sim::runFor(2000);
+    sim::runFor(std::max<uint32_t>(2000, steppedReadMilliseconds(settingsText.size())));
     return w;
+}
+
+uint32_t steppedReadMilliseconds(size_t textBytes) {
+    const size_t frames = textBytes / settingsSliceBytes + 10;
+    return 1000 + static_cast<uint32_t>(frames * 17);
 }
 
 }  // namespace testing_support

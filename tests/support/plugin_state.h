@@ -13,8 +13,16 @@ namespace testing_support {
 // Starts a new game and loads the plug-in; returns the world.
 sim::World& loadPlugin();
 // Loads the plug-in into a game whose settings file holds the text, starts the
-// script and plays two seconds.
+// script and plays two seconds, or for a large text as long as
+// steppedReadMilliseconds allows for it.
 sim::World& gameStartedWith(const std::string& settingsText);
+// The game time a read (or check) of a text this long may take when it walks
+// a step per frame: a second for the once-a-second check to come round, and a
+// frame for each of its least slices, as many as a slow machine (a sanitizer
+// build on a busy one) may be left with, plus a few for the steps around
+// them. A bound that holds whatever the machine's speed, yet ends a wait
+// that would not.
+uint32_t steppedReadMilliseconds(size_t textBytes);
 // The test's game directory (created empty by loadPlugin).
 const std::string& gameDirectory();
 // The game directory's Pelorin.ini as it is now ("" when there is none).
