@@ -4,6 +4,10 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <initializer_list>
+
+#include "settings/settings_keys.h"
+#include "settings/spawn_roll.h"
 
 namespace sim::soak {
 namespace {
@@ -32,6 +36,33 @@ void pressSaveChord(World& w, uint32_t at) {
     w.keyMessageAt(now + chordReleaseMs, 0x4C, true);
     w.keyMessageAt(now + 350, 0x11, true);
 }
+
+// The menu chord of the shipped settings (Ctrl+F7), and the keys that move in it.
+constexpr uint32_t keyCtrl = 0x11, keyF7 = 0x76, keyBackspace = 0x08, keyEnter = 0x0D, keyDown = 0x28,
+                   keyRight = 0x27;
+constexpr uint32_t menuKeyGapMs = 200;
+void pressMenuChord(World& w, uint32_t at) {
+    uint32_t now = w.tick() + at;
+    w.keyMessageAt(now, keyCtrl, false);
+    w.keyMessageAt(now + 40, keyF7, false);
+    w.keyMessageAt(now + 80, keyF7, true);
+    w.keyMessageAt(now + 120, keyCtrl, true);
+}
+// Keys tapped one after another from at; returns when the last is released.
+uint32_t tapKeys(World& w, uint32_t at, std::initializer_list<uint32_t> keys) {
+    for (uint32_t key : keys) {
+        at += menuKeyGapMs;
+        w.keyMessageAt(w.tick() + at, key, false);
+        w.keyMessageAt(w.tick() + at + 50, key, true);
+    }
+    return at + 50;
+}
+// The menu opens on its first settings page, on the switch of the respawn;
+// the line below it is the first of the spawn chances, which Right raises.
+constexpr const char* firstMenuKey = settingKey(spawnModes[0].chance).name;
+// The menu's closing chord this long after the last key: time for a write
+// that waits until the file is still.
+constexpr uint32_t menuOpenAfterMs = 4000;
 
 }  // namespace
 
@@ -63,6 +94,7 @@ FileFaultStory::FileFaultStory(World& world, std::mt19937_64& random, Story& sto
         describe(story, "file read-only from %ld to %ld; ", at, at + lasts);
     }
     if (chance(random, 0.1)) scheduleLink(random, story, moment());
+    if (chance(random, 0.15)) scheduleMenuEdit(random, story, moment());
     if (chance(random, 0.1)) {
         uint32_t at = moment(), lasts = static_cast<uint32_t>(uniform(random, 1000, 30000));
         w_.after(at, [this](World&) { diskFull_ = true; });
@@ -100,6 +132,28 @@ void FileFaultStory::scheduleEditorSave(std::mt19937_64& random, Story& story, u
     std::snprintf(line, sizeof line, "an editor's save (%s) strikes a read after %ld; ", styles[static_cast<int>(style)],
                   static_cast<long>(at));
     story.description += line;
+}
+
+// He raises the first chance of the menu, or deletes his first custom point
+// there, and half the time an editor's save strikes the next read (that of
+// the menu's write, unless the once-a-second check comes first).
+void FileFaultStory::scheduleMenuEdit(std::mt19937_64& random, Story& story, uint32_t at) {
+    bool deletes = chance(random, 0.5);
+    pressMenuChord(w_, at);
+    // Where you come back; or back to the pages, Custom points, Point 1, Delete this point.
+    uint32_t written = deletes ? tapKeys(w_, at, {keyBackspace, keyDown, keyDown, keyDown, keyEnter, keyDown, keyDown,
+                                                 keyDown, keyEnter, keyDown, keyEnter})
+                               : tapKeys(w_, at, {keyDown, keyRight});
+    w_.after(written - 50, [this, deletes](World&) {
+        watch_.checkNow();
+        if (deletes)
+            watch_.playerDeletesPointInMenu();
+        else
+            watch_.playerChangesInMenu(firstMenuKey);
+    });
+    pressMenuChord(w_, written + menuOpenAfterMs);
+    describe(story, deletes ? "menu: point 1 deleted at %ld; " : "menu: first chance raised at %ld; ", written);
+    if (chance(random, 0.5)) scheduleEditorSave(random, story, written - 50, true);
 }
 
 // He makes the file a symbolic link to his own copy in a folder of his, or

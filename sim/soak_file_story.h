@@ -1,7 +1,8 @@
 #pragma once
 // The settings-file part of a soak episode's story, drawn from its generator:
-// the save chord pressed (custom points written), an editor's save that lands
-// in the middle of one of the plug-in's reads, the file made read-only for a
+// the save chord pressed (custom points written), a value changed or a point
+// deleted in the menu, an editor's save that lands in the middle of one of
+// the plug-in's reads, the file made read-only for a
 // while, turned into a link (symbolic, or a second name), and the disk full
 // for a while. Every change the player makes is told to the watch.
 #include <optional>
@@ -25,6 +26,7 @@ public:
 
 private:
     void scheduleEditorSave(std::mt19937_64& random, Story& story, uint32_t at, bool onChord);
+    void scheduleMenuEdit(std::mt19937_64& random, Story& story, uint32_t at);
     void scheduleLink(std::mt19937_64& random, Story& story, uint32_t at);
     void tellWatchOfSave();
 

@@ -5,11 +5,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <string_view>
 #include <vector>
 
 #include "ini/ini_reader.h"
+#include "settings/custom_spawn_key.h"
 
 namespace sim::soak {
 namespace {
@@ -100,6 +102,30 @@ uint32_t storedSkinOf(const std::string& text) {
     return profileInt(section, stored_last_used_skinKeyName, missingSkin);
 }
 
+// The custom points as the reader reads them, from point 1 to the last key's
+// number: each point's three values as written ("" for a missing one, which
+// a missing key and an empty value alike read as).
+using PointValues = std::vector<std::string>;
+PointValues pointsOf(const std::string& text) {
+    int32_t last = 0;
+    for (std::string_view line : linesOf(text)) last = std::max(last, customSpawnKeyPoint(keyOf(line)));
+    ProfileSection section;
+    parseProfileSection(text, "Player_Respawn", &section);
+    PointValues points;
+    char key[customSpawnKeySize];
+    for (int32_t point = 1; point <= last; ++point) {
+        std::string values;
+        for (int axis = 0; axis < 3; ++axis) {
+            formatCustomSpawnKey(point, axis, key, sizeof key);
+            std::string_view value;
+            values += findProfileValue(section, key, &value) ? std::string(value) : std::string();
+            values += '|';
+        }
+        points.push_back(values);
+    }
+    return points;
+}
+
 std::string quoted(std::string_view line) { return "\"" + std::string(line.substr(0, 80)) + "\""; }
 
 }  // namespace
@@ -124,6 +150,10 @@ void SettingsFileWatch::playerReplacedFile() {
     hardLink_ = false;
     readOnly_ = false;
 }
+
+void SettingsFileWatch::playerChangesInMenu(const std::string& key) { menuKeys_.insert(trimmedLower(key)); }
+
+void SettingsFileWatch::playerDeletesPointInMenu() { menuDelete_ = true; }
 
 void SettingsFileWatch::playerMadeReadOnly(bool readOnly) { readOnly_ = readOnly; }
 
@@ -163,15 +193,17 @@ void SettingsFileWatch::checkNow() {
         sink_.report(Violation::SettingsFileDamaged, "a read-only settings file was written");
     } else {
         checkText(text);
+        if (menuDelete_) checkPoints(text);
         checkStoredSkin(text);
     }
     accepted_ = text;
 }
 
 // Walks the accepted text and the new one line by line: equal lines, a value
-// of a key the plug-in writes set anew, or a line of such a key added. A
-// custom point of the player's set anew is overwritten; anything else is
-// damage.
+// of a key the plug-in writes (or he changes in the menu) set anew, or a line
+// of such a key added. A custom point of the player's set anew is overwritten
+// (unless he deletes one in the menu: then checkPoints judges the points, and
+// their lines may go); anything else is damage.
 void SettingsFileWatch::checkText(const std::string& text) {
     std::vector<std::string_view> before = linesOf(accepted_), now = linesOf(text);
     std::set<std::string> keysBefore;
@@ -187,11 +219,17 @@ void SettingsFileWatch::checkText(const std::string& text) {
             continue;
         }
         std::string keyNow = j < now.size() ? keyOf(now[j]) : "";
-        if (!keyNow.empty() && pluginWrites(keyNow) && i < before.size() && keyOf(before[i]) == keyNow) {
-            if (isCustomPointKey(keyNow))
+        bool menuSets = menuKeys_.count(keyNow) != 0;
+        if (!keyNow.empty() && (pluginWrites(keyNow) || menuSets) && i < before.size() && keyOf(before[i]) == keyNow) {
+            if (isCustomPointKey(keyNow) && !menuDelete_)
                 sink_.report(Violation::CustomPointOverwritten,
                              "the player's " + quoted(before[i]) + " was written as " + quoted(now[j]));
+            if (menuSets) menuKeys_.erase(keyNow);
             ++i, ++j;
+            continue;
+        }
+        if (menuDelete_ && i < before.size() && isCustomPointKey(keyOf(before[i]))) {
+            ++i;
             continue;
         }
         bool added = (!keyNow.empty() && pluginWrites(keyNow) && !keysBefore.count(keyNow)) ||
@@ -207,6 +245,24 @@ void SettingsFileWatch::checkText(const std::string& text) {
                          std::to_string(accepted_.size()) + " bytes before, " + std::to_string(text.size()) + " now");
         return;
     }
+}
+
+// With a delete of his under way, the points are his as before (new ones of
+// a save added after them), or his with one gone and every later one a
+// number up.
+void SettingsFileWatch::checkPoints(const std::string& text) {
+    PointValues before = pointsOf(accepted_), now = pointsOf(text);
+    size_t same = 0;
+    while (same < now.size() && same < before.size() && now[same] == before[same]) ++same;
+    if (same == before.size()) return;
+    if (now.size() + 1 == before.size() && std::equal(now.begin() + same, now.end(), before.begin() + same + 1)) {
+        menuDelete_ = false;
+        return;
+    }
+    sink_.report(Violation::CustomPointOverwritten,
+                 "the menu's delete left points other than his with one gone: " + std::to_string(before.size()) +
+                     " before, " + std::to_string(now.size()) + " now, the first difference at point " +
+                     std::to_string(same + 1));
 }
 
 void SettingsFileWatch::checkStoredSkin(const std::string& text) {

@@ -9,7 +9,9 @@
 // chose: a skin he wore at the start or typed into the file, or one that his
 // ped took while alive, free and outside the game's death or arrest sequence
 // (the plug-in's choices on his settings' behalf included). A skin put on
-// while he was dead, arrested or being brought back is forced on him.
+// while he was dead, arrested or being brought back is forced on him. What he
+// asks of the menu is his too: a value he changes there, and a custom point he
+// deletes there (the later points moved up a number, nothing else changed).
 #include <cstdint>
 #include <set>
 #include <string>
@@ -30,6 +32,11 @@ public:
     // the file had is no longer the same file (his doing, not ours), and the
     // new file is writable whatever the old one was.
     void playerReplacedFile();
+    // He changes the key's value in the menu: it may take a new value (once).
+    void playerChangesInMenu(const std::string& key);
+    // He deletes a custom point in the menu: one point may go, the later ones
+    // moving up a number (once).
+    void playerDeletesPointInMenu();
     // He made the file read-only, or writable again.
     void playerMadeReadOnly(bool readOnly);
     // He made "Pelorin.ini" a symbolic link to target, or gave the file a
@@ -55,6 +62,7 @@ private:
     };
     static Stamp stampOf(const std::string& path);
     void checkText(const std::string& text);
+    void checkPoints(const std::string& text);
     void checkStoredSkin(const std::string& text);
     void checkLink();
 
@@ -66,6 +74,8 @@ private:
     std::string accepted_;           // the file as last seen, the player's or ours from it
     Stamp seenStamp_;                // its identity, size and write time then
     std::set<uint32_t> chosenSkins_;
+    std::set<std::string> menuKeys_;  // keys he changes in the menu, until written
+    bool menuDelete_ = false;         // a point he deletes in the menu, until deleted
     uint32_t lastModel_ = 0;
     uint64_t turns_ = 0;
 };

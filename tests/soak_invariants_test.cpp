@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <limits>
 #include <random>
 
@@ -14,6 +15,7 @@
 #include "sim/roads.h"
 #include "sim/script_host.h"
 #include "sim/soak_bounds.h"
+#include "sim/soak_file_watch.h"
 #include "sim/soak_invariants.h"
 #include "sim/soak_story.h"
 #include "sim/terrain.h"
@@ -249,6 +251,74 @@ TEST(SoakInvariants, AnAllocationInAnIdleTurnIsCaughtOnceTheNextCheckShowsTheLoo
     busy.play(20);
     busy.play(1500, 1);
     EXPECT_FALSE(busy.recorder.saw(Violation::IdleAllocation));
+}
+
+// Three points of the player's and a chance, as a file he saved.
+std::string pointsFile(const std::vector<std::string>& points, const char* chance = "20") {
+    std::string text = "[Player_Respawn]\nnumber_of_custom_spawn_points_in_use=" + std::to_string(points.size()) + "\n";
+    for (size_t i = 0; i < points.size(); ++i)
+        for (char axis : {'x', 'y', 'z'})
+            text += "custom_spawn_" + std::to_string(i + 1) + "_" + axis + "=" + points[i] + "\n";
+    return text + "in_air_player_spawn_chance=" + chance + "\n";
+}
+
+// What the watch says of the file rewritten as after, from the player's before,
+// with what he asked of the menu.
+std::vector<Violation> watchedRewrite(const std::string& before, const std::string& after,
+                                      const std::function<void(sim::soak::SettingsFileWatch&)>& asked) {
+    sim::World& w = testing_support::loadPlugin();
+    testing_support::writeSettingsFile(before);
+    Recorder recorder;
+    sim::soak::SettingsFileWatch watch(w, recorder);
+    watch.playerSaved(before);
+    if (asked) asked(watch);
+    testing_support::writeSettingsFile(after);
+    watch.checkNow();
+    return recorder.seen;
+}
+
+TEST(SoakFileWatch, AMenuDeleteOnlyMovesTheLaterPointsUpAndAMenuChangeOnlySetsItsKey) {
+    const std::string three = pointsFile({"1", "2", "3"});
+    const std::string secondGone = pointsFile({"1", "3"});
+    auto deletes = [](sim::soak::SettingsFileWatch& watch) { watch.playerDeletesPointInMenu(); };
+    auto changes = [](sim::soak::SettingsFileWatch& watch) { watch.playerChangesInMenu("in_air_player_spawn_chance"); };
+    auto pointsChanged = [](const std::vector<Violation>& seen) {
+        return std::find(seen.begin(), seen.end(), Violation::CustomPointOverwritten) != seen.end();
+    };
+    // A delete he asked for: point 2 gone, point 3 moved up, its old lines gone.
+    EXPECT_TRUE(watchedRewrite(three, secondGone, deletes).empty());
+    EXPECT_TRUE(watchedRewrite(three, pointsFile({"1", "2"}), deletes).empty());
+    // Not asked for, or another point changed with it, or two gone.
+    EXPECT_FALSE(watchedRewrite(three, secondGone, nullptr).empty());
+    EXPECT_TRUE(pointsChanged(watchedRewrite(three, pointsFile({"1", "4"}), deletes)));
+    EXPECT_TRUE(pointsChanged(watchedRewrite(three, pointsFile({"3", "1"}), deletes)));
+    EXPECT_TRUE(pointsChanged(watchedRewrite(three, pointsFile({"1"}), deletes)));
+    // A point added by a save meanwhile is no delete.
+    EXPECT_TRUE(watchedRewrite(three, pointsFile({"1", "2", "3", "4"}), deletes).empty());
+    // A value he changed in the menu, and only that key.
+    EXPECT_TRUE(watchedRewrite(three, pointsFile({"1", "2", "3"}, "25"), changes).empty());
+    EXPECT_FALSE(watchedRewrite(three, pointsFile({"1", "2", "3"}, "25"), nullptr).empty());
+    EXPECT_FALSE(watchedRewrite(three, pointsFile({"1", "2", "3"}, "25"),
+                                [](sim::soak::SettingsFileWatch& watch) {
+                                    watch.playerChangesInMenu("custom_spawn_chance");
+                                })
+                     .empty());
+}
+
+TEST(SoakFileWatch, AMenuChangeIsTakenOnceOnly) {
+    sim::World& w = testing_support::loadPlugin();
+    const std::string before = pointsFile({"1"});
+    testing_support::writeSettingsFile(before);
+    Recorder recorder;
+    sim::soak::SettingsFileWatch watch(w, recorder);
+    watch.playerSaved(before);
+    watch.playerChangesInMenu("in_air_player_spawn_chance");
+    testing_support::writeSettingsFile(pointsFile({"1"}, "25"));
+    watch.checkNow();
+    EXPECT_TRUE(recorder.seen.empty());
+    testing_support::writeSettingsFile(pointsFile({"1"}, "100"));  // another size: looked at again
+    watch.checkNow();
+    EXPECT_TRUE(recorder.saw(Violation::SettingsFileDamaged));
 }
 
 TEST(SoakStory, AStoryIsFixedByItsGenerator) {
