@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdarg>
 #include <cstdio>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -13,10 +14,12 @@
 
 namespace {
 
-// Colours of the six modes, in the order of the roll.
-const char* const modeColours[spawnModeCount] = {"#1f6fd1", "#e07b00", "#8e44ad", "#6b6b6b", "#1e9e4a", "#d12f2f"};
+// Colours of the modes, in the order of the roll.
+const char* const modeColours[] = {"#1f6fd1", "#e07b00", "#8e44ad", "#6b6b6b", "#1e9e4a", "#d12f2f"};
+static_assert(std::size(modeColours) == spawnModeCount, "a colour for every spawn mode");
 // What each mode's share brings, and how the map shows it.
-const char* const modeExplanations[spawnModeCount] = {
+static_assert(builtInSpawnPointCount == 759, "the legend below names the count of built-in places");
+const char* const modeExplanations[] = {
     "one of the 759 built-in places (the dots)",
     "a car on a road, searched in the dashed orange rectangle 40% of the time, in the lower green one 60%",
     "an aircraft over the dashed purple rectangle 40% of the time, over the lower green one 60%",
@@ -24,6 +27,7 @@ const char* const modeExplanations[spawnModeCount] = {
     "a place in a green rectangle: the lower one half the time, each of the five others a tenth",
     "your custom points (numbered)",
 };
+static_assert(std::size(modeExplanations) == spawnModeCount, "an explanation for every spawn mode");
 
 // The drawn part of the world: the map's bounds, beyond which a place is no
 // place (a custom point there reads as a missing one).
