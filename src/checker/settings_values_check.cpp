@@ -346,14 +346,16 @@ private:
         float used = wastedScreenTimeScale(speed);
         char consequence[200];
         const char* standsStill = "the game nearly stands still on the wasted screen, and the respawn may wait up "
-                                  "to 80 seconds";
+                                  "to " SETTINGS_NUMBER_TEXT(LONGEST_DEATH_SCREEN_WAIT_SECONDS) " seconds";
         if (speed == 0.0f) {
             valueFinding(id, CheckSeverity::Note, nullptr, settingKeyCheck(id).missingEffect);
         } else if (used == 1.0f && speed != 1.0f) {
             // The respawn's longest wait still follows the value written (death_handler.cpp).
             std::snprintf(consequence, sizeof consequence, "%s, so Pelorin uses normal speed (1.0)%s",
                           speed < 0.0f ? "a negative speed" : "more than 1.0 would be faster than normal",
-                          speed < 0.0f ? ", and the respawn may wait up to 80 seconds" : "");
+                          speed < 0.0f ? ", and the respawn may wait up to " SETTINGS_NUMBER_TEXT(
+                                                 LONGEST_DEATH_SCREEN_WAIT_SECONDS) " seconds"
+                                           : "");
             valueFinding(id, CheckSeverity::Warning, unitFix, consequence);
         } else if (used != speed) {
             std::snprintf(consequence, sizeof consequence, "Pelorin holds it to %g, the slowest it uses: %s",

@@ -382,7 +382,7 @@ bool sequenceOfOursDue() { return episodeDetected() || postLoadingFollowUpDue();
 
 // How long the wasted or busted screen may last, by the slow motion on it:
 // the slowest (and normal speed) wait longest.
-constexpr uint32_t screenDeadlineBelowTenthSpeedMs = 80000;
+constexpr uint32_t screenDeadlineBelowTenthSpeedMs = longestDeathScreenWaitMs;
 constexpr uint32_t screenDeadlineToFifthSpeedMs = 35000;
 constexpr uint32_t screenDeadlineBelowTwoFifthsSpeedMs = 25000;
 

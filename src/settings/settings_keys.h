@@ -61,6 +61,15 @@ struct SettingKey {
     SettingPage page;
 };
 
+// The longest the wasted or busted screen waits for the respawn: with a slow
+// motion below a tenth of normal speed, 0 and negative values included (the
+// screen then plays at normal speed). In seconds, so that the key table's
+// words name it from here.
+#define LONGEST_DEATH_SCREEN_WAIT_SECONDS 80
+#define SETTINGS_NUMBER_TEXT_OF(number) #number
+#define SETTINGS_NUMBER_TEXT(number) SETTINGS_NUMBER_TEXT_OF(number)
+constexpr uint32_t longestDeathScreenWaitMs = LONGEST_DEATH_SCREEN_WAIT_SECONDS * 1000;
+
 // Each key's name as a variable of its own, so that the name is stored once
 // however many files of the plug-in use the table.
 #define KEY(name, ...) inline constexpr char name##KeyName[] = #name;
