@@ -3,7 +3,6 @@
 // another.
 #include <gtest/gtest.h>
 
-#include <regex>
 #include <string>
 #include <vector>
 
@@ -30,14 +29,34 @@ struct Label {
     float left, top, right, bottom;
 };
 
+// Every <text> element of the picture: its attributes and its content.
+struct TextElement {
+    std::string attributes, content;
+};
+std::vector<TextElement> textsOf(const std::string& svg) {
+    std::vector<TextElement> texts;
+    for (size_t at = svg.find("<text "); at != std::string::npos; at = svg.find("<text ", at + 1)) {
+        size_t open = svg.find('>', at), close = svg.find("</text>", at);
+        if (open == std::string::npos || close == std::string::npos || close < open) break;
+        texts.push_back({svg.substr(at + 6, open - at - 6), svg.substr(open + 1, close - open - 1)});
+    }
+    return texts;
+}
+
+// The number of an attribute of an element ("x", "y", "font-size").
+float attribute(const TextElement& text, const std::string& name) {
+    size_t at = (" " + text.attributes).find(" " + name + "=\"");
+    EXPECT_NE(at, std::string::npos) << name << " in " << text.attributes;
+    return at == std::string::npos ? 0.0f : std::stof(text.attributes.substr(at + name.size() + 2));
+}
+
 // Every text of the picture with the box it takes (the tool's own estimate of
 // a glyph's width, 0.6 of the font size).
 std::vector<Label> labelsOf(const std::string& svg) {
     std::vector<Label> labels;
-    const std::regex text("<text x=\"([-0-9.]+)\" y=\"([-0-9.]+)\" font-size=\"([0-9.]+)\"[^>]*>([^<]*)</text>");
-    for (std::sregex_iterator it(svg.begin(), svg.end(), text), end; it != end; ++it) {
-        float x = std::stof((*it)[1]), y = std::stof((*it)[2]), size = std::stof((*it)[3]);
-        float width = 0.6f * size * static_cast<float>((*it)[4].length());
+    for (const TextElement& text : textsOf(svg)) {
+        float x = attribute(text, "x"), y = attribute(text, "y"), size = attribute(text, "font-size");
+        float width = 0.6f * size * static_cast<float>(text.content.length());
         labels.push_back({x, y - size, x + width, y});
     }
     return labels;
@@ -46,8 +65,7 @@ std::vector<Label> labelsOf(const std::string& svg) {
 // The picture's words: every text, joined by spaces, as wrapped lines read.
 std::string wordsOf(const std::string& svg) {
     std::string words;
-    const std::regex text("<text [^>]*>([^<]*)</text>");
-    for (std::sregex_iterator it(svg.begin(), svg.end(), text), end; it != end; ++it) words += (*it)[1].str() + " ";
+    for (const TextElement& text : textsOf(svg)) words += text.content + " ";
     return words;
 }
 
