@@ -211,6 +211,26 @@ TEST(SettingsChecker, SaysWhichLinesAreNotReadAsTheReaderReadsThem) {
     })) << describe(check);
 }
 
+TEST(SettingsChecker, APointOnOneKeyIsToldTheKeysTheReaderReads) {
+    auto messageOn = [](const SettingsCheck& check, int line) {
+        for (const SettingsFinding& f : check.findings)
+            if (f.line == line) return f.message;
+        return std::string();
+    };
+    SettingsCheck check = checkSettingsText(
+        "[Player_Respawn]\n"
+        "custom_spawn_05=-1034.6, -2732.5, 13.8\n"  // 2: point 5, whose keys take no leading zero
+        "custom_spawn_0=1, 2, 3\n"                   // 3: no point 0
+        "custom_spawn_99999=1 2\n");                 // 4: beyond the cap
+    EXPECT_NE(messageOn(check, 2).find("custom_spawn_5_x=-1034.6, custom_spawn_5_y=-2732.5 and custom_spawn_5_z=13.8"),
+              std::string::npos)
+        << describe(check);
+    for (int line : {3, 4}) {
+        EXPECT_NE(messageOn(check, line).find("custom_spawn_<n>_x"), std::string::npos) << describe(check);
+        EXPECT_NE(messageOn(check, line).find("from 1 to 10000"), std::string::npos) << describe(check);
+    }
+}
+
 namespace {
 
 // Every finding, in the order made.

@@ -198,12 +198,26 @@ private:
     }
 
     // "custom_spawn_1=-1034.6, -2732.5, 13.8": a point written on one key of
-    // its own name, which the plug-in never reads; told with his numbers.
+    // its own name, which the plug-in never reads; told with his numbers, and
+    // with the keys as the reader reads them ("custom_spawn_05" is point 5,
+    // whose keys take no leading zero).
     bool wholePointOnOneKey(int line, std::string_view key, std::string_view value) {
         constexpr std::string_view prefix = "custom_spawn_";
         if (key.size() <= prefix.size() || !equalIgnoringCase(key.substr(0, prefix.size()), prefix)) return false;
-        std::string_view number = key.substr(prefix.size());
-        if (number.size() > 5 || number.find_first_not_of("0123456789") != std::string_view::npos) return false;
+        std::string_view digits = key.substr(prefix.size());
+        if (digits.size() > 5 || digits.find_first_not_of("0123456789") != std::string_view::npos) return false;
+        int32_t point = 0;
+        for (char digit : digits) point = point * 10 + (digit - '0');
+        if (point < 1 || point > customSpawnPointCap) {
+            report_.add(line, CheckSeverity::Warning, FindingKind::KeyNotRead,
+                        "Pelorin knows no setting %.*s and ignores this line: a custom point takes three keys, "
+                        "custom_spawn_<n>_x, custom_spawn_<n>_y and custom_spawn_<n>_z, one number each, for a "
+                        "point n from 1 to %ld.",
+                        VIEW(key), static_cast<long>(customSpawnPointCap));
+            return true;
+        }
+        char keys[3][customSpawnKeySize];
+        for (int axis = 0; axis < 3; ++axis) formatCustomSpawnKey(point, axis, keys[axis], sizeof keys[axis]);
         // Up to three numbers in the value, whatever stands between them.
         std::string_view numbers[3];
         int found = 0;
@@ -217,14 +231,13 @@ private:
         if (found == 3)
             report_.add(line, CheckSeverity::Warning, FindingKind::KeyNotRead,
                         "Pelorin knows no setting %.*s and ignores this line: a custom point takes three keys, one "
-                        "number each: custom_spawn_%.*s_x=%.*s, custom_spawn_%.*s_y=%.*s and custom_spawn_%.*s_z=%.*s.",
-                        VIEW(key), VIEW(number), VIEW(numbers[0]), VIEW(number), VIEW(numbers[1]), VIEW(number),
-                        VIEW(numbers[2]));
+                        "number each: %s=%.*s, %s=%.*s and %s=%.*s.",
+                        VIEW(key), keys[0], VIEW(numbers[0]), keys[1], VIEW(numbers[1]), keys[2], VIEW(numbers[2]));
         else
             report_.add(line, CheckSeverity::Warning, FindingKind::KeyNotRead,
                         "Pelorin knows no setting %.*s and ignores this line: a custom point takes three keys, "
-                        "custom_spawn_%.*s_x, custom_spawn_%.*s_y and custom_spawn_%.*s_z, one number each.",
-                        VIEW(key), VIEW(number), VIEW(number), VIEW(number));
+                        "%s, %s and %s, one number each.",
+                        VIEW(key), keys[0], keys[1], keys[2]);
         return true;
     }
 
