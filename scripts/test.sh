@@ -41,9 +41,10 @@ scripts/wine_scenario.sh save-spawn-point dist/Pelorin.ini
 scripts/wine_native_refusal.sh
 scripts/wine_scenario.sh menu dist/Pelorin.ini
 # A settings file of the first release, kept through an update: the chords that
-# came later work from their shipped values.
+# came later work from their shipped values, and the menu edits it keeping every byte.
 scripts/wine_scenario.sh key-chord tests/check_corpus/file_of_the_first_release.ini
 scripts/wine_scenario.sh save-spawn-point tests/check_corpus/file_of_the_first_release.ini
+scripts/wine_scenario.sh menu tests/check_corpus/file_of_the_first_release.ini
 scripts/wine_unicode_folder.sh
 echo "== The settings checker of the release under Wine against the Linux one =="
 scripts/check_windows_checker.sh

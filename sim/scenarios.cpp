@@ -349,9 +349,10 @@ void menuChord(World& w) {
 // announced; on the custom points page the place where the player stands is
 // saved and the points are shown on the map; the chord closes it.
 void menu(Story& story, World& w) {
-    std::string before = readFile("Pelorin.ini");
     startScript();
     runFor(1500);
+    // As the start left it (an older file has the later keys added by then).
+    std::string before = readFile("Pelorin.ini");
     menuChord(w);
     std::vector<std::string> texts = drawnTexts(w);
     std::printf("menu drawn: %zu rectangles and texts; page \"%s\"\n", w.lastFrame.items.size(),
