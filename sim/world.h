@@ -97,6 +97,7 @@ struct TextDraw {
     bool centred, outline;
     int32_t shadowDistance, edge, edgeAlpha;
     int32_t justification;  // 0 centre, 1 left, 2 right (to wrapRight)
+    float width;            // as the width natives answer it (text_width.h)
 };
 
 // The text style the next draw takes, as the text natives set it.
@@ -279,6 +280,7 @@ public:
     std::vector<std::string> pendingComponents;  // text components of the item being built
     std::string pendingComponentType;
     TextStyle textStyle;
+    uint64_t textWidthQueries = 0;  // answers of the width natives so far
     std::vector<TextDraw> textDraws;              // every draw of the run
     // The frame being drawn, and the last one shown (complete).
     FrameDrawing drawing;

@@ -45,8 +45,16 @@ std::vector<std::string> shownTexts(const sim::World& w) {
 }
 
 bool shows(const sim::World& w, const std::string& text) {
-    for (const std::string& shown : shownTexts(w))
-        if (shown == text) return true;
+    const std::vector<sim::ScreenItem>& items = w.lastFrame.items;
+    for (size_t i = 0; i < items.size(); ++i) {
+        if (!items[i].isText) continue;
+        if (items[i].text.text == text) return true;
+        // A text wrapped in two lines: the next text starts below it at the same place.
+        const sim::TextDraw& first = items[i].text;
+        if (i + 1 < items.size() && items[i + 1].isText && items[i + 1].text.x == first.x &&
+            items[i + 1].text.y > first.y && first.text + " " + items[i + 1].text.text == text)
+            return true;
+    }
     return false;
 }
 

@@ -24,6 +24,7 @@ void tapControl(sim::World& w, int32_t control);
 
 // What the last frame showed: every text in draw order.
 std::vector<std::string> shownTexts(const sim::World& w);
+// A text drawn whole, or wrapped in two lines.
 bool shows(const sim::World& w, const std::string& text);
 // The page title (the first text under the menu's title).
 std::string shownPage(const sim::World& w);
