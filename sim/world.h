@@ -127,6 +127,22 @@ struct FrameDrawing {
     std::vector<ScreenItem> items;
 };
 
+// A method of a scaleform movie called by script, with its parameters as text.
+struct ScaleformCall {
+    std::string method;
+    std::vector<std::string> parameters;
+};
+// A scaleform movie a script requested: loaded some frames later, drawn on the
+// frames it was drawn, given back.
+struct ScaleformMovie {
+    std::string name;
+    uint64_t loadedAtFrame = 0;
+    bool released = false;
+    std::vector<ScaleformCall> calls;
+    uint64_t drawnFrames = 0;
+    uint64_t lastDrawnFrame = 0;
+};
+
 // A blip on the game's map: the plug-in's, or the game's own (the waypoint).
 struct Blip {
     Vec3 position;
@@ -302,6 +318,12 @@ public:
     // The last input came from the keyboard (a key message) rather than the
     // controller (a control pressed).
     bool keyboardInUse = true;
+
+    // The scaleform movies scripts requested, by handle; the method being called.
+    std::map<int32_t, ScaleformMovie> scaleformMovies;
+    int32_t nextScaleformHandle = 1;
+    int32_t methodMovie = 0;
+    ScaleformCall pendingMethod;
 
     // Stats by name hash
     std::map<uint32_t, int32_t> stats;

@@ -1,7 +1,8 @@
 // How the menu looks in the simulated game: every text inside the bar it is
 // drawn on at every screen shape, texts cut between characters and shown in
 // full in the description below the page, each text measured once, ◄ ► around
-// the values left and right change, and the page's position and scroll marks.
+// the values left and right change, the page's position and scroll marks, and
+// the game's instructional buttons while the menu is open.
 #include <unistd.h>
 #include <gtest/gtest.h>
 
@@ -307,4 +308,63 @@ TEST(MenuLooks, TheSimulatedGameMeasuresTextByCharacterFontSizeAndScreen) {
     EXPECT_LT(sim::textWidth("iiii", 0, 0.5f, 1.0f), sim::textWidth("MMMM", 0, 0.5f, 1.0f));
     // A character of two bytes advances once.
     EXPECT_FLOAT_EQ(sim::textWidth("\u00e9\u00e9", 0, 0.5f, 1.0f), 2 * sim::textWidth("e", 0, 0.5f, 1.0f));
+}
+
+namespace {
+
+// The instructional buttons movie the menu requested last, or nullptr.
+const sim::ScaleformMovie* buttonsMovie(const sim::World& w) {
+    const sim::ScaleformMovie* found = nullptr;
+    for (const auto& entry : w.scaleformMovies)
+        if (entry.second.name == "instructional_buttons") found = &entry.second;
+    return found;
+}
+
+// The slots the movie shows now: those set since its last CLEAR_ALL, each as
+// its parameters after the slot's number, joined by spaces.
+std::vector<std::string> buttonSlots(const sim::ScaleformMovie& movie) {
+    std::vector<std::string> slots;
+    for (const sim::ScaleformCall& call : movie.calls) {
+        if (call.method == "CLEAR_ALL") slots.clear();
+        if (call.method != "SET_DATA_SLOT") continue;
+        std::string slot;
+        for (size_t i = 1; i < call.parameters.size(); ++i) slot += (i > 1 ? " " : "") + call.parameters[i];
+        slots.push_back(slot);
+    }
+    return slots;
+}
+
+}  // namespace
+
+TEST(MenuLooks, TheGamesButtonsShowTheControlsOfTheInputInUseWhileTheMenuIsOpen) {
+    sim::World& w = gameStartedWith(builtInSettingsText());
+    pressMenuChord(w);
+    const sim::ScaleformMovie* movie = buttonsMovie(w);
+    ASSERT_NE(movie, nullptr);
+    EXPECT_EQ(movie->lastDrawnFrame, w.lastFrame.frame) << "drawn on every frame once loaded";
+    EXPECT_EQ(buttonSlots(*movie),
+              (std::vector<std::string>{"t_Backspace Back", "t_Right t_Left Change", "t_Down t_Up Choose"}));
+    // On the list of pages, Enter opens; with the controller, its buttons.
+    tapKey(w, keyBackspace);
+    EXPECT_EQ(buttonSlots(*buttonsMovie(w)),
+              (std::vector<std::string>{"t_Backspace Back", "t_Enter Select", "t_Down t_Up Choose"}));
+    tapControl(w, padDown);
+    EXPECT_EQ(buttonSlots(*buttonsMovie(w)), (std::vector<std::string>{"b_202 Back", "b_201 Select", "b_187 b_188 Choose"}));
+    size_t calls = buttonsMovie(w)->calls.size();
+    sim::runFor(500);
+    EXPECT_EQ(buttonsMovie(w)->calls.size(), calls) << "set again only when they change";
+    // Closed, the movie goes back to the game and is drawn no more.
+    pressMenuChord(w);
+    ASSERT_FALSE(isMenuOpen());
+    EXPECT_TRUE(buttonsMovie(w)->released);
+    uint64_t drawn = buttonsMovie(w)->drawnFrames;
+    sim::runFor(500);
+    EXPECT_EQ(buttonsMovie(w)->drawnFrames, drawn);
+    // Opened again: a movie of its own.
+    pressMenuChord(w);
+    ASSERT_TRUE(isMenuOpen());
+    EXPECT_FALSE(buttonsMovie(w)->released);
+    int movies = 0;
+    for (const auto& entry : w.scaleformMovies) movies += !entry.second.released;
+    EXPECT_EQ(movies, 1) << "one movie in use at a time";
 }

@@ -6,6 +6,7 @@
 #include "host/natives/camera_natives.h"
 #include "host/natives/gameplay_natives.h"
 #include "host/natives/player_natives.h"
+#include "menu/menu_buttons.h"
 #include "menu/menu_controls.h"
 #include "menu/menu_input.h"
 #include "menu/menu_screen.h"
@@ -193,6 +194,7 @@ void toggleMenu() {
 
 void closeMenu() {
     menuOpen = false;
+    releaseMenuButtons();
     waiting.page = nullptr;
     pageCount = 0;
 }
@@ -230,4 +232,5 @@ void runMenu() {
     if (!menuOpen) return;
     fillView();
     drawMenu(view);
+    showMenuButtons(view.selected < view.lineCount && view.lines[view.selected].changeable);
 }
