@@ -109,14 +109,13 @@ std::string shownDescription(const sim::World& w) {
     return text;
 }
 
-// ◄ and ► drawn beside the value of the line with this label.
+// ◄ and ► drawn around the value of the line with this label.
 bool hasArrows(const sim::World& w, const std::string& label) {
     const std::vector<sim::ScreenItem>& items = w.lastFrame.items;
-    for (size_t i = 0; i + 3 < items.size(); ++i) {
+    for (size_t i = 0; i + 1 < items.size(); ++i) {
         if (!items[i].isText || items[i].text.text != label) continue;
-        float y = items[i].text.y;
-        return items[i + 2].isText && items[i + 2].text.text == "\u25C4" && items[i + 2].text.y == y &&
-               items[i + 3].isText && items[i + 3].text.text == "\u25BA" && items[i + 3].text.y == y;
+        const std::string value = valueOf(w, label);
+        return !value.empty() && items[i + 1].text.text == "\u25C4 " + value + " \u25BA";
     }
     return false;
 }

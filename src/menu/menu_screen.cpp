@@ -1,6 +1,8 @@
 #include "menu/menu_screen.h"
 
 #include <cstdint>
+#include <cstdio>
+#include <cstring>
 
 #include "host/natives/graphics_natives.h"
 #include "menu/text_fit.h"
@@ -20,7 +22,6 @@ constexpr float titleHeight = 0.08f;
 constexpr float barHeight = 0.034f;  // the page's title, each line, a line of help
 constexpr float textInset = 0.009f;
 constexpr float valueGap = 0.016f;  // at least, between a label and its value
-constexpr float arrowGap = 0.006f;  // between ◄ or ► and the value
 constexpr float scrollHeight = 0.024f;  // the bar of ▲ and ▼ below a page that scrolls
 constexpr float scrollMarkOffset = 0.02f;  // ▲ left of the middle, ▼ right of it
 constexpr float wrappedLineStep = 0.021f;  // between the two lines of a description or notice
@@ -34,8 +35,9 @@ constexpr TextFont smallFont{0, 0.29f};  // the description and the help
 // screen's height; text is placed by the top of its line.
 constexpr float lineHeightPerSize = 0.065f;
 
-constexpr const char* leftArrow = "\u25C4";
-constexpr const char* rightArrow = "\u25BA";
+// What the arrows add to a value left and right change (one text, a space
+// between): "◄ 40 % ►".
+constexpr const char* arrowsOnly = "\u25C4  \u25BA";
 constexpr const char* upMark = "\u25B2";
 constexpr const char* downMark = "\u25BC";
 
@@ -68,8 +70,15 @@ struct Columns {
 
 // What each text of the menu was fitted to, kept from frame to frame: a text
 // that stays is measured no more.
+struct MeasuredLine {
+    char label[sizeof MenuLine{}.label], value[sizeof MenuLine{}.value];
+    float labelWidth, valueWidth;
+    bool known;
+};
 struct Fitted {
     float ratio = 0;
+    float arrowsWidth = 0;  // of "◄  ►": what the arrows add to a value
+    MeasuredLine measured[menuVisibleLines];
     FittedText title, position, labels[menuVisibleLines], values[menuVisibleLines];
     WrappedText description, help;
 };
@@ -113,21 +122,27 @@ void line(const MenuLine& line, int slot, bool selected, const Columns& c, float
     bar(c, top, barHeight, selected ? selectedBar : lineBar);
     bool hasValue = line.value[0] != '\0';
     bool arrows = hasValue && line.changeable;
-    float arrowWidth = arrows ? textWidth(rightArrow, lineFont) + c.across(arrowGap) : 0;
-    float room = c.room() - (hasValue ? c.across(valueGap) : 0) - 2 * arrowWidth;
-    float labelWidth = textWidth(line.label, lineFont);
-    float valueRoom = hasValue ? textWidth(line.value, lineFont) : 0;
+    float room = c.room() - (hasValue ? c.across(valueGap) : 0) - (arrows ? fitted.arrowsWidth : 0);
+    MeasuredLine& measured = fitted.measured[slot];
+    if (!measured.known || std::strcmp(measured.label, line.label) != 0 || std::strcmp(measured.value, line.value) != 0) {
+        std::strcpy(measured.label, line.label);
+        std::strcpy(measured.value, line.value);
+        measured.labelWidth = textWidth(line.label, lineFont);
+        measured.valueWidth = hasValue ? textWidth(line.value, lineFont) : 0;
+        measured.known = true;
+    }
+    float labelWidth = measured.labelWidth;
+    float valueRoom = measured.valueWidth;
     if (labelWidth + valueRoom > room && valueRoom > room / 2)
         valueRoom = labelWidth < room / 2 ? room - labelWidth : room / 2;
     const FittedText& label = fitText(fitted.labels[slot], line.label, room - valueRoom, lineFont, line.cutFront);
     text(label.shown, c, c.textLeft(), top, barHeight, lineFont, colour, Left);
     if (!hasValue) return;
     const FittedText& value = fitText(fitted.values[slot], line.value, valueRoom, lineFont);
-    float valueRight = c.textRight() - arrowWidth;
-    text(value.shown, c, valueRight, top, barHeight, lineFont, colour, Right);
-    if (!arrows) return;
-    text(leftArrow, c, valueRight - value.width - c.across(arrowGap), top, barHeight, lineFont, colour, Right);
-    text(rightArrow, c, c.textRight(), top, barHeight, lineFont, colour, Right);
+    if (!arrows) return text(value.shown, c, c.textRight(), top, barHeight, lineFont, colour, Right);
+    char shown[sizeof value.shown + 16];
+    std::snprintf(shown, sizeof shown, "\u25C4 %s \u25BA", value.shown);
+    text(shown, c, c.textRight(), top, barHeight, lineFont, colour, Right);
 }
 
 // ▲ when lines are hidden above, ▼ when below; the bar shows while the page scrolls.
@@ -161,7 +176,9 @@ void drawMenu(const MenuView& view) {
     if (ratio != fitted.ratio) {
         // The widths the game gave are fractions of the screen's width.
         forgetTextWidths();
+        for (MeasuredLine& measured : fitted.measured) measured.known = false;
         fitted.ratio = ratio;
+        fitted.arrowsWidth = textWidth(arrowsOnly, lineFont);
     }
     const Columns c{menuLeft, menuWidth / ratio, textInset / ratio, ratio};
     float top = menuTop;

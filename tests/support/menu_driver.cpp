@@ -75,7 +75,13 @@ std::string valueOf(const sim::World& w, const std::string& label) {
         if (!items[i].isText || items[i].text.text != label) continue;
         const sim::ScreenItem& next = items[i + 1];
         bool sameLine = next.isText && next.text.y == items[i].text.y && next.text.justification == 2;
-        return sameLine ? next.text.text : "";
+        if (!sameLine) return "";
+        // A value left and right change stands between ◄ and ►.
+        const std::string& value = next.text.text;
+        const std::string left = "\u25C4 ", right = " \u25BA";
+        bool arrows = value.size() >= left.size() + right.size() && value.compare(0, left.size(), left) == 0 &&
+                      value.compare(value.size() - right.size(), right.size(), right) == 0;
+        return arrows ? value.substr(left.size(), value.size() - left.size() - right.size()) : value;
     }
     return "";
 }

@@ -30,7 +30,8 @@ bool shows(const sim::World& w, const std::string& text);
 std::string shownPage(const sim::World& w);
 // The label of the selected line (drawn dark on the light bar).
 std::string selectedLine(const sim::World& w);
-// The value shown on the line with this label; "" when there is none.
+// The value shown on the line with this label, without the ◄ ► around it;
+// "" when there is none.
 std::string valueOf(const sim::World& w, const std::string& label);
 // Moves the cursor down to the line with this label (at most 40 lines).
 bool selectLine(sim::World& w, const std::string& label);
