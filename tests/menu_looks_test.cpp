@@ -40,7 +40,11 @@ Extent extentOf(const sim::TextDraw& t) {
 bool validUtf8(const std::string& text) {
     for (size_t i = 0; i < text.size();) {
         unsigned char lead = static_cast<unsigned char>(text[i]);
-        size_t length = lead < 0x80 ? 1 : (lead & 0xE0) == 0xC0 ? 2 : (lead & 0xF0) == 0xE0 ? 3 : (lead & 0xF8) == 0xF0 ? 4 : 0;
+        size_t length = lead < 0x80             ? 1
+                        : (lead & 0xE0) == 0xC0 ? 2
+                        : (lead & 0xF0) == 0xE0 ? 3
+                        : (lead & 0xF8) == 0xF0 ? 4
+                                                : 0;
         if (length == 0 || i + length > text.size()) return false;
         for (size_t k = 1; k < length; ++k)
             if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return false;
@@ -121,7 +125,8 @@ bool hasArrows(const sim::World& w, const std::string& label) {
 }
 
 std::string withPoints(int count) {
-    std::string text = withSetting(builtInSettingsText(), "number_of_custom_spawn_points_in_use", std::to_string(count));
+    std::string text =
+        withSetting(builtInSettingsText(), "number_of_custom_spawn_points_in_use", std::to_string(count));
     for (int k = 1; k <= count; ++k)
         text += "custom_spawn_" + std::to_string(k) + "_x=" + std::to_string(100 * k) + "\ncustom_spawn_" +
                 std::to_string(k) + "_y=200\ncustom_spawn_" + std::to_string(k) + "_z=30\n";
@@ -348,7 +353,8 @@ TEST(MenuLooks, TheGamesButtonsShowTheControlsOfTheInputInUseWhileTheMenuIsOpen)
     EXPECT_EQ(buttonSlots(*buttonsMovie(w)),
               (std::vector<std::string>{"t_Backspace Back", "t_Enter Select", "t_Down t_Up Choose"}));
     tapControl(w, padDown);
-    EXPECT_EQ(buttonSlots(*buttonsMovie(w)), (std::vector<std::string>{"b_202 Back", "b_201 Select", "b_187 b_188 Choose"}));
+    EXPECT_EQ(buttonSlots(*buttonsMovie(w)),
+              (std::vector<std::string>{"b_202 Back", "b_201 Select", "b_187 b_188 Choose"}));
     size_t calls = buttonsMovie(w)->calls.size();
     sim::runFor(500);
     EXPECT_EQ(buttonsMovie(w)->calls.size(), calls) << "set again only when they change";

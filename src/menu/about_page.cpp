@@ -82,8 +82,7 @@ public:
     bool change(int line, int direction) override { return stepSetting(aboutKeys.ids[line - 1], direction); }
 
     const char* help(int line) const override {
-        return isSettingLine(line) ? settingLineHelp
-                                                 : "pelorin-check.exe explains every line   Backspace: back";
+        return isSettingLine(line) ? settingLineHelp : "pelorin-check.exe explains every line   Backspace: back";
     }
 
 private:
@@ -162,7 +161,8 @@ private:
     }
 
     void fullPath() {
-        if (!fullPathOf(settingsFilePath, path_, sizeof path_)) std::snprintf(path_, sizeof path_, "%s", settingsFilePath);
+        if (!fullPathOf(settingsFilePath, path_, sizeof path_))
+            std::snprintf(path_, sizeof path_, "%s", settingsFilePath);
     }
 
     uint32_t checkedVersion_ = 0;

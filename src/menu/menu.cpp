@@ -81,8 +81,8 @@ void perform(OpenPage& open, MenuAction action) {
     switch (action) {
         case MenuAction::Left:
         case MenuAction::Right:
-            if (open.page->changeable(open.cursor) && open.page->change(open.cursor, action == MenuAction::Left ? -1 : 1))
-                playMenuSound("Highlight_Accept");
+            if (!open.page->changeable(open.cursor)) return;
+            if (open.page->change(open.cursor, action == MenuAction::Left ? -1 : 1)) playMenuSound("Highlight_Accept");
             return;
         case MenuAction::Accept:
             // The sound first: the line may run a respawn that takes a while.

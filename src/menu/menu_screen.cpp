@@ -124,7 +124,8 @@ void line(const MenuLine& line, int slot, bool selected, const Columns& c, float
     bool arrows = hasValue && line.changeable;
     float room = c.room() - (hasValue ? c.across(valueGap) : 0) - (arrows ? fitted.arrowsWidth : 0);
     MeasuredLine& measured = fitted.measured[slot];
-    if (!measured.known || std::strcmp(measured.label, line.label) != 0 || std::strcmp(measured.value, line.value) != 0) {
+    if (!measured.known || std::strcmp(measured.label, line.label) != 0 ||
+        std::strcmp(measured.value, line.value) != 0) {
         std::strcpy(measured.label, line.label);
         std::strcpy(measured.value, line.value);
         measured.labelWidth = textWidth(line.label, lineFont);

@@ -2,7 +2,9 @@
 
 #include "host/native_call.h"
 
-int32_t requestScaleformMovie(const char* name) { return native::resultI32(native::invoke(0x11FE353CF9733E6Full, name)); }
+int32_t requestScaleformMovie(const char* name) {
+    return native::resultI32(native::invoke(0x11FE353CF9733E6Full, name));
+}
 
 bool hasScaleformMovieLoaded(int32_t movie) { return native::resultBool(native::invoke(0x85F01B8D5B90570Eull, movie)); }
 
