@@ -14,6 +14,7 @@
 #include "checker/first_findings.h"
 #include "checker/settings_checker.h"
 #include "menu/menu.h"
+#include "sim/game_events.h"
 #include "sim/script_host.h"
 #include "sim/soak_memory.h"
 #include "sim/text_width.h"
@@ -372,4 +373,18 @@ TEST(MenuLooks, TheGamesButtonsShowTheControlsOfTheInputInUseWhileTheMenuIsOpen)
     int movies = 0;
     for (const auto& entry : w.scaleformMovies) movies += !entry.second.released;
     EXPECT_EQ(movies, 1) << "one movie in use at a time";
+}
+
+TEST(MenuLooks, TheMouseWheelMovesALineANotch) {
+    sim::World& w = gameStartedWith(builtInSettingsText());
+    openPage(w, "Where you come back");
+    auto notch = [&w](bool up) {
+        sim::turnMouseWheel(w, up);
+        sim::runFor(100);
+    };
+    for (int i = 0; i < 3; ++i) notch(false);
+    EXPECT_TRUE(shows(w, "4/17"));
+    notch(true);
+    EXPECT_TRUE(shows(w, "3/17"));
+    EXPECT_EQ(buttonSlots(*buttonsMovie(w)).front(), "t_Backspace Back") << "the keys' glyphs stay";
 }
