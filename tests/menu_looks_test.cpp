@@ -356,6 +356,18 @@ TEST(MenuLooks, TheGamesButtonsShowTheControlsOfTheInputInUseWhileTheMenuIsOpen)
     tapControl(w, padDown);
     EXPECT_EQ(buttonSlots(*buttonsMovie(w)),
               (std::vector<std::string>{"b_202 Back", "b_201 Select", "b_187 b_188 Choose"}));
+    // A line both: the points on the map; a fact: neither.
+    tapKeys(w, keyDown, 2);
+    ASSERT_EQ(selectedLine(w), "Custom points");
+    tapKey(w, keyEnter);
+    ASSERT_TRUE(selectLine(w, "Show the points on the map"));
+    EXPECT_EQ(buttonSlots(*buttonsMovie(w)), (std::vector<std::string>{"t_Backspace Back", "t_Enter Select",
+                                                                        "t_Right t_Left Change", "t_Down t_Up Choose"}));
+    tapKey(w, keyBackspace);
+    ASSERT_TRUE(selectLine(w, "About"));
+    tapKey(w, keyEnter);
+    EXPECT_EQ(buttonSlots(*buttonsMovie(w)), (std::vector<std::string>{"t_Backspace Back", "t_Down t_Up Choose"}))
+        << "Version: nothing to change or do";
     size_t calls = buttonsMovie(w)->calls.size();
     sim::runFor(500);
     EXPECT_EQ(buttonsMovie(w)->calls.size(), calls) << "set again only when they change";

@@ -59,6 +59,7 @@ public:
         return true;
     }
 
+    bool acts(int) const override { return true; }
     bool accept(int line) override {
         switch (line) {
             case SaveHere:

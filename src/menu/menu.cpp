@@ -232,5 +232,6 @@ void runMenu() {
     if (!menuOpen) return;
     fillView();
     drawMenu(view);
-    showMenuButtons(view.selected < view.lineCount && view.lines[view.selected].changeable);
+    showMenuButtons(MenuButtons{view.selected < view.lineCount && view.lines[view.selected].changeable,
+                                current().page->acts(current().cursor)});
 }

@@ -16,7 +16,7 @@ bool loaded = false;
 // What the buttons show now; set is false until they are set.
 bool set = false;
 bool keyboardShown = false;
-bool changeableShown = false;
+MenuButtons buttonsShown{false, false};
 
 void call(const char* method) {
     beginScaleformMovieMethod(movie, method);
@@ -43,27 +43,30 @@ void slot(int32_t number, int32_t first, int32_t second, const char* text) {
     endScaleformMovieMethod();
 }
 
-void setButtons(bool changeable) {
+void setButtons(MenuButtons buttons) {
     call("CLEAR_ALL");
     callWithInts("SET_CLEAR_SPACE", 200);
-    slot(0, cancelControl, -1, "Back");
-    slot(1, changeable ? rightControl : acceptControl, changeable ? leftControl : -1, changeable ? "Change" : "Select");
-    slot(2, downControl, upControl, "Choose");
+    int32_t next = 0;
+    slot(next++, cancelControl, -1, "Back");
+    if (buttons.select) slot(next++, acceptControl, -1, "Select");
+    if (buttons.change) slot(next++, rightControl, leftControl, "Change");
+    slot(next, downControl, upControl, "Choose");
     callWithInts("SET_BACKGROUND_COLOUR", 0, 0, 0, 80);
     callWithInts("DRAW_INSTRUCTIONAL_BUTTONS", 0);
 }
 
 }  // namespace
 
-void showMenuButtons(bool changeable) {
+void showMenuButtons(MenuButtons buttons) {
     if (movie == 0) movie = requestScaleformMovie("instructional_buttons");
     if (!loaded && !(loaded = hasScaleformMovieLoaded(movie))) return;
     bool keyboard = isUsingKeyboardAndMouse();
-    if (!set || keyboard != keyboardShown || changeable != changeableShown) {
-        setButtons(changeable);
+    if (!set || keyboard != keyboardShown || buttons.change != buttonsShown.change ||
+        buttons.select != buttonsShown.select) {
+        setButtons(buttons);
         set = true;
         keyboardShown = keyboard;
-        changeableShown = changeable;
+        buttonsShown = buttons;
     }
     drawScaleformMovieFullscreenWhite(movie);
 }

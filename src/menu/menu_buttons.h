@@ -6,6 +6,10 @@
 // Shows the hints for this frame: the movie requested on the menu's first
 // frame, drawn once it has loaded, its buttons set again when the selected
 // line's hints or the input in use change.
-void showMenuButtons(bool changeable);
+struct MenuButtons {
+    bool change;  // left and right change the selected line's value
+    bool select;  // Enter acts on it
+};
+void showMenuButtons(MenuButtons buttons);
 // The menu closed: the movie goes back to the game.
 void releaseMenuButtons();

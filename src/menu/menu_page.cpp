@@ -8,6 +8,8 @@ bool MenuPage::change(int, int) { return false; }
 
 bool MenuPage::accept(int) { return false; }
 
+bool MenuPage::acts(int) const { return false; }
+
 bool MenuPage::writes(int) const { return false; }
 
 void MenuPage::explain(int, const MenuLine& shown, char* text, size_t size) const {

@@ -19,6 +19,9 @@ public:
     virtual bool change(int line, int direction);
     // Enter on a line; false when it does nothing.
     virtual bool accept(int line);
+    // Enter acts on the line (opens, saves, goes, deletes): the game's buttons
+    // say so.
+    virtual bool acts(int line) const;
     // Left, right or Enter on the line writes the settings file: they wait
     // while a save of the player's may be under way.
     virtual bool writes(int line) const;

@@ -41,6 +41,7 @@ public:
     void explain(int line, const MenuLine&, char* text, size_t size) const override {
         std::snprintf(text, size, "%s", pageSummaries[line]);
     }
+    bool acts(int) const override { return true; }
     bool accept(int line) override {
         if (MenuPage* page = pageOn(line)) {
             openPage(*page);
