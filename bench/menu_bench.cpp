@@ -90,6 +90,21 @@ void benchMenu() {
     printCost("closed, menu chord Ctrl + F7", measureFrames(w, frames));
     testing_support::pressMenuChord(w);
     printCost("open on Where you come back (12 of 17 lines)", measureFrames(w, frames));
+    // Down through the page and back, twice: the first time each new text is
+    // measured (and cut or wrapped), the second time every text is known.
+    for (int round = 1; round <= 2; ++round) {
+        uint64_t questions = w.textWidthQueries;
+        double longest = 0;
+        for (int move = 0; move < 32; ++move) {
+            uint32_t key = move < 16 ? testing_support::keyDown : testing_support::keyUp;
+            w.keyMessageAt(w.tick() + 10, key, false);
+            w.keyMessageAt(w.tick() + 60, key, true);
+            longest = std::max(longest, longestFrame(9).passed);
+        }
+        std::printf("  moving a line on Where you come back, %s: %.1f width questions per move, longest frame %.2f ms\n",
+                    round == 1 ? "first time" : "again     ",
+                    static_cast<double>(w.textWidthQueries - questions) / 32, longest);
+    }
 
     sim::World& many = quietGame(withTenThousandCustomPoints(
         testing_support::builtInSettingsWith({{"number_of_custom_spawn_points_in_use", "10000"}})));

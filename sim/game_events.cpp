@@ -94,6 +94,13 @@ void pressControl(World& w, int32_t control) {
     w.controlsJustPressed.insert(control);
 }
 
+// Assumption: the game reports a notch of the wheel as its scroll control
+// (241 up, 242 down) just pressed for one frame.
+void turnMouseWheel(World& w, bool up) {
+    w.controlsJustPressed.insert(up ? 241 : 242);
+    w.keyboardInUse = true;
+}
+
 void keyDown(World& w, uint32_t key) {
     w.keyboardInUse = true;
     if (w.keyboardHandler) w.keyboardHandler(key, 1, 0, 0, 0, 0, 0);

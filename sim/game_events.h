@@ -43,6 +43,10 @@ void clearWaypoint(World& world);
 void holdControl(World& world, int32_t control);
 void releaseControl(World& world, int32_t control);
 void pressControl(World& world, int32_t control);
+// A notch of the mouse wheel, away from the player (up) or towards him: the
+// cursor's scroll control just pressed on the next frame, the keyboard and
+// mouse in use.
+void turnMouseWheel(World& world, bool up);
 
 // Keyboard messages delivered now to the plug-in's handler, and a key pressed
 // from the next frame on and released after the given time.

@@ -36,6 +36,7 @@ const NativeTable& nativeTable() {
         registerCoreNatives(t);
         registerScreenNatives(t);
         registerHudNatives(t);
+        registerScaleformNatives(t);
         registerMapNatives(t);
         registerWorldNatives(t);
         registerVehicleNatives(t);

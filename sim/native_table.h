@@ -100,6 +100,7 @@ bool answeringNative();
 void registerCoreNatives(NativeTable& table);       // player, entities, hashes, random, models
 void registerScreenNatives(NativeTable& table);     // fades, camera, effects, time scale, loading screens, rectangles
 void registerHudNatives(NativeTable& table);        // feed, screen text, sounds, controls
+void registerScaleformNatives(NativeTable& table);  // scaleform movies and the instructional buttons' glyphs
 void registerMapNatives(NativeTable& table);        // blips and the waypoint
 void registerWorldNatives(NativeTable& table);      // ground, scene, roads, placement
 void registerVehicleNatives(NativeTable& table);    // vehicles and their modifications

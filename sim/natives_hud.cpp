@@ -1,5 +1,6 @@
 // The notification feed, screen text, front-end sounds and controls.
 #include "sim/native_table.h"
+#include "sim/text_width.h"
 
 namespace sim {
 namespace {
@@ -39,8 +40,25 @@ void drawScreenText(const NativeCall& c) {
     const TextStyle& s = w.textStyle;
     w.textDraws.push_back(TextDraw{w.tick(), takeComponents(w), c.f32(0), c.f32(1), s.red, s.green, s.blue, s.alpha,
                                    s.font, s.scale, s.size, s.wrapLeft, s.wrapRight, s.centred, s.outline,
-                                   s.shadowDistance, s.edge, s.edgeAlpha, s.justification});
+                                   s.shadowDistance, s.edge, s.edgeAlpha, s.justification, 0.0f});
+    TextDraw& drawn = w.textDraws.back();
+    drawn.width = textWidth(drawn.text, drawn.font, drawn.size, w.screen.aspectRatio);
     w.drawing.items.push_back(ScreenItem{true, RectDraw{}, w.textDraws.back()});
+    w.textStyle = TextStyle{};
+}
+
+void beginTextWidth(const NativeCall& c) {
+    c.world.pendingComponentType = c.text(0);
+    c.world.pendingComponents.clear();
+}
+
+// Assumption: the width is that of the text as it would be drawn now (the
+// padding flag makes no difference here), and the question, like a draw,
+// returns the style to the defaults.
+void endTextWidth(const NativeCall& c) {
+    World& w = c.world;
+    ++w.textWidthQueries;
+    c.returnFloat(textWidth(takeComponents(w), w.textStyle.font, w.textStyle.size, w.screen.aspectRatio));
     w.textStyle = TextStyle{};
 }
 
@@ -96,6 +114,8 @@ void registerHudNatives(NativeTable& t) {
     t[0x2ED7843F8F801023ull] = {"END_TEXT_COMMAND_THEFEED_POST_TICKER", postNotification};
     t[0x25FBB336DF1804CBull] = {"BEGIN_TEXT_COMMAND_DISPLAY_TEXT", beginScreenText};
     t[0xCD015E5BB0D96A57ull] = {"END_TEXT_COMMAND_DISPLAY_TEXT", drawScreenText};
+    t[0x54CE8AC98E120CABull] = {"BEGIN_TEXT_COMMAND_GET_SCREEN_WIDTH_OF_DISPLAY_TEXT", beginTextWidth};
+    t[0x85F061DA64ED2F67ull] = {"END_TEXT_COMMAND_GET_SCREEN_WIDTH_OF_DISPLAY_TEXT", endTextWidth};
     t[0xBE6B23FFA53FB442ull] = {"SET_TEXT_COLOUR", textColour};
     t[0x66E0276CC5F6B9DAull] = {"SET_TEXT_FONT", textFont};
     t[0x07C837F9A01C34C9ull] = {"SET_TEXT_SCALE", textScale};

@@ -368,7 +368,8 @@ void menu(Story& story, World& w) {
     if (at != std::string::npos) expected.replace(at, 41, "on_point_from_list_player_spawn_chance=45");
     std::printf("Point from the list after the right arrow: %s\n", drawnValue(w, "Point from the list").c_str());
     story.check(at != std::string::npos && after == expected, "the file holds 45, every other byte as it was");
-    story.check(drawnValue(w, "Point from the list") == "45 % (45.5 % of respawns)", "the page shows 45 % with its odds");
+    story.check(drawnValue(w, "Point from the list") == "\u25C4 45 % (45.5 % of respawns) \u25BA",
+                "the page shows 45 % with its odds, between the arrows that change it");
     tap(w, 0x08);  // back to the pages
     for (int i = 0; i < 3; ++i) tap(w, 0x28);
     tap(w, 0x0D);  // Custom points

@@ -62,9 +62,14 @@ std::string text(const TextDraw& t, double width, double height) {
         anchor = "end";
         x = t.wrapRight * width;
     }
+    // Stretched or squeezed to the width the game answered for it, so that
+    // the picture shows what the script measured, whatever font draws it.
+    std::string length = t.width > 0 ? format("textLength=\"%.1f\" lengthAdjust=\"spacingAndGlyphs\" ",
+                                              t.width * width, 0, 0, 0)
+                                     : "";
     return format("<text x=\"%.1f\" y=\"%.1f\" font-size=\"%.1f\" ", x, t.y * height + baselineShare * fontPixels,
                   fontPixels, 0) +
-           "text-anchor=\"" + anchor + "\" font-family=\"" + fontFamily(t.font) + "\" " +
+           length + "text-anchor=\"" + anchor + "\" font-family=\"" + fontFamily(t.font) + "\" " +
            colour(t.red, t.green, t.blue, t.alpha) + ">" + escaped(t.text) + "</text>\n";
 }
 

@@ -97,6 +97,7 @@ struct TextDraw {
     bool centred, outline;
     int32_t shadowDistance, edge, edgeAlpha;
     int32_t justification;  // 0 centre, 1 left, 2 right (to wrapRight)
+    float width;            // as the width natives answer it (text_width.h)
 };
 
 // The text style the next draw takes, as the text natives set it.
@@ -124,6 +125,22 @@ struct ScreenItem {
 struct FrameDrawing {
     uint64_t frame = 0;  // World::frameCount while it was drawn
     std::vector<ScreenItem> items;
+};
+
+// A method of a scaleform movie called by script, with its parameters as text.
+struct ScaleformCall {
+    std::string method;
+    std::vector<std::string> parameters;
+};
+// A scaleform movie a script requested: loaded some frames later, drawn on the
+// frames it was drawn, given back.
+struct ScaleformMovie {
+    std::string name;
+    uint64_t loadedAtFrame = 0;
+    bool released = false;
+    std::vector<ScaleformCall> calls;
+    uint64_t drawnFrames = 0;
+    uint64_t lastDrawnFrame = 0;
 };
 
 // A blip on the game's map: the plug-in's, or the game's own (the waypoint).
@@ -279,6 +296,7 @@ public:
     std::vector<std::string> pendingComponents;  // text components of the item being built
     std::string pendingComponentType;
     TextStyle textStyle;
+    uint64_t textWidthQueries = 0;  // answers of the width natives so far
     std::vector<TextDraw> textDraws;              // every draw of the run
     // The frame being drawn, and the last one shown (complete).
     FrameDrawing drawing;
@@ -300,6 +318,12 @@ public:
     // The last input came from the keyboard (a key message) rather than the
     // controller (a control pressed).
     bool keyboardInUse = true;
+
+    // The scaleform movies scripts requested, by handle; the method being called.
+    std::map<int32_t, ScaleformMovie> scaleformMovies;
+    int32_t nextScaleformHandle = 1;
+    int32_t methodMovie = 0;
+    ScaleformCall pendingMethod;
 
     // Stats by name hash
     std::map<uint32_t, int32_t> stats;

@@ -124,6 +124,12 @@ TEST(SettingsKeys, RowsHoldTogether) {
         EXPECT_GT(key.step, 0.0);
         const SettingKeyText& text = settingKeyTexts[&key - settingKeys];
         EXPECT_FALSE(std::string(text.label).empty());
+        // A key in the menu says what it does in a line below the page; one out of it has no need to.
+        EXPECT_EQ(text.hint != nullptr, key.page != SettingPage::FileOnly);
+        if (text.hint != nullptr) {
+            EXPECT_LE(std::string(text.hint).size(), 80u) << text.hint;
+            EXPECT_NE(std::string(text.hint).back(), '.') << "the description adds its own stop";
+        }
         // The keys of the first release read as the reader reads a missing key;
         // those that came later take their shipped value.
         if (!takesShippedValueWhenMissing(key)) {

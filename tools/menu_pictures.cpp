@@ -64,6 +64,7 @@ int writeMenuPictures(const std::string& folder) {
     tap(w, back);
     tap(w, down, 2);
     tap(w, enter);
+    tap(w, down, 5);  // the first finding, in full below the page
     ok &= save(w, folder, "menu-about.svg");
     sim::stopScript();
     return ok ? 0 : 1;

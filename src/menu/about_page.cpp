@@ -51,7 +51,8 @@ public:
                 std::snprintf(out->label, sizeof out->label, "Settings file");
                 return;
             case FilePath:
-                std::snprintf(out->label, sizeof out->label, "%s", path_);
+                copyCut(out->label, sizeof out->label, path_, true);
+                out->cutFront = true;
                 out->dimmed = true;
                 return;
             case SettingsCheckLine:
@@ -59,25 +60,64 @@ public:
                 std::snprintf(out->value, sizeof out->value, "%s", summary_);
                 return;
         }
-        describeFinding(line - fixedLines, out->label, sizeof out->label);
+        char finding[sizeof MenuView{}.description];
+        describeFinding(line - fixedLines, finding, sizeof finding);
+        copyCut(out->label, sizeof out->label, finding, false);
         out->dimmed = true;
     }
 
-    bool change(int line, int direction) override {
-        return line >= 1 && line < firstFileLine && stepSetting(aboutKeys.ids[line - 1], direction);
+    // The path and the findings in full; a setting as on its page.
+    void explain(int line, const MenuLine& shown, char* text, size_t size) const override {
+        if (isSettingLine(line)) return explainSetting(aboutKeys.ids[line - 1], shown, text, size);
+        if (line == firstFileLine + FilePath) {
+            copyCut(text, size, path_, true);
+            return;
+        }
+        if (line >= fixedLines) return describeFinding(line - fixedLines, text, size);
+        MenuPage::explain(line, shown, text, size);
     }
 
+    int listStart() const override { return fixedLines; }
+    bool changeable(int line) const override { return isSettingLine(line); }
+    bool change(int line, int direction) override { return stepSetting(aboutKeys.ids[line - 1], direction); }
+
     const char* help(int line) const override {
-        return line >= 1 && line < firstFileLine ? settingLineHelp
-                                                 : "pelorin-check.exe explains every line   Backspace: back";
+        return isSettingLine(line) ? settingLineHelp : "pelorin-check.exe explains every line   Backspace: back";
     }
 
 private:
+    static bool isSettingLine(int line) { return line >= 1 && line < firstFileLine; }
+
+    // The text in a buffer too small for it: its end (or start) cut with "…",
+    // between characters; the menu cuts it further to the line's width.
+    static void copyCut(char* out, size_t size, const char* text, bool cutFront) {
+        size_t length = std::strlen(text);
+        if (length < size) {
+            std::memcpy(out, text, length + 1);
+            return;
+        }
+        constexpr size_t ellipsis = 3;  // "…" in UTF-8
+        size_t kept = size - 1 - ellipsis;
+        size_t from = cutFront ? length - kept : 0;
+        // Not into a character: a UTF-8 continuation byte is 10xxxxxx.
+        if (cutFront)
+            while (from < length && (static_cast<unsigned char>(text[from]) & 0xC0) == 0x80) ++from;
+        else
+            while (kept > 0 && (static_cast<unsigned char>(text[kept]) & 0xC0) == 0x80) --kept;
+        size_t bytes = cutFront ? length - from : kept;
+        char* end = out;
+        if (cutFront) end = static_cast<char*>(std::memcpy(out, "\u2026", ellipsis)) + ellipsis;
+        std::memcpy(end, text + from, bytes);
+        end += bytes;
+        if (!cutFront) end = static_cast<char*>(std::memcpy(end, "\u2026", ellipsis)) + ellipsis;
+        *end = '\0';
+    }
+
     void startCheck() {
         const uint64_t start = performanceCounterMicroseconds();
         checkDue_ = false;
         checkedVersion_ = settingsTextVersion();
-        shortPath();
+        fullPath();
         findings_.clear();
         checking_ = false;
         if (!readSettingsFileText(&text_)) {
@@ -109,27 +149,20 @@ private:
                           findings_.errors() == 1 ? "" : "s", findings_.warnings(), findings_.warnings() == 1 ? "" : "s");
     }
 
-    // "Line 12: ..." (the line left out for the file as a whole), cut with
-    // "..." when it does not fit.
+    // "Line 12: ..." (the line left out for the file as a whole).
     void describeFinding(int index, char* out, size_t size) const {
         int line = findings_.line(index);
-        int length = line > 0 ? std::snprintf(out, size, "Line %d: %s", line, findings_.text(index))
-                              : std::snprintf(out, size, "%s", findings_.text(index));
-        if (length >= static_cast<int>(size)) std::memcpy(out + size - 4, "...", 4);
+        char text[1024];
+        if (line > 0)
+            std::snprintf(text, sizeof text, "Line %d: %s", line, findings_.text(index));
+        else
+            std::snprintf(text, sizeof text, "%s", findings_.text(index));
+        copyCut(out, size, text, false);
     }
 
-    // The full path, or its end when it does not fit the line.
-    void shortPath() {
-        char full[1024];
-        if (!fullPathOf(settingsFilePath, full, sizeof full)) std::snprintf(full, sizeof full, "%s", settingsFilePath);
-        size_t length = std::strlen(full);
-        size_t room = sizeof path_ - 1;
-        if (length <= room) {
-            std::memcpy(path_, full, length + 1);
-        } else {
-            std::memcpy(path_, "...", 3);
-            std::memcpy(path_ + 3, full + length - (room - 3), room - 3 + 1);
-        }
+    void fullPath() {
+        if (!fullPathOf(settingsFilePath, path_, sizeof path_))
+            std::snprintf(path_, sizeof path_, "%s", settingsFilePath);
     }
 
     uint32_t checkedVersion_ = 0;
@@ -139,7 +172,7 @@ private:
     std::string text_;
     ProfileSection section_;
     SettingsCheckRun run_;
-    char path_[sizeof MenuLine{}.label] = "";
+    char path_[1024] = "";
     char summary_[sizeof MenuLine{}.value] = "";
     FirstFindings findings_;
 };

@@ -48,6 +48,7 @@ public:
         }
     }
 
+    bool acts(int line) const override { return line != Position; }
     bool accept(int line) override {
         if (line == GoThere) {
             CustomSpawnPoint destination = point();

@@ -52,12 +52,14 @@ public:
         describeDistance(playerX_, playerY_, point.x, point.y, out->value, sizeof out->value);
     }
 
-    bool change(int line, int) override {
-        if (line != ShowOnMap) return false;
+    int listStart() const override { return FirstPoint; }
+    bool changeable(int line) const override { return line == ShowOnMap; }
+    bool change(int, int) override {
         showPointBlips(!pointBlipsShown());
         return true;
     }
 
+    bool acts(int) const override { return true; }
     bool accept(int line) override {
         switch (line) {
             case SaveHere:

@@ -6,6 +6,7 @@
 #include "host/natives/camera_natives.h"
 #include "host/natives/gameplay_natives.h"
 #include "host/natives/player_natives.h"
+#include "menu/menu_buttons.h"
 #include "menu/menu_controls.h"
 #include "menu/menu_input.h"
 #include "menu/menu_screen.h"
@@ -80,8 +81,8 @@ void perform(OpenPage& open, MenuAction action) {
     switch (action) {
         case MenuAction::Left:
         case MenuAction::Right:
-            if (open.page->change(open.cursor, action == MenuAction::Left ? -1 : 1))
-                playMenuSound("Highlight_Accept");
+            if (!open.page->changeable(open.cursor)) return;
+            if (open.page->change(open.cursor, action == MenuAction::Left ? -1 : 1)) playMenuSound("Highlight_Accept");
             return;
         case MenuAction::Accept:
             // The sound first: the line may run a respawn that takes a while.
@@ -128,6 +129,19 @@ void act(MenuAction action) {
     }
 }
 
+// Where the cursor is in the page's list, when the page scrolls: the actions
+// and facts above the list are not counted.
+void describePosition(const MenuPage& page, int cursor) {
+    int count = page.lineCount();
+    int start = page.listStart() < count ? page.listStart() : count;
+    view.position[0] = '\0';
+    if (count <= menuVisibleLines || start == count) return;
+    if (cursor >= start)
+        std::snprintf(view.position, sizeof view.position, "%d/%d", cursor - start + 1, count - start);
+    else
+        std::snprintf(view.position, sizeof view.position, "\u2013/%d", count - start);
+}
+
 void fillView() {
     // A page may step back while it refreshes (what it shows is gone).
     for (MenuPage* shown = nullptr; shown != current().page;) {
@@ -139,16 +153,21 @@ void fillView() {
     keepCursorInPage(open);
     int count = page.lineCount();
     view.pageTitle = page.title();
-    view.position[0] = '\0';
-    if (count > menuVisibleLines) std::snprintf(view.position, sizeof view.position, "%d/%d", open.cursor + 1, count);
+    describePosition(page, open.cursor);
     view.lineCount = 0;
     for (int line = open.first; line < count && view.lineCount < menuVisibleLines; ++line) {
         MenuLine& out = view.lines[view.lineCount++];
         out.label[0] = out.value[0] = '\0';
-        out.dimmed = false;
+        out.dimmed = out.cutFront = false;
         page.describe(line, &out);
+        out.changeable = page.changeable(line);
     }
     view.selected = open.cursor - open.first;
+    view.hiddenAbove = open.first > 0;
+    view.hiddenBelow = open.first + view.lineCount < count;
+    view.description[0] = '\0';
+    if (view.selected < view.lineCount)
+        page.explain(open.cursor, view.lines[view.selected], view.description, sizeof view.description);
     view.notice = notice[0] != '\0' && !tickReached(tickCount(), noticeEnd);
     std::snprintf(view.help, sizeof view.help, "%s", view.notice ? notice : page.help(open.cursor));
 }
@@ -175,6 +194,7 @@ void toggleMenu() {
 
 void closeMenu() {
     menuOpen = false;
+    releaseMenuButtons();
     waiting.page = nullptr;
     pageCount = 0;
 }
@@ -212,4 +232,6 @@ void runMenu() {
     if (!menuOpen) return;
     fillView();
     drawMenu(view);
+    showMenuButtons(MenuButtons{view.selected < view.lineCount && view.lines[view.selected].changeable,
+                                current().page->acts(current().cursor)});
 }

@@ -25,6 +25,7 @@ constexpr NavigationInput navigation[] = {
     {MenuAction::Back, 8, 202, false},     // Backspace, cancel (B)
 };
 constexpr int navigationCount = static_cast<int>(sizeof navigation / sizeof navigation[0]);
+constexpr int32_t cursorScrollUp = 241, cursorScrollDown = 242;  // the mouse wheel's notches
 
 constexpr uint32_t firstRepeatMilliseconds = 400;
 constexpr uint32_t repeatMilliseconds = 90;
@@ -53,6 +54,9 @@ void resetMenuInput() {
 }
 
 MenuAction readMenuAction() {
+    // The mouse wheel moves a line a notch.
+    if (isDisabledControlJustPressed(cursorScrollUp)) return MenuAction::Up;
+    if (isDisabledControlJustPressed(cursorScrollDown)) return MenuAction::Down;
     bool keyboard = isUsingKeyboardAndMouse();
     uint32_t now = tickCount();
     for (int i = 0; i < navigationCount; ++i) {

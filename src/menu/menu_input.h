@@ -1,6 +1,6 @@
 #pragma once
 // What the player asks of the open menu on a frame: arrows or the d-pad to
-// move and change (held, they repeat), Enter or accept to act, Backspace or
+// move and change (held, they repeat), the mouse wheel to move, Enter or accept to act, Backspace or
 // cancel to go back. Keys come from the host's keyboard messages, as the
 // chords read them; with a controller in use, from the game's front-end
 // controls.

@@ -21,6 +21,15 @@ MenuPage* pageOn(int line) {
     return nullptr;
 }
 
+constexpr const char* pageSummaries[LineCount] = {
+    "The chances of each kind of respawn, how near it lies, the vehicles and aircraft",
+    "Weapons, armour, money and the skin after a respawn",
+    "The waits around a respawn and the slow motion at death",
+    "Save the place you stand at or the map's waypoint, see the points on the map, go to one or delete it",
+    "Respawn now, as the chord does",
+    "The version, the log, the settings file and what the settings check finds in it",
+};
+
 class PagesPage final : public MenuPage {
 public:
     const char* title() const override { return "Pages"; }
@@ -29,6 +38,10 @@ public:
         const MenuPage* page = pageOn(line);
         std::snprintf(out->label, sizeof out->label, "%s", page ? page->title() : "Respawn now");
     }
+    void explain(int line, const MenuLine&, char* text, size_t size) const override {
+        std::snprintf(text, size, "%s", pageSummaries[line]);
+    }
+    bool acts(int) const override { return true; }
     bool accept(int line) override {
         if (MenuPage* page = pageOn(line)) {
             openPage(*page);

@@ -72,6 +72,11 @@ void describeSetting(SettingId id, MenuLine* out) {
     describeSettingInUse(id, settingValue(settings, id), out->value, sizeof out->value);
 }
 
+void explainSetting(SettingId id, const MenuLine& shown, char* text, size_t size) {
+    const char* hint = settingKeyText(id).hint;
+    std::snprintf(text, size, "%s: %s. %s", shown.label, shown.value, hint != nullptr ? hint : "");
+}
+
 void describeSettingInUse(SettingId id, double setting, char* text, size_t size) {
     const SettingKey& key = settingKey(id);
     double inUse = settingInUse(id, setting);

@@ -24,6 +24,8 @@ inline constexpr const char* settingLineHelp = "Up/down: choose   Left/right: ch
 
 // The key's label and the value the plug-in uses for the record's setting.
 void describeSetting(SettingId id, MenuLine* out);
+// The setting's line in full and what the key does: "Label: value. Hint".
+void explainSetting(SettingId id, const MenuLine& shown, char* text, size_t size);
 // The value in use for a setting (settingInUse), and when it is not the
 // setting itself, why: "120 s (held from 600 s)", "200 m (not set)",
 // "1 x speed (in place of 0 x normal speed)".

@@ -18,7 +18,11 @@ public:
     const char* title() const override { return title_; }
     int lineCount() const override { return keys_.count; }
     void describe(int line, MenuLine* out) const override { describeSetting(key(line), out); }
+    bool changeable(int) const override { return true; }
     bool change(int line, int direction) override { return stepSetting(key(line), direction); }
+    void explain(int line, const MenuLine& shown, char* text, size_t size) const override {
+        explainSetting(key(line), shown, text, size);
+    }
     bool writes(int) const override { return true; }
     const char* help(int) const override { return settingLineHelp; }
 

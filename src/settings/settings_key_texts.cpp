@@ -1,8 +1,8 @@
 #include "settings/settings_key_texts.h"
 
-#define KEY(name, kind, builtIn, missing, low, high, step, unit, outside, page, label, description, missingSeverity, \
+#define KEY(name, kind, builtIn, missing, low, high, step, unit, outside, page, label, hint, description, missingSeverity, \
             missingEffect, valueSeverity, valueEffect, choices)                                                     \
-    {label, choices},
+    {label, hint, choices},
 const SettingKeyText settingKeyTexts[settingKeyCount] = {
 #include "settings/settings_keys.def"
 };

@@ -10,7 +10,7 @@ constexpr const char* missingChanceEffect = "a share of -1 percent";
 
 }  // namespace
 
-#define KEY(name, kind, builtIn, missing, low, high, step, unit, outside, page, label, description, missingSeverity, \
+#define KEY(name, kind, builtIn, missing, low, high, step, unit, outside, page, label, hint, description, missingSeverity, \
             missingEffect, valueSeverity, valueEffect, choices)                                                     \
     {CheckSeverity::missingSeverity, missingEffect, CheckSeverity::valueSeverity, valueEffect},
 const SettingKeyCheck settingKeyChecks[settingKeyCount] = {

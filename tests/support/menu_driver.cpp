@@ -45,8 +45,16 @@ std::vector<std::string> shownTexts(const sim::World& w) {
 }
 
 bool shows(const sim::World& w, const std::string& text) {
-    for (const std::string& shown : shownTexts(w))
-        if (shown == text) return true;
+    const std::vector<sim::ScreenItem>& items = w.lastFrame.items;
+    for (size_t i = 0; i < items.size(); ++i) {
+        if (!items[i].isText) continue;
+        if (items[i].text.text == text) return true;
+        // A text wrapped in two lines: the next text starts below it at the same place.
+        const sim::TextDraw& first = items[i].text;
+        if (i + 1 < items.size() && items[i + 1].isText && items[i + 1].text.x == first.x &&
+            items[i + 1].text.y > first.y && first.text + " " + items[i + 1].text.text == text)
+            return true;
+    }
     return false;
 }
 
@@ -67,7 +75,13 @@ std::string valueOf(const sim::World& w, const std::string& label) {
         if (!items[i].isText || items[i].text.text != label) continue;
         const sim::ScreenItem& next = items[i + 1];
         bool sameLine = next.isText && next.text.y == items[i].text.y && next.text.justification == 2;
-        return sameLine ? next.text.text : "";
+        if (!sameLine) return "";
+        // A value left and right change stands between ◄ and ►.
+        const std::string& value = next.text.text;
+        const std::string left = "\u25C4 ", right = " \u25BA";
+        bool arrows = value.size() >= left.size() + right.size() && value.compare(0, left.size(), left) == 0 &&
+                      value.compare(value.size() - right.size(), right.size(), right) == 0;
+        return arrows ? value.substr(left.size(), value.size() - left.size() - right.size()) : value;
     }
     return "";
 }

@@ -24,12 +24,14 @@ void tapControl(sim::World& w, int32_t control);
 
 // What the last frame showed: every text in draw order.
 std::vector<std::string> shownTexts(const sim::World& w);
+// A text drawn whole, or wrapped in two lines.
 bool shows(const sim::World& w, const std::string& text);
 // The page title (the first text under the menu's title).
 std::string shownPage(const sim::World& w);
 // The label of the selected line (drawn dark on the light bar).
 std::string selectedLine(const sim::World& w);
-// The value shown on the line with this label; "" when there is none.
+// The value shown on the line with this label, without the ◄ ► around it;
+// "" when there is none.
 std::string valueOf(const sim::World& w, const std::string& label);
 // Moves the cursor down to the line with this label (at most 40 lines).
 bool selectLine(sim::World& w, const std::string& label);

@@ -19,3 +19,8 @@ bool isDisabledControlJustPressed(int32_t control) {
 void disableControlAction(int32_t control) { native::invoke(0xFE99B66D079CF6BCull, 0, control, true); }
 
 bool isUsingKeyboardAndMouse() { return native::resultBool(native::invoke(0xA571D46727E2B718ull, 2)); }
+
+const char* getControlInstructionalButtonsString(int32_t control) {
+    const uint64_t* slots = native::invoke(0x0499D7B09FC9B407ull, 2, control, true);
+    return reinterpret_cast<const char*>(static_cast<uintptr_t>(slots[0]));
+}

@@ -12,3 +12,6 @@ bool isDisabledControlJustPressed(int32_t control);        // 0x91AEF906BCA88877
 void disableControlAction(int32_t control);                // 0xFE99B66D079CF6BC DISABLE_CONTROL_ACTION (0, control, 1)
 // The player's last input came from keyboard or mouse rather than a controller.
 bool isUsingKeyboardAndMouse();                            // 0xA571D46727E2B718 IS_USING_KEYBOARD_AND_MOUSE (2)
+// The glyph of a control for the instructional buttons, of the input in use
+// ("t_Enter" for a key, "b_..." for a controller's button); the game's own text.
+const char* getControlInstructionalButtonsString(int32_t control);  // 0x0499D7B09FC9B407 GET_CONTROL_INSTRUCTIONAL_BUTTONS_STRING (2, control, 1)

@@ -41,3 +41,11 @@ void setTextEdge(int32_t edge, int32_t red, int32_t green, int32_t blue, int32_t
 void beginTextCommandDisplayText(const char* componentType) { native::invoke(0x25FBB336DF1804CBull, componentType); }
 
 void endTextCommandDisplayText(float x, float y) { native::invoke(0xCD015E5BB0D96A57ull, x, y, 0); }
+
+void beginTextCommandGetScreenWidthOfDisplayText(const char* componentType) {
+    native::invoke(0x54CE8AC98E120CABull, componentType);
+}
+
+float endTextCommandGetScreenWidthOfDisplayText(bool includePadding) {
+    return native::resultFloat(native::invoke(0x85F061DA64ED2F67ull, includePadding));
+}

@@ -23,3 +23,8 @@ void setTextDropshadow(int32_t distance, int32_t red, int32_t green, int32_t blu
 void setTextEdge(int32_t edge, int32_t red, int32_t green, int32_t blue, int32_t alpha);  // 0x441603240D202FA6 SET_TEXT_EDGE
 void beginTextCommandDisplayText(const char* componentType);  // 0x25FBB336DF1804CB BEGIN_TEXT_COMMAND_DISPLAY_TEXT
 void endTextCommandDisplayText(float x, float y);          // 0xCD015E5BB0D96A57 END_TEXT_COMMAND_DISPLAY_TEXT (x, y, 0)
+// The width of the text added between the two, in the font and scale set
+// before, as a fraction of the screen's width (includePadding: with the
+// font's space around the text, as it is drawn).
+void beginTextCommandGetScreenWidthOfDisplayText(const char* componentType);  // 0x54CE8AC98E120CAB BEGIN_TEXT_COMMAND_GET_SCREEN_WIDTH_OF_DISPLAY_TEXT
+float endTextCommandGetScreenWidthOfDisplayText(bool includePadding);  // 0x85F061DA64ED2F67 END_TEXT_COMMAND_GET_SCREEN_WIDTH_OF_DISPLAY_TEXT
