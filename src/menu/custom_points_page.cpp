@@ -62,7 +62,6 @@ public:
         switch (line) {
             case SaveHere:
                 saveCurrentPlaceAsSpawnPoint();
-                readSettings();
                 return true;
             case SaveWaypoint: {
                 Vector3 place;
@@ -71,7 +70,6 @@ public:
                     return false;
                 }
                 saveSpawnPointAt(place);
-                readSettings();
                 return true;
             }
             case ShowOnMap:
