@@ -157,7 +157,9 @@ ReplaceResult replaceFileContent(const char* path, std::string_view readText, co
     SlicedReplace replace;
     ReplaceResult started = replace.start(path, readStamp);
     if (started != ReplaceResult::Replaced) return started;
-    return replace.finish(readText, readStamp, content);
+    ReplaceResult result = replace.finish(readText, readStamp, content);
+    replace.settle();
+    return result;
 }
 
 // A file of one name: a new file beside it, flushed, takes its place in one
@@ -169,7 +171,8 @@ ReplaceResult SlicedReplace::start(const char* path, const FileStamp& readStamp)
     if (!finalPath(path, &target_) || !stampOfPath(target_, &now) || !mayWrite(target_)) return ReplaceResult::Failed;
     if (!(now == readStamp)) return ReplaceResult::Changed;
     written_ = 0;
-    failed_ = false;
+    failed_ = flushed_ = checked_ = checkRead_ = folderToFlush_ = false;
+    check_.stop();
     inPlace_ = now.links > 1;
     if (inPlace_) return ReplaceResult::Replaced;
     replacement_ = createReplacement(target_, &temporaryPath_);
@@ -184,36 +187,69 @@ bool SlicedReplace::writeSome(std::string_view content, size_t sliceBytes) {
     return failed_ || written_ == content.size();
 }
 
+bool SlicedReplace::flush() {
+    if (inPlace_ || replacement_ == noFile || flushed_) return true;
+    // Without the flush the rename could reach the disk before the new text
+    // does, and a crash would leave an empty or partial settings file.
+    failed_ = failed_ || !flushToDisk(replacement_);
+    flushed_ = true;
+    return !failed_;
+}
+
+bool SlicedReplace::checkSome(size_t sliceBytes) {
+    if (inPlace_ || failed_ || checked_) return true;
+    if (!check_.running()) check_.start(target_.c_str(), &checkText_);
+    SlicedFileRead::Progress progress = check_.advance(sliceBytes, &checkStamp_);
+    if (progress == SlicedFileRead::Progress::Reading) return false;
+    checked_ = true;
+    checkRead_ = progress == SlicedFileRead::Progress::Read;
+    return true;
+}
+
 ReplaceResult SlicedReplace::finish(std::string_view readText, const FileStamp& readStamp, std::string_view content) {
     if (inPlace_) {
         inPlace_ = false;
+        folderToFlush_ = false;  // the rewrite in place flushed it
         return rewriteInPlace(target_, readText, readStamp, content);
     }
     if (replacement_ == noFile) return ReplaceResult::Failed;
-    writeSome(content, content.size());  // what the steps left
-    // Without the flush the rename could reach the disk before the new text
-    // does, and a crash would leave an empty or partial settings file.
-    bool written = !failed_ && flushToDisk(replacement_);
+    // What the steps left.
+    writeSome(content, content.size());
+    flush();
+    while (!checkSome(content.size() + readText.size() + 1)) {
+    }
+    bool written = !failed_;
     written = closeFile(replacement_) && written;
     replacement_ = noFile;
+    // Without the check a save another program made since our read would be
+    // lost: the file was read whole, after our flush, as read before (every
+    // byte and its stamp), and its name still leads to it (no save renamed
+    // over it since).
+    FileStamp named;
     ReplaceResult result = ReplaceResult::Failed;
-    if (written) {
-        OsFile original = openForReading(target_.c_str());
-        if (original != noFile) {
-            result = checkAsRead(original, target_, readText, readStamp);
-            // Closed before the rename: Windows does not rename over a file we hold open.
-            closeFile(original);
-        }
-    }
+    // A file that could not be read whole (a save under way) is not as read.
+    if (written)
+        result = checkRead_ && checkStamp_ == readStamp && checkText_ == readText && stampOfPath(target_, &named) &&
+                         named == checkStamp_
+                     ? ReplaceResult::Replaced
+                     : ReplaceResult::Changed;
     if (result == ReplaceResult::Replaced && !renameOver(temporaryPath_, target_)) result = ReplaceResult::Failed;
     if (result != ReplaceResult::Replaced) removeFile(temporaryPath_);
-    // Without it a crash soon after could bring the old name back, or our temporary file.
-    flushFolderOf(target_);
+    folderToFlush_ = true;
     return result;
+}
+
+void SlicedReplace::settle() {
+    // Without it a crash soon after could bring the old name back, or our
+    // temporary file (the next start removes it): the old file or the new one.
+    if (folderToFlush_) flushFolderOf(target_);
+    folderToFlush_ = false;
 }
 
 void SlicedReplace::abandon() {
     inPlace_ = false;
+    check_.stop();
+    settle();
     if (replacement_ == noFile) return;
     closeFile(replacement_);
     replacement_ = noFile;

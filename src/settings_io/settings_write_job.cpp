@@ -14,7 +14,25 @@ namespace {
 // many starts from his text (the stored skin is tried again at a later check).
 constexpr int writeTries = 4;
 
-enum class Phase { Begin, ReadingBase, ParsingBase, Choosing, Editing, Writing, ParsingNew, Finishing };
+enum class Phase {
+    Begin,
+    ReadingBase,
+    ParsingBase,
+    Choosing,
+    Editing,
+    Writing,
+    ParsingNew,
+    Flushing,
+    Checking,
+    Renaming,
+    Settling,
+};
+// The flushes to the disk (of the new file, of the folder after the rename)
+// take long whatever the file's size, and the rename goes with the check that
+// the file is as read: each has a step of its own.
+bool stepOfItsOwn(Phase phase) {
+    return phase == Phase::Flushing || phase == Phase::Renaming || phase == Phase::Settling;
+}
 
 // The write in progress. Its storage stays from one write to the next.
 struct Job {
@@ -127,11 +145,12 @@ void startReplace() {
     }
 }
 
-void finish() {
+void rename() {
     switch (job.replace.finish(*job.baseText, job.baseStamp, job.written->text)) {
         case ReplaceResult::Replaced:
             break;
         case ReplaceResult::Changed:
+            job.replace.settle();
             job.phase = Phase::Begin;
             return;
         case ReplaceResult::Failed:
@@ -148,7 +167,7 @@ void finish() {
         job.heldText = job.written->text;
         takeOwnWriteWhole(&job.heldText);
     }
-    end(SettingsWriteEnd::Written);
+    job.phase = Phase::Settling;
 }
 
 // One slice of the phase's work.
@@ -169,7 +188,7 @@ void advance() {
         case Phase::Writing:
             if (!job.replace.writeSome(job.written->text, settingsFileSliceBytes)) return;
             if (!job.baseInForce) {
-                job.phase = Phase::Finishing;
+                job.phase = Phase::Flushing;
                 return;
             }
             // Parsed before the rename, so that it is in force from the step of the rename.
@@ -177,10 +196,20 @@ void advance() {
             job.phase = Phase::ParsingNew;
             return;
         case Phase::ParsingNew:
-            if (job.parse.advance(settingsSliceBytes)) job.phase = Phase::Finishing;
+            if (job.parse.advance(settingsSliceBytes)) job.phase = Phase::Flushing;
             return;
-        case Phase::Finishing:
-            return finish();
+        case Phase::Flushing:
+            job.replace.flush();
+            job.phase = Phase::Checking;
+            return;
+        case Phase::Checking:
+            if (job.replace.checkSome(settingsFileSliceBytes)) job.phase = Phase::Renaming;
+            return;
+        case Phase::Renaming:
+            return rename();
+        case Phase::Settling:
+            job.replace.settle();
+            return end(SettingsWriteEnd::Written);
     }
 }
 
@@ -206,11 +235,10 @@ bool stepSettingsWrite() {
     const uint64_t start = performanceCounterMicroseconds();
     endedInStep = false;
     do {
-        // The flush of the whole new file and the rename take a step of their own.
-        bool last = job.phase == Phase::Finishing;
+        bool alone = stepOfItsOwn(job.phase);
         advance();
-        if (last) return true;
-    } while (!endedInStep && job.phase != Phase::Finishing &&
+        if (alone) return true;
+    } while (!endedInStep && !stepOfItsOwn(job.phase) &&
              performanceCounterMicroseconds() - start < settingsStepMicroseconds);
     return true;
 }
