@@ -264,7 +264,7 @@ void SlicedFileRead::start(const char* path, std::string* text) {
     begun_ = false;
 }
 
-SlicedFileRead::Progress SlicedFileRead::advance(size_t sliceBytes, FileStamp* stamp) {
+SlicedFileRead::Progress SlicedFileRead::advance(size_t sliceBytes, FileStamp* stamp, const std::function<bool()>& more) {
     if (text_ == nullptr) return Progress::Failed;
     OsFile file = openForReading(path_);
     FileStamp now;
@@ -277,11 +277,13 @@ SlicedFileRead::Progress SlicedFileRead::advance(size_t sliceBytes, FileStamp* s
     }
     same = same && now == first_ && seekTo(file, done_);
     const size_t slice = std::max<size_t>(sliceBytes, 1);
-    const size_t goal = slice >= text_->size() - done_ ? text_->size() : done_ + slice;
-    while (same && done_ < goal) {
-        long long got = readSome(file, &(*text_)[done_], goal - done_);
-        same = got > 0;
-        if (same) done_ += static_cast<size_t>(got);
+    for (bool first = true; same && done_ < text_->size() && (first || (more && more())); first = false) {
+        const size_t goal = slice >= text_->size() - done_ ? text_->size() : done_ + slice;
+        while (same && done_ < goal) {
+            long long got = readSome(file, &(*text_)[done_], goal - done_);
+            same = got > 0;
+            if (same) done_ += static_cast<size_t>(got);
+        }
     }
     const bool whole = same && done_ == text_->size();
     // One byte more than the size asks whether the file grew meanwhile.

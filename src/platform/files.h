@@ -6,6 +6,7 @@
 // (file_primitives.h).
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -71,8 +72,9 @@ public:
     // Into text (its storage kept), from the first byte.
     void start(const char* path, std::string* text);
     // At least one byte more (the first slice may read nothing of an empty
-    // file), up to sliceBytes; Read with stamp filled when the file is whole.
-    Progress advance(size_t sliceBytes, FileStamp* stamp = nullptr);
+    // file), up to sliceBytes, and while more says so, further slices through
+    // the same open; Read with stamp filled when the file is whole.
+    Progress advance(size_t sliceBytes, FileStamp* stamp = nullptr, const std::function<bool()>& more = nullptr);
     bool running() const { return text_ != nullptr; }
     // Drops a read in progress.
     void stop() { text_ = nullptr; }

@@ -99,11 +99,10 @@ SettingsRead readWithin(uint64_t budgetMicroseconds) {
             read = readSettingsFileText(&fresh.text, &fresh.stamp);
         } else {
             if (!fileRead.running()) fileRead.start(settingsFilePath, &fresh.text);
-            SlicedFileRead::Progress progress;
-            while ((progress = fileRead.advance(settingsFileSliceBytes, &fresh.stamp)) ==
-                   SlicedFileRead::Progress::Reading) {
-                if (performanceCounterMicroseconds() - start >= budgetMicroseconds / 2) return SettingsRead::Parsing;
-            }
+            // The slices of a step through one open, for half of the step's share.
+            auto shareLeft = [&] { return performanceCounterMicroseconds() - start < budgetMicroseconds / 2; };
+            SlicedFileRead::Progress progress = fileRead.advance(settingsFileSliceBytes, &fresh.stamp, shareLeft);
+            if (progress == SlicedFileRead::Progress::Reading) return SettingsRead::Parsing;
             read = progress == SlicedFileRead::Progress::Read && !fresh.text.empty();
         }
         if (!read) {
