@@ -272,20 +272,22 @@ SlicedFileRead::Progress SlicedFileRead::advance(size_t sliceBytes, FileStamp* s
     if (same && !begun_) {
         same = now.size < largestReadableFile;
         first_ = now;
-        if (same) text_->resize(static_cast<size_t>(now.size));
+        // Room for the whole file, its pages touched only as the slices fill them.
+        text_->clear();
+        if (same) text_->reserve(static_cast<size_t>(now.size));
         begun_ = true;
     }
     same = same && now == first_ && seekTo(file, done_);
-    const size_t slice = std::max<size_t>(sliceBytes, 1);
-    for (bool first = true; same && done_ < text_->size() && (first || (more && more())); first = false) {
-        const size_t goal = slice >= text_->size() - done_ ? text_->size() : done_ + slice;
-        while (same && done_ < goal) {
-            long long got = readSome(file, &(*text_)[done_], goal - done_);
+    const size_t size = static_cast<size_t>(first_.size), slice = std::max<size_t>(sliceBytes, 1);
+    for (bool first = true; same && done_ < size && (first || (more && more())); first = false) {
+        text_->resize(slice >= size - done_ ? size : done_ + slice);
+        while (same && done_ < text_->size()) {
+            long long got = readSome(file, &(*text_)[done_], text_->size() - done_);
             same = got > 0;
             if (same) done_ += static_cast<size_t>(got);
         }
     }
-    const bool whole = same && done_ == text_->size();
+    const bool whole = same && done_ == size;
     // One byte more than the size asks whether the file grew meanwhile.
     char beyond;
     if (whole) same = readSome(file, &beyond, 1) == 0;

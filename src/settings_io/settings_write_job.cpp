@@ -19,6 +19,7 @@ enum class Phase {
     ReadingBase,
     ParsingBase,
     Choosing,
+    Listing,
     Editing,
     Writing,
     ParsingNew,
@@ -124,8 +125,18 @@ void choose() {
     if (!complete) return;
     if (job.chosen.empty()) return end(SettingsWriteEnd::NothingChosen);
     job.edits.clear();
-    for (const SettingsValue& value : job.chosen)
+    job.edits.reserve(job.chosen.size());
+    job.phase = Phase::Listing;
+}
+
+// The chosen keys as the writer takes them, some a call.
+void list() {
+    const size_t end = std::min(job.chosen.size(), job.edits.size() + settingsSliceBytes / 8);
+    for (size_t i = job.edits.size(); i < end; ++i) {
+        const SettingsValue& value = job.chosen[i];
         job.edits.push_back(ProfileEdit{value.key, value.value ? std::string_view(value.value) : std::string_view()});
+    }
+    if (job.edits.size() < job.chosen.size()) return;
     job.editor.start(*job.baseText, settingsSectionName, job.edits.data(), job.edits.size(), &job.written->text);
     job.phase = Phase::Editing;
 }
@@ -182,6 +193,8 @@ void advance() {
             return;
         case Phase::Choosing:
             return choose();
+        case Phase::Listing:
+            return list();
         case Phase::Editing:
             if (job.editor.advance(settingsSliceBytes)) startReplace();
             return;

@@ -78,6 +78,12 @@ public:
             chosen->clear();
             return true;
         }
+        // The highest point the file defines, some entries a call.
+        if (scanned_ < section.entries.size()) {
+            size_t end = std::min(section.entries.size(), scanned_ + entriesPerCall);
+            for (; scanned_ < end; ++scanned_) last_ = std::max(last_, customSpawnKeyPoint(section.entries[scanned_].key));
+            if (scanned_ < section.entries.size()) return false;
+        }
         // Every later point moves up, those beyond the count too, so that no
         // gap opens where the next save would count them in. Each moved value
         // is the text the reader finds, so that the point reads back exactly
@@ -107,8 +113,9 @@ public:
     int32_t count() const { return count_; }
 
 private:
-    // Some 50 us of lookups between two looks at the clock.
+    // Some 50 us of lookups, or of names read, between two looks at the clock.
     static constexpr int32_t pointsPerCall = 64;
+    static constexpr size_t entriesPerCall = 2048;
 
     // The point is there as shown: the moves begin at it.
     bool begin(const ProfileSection& section) {
@@ -125,7 +132,8 @@ private:
         CustomSpawnPoint now = customSpawnPointIn(section, number_);
         changed_ = now.x != shown_.x || now.y != shown_.y || now.z != shown_.z;
         if (changed_) return false;
-        last_ = std::max(count_, highestCustomSpawnPoint(section));
+        last_ = count_;
+        scanned_ = 0;
         next_ = number_;
         return true;
     }
@@ -133,6 +141,7 @@ private:
     const int32_t number_;
     const CustomSpawnPoint shown_;
     int32_t count_ = 0, last_ = 0, next_ = 0;
+    size_t scanned_ = 0;  // the entries looked at for the highest point
     bool read_ = false, changed_ = false;
     PointEdits edits_;
 };
