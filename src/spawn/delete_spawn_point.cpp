@@ -79,17 +79,14 @@ public:
             return true;
         }
         // The highest point the file defines, some entries a call.
-        if (scanned_ < section.entries.size()) {
-            size_t end = std::min(section.entries.size(), scanned_ + entriesPerCall);
-            for (; scanned_ < end; ++scanned_) last_ = std::max(last_, customSpawnKeyPoint(section.entries[scanned_].key));
-            if (scanned_ < section.entries.size()) return false;
-        }
+        if (!highest_.scan(section, entriesPerCall)) return false;
+        const int32_t last = std::max(count_, highest_.value());
         // Every later point moves up, those beyond the count too, so that no
         // gap opens where the next save would count them in. Each moved value
         // is the text the reader finds, so that the point reads back exactly
         // as before under its new number.
         char key[customSpawnKeySize], nextKey[customSpawnKeySize];
-        for (int32_t end = std::min(last_, next_ + pointsPerCall); next_ < end; ++next_) {
+        for (int32_t end = std::min(last, next_ + pointsPerCall); next_ < end; ++next_) {
             for (int axis = 0; axis < 3; ++axis) {
                 std::string_view value;
                 if (findProfileValue(section, keyOf(next_ + 1, axis, nextKey), &value))
@@ -98,8 +95,8 @@ public:
                     edits_.remove(keyOf(next_, axis, key));
             }
         }
-        if (next_ < last_) return false;
-        for (int axis = 0; axis < 3; ++axis) edits_.remove(keyOf(last_, axis, key));
+        if (next_ < last) return false;
+        for (int axis = 0; axis < 3; ++axis) edits_.remove(keyOf(last, axis, key));
         char newCount[16];
         std::snprintf(newCount, sizeof newCount, "%d", static_cast<int>(count_ - 1));
         edits_.set(number_of_custom_spawn_points_in_useKeyName, newCount);
@@ -132,16 +129,15 @@ private:
         CustomSpawnPoint now = customSpawnPointIn(section, number_);
         changed_ = now.x != shown_.x || now.y != shown_.y || now.z != shown_.z;
         if (changed_) return false;
-        last_ = count_;
-        scanned_ = 0;
+        highest_.restart();
         next_ = number_;
         return true;
     }
 
     const int32_t number_;
     const CustomSpawnPoint shown_;
-    int32_t count_ = 0, last_ = 0, next_ = 0;
-    size_t scanned_ = 0;  // the entries looked at for the highest point
+    int32_t count_ = 0, next_ = 0;
+    HighestCustomSpawnPoint highest_;
     bool read_ = false, changed_ = false;
     PointEdits edits_;
 };

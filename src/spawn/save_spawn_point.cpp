@@ -55,9 +55,13 @@ public:
             std::snprintf(coordinates[axis], sizeof coordinates[axis], "%.2f", static_cast<double>(axes[axis]));
     }
 
-    bool choose(const ProfileSection& section, const ProfileSection&, bool, std::vector<SettingsValue>* chosen) override {
+    bool choose(const ProfileSection& section, const ProfileSection&, bool fromStart,
+                std::vector<SettingsValue>* chosen) override {
         chosen->clear();
-        int32_t highest = highestCustomSpawnPoint(section);
+        if (fromStart) highest_.restart();
+        // Some 50 us of names read between two looks at the clock.
+        if (!highest_.scan(section, 2048)) return false;
+        const int32_t highest = highest_.value();
         full = highest >= customSpawnPointCap;
         if (full) return true;
         point = highest + 1;
@@ -75,6 +79,9 @@ public:
     char keys[3][customSpawnKeySize], coordinates[3][24], count[16];
     int32_t point = 0, countBefore = 0;
     bool full = false;
+
+private:
+    HighestCustomSpawnPoint highest_;
 };
 
 // The player told the outcome of the write.
