@@ -82,7 +82,8 @@ include(CPack)
 
 # The settings check beside the per-key Win32 reader, under Wine (scripts/wine_bench.sh).
 add_executable(settings_bench wine/settings_bench_win32.cpp src/settings_io/settings_store.cpp
-  src/settings_io/settings_file.cpp src/settings_io/held_settings.cpp src/checker/findings_log.cpp
+  src/settings_io/settings_file.cpp src/settings_io/held_settings.cpp src/settings_io/settings_write_job.cpp
+  src/checker/findings_log.cpp
   src/checker/first_findings.cpp ${PELORIN_CHECKER_SOURCES}
   src/shared/event_log.cpp src/platform/clock_win32.cpp src/platform/performance_counter_win32.cpp
   src/platform/files_win32.cpp

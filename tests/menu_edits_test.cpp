@@ -7,8 +7,10 @@
 #include <sstream>
 #include <string>
 
+#include "bench/custom_points_text.h"
 #include "menu/menu.h"
 #include "settings/settings_record.h"
+#include "settings_io/settings_write_job.h"
 #include "sim/script_host.h"
 #include "tests/support/file_stamp.h"
 #include "tests/support/menu_driver.h"
@@ -153,4 +155,33 @@ TEST(MenuEdits, AWriteWaitsUntilTheFileHasBeenStillAWhile) {
     EXPECT_EQ(settings.number_of_custom_spawn_points_in_use, 3);
     sim::runFor(2000);
     EXPECT_EQ(settings.number_of_custom_spawn_points_in_use, 2);
+}
+
+// A delete in a file of 10,000 points is a write over many frames: the page
+// says "saving…" while it runs, and when it ends the point's page closes on
+// the list with every later point moved up.
+TEST(MenuEdits, ADeleteInALargeFileGoesOnOverFramesAndSaysSoUntilItEnds) {
+    const std::string large =
+        withTenThousandCustomPoints(builtInSettingsWith({{"number_of_custom_spawn_points_in_use", "10000"}}));
+    sim::World& w = gameStartedWith(large);
+    openPointPage(w, "Point 1");
+    ASSERT_TRUE(selectLine(w, "Delete this point"));
+    uint32_t now = w.tick();
+    w.keyMessageAt(now + 10, keyEnter, false);
+    w.keyMessageAt(now + 60, keyEnter, true);
+    ASSERT_TRUE(sim::runUntil([](sim::World&) { return settingsWriteRunning(); }, 1000));
+    sim::runFor(20);
+    ASSERT_TRUE(settingsWriteRunning()) << "a write of 824 KB in steps of 0.5 ms lasts more than a frame or two";
+    EXPECT_TRUE(shows(w, "saving\u2026"));
+    EXPECT_EQ(shownPage(w), "Custom point 1");
+    // Three times the work of a read: the text made, written and parsed.
+    ASSERT_TRUE(sim::runUntil([](sim::World&) { return !settingsWriteRunning(); },
+                              4 * steppedReadMilliseconds(large.size())));
+    sim::runFor(100);
+    EXPECT_EQ(shownPage(w), "Custom points");
+    EXPECT_FALSE(shows(w, "saving\u2026"));
+    EXPECT_EQ(settings.number_of_custom_spawn_points_in_use, 9999);
+    const std::string file = settingsFileText();
+    EXPECT_EQ(file.find("custom_spawn_10000_x"), std::string::npos);
+    EXPECT_NE(file.find("custom_spawn_1_x=-1498.5"), std::string::npos) << "point 2 is point 1 now";
 }

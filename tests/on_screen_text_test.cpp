@@ -10,6 +10,7 @@
 #include "pelorin_version.h"
 #include "plugin/startup_banner.h"
 #include "settings_io/settings_store.h"
+#include "settings_io/settings_write_job.h"
 #include "shared/on_screen_text.h"
 #include "shared/player_state.h"
 #include "sim/script_host.h"
@@ -152,6 +153,7 @@ TEST(Notifications, AnOlderFileGetsEverythingAndHearsWhatIsNewOnce) {
     EXPECT_EQ(settings.save_spawn_point_key_2_of_2, 76);
     EXPECT_EQ(settings.write_log_file, 1);
     showStartupBanner();
+    finishSettingsWrite();  // the frames of the keys' write
     ASSERT_EQ(w.notifications.size(), 2u);
     EXPECT_EQ(w.notifications[1], "New in Pelorin " PELORIN_VERSION ": a menu with every setting, open it with Ctrl+F7; "
                                   "save where you stand as a custom point with Ctrl+L; Pelorin.log");
@@ -167,6 +169,7 @@ TEST(Notifications, AnOlderFileGetsEverythingAndHearsWhatIsNewOnce) {
     w.notifications.clear();
     ASSERT_TRUE(readSettings());
     showStartupBanner();
+    finishSettingsWrite();
     EXPECT_EQ(w.notifications, std::vector<std::string>{banner});
     EXPECT_EQ(fileText("Pelorin.ini"), after);
 }

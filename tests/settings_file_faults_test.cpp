@@ -123,9 +123,10 @@ TEST(SettingsFileFaults, APlayersSaveBetweenOurReadAndOurWriteIsKeptWithOurKeyMe
     testing_support::writeSettingsFile(shipped);
     ASSERT_TRUE(readSettings());
     settingsFileChanged();
-    // The write's own read passes; the save lands in its last check.
+    // The write starts from the text in force, without a read of its own; the
+    // save lands in its last check.
     const std::string saved = withSetting(shipped, "first_wait_time", "6000");
-    armSave(SaveStyle::WriteAndRename, saved, 1);
+    armSave(SaveStyle::WriteAndRename, saved);
     ASSERT_TRUE(writeStoredSkin(sim::joaat("player_one")));
     EXPECT_EQ(sim::soak::saveDuringReadStrikesLeft(), 0);
     EXPECT_EQ(without(textOf("Pelorin.ini"), lineIn(shipped, "stored_last_used_skin=-1692214353")), saved);

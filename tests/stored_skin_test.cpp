@@ -12,6 +12,7 @@
 #include "shared/player_state.h"
 #include "respawn/loading_screens.h"
 #include "settings_io/settings_store.h"
+#include "settings_io/settings_write_job.h"
 #include "sim/game_events.h"
 #include "sim/joaat.h"
 #include "sim/script_host.h"
@@ -20,6 +21,13 @@
 #include "tests/support/plugin_state.h"
 
 namespace {
+
+// The once-a-second check, and the frames of the stored skin's write-back it
+// begins (a write in steps), run to their end.
+void checkAndWriteBack() {
+    runSettingsReread();
+    finishSettingsWrite();
+}
 
 const char* const modifiedNotice = "Pelorin.ini modified";
 
@@ -73,7 +81,7 @@ void previousCheckAgo(sim::World& w, uint32_t milliseconds) {
 // player's save does.
 void enforceAtFirstCheck() {
     playerState.lastSettingsCheckTime = 0;
-    runSettingsReread();
+    checkAndWriteBack();
 }
 
 // The notices that begin with text (a save's notice may go on with the problems found).
@@ -153,7 +161,7 @@ TEST(StoredSkin, TypedSkinIsAppliedByACheckWithItsGateOpen) {
     sim::World& w = startedGame(storedSkinLine(sim::joaat("player_zero")));
     saveSettingsFile(storedSkinLine(hipster()));
     previousCheckAgo(w, 3000);
-    runSettingsReread();
+    checkAndWriteBack();
     EXPECT_EQ(player(w).model, hipster());
     EXPECT_EQ(countNotifications(w, modifiedNotice), 1);
     EXPECT_EQ(playerState.modelAtLastCheck, hipster());
@@ -163,42 +171,42 @@ TEST(StoredSkin, TypedSkinIsDroppedByACheckWithItsGateClosed) {
     sim::World& w = startedGame(storedSkinLine(sim::joaat("player_zero")));
     saveSettingsFile(storedSkinLine(hipster()));
     previousCheckAgo(w, 1001);
-    runSettingsReread();
+    checkAndWriteBack();
     EXPECT_EQ(player(w).model, sim::joaat("player_zero"));
     EXPECT_EQ(countNotifications(w, modifiedNotice), 1);
 
     // The next check with an open gate sees no new change of the file.
     previousCheckAgo(w, 5000);
-    runSettingsReread();
+    checkAndWriteBack();
     EXPECT_EQ(player(w).model, sim::joaat("player_zero"));
 }
 
 TEST(StoredSkin, NewSkinIsWrittenBackWithoutTheModifiedNotice) {
     sim::World& w = startedGame(storedSkinLine(sim::joaat("player_zero")));
     previousCheckAgo(w, 3000);
-    runSettingsReread();
+    checkAndWriteBack();
     EXPECT_EQ(readStoredSkin(), sim::joaat("player_zero"));
 
     player(w).model = hipster();  // the game or another script changed the skin
     previousCheckAgo(w, 3000);
-    runSettingsReread();
+    checkAndWriteBack();
     EXPECT_EQ(readStoredSkin(), hipster());
     EXPECT_FALSE(playerState.storedSkinWritePending);
 
     // The write-back changed the file; the next check knows it as its own.
     previousCheckAgo(w, 1001);
-    runSettingsReread();
+    checkAndWriteBack();
     EXPECT_EQ(countNotifications(w, modifiedNotice), 0);
     EXPECT_EQ(player(w).model, hipster());
 
     // The player's next save is announced, even right after our write.
     player(w).model = sim::joaat("player_one");
     previousCheckAgo(w, 3000);
-    runSettingsReread();
+    checkAndWriteBack();
     ASSERT_EQ(readStoredSkin(), sim::joaat("player_one"));
     saveSettingsFile(storedSkinLine(sim::joaat("player_one")) + "first_wait_time=6000\n");
     previousCheckAgo(w, 1001);
-    runSettingsReread();
+    checkAndWriteBack();
     EXPECT_EQ(countNotifications(w, modifiedNotice), 1);
 }
 
@@ -208,13 +216,13 @@ TEST(StoredSkin, FailedWriteBackIsTriedAgainAndKeepsTheNextNotice) {
     std::filesystem::permissions(path, std::filesystem::perms::owner_read | std::filesystem::perms::group_read);
     player(w).model = hipster();
     previousCheckAgo(w, 3000);
-    runSettingsReread();
+    checkAndWriteBack();
     EXPECT_TRUE(playerState.storedSkinWritePending);
     EXPECT_EQ(readStoredSkin(), sim::joaat("player_zero"));  // the read-only file is untouched
 
     // Still read-only: nothing written, still pending, and no notice.
     previousCheckAgo(w, 3000);
-    runSettingsReread();
+    checkAndWriteBack();
     EXPECT_TRUE(playerState.storedSkinWritePending);
     EXPECT_EQ(readStoredSkin(), sim::joaat("player_zero"));
 
@@ -225,7 +233,7 @@ TEST(StoredSkin, FailedWriteBackIsTriedAgainAndKeepsTheNextNotice) {
     playerState.modelAtLastCheck =
         sim::joaat("player_one");  // not a change since the last check: only the retry writes
     previousCheckAgo(w, 3000);
-    runSettingsReread();
+    checkAndWriteBack();
     EXPECT_FALSE(playerState.storedSkinWritePending);
     EXPECT_EQ(readStoredSkin(), sim::joaat("player_one"));
     EXPECT_EQ(countNotifications(w, modifiedNotice), 0);
@@ -233,7 +241,7 @@ TEST(StoredSkin, FailedWriteBackIsTriedAgainAndKeepsTheNextNotice) {
     // The failed writes took nothing from the notice of the player's next save.
     saveSettingsFile(storedSkinLine(sim::joaat("player_one")) + "first_wait_time=6000\n");
     previousCheckAgo(w, 1001);
-    runSettingsReread();
+    checkAndWriteBack();
     EXPECT_EQ(countNotifications(w, modifiedNotice), 1);
 }
 
@@ -243,18 +251,18 @@ TEST(StoredSkin, PlayersSaveReplacesAPendingWriteBack) {
     std::filesystem::permissions(path, std::filesystem::perms::owner_read);
     player(w).model = hipster();
     previousCheckAgo(w, 3000);
-    runSettingsReread();
+    checkAndWriteBack();
     ASSERT_TRUE(playerState.storedSkinWritePending);
     // The player makes the file writable and types a skin of his own; the
     // check runs with its gate closed, so the typed skin is not put on yet.
     std::filesystem::permissions(path, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
     saveSettingsFile(storedSkinLine(sim::joaat("player_two")));
     previousCheckAgo(w, 1001);
-    runSettingsReread();
+    checkAndWriteBack();
     EXPECT_FALSE(playerState.storedSkinWritePending);
     EXPECT_EQ(readStoredSkin(), sim::joaat("player_two"));
     previousCheckAgo(w, 3000);
-    runSettingsReread();
+    checkAndWriteBack();
     EXPECT_EQ(readStoredSkin(), sim::joaat("player_two"));
 }
 
@@ -265,7 +273,7 @@ TEST(StoredSkin, NewSkinIsWrittenBackOnlyWithSkinPolicyThree) {
         player(w).model = hipster();
         playerState.modelAtLastCheck = sim::joaat("player_zero");
         previousCheckAgo(w, 3000);
-        runSettingsReread();
+        checkAndWriteBack();
         EXPECT_EQ(readStoredSkin(), sim::joaat("player_zero")) << policy;
         EXPECT_FALSE(playerState.storedSkinWritePending) << policy;
     }
@@ -277,7 +285,7 @@ TEST(StoredSkin, NoWriteBackSoonAfterALoadingScreen) {
     player(w).model = hipster();
     playerState.modelAtLastCheck = sim::joaat("player_zero");
     previousCheckAgo(w, 3000);
-    runSettingsReread();
+    checkAndWriteBack();
     EXPECT_EQ(readStoredSkin(), sim::joaat("player_zero"));
     EXPECT_FALSE(playerState.storedSkinWritePending);
 }
@@ -290,7 +298,7 @@ TEST(StoredSkin, WriteBackBeforeAnyLoadingScreenAfterALongUptime) {
     player(w).model = hipster();
     playerState.modelAtLastCheck = sim::joaat("player_zero");
     previousCheckAgo(w, 3000);
-    runSettingsReread();
+    checkAndWriteBack();
     EXPECT_EQ(readStoredSkin(), hipster());
 }
 
@@ -371,21 +379,21 @@ TEST(StoredSkin, NoWriteBackIntoAFileWrittenAMomentAgo) {
     constexpr uint32_t base = 0x10000000u;
     w.setTickBase(base);
     previousCheckAgo(w, 3000);
-    runSettingsReread();
+    checkAndWriteBack();
     // His save, seen by a check, and a moment later a new skin to store.
     saveSettingsFile(storedSkinLine(sim::joaat("player_zero")) + "first_wait_time=6000\n");
     testing_support::stampSettingsFileSavedNow();
     previousCheckAgo(w, 1001);
-    runSettingsReread();
+    checkAndWriteBack();
     player(w).model = hipster();
     previousCheckAgo(w, 3000);  // (the check's own clock: the file's age moves with the game's)
-    runSettingsReread();
+    checkAndWriteBack();
     EXPECT_EQ(readStoredSkin(), sim::joaat("player_zero")) << "nothing written into a save maybe under way";
     EXPECT_TRUE(playerState.storedSkinWritePending);
 
     w.setTickBase(base + 2000);  // the file still for 2 s
     previousCheckAgo(w, 3000);
-    runSettingsReread();
+    checkAndWriteBack();
     EXPECT_EQ(readStoredSkin(), hipster());
     EXPECT_FALSE(playerState.storedSkinWritePending);
     ProfileSection section;

@@ -1,5 +1,6 @@
 #include "ini/ini_writer.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -11,147 +12,209 @@ using namespace ini;
 
 namespace {
 
-// A piece of the text replaced: [begin, end) by an optional '=' and the
-// replacement, which lies in the edits or in the text added.
-struct TextEdit {
-    size_t begin;
-    size_t end;
-    bool equalsSign;
-    std::string_view replacement;
-};
+constexpr size_t noEdit = SIZE_MAX;
+constexpr size_t bytesPerEdit = 16;
 
-// The edits by their keys' names without case, in an open-addressed table of
-// their indices, so that a line's key is looked up without a copy of it.
-class EditIndex {
-public:
-    EditIndex(const ProfileEdit* edits, size_t count) : edits_(edits) {
-        size_t size = 16;
-        while (size < count * 2) size *= 2;
-        mask_ = size - 1;
-        slots_.assign(size, empty);
-        // A key edited twice takes its last edit.
-        for (size_t i = 0; i < count; ++i) slots_[slotOf(nameOf(edits[i].key))] = i;
-    }
-    // The index of the last edit of a key of this name, or `empty`.
-    size_t find(std::string_view name) const { return slots_[slotOf(name)]; }
-    static constexpr size_t empty = SIZE_MAX;
-
-private:
-    // The slot of the name, or the empty one where it would go.
-    size_t slotOf(std::string_view name) const {
-        size_t at = profileNameHash(name) & mask_;
-        while (slots_[at] != empty && !equalIgnoringCase(nameOf(edits_[slots_[at]].key), name)) at = (at + 1) & mask_;
-        return at;
-    }
-
-    const ProfileEdit* edits_;
-    size_t mask_ = 0;
-    std::vector<size_t> slots_;
-};
-
-// withProfileEdits on text that is not UTF-16: the lines of the section are
-// walked once, the changes noted in text order, then applied in one copy.
-std::string editedText(std::string_view text, std::string_view section, const ProfileEdit* edits, size_t count) {
-    std::string_view wantedSection = nameOf(section);
-    const EditIndex editOf(edits, count);
-    std::vector<bool> applied(count, false);
+std::string_view lineEndOf(std::string_view text) {
     size_t firstEnd = text.find_first_of("\r\n");
-    std::string_view lineEnd = firstEnd == std::string_view::npos ? "\r\n"
-                               : text[firstEnd] == '\n'           ? "\n"
-                               : text.substr(firstEnd, 2) == "\r\n" ? "\r\n"
-                                                                    : "\r";
-    std::vector<TextEdit> changes;
-    bool inside = false;  // in the first section of that name, which stays the last one seen
-    size_t insertAt = 0;  // after the section's header or its last entry line
-    for (size_t at = textStart(text); at < text.size();) {
-        Line line = lineAt(text, at);
-        at = line.next;
-        LineContent parts = contentOf(text, line);
-        std::string_view content = parts.text;
-        if (content.empty()) continue;
-        if (parts.header) {
-            if (inside) break;
-            inside = equalIgnoringCase(parts.name, wantedSection);
-            if (inside) insertAt = line.next;
-            continue;
-        }
-        if (!inside) continue;
-        if (content.front() != ';') insertAt = line.next;
-        if (parts.name.empty()) continue;
-        size_t i = editOf.find(parts.name);
-        if (i == EditIndex::empty) continue;
-        if (edits[i].value.data() == nullptr) {
-            // Every occurrence goes, so that the key reads as missing.
-            changes.push_back(TextEdit{line.begin, line.next, false, {}});
-            continue;
-        }
-        if (applied[i]) continue;  // a later occurrence, hidden from the reader
-        applied[i] = true;
-        size_t contentEnd = static_cast<size_t>(content.data() - text.data()) + content.size();
-        if (parts.value.data() == nullptr) {
-            changes.push_back(TextEdit{contentEnd, contentEnd, true, edits[i].value});
-        } else {
-            // The value runs from its first non-blank character after '=' to the
-            // end of the line's content; an empty value sits right at that end.
-            size_t valueBegin = parts.rawValue.empty() ? contentEnd
-                                                       : static_cast<size_t>(parts.rawValue.data() - text.data());
-            changes.push_back(TextEdit{valueBegin, contentEnd, false, edits[i].value});
-        }
-    }
-    // Keys the section lacks, in the order given.
-    std::string added;
-    for (size_t i = 0; i < count; ++i) {
-        if (applied[i] || edits[i].value.data() == nullptr || editOf.find(nameOf(edits[i].key)) != i) continue;
-        added.append(nameOf(edits[i].key)).append("=").append(edits[i].value).append(lineEnd);
-    }
-    if (!added.empty()) {
-        std::string_view lines = text.substr(textStart(text));
-        bool lastLineOpen = !lines.empty() && lines.back() != '\n' && lines.back() != '\r';
-        // An open last line that goes leaves the new lines last, and open.
-        bool openLastLineGoes = lastLineOpen && !changes.empty() && changes.back().end == text.size() &&
-                                changes.back().replacement.empty() && !changes.back().equalsSign;
-        if (openLastLineGoes) {
-            lastLineOpen = false;
-            added.resize(added.size() - lineEnd.size());
-        }
-        if (!inside) {
-            insertAt = text.size();
-            std::string header = lastLineOpen ? std::string(lineEnd) : std::string();
-            header.append("[").append(wantedSection).append("]").append(lineEnd);
-            added.insert(0, header);
-        } else if (insertAt == text.size() && lastLineOpen) {
-            // The new lines follow the open last line: its end moves to the front.
-            added.insert(0, lineEnd);
-            added.resize(added.size() - lineEnd.size());
-        }
-        changes.push_back(TextEdit{insertAt, insertAt, false, added});
-    }
-    size_t size = text.size();
-    for (const TextEdit& change : changes)
-        size += change.equalsSign + change.replacement.size() - (change.end - change.begin);
-    std::string result;
-    result.reserve(size);
-    size_t copied = 0;
-    for (const TextEdit& change : changes) {
-        result.append(text.substr(copied, change.begin - copied));
-        if (change.equalsSign) result.push_back('=');
-        result.append(change.replacement);
-        copied = change.end;
-    }
-    result.append(text.substr(copied));
-    return result;
+    return firstEnd == std::string_view::npos           ? "\r\n"
+           : text[firstEnd] == '\n'                     ? "\n"
+           : text.substr(firstEnd, 2) == "\r\n"          ? "\r\n"
+                                                          : "\r";
 }
 
 }  // namespace
 
+void ProfileEditor::start(std::string_view file, std::string_view section, const ProfileEdit* edits, size_t count,
+                          std::string* out) {
+    file_ = file;
+    encoding_ = profileEncodingOf(file);
+    result_ = out;
+    text_ = file;
+    if (encoding_ != ProfileEncoding::Bytes) {
+        decodeUtf16(file, encoding_, &decoded_);
+        text_ = std::string_view(decoded_.data(), decoded_.size());
+        edited_.clear();
+        result_ = &edited_;
+    }
+    out_ = out;
+    out_->clear();
+    result_->clear();
+    result_->reserve(text_.size() + 64);
+    section_ = nameOf(section);
+    edits_ = edits;
+    count_ = count;
+    size_t size = 16;
+    while (size < count * 2) size *= 2;
+    mask_ = size - 1;
+    slots_.assign(size, noEdit);
+    applied_.assign(count, false);
+    lineEnd_ = lineEndOf(text_);
+    added_.clear();
+    at_ = 0;
+    copied_ = 0;
+    insertAt_ = 0;
+    inside_ = false;
+    addedCopied_ = false;
+    lastChangeEmptiedEnd_ = false;
+    phase_ = Phase::Indexing;
+}
+
+// The slot of the name (compared without case), or the empty one where it would go.
+size_t ProfileEditor::slotOf(std::string_view name) const {
+    size_t at = profileNameHash(name) & mask_;
+    while (slots_[at] != noEdit && !equalIgnoringCase(nameOf(edits_[slots_[at]].key), name)) at = (at + 1) & mask_;
+    return at;
+}
+
+void ProfileEditor::copyThrough(size_t end) {
+    result_->append(text_.substr(copied_, end - copied_));
+    copied_ = end;
+}
+
+void ProfileEditor::copyUpTo(size_t end, size_t* budget) {
+    if (end <= copied_) return;
+    size_t slice = std::min(end - copied_, *budget);
+    result_->append(text_.substr(copied_, slice));
+    copied_ += slice;
+    *budget -= slice;
+}
+
+// The keys the section lacks follow its last entry (in a section of their
+// own at the end when there is none), keeping an open last line open.
+void ProfileEditor::finishAdding() {
+    if (added_.empty()) return;
+    std::string_view lines = text_.substr(textStart(text_));
+    bool lastLineOpen = !lines.empty() && lines.back() != '\n' && lines.back() != '\r';
+    // An open last line that goes leaves the new lines last, and open.
+    if (lastLineOpen && lastChangeEmptiedEnd_) {
+        lastLineOpen = false;
+        added_.resize(added_.size() - lineEnd_.size());
+    }
+    if (!inside_) {
+        insertAt_ = text_.size();
+        std::string header = lastLineOpen ? std::string(lineEnd_) : std::string();
+        header.append("[").append(section_).append("]").append(lineEnd_);
+        added_.insert(0, header);
+    } else if (insertAt_ == text_.size() && lastLineOpen) {
+        // The new lines follow the open last line: its end moves to the front.
+        added_.insert(0, lineEnd_);
+        added_.resize(added_.size() - lineEnd_.size());
+    }
+}
+
+bool ProfileEditor::advance(size_t budget) {
+    budget = std::max<size_t>(budget, 1);
+    while (budget > 0) {
+        switch (phase_) {
+            case Phase::Indexing: {
+                // A key edited twice takes its last edit.
+                const size_t end = std::min(count_, at_ + budget / bytesPerEdit + 1);
+                budget -= std::min(budget, (end - at_) * bytesPerEdit);
+                for (; at_ < end; ++at_) slots_[slotOf(nameOf(edits_[at_].key))] = at_;
+                if (at_ == count_) {
+                    at_ = textStart(text_);
+                    phase_ = Phase::Walking;
+                }
+                break;
+            }
+            case Phase::Walking: {
+                // The lines of the section are walked once, a budget of bytes a
+                // step; a change copies the text before it and its replacement.
+                const size_t walkEnd = budget >= text_.size() - at_ ? text_.size() : at_ + budget;
+                bool sectionOver = false;
+                while (at_ < walkEnd && !sectionOver) {
+                    Line line = lineAt(text_, at_);
+                    at_ = line.next;
+                    LineContent parts = contentOf(text_, line);
+                    std::string_view content = parts.text;
+                    if (content.empty()) continue;
+                    if (parts.header) {
+                        sectionOver = inside_;
+                        if (!inside_) inside_ = equalIgnoringCase(parts.name, section_);
+                        if (inside_ && !sectionOver) insertAt_ = line.next;
+                        continue;
+                    }
+                    if (!inside_) continue;
+                    if (content.front() != ';') insertAt_ = line.next;
+                    if (parts.name.empty()) continue;
+                    size_t i = slots_[slotOf(parts.name)];
+                    if (i == noEdit) continue;
+                    if (edits_[i].value.data() == nullptr) {
+                        // Every occurrence goes, so that the key reads as missing.
+                        copyThrough(line.begin);
+                        copied_ = line.next;
+                        lastChangeEmptiedEnd_ = line.next == text_.size();
+                        continue;
+                    }
+                    if (applied_[i]) continue;  // a later occurrence, hidden from the reader
+                    applied_[i] = true;
+                    size_t contentEnd = static_cast<size_t>(content.data() - text_.data()) + content.size();
+                    if (parts.value.data() == nullptr) {
+                        copyThrough(contentEnd);
+                        result_->push_back('=');
+                        lastChangeEmptiedEnd_ = false;
+                    } else {
+                        // The value runs from its first non-blank character after '=' to
+                        // the end of the line's content; an empty value sits right at that end.
+                        size_t valueBegin = parts.rawValue.empty()
+                                                ? contentEnd
+                                                : static_cast<size_t>(parts.rawValue.data() - text_.data());
+                        copyThrough(valueBegin);
+                        lastChangeEmptiedEnd_ = contentEnd == text_.size() && edits_[i].value.empty();
+                    }
+                    result_->append(edits_[i].value);
+                    copied_ = contentEnd;
+                }
+                if (sectionOver || at_ >= text_.size()) {
+                    at_ = 0;
+                    phase_ = Phase::Adding;
+                }
+                return false;
+            }
+            case Phase::Adding: {
+                // Keys the section lacks, in the order given.
+                const size_t end = std::min(count_, at_ + budget / bytesPerEdit + 1);
+                budget -= std::min(budget, (end - at_) * bytesPerEdit);
+                for (; at_ < end; ++at_) {
+                    const ProfileEdit& edit = edits_[at_];
+                    if (applied_[at_] || edit.value.data() == nullptr || slots_[slotOf(nameOf(edit.key))] != at_)
+                        continue;
+                    added_.append(nameOf(edit.key)).append("=").append(edit.value).append(lineEnd_);
+                }
+                if (at_ == count_) {
+                    finishAdding();
+                    phase_ = Phase::Copying;
+                }
+                break;
+            }
+            case Phase::Copying:
+                if (!addedCopied_ && !added_.empty()) {
+                    copyUpTo(insertAt_, &budget);
+                    if (copied_ < insertAt_) break;
+                    result_->append(added_);
+                }
+                addedCopied_ = true;
+                copyUpTo(text_.size(), &budget);
+                if (copied_ < text_.size()) break;
+                if (encoding_ != ProfileEncoding::Bytes) *out_ = encodeUtf16(edited_, file_, encoding_);
+                phase_ = Phase::Complete;
+                return true;
+            case Phase::Complete:
+                return true;
+        }
+    }
+    return phase_ == Phase::Complete;
+}
+
 std::string withProfileEdits(std::string_view file, std::string_view section, const ProfileEdit* edits,
                              size_t count) {
-    ProfileEncoding encoding = profileEncodingOf(file);
-    if (encoding == ProfileEncoding::Bytes) return editedText(file, section, edits, count);
-    std::vector<char> text;
-    decodeUtf16(file, encoding, &text);
-    std::string edited = editedText(std::string_view(text.data(), text.size()), section, edits, count);
-    return encodeUtf16(edited, file, encoding);
+    std::string result;
+    ProfileEditor editor;
+    editor.start(file, section, edits, count, &result);
+    while (!editor.advance(SIZE_MAX)) {
+    }
+    return result;
 }
 
 std::string withProfileValue(std::string_view file, std::string_view section, std::string_view key,

@@ -78,25 +78,25 @@ public:
     }
 
 private:
+    // The delete ends some frames later: the page then says what came of it.
     bool deletePoint() {
-        switch (deleteCustomSpawnPoint(number_, point())) {
+        return deleteCustomSpawnPoint(number_, point(), [this](PointDelete outcome) { tellOutcome(outcome); });
+    }
+
+    void tellOutcome(PointDelete outcome) {
+        switch (outcome) {
             case PointDelete::Deleted:
-                closePage();
-                return true;
+                if (isPageShown(*this)) closePage();
+                return;
             case PointDelete::Changed:
-                showMenuNotice("Pelorin.ini was saved meanwhile with another point here: nothing deleted");
-                return false;
+                return showMenuNotice("Pelorin.ini was saved meanwhile with another point here: nothing deleted");
             case PointDelete::Unreadable:
-                showMenuNotice("Pelorin.ini could not be read (it may be being saved): nothing deleted");
-                return false;
+                return showMenuNotice("Pelorin.ini could not be read (it may be being saved): nothing deleted");
             case PointDelete::Unwritable:
-                showMenuNotice("Pelorin.ini could not be written: nothing deleted");
-                return false;
+                return showMenuNotice("Pelorin.ini could not be written: nothing deleted");
             case PointDelete::NoSuchPoint:
-                showMenuNotice("Pelorin.ini no longer holds this point: nothing deleted");
-                return false;
+                return showMenuNotice("Pelorin.ini no longer holds this point: nothing deleted");
         }
-        return false;
     }
 
     CustomSpawnPoint point() const { return customSpawnPointIn(settingsSectionAsRead(), number_); }

@@ -64,7 +64,6 @@ public:
         switch (line) {
             case SaveHere:
                 saveCurrentPlaceAsSpawnPoint();
-                readSettings();
                 return true;
             case SaveWaypoint: {
                 Vector3 place;
@@ -73,7 +72,6 @@ public:
                     return false;
                 }
                 saveSpawnPointAt(place);
-                readSettings();
                 return true;
             }
             case ShowOnMap:

@@ -15,6 +15,7 @@
 #include "platform/clock.h"
 #include "platform/ticks.h"
 #include "settings_io/settings_file.h"
+#include "settings_io/settings_write_job.h"
 #include "shared/entities.h"
 
 namespace {
@@ -38,7 +39,8 @@ char notice[sizeof MenuView{}.help] = "";
 uint32_t noticeEnd = 0;
 MenuView view;
 // An action on a line that writes the settings file, waiting until the file
-// is still (a save of the player's may be under way); the page says "saving…".
+// is still (a save of the player's may be under way) and no write of ours
+// runs; the page says "saving…".
 struct WaitingAction {
     MenuPage* page;
     int line;
@@ -47,6 +49,8 @@ struct WaitingAction {
 WaitingAction waiting{nullptr, 0, MenuAction::None};
 
 void playMenuSound(const char* sound) { playSoundFrontend(sound, menuSoundSet, true); }
+
+bool settingsFileFree() { return settingsFileStill() && !settingsWriteRunning(); }
 
 // A black screen is another sequence's (the game's, another script's) or
 // comes before a respawn of ours, such as the rescue of a screen left black.
@@ -97,7 +101,7 @@ void perform(OpenPage& open, MenuAction action) {
 // The waiting action goes ahead once the file is still, on the line it was
 // asked on; moving away or another action drops it.
 void performWaitingAction() {
-    if (waiting.page == nullptr || !settingsFileStill()) return;
+    if (waiting.page == nullptr || !settingsFileFree()) return;
     WaitingAction action = waiting;
     waiting.page = nullptr;
     notice[0] = '\0';
@@ -117,9 +121,9 @@ void act(MenuAction action) {
         case MenuAction::Left:
         case MenuAction::Right:
         case MenuAction::Accept:
-            if (open.page->writes(open.cursor) && !settingsFileStill()) {
+            if (open.page->writes(open.cursor) && !settingsFileFree()) {
                 waiting = WaitingAction{open.page, open.cursor, action};
-                showMenuNotice("saving\u2026 (Pelorin.ini was saved a moment ago)");
+                if (!settingsFileStill()) showMenuNotice("saving\u2026 (Pelorin.ini was saved a moment ago)");
                 return;
             }
             return perform(open, action);
@@ -168,8 +172,11 @@ void fillView() {
     view.description[0] = '\0';
     if (view.selected < view.lineCount)
         page.explain(open.cursor, view.lines[view.selected], view.description, sizeof view.description);
-    view.notice = notice[0] != '\0' && !tickReached(tickCount(), noticeEnd);
-    std::snprintf(view.help, sizeof view.help, "%s", view.notice ? notice : page.help(open.cursor));
+    // A write of ours says so until it ends, and its outcome then.
+    const bool saving = settingsWriteRunning();
+    view.notice = saving || (notice[0] != '\0' && !tickReached(tickCount(), noticeEnd));
+    std::snprintf(view.help, sizeof view.help, "%s",
+                  saving ? "saving\u2026" : view.notice ? notice : page.help(open.cursor));
 }
 
 }  // namespace
@@ -210,6 +217,8 @@ void closePage() {
     --pageCount;
     current().page->opened();
 }
+
+bool isPageShown(const MenuPage& page) { return menuOpen && pageCount > 0 && current().page == &page; }
 
 void showMenuNotice(const char* text) {
     std::snprintf(notice, sizeof notice, "%s", text);

@@ -19,5 +19,7 @@ void runMenu();
 // For the pages.
 void openPage(MenuPage& page);
 void closePage();
+// The page is the one shown (a write that ends frames later asks).
+bool isPageShown(const MenuPage& page);
 // Shows a notice in the help line for a few seconds.
 void showMenuNotice(const char* text);

@@ -144,9 +144,9 @@ bool stepSetting(SettingId id, int direction) {
     char text[24];
     formatForFile(key, next, text, sizeof text);
     const SettingsValue change{key.name, text};
-    SettingsSave save = saveSettingsKeys(&change, 1, [&](const ProfileSection& section) {
-        return settingValue(settingsFromSection(section), id) == shown;
-    });
-    tellOutcome(id, save);
-    return save == SettingsSave::Written || save == SettingsSave::Held;
+    // Written in steps: the outcome is told when the write ends.
+    return startSavingSettingsKeys(
+        &change, 1,
+        [id, shown](const ProfileSection& section) { return settingValue(settingsFromSection(section), id) == shown; },
+        [id](SettingsSave save) { tellOutcome(id, save); });
 }

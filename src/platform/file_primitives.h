@@ -37,6 +37,7 @@ bool stampOfOpenFile(OsFile file, FileStamp* stamp);
 // The same for the file a name leads to now.
 bool stampOfPath(const std::string& path, FileStamp* stamp);
 bool seekToStart(OsFile file);
+bool seekTo(OsFile file, uint64_t offset);
 // Up to size bytes from the current position: how many, 0 at the end, -1 on an error.
 long long readSome(OsFile file, char* buffer, size_t size);
 bool writeAll(OsFile file, std::string_view content);

@@ -1,5 +1,7 @@
 // The whole-file read and the crash-safe replace of files.h, the same on every
 // system, over the primitives of file_primitives.h.
+#include <algorithm>
+
 #include "platform/file_primitives.h"
 #include "platform/files.h"
 #include "platform/rewrite_journal.h"
@@ -53,33 +55,6 @@ bool rewrite(OsFile file, std::string_view text) {
     return seekToStart(file) && writeAll(file, text) && endHere(file) &&
            // Without the flush a crash could leave a file that is neither text.
            flushToDisk(file);
-}
-
-// A file of one name: a new file beside it, flushed, takes its place in one
-// rename, so that a crash leaves the old file or the new one.
-ReplaceResult replaceByRename(const std::string& target, std::string_view readText, const FileStamp& readStamp,
-                              std::string_view content) {
-    std::string temporaryPath;
-    OsFile replacement = createReplacement(target, &temporaryPath);
-    if (replacement == noFile) return ReplaceResult::Failed;
-    // Without the flush the rename could reach the disk before the new text
-    // does, and a crash would leave an empty or partial settings file.
-    bool written = writeAll(replacement, content) && flushToDisk(replacement);
-    written = closeFile(replacement) && written;
-    ReplaceResult result = ReplaceResult::Failed;
-    if (written) {
-        OsFile original = openForReading(target.c_str());
-        if (original != noFile) {
-            result = checkAsRead(original, target, readText, readStamp);
-            // Closed before the rename: Windows does not rename over a file we hold open.
-            closeFile(original);
-        }
-    }
-    if (result == ReplaceResult::Replaced && !renameOver(temporaryPath, target)) result = ReplaceResult::Failed;
-    if (result != ReplaceResult::Replaced) removeFile(temporaryPath);
-    // Without it a crash soon after could bring the old name back, or our temporary file.
-    flushFolderOf(target);
-    return result;
 }
 
 bool writeJournal(const std::string& path, std::string_view oldText, std::string_view newText) {
@@ -154,6 +129,8 @@ bool operator==(const FileStamp& a, const FileStamp& b) {
            a.links == b.links;
 }
 
+bool fileStamp(const char* path, FileStamp* stamp) { return stampOfPath(path, stamp); }
+
 bool fileWriteTime(const char* path, uint64_t* writeTime) {
     OsFile file = openForReading(path);
     if (file == noFile) return false;
@@ -177,12 +154,150 @@ bool readWholeFile(const char* path, std::string* text, FileStamp* stamp) {
 
 ReplaceResult replaceFileContent(const char* path, std::string_view readText, const FileStamp& readStamp,
                                  std::string_view content) {
-    std::string target;
+    SlicedReplace replace;
+    ReplaceResult started = replace.start(path, readStamp);
+    if (started != ReplaceResult::Replaced) return started;
+    ReplaceResult result = replace.finish(readText, readStamp, content);
+    replace.settle();
+    return result;
+}
+
+// A file of one name: a new file beside it, flushed, takes its place in one
+// rename, so that a crash leaves the old file or the new one.
+ReplaceResult SlicedReplace::start(const char* path, const FileStamp& readStamp) {
+    abandon();
     FileStamp now;
     // A file the player protected (read-only, or not ours to write) is never written.
-    if (!finalPath(path, &target) || !stampOfPath(target, &now) || !mayWrite(target)) return ReplaceResult::Failed;
-    if (now.links > 1) return rewriteInPlace(target, readText, readStamp, content);
-    return replaceByRename(target, readText, readStamp, content);
+    if (!finalPath(path, &target_) || !stampOfPath(target_, &now) || !mayWrite(target_)) return ReplaceResult::Failed;
+    if (!(now == readStamp)) return ReplaceResult::Changed;
+    written_ = 0;
+    failed_ = flushed_ = checked_ = checkRead_ = folderToFlush_ = false;
+    check_.stop();
+    inPlace_ = now.links > 1;
+    if (inPlace_) return ReplaceResult::Replaced;
+    replacement_ = createReplacement(target_, &temporaryPath_);
+    return replacement_ == noFile ? ReplaceResult::Failed : ReplaceResult::Replaced;
+}
+
+bool SlicedReplace::writeSome(std::string_view content, size_t sliceBytes) {
+    if (inPlace_ || failed_ || replacement_ == noFile) return true;
+    size_t slice = std::min(std::max<size_t>(sliceBytes, 1), content.size() - written_);
+    if (!writeAll(replacement_, content.substr(written_, slice))) failed_ = true;
+    written_ += slice;
+    return failed_ || written_ == content.size();
+}
+
+bool SlicedReplace::flush() {
+    if (inPlace_ || replacement_ == noFile || flushed_) return true;
+    // Without the flush the rename could reach the disk before the new text
+    // does, and a crash would leave an empty or partial settings file.
+    failed_ = failed_ || !flushToDisk(replacement_);
+    flushed_ = true;
+    return !failed_;
+}
+
+bool SlicedReplace::checkSome(size_t sliceBytes) {
+    if (inPlace_ || failed_ || checked_) return true;
+    if (!check_.running()) check_.start(target_.c_str(), &checkText_);
+    SlicedFileRead::Progress progress = check_.advance(sliceBytes, &checkStamp_);
+    if (progress == SlicedFileRead::Progress::Reading) return false;
+    checked_ = true;
+    checkRead_ = progress == SlicedFileRead::Progress::Read;
+    return true;
+}
+
+ReplaceResult SlicedReplace::finish(std::string_view readText, const FileStamp& readStamp, std::string_view content) {
+    if (inPlace_) {
+        inPlace_ = false;
+        folderToFlush_ = false;  // the rewrite in place flushed it
+        return rewriteInPlace(target_, readText, readStamp, content);
+    }
+    if (replacement_ == noFile) return ReplaceResult::Failed;
+    // What the steps left.
+    writeSome(content, content.size());
+    flush();
+    while (!checkSome(content.size() + readText.size() + 1)) {
+    }
+    bool written = !failed_;
+    written = closeFile(replacement_) && written;
+    replacement_ = noFile;
+    // Without the check a save another program made since our read would be
+    // lost: the file was read whole, after our flush, as read before (every
+    // byte and its stamp), and its name still leads to it (no save renamed
+    // over it since).
+    FileStamp named;
+    ReplaceResult result = ReplaceResult::Failed;
+    // A file that could not be read whole (a save under way) is not as read.
+    if (written)
+        result = checkRead_ && checkStamp_ == readStamp && checkText_ == readText && stampOfPath(target_, &named) &&
+                         named == checkStamp_
+                     ? ReplaceResult::Replaced
+                     : ReplaceResult::Changed;
+    if (result == ReplaceResult::Replaced && !renameOver(temporaryPath_, target_)) result = ReplaceResult::Failed;
+    if (result != ReplaceResult::Replaced) removeFile(temporaryPath_);
+    folderToFlush_ = true;
+    return result;
+}
+
+void SlicedReplace::settle() {
+    // Without it a crash soon after could bring the old name back, or our
+    // temporary file (the next start removes it): the old file or the new one.
+    if (folderToFlush_) flushFolderOf(target_);
+    folderToFlush_ = false;
+}
+
+void SlicedReplace::abandon() {
+    inPlace_ = false;
+    check_.stop();
+    settle();
+    if (replacement_ == noFile) return;
+    closeFile(replacement_);
+    replacement_ = noFile;
+    // A crash before the removal reaches the disk leaves a file that the next start removes.
+    removeFile(temporaryPath_);
+}
+
+void SlicedFileRead::start(const char* path, std::string* text) {
+    path_ = path;
+    text_ = text;
+    done_ = 0;
+    begun_ = false;
+}
+
+SlicedFileRead::Progress SlicedFileRead::advance(size_t sliceBytes, FileStamp* stamp, const std::function<bool()>& more) {
+    if (text_ == nullptr) return Progress::Failed;
+    OsFile file = openForReading(path_);
+    FileStamp now;
+    bool same = file != noFile && stampOfOpenFile(file, &now);
+    if (same && !begun_) {
+        same = now.size < largestReadableFile;
+        first_ = now;
+        // Room for the whole file, its pages touched only as the slices fill them.
+        text_->clear();
+        if (same) text_->reserve(static_cast<size_t>(now.size));
+        begun_ = true;
+    }
+    same = same && now == first_ && seekTo(file, done_);
+    const size_t size = static_cast<size_t>(first_.size), slice = std::max<size_t>(sliceBytes, 1);
+    for (bool first = true; same && done_ < size && (first || (more && more())); first = false) {
+        text_->resize(slice >= size - done_ ? size : done_ + slice);
+        while (same && done_ < text_->size()) {
+            long long got = readSome(file, &(*text_)[done_], text_->size() - done_);
+            same = got > 0;
+            if (same) done_ += static_cast<size_t>(got);
+        }
+    }
+    const bool whole = same && done_ == size;
+    // One byte more than the size asks whether the file grew meanwhile.
+    char beyond;
+    if (whole) same = readSome(file, &beyond, 1) == 0;
+    same = same && stampOfOpenFile(file, &now) && now == first_;
+    if (file != noFile) closeFile(file);
+    if (!same || whole) text_ = nullptr;
+    if (!same) return Progress::Failed;
+    if (!whole) return Progress::Reading;
+    if (stamp) *stamp = first_;
+    return Progress::Read;
 }
 
 ReplaceRecovery recoverInterruptedReplace(const char* path) {

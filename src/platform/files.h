@@ -4,7 +4,9 @@
 // read or write it meanwhile. Paths are UTF-8. The read and the replace are
 // one policy for every system (file_replace.cpp) over the system's primitives
 // (file_primitives.h).
+#include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -21,6 +23,8 @@ bool operator==(const FileStamp& a, const FileStamp& b);
 
 // A stat of the path succeeds and finds no directory.
 bool fileExists(const char* path);
+// What a look at the file by its name sees now; false when it is missing (or a directory).
+bool fileStamp(const char* path, FileStamp* stamp);
 // The last-write time (a 64-bit file time); false when the file cannot be opened.
 bool fileWriteTime(const char* path, uint64_t* writeTime);
 // The whole file into text, its previous content replaced; reuses the string's
@@ -56,6 +60,81 @@ enum class ReplaceResult {
 // between the last check and the rename (or the rewrite) still loses to ours.
 ReplaceResult replaceFileContent(const char* path, std::string_view readText, const FileStamp& readStamp,
                                  std::string_view content);
+// The whole read of readWholeFile taken a slice at a time, for a caller that
+// must not hold the processor long. Each slice opens the file, reads on from
+// where the last one stopped and closes it (an editor can save, also by
+// replacing the file, between two slices); the read counts only when every
+// slice saw the same file, of the same size and write time, as the first:
+// else it fails, and the caller reads again later.
+class SlicedFileRead {
+public:
+    enum class Progress { Reading, Read, Failed };
+    // Into text (its storage kept), from the first byte.
+    void start(const char* path, std::string* text);
+    // At least one byte more (the first slice may read nothing of an empty
+    // file), up to sliceBytes, and while more says so, further slices through
+    // the same open; Read with stamp filled when the file is whole.
+    Progress advance(size_t sliceBytes, FileStamp* stamp = nullptr, const std::function<bool()>& more = nullptr);
+    bool running() const { return text_ != nullptr; }
+    // Drops a read in progress.
+    void stop() { text_ = nullptr; }
+
+private:
+    const char* path_ = nullptr;
+    std::string* text_ = nullptr;
+    FileStamp first_;
+    size_t done_ = 0;
+    bool begun_ = false;
+};
+
+// The replace of replaceFileContent in steps: the temporary file written a
+// slice per step, flushed, the file read again in slices, and the check that
+// it is still as read (every byte, its stamp, its name) made with the rename
+// in one step; the folder is flushed after. A crash at any moment leaves the
+// old file or the new one, and at most our temporary file, which
+// recoverInterruptedReplace removes. A hard-linked file is rewritten in
+// place, whole, in the last step. The texts must stay alive and unchanged
+// until the replace ends.
+class SlicedReplace {
+public:
+    SlicedReplace() = default;
+    SlicedReplace(const SlicedReplace&) = delete;
+    SlicedReplace& operator=(const SlicedReplace&) = delete;
+    // An unfinished replace is dropped: its temporary file goes.
+    ~SlicedReplace() { abandon(); }
+    // The first step: the file is looked at (Failed for one that is missing,
+    // read-only or not ours to write) and the temporary file created.
+    // Changed (nothing begun) when it is not the file of readStamp any more.
+    ReplaceResult start(const char* path, const FileStamp& readStamp);
+    // Writes up to sliceBytes more of content (at least one byte); true when
+    // all of it is written, or a write failed (finish then fails).
+    bool writeSome(std::string_view content, size_t sliceBytes);
+    // The temporary file on the disk; false when it could not be flushed.
+    bool flush();
+    // Reads up to sliceBytes more of the file for the check; true when it is read.
+    bool checkSome(size_t sliceBytes);
+    // The check and the rename (and what the steps before left undone).
+    ReplaceResult finish(std::string_view readText, const FileStamp& readStamp, std::string_view content);
+    // After finish: the folder's new entry flushed to the disk.
+    void settle();
+    // Stops an unfinished replace: the file stays as it is.
+    void abandon();
+
+private:
+    std::string target_;
+    std::string temporaryPath_;
+    intptr_t replacement_ = -1;  // the temporary file, open while it is written
+    size_t written_ = 0;
+    bool failed_ = false;
+    bool inPlace_ = false;  // a hard-linked file
+    bool flushed_ = false;
+    SlicedFileRead check_;
+    std::string checkText_;
+    FileStamp checkStamp_;
+    bool checked_ = false, checkRead_ = false;
+    bool folderToFlush_ = false;
+};
+
 // What recoverInterruptedReplace found of a replace of ours that a crash cut short.
 struct ReplaceRecovery {
     int temporaryFilesRemoved = 0;

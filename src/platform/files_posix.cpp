@@ -69,7 +69,11 @@ bool stampOfPath(const std::string& path, FileStamp* stamp) {
     return stat(path.c_str(), &status) == 0 && stampOf(status, stamp);
 }
 
-bool seekToStart(OsFile file) { return lseek(fdOf(file), 0, SEEK_SET) == 0; }
+bool seekToStart(OsFile file) { return seekTo(file, 0); }
+
+bool seekTo(OsFile file, uint64_t offset) {
+    return lseek(fdOf(file), static_cast<off_t>(offset), SEEK_SET) == static_cast<off_t>(offset);
+}
 
 long long readSome(OsFile file, char* buffer, size_t size) {
     for (;;) {

@@ -129,9 +129,12 @@ bool stampOfPath(const std::string& path, FileStamp* stamp) {
     return known;
 }
 
-bool seekToStart(OsFile file) {
-    LARGE_INTEGER start{};
-    return SetFilePointerEx(handleOf(file), start, nullptr, FILE_BEGIN) != 0;
+bool seekToStart(OsFile file) { return seekTo(file, 0); }
+
+bool seekTo(OsFile file, uint64_t offset) {
+    LARGE_INTEGER at{};
+    at.QuadPart = static_cast<LONGLONG>(offset);
+    return SetFilePointerEx(handleOf(file), at, nullptr, FILE_BEGIN) != 0;
 }
 
 long long readSome(OsFile file, char* buffer, size_t size) {

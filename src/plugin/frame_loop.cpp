@@ -14,6 +14,7 @@
 #include "shared/on_screen_text.h"
 #include "settings_io/settings_store.h"
 #include "settings_io/settings_file.h"
+#include "settings_io/settings_write_job.h"
 #include "shared/table_random.h"
 #include "skin/player_skin.h"
 #include "spawn/save_spawn_point.h"
@@ -54,18 +55,22 @@ void runMainLoop() {
     if (read == SettingsRead::Failed) applyBuiltInSettings();
     settingsFileChanged();
     for (;;) {
+        // A write of ours goes on a step each frame; the check's read waits
+        // for a frame without one (the write keeps the text in force anyway).
+        bool wrote = stepSettingsWrite();
         if (respawnOnDemandRequested()) {
             closeMenu();
             respawnOnDemand(true);
         }
         if (saveSpawnPointRequested()) saveCurrentPlaceAsSpawnPoint();
         finishWaitingSpawnPointSave();
-        if (settingsRereadDue()) runSettingsReread();
+        if (!wrote && settingsRereadDue()) runSettingsReread();
         menuFrame();
         closeMenuBeforeOurSequences();
         handleDeathAndArrest();
         trackPlayerModel();
         showStartupBanner();
+        stepSettingsWrite();
         menuFrame();
         host::scriptWait(0);
     }

@@ -77,8 +77,11 @@ void runSettingsReread() {
         }
         bool skinToStore = skinChangedSinceLastCheck() ||
                            (playerState.storedSkinWritePending && !playerState.heldSinceLastCheck && !isStoredSkinActive());
-        if (skinToStore && skinWaitGateOpen() && settings.player_ped_skin_upon_respawn == 3 && loadingScreenSettled())
-            noteStoredSkinWrite(writeStoredSkin(currentPlayerModel()));
+        // Written in steps over the next frames; while another write of ours
+        // runs, at a later check.
+        if (skinToStore && skinWaitGateOpen() && settings.player_ped_skin_upon_respawn == 3 && loadingScreenSettled() &&
+            !startWritingStoredSkin(currentPlayerModel(), noteStoredSkinWrite))
+            playerState.storedSkinWritePending = true;
         holdSettingsRead(false);
     }
     takeSkinAsSeenAtCheck();

@@ -12,6 +12,7 @@
 #include "settings/settings_record.h"
 #include "settings_io/settings_file.h"
 #include "settings_io/settings_store.h"
+#include "settings_io/settings_write_job.h"
 #include "shared/event_log.h"
 #include "shared/on_screen_text.h"
 #include "shared/player_state.h"
@@ -77,12 +78,16 @@ void announceWhatIsNew() {
                   "stand as a custom point with %s; Pelorin.log",
                   menu, save);
     showNotification(text);
-    if (writeSettingsKeys(missing.data(), missing.size()))
-        logEvent("the settings of Pelorin " PELORIN_VERSION
-                 " that Pelorin.ini lacked were added with their shipped values");
-    else
-        logEvent("could not add the settings of Pelorin " PELORIN_VERSION
-                 " to Pelorin.ini; they take their shipped values");
+    // Written in steps over the next frames (a write of ours still running ends first).
+    finishSettingsWrite();
+    startWritingSettingsKeys(missing.data(), missing.size(), [](bool written) {
+        if (written)
+            logEvent("the settings of Pelorin " PELORIN_VERSION
+                     " that Pelorin.ini lacked were added with their shipped values");
+        else
+            logEvent("could not add the settings of Pelorin " PELORIN_VERSION
+                     " to Pelorin.ini; they take their shipped values");
+    });
 }
 
 }  // namespace

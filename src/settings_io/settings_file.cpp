@@ -13,10 +13,6 @@ const char* const settingsFilePath = "Pelorin.ini";
 
 namespace {
 
-// A file that the player keeps saving while we write is left alone after this
-// many reads (the stored skin is tried again at a later check).
-constexpr int editTries = 4;
-
 // A file of 0 bytes is as often one in the middle of a save (an editor empties
 // it before it writes the new text) as one the player emptied: it is neither
 // read nor written, and a later check reads it again.
@@ -45,27 +41,12 @@ bool settingsFileStill() {
     return !fileAgeMilliseconds(settingsFilePath, &age) || age >= settingsStillMilliseconds;
 }
 
-bool readSettingsFileText(std::string* text, uint64_t* writeTime) {
-    FileStamp stamp;
-    if (!readWholeSettingsFile(text, &stamp)) return false;
-    if (writeTime) *writeTime = stamp.writeTime;
-    return true;
-}
+bool readSettingsFileText(std::string* text, FileStamp* stamp) { return readWholeSettingsFile(text, stamp); }
 
-bool editSettingsFile(const SettingsTextEdit& edit, std::string* written) {
-    std::string read;
-    FileStamp stamp;
-    for (int attempt = 0; attempt < editTries; ++attempt) {
-        if (!settingsFileStill() || !readWholeSettingsFile(&read, &stamp)) return false;
-        *written = read;
-        if (!edit(written)) return false;
-        if (*written == read) return true;
-        if (!settingsFileStill()) return false;
-        ReplaceResult result = replaceFileContent(settingsFilePath, read, stamp, *written);
-        if (result == ReplaceResult::Replaced && !readSettingsFileWriteTime(&ownWriteTime)) ownWriteTime = 0;
-        if (result != ReplaceResult::Changed) return result == ReplaceResult::Replaced;
-    }
-    return false;
+bool settingsFileStamp(FileStamp* stamp) { return fileStamp(settingsFilePath, stamp); }
+
+void noteOwnSettingsWrite() {
+    if (!readSettingsFileWriteTime(&ownWriteTime)) ownWriteTime = 0;
 }
 
 std::string withSettingsValues(std::string_view text, const char* section, const SettingsValue* values, size_t count) {

@@ -1,12 +1,14 @@
 #pragma once
 // The settings file "Pelorin.ini" in the game's current directory: read whole,
-// its write time, and values written back by our own writer, which keeps the
-// file's encoding and every other byte.
+// its write time, and the text of values written back by our own writer, which
+// keeps the file's encoding and every other byte (the write itself is the job
+// of settings_write_job.h).
 #include <cstdint>
 #include <cstddef>
-#include <functional>
 #include <string>
 #include <string_view>
+
+#include "platform/files.h"
 
 extern const char* const settingsFilePath;
 
@@ -26,21 +28,15 @@ bool readSettingsFileWriteTime(uint64_t* writeTime);
 constexpr uint64_t settingsStillMilliseconds = 1500;
 bool settingsFileStill();
 // The whole file into text (its previous content replaced) and, when given,
-// its last-write time from the same open; false when the file cannot be read
-// whole (see readWholeFile), or is empty, as it is in the middle of an
-// editor's save.
-bool readSettingsFileText(std::string* text, uint64_t* writeTime = nullptr);
-// The file's text changed by edit and written back in one crash-safe replace
-// (see replaceFileContent: a link stays a link). edit gets the text as the
-// file holds it now and changes it, or returns false to write nothing. When
-// the player saves the file between our read and our replace, it is read again
-// and edit runs again on his new text, so that his save is never lost. On
-// success the file's new content is left in written. False when the file is
-// missing, empty, not still (settingsFileStill), read-only, locked, keeps
-// changing, or could not be written: then it is as it was (as the player left
-// it).
-using SettingsTextEdit = std::function<bool(std::string* text)>;
-bool editSettingsFile(const SettingsTextEdit& edit, std::string* written);
+// what the read saw of the file (its write time among it); false when the file
+// cannot be read whole (see readWholeFile), or is empty, as it is in the
+// middle of an editor's save.
+bool readSettingsFileText(std::string* text, FileStamp* stamp = nullptr);
+// Which file the name leads to now, its size and write time; false when it is missing.
+bool settingsFileStamp(FileStamp* stamp);
+// Our write of the file has just replaced it: its write time is ours (see
+// settingsFileStill).
+void noteOwnSettingsWrite();
 // A key and its value, as the writers of the settings take them; a value of
 // nullptr removes the key (every line of it in the section).
 struct SettingsValue {

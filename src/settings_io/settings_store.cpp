@@ -2,11 +2,15 @@
 
 #include <cstdio>
 
+#include <memory>
+
 #include "settings_io/held_settings.h"
 #include "shared/on_screen_text.h"
 #include "checker/findings_log.h"
 #include "shared/event_log.h"
 #include "settings_io/settings_file.h"
+#include "settings_io/settings_reads.h"
+#include "settings_io/settings_write_job.h"
 #include "platform/performance_counter.h"
 
 uint64_t settingsFileWriteTime = 0;
@@ -17,21 +21,18 @@ namespace {
 constexpr uint32_t missingStoredSkin =
     static_cast<uint32_t>(static_cast<int32_t>(settingKey(SettingId::stored_last_used_skin).missing));
 
-// A text of the settings file with its parsed section and its write time.
-struct SettingsTextRead {
-    std::string text;
-    ProfileSection section;
-    uint64_t writeTime = 0;
-};
 // The read in force and the next one. Each check reads the file into the
 // next; only a text that differs from the one in force is parsed (most
 // seconds the file is unchanged, and parsing a file of many custom points is
 // what costs), there, a step per frame, and then takes its place. Both keep
 // their storage, so that once grown to the file's size a reload allocates
-// nothing, and neither text moves while its section points into it.
+// nothing, and neither text moves while its section points into it. A write
+// of ours borrows the next one for the text it writes (spareLent).
 SettingsTextRead reads[2];
 int inForce = 0;
+SlicedFileRead fileRead;        // the next read, a slice per step
 bool parsing = false;           // the next read is being parsed
+bool spareLent = false;
 bool settingsTextRead = false;  // the read in force holds a read of the file
 uint32_t settingsTextChanges = 0;  // moves on when the text in force changes
 bool settingsReadHeld = false;
@@ -80,19 +81,40 @@ void applyReadInForce() {
 
 SettingsRead readWithin(uint64_t budgetMicroseconds) {
     const uint64_t start = performanceCounterMicroseconds();
+    if (spareLent) {
+        // Our write runs: the text in force stays until it ends.
+        if (!settingsTextRead) return SettingsRead::Failed;
+        applyReadInForce();
+        return SettingsRead::Read;
+    }
     if (!parsing) {
-        // A file that is absent, or cannot be read at the moment, leaves every value as it was.
+        // A file that is absent, or cannot be read at the moment, leaves every
+        // value as it was. A read in steps counts only when every slice saw
+        // the same file, of the same size and write time; else a later check
+        // reads it again.
         SettingsTextRead& fresh = next();
-        if (!readSettingsFileText(&fresh.text, &fresh.writeTime)) {
+        bool read = false;
+        if (budgetMicroseconds == noTimeLimit) {
+            fileRead.stop();
+            read = readSettingsFileText(&fresh.text, &fresh.stamp);
+        } else {
+            if (!fileRead.running()) fileRead.start(settingsFilePath, &fresh.text);
+            // The slices of a step through one open, for half of the step's share.
+            auto shareLeft = [&] { return performanceCounterMicroseconds() - start < budgetMicroseconds / 2; };
+            SlicedFileRead::Progress progress = fileRead.advance(settingsFileSliceBytes, &fresh.stamp, shareLeft);
+            if (progress == SlicedFileRead::Progress::Reading) return SettingsRead::Parsing;
+            read = progress == SlicedFileRead::Progress::Read && !fresh.text.empty();
+        }
+        if (!read) {
             settingsTextRead = false;
             logSettingsReadFailure(settingsFileExists());
             return SettingsRead::Failed;
         }
         // A save by the player decides over the changes we could not write.
-        if (settingsFileWriteTime != 0 && fresh.writeTime != settingsFileWriteTime) dropHeldSettings();
+        if (settingsFileWriteTime != 0 && fresh.stamp.writeTime != settingsFileWriteTime) dropHeldSettings();
         applyHeldSettings(settingsSectionName, &fresh.text);
         if (settingsTextRead && fresh.text == current().text) {
-            current().writeTime = fresh.writeTime;
+            current().stamp = fresh.stamp;
             applyReadInForce();
             return SettingsRead::Read;
         }
@@ -118,23 +140,6 @@ SettingsRead readWithin(uint64_t budgetMicroseconds) {
     ++settingsTextChanges;
     applyReadInForce();
     return SettingsRead::Read;
-}
-
-// The file as we wrote it is the file as last read, with its new write time
-// recorded as seen: our own write is not announced as a change, while a save
-// by the player after it still is. (A write that merged our keys into a save
-// of the player's that the last read had not seen is left to the next check,
-// which announces his save.)
-void recordOwnWrite(std::string* written) {
-    uint64_t writeTime = 0;
-    if (!readSettingsFileWriteTime(&writeTime)) return;
-    parsing = false;  // the file as written replaces a text still being parsed
-    applyHeldSettings(settingsSectionName, written);
-    current().text.swap(*written);
-    parseProfileSection(current().text, settingsSectionName, &current().section);
-    current().writeTime = settingsFileWriteTime = writeTime;
-    ++settingsTextChanges;
-    settingsTextRead = true;
 }
 
 }  // namespace
@@ -171,58 +176,123 @@ float readFloatSetting(const char* key) {
 }
 
 bool settingsFileChanged() {
-    if (!settingsTextRead || current().writeTime == settingsFileWriteTime) return false;
-    settingsFileWriteTime = current().writeTime;
+    if (!settingsTextRead || current().stamp.writeTime == settingsFileWriteTime) return false;
+    settingsFileWriteTime = current().stamp.writeTime;
     return true;
 }
 
-bool writeSettingsKeys(const SettingsValue* values, size_t count) {
-    return writeChosenSettingsKeys(
-        [&](const ProfileSection&) { return std::vector<SettingsValue>(values, values + count); });
+// The write job's share of the store.
+const SettingsTextRead* settingsReadInForceFor(const FileStamp& stamp) {
+    if (!settingsTextRead || anySettingsHeld() || !(current().stamp == stamp)) return nullptr;
+    return &current();
 }
 
-bool writeChosenSettingsKeys(const SettingsKeysChoice& choose) {
-    ProfileSection section;
-    std::string written;
-    std::vector<SettingsValue> chosen;
-    bool basedOnLastRead = false;
-    auto edit = [&](std::string* text) {
-        basedOnLastRead = settingsTextRead && sameAsLastRead(*text);
-        parseProfileSection(*text, settingsSectionName, &section);
-        chosen = choose(section);
-        *text = withSettingsValues(*text, settingsSectionName, chosen.data(), chosen.size());
-        return !chosen.empty();
-    };
-    if (!editSettingsFile(edit, &written)) return false;
-    releaseHeldSettings(chosen.data(), chosen.size());
-    if (basedOnLastRead) recordOwnWrite(&written);
-    return true;
+SettingsTextRead& lendSpareSettingsRead() {
+    fileRead.stop();
+    parsing = false;  // a read being parsed is made again at the next check
+    spareLent = true;
+    return next();
 }
 
-SettingsSave saveSettingsKeys(const SettingsValue* values, size_t count, const SettingsCondition& stillAsShown) {
-    if (!settingsFileExists()) return SettingsSave::NoFile;
-    bool read = false, changed = false, basedOnLastRead = false;
-    std::string asRead, written;
-    ProfileSection section;
-    auto edit = [&](std::string* text) {
-        read = true;
-        asRead = *text;
-        applyHeldSettings(settingsSectionName, &asRead);
-        parseProfileSection(asRead, settingsSectionName, &section);
-        changed = !stillAsShown(section);
-        if (changed) return false;
-        basedOnLastRead = settingsTextRead && sameAsLastRead(*text);
-        *text = withSettingsValues(*text, settingsSectionName, values, count);
+void returnSpareSettingsRead(bool takesPlaceInForce) {
+    if (!spareLent) return;
+    spareLent = false;
+    if (!takesPlaceInForce) return;
+    inForce = 1 - inForce;
+    settingsFileWriteTime = current().stamp.writeTime;
+    settingsTextRead = true;
+    ++settingsTextChanges;
+    applyReadInForce();
+}
+
+bool settingsTextIsInForce(const std::string& fileText) { return settingsTextRead && sameAsLastRead(fileText); }
+
+// The file as we wrote it is the file as last read, with its new write time
+// recorded as seen: our own write is not announced as a change, while a save
+// by the player after it still is.
+void takeOwnWriteWhole(std::string* written) {
+    FileStamp stamp;
+    if (!settingsFileStamp(&stamp)) return;
+    parsing = false;  // the file as written replaces a text still being parsed
+    fileRead.stop();
+    applyHeldSettings(settingsSectionName, written);
+    current().text.swap(*written);
+    parseProfileSection(current().text, settingsSectionName, &current().section);
+    current().stamp = stamp;
+    settingsFileWriteTime = stamp.writeTime;
+    ++settingsTextChanges;
+    settingsTextRead = true;
+    applyReadInForce();
+}
+
+namespace {
+
+// Keys and values kept in strings of their own, for a write that outlives its caller's texts.
+struct OwnedValues {
+    OwnedValues(const SettingsValue* values, size_t count) {
+        for (size_t i = 0; i < count; ++i) {
+            texts.emplace_back(values[i].key);
+            texts.emplace_back(values[i].value ? values[i].value : "");
+        }
+        for (size_t i = 0; i < count; ++i)
+            list.push_back(SettingsValue{texts[2 * i].c_str(), values[i].value ? texts[2 * i + 1].c_str() : nullptr});
+    }
+    std::vector<std::string> texts;
+    std::vector<SettingsValue> list;
+};
+
+// The keys of writeChosenSettingsKeys, chosen whole in one call.
+class ChosenAtOnce : public SettingsKeysChooser {
+public:
+    explicit ChosenAtOnce(SettingsKeysChoice choice) : choice_(std::move(choice)) {}
+    bool choose(const ProfileSection& section, const ProfileSection&, bool, std::vector<SettingsValue>* chosen) override {
+        *chosen = choice_(section);
         return true;
-    };
+    }
+
+private:
+    SettingsKeysChoice choice_;
+};
+
+// The keys of saveSettingsKeys, while the file holds what the menu showed
+// (none with a condition that always holds).
+class SetWhileAsShown : public SettingsKeysChooser {
+public:
+    SetWhileAsShown(std::shared_ptr<const OwnedValues> values, SettingsCondition stillAsShown, bool* changed)
+        : values_(std::move(values)), stillAsShown_(std::move(stillAsShown)), changed_(changed) {}
+    bool choose(const ProfileSection&, const ProfileSection& asRead, bool, std::vector<SettingsValue>* chosen) override {
+        bool changed = stillAsShown_ && !stillAsShown_(asRead);
+        if (changed_) *changed_ = changed;
+        if (changed)
+            chosen->clear();
+        else
+            *chosen = values_->list;
+        return true;
+    }
+
+private:
+    std::shared_ptr<const OwnedValues> values_;
+    SettingsCondition stillAsShown_;
+    bool* changed_;
+};
+
+// A write that must be done before its caller returns: one that was running
+// is finished first.
+SettingsWriteEnd writeNow(std::unique_ptr<SettingsKeysChooser> chooser) {
+    finishSettingsWrite();
+    SettingsWriteEnd result = SettingsWriteEnd::Unwritable;
+    startSettingsWrite(std::move(chooser), [&](SettingsWriteEnd end, const std::vector<SettingsValue>&) { result = end; });
+    finishSettingsWrite();
+    return result;
+}
+
+SettingsSave settingsSaveOf(SettingsWriteEnd end, bool changed, const SettingsValue* values, size_t count) {
     SettingsSave save = SettingsSave::Written;
-    if (editSettingsFile(edit, &written)) {
-        releaseHeldSettings(values, count);
-        if (basedOnLastRead) recordOwnWrite(&written);
-    } else if (changed) {
+    if (end == SettingsWriteEnd::Written) return save;
+    if (changed) {
         save = SettingsSave::Changed;
         logEvent("menu: %s not changed: Pelorin.ini was saved meanwhile and holds another value", values[0].key);
-    } else if (!read) {
+    } else if (end == SettingsWriteEnd::Unreadable || end == SettingsWriteEnd::NotStill) {
         save = SettingsSave::Unreadable;
         logEvent("menu: %s not changed: Pelorin.ini could not be read (it may be in the middle of a save)",
                  values[0].key);
@@ -231,9 +301,51 @@ SettingsSave saveSettingsKeys(const SettingsValue* values, size_t count, const S
         save = SettingsSave::Held;
         logEvent("menu: %s held until the game closes: Pelorin.ini cannot be written", values[0].key);
     }
-    parsing = false;  // read afresh: a text being parsed lacks this change
-    readSettings();
+    readSettings();  // the settings as the file and the held changes make them now
     return save;
+}
+
+}  // namespace
+
+bool writeSettingsKeys(const SettingsValue* values, size_t count) {
+    return writeChosenSettingsKeys(
+        [&](const ProfileSection&) { return std::vector<SettingsValue>(values, values + count); });
+}
+
+bool writeChosenSettingsKeys(const SettingsKeysChoice& choose) {
+    return writeNow(std::make_unique<ChosenAtOnce>(choose)) == SettingsWriteEnd::Written;
+}
+
+SettingsSave saveSettingsKeys(const SettingsValue* values, size_t count, const SettingsCondition& stillAsShown) {
+    if (!settingsFileExists()) return SettingsSave::NoFile;
+    bool changed = false;
+    auto owned = std::make_shared<const OwnedValues>(values, count);
+    SettingsWriteEnd end = writeNow(std::make_unique<SetWhileAsShown>(owned, stillAsShown, &changed));
+    return settingsSaveOf(end, changed, values, count);
+}
+
+bool startSavingSettingsKeys(const SettingsValue* values, size_t count, const SettingsCondition& stillAsShown,
+                             const std::function<void(SettingsSave)>& done) {
+    if (settingsWriteRunning()) return false;
+    if (!settingsFileExists()) {
+        if (done) done(SettingsSave::NoFile);
+        return true;
+    }
+    auto owned = std::make_shared<const OwnedValues>(values, count);
+    auto changed = std::make_shared<bool>(false);
+    return startSettingsWrite(std::make_unique<SetWhileAsShown>(owned, stillAsShown, changed.get()),
+                              [owned, changed, done](SettingsWriteEnd end, const std::vector<SettingsValue>&) {
+                                  SettingsSave save = settingsSaveOf(end, *changed, owned->list.data(), owned->list.size());
+                                  if (done) done(save);
+                              });
+}
+
+bool startWritingSettingsKeys(const SettingsValue* values, size_t count, const std::function<void(bool)>& done) {
+    auto owned = std::make_shared<const OwnedValues>(values, count);
+    return startSettingsWrite(std::make_unique<SetWhileAsShown>(owned, SettingsCondition(), nullptr),
+                              [owned, done](SettingsWriteEnd end, const std::vector<SettingsValue>&) {
+                                  if (done) done(end == SettingsWriteEnd::Written);
+                              });
 }
 
 const ProfileSection& settingsSectionAsRead() { return current().section; }
@@ -246,6 +358,18 @@ bool writeStoredSkin(uint32_t model) {
     std::snprintf(value, sizeof value, "%ld", static_cast<long>(static_cast<int32_t>(model)));
     const SettingsValue stored{"stored_last_used_skin", value};
     return writeSettingsKeys(&stored, 1);
+}
+
+bool startWritingStoredSkin(uint32_t model, const std::function<void(bool)>& done) {
+    if (settingsWriteRunning()) return false;
+    if (!settingsFileExists()) {
+        if (done) done(false);
+        return true;
+    }
+    char value[16];
+    std::snprintf(value, sizeof value, "%ld", static_cast<long>(static_cast<int32_t>(model)));
+    const SettingsValue stored{"stored_last_used_skin", value};
+    return startWritingSettingsKeys(&stored, 1, done);
 }
 
 uint32_t readStoredSkin() {

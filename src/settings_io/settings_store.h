@@ -33,6 +33,9 @@ constexpr uint64_t settingsStepMicroseconds = 500;
 // Between two looks at the clock the parse walks this much of the text (some
 // 50 us under Wine), so that a step ends soon after its share is spent.
 constexpr size_t settingsSliceBytes = 2 * 1024;
+// A read of the file, or a write of it, takes this much at a time (a slice of
+// a step): an open, a look at the file and a read or write each.
+constexpr size_t settingsFileSliceBytes = 64 * 1024;
 // The built-in values, for a game started without a settings file.
 void applyBuiltInSettings();
 // A float key of the section ("0" when missing), its first 31 characters read
@@ -47,7 +50,8 @@ bool readSettingsSection(ProfileSection* section, std::string* text);
 // The file's write time as readSettings last read it differs from the one
 // recorded; records it. Opens nothing: call it after readSettings.
 bool settingsFileChanged();
-// Sets keys of section "Player_Respawn" in one atomic write of the file; true
+// Sets keys of section "Player_Respawn" in one atomic write of the file, at
+// once (a write of ours in steps that was running is finished first); true
 // when written. The file's new write time is recorded, so that our own write is
 // not taken for a change by the player.
 bool writeSettingsKeys(const SettingsValue* values, size_t count);
@@ -58,6 +62,10 @@ bool writeSettingsKeys(const SettingsValue* values, size_t count);
 // outlive the call.
 using SettingsKeysChoice = std::function<std::vector<SettingsValue>(const ProfileSection& section)>;
 bool writeChosenSettingsKeys(const SettingsKeysChoice& choose);
+// The same as a write of ours in steps (settings_write_job.h), a step per
+// frame: false, nothing begun, while another write runs; done gets whether the
+// keys were written when it ends.
+bool startWritingSettingsKeys(const SettingsValue* values, size_t count, const std::function<void(bool)>& done);
 // A change the player made in the game (the menu), made only while the file
 // still holds what the menu showed him: stillAsShown gets the file's section
 // as the settings read it (the held changes applied) at the moment of writing
@@ -71,6 +79,9 @@ bool writeChosenSettingsKeys(const SettingsKeysChoice& choose);
 enum class SettingsSave { Written, Held, Changed, Unreadable, NoFile };
 using SettingsCondition = std::function<bool(const ProfileSection& section)>;
 SettingsSave saveSettingsKeys(const SettingsValue* values, size_t count, const SettingsCondition& stillAsShown);
+// The same in steps, as startWritingSettingsKeys: done gets the outcome at its end.
+bool startSavingSettingsKeys(const SettingsValue* values, size_t count, const SettingsCondition& stillAsShown,
+                             const std::function<void(SettingsSave)>& done);
 // The section as the last read parsed it (with held changes), and a count
 // that moves on whenever that text changes (a save by the player, our write).
 const ProfileSection& settingsSectionAsRead();
@@ -79,6 +90,8 @@ uint32_t settingsTextVersion();
 // exists; true when it was written. The file's new write time is recorded, so
 // that our own write is not taken for a change by the player.
 bool writeStoredSkin(uint32_t model);
+// The same in steps, as startWritingSettingsKeys.
+bool startWritingStoredSkin(uint32_t model, const std::function<void(bool)>& done);
 // "stored_last_used_skin" as the file holds it now (-1 when missing): read
 // afresh, or, while the once-a-second check holds its read, from the text in
 // force (the check opens and parses the file once).

@@ -25,10 +25,15 @@ float readCoordinate(const ProfileSection& section, int32_t k, int axis) {
 
 }  // namespace
 
-int32_t highestCustomSpawnPoint(const ProfileSection& section) {
-    int32_t highest = 0;
-    for (const ProfileSection::Entry& entry : section.entries) highest = std::max(highest, customSpawnKeyPoint(entry.key));
-    return highest;
+void HighestCustomSpawnPoint::restart() {
+    highest_ = 0;
+    scanned_ = 0;
+}
+
+bool HighestCustomSpawnPoint::scan(const ProfileSection& section, size_t count) {
+    const size_t end = count >= section.entries.size() - scanned_ ? section.entries.size() : scanned_ + count;
+    for (; scanned_ < end; ++scanned_) highest_ = std::max(highest_, customSpawnKeyPoint(section.entries[scanned_].key));
+    return scanned_ == section.entries.size();
 }
 
 CustomSpawnPoint customSpawnPointIn(const ProfileSection& section, int32_t number) {

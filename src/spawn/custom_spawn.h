@@ -20,10 +20,21 @@ void spawnAtCustomPoint();
 // Puts the player on the ground at the point, facing a random way.
 void placeAtCustomPoint(const CustomSpawnPoint& point);
 
-// The highest n of any key "custom_spawn_<n>_x/_y/_z" of the section, as
+// The highest n of any key "custom_spawn_<n>_x/_y/_z" of a section, as
 // customSpawnKeyPoint reads it (a leading zero or a number beyond
 // customSpawnPointCap is never read, so never counted); 0 when there is none.
-int32_t highestCustomSpawnPoint(const ProfileSection& section);
+// Found some entries at a time, for a write that goes on a step per frame.
+class HighestCustomSpawnPoint {
+public:
+    void restart();
+    // Looks at up to count more entries; true once every entry is seen.
+    bool scan(const ProfileSection& section, size_t count);
+    int32_t value() const { return highest_; }
+
+private:
+    int32_t highest_ = 0;
+    size_t scanned_ = 0;
+};
 // Point number (1-based) as a section of the settings holds it; missing
 // coordinates read as 0.
 CustomSpawnPoint customSpawnPointIn(const ProfileSection& section, int32_t number);

@@ -2,6 +2,7 @@
 #include "spawn/delete_spawn_point.h"
 
 #include <algorithm>
+#include <memory>
 #include <cstdint>
 #include <cstdio>
 #include <string>
@@ -14,6 +15,7 @@
 #include "settings/custom_spawn_key.h"
 #include "settings/setting_limits.h"
 #include "settings_io/settings_file.h"
+#include "settings_io/settings_write_job.h"
 #include "shared/event_log.h"
 #include "spawn/custom_spawn.h"
 
@@ -64,78 +66,122 @@ const char* keyOf(int32_t number, int axis, char* key) {
     return key;
 }
 
-}  // namespace
+// The keys of a delete, chosen from the file as it is when written (a save of
+// the player's meanwhile is seen), some points a call.
+class PointDeleteChoice : public SettingsKeysChooser {
+public:
+    PointDeleteChoice(int32_t number, const CustomSpawnPoint& shown) : number_(number), shown_(shown) {}
 
-PointDelete deleteCustomSpawnPoint(int32_t number, const CustomSpawnPoint& shown) {
-    int32_t count = 0;
-    bool read = false, changed = false;
-    PointEdits edits;
-    std::vector<SettingsValue> values;
-    // Chosen from the file as it is when written: a save of the player's
-    // meanwhile is seen.
-    bool written = writeChosenSettingsKeys([&](const ProfileSection& section) {
-        read = true;
-        edits.clear();
-        values.clear();
-        // A missing count reads as the key table's missing value (no point in use).
-        const uint32_t missingCount = static_cast<uint32_t>(
-            static_cast<int32_t>(settingKey(SettingId::number_of_custom_spawn_points_in_use).missing));
-        count = std::min(
-            static_cast<int32_t>(profileInt(section, number_of_custom_spawn_points_in_useKeyName, missingCount)),
-            customSpawnPointCap);
-        if (number < 1 || number > count) return values;
-        CustomSpawnPoint now = customSpawnPointIn(section, number);
-        changed = now.x != shown.x || now.y != shown.y || now.z != shown.z;
-        if (changed) return values;
+    bool choose(const ProfileSection& section, const ProfileSection&, bool fromStart,
+                std::vector<SettingsValue>* chosen) override {
+        if (fromStart && !begin(section)) {
+            chosen->clear();
+            return true;
+        }
+        // The highest point the file defines, some entries a call.
+        if (!highest_.scan(section, entriesPerCall)) return false;
+        const int32_t last = std::max(count_, highest_.value());
         // Every later point moves up, those beyond the count too, so that no
         // gap opens where the next save would count them in. Each moved value
         // is the text the reader finds, so that the point reads back exactly
         // as before under its new number.
-        int32_t last = std::max(count, highestCustomSpawnPoint(section));
         char key[customSpawnKeySize], nextKey[customSpawnKeySize];
-        for (int32_t k = number; k < last; ++k) {
+        for (int32_t end = std::min(last, next_ + pointsPerCall); next_ < end; ++next_) {
             for (int axis = 0; axis < 3; ++axis) {
                 std::string_view value;
-                if (findProfileValue(section, keyOf(k + 1, axis, nextKey), &value))
-                    edits.set(keyOf(k, axis, key), value);
+                if (findProfileValue(section, keyOf(next_ + 1, axis, nextKey), &value))
+                    edits_.set(keyOf(next_, axis, key), value);
                 else
-                    edits.remove(keyOf(k, axis, key));
+                    edits_.remove(keyOf(next_, axis, key));
             }
         }
-        for (int axis = 0; axis < 3; ++axis) edits.remove(keyOf(last, axis, key));
+        if (next_ < last) return false;
+        for (int axis = 0; axis < 3; ++axis) edits_.remove(keyOf(last, axis, key));
         char newCount[16];
-        std::snprintf(newCount, sizeof newCount, "%d", static_cast<int>(count - 1));
-        edits.set(number_of_custom_spawn_points_in_useKeyName, newCount);
-        edits.list(&values);
-        return values;
-    });
+        std::snprintf(newCount, sizeof newCount, "%d", static_cast<int>(count_ - 1));
+        edits_.set(number_of_custom_spawn_points_in_useKeyName, newCount);
+        edits_.list(chosen);
+        return true;
+    }
+
+    // What the file held when the keys were chosen.
+    bool read() const { return read_; }
+    bool changed() const { return changed_; }
+    int32_t count() const { return count_; }
+
+private:
+    // Some 50 us of lookups, or of names read, between two looks at the clock.
+    static constexpr int32_t pointsPerCall = 64;
+    static constexpr size_t entriesPerCall = 2048;
+
+    // The point is there as shown: the moves begin at it.
+    bool begin(const ProfileSection& section) {
+        read_ = true;
+        edits_.clear();
+        // A missing count reads as the key table's missing value (no point in use).
+        const uint32_t missingCount = static_cast<uint32_t>(
+            static_cast<int32_t>(settingKey(SettingId::number_of_custom_spawn_points_in_use).missing));
+        count_ = std::min(
+            static_cast<int32_t>(profileInt(section, number_of_custom_spawn_points_in_useKeyName, missingCount)),
+            customSpawnPointCap);
+        changed_ = false;
+        if (number_ < 1 || number_ > count_) return false;
+        CustomSpawnPoint now = customSpawnPointIn(section, number_);
+        changed_ = now.x != shown_.x || now.y != shown_.y || now.z != shown_.z;
+        if (changed_) return false;
+        highest_.restart();
+        next_ = number_;
+        return true;
+    }
+
+    const int32_t number_;
+    const CustomSpawnPoint shown_;
+    int32_t count_ = 0, next_ = 0;
+    HighestCustomSpawnPoint highest_;
+    bool read_ = false, changed_ = false;
+    PointEdits edits_;
+};
+
+// The player told the outcome, and the log why nothing was deleted.
+PointDelete tellOutcome(int32_t number, const PointDeleteChoice& choice, SettingsWriteEnd end) {
     const int shownNumber = static_cast<int>(number);
-    if (!read) {
+    if (!choice.read()) {
         showNotification("Custom spawn point not deleted: Pelorin.ini could not be read (it may be being saved)");
         logEvent("custom spawn point %d not deleted: Pelorin.ini could not be read", shownNumber);
         return PointDelete::Unreadable;
     }
-    if (number < 1 || number > count) {
+    if (number < 1 || number > choice.count()) {
         readSettings();
         logEvent("custom spawn point %d not deleted: the file holds %d points now", shownNumber,
-                 static_cast<int>(count));
+                 static_cast<int>(choice.count()));
         return PointDelete::NoSuchPoint;
     }
-    if (changed) {
+    if (choice.changed()) {
         readSettings();
         logEvent("custom spawn point %d not deleted: Pelorin.ini was saved meanwhile with another point %d",
                  shownNumber, shownNumber);
         return PointDelete::Changed;
     }
-    if (!written) {
+    if (end != SettingsWriteEnd::Written) {
         showNotification("Custom spawn point not deleted: Pelorin.ini could not be written");
         logEvent("custom spawn point %d not deleted: Pelorin.ini could not be written", shownNumber);
         return PointDelete::Unwritable;
     }
-    readSettings();
     char message[64];
     std::snprintf(message, sizeof message, "Custom spawn point %d deleted", shownNumber);
     showNotification(message);
-    logEvent("custom spawn point %d of %d deleted; the later ones moved up", shownNumber, static_cast<int>(count));
+    logEvent("custom spawn point %d of %d deleted; the later ones moved up", shownNumber,
+             static_cast<int>(choice.count()));
     return PointDelete::Deleted;
+}
+
+}  // namespace
+
+bool deleteCustomSpawnPoint(int32_t number, const CustomSpawnPoint& shown, const std::function<void(PointDelete)>& done) {
+    auto choice = std::make_unique<PointDeleteChoice>(number, shown);
+    const PointDeleteChoice* made = choice.get();
+    return startSettingsWrite(std::move(choice), [number, made, done](SettingsWriteEnd end, const std::vector<SettingsValue>&) {
+        PointDelete outcome = tellOutcome(number, *made, end);
+        if (done) done(outcome);
+    });
 }

@@ -7,14 +7,16 @@
 // holds (any of the three keys counts), so that no point of the player's is
 // ever overwritten, and raises "number_of_custom_spawn_points_in_use" to n
 // when it is lower, so that the new point is used: all in one write of the
-// settings file, chosen from the file as it is at that moment. Tells the
-// player the outcome. True when the file was written. A file written a moment
-// ago (settingsFileStill: an editor's save may be under way) is not written:
-// the place is kept and saved by finishWaitingSpawnPointSave once the file is
-// still.
+// settings file, a write of ours in steps (settings_write_job.h), chosen from
+// the file as it is when written; it tells the player the outcome at its end.
+// True when the write began. A file written a moment ago (settingsFileStill:
+// an editor's save may be under way), or while another write of ours runs,
+// is not written yet: the place is kept and saved by
+// finishWaitingSpawnPointSave once the file is free.
 bool saveCurrentPlaceAsSpawnPoint();
-// The place the save chord kept while the file was not still, saved once it is;
+// The place the save chord kept while the file was not free, saved once it is;
 // at every pass of the frame loop.
 void finishWaitingSpawnPointSave();
-// The same for a given place.
+// The same for a given place, begun at once: false, nothing begun, while
+// another write of ours runs.
 bool saveSpawnPointAt(const Vector3& place);

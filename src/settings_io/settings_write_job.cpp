@@ -1,0 +1,263 @@
+#include "settings_io/settings_write_job.h"
+
+#include "ini/ini_writer.h"
+#include "platform/files.h"
+#include "platform/performance_counter.h"
+#include "settings/settings_record.h"
+#include "settings_io/held_settings.h"
+#include "settings_io/settings_reads.h"
+#include "settings_io/settings_store.h"
+
+namespace {
+
+// A file that the player keeps saving while we write is left alone after this
+// many starts from his text (the stored skin is tried again at a later check).
+constexpr int writeTries = 4;
+
+enum class Phase {
+    Begin,
+    ReadingBase,
+    ParsingBase,
+    Choosing,
+    Listing,
+    Editing,
+    Writing,
+    ParsingNew,
+    Flushing,
+    Checking,
+    Renaming,
+    Settling,
+};
+// The flushes to the disk (of the new file, of the folder after the rename)
+// take long whatever the file's size, and the rename goes with the check that
+// the file is as read: each has a step of its own.
+bool stepOfItsOwn(Phase phase) {
+    return phase == Phase::Flushing || phase == Phase::Renaming || phase == Phase::Settling;
+}
+
+// The write in progress. Its storage stays from one write to the next.
+struct Job {
+    std::unique_ptr<SettingsKeysChooser> chooser;
+    SettingsWriteDone done;
+    Phase phase = Phase::Begin;
+    int tries = 0;
+    bool fromStart = true;
+    // The file's text the write starts from: the read in force (baseInForce),
+    // or the job's own read of a file the player saved since.
+    const std::string* baseText = nullptr;
+    const ProfileSection* baseSection = nullptr;
+    const ProfileSection* asRead = nullptr;
+    FileStamp baseStamp;
+    bool baseInForce = false;
+    bool basedOnLastRead = false;  // the own read is the text in force without its held changes
+    std::string ownText;
+    ProfileSection ownSection;
+    std::string heldText;
+    ProfileSection heldSection;
+    SlicedFileRead read;
+    ProfileParse parse;
+    std::vector<SettingsValue> chosen;
+    std::vector<ProfileEdit> edits;
+    ProfileEditor editor;
+    SlicedReplace replace;
+    SettingsTextRead* written = nullptr;  // the store's spare read, lent for the new text
+};
+Job job;
+bool running = false;
+bool endedInStep = false;  // the step's write ended (done may have begun the next)
+size_t stepsMade = 0;
+
+void end(SettingsWriteEnd outcome) {
+    job.replace.abandon();
+    returnSpareSettingsRead(false);
+    running = false;
+    endedInStep = true;
+    // Kept while done runs (it may start the next write): the chosen keys' texts live in the chooser.
+    std::unique_ptr<SettingsKeysChooser> chooser = std::move(job.chooser);
+    SettingsWriteDone done = std::move(job.done);
+    std::vector<SettingsValue> chosen = job.chosen;
+    if (done) done(outcome, chosen);
+}
+
+void begin() {
+    if (job.tries == writeTries) return end(SettingsWriteEnd::Unwritable);
+    ++job.tries;
+    job.fromStart = true;
+    if (!settingsFileStill()) return end(SettingsWriteEnd::NotStill);
+    FileStamp now;
+    const SettingsTextRead* inForce = settingsFileStamp(&now) ? settingsReadInForceFor(now) : nullptr;
+    if (inForce != nullptr) {
+        // Unchanged since the read in force: its text and section, without a parse.
+        job.baseText = &inForce->text;
+        job.baseSection = job.asRead = &inForce->section;
+        job.baseStamp = inForce->stamp;
+        job.baseInForce = true;
+        job.phase = Phase::Choosing;
+        return;
+    }
+    job.baseInForce = false;
+    job.read.start(settingsFilePath, &job.ownText);
+    job.phase = Phase::ReadingBase;
+}
+
+void readBase() {
+    SlicedFileRead::Progress progress = job.read.advance(settingsFileSliceBytes, &job.baseStamp);
+    if (progress == SlicedFileRead::Progress::Reading) return;
+    // A file of 0 bytes is as often one in the middle of a save as one the player emptied.
+    if (progress == SlicedFileRead::Progress::Failed || job.ownText.empty()) return end(SettingsWriteEnd::Unreadable);
+    job.basedOnLastRead = settingsTextIsInForce(job.ownText);
+    job.baseText = &job.ownText;
+    job.baseSection = job.asRead = &job.ownSection;
+    if (anySettingsHeld()) {
+        // Rare (a file we could not write): the section as the settings read it, made whole.
+        job.heldText = job.ownText;
+        applyHeldSettings(settingsSectionName, &job.heldText);
+        parseProfileSection(job.heldText, settingsSectionName, &job.heldSection);
+        job.asRead = &job.heldSection;
+    }
+    job.parse.start(job.ownText, settingsSectionName, &job.ownSection);
+    job.phase = Phase::ParsingBase;
+}
+
+void choose() {
+    bool complete = job.chooser->choose(*job.baseSection, *job.asRead, job.fromStart, &job.chosen);
+    job.fromStart = false;
+    if (!complete) return;
+    if (job.chosen.empty()) return end(SettingsWriteEnd::NothingChosen);
+    job.edits.clear();
+    job.edits.reserve(job.chosen.size());
+    job.phase = Phase::Listing;
+}
+
+// The chosen keys as the writer takes them, some a call.
+void list() {
+    const size_t end = std::min(job.chosen.size(), job.edits.size() + settingsSliceBytes / 8);
+    for (size_t i = job.edits.size(); i < end; ++i) {
+        const SettingsValue& value = job.chosen[i];
+        job.edits.push_back(ProfileEdit{value.key, value.value ? std::string_view(value.value) : std::string_view()});
+    }
+    if (job.edits.size() < job.chosen.size()) return;
+    job.editor.start(*job.baseText, settingsSectionName, job.edits.data(), job.edits.size(), &job.written->text);
+    job.phase = Phase::Editing;
+}
+
+void startReplace() {
+    if (job.written->text == *job.baseText) return end(SettingsWriteEnd::Written);  // it holds them already
+    if (!settingsFileStill()) return end(SettingsWriteEnd::NotStill);
+    switch (job.replace.start(settingsFilePath, job.baseStamp)) {
+        case ReplaceResult::Replaced:
+            job.phase = Phase::Writing;
+            return;
+        case ReplaceResult::Changed:
+            job.phase = Phase::Begin;  // saved since our read: from his text again
+            return;
+        case ReplaceResult::Failed:
+            return end(SettingsWriteEnd::Unwritable);
+    }
+}
+
+void rename() {
+    switch (job.replace.finish(*job.baseText, job.baseStamp, job.written->text)) {
+        case ReplaceResult::Replaced:
+            break;
+        case ReplaceResult::Changed:
+            job.replace.settle();
+            job.phase = Phase::Begin;
+            return;
+        case ReplaceResult::Failed:
+            return end(SettingsWriteEnd::Unwritable);
+    }
+    noteOwnSettingsWrite();
+    releaseHeldSettings(job.chosen.data(), job.chosen.size());
+    if (job.baseInForce && settingsFileStamp(&job.written->stamp)) {
+        returnSpareSettingsRead(true);
+    } else if (job.basedOnLastRead) {
+        // The file as we wrote it is the file as last read with our keys
+        // (a write that merged them into a save of the player's that the last
+        // read had not seen is left to the next check, which announces it).
+        job.heldText = job.written->text;
+        takeOwnWriteWhole(&job.heldText);
+    }
+    job.phase = Phase::Settling;
+}
+
+// One slice of the phase's work.
+void advance() {
+    switch (job.phase) {
+        case Phase::Begin:
+            return begin();
+        case Phase::ReadingBase:
+            return readBase();
+        case Phase::ParsingBase:
+            if (job.parse.advance(settingsSliceBytes)) job.phase = Phase::Choosing;
+            return;
+        case Phase::Choosing:
+            return choose();
+        case Phase::Listing:
+            return list();
+        case Phase::Editing:
+            if (job.editor.advance(settingsSliceBytes)) startReplace();
+            return;
+        case Phase::Writing:
+            if (!job.replace.writeSome(job.written->text, settingsFileSliceBytes)) return;
+            if (!job.baseInForce) {
+                job.phase = Phase::Flushing;
+                return;
+            }
+            // Parsed before the rename, so that it is in force from the step of the rename.
+            job.parse.start(job.written->text, settingsSectionName, &job.written->section);
+            job.phase = Phase::ParsingNew;
+            return;
+        case Phase::ParsingNew:
+            if (job.parse.advance(settingsSliceBytes)) job.phase = Phase::Flushing;
+            return;
+        case Phase::Flushing:
+            job.replace.flush();
+            job.phase = Phase::Checking;
+            return;
+        case Phase::Checking:
+            if (job.replace.checkSome(settingsFileSliceBytes)) job.phase = Phase::Renaming;
+            return;
+        case Phase::Renaming:
+            return rename();
+        case Phase::Settling:
+            job.replace.settle();
+            return end(SettingsWriteEnd::Written);
+    }
+}
+
+}  // namespace
+
+bool startSettingsWrite(std::unique_ptr<SettingsKeysChooser> chooser, SettingsWriteDone done) {
+    if (running) return false;
+    job.chooser = std::move(chooser);
+    job.done = std::move(done);
+    job.phase = Phase::Begin;
+    job.tries = 0;
+    job.chosen.clear();
+    job.written = &lendSpareSettingsRead();
+    running = true;
+    return true;
+}
+
+bool settingsWriteRunning() { return running; }
+
+bool stepSettingsWrite() {
+    if (!running) return false;
+    ++stepsMade;
+    const uint64_t start = performanceCounterMicroseconds();
+    endedInStep = false;
+    do {
+        bool alone = stepOfItsOwn(job.phase);
+        advance();
+        if (alone) return true;
+    } while (!endedInStep && !stepOfItsOwn(job.phase) &&
+             performanceCounterMicroseconds() - start < settingsStepMicroseconds);
+    return true;
+}
+
+void finishSettingsWrite() {
+    while (running) stepSettingsWrite();
+}
+
+size_t settingsWriteSteps() { return stepsMade; }
