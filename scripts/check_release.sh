@@ -23,8 +23,8 @@ cmp -s "$unpacked/Pelorin.asi" "$root/build/windows/Pelorin.asi" || { echo "rele
 # The goal was 224 KB until the in-game menu came: its pages, drawing, custom
 # points and blips, and the writer's removal of keys add about 40 KB.
 size=$(stat -c %s "$unpacked/Pelorin.asi")
-echo "Pelorin.asi: $size bytes ($((size / 1024)) KB; goal 296 KB = 303104 bytes)"
-if [ "$size" -gt 303104 ]; then echo "Pelorin.asi is above the 296 KB goal" >&2; exit 1; fi
+echo "Pelorin.asi: $size bytes ($((size / 1024)) KB; goal 320 KB = 327680 bytes)"
+if [ "$size" -gt 327680 ]; then echo "Pelorin.asi is above the 320 KB goal" >&2; exit 1; fi
 imports=$(x86_64-w64-mingw32-objdump -p "$unpacked/Pelorin.asi" | awk '/DLL Name:/{print $3}' | tr '\n' ' ')
 echo "Pelorin.asi imports: $imports"
 export WINEDEBUG=-all
