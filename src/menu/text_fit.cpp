@@ -82,6 +82,27 @@ int characterStarts(const char* text, size_t length, size_t* starts, int most) {
     return count;
 }
 
+// The largest index from low to high whose candidate (made into candidate by
+// make(index)) fits the room, widths growing with the index; -1 when none
+// does, else its width in *width. The candidate is left as last made.
+template <typename Make>
+int largestFitting(int low, int high, float room, TextFont font, const char* candidate, Make make, float* width) {
+    int best = -1;
+    while (low <= high) {
+        int middle = low + (high - low) / 2;
+        make(middle);
+        float measured = measure(candidate, font);
+        if (measured <= room) {
+            best = middle;
+            *width = measured;
+            low = middle + 1;
+        } else {
+            high = middle - 1;
+        }
+    }
+    return best;
+}
+
 // As much of text[0, length) as fits the room with "…" at its end (or start),
 // in out: the largest count of characters kept whose cut text fits.
 float cutToRoom(const char* text, size_t length, float room, TextFont font, bool cutFront, char* out, size_t size) {
@@ -102,20 +123,8 @@ float cutToRoom(const char* text, size_t length, float room, TextFont font, bool
         }
     };
     // Fewer characters than the whole text: it did not fit.
-    int best = -1;
     float bestWidth = 0;
-    for (int low = 0, high = characters - 1; low <= high;) {
-        int middle = low + (high - low) / 2;
-        make(middle);
-        float measured = measure(out, font);
-        if (measured <= room) {
-            best = middle;
-            bestWidth = measured;
-            low = middle + 1;
-        } else {
-            high = middle - 1;
-        }
-    }
+    int best = largestFitting(0, characters - 1, room, font, out, make, &bestWidth);
     if (best < 0) {  // not even the ellipsis alone
         out[0] = '\0';
         return 0;
@@ -172,37 +181,19 @@ const WrappedText& wrapText(WrappedText& slot, const char* text, float room, Tex
     for (size_t i = 1; i < length; ++i)
         if (source[i] == ' ' && source[i - 1] != ' ') breaks[breakCount++] = i;
     char* first = slot.lines[0];
-    int low = 0, high = breakCount - 1, fits = -1;
     float fitsWidth = 0;
-    while (low <= high) {
-        int middle = (low + high) / 2;
-        copyWhole(first, wrappedTextBytes, source, breaks[middle]);
-        float measured = measure(first, font);
-        if (measured <= room) {
-            fits = middle;
-            fitsWidth = measured;
-            low = middle + 1;
-        } else {
-            high = middle - 1;
-        }
-    }
+    int fits = largestFitting(0, breakCount - 1, room, font, first,
+                              [&](int i) { copyWhole(first, wrappedTextBytes, source, breaks[i]); }, &fitsWidth);
     size_t end;
     if (fits >= 0 && fitsWidth >= room / 2) {
         end = breaks[fits];
     } else {
         size_t starts[wrappedTextBytes];
         int characters = characterStarts(source, length, starts, static_cast<int>(wrappedTextBytes));
-        int most = 1;  // one character at least, however wide
-        for (int lo = 1, hi = characters - 1; lo <= hi;) {
-            int middle = (lo + hi) / 2;
-            copyWhole(first, wrappedTextBytes, source, starts[middle]);
-            if (measure(first, font) <= room) {
-                most = middle;
-                lo = middle + 1;
-            } else {
-                hi = middle - 1;
-            }
-        }
+        float mostWidth = 0;
+        int most = largestFitting(1, characters - 1, room, font, first,
+                                  [&](int i) { copyWhole(first, wrappedTextBytes, source, starts[i]); }, &mostWidth);
+        if (most < 0) most = 1;  // one character at least, however wide
         end = most < characters ? starts[most] : length;
     }
     copyWhole(first, wrappedTextBytes, source, end);
