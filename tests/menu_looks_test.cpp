@@ -96,15 +96,6 @@ void expectEveryTextInsideItsBar(const sim::World& w, const std::string& where) 
     }
 }
 
-void openPage(sim::World& w, const std::string& title) {
-    if (!isMenuOpen()) pressMenuChord(w);
-    for (int back = 0; back < 3 && shownPage(w) != "Pages"; ++back) tapKey(w, keyBackspace);
-    ASSERT_EQ(shownPage(w), "Pages");
-    ASSERT_TRUE(selectLine(w, title));
-    tapKey(w, keyEnter);
-    ASSERT_EQ(shownPage(w), title);
-}
-
 // The description below the page, its lines joined (drawn in its own colour).
 std::string shownDescription(const sim::World& w) {
     std::string text;
@@ -164,7 +155,7 @@ TEST(MenuLooks, EveryTextStaysInsideItsBarOnEveryPageAtEveryScreenShape) {
         sim::runFor(1500);
         int framesLookedAt = 0;
         for (const char* title : {"Where you come back", "What you keep", "Timing", "Custom points", "About"}) {
-            openPage(w, title);
+            ASSERT_TRUE(openMenuPage(w, title));
             // Down through every line and round to the first again.
             std::string first = selectedLine(w);
             for (int moves = 0; moves < 40; ++moves) {
@@ -185,7 +176,7 @@ TEST(MenuLooks, ACutTextEndsInAnEllipsisAndTheDescriptionShowsItWhole) {
     sim::World& w = gameStartedWith(text);
     std::string path = enterDeepGameFolder(text);
     sim::runFor(1500);
-    openPage(w, "About");
+    ASSERT_TRUE(openMenuPage(w, "About"));
     ASSERT_TRUE(selectLine(w, "Settings file"));
     tapKey(w, keyDown);
     // The path's line keeps its end, the file's name, and loses its start.
@@ -217,7 +208,7 @@ TEST(MenuLooks, ACutTextEndsInAnEllipsisAndTheDescriptionShowsItWhole) {
 
 TEST(MenuLooks, ASettingsDescriptionIsItsLabelValueAndHint) {
     sim::World& w = gameStartedWith(settingsWithLongTexts());
-    openPage(w, "What you keep");
+    ASSERT_TRUE(openMenuPage(w, "What you keep"));
     ASSERT_TRUE(selectLine(w, "Weapons after a respawn"));
     EXPECT_EQ(valueOf(w, "Weapons after a respawn"), "all weapons only as a story character")
         << "a long value in full beside its label";
@@ -228,7 +219,7 @@ TEST(MenuLooks, ASettingsDescriptionIsItsLabelValueAndHint) {
 TEST(MenuLooks, EachTextIsMeasuredOnceAndAnIdleMenuAsksNothing) {
     sim::World& w = gameStartedWith(builtInSettingsText());
     w.logCalls = false;
-    openPage(w, "Where you come back");
+    ASSERT_TRUE(openMenuPage(w, "Where you come back"));
     auto roundTrip = [&w] {
         for (int i = 0; i < 16; ++i) tapKey(w, keyDown);
         for (int i = 0; i < 16; ++i) tapKey(w, keyUp);
@@ -250,11 +241,11 @@ TEST(MenuLooks, EachTextIsMeasuredOnceAndAnIdleMenuAsksNothing) {
 
 TEST(MenuLooks, ArrowsStandAroundTheValuesLeftAndRightChange) {
     sim::World& w = gameStartedWith(withPoints(2));
-    openPage(w, "Where you come back");
+    ASSERT_TRUE(openMenuPage(w, "Where you come back"));
     EXPECT_TRUE(hasArrows(w, "Alternative respawn"));
     EXPECT_EQ(valueOf(w, "Alternative respawn"), "On") << "a switch stays a word";
     EXPECT_TRUE(hasArrows(w, "Point from the list"));
-    openPage(w, "Custom points");
+    ASSERT_TRUE(openMenuPage(w, "Custom points"));
     EXPECT_TRUE(hasArrows(w, "Show the points on the map"));
     EXPECT_FALSE(hasArrows(w, "Save the map's waypoint")) << "an action";
     EXPECT_FALSE(hasArrows(w, "Point 1")) << "a distance, read only";
@@ -267,7 +258,7 @@ TEST(MenuLooks, ArrowsStandAroundTheValuesLeftAndRightChange) {
     tapKey(w, keyEnter);
     ASSERT_EQ(shownPage(w), "Custom point 1");
     EXPECT_FALSE(hasArrows(w, "Position"));
-    openPage(w, "About");
+    ASSERT_TRUE(openMenuPage(w, "About"));
     EXPECT_TRUE(hasArrows(w, "Write Pelorin.log"));
     EXPECT_FALSE(hasArrows(w, "Version"));
     EXPECT_FALSE(hasArrows(w, "Settings check"));
@@ -275,7 +266,7 @@ TEST(MenuLooks, ArrowsStandAroundTheValuesLeftAndRightChange) {
 
 TEST(MenuLooks, ThePositionCountsThePagesListAndMarksShowWhatIsHidden) {
     sim::World& w = gameStartedWith(withPoints(20));
-    openPage(w, "Where you come back");
+    ASSERT_TRUE(openMenuPage(w, "Where you come back"));
     EXPECT_TRUE(shows(w, "1/17"));
     EXPECT_FALSE(shows(w, "\u25B2"));
     EXPECT_TRUE(shows(w, "\u25BC"));
@@ -289,7 +280,7 @@ TEST(MenuLooks, ThePositionCountsThePagesListAndMarksShowWhatIsHidden) {
     EXPECT_FALSE(shows(w, "\u25BC"));
 
     // The actions above the points are not counted.
-    openPage(w, "Custom points");
+    ASSERT_TRUE(openMenuPage(w, "Custom points"));
     EXPECT_TRUE(shows(w, "\u2013/20")) << "on an action";
     ASSERT_TRUE(selectLine(w, "Point 1"));
     EXPECT_TRUE(shows(w, "1/20"));
@@ -298,7 +289,7 @@ TEST(MenuLooks, ThePositionCountsThePagesListAndMarksShowWhatIsHidden) {
     EXPECT_FALSE(shows(w, "\u25BC"));
 
     // A page that fits shows neither.
-    openPage(w, "Timing");
+    ASSERT_TRUE(openMenuPage(w, "Timing"));
     EXPECT_FALSE(shows(w, "\u25B2"));
     EXPECT_FALSE(shows(w, "\u25BC"));
 }
@@ -389,7 +380,7 @@ TEST(MenuLooks, TheGamesButtonsShowTheControlsOfTheInputInUseWhileTheMenuIsOpen)
 
 TEST(MenuLooks, TheMouseWheelMovesALineANotch) {
     sim::World& w = gameStartedWith(builtInSettingsText());
-    openPage(w, "Where you come back");
+    ASSERT_TRUE(openMenuPage(w, "Where you come back"));
     auto notch = [&w](bool up) {
         sim::turnMouseWheel(w, up);
         sim::runFor(100);

@@ -35,16 +35,6 @@ const ShownPage shownPages[] = {
     {"About", SettingPage::About, false},
 };
 
-// Opens the page from the list of pages, opening the menu first if need be.
-void openMenuPage(sim::World& w, const std::string& title) {
-    if (!isMenuOpen()) pressMenuChord(w);
-    for (int back = 0; back < 3 && shownPage(w) != "Pages"; ++back) tapKey(w, keyBackspace);
-    ASSERT_EQ(shownPage(w), "Pages");
-    ASSERT_TRUE(selectLine(w, title));
-    tapKey(w, keyEnter);
-    ASSERT_EQ(shownPage(w), title);
-}
-
 // The labels of every line of the open page, top to bottom, found by moving
 // the cursor down until it wraps to the first line.
 std::vector<std::string> pageLines(sim::World& w) {
@@ -81,7 +71,7 @@ TEST(MenuPages, EveryKeyOfTheTableIsOnItsOwnPageOnceAndTheOthersOnNone) {
     std::vector<int> timesShown(settingKeyCount, 0);
     for (const ShownPage& page : shownPages) {
         SCOPED_TRACE(page.title);
-        openMenuPage(w, page.title);
+        ASSERT_TRUE(openMenuPage(w, page.title));
         for (const std::string& line : pageLines(w)) {
             int key = keyOfLabel(line);
             if (key < 0) {
@@ -110,7 +100,7 @@ TEST(MenuPages, EachLineStepsItsOwnKeyByItsStepWithinItsRange) {
     sim::World& w = gameStartedWith(shippedSettingsText());
     for (const ShownPage& page : shownPages) {
         SCOPED_TRACE(page.title);
-        openMenuPage(w, page.title);
+        ASSERT_TRUE(openMenuPage(w, page.title));
         for (const std::string& line : pageLines(w)) {
             int key = keyOfLabel(line);
             if (key < 0) continue;
@@ -188,7 +178,7 @@ TEST(MenuPages, ValuesShowAndStepFromTheValueInUse) {
         std::string text = c.written ? withSetting(shippedSettingsText(), name, c.written)
                                      : withoutKey(shippedSettingsText(), name);
         sim::World& w = gameStartedWith(text);
-        openMenuPage(w, pageTitleOf(c.id));
+        ASSERT_TRUE(openMenuPage(w, pageTitleOf(c.id)));
         const std::string label = settingKeyText(c.id).label;
         ASSERT_TRUE(selectLine(w, label));
         EXPECT_EQ(valueOf(w, label), c.shown);
@@ -205,7 +195,7 @@ TEST(MenuPages, ValuesShowAndStepFromTheValueInUse) {
 // The chances are listed in the order the roll takes them.
 TEST(MenuPages, TheChancesAreListedInTheRollsOrder) {
     sim::World& w = gameStartedWith(shippedSettingsText());
-    openMenuPage(w, "Where you come back");
+    ASSERT_TRUE(openMenuPage(w, "Where you come back"));
     std::vector<std::string> chances;
     for (const std::string& line : pageLines(w)) {
         int key = keyOfLabel(line);

@@ -1,5 +1,6 @@
 #include "tests/support/menu_driver.h"
 
+#include "menu/menu.h"
 #include "sim/game_events.h"
 #include "sim/script_host.h"
 
@@ -92,6 +93,14 @@ bool selectLine(sim::World& w, const std::string& label) {
         tapKey(w, keyDown);
     }
     return false;
+}
+
+bool openMenuPage(sim::World& w, const std::string& title) {
+    if (!isMenuOpen()) pressMenuChord(w);
+    for (int back = 0; back < 3 && shownPage(w) != "Pages"; ++back) tapKey(w, keyBackspace);
+    if (shownPage(w) != "Pages" || !selectLine(w, title)) return false;
+    tapKey(w, keyEnter);
+    return shownPage(w) == title;
 }
 
 }  // namespace testing_support

@@ -35,5 +35,8 @@ std::string selectedLine(const sim::World& w);
 std::string valueOf(const sim::World& w, const std::string& label);
 // Moves the cursor down to the line with this label (at most 40 lines).
 bool selectLine(sim::World& w, const std::string& label);
+// Opens the page from the list of pages, opening the menu first if need be;
+// true when it is shown.
+bool openMenuPage(sim::World& w, const std::string& title);
 
 }  // namespace testing_support
