@@ -26,9 +26,9 @@ void scriptMain() {
 
 namespace {
 
-// The menu is never drawn over a sequence of ours: this one call closes it
-// before any, ahead of the frame's drawing and again just before the death
-// handler (a respawn by the chord closes it itself).
+// The menu is never drawn over a sequence of ours: this one call, on each
+// frame's menu turn, closes it before any (the death handler comes right
+// after the first turn; a respawn by the chord closes it itself).
 void closeMenuBeforeOurSequences() {
     if (isMenuOpen() && sequenceOfOursDue()) closeMenu();
 }
@@ -66,7 +66,6 @@ void runMainLoop() {
         finishWaitingSpawnPointSave();
         if (!wrote && settingsRereadDue()) runSettingsReread();
         menuFrame();
-        closeMenuBeforeOurSequences();
         handleDeathAndArrest();
         trackPlayerModel();
         showStartupBanner();
