@@ -1,16 +1,20 @@
 # Fails when a picture of the menu in docs/ is not what the current code draws:
 # makes them afresh with pelorin-sim in a game folder holding docs/menu.ini and
 # compares them, the game folder's path shown as docs/ shows it (/tmp/pics)
-# and the width of its text left out.
+# and the width of its text left out. The game folder has a short path of a
+# fixed length wherever the build is, so that the About page never cuts it.
 #   cmake -DSIM=<pelorin-sim> -DDOCS=<docs folder> -DWORK=<scratch folder> -P check_menu_pictures.cmake
 cmake_minimum_required(VERSION 3.25)
-set(game ${WORK}/game)
+string(MD5 workHash "${WORK}")
+string(SUBSTRING "${workHash}" 0 8 workHash)
+set(game /tmp/pelorin-pics-${workHash})
 set(pictures ${WORK}/pictures)
-file(REMOVE_RECURSE ${WORK})
+file(REMOVE_RECURSE ${WORK} ${game})
 file(MAKE_DIRECTORY ${game} ${pictures})
 file(COPY_FILE ${DOCS}/menu.ini ${game}/Pelorin.ini)
 execute_process(COMMAND ${SIM} menu-pictures ${pictures} WORKING_DIRECTORY ${game} RESULT_VARIABLE result
                 OUTPUT_QUIET)
+file(REMOVE_RECURSE ${game})
 if(NOT result EQUAL 0)
   message(FATAL_ERROR "pelorin-sim menu-pictures failed (${result})")
 endif()

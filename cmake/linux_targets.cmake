@@ -64,12 +64,12 @@ foreach(scenario key-chord death play log save-spawn-point menu)
            ${CMAKE_SOURCE_DIR}/dist/Pelorin.ini)
 endforeach()
 
-# A short soak: seeded random episodes of play, every frame checked against the
-# players' invariants (the long run is scripts/soak.sh).
 # The README's pictures of the menu are what the current code draws.
 add_test(NAME docs.menu_pictures_are_current
          COMMAND ${CMAKE_COMMAND} -DSIM=$<TARGET_FILE:pelorin-sim> -DDOCS=${CMAKE_SOURCE_DIR}/docs
                  -DWORK=${CMAKE_BINARY_DIR}/menu_pictures_check -P ${CMAKE_SOURCE_DIR}/cmake/check_menu_pictures.cmake)
+# A short soak: seeded random episodes of play, every frame checked against the
+# players' invariants (the long run is scripts/soak.sh).
 add_test(NAME soak.short COMMAND pelorin-sim soak --episodes ${PELORIN_SOAK_EPISODES} --seed 1)
 set_tests_properties(soak.short PROPERTIES TIMEOUT ${PELORIN_SOAK_TIMEOUT})
 
