@@ -32,10 +32,12 @@ const std::string& largeText() {
 }
 
 // A slow machine still makes a slice a step: the most steps a write of this
-// text may take (its text made, written and parsed, a slice each, and the
-// steps around them).
+// text may take (its text made and parsed, a slice each; written and read back
+// for the check, a slice each; the edits of 10,000 points listed and indexed;
+// the steps around them).
 size_t mostStepsFor(const std::string& text) {
-    return 3 * (text.size() / settingsSliceBytes + 1) + text.size() / settingsFileSliceBytes + 10000 / 64 + 20;
+    return 3 * (text.size() / settingsSliceBytes + 1) + text.size() / settingsWriteSliceBytes +
+           text.size() / settingsFileSliceBytes + 10000 / 64 + 4 * 30000 / settingsSliceBytes + 20;
 }
 
 // The game with the large file read in force.

@@ -47,7 +47,9 @@ void ProfileEditor::start(std::string_view file, std::string_view section, const
     size_t size = 16;
     while (size < count * 2) size *= 2;
     mask_ = size - 1;
-    slots_.assign(size, noEdit);
+    // Filled in the steps: the first fill of a large index touches fresh pages.
+    slots_.clear();
+    slots_.reserve(size);
     applied_.assign(count, false);
     lineEnd_ = lineEndOf(text_);
     added_.clear();
@@ -108,6 +110,12 @@ bool ProfileEditor::advance(size_t budget) {
     while (budget > 0) {
         switch (phase_) {
             case Phase::Indexing: {
+                if (slots_.size() <= mask_) {
+                    const size_t filled = std::min(mask_ + 1 - slots_.size(), budget);
+                    slots_.resize(slots_.size() + filled, noEdit);
+                    budget -= filled;
+                    break;
+                }
                 // A key edited twice takes its last edit.
                 const size_t end = std::min(count_, at_ + budget / bytesPerEdit + 1);
                 budget -= std::min(budget, (end - at_) * bytesPerEdit);
