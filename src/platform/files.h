@@ -11,7 +11,8 @@
 #include <string_view>
 
 // What a read saw of a file: which file it was (volume and file number, the
-// same for every name of a hard-linked file) and its state then.
+// same for every name of a hard-linked file; on Windows the number alone, the
+// volume 0) and its state then.
 struct FileStamp {
     uint64_t volume = 0;
     uint64_t index = 0;
