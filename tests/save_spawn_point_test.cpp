@@ -37,6 +37,7 @@ void pressChord(sim::World& w, uint32_t key1, uint32_t key2) {
     w.keyMessageAt(now + 250, key2, true);
     w.keyMessageAt(now + 400, key1, true);
     sim::runFor(500);
+    testing_support::playUntilOurWriteEnds();
 }
 
 bool hasLine(const std::string& text, const std::string& line) {

@@ -166,6 +166,7 @@ ReplaceResult replaceFileContent(const char* path, std::string_view readText, co
 // rename, so that a crash leaves the old file or the new one.
 ReplaceResult SlicedReplace::start(const char* path, const FileStamp& readStamp) {
     abandon();
+    created_ = true;  // nothing to create until the file is found as read
     FileStamp now;
     // A file the player protected (read-only, or not ours to write) is never written.
     if (!finalPath(path, &target_) || !stampOfPath(target_, &now) || !mayWrite(target_)) return ReplaceResult::Failed;
@@ -174,13 +175,20 @@ ReplaceResult SlicedReplace::start(const char* path, const FileStamp& readStamp)
     failed_ = flushed_ = checked_ = checkRead_ = folderToFlush_ = false;
     check_.stop();
     inPlace_ = now.links > 1;
-    if (inPlace_) return ReplaceResult::Replaced;
+    created_ = inPlace_;
+    return ReplaceResult::Replaced;
+}
+
+bool SlicedReplace::createTemporary() {
+    if (created_) return replacement_ != noFile || inPlace_;
+    created_ = true;
     replacement_ = createReplacement(target_, &temporaryPath_);
-    return replacement_ == noFile ? ReplaceResult::Failed : ReplaceResult::Replaced;
+    return replacement_ != noFile;
 }
 
 bool SlicedReplace::writeSome(std::string_view content, size_t sliceBytes) {
-    if (inPlace_ || failed_ || replacement_ == noFile) return true;
+    if (!createTemporary()) return true;
+    if (inPlace_ || failed_) return true;
     size_t slice = std::min(std::max<size_t>(sliceBytes, 1), content.size() - written_);
     if (!writeAll(replacement_, content.substr(written_, slice))) failed_ = true;
     written_ += slice;
@@ -212,7 +220,7 @@ ReplaceResult SlicedReplace::finish(std::string_view readText, const FileStamp& 
         folderToFlush_ = false;  // the rewrite in place flushed it
         return rewriteInPlace(target_, readText, readStamp, content);
     }
-    if (replacement_ == noFile) return ReplaceResult::Failed;
+    if (!createTemporary()) return ReplaceResult::Failed;
     // What the steps left.
     writeSome(content, content.size());
     flush();

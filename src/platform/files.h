@@ -104,9 +104,12 @@ public:
     // An unfinished replace is dropped: its temporary file goes.
     ~SlicedReplace() { abandon(); }
     // The first step: the file is looked at (Failed for one that is missing,
-    // read-only or not ours to write) and the temporary file created.
-    // Changed (nothing begun) when it is not the file of readStamp any more.
+    // read-only or not ours to write). Changed (nothing begun) when it is not
+    // the file of readStamp any more.
     ReplaceResult start(const char* path, const FileStamp& readStamp);
+    // The next: the temporary file created (the first write does it if this
+    // was not called); false when it cannot be (finish then fails).
+    bool createTemporary();
     // Writes up to sliceBytes more of content (at least one byte); true when
     // all of it is written, or a write failed (finish then fails).
     bool writeSome(std::string_view content, size_t sliceBytes);
@@ -128,6 +131,7 @@ private:
     size_t written_ = 0;
     bool failed_ = false;
     bool inPlace_ = false;  // a hard-linked file
+    bool created_ = false;  // the temporary file (none for a hard-linked file)
     bool flushed_ = false;
     SlicedFileRead check_;
     std::string checkText_;

@@ -82,21 +82,23 @@ OsFile createJournal(const std::string& path) {
 OsFile createReplacement(const std::string& target, std::string* temporaryPath) {
     HANDLE original = openShared(target.c_str(), READ_CONTROL | FILE_READ_ATTRIBUTES | DELETE);
     if (original == INVALID_HANDLE_VALUE) return noFile;
-    BY_HANDLE_FILE_INFORMATION info;
+    FILE_BASIC_INFO info;  // not GetFileInformationByHandle, which also asks the volume (see fileNumberOf)
     std::vector<char> descriptor;
-    bool known = GetFileInformationByHandle(original, &info) && accessListOf(original, &descriptor);
+    bool known = GetFileInformationByHandleEx(original, FileBasicInfo, &info, sizeof info) &&
+                 accessListOf(original, &descriptor);
     CloseHandle(original);
     if (!known) return noFile;
     *temporaryPath = target + temporaryFileSuffix;
     WidePath temporary(*temporaryPath);
     DeleteFileW(temporary.c_str());  // left by a crash, perhaps with other attributes
-    DWORD kept = info.dwFileAttributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE |
+    DWORD kept = info.FileAttributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE |
                                           FILE_ATTRIBUTE_NOT_CONTENT_INDEXED);
     // Write-through: Windows then performs the rename over the target as one step.
     HANDLE file = CreateFileW(temporary.c_str(), GENERIC_WRITE | WRITE_DAC, 0, nullptr, CREATE_ALWAYS,
                               (kept ? kept : FILE_ATTRIBUTE_NORMAL) | FILE_FLAG_WRITE_THROUGH, nullptr);
     if (file == INVALID_HANDLE_VALUE) return noFile;
-    if (!SetFileTime(file, &info.ftCreationTime, nullptr, nullptr) ||
+    FILETIME created{static_cast<DWORD>(info.CreationTime.LowPart), static_cast<DWORD>(info.CreationTime.HighPart)};
+    if (!SetFileTime(file, &created, nullptr, nullptr) ||
         !SetKernelObjectSecurity(file, DACL_SECURITY_INFORMATION, descriptor.data())) {
         CloseHandle(file);
         DeleteFileW(temporary.c_str());

@@ -10,10 +10,6 @@
 
 namespace {
 
-// A file that the player keeps saving while we write is left alone after this
-// many starts from his text (the stored skin is tried again at a later check).
-constexpr int writeTries = 4;
-
 enum class Phase {
     Begin,
     ReadingBase,
@@ -21,6 +17,8 @@ enum class Phase {
     Choosing,
     Listing,
     Editing,
+    Starting,
+    Creating,
     Writing,
     ParsingNew,
     Flushing,
@@ -28,11 +26,14 @@ enum class Phase {
     Renaming,
     Settling,
 };
-// The flushes to the disk (of the new file, of the folder after the rename)
-// take long whatever the file's size, and the rename goes with the check that
-// the file is as read: each has a step of its own.
+// The looks at the file before the replace, the temporary file's creation,
+// the flushes to the disk (of the new file, of the folder after the rename)
+// take long whatever the file's size (a millisecond or more under Wine), and
+// the rename goes with the check that the file is as read: each has a step of
+// its own.
 bool stepOfItsOwn(Phase phase) {
-    return phase == Phase::Flushing || phase == Phase::Renaming || phase == Phase::Settling;
+    return phase == Phase::Starting || phase == Phase::Creating || phase == Phase::Flushing ||
+           phase == Phase::Renaming || phase == Phase::Settling;
 }
 
 // The write in progress. Its storage stays from one write to the next.
@@ -87,7 +88,7 @@ void end(SettingsWriteEnd outcome) {
 }
 
 void begin() {
-    if (job.tries == writeTries) return end(SettingsWriteEnd::Unwritable);
+    if (job.tries == settingsWriteTries) return end(SettingsWriteEnd::Unwritable);
     ++job.tries;
     job.fromStart = true;
     if (!settingsFileStill()) return end(SettingsWriteEnd::NotStill);
@@ -153,7 +154,7 @@ void startReplace() {
     if (!settingsFileStill()) return end(SettingsWriteEnd::NotStill);
     switch (job.replace.start(settingsFilePath, job.baseStamp)) {
         case ReplaceResult::Replaced:
-            job.phase = Phase::Writing;
+            job.phase = Phase::Creating;
             return;
         case ReplaceResult::Changed:
             job.phase = Phase::Begin;  // saved since our read: from his text again
@@ -203,7 +204,13 @@ void advance() {
         case Phase::Listing:
             return list();
         case Phase::Editing:
-            if (job.editor.advance(settingsSliceBytes)) startReplace();
+            if (job.editor.advance(settingsSliceBytes)) job.phase = Phase::Starting;
+            return;
+        case Phase::Starting:
+            return startReplace();
+        case Phase::Creating:
+            if (!job.replace.createTemporary()) return end(SettingsWriteEnd::Unwritable);
+            job.phase = Phase::Writing;
             return;
         case Phase::Writing:
             if (!job.replace.writeSome(job.written->text, settingsWriteSliceBytes)) return;

@@ -39,6 +39,9 @@ enum class SettingsWriteEnd {
     Unreadable,  // missing, empty or not readable whole
     Unwritable,  // read-only, locked, a failed write, or it kept changing
 };
+// A file that the player keeps saving while we write is left alone after this
+// many starts from his text (the stored skin is tried again at a later check).
+constexpr int settingsWriteTries = 4;
 using SettingsWriteDone = std::function<void(SettingsWriteEnd end, const std::vector<SettingsValue>& written)>;
 
 // One write at a time: false, and nothing done, while another runs. done is

@@ -3,6 +3,7 @@
 #include "menu/menu.h"
 #include "sim/game_events.h"
 #include "sim/script_host.h"
+#include "tests/support/plugin_state.h"
 
 namespace testing_support {
 namespace {
@@ -25,6 +26,8 @@ void tapKey(sim::World& w, uint32_t key) {
     w.keyMessageAt(now + 10, key, false);
     w.keyMessageAt(now + 60, key, true);
     sim::runFor(150);
+    // A write the key began ends over frames whose number the machine's speed decides.
+    playUntilOurWriteEnds();
 }
 
 void tapKeys(sim::World& w, uint32_t key, int times) {

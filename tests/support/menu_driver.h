@@ -16,7 +16,8 @@ constexpr int32_t padDown = 187, padUp = 188, padRight = 190, padAccept = 201, p
 
 // Hold Ctrl, press and release F7; then a few frames.
 void pressMenuChord(sim::World& w);
-// A key pressed and released; then a few frames for the menu to act.
+// A key pressed and released; then a few frames for the menu to act, and
+// more while a write of ours it began runs.
 void tapKey(sim::World& w, uint32_t key);
 void tapKeys(sim::World& w, uint32_t key, int times);
 // A front-end control pressed on the next frame.

@@ -17,6 +17,7 @@
 #include "shared/table_random.h"
 #include "settings_io/held_settings.h"
 #include "settings_io/settings_store.h"
+#include "settings_io/settings_write_job.h"
 #include "settings/settings_keys.h"
 #include "checker/findings_log.h"
 #include "shared/event_log.h"
@@ -140,6 +141,17 @@ sim::World& gameStartedWith(const std::string& settingsText) {
     sim::startScript();
     sim::runFor(std::max<uint32_t>(2000, steppedReadMilliseconds(settingsText.size())));
     return w;
+}
+
+bool playUntilOurWriteEnds() {
+    // Each step makes at least a slice: the text read, parsed, edited and
+    // parsed again (2 KB), written (16 KB) and read back (64 KB), a few tries,
+    // and the steps of their own around them.
+    const size_t size = settingsFileText().size();
+    const size_t frames = settingsWriteTries * (3 * (size / settingsSliceBytes + 1) + size / settingsWriteSliceBytes +
+                                        size / settingsFileSliceBytes + 20);
+    for (size_t frame = 0; frame < frames && settingsWriteRunning(); ++frame) sim::runFor(17);
+    return !settingsWriteRunning();
 }
 
 uint32_t steppedReadMilliseconds(size_t textBytes) {

@@ -23,6 +23,10 @@ sim::World& gameStartedWith(const std::string& settingsText);
 // them. A bound that holds whatever the machine's speed, yet ends a wait
 // that would not.
 uint32_t steppedReadMilliseconds(size_t textBytes);
+// Plays frame by frame while a write of ours to the settings file runs, for at
+// most the frames of guaranteed progress such a write takes at its file's
+// size; true when it ended.
+bool playUntilOurWriteEnds();
 // The test's game directory (created empty by loadPlugin).
 const std::string& gameDirectory();
 // The game directory's Pelorin.ini as it is now ("" when there is none).
