@@ -42,14 +42,14 @@ uint32_t digitValue(char c) {
 }
 
 // The first occurrence of each key, in an open-addressed table twice the
-// size of the entries or more (made by startIndex), entries from to to at a
+// size of the entries or more (of indexSizeFor), entries from to to at a
 // time, in file order. The table of a large file does not fit the processor's
 // caches: the hashes are taken some entries ahead and their slots fetched
 // early, so that the waits for memory overlap.
-void startIndex(ProfileSection* out) {
+size_t indexSizeFor(const ProfileSection& section) {
     size_t size = 16;
-    while (size < 2 * out->entries.size()) size *= 2;
-    out->index.assign(size, 0);
+    while (size < 2 * section.entries.size()) size *= 2;
+    return size;
 }
 
 void indexEntries(ProfileSection* out, uint32_t from, uint32_t to) {
@@ -148,9 +148,20 @@ bool ProfileParse::advance(size_t budget, ProfileLineVisitor* visitor) {
     }
     if (phase_ == Phase::Walking) {
         if (at_ < text_.size()) return false;
-        startIndex(out_);
+        // Emptied, then filled in the steps: the first fill of a large table
+        // touches fresh pages.
+        indexSize_ = indexSizeFor(*out_);
+        out_->index.clear();
+        out_->index.reserve(indexSize_);
         phase_ = Phase::Indexing;
         budget -= std::min(budget, at_ - begin);
+    }
+    if (phase_ == Phase::Indexing && out_->index.size() < indexSize_) {
+        // Filling a slot costs about as much as walking half a byte.
+        const size_t filled = std::min(indexSize_ - out_->index.size(), std::max<size_t>(budget, 1) * 2);
+        out_->index.resize(out_->index.size() + filled, 0);
+        budget -= std::min(budget, filled / 2);
+        if (out_->index.size() < indexSize_ || budget == 0) return false;
     }
     if (phase_ == Phase::Indexing) {
         // Indexing an entry costs about as much as walking eight bytes.

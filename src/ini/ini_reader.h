@@ -81,6 +81,7 @@ private:
     bool inside_ = false;
     bool read_ = false;  // the section has been read to its end
     uint32_t indexed_ = 0;
+    size_t indexSize_ = 0;
     Phase phase_ = Phase::Complete;
 };
 
