@@ -279,9 +279,8 @@ private:
         if (point < 1 || point > customSpawnPointCap) return;  // never read
         std::vector<CheckState::CustomKey>& keys = state_.customKeys;
         size_t slot = static_cast<size_t>(point - 1) * 3 + static_cast<size_t>(axis);
-        if (slot >= keys.size())
-            keys.resize(std::max(slot + 1, std::min<size_t>(2 * keys.size(), 3 * customSpawnPointCap)),
-                        CheckState::CustomKey{});
+        // Within the room made at the start, the table grows without a copy, a point at a time.
+        if (slot >= keys.size()) keys.resize(slot + 1, CheckState::CustomKey{});
         CheckState::CustomKey& held = keys[slot];
         if (held.line != 0) {
             if (hasValue) sameKeyAgain(line.number, key, held.line);
@@ -310,6 +309,10 @@ private:
 void SettingsCheckRun::start(std::string_view file, ProfileSection* section, FindingSink* sink,
                              std::vector<CheckedCustomPoint>* points) {
     LineCheck::reset(&state_);
+    // Room for every point a file of this size can hold (a point's line takes
+    // 16 bytes or more), so that the table never grows by a copy of itself in
+    // one step; its pages are touched only as points fill it.
+    state_.customKeys.reserve(std::min<size_t>(3 * customSpawnPointCap, file.size() / 16));
     parse_.start(file, settingsSectionName, section);
     section_ = section;
     sink_ = sink;
