@@ -1,4 +1,5 @@
-// The notification feed, screen text, front-end sounds and controls.
+// The notification feed, screen text, front-end sounds, controls and the
+// mouse cursor.
 #include "sim/native_table.h"
 #include "sim/text_width.h"
 

@@ -1,9 +1,9 @@
 #pragma once
 // The simulated game: one world that answers the plug-in's natives. It models
 // what the plug-in relies on (the player, entities, models, the screen, the
-// feed, sounds, controls, weapons, stats, terrain and roads) plausibly, not
-// the real game. Assumptions about the game are written beside the code that
-// models them.
+// feed, sounds, controls and the mouse, weapons, stats, terrain and roads)
+// plausibly, not the real game. Assumptions about the game are written beside
+// the code that models them.
 #include <cstdint>
 #include <functional>
 #include <map>
