@@ -81,18 +81,18 @@ TEST(MenuMouse, AClickOnAValuesArrowsStepsItAsLeftAndRightDoAtEveryScreenShape) 
         pressMenuChord(w);
         ASSERT_NE(selectedLine(w), "Aircraft in flight");
         ASSERT_EQ(settings.in_air_player_spawn_chance, 20);
-        ASSERT_TRUE(clickOnArrow(w, "Aircraft in flight", true));
+        ASSERT_TRUE(clickOnValue(w, "Aircraft in flight", ValuePart::RightArrow));
         EXPECT_EQ(selectedLine(w), "Aircraft in flight") << "the line clicked is selected";
         EXPECT_EQ(settings.in_air_player_spawn_chance, 25);
         sim::runFor(1000);
-        ASSERT_TRUE(clickOnArrow(w, "Aircraft in flight", false));
+        ASSERT_TRUE(clickOnValue(w, "Aircraft in flight", ValuePart::LeftArrow));
         EXPECT_EQ(settings.in_air_player_spawn_chance, 20);
         sim::runFor(1000);
         // The key steps it as far as the click did.
-        ASSERT_TRUE(clickOnArrow(w, "Aircraft in flight", true));
+        ASSERT_TRUE(clickOnValue(w, "Aircraft in flight", ValuePart::RightArrow));
         std::string clicked = valueOf(w, "Aircraft in flight");
         sim::runFor(1000);
-        ASSERT_TRUE(clickOnArrow(w, "Aircraft in flight", false));
+        ASSERT_TRUE(clickOnValue(w, "Aircraft in flight", ValuePart::LeftArrow));
         sim::runFor(1000);
         tapKey(w, keyRight);
         EXPECT_EQ(valueOf(w, "Aircraft in flight"), clicked);
@@ -104,6 +104,14 @@ TEST(MenuMouse, AClickOnAValuesArrowsStepsItAsLeftAndRightDoAtEveryScreenShape) 
         ASSERT_TRUE(clickOnLine(w, "Aircraft in flight"));
         EXPECT_EQ(settings.in_air_player_spawn_chance, 25);
         EXPECT_EQ(shownPage(w), "Where you come back");
+        // Between the arrows a click only selects, as on the label.
+        const std::string vehicle = valueOf(w, "Vehicle on a road");
+        ASSERT_FALSE(vehicle.empty());
+        ASSERT_TRUE(clickOnValue(w, "Vehicle on a road", ValuePart::Middle));
+        EXPECT_EQ(selectedLine(w), "Vehicle on a road");
+        EXPECT_EQ(valueOf(w, "Vehicle on a road"), vehicle);
+        ASSERT_TRUE(clickOnValue(w, "Vehicle on a road", ValuePart::Middle));
+        EXPECT_EQ(valueOf(w, "Vehicle on a road"), vehicle) << "nor does Enter step it";
     }
 }
 

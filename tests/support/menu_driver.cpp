@@ -41,11 +41,14 @@ bool clickOnLine(sim::World& w, const std::string& label) {
     return true;
 }
 
-bool clickOnArrow(sim::World& w, const std::string& label, bool right) {
+bool clickOnValue(sim::World& w, const std::string& label, ValuePart part) {
     const sim::TextDraw* value = nullptr;
     if (labelText(w, label, &value) == nullptr || value == nullptr) return false;
     // The value's text ends at its wrap's right edge: "◄ 20 % ►".
-    clickAt(w, right ? value->wrapRight - 0.002f : value->wrapRight - value->width + 0.002f, middleOf(*value));
+    float x = part == ValuePart::RightArrow ? value->wrapRight - 0.002f
+              : part == ValuePart::Middle   ? value->wrapRight - value->width / 2
+                                            : value->wrapRight - value->width + 0.002f;
+    clickAt(w, x, middleOf(*value));
     return true;
 }
 

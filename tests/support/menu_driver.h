@@ -26,9 +26,11 @@ void tapControl(sim::World& w, int32_t control);
 // height, on the next frame; then a few frames.
 void clickAt(sim::World& w, float x, float y);
 // A click on the line with this label, just inside its label's start; on the
-// ◄ or ► of its value. False when the last frame drew no such line.
+// ◄, the middle or the ► of its value. False when the last frame drew no such
+// line (or value).
 bool clickOnLine(sim::World& w, const std::string& label);
-bool clickOnArrow(sim::World& w, const std::string& label, bool right);
+enum class ValuePart { LeftArrow, Middle, RightArrow };
+bool clickOnValue(sim::World& w, const std::string& label, ValuePart part);
 // The labels of the lines of the page as the last frame drew them, top down.
 std::vector<std::string> shownLines(const sim::World& w);
 
