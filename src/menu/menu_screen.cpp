@@ -89,7 +89,8 @@ Fitted fitted;
 struct DrawnLines {
     float left = 0, right = 0, top = 0;
     int count = 0;
-    // The ◄'s left edge on a line with arrows, else 0.
+    // The ◄'s left edge on a line with arrows, else 0 (the box stands right
+    // of the screen's edge, so no ◄ is ever at 0).
     float leftArrowAt[menuVisibleLines] = {};
     float arrowWidth = 0;  // of one arrow and its space
     float inset = 0;
