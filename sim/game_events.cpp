@@ -101,6 +101,22 @@ void turnMouseWheel(World& w, bool up) {
     w.keyboardInUse = true;
 }
 
+// Assumption: a left click works the cursor's accept (237) and what the left
+// button does in play: the attack on foot (24, 257), from a vehicle (69, 92,
+// 114), the light melee attack (142), the vehicle's mouse steering override
+// (106, 122, 135), a bike's melee to the left (346) and the phone's select
+// (176).
+const std::vector<int32_t> leftClickControls = {237, 24, 257, 69, 92, 114, 142, 106, 122, 135, 346, 176};
+
+void mouseClickAt(World& w, uint32_t tick, float x, float y) {
+    w.at(tick, [x, y](World& world) {
+        world.cursorX = x;
+        world.cursorY = y;
+        for (int32_t control : leftClickControls) world.controlsJustPressed.insert(control);
+        world.keyboardInUse = true;
+    });
+}
+
 void keyDown(World& w, uint32_t key) {
     w.keyboardInUse = true;
     if (w.keyboardHandler) w.keyboardHandler(key, 1, 0, 0, 0, 0, 0);

@@ -1,6 +1,7 @@
 #pragma once
 // Things that happen in the simulated game, for tests and scenarios to set off.
 #include <cstdint>
+#include <vector>
 
 #include "sim/world.h"
 
@@ -47,6 +48,13 @@ void pressControl(World& world, int32_t control);
 // cursor's scroll control just pressed on the next frame, the keyboard and
 // mouse in use.
 void turnMouseWheel(World& world, bool up);
+// The mouse moved to (x, y), in fractions of the screen's width and height
+// from its top left, and its left button clicked there at the given tick: the
+// controls a left click works just pressed on that frame, the keyboard and
+// mouse in use.
+void mouseClickAt(World& world, uint32_t tick, float x, float y);
+// The game's controls that a left click works (the cursor's accept among them).
+extern const std::vector<int32_t> leftClickControls;
 
 // Keyboard messages delivered now to the plug-in's handler, and a key pressed
 // from the next frame on and released after the given time.

@@ -1,4 +1,5 @@
-// The notification feed, screen text, front-end sounds and controls.
+// The notification feed, screen text, front-end sounds, controls and the
+// mouse cursor.
 #include "sim/native_table.h"
 #include "sim/text_width.h"
 
@@ -102,6 +103,17 @@ void isControlJustPressed(const NativeCall& c) { c.returnBool(enabled(c) && just
 void isDisabledControlPressed(const NativeCall& c) { c.returnBool(held(c)); }
 void isDisabledControlJustPressed(const NativeCall& c) { c.returnBool(justPressed(c)); }
 void disableControlAction(const NativeCall& c) { c.world.controlsDisabled.insert(c.i32(1)); }
+// Assumption: the cursor's controls (239 across, 240 down) read its position
+// from 0 to 1 over the screen; any other control 1 while held and 0 else.
+void getDisabledControlNormal(const NativeCall& c) {
+    const World& w = c.world;
+    if (c.i32(0) == 2 && c.i32(1) == 239) return c.returnFloat(w.cursorX);
+    if (c.i32(0) == 2 && c.i32(1) == 240) return c.returnFloat(w.cursorY);
+    c.returnFloat(held(c) ? 1.0f : 0.0f);
+}
+// Assumption: the cursor shows on the frames a script asks for it, and the
+// game draws it over everything (the screen record leaves it out).
+void setMouseCursorThisFrame(const NativeCall& c) { c.world.cursorShownFrame = c.world.frameCount; }
 // Assumption: the game's keys also work its front-end controls; the simulated
 // game leaves that out and tells keyboard from controller by the last input.
 void isUsingKeyboardAndMouse(const NativeCall& c) { c.returnBool(c.world.keyboardInUse); }
@@ -131,6 +143,8 @@ void registerHudNatives(NativeTable& t) {
     t[0x91AEF906BCA88877ull] = {"IS_DISABLED_CONTROL_JUST_PRESSED", isDisabledControlJustPressed};
     t[0xFE99B66D079CF6BCull] = {"DISABLE_CONTROL_ACTION", disableControlAction};
     t[0xA571D46727E2B718ull] = {"IS_USING_KEYBOARD_AND_MOUSE", isUsingKeyboardAndMouse};
+    t[0x11E65974A982637Cull] = {"GET_DISABLED_CONTROL_NORMAL", getDisabledControlNormal};
+    t[0xAAE7CE1D63167423ull] = {"SET_MOUSE_CURSOR_THIS_FRAME", setMouseCursorThisFrame};
     t[0x4E096588B13FFECAull] = {"SET_TEXT_JUSTIFICATION", textJustification};
 }
 

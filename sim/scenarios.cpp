@@ -335,6 +335,17 @@ void tap(World& w, uint32_t key) {
     runFor(250);
 }
 
+// A left click just inside the start of a text the last frame drew.
+bool clickOn(World& w, const std::string& text) {
+    for (const ScreenItem& item : w.lastFrame.items) {
+        if (!item.isText || item.text.text != text) continue;
+        mouseClickAt(w, w.tick() + 20, item.text.x + 0.002f, item.text.y + 0.01f);
+        runFor(250);
+        return true;
+    }
+    return false;
+}
+
 void menuChord(World& w) {
     uint32_t now = w.tick();
     w.keyMessageAt(now + 20, 0x11, false);
@@ -346,8 +357,9 @@ void menuChord(World& w) {
 
 // The menu: Ctrl + F7 opens it on Where you come back; a chance changed with
 // the right arrow is written at once, every other byte kept and not
-// announced; on the custom points page the place where the player stands is
-// saved and the points are shown on the map; the chord closes it.
+// announced; two clicks of the mouse open the custom points page, where the
+// place the player stands is saved and the points are shown on the map; the
+// chord closes it.
 void menu(Story& story, World& w) {
     startScript();
     runFor(1500);
@@ -371,9 +383,9 @@ void menu(Story& story, World& w) {
     story.check(drawnValue(w, "Point from the list") == "\u25C4 45 % (45.5 % of respawns) \u25BA",
                 "the page shows 45 % with its odds, between the arrows that change it");
     tap(w, 0x08);  // back to the pages
-    for (int i = 0; i < 3; ++i) tap(w, 0x28);
-    tap(w, 0x0D);  // Custom points
-    story.check(drawn(w, "Custom points") && drawn(w, "Save where I stand"), "Enter opens Custom points");
+    story.check(w.cursorShownFrame > 0, "the game's mouse cursor shows while the menu is open");
+    bool clicked = clickOn(w, "Custom points") && clickOn(w, "Custom points");
+    story.check(clicked && drawn(w, "Save where I stand"), "a click selects Custom points, a second opens it");
     tap(w, 0x0D);  // save where I stand
     tap(w, 0x28);
     tap(w, 0x28);
@@ -403,7 +415,10 @@ const std::map<std::string, Scenario>& scenarios() {
         {"play", {"a few minutes of play: deaths, an arrest, a loading screen, respawns on demand", play}},
         {"log", {"Pelorin.log beside the plug-in: the load, a respawn on demand, a death", eventLog}},
         {"save-spawn-point", {"Ctrl + L saves the player's place as custom point 1, then 2", saveSpawnPoint}},
-        {"menu", {"the menu: Ctrl + F7, a chance changed and written, a point saved and shown on the map", menu}},
+        {"menu",
+         {"the menu: Ctrl + F7, a chance changed and written, a page opened by the mouse, a point saved and shown "
+          "on the map",
+          menu}},
     };
     return all;
 }

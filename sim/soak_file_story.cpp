@@ -6,8 +6,10 @@
 #include <cstdio>
 #include <initializer_list>
 
+#include "settings/settings_key_texts.h"
 #include "settings/settings_keys.h"
 #include "settings/spawn_roll.h"
+#include "sim/game_events.h"
 
 namespace sim::soak {
 namespace {
@@ -60,6 +62,22 @@ uint32_t tapKeys(World& w, uint32_t at, std::initializer_list<uint32_t> keys) {
 // The menu opens on its first settings page, on the switch of the respawn;
 // the line below it is the first of the spawn chances, which Right raises.
 constexpr const char* firstMenuKey = settingKey(spawnModes[0].chance).name;
+// A click of the mouse on the ► of the line with this label, as the menu
+// drew it when the click comes (nothing when it drew no such line); returns
+// when the click is over.
+uint32_t clickRightArrow(World& w, uint32_t at, const char* label) {
+    at += menuKeyGapMs;
+    w.at(w.tick() + at, [label](World& world) {
+        const std::vector<ScreenItem>& items = world.lastFrame.items;
+        for (size_t i = 0; i + 1 < items.size(); ++i) {
+            if (!items[i].isText || items[i].text.text != label || !items[i + 1].isText) continue;
+            const TextDraw& value = items[i + 1].text;  // right-justified, ending in ►
+            mouseClickAt(world, world.tick(), value.wrapRight - 0.002f, value.y + 0.01f);
+            return;
+        }
+    });
+    return at + 50;
+}
 // The menu's closing chord this long after the last key: time for a write
 // that waits until the file is still.
 constexpr uint32_t menuOpenAfterMs = 4000;
@@ -141,9 +159,12 @@ void FileFaultStory::scheduleMenuEdit(std::mt19937_64& random, Story& story, uin
     bool deletes = chance(random, 0.5);
     pressMenuChord(w_, at);
     // Where you come back; or back to the pages, Custom points, Point 1, Delete this point.
+    // He raises the chance with the keys, or with a click on its ►.
+    bool clicks = !deletes && chance(random, 0.5);
     uint32_t written = deletes ? tapKeys(w_, at, {keyBackspace, keyDown, keyDown, keyDown, keyEnter, keyDown, keyDown,
                                                  keyDown, keyEnter, keyDown, keyEnter})
-                               : tapKeys(w_, at, {keyDown, keyRight});
+                       : clicks ? clickRightArrow(w_, at, settingKeyText(spawnModes[0].chance).label)
+                                : tapKeys(w_, at, {keyDown, keyRight});
     w_.after(written - 50, [this, deletes](World&) {
         watch_.checkNow();
         if (deletes)
@@ -152,7 +173,11 @@ void FileFaultStory::scheduleMenuEdit(std::mt19937_64& random, Story& story, uin
             watch_.playerChangesInMenu(firstMenuKey);
     });
     pressMenuChord(w_, written + menuOpenAfterMs);
-    describe(story, deletes ? "menu: point 1 deleted at %ld; " : "menu: first chance raised at %ld; ", written);
+    describe(story,
+             deletes  ? "menu: point 1 deleted at %ld; "
+             : clicks ? "menu: first chance raised by a click at %ld; "
+                      : "menu: first chance raised at %ld; ",
+             written);
     if (chance(random, 0.5)) scheduleEditorSave(random, story, written - 50, true);
 }
 

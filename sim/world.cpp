@@ -44,6 +44,10 @@ void World::advanceFrame() {
     lastFrame.frame = drawing.frame;
     drawing.items.clear();
     drawing.frame = ++frameCount;
+    // Assumption: the game acts on a frame's controls after the scripts ran,
+    // so that a control they disabled on that frame does nothing.
+    for (int32_t control : controlsJustPressed)
+        if (!controlsDisabled.count(control)) ++controlsActedOn[control];
     controlsJustPressed.clear();
     controlsDisabled.clear();
     while (!events_.empty() && events_.begin()->first <= elapsedMilliseconds()) {

@@ -1,9 +1,9 @@
 #pragma once
 // The simulated game: one world that answers the plug-in's natives. It models
 // what the plug-in relies on (the player, entities, models, the screen, the
-// feed, sounds, controls, weapons, stats, terrain and roads) plausibly, not
-// the real game. Assumptions about the game are written beside the code that
-// models them.
+// feed, sounds, controls and the mouse, weapons, stats, terrain and roads)
+// plausibly, not the real game. Assumptions about the game are written beside
+// the code that models them.
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -318,6 +318,14 @@ public:
     // The last input came from the keyboard (a key message) rather than the
     // controller (a control pressed).
     bool keyboardInUse = true;
+    // The mouse cursor: where it is, in fractions of the screen's width and
+    // height from the top left, and the last frame a script showed it on
+    // (0: never).
+    float cursorX = 0.5f, cursorY = 0.5f;
+    uint64_t cursorShownFrame = 0;
+    // How often the game acted on each control (an attack fired, the phone
+    // taken out): a control pressed on a frame that no script disabled.
+    std::map<int32_t, int32_t> controlsActedOn;
 
     // The scaleform movies scripts requested, by handle; the method being called.
     std::map<int32_t, ScaleformMovie> scaleformMovies;

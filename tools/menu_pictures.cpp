@@ -23,7 +23,7 @@ constexpr uint32_t up = 38, down = 40, enter = 13, back = 8;
 bool save(const sim::World& w, const std::string& folder, const char* name) {
     std::string path = folder + "/" + name;
     std::ofstream out(path, std::ios::binary);
-    out << sim::screenPicture(w.lastFrame, w.screen.aspectRatio);
+    out << sim::screenPicture(w.lastFrame, w.screen.aspectRatio, 720, sim::instructionalButtonsShown(w));
     std::printf("%s %s\n", out ? "wrote" : "could not write", path.c_str());
     return static_cast<bool>(out);
 }

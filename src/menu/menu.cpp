@@ -4,6 +4,7 @@
 
 #include "host/natives/audio_natives.h"
 #include "host/natives/camera_natives.h"
+#include "host/natives/control_natives.h"
 #include "host/natives/gameplay_natives.h"
 #include "host/natives/player_natives.h"
 #include "menu/menu_buttons.h"
@@ -38,6 +39,9 @@ int32_t lastFrame = 0;
 char notice[sizeof MenuView{}.help] = "";
 uint32_t noticeEnd = 0;
 MenuView view;
+// The page as last drawn and its first visible line, which a click meets.
+const MenuPage* drawnPage = nullptr;
+int drawnFirst = 0;
 // An action on a line that writes the settings file, waiting until the file
 // is still (a save of the player's may be under way) and no write of ours
 // runs; the page says "saving…".
@@ -133,6 +137,25 @@ void act(MenuAction action) {
     }
 }
 
+// A left click on a line of the page as last drawn selects it, and on the
+// line already selected acts as Enter does; on the ◄ or ► of a value it
+// selects the line and steps the value as Left or Right. Off the lines it
+// does nothing.
+MenuAction clickAction(MenuClick click) {
+    OpenPage& open = current();
+    if (!click.clicked || open.page != drawnPage) return MenuAction::None;
+    MenuSpot spot = menuSpotAt(click.x, click.y);
+    int line = drawnFirst + spot.slot;
+    if (spot.part == MenuSpotPart::OffTheLines || line >= open.page->lineCount()) return MenuAction::None;
+    bool selected = line == open.cursor;
+    open.cursor = line;
+    if (spot.part == MenuSpotPart::LeftArrow) return MenuAction::Left;
+    if (spot.part == MenuSpotPart::RightArrow) return MenuAction::Right;
+    if (selected) return MenuAction::Accept;
+    playMenuSound("Highlight_Move");
+    return MenuAction::None;
+}
+
 // Where the cursor is in the page's list, when the page scrolls: the actions
 // and facts above the list are not counted.
 void describePosition(const MenuPage& page, int cursor) {
@@ -192,6 +215,7 @@ void toggleMenu() {
     if (menuMustStayClosed()) return;
     menuOpen = true;
     pageCount = 0;
+    drawnPage = nullptr;
     notice[0] = '\0';
     drawnBefore = false;
     resetMenuInput();
@@ -233,14 +257,23 @@ void runMenu() {
     drawnBefore = true;
     lastFrame = frame;
     if (menuMustStayClosed()) return closeMenu();
-    disableClashingControls();
-    MenuAction action = readMenuAction();
+    // The controller has no cursor: the mouse works the menu only with the keyboard.
+    bool keyboard = isUsingKeyboardAndMouse();
+    disableClashingControls(keyboard);
+    MenuAction action = readMenuAction(keyboard);
+    if (keyboard) {
+        MenuClick click = showCursorAndReadClick();
+        if (action == MenuAction::None) action = clickAction(click);
+    }
     if (action != MenuAction::None) waiting.page = nullptr;
     act(action);
     if (menuOpen) performWaitingAction();
     if (!menuOpen) return;
     fillView();
     drawMenu(view);
+    drawnPage = current().page;
+    drawnFirst = current().first;
     showMenuButtons(MenuButtons{view.selected < view.lineCount && view.lines[view.selected].changeable,
-                                current().page->acts(current().cursor)});
+                                current().page->acts(current().cursor)},
+                    keyboard);
 }

@@ -1,7 +1,8 @@
 #pragma once
 // The in-game menu: opened and closed by its chord, a stack of pages moved
-// through with the arrows (or the d-pad), Enter and Backspace, drawn on every
-// frame while it is open. Closed, it costs a frame no native call.
+// through with the arrows (or the d-pad), Enter and Backspace, or the mouse
+// (a click selects a line and acts on the one selected), drawn on every frame
+// while it is open. Closed, it costs a frame no native call.
 #include "menu/menu_page.h"
 
 bool isMenuOpen();

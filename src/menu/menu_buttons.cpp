@@ -57,10 +57,9 @@ void setButtons(MenuButtons buttons) {
 
 }  // namespace
 
-void showMenuButtons(MenuButtons buttons) {
+void showMenuButtons(MenuButtons buttons, bool keyboard) {
     if (movie == 0) movie = requestScaleformMovie("instructional_buttons");
     if (!loaded && !(loaded = hasScaleformMovieLoaded(movie))) return;
-    bool keyboard = isUsingKeyboardAndMouse();
     if (!set || keyboard != keyboardShown || buttons.change != buttonsShown.change ||
         buttons.select != buttonsShown.select) {
         setButtons(buttons);

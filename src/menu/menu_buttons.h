@@ -10,6 +10,7 @@ struct MenuButtons {
     bool change;  // left and right change the selected line's value
     bool select;  // Enter acts on it
 };
-void showMenuButtons(MenuButtons buttons);
+// keyboard: the game says the keyboard and mouse are in use (their glyphs show).
+void showMenuButtons(MenuButtons buttons, bool keyboard);
 // The menu closed: the movie goes back to the game.
 void releaseMenuButtons();

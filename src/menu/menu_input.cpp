@@ -4,6 +4,7 @@
 
 #include "host/keyboard.h"
 #include "host/natives/control_natives.h"
+#include "host/natives/hud_natives.h"
 #include "platform/clock.h"
 #include "platform/ticks.h"
 
@@ -26,6 +27,7 @@ constexpr NavigationInput navigation[] = {
 };
 constexpr int navigationCount = static_cast<int>(sizeof navigation / sizeof navigation[0]);
 constexpr int32_t cursorScrollUp = 241, cursorScrollDown = 242;  // the mouse wheel's notches
+constexpr int32_t cursorAccept = 237, cursorX = 239, cursorY = 240;  // the left button, where the cursor is
 
 constexpr uint32_t firstRepeatMilliseconds = 400;
 constexpr uint32_t repeatMilliseconds = 90;
@@ -53,11 +55,10 @@ void resetMenuInput() {
     heldInput = -1;
 }
 
-MenuAction readMenuAction() {
+MenuAction readMenuAction(bool keyboard) {
     // The mouse wheel moves a line a notch.
     if (isDisabledControlJustPressed(cursorScrollUp)) return MenuAction::Up;
     if (isDisabledControlJustPressed(cursorScrollDown)) return MenuAction::Down;
-    bool keyboard = isUsingKeyboardAndMouse();
     uint32_t now = tickCount();
     for (int i = 0; i < navigationCount; ++i) {
         if (!pressed(i, keyboard)) continue;
@@ -73,4 +74,11 @@ MenuAction readMenuAction() {
     if (!tickReached(now, nextRepeatTime)) return MenuAction::None;
     nextRepeatTime = now + repeatMilliseconds;
     return navigation[heldInput].action;
+}
+
+MenuClick showCursorAndReadClick() {
+    setMouseCursorThisFrame();
+    // Where the cursor stands is asked only on a click: most frames have none.
+    if (!isDisabledControlJustPressed(cursorAccept)) return MenuClick{false, 0, 0};
+    return MenuClick{true, getDisabledControlNormal(cursorX), getDisabledControlNormal(cursorY)};
 }

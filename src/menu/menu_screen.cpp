@@ -84,6 +84,19 @@ struct Fitted {
 };
 Fitted fitted;
 
+// Where the last frame drew its lines, for the mouse: taken while drawing, so
+// that a click meets the menu the player saw.
+struct DrawnLines {
+    float left = 0, right = 0, top = 0;
+    int count = 0;
+    // The ◄'s left edge on a line with arrows, else 0 (the box stands right
+    // of the screen's edge, so no ◄ is ever at 0).
+    float leftArrowAt[menuVisibleLines] = {};
+    float arrowWidth = 0;  // of one arrow and its space
+    float inset = 0;
+};
+DrawnLines drawnLines;
+
 void bar(const Columns& c, float top, float height, Colour colour) {
     drawRect(c.left + c.width / 2, top + height / 2, c.width, height, colour.red, colour.green, colour.blue,
              colour.alpha);
@@ -120,6 +133,7 @@ void pageTitle(const MenuView& view, const Columns& c, float top) {
 void line(const MenuLine& line, int slot, bool selected, const Columns& c, float top) {
     Colour colour = selected ? selectedText : line.dimmed ? dimmedText : lineText;
     bar(c, top, barHeight, selected ? selectedBar : lineBar);
+    drawnLines.leftArrowAt[slot] = 0;
     bool hasValue = line.value[0] != '\0';
     bool arrows = hasValue && line.changeable;
     float room = c.room() - (hasValue ? c.across(valueGap) : 0) - (arrows ? fitted.arrowsWidth : 0);
@@ -144,6 +158,7 @@ void line(const MenuLine& line, int slot, bool selected, const Columns& c, float
     char shown[sizeof value.shown + 16];
     std::snprintf(shown, sizeof shown, "\u25C4 %s \u25BA", value.shown);
     text(shown, c, c.textRight(), top, barHeight, lineFont, colour, Right);
+    drawnLines.leftArrowAt[slot] = c.textRight() - value.width - fitted.arrowsWidth;
 }
 
 // ▲ when lines are hidden above, ▼ when below; the bar shows while the page scrolls.
@@ -188,6 +203,12 @@ void drawMenu(const MenuView& view) {
     top += titleHeight;
     pageTitle(view, c, top);
     top += barHeight;
+    drawnLines.left = c.left;
+    drawnLines.right = c.left + c.width;
+    drawnLines.top = top;
+    drawnLines.count = view.lineCount;
+    drawnLines.arrowWidth = fitted.arrowsWidth / 2;
+    drawnLines.inset = c.inset;
     for (int i = 0; i < view.lineCount; ++i, top += barHeight) line(view.lines[i], i, i == view.selected, c, top);
     if (view.hiddenAbove || view.hiddenBelow) {
         scrollMarks(view, c, top);
@@ -197,4 +218,19 @@ void drawMenu(const MenuView& view) {
     if (description.lineCount > 0) top += wrapped(description, c, top, descriptionBar, descriptionText);
     wrapped(wrapText(fitted.help, view.help, c.room(), smallFont), c, top, helpBar,
             view.notice ? noticeText : helpText);
+}
+
+MenuSpot menuSpotAt(float x, float y) {
+    const DrawnLines& d = drawnLines;
+    MenuSpot off{MenuSpotPart::OffTheLines, 0};
+    // Written so that a NaN is off the lines too.
+    if (!(x >= d.left && x < d.right && y >= d.top && y < d.top + d.count * barHeight)) return off;
+    int slot = static_cast<int>((y - d.top) / barHeight);
+    if (slot >= d.count) return off;  // the bottom edge, rounded up
+    float arrowAt = d.leftArrowAt[slot];
+    if (arrowAt <= 0) return MenuSpot{MenuSpotPart::Line, slot};
+    // Each arrow with the inset beside it, which the ► has on its right.
+    if (x >= d.right - d.inset - d.arrowWidth) return MenuSpot{MenuSpotPart::RightArrow, slot};
+    if (x >= arrowAt - d.inset && x < arrowAt + d.arrowWidth) return MenuSpot{MenuSpotPart::LeftArrow, slot};
+    return MenuSpot{MenuSpotPart::Line, slot};
 }

@@ -10,7 +10,65 @@ namespace {
 
 bool isSelectedText(const sim::TextDraw& t) { return t.red < 50 && t.green < 50 && t.blue < 50; }
 
+constexpr float lineHeightPerSize = 0.065f;  // as the simulated game draws text
+float middleOf(const sim::TextDraw& t) { return t.y + t.size * lineHeightPerSize / 2; }
+
+// The label's text of the last frame, and the value drawn on its line (null
+// when there is none).
+const sim::TextDraw* labelText(const sim::World& w, const std::string& label, const sim::TextDraw** value) {
+    const std::vector<sim::ScreenItem>& items = w.lastFrame.items;
+    for (size_t i = 0; i < items.size(); ++i) {
+        if (!items[i].isText || items[i].text.text != label) continue;
+        bool sameLine = i + 1 < items.size() && items[i + 1].isText && items[i + 1].text.y == items[i].text.y &&
+                        items[i + 1].text.justification == 2;
+        *value = sameLine ? &items[i + 1].text : nullptr;
+        return &items[i].text;
+    }
+    return nullptr;
+}
+
 }  // namespace
+
+void clickAt(sim::World& w, float x, float y) {
+    sim::mouseClickAt(w, w.tick() + 10, x, y);
+    sim::runFor(150);
+}
+
+bool clickOnLine(sim::World& w, const std::string& label) {
+    const sim::TextDraw* value = nullptr;
+    const sim::TextDraw* text = labelText(w, label, &value);
+    if (text == nullptr) return false;
+    clickAt(w, text->x + 0.002f, middleOf(*text));
+    return true;
+}
+
+bool clickOnValue(sim::World& w, const std::string& label, ValuePart part) {
+    const sim::TextDraw* value = nullptr;
+    if (labelText(w, label, &value) == nullptr || value == nullptr) return false;
+    // The value's text ends at its wrap's right edge: "◄ 20 % ►".
+    float x = part == ValuePart::RightArrow ? value->wrapRight - 0.002f
+              : part == ValuePart::Middle   ? value->wrapRight - value->width / 2
+                                            : value->wrapRight - value->width + 0.002f;
+    clickAt(w, x, middleOf(*value));
+    return true;
+}
+
+std::vector<std::string> shownLines(const sim::World& w) {
+    // A line's label starts at the left of the page's title, below it.
+    std::vector<std::string> labels;
+    const sim::TextDraw* title = nullptr;
+    int texts = 0;
+    for (const sim::ScreenItem& item : w.lastFrame.items) {
+        if (!item.isText || ++texts < 2) continue;
+        const sim::TextDraw& t = item.text;
+        if (title == nullptr) {
+            title = &t;
+        } else if (t.x == title->x && t.justification == 1 && t.font == title->font && t.size == title->size) {
+            labels.push_back(t.text);
+        }
+    }
+    return labels;
+}
 
 void pressMenuChord(sim::World& w) {
     uint32_t now = w.tick();

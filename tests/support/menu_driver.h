@@ -1,6 +1,6 @@
 #pragma once
-// Driving the in-game menu of the simulated game with keys and controls, and
-// reading what it drew on the last frame.
+// Driving the in-game menu of the simulated game with keys, controls and the
+// mouse, and reading what it drew on the last frame.
 #include <string>
 #include <vector>
 
@@ -22,6 +22,18 @@ void tapKey(sim::World& w, uint32_t key);
 void tapKeys(sim::World& w, uint32_t key, int times);
 // A front-end control pressed on the next frame.
 void tapControl(sim::World& w, int32_t control);
+
+// A left click of the mouse at (x, y), in fractions of the screen's width and
+// height, on the next frame; then a few frames.
+void clickAt(sim::World& w, float x, float y);
+// A click on the line with this label, just inside its label's start; on the
+// ◄, the middle or the ► of its value. False when the last frame drew no such
+// line (or value).
+bool clickOnLine(sim::World& w, const std::string& label);
+enum class ValuePart { LeftArrow, Middle, RightArrow };
+bool clickOnValue(sim::World& w, const std::string& label, ValuePart part);
+// The labels of the lines of the page as the last frame drew them, top down.
+std::vector<std::string> shownLines(const sim::World& w);
 
 // What the last frame showed: every text in draw order.
 std::vector<std::string> shownTexts(const sim::World& w);

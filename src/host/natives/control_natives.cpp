@@ -16,6 +16,10 @@ bool isDisabledControlJustPressed(int32_t control) {
     return native::resultBool(native::invoke(0x91AEF906BCA88877ull, 2, control));
 }
 
+float getDisabledControlNormal(int32_t control) {
+    return native::resultFloat(native::invoke(0x11E65974A982637Cull, 2, control));
+}
+
 void disableControlAction(int32_t control) { native::invoke(0xFE99B66D079CF6BCull, 0, control, true); }
 
 bool isUsingKeyboardAndMouse() { return native::resultBool(native::invoke(0xA571D46727E2B718ull, 2)); }

@@ -9,3 +9,5 @@ void addTextComponentSubstringPlayerName(const char* text) { native::invoke(0x6C
 void endTextCommandThefeedPostTicker(bool blink, bool showInBrief) {
     native::invoke(0x2ED7843F8F801023ull, blink, showInBrief);
 }
+
+void setMouseCursorThisFrame() { native::invoke(0xAAE7CE1D63167423ull); }
