@@ -32,6 +32,7 @@ const sim::TextDraw* labelText(const sim::World& w, const std::string& label, co
 void clickAt(sim::World& w, float x, float y) {
     sim::mouseClickAt(w, w.tick() + 10, x, y);
     sim::runFor(150);
+    playUntilOurWriteEnds();
 }
 
 bool clickOnLine(sim::World& w, const std::string& label) {

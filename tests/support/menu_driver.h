@@ -24,7 +24,8 @@ void tapKeys(sim::World& w, uint32_t key, int times);
 void tapControl(sim::World& w, int32_t control);
 
 // A left click of the mouse at (x, y), in fractions of the screen's width and
-// height, on the next frame; then a few frames.
+// height, on the next frame; then a few frames, and more while a write of
+// ours it began runs.
 void clickAt(sim::World& w, float x, float y);
 // A click on the line with this label, just inside its label's start; on the
 // ◄, the middle or the ► of its value. False when the last frame drew no such
