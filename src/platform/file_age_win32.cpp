@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <vector>
+
 namespace {
 
 // 100-ns intervals from 1601 to 1970.
@@ -21,8 +23,17 @@ uint64_t fileClockMilliseconds() {
 }
 
 bool fileAgeMilliseconds(const char* path, uint64_t* age) {
-    wchar_t wide[MAX_PATH];
-    if (MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, path, -1, wide, MAX_PATH) == 0) return false;
+    // A path of any length: in place when it is of ordinary length.
+    int length = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, path, -1, nullptr, 0);
+    if (length == 0) return false;
+    wchar_t inPlace[MAX_PATH];
+    std::vector<wchar_t> longer;
+    wchar_t* wide = inPlace;
+    if (length > MAX_PATH) {
+        longer.resize(static_cast<size_t>(length));
+        wide = longer.data();
+    }
+    if (MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, path, -1, wide, length) == 0) return false;
     WIN32_FILE_ATTRIBUTE_DATA data;
     if (!GetFileAttributesExW(wide, GetFileExInfoStandard, &data)) return false;
     uint64_t written = millisecondsOf(data.ftLastWriteTime);
