@@ -5,6 +5,7 @@
 
 #include "plugin/settings_reread.h"
 #include "settings/settings_record.h"
+#include "settings_io/settings_write_job.h"
 #include "shared/player_state.h"
 #include "sim/roads.h"
 #include "sim/soak_bounds.h"
@@ -130,9 +131,13 @@ void Observer::afterScriptTurn(uint64_t allocations, uint64_t nativeCalls) {
     // A turn of the main loop's ordinary pass, between two checks: idle when
     // nothing happened in it or shortly before it. Counted once the next check
     // shows no stall. A check still due after the turn is reading a changed
-    // file a step per turn (its storage may grow with the file): not idle.
+    // file a step per turn (its storage may grow with the file), and a turn
+    // that made a step of a write of ours is writing the file: not idle.
+    const size_t writeSteps = settingsWriteSteps();
+    const bool wrote = writeSteps != writeStepsSeen_;
+    writeStepsSeen_ = writeSteps;
     if (stallMs_ < checkGapMs && sinceEventMs_ > eventEffectMs && quiet() && nativeCalls <= idlePassNativeCalls &&
-        !outputMade && !settingsRereadDue()) {
+        !outputMade && !settingsRereadDue() && !wrote) {
         pendingIdleAllocations_ += allocations;
         ++pendingIdleTurns_;
     }

@@ -101,6 +101,7 @@ private:
     std::set<uint32_t> vehiclesSeen_;
     uint64_t pendingIdleAllocations_ = 0;
     uint64_t pendingIdleTurns_ = 0;
+    size_t writeStepsSeen_ = 0;  // of our writes of the settings file, as the last turn left them
     uint64_t idleTurns_ = 0;
     size_t outputsBefore_ = 0;
     uint64_t eventsSeen_ = 0;
