@@ -35,6 +35,7 @@ void setPlayerModel(const NativeCall& c) {
     Entity& ped = w.spawnPed(model, position);
     ped.heading = heading;
     w.playerPed = ped.handle;
+    ++w.playerModelSets;
 }
 
 void entityExists(const NativeCall& c) { c.returnBool(c.world.find(c.entity(0)) != nullptr); }

@@ -190,11 +190,14 @@ void Observer::checkBody() {
 // arrest). A change to a player who is dead or being arrested (the reset on
 // the death screen) is none of his asking; one behind a black screen is not
 // seen, and behind our own black it is the skin his settings give him (also
-// when the follow-up to a loading screen finds him being arrested).
+// when the follow-up to a loading screen finds him being arrested), as is one
+// the plug-in puts on him unseen behind another's black.
 void Observer::checkSkin() {
     const Entity* ped = w_.player();
     if (!ped) return;  // the game is replacing him: the next ped is compared with the last one
     const Screen& s = w_.screen;
+    const bool setByScript = w_.playerModelSets != modelSetsSeen_;
+    modelSetsSeen_ = w_.playerModelSets;
     if (ped->model != model_) {
         bool asked = wasFree_ && asksOpen_ > 0;
         if (asked) --asksOpen_;
@@ -202,7 +205,10 @@ void Observer::checkSkin() {
             sink_.report(Violation::SkinChangedInView,
                          modelName(w_, model_) + " became " + modelName(w_, ped->model) +
                              " in full view (his own skin: " + modelName(w_, ownSkin_) + ")");
-        bool ours = isBlack(s) && s.fadeSource == FadeSource::Plugin;
+        // Ours: behind our own black, or put on by the plug-in unseen (behind
+        // another's black or a loading screen) while he is free.
+        bool ours = (isBlack(s) && s.fadeSource == FadeSource::Plugin) ||
+                    (setByScript && !inView(s) && wasFree_ && !ped->dead && !w_.beingArrested);
         if (asked || ours) ownSkin_ = ped->model;
     }
     model_ = ped->model;

@@ -92,6 +92,7 @@ private:
     bool wasFree_ = false;
     bool wasInView_ = false;
     uint32_t ownSkin_ = 0;
+    uint64_t modelSetsSeen_ = 0;  // the world's count of the player's model changes by script
     // Skin changes the player asked for and has not had yet (the file at start
     // asks for one), and the checks run since he last asked.
     int asksOpen_ = 1;

@@ -252,6 +252,7 @@ public:
     uint32_t playerId = 1;
     uint32_t playerPed = 0;
     bool beingArrested = false;
+    uint64_t playerModelSets = 0;  // the player's model changed by a script (SET_PLAYER_MODEL)
     bool missionActive = false;
     int32_t wantedLevel = 0;                    // the player's stars
 
