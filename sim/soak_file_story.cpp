@@ -78,6 +78,23 @@ uint32_t clickRightArrow(World& w, uint32_t at, const char* label) {
     });
     return at + 50;
 }
+// Right tapped at, as a player does who looks first: only while the line with
+// this label is the one selected (drawn dark), as the menu drew it last; else
+// he leaves it (a key lost to a respawn, say, left the cursor elsewhere).
+// Returns when the key is released.
+uint32_t tapRightOnLine(World& w, uint32_t at, const char* label) {
+    at += menuKeyGapMs;
+    w.at(w.tick() + at, [label](World& world) {
+        for (const ScreenItem& item : world.lastFrame.items) {
+            const TextDraw& t = item.text;
+            if (!item.isText || t.text != label || t.red >= 50 || t.green >= 50 || t.blue >= 50) continue;
+            world.keyMessageAt(world.tick(), keyRight, false);
+            world.keyMessageAt(world.tick() + 50, keyRight, true);
+            return;
+        }
+    });
+    return at + 50;
+}
 // The menu's closing chord this long after the last key: time for a write
 // that waits until the file is still.
 constexpr uint32_t menuOpenAfterMs = 4000;
@@ -164,7 +181,8 @@ void FileFaultStory::scheduleMenuEdit(std::mt19937_64& random, Story& story, uin
     uint32_t written = deletes ? tapKeys(w_, at, {keyBackspace, keyDown, keyDown, keyDown, keyEnter, keyDown, keyDown,
                                                  keyDown, keyEnter, keyDown, keyEnter})
                        : clicks ? clickRightArrow(w_, at, settingKeyText(spawnModes[0].chance).label)
-                                : tapKeys(w_, at, {keyDown, keyRight});
+                                : tapRightOnLine(w_, tapKeys(w_, at, {keyDown}) - 50,
+                                                 settingKeyText(spawnModes[0].chance).label);
     w_.after(written - 50, [this, deletes](World&) {
         watch_.checkNow();
         if (deletes)
