@@ -45,14 +45,20 @@ std::map<int32_t, int32_t> clickActions(const sim::World& w) {
     return acted;
 }
 
+// The shipped settings' game on a screen of this shape, the menu open.
+sim::World& menuOpenAt(float ratio) {
+    sim::World& w = gameStartedWith(builtInSettingsText());
+    w.screen.aspectRatio = ratio;
+    pressMenuChord(w);
+    return w;
+}
+
 }  // namespace
 
 TEST(MenuMouse, AClickSelectsALineAndASecondClickOnItOpensItAtEveryScreenShape) {
     for (float ratio : screenShapes) {
         SCOPED_TRACE(ratio);
-        sim::World& w = gameStartedWith(builtInSettingsText());
-        w.screen.aspectRatio = ratio;
-        pressMenuChord(w);
+        sim::World& w = menuOpenAt(ratio);
         tapKey(w, keyBackspace);
         ASSERT_EQ(shownPage(w), "Pages");
         std::vector<std::string> lines = shownLines(w);
@@ -76,9 +82,7 @@ TEST(MenuMouse, AClickSelectsALineAndASecondClickOnItOpensItAtEveryScreenShape) 
 TEST(MenuMouse, AClickOnAValuesArrowsStepsItAsLeftAndRightDoAtEveryScreenShape) {
     for (float ratio : screenShapes) {
         SCOPED_TRACE(ratio);
-        sim::World& w = gameStartedWith(builtInSettingsText());
-        w.screen.aspectRatio = ratio;
-        pressMenuChord(w);
+        sim::World& w = menuOpenAt(ratio);
         ASSERT_NE(selectedLine(w), "Aircraft in flight");
         ASSERT_EQ(settings.in_air_player_spawn_chance, 20);
         ASSERT_TRUE(clickOnValue(w, "Aircraft in flight", ValuePart::RightArrow));

@@ -31,15 +31,6 @@ const std::string& largeText() {
     return text;
 }
 
-// A slow machine still makes a slice a step: the most steps a write of this
-// text may take (its text made and parsed, a slice each; written and read back
-// for the check, a slice each; the edits of 10,000 points listed and indexed;
-// the steps around them).
-size_t mostStepsFor(const std::string& text) {
-    return 3 * (text.size() / settingsSliceBytes + 1) + text.size() / settingsWriteSliceBytes +
-           text.size() / settingsFileSliceBytes + 10000 / 64 + 4 * 30000 / settingsSliceBytes + 20;
-}
-
 // The game with the large file read in force.
 void startWithLargeFile() {
     testing_support::loadPlugin();
@@ -91,7 +82,7 @@ size_t stepsToEnd(const std::string& text) {
     size_t steps = 0;
     while (settingsWriteRunning()) {
         EXPECT_TRUE(stepSettingsWrite());
-        if (++steps > mostStepsFor(text)) return steps;
+        if (++steps > testing_support::mostStepsOfOurWrite(text.size())) return steps;
     }
     return steps;
 }
@@ -118,7 +109,7 @@ TEST(SettingsWriteJob, ALargeDeleteTakesManyStepsAndEndsWithTheWholeEditsText) {
     size_t steps = 1 + stepsToEnd(largeText());
     EXPECT_EQ(deleted, PointDelete::Deleted);
     EXPECT_GE(steps, 3u) << "the text made, written and parsed, and the rename alone";
-    EXPECT_LE(steps, mostStepsFor(largeText()));
+    EXPECT_LE(steps, testing_support::mostStepsOfOurWrite(largeText().size()));
     EXPECT_EQ(settingsWriteSteps() - before, steps);
 
     // The same keys chosen by a synchronous write of the same file give the same bytes.
@@ -147,7 +138,7 @@ TEST(SettingsWriteJob, AWriteBackOfOneKeyEndsWithTheWholeEditsText) {
     ASSERT_TRUE(outcome.ended);
     EXPECT_EQ(outcome.end, SettingsWriteEnd::Written);
     EXPECT_GE(steps, 2u) << "the rename has a step of its own";
-    EXPECT_LE(steps, mostStepsFor(largeText()));
+    EXPECT_LE(steps, testing_support::mostStepsOfOurWrite(largeText().size()));
     EXPECT_EQ(testing_support::settingsFileText(), wholeEditOf(largeText(), outcome));
     EXPECT_EQ(readStoredSkin(), 225514697u);
 }
@@ -178,7 +169,7 @@ TEST(SettingsWriteJob, APlayersSaveBetweenAnyTwoStepsIsKept) {
         // His text, or ours merged into it; a save after our rename is simply his.
         bool merged = outcome.end == SettingsWriteEnd::Written && file == wholeEditOf(his, outcome);
         ASSERT_TRUE(file == his || merged) << "the write ended " << static_cast<int>(outcome.end);
-        ASSERT_LE(saveAfter, mostStepsFor(his));
+        ASSERT_LE(saveAfter, testing_support::mostStepsOfOurWrite(his.size()));
     }
     EXPECT_GE(stepsOfAWrite, 2u);
 }
@@ -217,7 +208,7 @@ TEST(SettingsWriteJob, AWriteKilledBetweenAnyTwoStepsLeavesTheOldOrTheNewFile) {
             EXPECT_EQ(file, newText);
             break;
         }
-        ASSERT_LE(killAfter, mostStepsFor(largeText()));
+        ASSERT_LE(killAfter, testing_support::mostStepsOfOurWrite(largeText().size()));
     }
 }
 

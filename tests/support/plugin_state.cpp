@@ -143,13 +143,15 @@ sim::World& gameStartedWith(const std::string& settingsText) {
     return w;
 }
 
+size_t mostStepsOfOurWrite(size_t textBytes) {
+    // A point's line takes 16 bytes or more; a moved point is three keys.
+    const size_t keys = textBytes / 16;
+    return 3 * (textBytes / settingsSliceBytes + 1) + textBytes / settingsWriteSliceBytes +
+           textBytes / settingsFileSliceBytes + keys / 3 / 64 + 4 * keys / settingsSliceBytes + 20;
+}
+
 bool playUntilOurWriteEnds() {
-    // Each step makes at least a slice: the text read, parsed, edited and
-    // parsed again (2 KB), written (16 KB) and read back (64 KB), a few tries,
-    // and the steps of their own around them.
-    const size_t size = settingsFileText().size();
-    const size_t frames = settingsWriteTries * (3 * (size / settingsSliceBytes + 1) + size / settingsWriteSliceBytes +
-                                        size / settingsFileSliceBytes + 20);
+    const size_t frames = settingsWriteTries * mostStepsOfOurWrite(settingsFileText().size());
     for (size_t frame = 0; frame < frames && settingsWriteRunning(); ++frame) sim::runFor(17);
     return !settingsWriteRunning();
 }
