@@ -8,11 +8,27 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 export WINEDEBUG=-all
 failed=0
+wine_errors=$(mktemp)
+trap 'rm -f "$wine_errors"' EXIT
+# The checker always prints its JSON. A run that printed nothing and reported no
+# crash of ours is Wine failing to start the process (seen once on a busy CI
+# machine): it is said, with Wine's own words, and run again, at most twice.
+windows_check() {
+  local out tries=0
+  while :; do
+    out=$(cd "$1" && wine "$root/build/windows/pelorin-check.exe" "$2" --json 2>"$wine_errors" | tr -d '\r' || true)
+    grep -v '^wine: ' "$wine_errors" >&2 || true
+    if [ -n "$out" ] || grep -q 'Unhandled' "$wine_errors" || [ "$tries" -eq 2 ]; then break; fi
+    tries=$((tries + 1))
+    echo "pelorin-check.exe printed nothing on $2 under Wine ($(tr '\n' ' ' <"$wine_errors")); once more" >&2
+  done
+  echo "$out"
+}
 for file in "$root"/dist/Pelorin.ini "$root"/docs/map.ini "$root"/tests/check_corpus/*.ini \
     "$root"/tests/check_corpus/saved_as_txt.ini; do
   dir=$(dirname "$file"); name=$(basename "$file")
   linux=$(cd "$dir" && "$root/build/linux/pelorin" check "$name" --json || true)
-  windows=$(cd "$dir" && wine "$root/build/windows/pelorin-check.exe" "$name" --json 2> >(grep -v '^wine: ' >&2) | tr -d '\r' || true)
+  windows=$(windows_check "$dir" "$name")
   if [ "$linux" != "$windows" ]; then
     echo "pelorin-check.exe and pelorin check differ on $name:" >&2
     diff <(echo "$linux") <(echo "$windows") >&2 || true
