@@ -8,7 +8,7 @@ add_library(Pelorin SHARED ${PELORIN_CORE_SOURCES}
   src/host/host_abi_win32.cpp src/host/library_entry_win32.cpp
   src/platform/clock_win32.cpp src/platform/performance_counter_win32.cpp src/platform/files_win32.cpp
   src/platform/module_directory_win32.cpp src/platform/full_path_win32.cpp src/platform/file_age_win32.cpp
-  src/platform/terminate_handler_win32.cpp src/platform/formatting_win32.cpp
+  src/platform/terminate_handler_win32.cpp src/platform/formatting_win32.cpp src/platform/background_call_win32.cpp
   ${CMAKE_BINARY_DIR}/generated/pelorin_version.rc)
 set_target_properties(Pelorin PROPERTIES PREFIX "" SUFFIX ".asi")
 pelorin_target_defaults(Pelorin)
@@ -88,6 +88,6 @@ add_executable(settings_bench wine/settings_bench_win32.cpp src/settings_io/sett
   src/shared/event_log.cpp src/platform/clock_win32.cpp src/platform/performance_counter_win32.cpp
   src/platform/files_win32.cpp
   src/platform/file_replace.cpp src/platform/rewrite_journal.cpp src/platform/module_directory_win32.cpp
-  src/platform/file_age_win32.cpp)
+  src/platform/file_age_win32.cpp src/platform/background_call_win32.cpp)
 pelorin_target_defaults(settings_bench)
 target_link_options(settings_bench PRIVATE ${PELORIN_STATIC_RUNTIME})

@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "platform/background_call.h"
 #include "sim/script_fiber.h"
 
 namespace sim {
@@ -45,6 +46,12 @@ bool resumeScriptFiber() {
     if (!current || current->finished) return false;
     current->running = true;
     swapcontext(&current->host, &current->script);
+    // Assumption: a disk call the plug-in leaves to its background thread
+    // (a replace of the settings file, a few milliseconds) ends within the
+    // game's frame of 16.7 ms that it began in. Waiting for it here keeps the
+    // simulated game's frames, and so every run, the same from one run to the
+    // next, and keeps the game's own events (an editor's save) between frames.
+    waitForBackgroundCall();
     return true;
 }
 

@@ -15,6 +15,7 @@
 
 #include "bench/custom_points_text.h"
 #include "ini/ini_writer.h"
+#include "platform/background_call.h"
 #include "platform/files.h"
 #include "settings_io/settings_file.h"
 #include "settings_io/settings_store.h"
@@ -108,7 +109,7 @@ TEST(SettingsWriteJob, ALargeDeleteTakesManyStepsAndEndsWithTheWholeEditsText) {
     EXPECT_EQ(settingsTextVersion(), versionBefore);
     size_t steps = 1 + stepsToEnd(largeText());
     EXPECT_EQ(deleted, PointDelete::Deleted);
-    EXPECT_GE(steps, 3u) << "the text made, written and parsed, and the rename alone";
+    EXPECT_GE(steps, 3u) << "the text made, the replace started, and its result taken alone";
     EXPECT_LE(steps, testing_support::mostStepsOfOurWrite(largeText().size()));
     EXPECT_EQ(settingsWriteSteps() - before, steps);
 
@@ -137,15 +138,16 @@ TEST(SettingsWriteJob, AWriteBackOfOneKeyEndsWithTheWholeEditsText) {
     size_t steps = stepsToEnd(largeText());
     ASSERT_TRUE(outcome.ended);
     EXPECT_EQ(outcome.end, SettingsWriteEnd::Written);
-    EXPECT_GE(steps, 2u) << "the rename has a step of its own";
+    EXPECT_GE(steps, 2u) << "the replace's result has a step of its own";
     EXPECT_LE(steps, testing_support::mostStepsOfOurWrite(largeText().size()));
     EXPECT_EQ(testing_support::settingsFileText(), wholeEditOf(largeText(), outcome));
     EXPECT_EQ(readStoredSkin(), 225514697u);
 }
 
-// The player saves the file between two steps of our write, whichever two:
-// his save is never lost (our key is merged into it, or not written, or his
-// save came after our rename).
+// The player saves the file between two steps of our write, whichever two
+// (after what the step left to the background thread, as the game's frame
+// gives it time): his save is never lost (our key is merged into it, or not
+// written, or his save came after our rename).
 TEST(SettingsWriteJob, APlayersSaveBetweenAnyTwoStepsIsKept) {
     startWithLargeFile();
     const std::string his = testing_support::withSetting(largeText(), "first_wait_time", "6000");
@@ -162,6 +164,7 @@ TEST(SettingsWriteJob, APlayersSaveBetweenAnyTwoStepsIsKept) {
             finishSettingsWrite();
             break;
         }
+        waitForBackgroundCall();
         testing_support::writeSettingsFile(his);
         stepsOfAWrite = std::max(stepsOfAWrite, saveAfter + stepsToEnd(his));
         ASSERT_TRUE(outcome.ended);

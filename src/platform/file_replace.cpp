@@ -152,117 +152,43 @@ bool readWholeFile(const char* path, std::string* text, FileStamp* stamp) {
     return false;
 }
 
-ReplaceResult replaceFileContent(const char* path, std::string_view readText, const FileStamp& readStamp,
-                                 std::string_view content) {
-    SlicedReplace replace;
-    ReplaceResult started = replace.start(path, readStamp);
-    if (started != ReplaceResult::Replaced) return started;
-    ReplaceResult result = replace.finish(readText, readStamp, content);
-    replace.settle();
-    return result;
-}
-
 // A file of one name: a new file beside it, flushed, takes its place in one
 // rename, so that a crash leaves the old file or the new one.
-ReplaceResult SlicedReplace::start(const char* path, const FileStamp& readStamp) {
-    abandon();
-    created_ = true;  // nothing to create until the file is found as read
+ReplaceResult replaceFileContent(const char* path, std::string_view readText, const FileStamp& readStamp,
+                                 std::string_view content) {
+    std::string target;
     FileStamp now;
     // A file the player protected (read-only, or not ours to write) is never written.
-    if (!finalPath(path, &target_) || !stampOfPath(target_, &now) || !mayWrite(target_)) return ReplaceResult::Failed;
+    if (!finalPath(path, &target) || !stampOfPath(target, &now) || !mayWrite(target)) return ReplaceResult::Failed;
     if (!(now == readStamp)) return ReplaceResult::Changed;
-    written_ = 0;
-    failed_ = flushed_ = checked_ = checkRead_ = folderToFlush_ = false;
-    check_.stop();
-    inPlace_ = now.links > 1;
-    created_ = inPlace_;
-    return ReplaceResult::Replaced;
-}
-
-bool SlicedReplace::createTemporary() {
-    if (created_) return replacement_ != noFile || inPlace_;
-    created_ = true;
-    replacement_ = createReplacement(target_, &temporaryPath_);
-    return replacement_ != noFile;
-}
-
-bool SlicedReplace::writeSome(std::string_view content, size_t sliceBytes) {
-    if (!createTemporary()) return true;
-    if (inPlace_ || failed_) return true;
-    size_t slice = std::min(std::max<size_t>(sliceBytes, 1), content.size() - written_);
-    if (!writeAll(replacement_, content.substr(written_, slice))) failed_ = true;
-    written_ += slice;
-    return failed_ || written_ == content.size();
-}
-
-bool SlicedReplace::flush() {
-    if (inPlace_ || replacement_ == noFile || flushed_) return true;
+    if (now.links > 1) return rewriteInPlace(target, readText, readStamp, content);
+    std::string temporaryPath;
+    OsFile replacement = createReplacement(target, &temporaryPath);
+    if (replacement == noFile) return ReplaceResult::Failed;
     // Without the flush the rename could reach the disk before the new text
     // does, and a crash would leave an empty or partial settings file.
-    failed_ = failed_ || !flushToDisk(replacement_);
-    flushed_ = true;
-    return !failed_;
-}
-
-bool SlicedReplace::checkSome(size_t sliceBytes) {
-    if (inPlace_ || failed_ || checked_) return true;
-    if (!check_.running()) check_.start(target_.c_str(), &checkText_);
-    SlicedFileRead::Progress progress = check_.advance(sliceBytes, &checkStamp_);
-    if (progress == SlicedFileRead::Progress::Reading) return false;
-    checked_ = true;
-    checkRead_ = progress == SlicedFileRead::Progress::Read;
-    return true;
-}
-
-ReplaceResult SlicedReplace::finish(std::string_view readText, const FileStamp& readStamp, std::string_view content) {
-    if (inPlace_) {
-        inPlace_ = false;
-        folderToFlush_ = false;  // the rewrite in place flushed it
-        return rewriteInPlace(target_, readText, readStamp, content);
-    }
-    if (!createTemporary()) return ReplaceResult::Failed;
-    // What the steps left.
-    writeSome(content, content.size());
-    flush();
-    while (!checkSome(content.size() + readText.size() + 1)) {
-    }
-    bool written = !failed_;
-    written = closeFile(replacement_) && written;
-    replacement_ = noFile;
+    bool written = writeAll(replacement, content) && flushToDisk(replacement);
+    written = closeFile(replacement) && written;
     // Without the check a save another program made since our read would be
-    // lost: the file was read whole, after our flush, as read before (every
+    // lost: the file is read whole, after our flush, as read before (every
     // byte and its stamp), and its name still leads to it (no save renamed
-    // over it since).
-    FileStamp named;
+    // over it since). A file that cannot be read whole (a save under way) is
+    // not as read.
     ReplaceResult result = ReplaceResult::Failed;
-    // A file that could not be read whole (a save under way) is not as read.
-    if (written)
-        result = checkRead_ && checkStamp_ == readStamp && checkText_ == readText && stampOfPath(target_, &named) &&
-                         named == checkStamp_
+    if (written) {
+        std::string text;
+        FileStamp stamp, named;
+        result = readWholeFile(target.c_str(), &text, &stamp) && stamp == readStamp && text == readText &&
+                         stampOfPath(target, &named) && named == stamp
                      ? ReplaceResult::Replaced
                      : ReplaceResult::Changed;
-    if (result == ReplaceResult::Replaced && !renameOver(temporaryPath_, target_)) result = ReplaceResult::Failed;
-    if (result != ReplaceResult::Replaced) removeFile(temporaryPath_);
-    folderToFlush_ = true;
-    return result;
-}
-
-void SlicedReplace::settle() {
+    }
+    if (result == ReplaceResult::Replaced && !renameOver(temporaryPath, target)) result = ReplaceResult::Failed;
+    if (result != ReplaceResult::Replaced) removeFile(temporaryPath);
     // Without it a crash soon after could bring the old name back, or our
     // temporary file (the next start removes it): the old file or the new one.
-    if (folderToFlush_) flushFolderOf(target_);
-    folderToFlush_ = false;
-}
-
-void SlicedReplace::abandon() {
-    inPlace_ = false;
-    check_.stop();
-    settle();
-    if (replacement_ == noFile) return;
-    closeFile(replacement_);
-    replacement_ = noFile;
-    // A crash before the removal reaches the disk leaves a file that the next start removes.
-    removeFile(temporaryPath_);
+    flushFolderOf(target);
+    return result;
 }
 
 void SlicedFileRead::start(const char* path, std::string* text) {

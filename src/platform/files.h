@@ -88,58 +88,6 @@ private:
     bool begun_ = false;
 };
 
-// The replace of replaceFileContent in steps: the temporary file written a
-// slice per step, flushed, the file read again in slices, and the check that
-// it is still as read (every byte, its stamp, its name) made with the rename
-// in one step; the folder is flushed after. A crash at any moment leaves the
-// old file or the new one, and at most our temporary file, which
-// recoverInterruptedReplace removes. A hard-linked file is rewritten in
-// place, whole, in the last step. The texts must stay alive and unchanged
-// until the replace ends.
-class SlicedReplace {
-public:
-    SlicedReplace() = default;
-    SlicedReplace(const SlicedReplace&) = delete;
-    SlicedReplace& operator=(const SlicedReplace&) = delete;
-    // An unfinished replace is dropped: its temporary file goes.
-    ~SlicedReplace() { abandon(); }
-    // The first step: the file is looked at (Failed for one that is missing,
-    // read-only or not ours to write). Changed (nothing begun) when it is not
-    // the file of readStamp any more.
-    ReplaceResult start(const char* path, const FileStamp& readStamp);
-    // The next: the temporary file created (the first write does it if this
-    // was not called); false when it cannot be (finish then fails).
-    bool createTemporary();
-    // Writes up to sliceBytes more of content (at least one byte); true when
-    // all of it is written, or a write failed (finish then fails).
-    bool writeSome(std::string_view content, size_t sliceBytes);
-    // The temporary file on the disk; false when it could not be flushed.
-    bool flush();
-    // Reads up to sliceBytes more of the file for the check; true when it is read.
-    bool checkSome(size_t sliceBytes);
-    // The check and the rename (and what the steps before left undone).
-    ReplaceResult finish(std::string_view readText, const FileStamp& readStamp, std::string_view content);
-    // After finish: the folder's new entry flushed to the disk.
-    void settle();
-    // Stops an unfinished replace: the file stays as it is.
-    void abandon();
-
-private:
-    std::string target_;
-    std::string temporaryPath_;
-    intptr_t replacement_ = -1;  // the temporary file, open while it is written
-    size_t written_ = 0;
-    bool failed_ = false;
-    bool inPlace_ = false;  // a hard-linked file
-    bool created_ = false;  // the temporary file (none for a hard-linked file)
-    bool flushed_ = false;
-    SlicedFileRead check_;
-    std::string checkText_;
-    FileStamp checkStamp_;
-    bool checked_ = false, checkRead_ = false;
-    bool folderToFlush_ = false;
-};
-
 // What recoverInterruptedReplace found of a replace of ours that a crash cut short.
 struct ReplaceRecovery {
     int temporaryFilesRemoved = 0;

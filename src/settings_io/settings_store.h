@@ -36,9 +36,6 @@ constexpr size_t settingsSliceBytes = 2 * 1024;
 // A read of the file takes this much at a time (a slice of a step): an open,
 // a look at the file and a read each.
 constexpr size_t settingsFileSliceBytes = 64 * 1024;
-// A write goes through to the disk as it is made, so that no flush waits for a
-// whole file: this much at a time waits for the disk some 0.2 ms.
-constexpr size_t settingsWriteSliceBytes = 16 * 1024;
 // The built-in values, for a game started without a settings file.
 void applyBuiltInSettings();
 // A float key of the section ("0" when missing), its first 31 characters read

@@ -1,6 +1,7 @@
 #include "settings_io/settings_write_job.h"
 
 #include "ini/ini_writer.h"
+#include "platform/background_call.h"
 #include "platform/files.h"
 #include "platform/performance_counter.h"
 #include "settings/settings_record.h"
@@ -18,23 +19,18 @@ enum class Phase {
     Listing,
     Editing,
     Starting,
-    Creating,
-    Writing,
     ParsingNew,
-    Flushing,
-    Checking,
-    Renaming,
-    Settling,
+    Replaced,
 };
-// The looks at the file before the replace, the temporary file's creation,
-// the flushes to the disk (of the new file, of the folder after the rename)
-// take long whatever the file's size (a millisecond or more under Wine), and
-// the rename goes with the check that the file is as read: each has a step of
-// its own.
-bool stepOfItsOwn(Phase phase) {
-    return phase == Phase::Starting || phase == Phase::Creating || phase == Phase::Flushing ||
-           phase == Phase::Renaming || phase == Phase::Settling;
-}
+// The replace waits on the disk (a millisecond or more under Wine, whatever
+// the file's size): it runs on the background thread from the step that
+// starts it (after a look at the file's age), and a later step takes its
+// result, alone, as the game's frame has given the thread time.
+bool stepOfItsOwn(Phase phase) { return phase == Phase::Starting || phase == Phase::Replaced; }
+// A replace that outlasts a frame (a slow disk, a busy machine) is waited for
+// only after this many frames more (some 100 ms), so that it holds up no
+// frame before; the game goes on meanwhile, the menu saying "saving…".
+constexpr int framesBeforeWaitingForReplace = 6;
 
 // The write in progress. Its storage stays from one write to the next.
 struct Job {
@@ -60,7 +56,8 @@ struct Job {
     std::vector<SettingsValue> chosen;
     std::vector<ProfileEdit> edits;
     ProfileEditor editor;
-    SlicedReplace replace;
+    ReplaceResult replaced = ReplaceResult::Failed;  // written by the background call
+    int framesReplacing = 0;
     SettingsTextRead* written = nullptr;  // the store's spare read, lent for the new text
 };
 Job job;
@@ -69,7 +66,6 @@ bool endedInStep = false;  // the step's write ended (done may have begun the ne
 size_t stepsMade = 0;
 
 void end(SettingsWriteEnd outcome) {
-    job.replace.abandon();
     returnSpareSettingsRead(false);
     running = false;
     endedInStep = true;
@@ -149,28 +145,29 @@ void list() {
     job.phase = Phase::Editing;
 }
 
+// The replace of the file by the new text, on the background thread: the
+// step's own work ends with its start. The new text of a write from the text
+// in force is parsed meanwhile, so that it is in force from the step that
+// takes the result.
 void startReplace() {
     if (job.written->text == *job.baseText) return end(SettingsWriteEnd::Written);  // it holds them already
     if (!settingsFileStill()) return end(SettingsWriteEnd::NotStill);
-    switch (job.replace.start(settingsFilePath, job.baseStamp)) {
-        case ReplaceResult::Replaced:
-            job.phase = Phase::Creating;
-            return;
-        case ReplaceResult::Changed:
-            job.phase = Phase::Begin;  // saved since our read: from his text again
-            return;
-        case ReplaceResult::Failed:
-            return end(SettingsWriteEnd::Unwritable);
-    }
+    job.framesReplacing = 0;
+    startBackgroundCall([] {
+        job.replaced = replaceFileContent(settingsFilePath, *job.baseText, job.baseStamp, job.written->text);
+    });
+    if (job.baseInForce) job.parse.start(job.written->text, settingsSectionName, &job.written->section);
+    job.phase = job.baseInForce ? Phase::ParsingNew : Phase::Replaced;
 }
 
-void rename() {
-    switch (job.replace.finish(*job.baseText, job.baseStamp, job.written->text)) {
+void takeReplaceResult() {
+    if (backgroundCallRunning() && ++job.framesReplacing < framesBeforeWaitingForReplace) return;
+    waitForBackgroundCall();
+    switch (job.replaced) {
         case ReplaceResult::Replaced:
             break;
         case ReplaceResult::Changed:
-            job.replace.settle();
-            job.phase = Phase::Begin;
+            job.phase = Phase::Begin;  // saved since our read: from his text again
             return;
         case ReplaceResult::Failed:
             return end(SettingsWriteEnd::Unwritable);
@@ -186,7 +183,7 @@ void rename() {
         job.heldText = job.written->text;
         takeOwnWriteWhole(&job.heldText);
     }
-    job.phase = Phase::Settling;
+    end(SettingsWriteEnd::Written);
 }
 
 // One slice of the phase's work.
@@ -208,35 +205,11 @@ void advance() {
             return;
         case Phase::Starting:
             return startReplace();
-        case Phase::Creating:
-            if (!job.replace.createTemporary()) return end(SettingsWriteEnd::Unwritable);
-            job.phase = Phase::Writing;
-            return;
-        case Phase::Writing:
-            if (!job.replace.writeSome(job.written->text, settingsWriteSliceBytes)) return;
-            if (!job.baseInForce) {
-                job.phase = Phase::Flushing;
-                return;
-            }
-            // Parsed before the rename, so that it is in force from the step of the rename.
-            job.parse.start(job.written->text, settingsSectionName, &job.written->section);
-            job.phase = Phase::ParsingNew;
-            return;
         case Phase::ParsingNew:
-            if (job.parse.advance(settingsSliceBytes)) job.phase = Phase::Flushing;
+            if (job.parse.advance(settingsSliceBytes)) job.phase = Phase::Replaced;
             return;
-        case Phase::Flushing:
-            job.replace.flush();
-            job.phase = Phase::Checking;
-            return;
-        case Phase::Checking:
-            if (job.replace.checkSome(settingsFileSliceBytes)) job.phase = Phase::Renaming;
-            return;
-        case Phase::Renaming:
-            return rename();
-        case Phase::Settling:
-            job.replace.settle();
-            return end(SettingsWriteEnd::Written);
+        case Phase::Replaced:
+            return takeReplaceResult();
     }
 }
 

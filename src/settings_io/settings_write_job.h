@@ -3,13 +3,13 @@
 // points, the stored skin, the keys of a new version) as a job that advances a
 // step per frame, each within the frame's share of settingsStepMicroseconds:
 // the keys chosen and the new text made from the text in force when the file
-// is unchanged since it was read (else from a fresh read in slices), the
-// temporary file written through to the disk a slice at a time (so that the
-// flush, in a step of its own, has little left), the new text parsed, the file read again in slices, and in one step the check
-// that it is still as read and the rename, after which the new text is the
-// text in force (the folder's flush follows in a last step). A save of the player's meanwhile is never
+// is unchanged since it was read (else from a fresh read in slices), then the
+// replace of the file (replaceFileContent: the temporary file written and
+// flushed, the check that the file is still as read, the rename) on the
+// background thread, while the new text is parsed, and in a step after, the
+// new text made the text in force. A save of the player's meanwhile is never
 // lost: the job starts again from his text (a few times), and a crash leaves
-// the old file or the new one (see SlicedReplace).
+// the old file or the new one.
 #include <cstddef>
 #include <functional>
 #include <memory>

@@ -146,8 +146,7 @@ sim::World& gameStartedWith(const std::string& settingsText) {
 size_t mostStepsOfOurWrite(size_t textBytes) {
     // A point's line takes 16 bytes or more; a moved point is three keys.
     const size_t keys = textBytes / 16;
-    return 3 * (textBytes / settingsSliceBytes + 1) + textBytes / settingsWriteSliceBytes +
-           textBytes / settingsFileSliceBytes + keys / 3 / 64 + 4 * keys / settingsSliceBytes + 20;
+    return 3 * (textBytes / settingsSliceBytes + 1) + textBytes / settingsFileSliceBytes + keys / 3 / 64 + 4 * keys / settingsSliceBytes + 20;
 }
 
 bool playUntilOurWriteEnds() {

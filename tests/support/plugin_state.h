@@ -24,10 +24,10 @@ sim::World& gameStartedWith(const std::string& settingsText);
 // that would not.
 uint32_t steppedReadMilliseconds(size_t textBytes);
 // The most steps one try of a write of ours may take on a text this long, on
-// a machine however slow: each step makes at least a slice (the text read,
-// parsed, edited and parsed again, 2 KB; written, 16 KB; read back, 64 KB),
-// the edits of the points it moves are chosen, listed and indexed some at a
-// time, and a few steps of their own come around them.
+// a machine however slow: each step makes at least a slice (the text parsed,
+// edited and parsed again, 2 KB; read, 64 KB), the edits of the points it
+// moves are chosen, listed and indexed some at a time, and a few steps of
+// their own come around them (the replace on the background thread among them).
 size_t mostStepsOfOurWrite(size_t textBytes);
 // Plays frame by frame while a write of ours to the settings file runs, for at
 // most the steps its tries take at its file's size; true when it ended.
