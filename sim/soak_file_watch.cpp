@@ -232,9 +232,12 @@ void SettingsFileWatch::checkText(const std::string& text) {
             ++i;
             continue;
         }
-        bool added = (!keyNow.empty() && pluginWrites(keyNow) && !keysBefore.count(keyNow)) ||
+        // A missing key's line comes after the section's last entry, so it
+        // may stand before lines of his (a comment below it): they must follow.
+        bool added = (!keyNow.empty() && (pluginWrites(keyNow) || menuSets) && !keysBefore.count(keyNow)) ||
                      (j < now.size() && !sectionBefore && trimmedLower(now[j]) == "[player_respawn]");
         if (added) {
+            if (menuSets) menuKeys_.erase(keyNow);
             ++j;
             continue;
         }

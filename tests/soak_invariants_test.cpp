@@ -10,6 +10,7 @@
 
 #include "host/natives/camera_natives.h"
 #include "host/natives/entity_natives.h"
+#include "ini/ini_writer.h"
 #include "sim/game_events.h"
 #include "sim/joaat.h"
 #include "sim/roads.h"
@@ -317,6 +318,41 @@ TEST(SoakFileWatch, AMenuChangeIsTakenOnceOnly) {
     watch.checkNow();
     EXPECT_TRUE(recorder.seen.empty());
     testing_support::writeSettingsFile(pointsFile({"1"}, "100"));  // another size: looked at again
+    watch.checkNow();
+    EXPECT_TRUE(recorder.saw(Violation::SettingsFileDamaged));
+}
+
+// A key missing from his file that he changes in the menu gets its line after
+// the section's last entry, ahead of a comment he saved below it: every line
+// of his stays, in order.
+TEST(SoakFileWatch, AKeyTheMenuSetsMayBeAddedButNoLineOfHisMayGoForIt) {
+    const std::string before = "[Player_Respawn]\r\nair_vehicle_type=1\r\n; saved again at 22819\r\n";
+    const std::string added = withProfileValue(before, "Player_Respawn", "in_air_player_spawn_chance", "25");
+    ASSERT_EQ(added, "[Player_Respawn]\r\nair_vehicle_type=1\r\nin_air_player_spawn_chance=25\r\n"
+                     "; saved again at 22819\r\n");
+    auto changes = [](sim::soak::SettingsFileWatch& watch) { watch.playerChangesInMenu("in_air_player_spawn_chance"); };
+    auto damaged = [](const std::vector<Violation>& seen) {
+        return std::find(seen.begin(), seen.end(), Violation::SettingsFileDamaged) != seen.end();
+    };
+    EXPECT_TRUE(watchedRewrite(before, added, changes).empty());
+    EXPECT_TRUE(damaged(watchedRewrite(before, added, nullptr)));
+    // The key's line in place of his comment, or the comment gone after it.
+    EXPECT_TRUE(damaged(watchedRewrite(
+        before, "[Player_Respawn]\r\nair_vehicle_type=1\r\nin_air_player_spawn_chance=25\r\n", changes)));
+    EXPECT_TRUE(damaged(watchedRewrite(
+        before, "[Player_Respawn]\r\nair_vehicle_type=1\r\nin_air_player_spawn_chance=25\r\n; saved again\r\n",
+        changes)));
+    // Once only: the line added, a second change of it is none of his.
+    sim::World& w = testing_support::loadPlugin();
+    testing_support::writeSettingsFile(before);
+    Recorder recorder;
+    sim::soak::SettingsFileWatch watch(w, recorder);
+    watch.playerSaved(before);
+    changes(watch);
+    testing_support::writeSettingsFile(added);
+    watch.checkNow();
+    EXPECT_TRUE(recorder.seen.empty());
+    testing_support::writeSettingsFile(withProfileValue(added, "Player_Respawn", "in_air_player_spawn_chance", "100"));
     watch.checkNow();
     EXPECT_TRUE(recorder.saw(Violation::SettingsFileDamaged));
 }
