@@ -8,6 +8,9 @@ void startScriptFiber(void (*entry)());
 bool resumeScriptFiber();
 bool onScriptFiber();
 void yieldToHost();
+// The time the frames so far waited at their end for a disk call of the
+// plug-in's background thread (Linux, where the plug-in runs in this process).
+double backgroundWaitMilliseconds();
 // Forgets the script fibre without running it further (the game has ended).
 void discardScriptFiber();
 

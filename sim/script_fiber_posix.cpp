@@ -1,5 +1,6 @@
 #include <ucontext.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <vector>
 
@@ -21,6 +22,7 @@ struct Fiber {
 };
 
 Fiber* current = nullptr;
+std::chrono::steady_clock::duration waited{};
 
 void fiberStart() {
     current->entry();
@@ -51,7 +53,9 @@ bool resumeScriptFiber() {
     // game's frame of 16.7 ms that it began in. Waiting for it here keeps the
     // simulated game's frames, and so every run, the same from one run to the
     // next, and keeps the game's own events (an editor's save) between frames.
+    const auto waitStart = std::chrono::steady_clock::now();
     waitForBackgroundCall();
+    waited += std::chrono::steady_clock::now() - waitStart;
     return true;
 }
 
@@ -61,6 +65,8 @@ void yieldToHost() {
     current->running = false;
     swapcontext(&current->script, &current->host);
 }
+
+double backgroundWaitMilliseconds() { return std::chrono::duration<double, std::milli>(waited).count(); }
 
 void discardScriptFiber() {
     // The abandoned fibre's stack is dropped without unwinding: the game ended.
