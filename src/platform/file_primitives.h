@@ -28,7 +28,7 @@ OsFile createJournal(const std::string& path);
 // A new file beside target that is to take its place: a name of our
 // temporary suffix, with the target's owner and permissions (POSIX) or its
 // attributes, creation time and security descriptor (Windows), as Windows'
-// own ReplaceFile keeps them, and written through to the disk by each write.
+// own ReplaceFile keeps them (on Windows written through to the disk by each write).
 // noFile when they cannot be carried over.
 OsFile createReplacement(const std::string& target, std::string* temporaryPath);
 bool closeFile(OsFile file);

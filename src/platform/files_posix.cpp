@@ -46,9 +46,7 @@ OsFile createReplacement(const std::string& target, std::string* temporaryPath) 
     struct stat original;
     if (stat(target.c_str(), &original) != 0) return noFile;
     *temporaryPath = target + temporaryFileSuffix + "-XXXXXX";
-    // Written through to the disk a write at a time, as Windows' write-through
-    // handle is: the flush before the rename then has next to nothing left.
-    int fd = mkostemp(&(*temporaryPath)[0], O_DSYNC);
+    int fd = mkostemp(&(*temporaryPath)[0], O_CLOEXEC);
     if (fd < 0) return noFile;
     // A file whose owner cannot be kept is not replaced by one of ours.
     if (fchown(fd, original.st_uid, original.st_gid) != 0 || fchmod(fd, original.st_mode & 07777) != 0) {
