@@ -59,7 +59,7 @@ TEST(BackgroundCall, ACallAfterTheThreadsIdleEndRuns) {
     startBackgroundCall([&] { first = true; });
     waitForBackgroundCall();
     // The thread ends after some seconds without a call.
-    std::this_thread::sleep_for(6s);
+    std::this_thread::sleep_for(3s);
     startBackgroundCall([&] { second = true; });
     waitForBackgroundCall();
     EXPECT_TRUE(first);

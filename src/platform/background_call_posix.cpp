@@ -9,7 +9,7 @@
 
 namespace {
 
-constexpr int idleSeconds = 5;
+constexpr int idleSeconds = 2;
 
 // Plain POSIX objects, statically initialised and never destroyed, so that a
 // process that exits while the thread lives finds them whole.

@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr DWORD idleMilliseconds = 5000;
+constexpr DWORD idleMilliseconds = 2000;
 
 // Statically initialised and never destroyed: a process that exits ends the
 // thread wherever it is, and nothing here may wait for it then.
