@@ -1,5 +1,7 @@
 // The notification feed, screen text, front-end sounds, controls and the
 // mouse cursor.
+#include <utility>
+
 #include "sim/native_table.h"
 #include "sim/text_width.h"
 
@@ -39,12 +41,13 @@ void beginScreenText(const NativeCall& c) {
 void drawScreenText(const NativeCall& c) {
     World& w = c.world;
     const TextStyle& s = w.textStyle;
-    w.textDraws.push_back(TextDraw{w.tick(), takeComponents(w), c.f32(0), c.f32(1), s.red, s.green, s.blue, s.alpha,
-                                   s.font, s.scale, s.size, s.wrapLeft, s.wrapRight, s.centred, s.outline,
-                                   s.shadowDistance, s.edge, s.edgeAlpha, s.justification, 0.0f});
-    TextDraw& drawn = w.textDraws.back();
+    TextDraw drawn{w.tick(), takeComponents(w), c.f32(0), c.f32(1), s.red, s.green, s.blue, s.alpha,
+                   s.font, s.scale, s.size, s.wrapLeft, s.wrapRight, s.centred, s.outline,
+                   s.shadowDistance, s.edge, s.edgeAlpha, s.justification, 0.0f};
     drawn.width = textWidth(drawn.text, drawn.font, drawn.size, w.screen.aspectRatio);
-    w.drawing.items.push_back(ScreenItem{true, RectDraw{}, w.textDraws.back()});
+    w.drawing.items.push_back(ScreenItem{true, RectDraw{}, drawn});
+    if (w.recordTextDraws) w.textDraws.push_back(std::move(drawn));
+    ++w.textDrawCount;
     w.textStyle = TextStyle{};
 }
 

@@ -47,7 +47,7 @@ bool usableBand(int32_t low, int32_t high, float* minimum) {
     return true;
 }
 
-size_t outputs(const World& w) { return w.notifications.size() + w.sounds.size() + w.textDraws.size(); }
+size_t outputs(const World& w) { return w.notifications.size() + w.sounds.size() + w.textDrawCount; }
 
 bool inView(const Screen& s) { return !isBlack(s) && !s.loadingScreen; }
 

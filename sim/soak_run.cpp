@@ -98,6 +98,7 @@ void playEpisode(long episode, const std::string& shippedText, Tally& tally, Fig
     EpisodeSettings settings = makeSettings(pickSettingsKind(random), random, shippedText);
     World& w = testing_support::loadPlugin();
     w.logCalls = false;
+    w.recordTextDraws = false;
     testing_support::writeSettingsFile(settings.text);
     Story story = setUpStory(w, random);
     SettingsFileWatch fileWatch(w, tally);

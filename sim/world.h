@@ -298,7 +298,12 @@ public:
     std::string pendingComponentType;
     TextStyle textStyle;
     uint64_t textWidthQueries = 0;  // answers of the width natives so far
-    std::vector<TextDraw> textDraws;              // every draw of the run
+    // Every draw of the run, for tests that look back over it. The game keeps
+    // a frame's draws only (drawing, lastFrame): a long run (the soak) turns
+    // the record off, and counts the draws.
+    bool recordTextDraws = true;
+    std::vector<TextDraw> textDraws;
+    uint64_t textDrawCount = 0;  // recorded or not
     // The frame being drawn, and the last one shown (complete).
     FrameDrawing drawing;
     FrameDrawing lastFrame;
