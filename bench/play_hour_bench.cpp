@@ -19,11 +19,13 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 // A game that has been running for a while with the built-in settings file,
-// with the call log off.
+// with the call log and the record of every text drawn off (the simulated
+// game's own memory over hours of play, not the plug-in's).
 sim::World& runningGame() {
     sim::World& w = testing_support::loadPlugin();
     testing_support::writeSettingsFile(testing_support::builtInSettingsText());
     w.logCalls = false;
+    w.recordTextDraws = false;
     sim::startScript();
     sim::runFor(5000);
     return w;

@@ -19,6 +19,18 @@ std::function<void()>* pending = nullptr;  // posted, not yet taken by the threa
 bool callRunning = false;                  // posted or running
 bool threadAlive = false;
 
+// With the lock held: the posted call taken and run without it, then marked done.
+void runPending() {
+    std::function<void()>* call = pending;
+    pending = nullptr;
+    pthread_mutex_unlock(&lock);
+    (*call)();
+    delete call;
+    pthread_mutex_lock(&lock);
+    callRunning = false;
+    pthread_cond_broadcast(&changed);
+}
+
 void* run(void*) {
     pthread_mutex_lock(&lock);
     for (;;) {
@@ -32,14 +44,7 @@ void* run(void*) {
                 return nullptr;
             }
         }
-        std::function<void()>* call = pending;
-        pending = nullptr;
-        pthread_mutex_unlock(&lock);
-        (*call)();
-        delete call;
-        pthread_mutex_lock(&lock);
-        callRunning = false;
-        pthread_cond_broadcast(&changed);
+        runPending();
     }
 }
 
@@ -74,17 +79,8 @@ void startBackgroundCall(std::function<void()> call) {
         threadAlive = pthread_create(&thread, nullptr, run, nullptr) == 0;
         if (threadAlive) pthread_detach(thread);
     }
-    if (!threadAlive) {
-        // No thread to be had: the call runs here.
-        std::function<void()>* now = pending;
-        pending = nullptr;
-        pthread_mutex_unlock(&lock);
-        (*now)();
-        delete now;
-        pthread_mutex_lock(&lock);
-        callRunning = false;
-    }
-    pthread_cond_broadcast(&changed);
+    if (threadAlive) pthread_cond_broadcast(&changed);
+    else runPending();  // no thread to be had: the call runs here
     pthread_mutex_unlock(&lock);
 }
 

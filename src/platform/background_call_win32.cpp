@@ -21,6 +21,18 @@ std::function<void()>* pending = nullptr;  // posted, not yet taken by the threa
 bool callRunning = false;                  // posted or running
 bool threadAlive = false;
 
+// With the lock held: the posted call taken and run without it, then marked done.
+void runPending() {
+    std::function<void()>* call = pending;
+    pending = nullptr;
+    ReleaseSRWLockExclusive(&lock);
+    (*call)();
+    delete call;
+    AcquireSRWLockExclusive(&lock);
+    callRunning = false;
+    WakeAllConditionVariable(&changed);
+}
+
 DWORD WINAPI run(void* module) {
     AcquireSRWLockExclusive(&lock);
     for (;;) {
@@ -31,14 +43,7 @@ DWORD WINAPI run(void* module) {
                 FreeLibraryAndExitThread(static_cast<HMODULE>(module), 0);
             }
         }
-        std::function<void()>* call = pending;
-        pending = nullptr;
-        ReleaseSRWLockExclusive(&lock);
-        (*call)();
-        delete call;
-        AcquireSRWLockExclusive(&lock);
-        callRunning = false;
-        WakeAllConditionVariable(&changed);
+        runPending();
     }
 }
 
@@ -51,7 +56,7 @@ bool startThread() {
     HMODULE module = nullptr;
     if (!GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS, reinterpret_cast<LPCWSTR>(&run), &module))
         return false;
-    HANDLE thread = CreateThread(nullptr, 64 * 1024, run, module, STACK_SIZE_PARAM_IS_A_RESERVATION, nullptr);
+    HANDLE thread = CreateThread(nullptr, 256 * 1024, run, module, STACK_SIZE_PARAM_IS_A_RESERVATION, nullptr);
     if (thread == nullptr) {
         FreeLibrary(module);
         return false;
@@ -68,17 +73,8 @@ void startBackgroundCall(std::function<void()> call) {
     pending = new std::function<void()>(std::move(call));
     callRunning = true;
     if (!threadAlive) threadAlive = startThread();
-    if (!threadAlive) {
-        // No thread to be had: the call runs here.
-        std::function<void()>* now = pending;
-        pending = nullptr;
-        ReleaseSRWLockExclusive(&lock);
-        (*now)();
-        delete now;
-        AcquireSRWLockExclusive(&lock);
-        callRunning = false;
-    }
-    WakeAllConditionVariable(&changed);
+    if (threadAlive) WakeAllConditionVariable(&changed);
+    else runPending();  // no thread to be had: the call runs here
     ReleaseSRWLockExclusive(&lock);
 }
 
