@@ -45,6 +45,10 @@ void menuFrame() {
 
 void runMainLoop() {
     captureStartState();
+    // A write that an earlier run of the script left going ends first: its
+    // replace may be on our thread now, with the temporary file the recovery
+    // would remove.
+    finishSettingsWrite();
     recoverSettingsFile();
     // A script started afresh is a new game: the blips of an earlier one are gone.
     closeMenu();
