@@ -2,6 +2,7 @@
 #include "sim/scenarios.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <cstdlib>
 #include <cstdio>
@@ -10,8 +11,10 @@
 #include <functional>
 #include <map>
 #include <sstream>
+#include <thread>
 #include <vector>
 
+#include "bench/custom_points_text.h"
 #include "sim/game_events.h"
 #include "sim/joaat.h"
 #include "sim/script_host.h"
@@ -401,6 +404,85 @@ void menu(Story& story, World& w) {
     story.check(!hasNotification(w, "Pelorin.ini modified"), "the menu's writes are not announced as a change");
 }
 
+// Enter, pressed in the frames to come.
+void pressEnter(World& w) {
+    w.keyMessageAt(w.tick() + 20, 0x0D, false);
+    w.keyMessageAt(w.tick() + 80, 0x0D, true);
+}
+
+// Our script's turns, timed, from an action in the menu until the write it
+// began has ended (the menu says "saving…" while one runs): each turn
+// followed by the rest of a game's frame, 16 ms of real time, in which our
+// thread replaces the file; at most frames of them.
+struct WriteFrames {
+    int savingFrames = 0, overOneMillisecond = 0;
+    double longest = 0;
+};
+WriteFrames timeWriteFrames(World& w, int frames = 600) {
+    WriteFrames write;
+    bool seen = false;
+    for (int frame = 0; frame < frames; ++frame) {
+        const auto start = std::chrono::steady_clock::now();
+        runScriptTurn();
+        const double took = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+        write.longest = std::max(write.longest, took);
+        write.overOneMillisecond += took > 1.0;
+        w.advanceFrame();
+        bool saving = false;
+        for (const std::string& text : drawnTexts(w)) saving = saving || text.rfind("saving\u2026", 0) == 0;
+        if (saving) {
+            seen = true;
+            ++write.savingFrames;
+        } else if (seen) {
+            break;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(16));
+    }
+    return write;
+}
+
+// Figures, not a test of behaviour alone: the menu's delete of point 1 of a
+// file of 10,000 custom points and its save of the place where the player
+// stands, frame by frame, with the longest of our frames (the menu drawn
+// included) beside the longest of the open menu's idle frames.
+void writeFrames(Story& story, World& w) {
+    writeFile("Pelorin.ini", withTenThousandCustomPoints(readFile("Pelorin.ini")));
+    startScript();
+    runFor(3000);  // the start's read of the large file, a step per frame
+    menuChord(w);
+    tap(w, 0x08);  // back to the pages
+    bool opened = clickOn(w, "Custom points") && clickOn(w, "Custom points") && clickOn(w, "Point 1") &&
+                  clickOn(w, "Point 1") && clickOn(w, "Delete this point");
+    if (!opened)
+        for (const std::string& text : drawnTexts(w)) std::printf("  drawn: %s\n", text.c_str());
+    story.check(opened, "the menu opens custom point 1, with Delete this point selected");
+    // Our writes wait until the file has been still a moment (a save of the player's may be under way).
+    std::this_thread::sleep_for(std::chrono::milliseconds(2000));
+    WriteFrames idle = timeWriteFrames(w, 60);
+    std::printf("the open menu, idle: the longest of 60 frames %.2f ms, %d over 1 ms\n", idle.longest,
+                idle.overOneMillisecond);
+    pressEnter(w);
+    WriteFrames deleted = timeWriteFrames(w);
+    std::printf("deleting point 1 of 10,000: %d frames saving, the longest of ours %.2f ms, %d over 1 ms\n",
+                deleted.savingFrames, deleted.longest, deleted.overOneMillisecond);
+    std::string text = readFile("Pelorin.ini");
+    story.check(settingsValue(text, number_of_custom_spawn_points_in_useKeyName) == "9999" &&
+                    settingsValue(text, "custom_spawn_1_x") == "-1498.5",
+                "point 1 deleted, point 2 now point 1, the count 9999");
+    std::this_thread::sleep_for(std::chrono::milliseconds(2000));
+    if (!drawn(w, "Save where I stand")) tap(w, 0x08);  // back to the points
+    bool onSave = clickOn(w, "Save where I stand");
+    story.check(onSave, "Save where I stand selected");
+    pressEnter(w);
+    WriteFrames saved = timeWriteFrames(w);
+    std::printf("saving a point as number 10,000: %d frames saving, the longest of ours %.2f ms, %d over 1 ms\n",
+                saved.savingFrames, saved.longest, saved.overOneMillisecond);
+    text = readFile("Pelorin.ini");
+    story.check(settingsValue(text, number_of_custom_spawn_points_in_useKeyName) == "10000",
+                "the place saved as point 10,000");
+    story.check(deleted.savingFrames > 0 && saved.savingFrames > 0, "the menu said saving… while each write ran");
+}
+
 struct Scenario {
     const char* about;
     std::function<void(Story&, World&)> play;
@@ -419,6 +501,9 @@ const std::map<std::string, Scenario>& scenarios() {
          {"the menu: Ctrl + F7, a chance changed and written, a page opened by the mouse, a point saved and shown "
           "on the map",
           menu}},
+        {"write-frames",
+         {"figures: the frames of the menu's delete and save in a file of 10,000 custom points (real time)",
+          writeFrames}},
     };
     return all;
 }

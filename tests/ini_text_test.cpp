@@ -249,6 +249,26 @@ TEST(IniText, WriterAddsAMissingSectionAtTheEnd) {
     EXPECT_EQ(intOf(parsed(added), "k"), 3);
 }
 
+// An edit in steps that adds many keys (a point saved into a large file,
+// a section made anew) makes its result in the room it took at its start:
+// a result that grows by a copy of itself holds up a frame.
+TEST(IniText, AnEditInStepsNeverGrowsItsResultByACopy) {
+    for (const std::string& file : {std::string("[Player_Respawn]\r\na=1\r\n"), std::string("[Other]\nb=2\n"),
+                                    std::string()}) {
+        std::vector<std::string> keys;
+        for (int i = 0; i < 300; ++i) keys.push_back("custom_spawn_" + std::to_string(10000 + i) + "_x");
+        std::vector<ProfileEdit> edits;
+        for (const std::string& key : keys) edits.push_back(ProfileEdit{key, "-1498.25"});
+        std::string result;
+        ProfileEditor editor;
+        editor.start(file, section, edits.data(), edits.size(), &result);
+        const size_t room = result.capacity();
+        while (!editor.advance(64)) ASSERT_EQ(result.capacity(), room);
+        EXPECT_EQ(result.capacity(), room) << "file of " << file.size() << " bytes";
+        EXPECT_EQ(result, withProfileEdits(file, section, edits.data(), edits.size()));
+    }
+}
+
 namespace {
 
 // The text as UTF-16LE, each character below U+0080.

@@ -40,7 +40,12 @@ void ProfileEditor::start(std::string_view file, std::string_view section, const
     out_ = out;
     out_->clear();
     result_->clear();
-    result_->reserve(text_.size() + 64);
+    // Room for the text with every edit a new line of its own (and a section
+    // line), so that the result never grows by a copy of itself: a large
+    // file's copy holds up a frame for milliseconds under Wine.
+    size_t room = text_.size() + section.size() + 8;
+    for (size_t i = 0; i < count; ++i) room += edits[i].key.size() + edits[i].value.size() + 3;
+    result_->reserve(room);
     section_ = nameOf(section);
     edits_ = edits;
     count_ = count;

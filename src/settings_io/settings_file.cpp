@@ -45,9 +45,7 @@ bool readSettingsFileText(std::string* text, FileStamp* stamp) { return readWhol
 
 bool settingsFileStamp(FileStamp* stamp) { return fileStamp(settingsFilePath, stamp); }
 
-void noteOwnSettingsWrite() {
-    if (!readSettingsFileWriteTime(&ownWriteTime)) ownWriteTime = 0;
-}
+void noteOwnSettingsWrite(uint64_t writeTime) { ownWriteTime = writeTime; }
 
 std::string withSettingsValues(std::string_view text, const char* section, const SettingsValue* values, size_t count) {
     std::vector<ProfileEdit> edits(count);

@@ -34,9 +34,9 @@ bool settingsFileStill();
 bool readSettingsFileText(std::string* text, FileStamp* stamp = nullptr);
 // Which file the name leads to now, its size and write time; false when it is missing.
 bool settingsFileStamp(FileStamp* stamp);
-// Our write of the file has just replaced it: its write time is ours (see
-// settingsFileStill).
-void noteOwnSettingsWrite();
+// Our write of the file has just replaced it, leaving this write time: it is
+// ours (see settingsFileStill).
+void noteOwnSettingsWrite(uint64_t writeTime);
 // A key and its value, as the writers of the settings take them; a value of
 // nullptr removes the key (every line of it in the section).
 struct SettingsValue {

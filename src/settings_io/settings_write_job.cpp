@@ -56,7 +56,12 @@ struct Job {
     std::vector<SettingsValue> chosen;
     std::vector<ProfileEdit> edits;
     ProfileEditor editor;
-    ReplaceResult replaced = ReplaceResult::Failed;  // written by the background call
+    // Written by the background call: whether the file was still (else
+    // nothing was done), the replace's result, and the new file's stamp.
+    bool wasStill = false;
+    ReplaceResult replaced = ReplaceResult::Failed;
+    bool newStampKnown = false;
+    FileStamp newStamp;
     int framesReplacing = 0;
     SettingsTextRead* written = nullptr;  // the store's spare read, lent for the new text
 };
@@ -145,16 +150,19 @@ void list() {
     job.phase = Phase::Editing;
 }
 
-// The replace of the file by the new text, on the background thread: the
-// step's own work ends with its start. The new text of a write from the text
-// in force is parsed meanwhile, so that it is in force from the step that
-// takes the result.
+// The replace of the file by the new text, on the background thread, with
+// the looks at the file around it (whether it is still, its new stamp: each
+// a millisecond or so under Wine): the step's own work ends with its start.
+// The new text of a write from the text in force is parsed meanwhile, so that
+// it is in force from the step that takes the result.
 void startReplace() {
     if (job.written->text == *job.baseText) return end(SettingsWriteEnd::Written);  // it holds them already
-    if (!settingsFileStill()) return end(SettingsWriteEnd::NotStill);
     job.framesReplacing = 0;
     startBackgroundCall([] {
+        job.wasStill = settingsFileStill();
+        if (!job.wasStill) return;
         job.replaced = replaceFileContent(settingsFilePath, *job.baseText, job.baseStamp, job.written->text);
+        job.newStampKnown = job.replaced == ReplaceResult::Replaced && settingsFileStamp(&job.newStamp);
     });
     if (job.baseInForce) job.parse.start(job.written->text, settingsSectionName, &job.written->section);
     job.phase = job.baseInForce ? Phase::ParsingNew : Phase::Replaced;
@@ -163,6 +171,7 @@ void startReplace() {
 void takeReplaceResult() {
     if (backgroundCallRunning() && ++job.framesReplacing < framesBeforeWaitingForReplace) return;
     waitForBackgroundCall();
+    if (!job.wasStill) return end(SettingsWriteEnd::NotStill);
     switch (job.replaced) {
         case ReplaceResult::Replaced:
             break;
@@ -172,9 +181,10 @@ void takeReplaceResult() {
         case ReplaceResult::Failed:
             return end(SettingsWriteEnd::Unwritable);
     }
-    noteOwnSettingsWrite();
+    noteOwnSettingsWrite(job.newStampKnown ? job.newStamp.writeTime : 0);
     releaseHeldSettings(job.chosen.data(), job.chosen.size());
-    if (job.baseInForce && settingsFileStamp(&job.written->stamp)) {
+    if (job.baseInForce && job.newStampKnown) {
+        job.written->stamp = job.newStamp;
         returnSpareSettingsRead(true);
     } else if (job.basedOnLastRead) {
         // The file as we wrote it is the file as last read with our keys
