@@ -49,14 +49,16 @@ public:
         addKey(key);
         valueAt_.push_back(removed);
     }
-    // The edits, valid until the next change of these.
-    void list(std::vector<SettingsValue>* out) const {
-        out->clear();
-        out->reserve(valueAt_.size());
-        for (size_t i = 0; i < valueAt_.size(); ++i)
+    // The edits after those out holds already, up to most of them: true when
+    // out holds them all, valid until the next change of these.
+    bool listSome(std::vector<SettingsValue>* out, size_t most) const {
+        const size_t end = std::min(valueAt_.size(), out->size() + most);
+        for (size_t i = out->size(); i < end; ++i)
             out->push_back(SettingsValue{keys_.c_str() + keyAt_[i],
                                          valueAt_[i] == removed ? nullptr : values_.c_str() + valueAt_[i]});
+        return out->size() == valueAt_.size();
     }
+    size_t size() const { return valueAt_.size(); }
 
 private:
     static constexpr size_t removed = SIZE_MAX;
@@ -88,6 +90,9 @@ public:
             chosen->clear();
             return true;
         }
+        // The edits handed on, some a call (30,000 at once hold up a frame
+        // for a millisecond and a half under Wine).
+        if (listing_) return edits_.listSome(chosen, listedPerCall);
         // The highest point the file defines, some entries a call.
         if (!highest_.scan(section, entriesPerCall)) return false;
         const int32_t last = std::max(count_, highest_.value());
@@ -110,8 +115,10 @@ public:
         char newCount[16];
         std::snprintf(newCount, sizeof newCount, "%d", static_cast<int>(count_ - 1));
         edits_.set(number_of_custom_spawn_points_in_useKeyName, newCount);
-        edits_.list(chosen);
-        return true;
+        listing_ = true;
+        chosen->clear();
+        chosen->reserve(edits_.size());
+        return false;
     }
 
     // What the file held when the keys were chosen.
@@ -123,10 +130,12 @@ private:
     // Some 50 us of lookups, or of names read, between two looks at the clock.
     static constexpr int32_t pointsPerCall = 64;
     static constexpr size_t entriesPerCall = 2048;
+    static constexpr size_t listedPerCall = 2048;
 
     // The point is there as shown: the moves begin at it.
     bool begin(const ProfileSection& section) {
         read_ = true;
+        listing_ = false;
         edits_.clear();
         // A missing count reads as the key table's missing value (no point in use).
         const uint32_t missingCount = static_cast<uint32_t>(
@@ -150,7 +159,7 @@ private:
     const CustomSpawnPoint shown_;
     int32_t count_ = 0, next_ = 0;
     HighestCustomSpawnPoint highest_;
-    bool read_ = false, changed_ = false;
+    bool read_ = false, changed_ = false, listing_ = false;
     PointEdits edits_;
 };
 
