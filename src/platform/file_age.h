@@ -8,6 +8,9 @@
 // files' write times: the system's on Windows; on Linux the simulated game's
 // (sim/), which runs with its virtual clock.
 uint64_t fileClockMilliseconds();
+// A file stamp's write time (files.h) in milliseconds since 1970, on the
+// clock of fileClockMilliseconds.
+uint64_t fileTimeMilliseconds(uint64_t writeTime);
 // Milliseconds since the file was last written (0 for a write time ahead of
 // the clock); false when the file cannot be looked at.
 bool fileAgeMilliseconds(const char* path, uint64_t* age);

@@ -2,6 +2,8 @@
 
 #include <sys/stat.h>
 
+uint64_t fileTimeMilliseconds(uint64_t writeTime) { return writeTime / 1000000u; }  // from nanoseconds
+
 bool fileAgeMilliseconds(const char* path, uint64_t* age) {
     struct stat status;
     if (stat(path, &status) != 0) return false;

@@ -16,6 +16,11 @@ uint64_t millisecondsOf(const FILETIME& time) {
 
 }  // namespace
 
+uint64_t fileTimeMilliseconds(uint64_t writeTime) {
+    FILETIME time{static_cast<DWORD>(writeTime), static_cast<DWORD>(writeTime >> 32)};
+    return millisecondsOf(time);
+}
+
 uint64_t fileClockMilliseconds() {
     FILETIME now;
     GetSystemTimeAsFileTime(&now);

@@ -131,16 +131,6 @@ bool operator==(const FileStamp& a, const FileStamp& b) {
 
 bool fileStamp(const char* path, FileStamp* stamp) { return stampOfPath(path, stamp); }
 
-bool fileWriteTime(const char* path, uint64_t* writeTime) {
-    OsFile file = openForReading(path);
-    if (file == noFile) return false;
-    FileStamp stamp;
-    bool known = stampOfOpenFile(file, &stamp);
-    closeFile(file);
-    if (known) *writeTime = stamp.writeTime;
-    return known;
-}
-
 bool readWholeFile(const char* path, std::string* text, FileStamp* stamp) {
     for (int attempt = 0; attempt < readTries; ++attempt) {
         OsFile file = openForReading(path);

@@ -26,8 +26,6 @@ bool operator==(const FileStamp& a, const FileStamp& b);
 bool fileExists(const char* path);
 // What a look at the file by its name sees now; false when it is missing (or a directory).
 bool fileStamp(const char* path, FileStamp* stamp);
-// The last-write time (a 64-bit file time); false when the file cannot be opened.
-bool fileWriteTime(const char* path, uint64_t* writeTime);
 // The whole file into text, its previous content replaced; reuses the string's
 // storage, so no allocation once it has held the file. A read counts only
 // when it got as many bytes as the file's size and the file was the same, of

@@ -33,11 +33,18 @@ const char* misnamedSettingsFile() {
     return nullptr;
 }
 
-bool readSettingsFileWriteTime(uint64_t* writeTime) { return fileWriteTime(settingsFilePath, writeTime); }
+
+bool settingsFileStillAt(const FileStamp& stamp) {
+    if (ownWriteTime != 0 && stamp.writeTime == ownWriteTime) return true;
+    const uint64_t written = fileTimeMilliseconds(stamp.writeTime), now = fileClockMilliseconds();
+    return (now > written ? now - written : 0) >= settingsStillMilliseconds;
+}
 
 bool settingsFileStill() {
-    uint64_t writeTime = 0, age = 0;
-    if (ownWriteTime != 0 && readSettingsFileWriteTime(&writeTime) && writeTime == ownWriteTime) return true;
+    FileStamp stamp;
+    if (settingsFileStamp(&stamp)) return settingsFileStillAt(stamp);
+    // A file we cannot open now (an editor may hold it) still tells its age.
+    uint64_t age = 0;
     return !fileAgeMilliseconds(settingsFilePath, &age) || age >= settingsStillMilliseconds;
 }
 

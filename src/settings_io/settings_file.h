@@ -19,7 +19,6 @@ bool settingsFileExists();
 // Windows hides) or the release's "Pelorin-default.ini"; nullptr when there
 // is none.
 const char* misnamedSettingsFile();
-bool readSettingsFileWriteTime(uint64_t* writeTime);
 // No save of the player's can be under way: the file was last written by us,
 // or has not been written for settingsStillMilliseconds (a file that cannot
 // be looked at counts as still; its read tells). An editor's save truncates
@@ -27,6 +26,9 @@ bool readSettingsFileWriteTime(uint64_t* writeTime);
 // test but time.
 constexpr uint64_t settingsStillMilliseconds = 1500;
 bool settingsFileStill();
+// The same from a look at the file already made (its stamp): one look less
+// (a millisecond or so under Wine).
+bool settingsFileStillAt(const FileStamp& stamp);
 // The whole file into text (its previous content replaced) and, when given,
 // what the read saw of the file (its write time among it); false when the file
 // cannot be read whole (see readWholeFile), or is empty, as it is in the

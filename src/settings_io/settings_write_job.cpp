@@ -92,9 +92,10 @@ void begin() {
     if (job.tries == settingsWriteTries) return end(SettingsWriteEnd::Unwritable);
     ++job.tries;
     job.fromStart = true;
-    if (!settingsFileStill()) return end(SettingsWriteEnd::NotStill);
     FileStamp now;
-    const SettingsTextRead* inForce = settingsFileStamp(&now) ? settingsReadInForceFor(now) : nullptr;
+    const bool looked = settingsFileStamp(&now);
+    if (looked ? !settingsFileStillAt(now) : !settingsFileStill()) return end(SettingsWriteEnd::NotStill);
+    const SettingsTextRead* inForce = looked ? settingsReadInForceFor(now) : nullptr;
     if (inForce != nullptr) {
         // Unchanged since the read in force: its text and section, without a parse.
         job.baseText = &inForce->text;
