@@ -31,15 +31,6 @@ public:
         values_.clear();
         valueAt_.clear();
     }
-    // Room for this many edits made at once: lists that grow by copies of
-    // themselves would hold up a frame (half a millisecond under Wine at
-    // 30,000 keys). A point's key and value take some 20 and 8 bytes.
-    void reserve(size_t edits) {
-        keys_.reserve(edits * 24);
-        keyAt_.reserve(edits);
-        values_.reserve(edits * 12);
-        valueAt_.reserve(edits);
-    }
     void set(const char* key, std::string_view value) {
         addKey(key);
         valueAt_.push_back(values_.size());
@@ -150,8 +141,6 @@ private:
         if (changed_) return false;
         highest_.restart();
         next_ = number_;
-        // The later points' three keys each, the last point's removal and the count.
-        edits_.reserve(3 * static_cast<size_t>(count_ - number_ + 2) + 1);
         return true;
     }
 
