@@ -27,7 +27,7 @@ const char* misnamedSettingsFile();
 constexpr uint64_t settingsStillMilliseconds = 1500;
 bool settingsFileStill();
 // The same from a look at the file already made (its stamp): one look less
-// (a millisecond or so under Wine).
+// (0.3–0.5 ms under Wine).
 bool settingsFileStillAt(const FileStamp& stamp);
 // The whole file into text (its previous content replaced) and, when given,
 // what the read saw of the file (its write time among it); false when the file

@@ -153,7 +153,7 @@ void list() {
 
 // The replace of the file by the new text, on the background thread, with
 // the looks at the file around it (whether it is still, its new stamp: each
-// a millisecond or so under Wine): the step's own work ends with its start.
+// 0.3–0.5 ms under Wine): the step's own work ends with its start.
 // The new text of a write from the text in force is parsed meanwhile, so that
 // it is in force from the step that takes the result.
 void startReplace() {
