@@ -525,7 +525,11 @@ int runScenario(const std::string& name) {
         return 2;
     }
     World& w = world();
+    // A scenario looks at the last frame drawn only. A record of every call
+    // and every draw of the run would copy itself as it grows, the simulated
+    // game's cost inside our script's timed turns (write-frames).
     w.logCalls = false;
+    w.recordTextDraws = false;
     Story story;
     story.startTick = w.tick();
     std::printf("scenario %s\n", name.c_str());

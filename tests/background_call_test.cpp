@@ -1,6 +1,6 @@
 // The background thread of our disk calls: a call runs beside its caller,
 // calls run one after the other in the order started, the thread comes back
-// after its idle end, and a forked child (the crash tests fork) gets one of
+// after its idle end and outlives it while kept, and a forked child (the crash tests fork) gets one of
 // its own instead of waiting for its parent's.
 #include <gtest/gtest.h>
 
@@ -64,6 +64,23 @@ TEST(BackgroundCall, ACallAfterTheThreadsIdleEndRuns) {
     waitForBackgroundCall();
     EXPECT_TRUE(first);
     EXPECT_TRUE(second);
+}
+
+// A write keeps the thread from its first step, so that the replace only
+// posts: kept, it outlives its idle end; left, it ends and is made again.
+TEST(BackgroundCall, AKeptThreadOutlivesItsIdleEndAndIsMadeAgainAfterIt) {
+    keepBackgroundThread();
+    for (int kept = 0; kept < 6; ++kept) {
+        std::this_thread::sleep_for(500ms);
+        EXPECT_FALSE(keepBackgroundThread()) << "made again after " << kept + 1 << " half seconds of keeping";
+    }
+    std::thread::id ranOn;
+    startBackgroundCall([&] { ranOn = std::this_thread::get_id(); });
+    waitForBackgroundCall();
+    EXPECT_NE(ranOn, std::this_thread::get_id());
+    std::this_thread::sleep_for(4500ms);
+    EXPECT_TRUE(keepBackgroundThread()) << "made in this call, the kept one having ended";
+    EXPECT_FALSE(keepBackgroundThread());
 }
 
 TEST(BackgroundCall, AForkedChildRunsItsOwnCalls) {

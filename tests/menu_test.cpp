@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -455,6 +456,22 @@ TEST(Menu, AnOpenPageIsDrawnWithoutAHeapAllocation) {
     tapKey(w, keyEnter);
     EXPECT_EQ(allocationsWhileShown(), 0u);
     EXPECT_EQ(shownPage(w), "Where you come back");
+}
+
+// The page's check reads the file in slices; one that is gone or empty when
+// the page opens ends the check with that word, never "checking…" for good.
+TEST(Menu, TheAboutPageSaysWhenTheFileIsGoneOrEmpty) {
+    sim::World& w = gameStartedWith(builtInSettingsText());
+    for (const char* kept : {static_cast<const char*>(""), static_cast<const char*>(nullptr)}) {
+        if (kept) std::ofstream("Pelorin.ini", std::ios::binary | std::ios::trunc) << kept;
+        else std::remove("Pelorin.ini");
+        ASSERT_TRUE(openMenuPage(w, "About"));
+        ASSERT_TRUE(sim::runUntil(
+            [](sim::World& world) { return valueOf(world, "Settings check") != "checking\u2026"; }, 500));
+        EXPECT_EQ(valueOf(w, "Settings check"), kept ? "empty file" : "no file");
+        tapKey(w, keyBackspace);
+    }
+    closeMenu();
 }
 
 TEST(Menu, TheAboutPageChecksALargeFileAStepPerFrameAndEndsWithTheWholeChecksFindings) {

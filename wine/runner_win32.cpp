@@ -106,8 +106,9 @@ int main(int argc, char** argv) {
     }
     int result = runScenario(argv[1]);
     FreeLibrary(plugin);
-    // A thread of the plug-in's that still waits for its next disk call keeps
-    // it loaded; it must unload when that thread ends, a few seconds later.
+    // A disk call of the plug-in's still running on its thread keeps it
+    // loaded; it must unload when that call ends, and else at once (the
+    // thread's pool waits for calls in the system's code, holding nothing).
     for (int waited = 0; GetModuleHandleW(L"Pelorin.asi") != nullptr; waited += 50) {
         if (waited == 10000) {
             std::printf("Pelorin.asi still loaded 10 s after it was freed\n");

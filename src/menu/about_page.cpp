@@ -9,6 +9,7 @@
 #include "menu/pages.h"
 #include "menu/setting_line.h"
 #include "pelorin_version.h"
+#include "platform/files.h"
 #include "platform/full_path.h"
 #include "platform/performance_counter.h"
 #include "settings_io/settings_store.h"
@@ -114,28 +115,23 @@ private:
     }
 
     void startCheck() {
-        const uint64_t start = performanceCounterMicroseconds();
         checkDue_ = false;
         checkedVersion_ = settingsTextVersion();
         fullPath();
         findings_.clear();
-        checking_ = false;
-        if (!readSettingsFileText(&text_)) {
-            std::snprintf(summary_, sizeof summary_, "no file");
-            return;
-        }
-        run_.start(text_, &section_, &findings_, nullptr);
+        readTries_ = 0;
+        read_.start(settingsFilePath, &text_);
         checking_ = true;
         std::snprintf(summary_, sizeof summary_, "checking\u2026");
-        // The read of a large file takes a good part of the step's share: the
-        // walk then begins with the next frame.
-        if (performanceCounterMicroseconds() - start < settingsStepMicroseconds / 2) continueCheck(start);
+        continueCheck(performanceCounterMicroseconds());
     }
 
-    // A slice at least; the check of the values, a good part of a step on a
-    // large file, follows in the same step only while less than half of its
-    // share is spent.
+    // The file read in slices (900 KB at once hold up a frame for more than a
+    // millisecond), then a slice of the walk at least; the check of the
+    // values, a good part of a step on a large file, follows in the same step
+    // only while less than half of its share is spent.
     void continueCheck(uint64_t start) {
+        if (read_.running() && !continueRead(start)) return;
         while (!run_.advance(settingsSliceBytes)) {
             uint64_t spent = performanceCounterMicroseconds() - start;
             if (spent >= settingsStepMicroseconds || (run_.valuesCheckDue() && spent >= settingsStepMicroseconds / 2))
@@ -147,6 +143,32 @@ private:
         else
             std::snprintf(summary_, sizeof summary_, "%d error%s, %d warning%s", findings_.errors(),
                           findings_.errors() == 1 ? "" : "s", findings_.warnings(), findings_.warnings() == 1 ? "" : "s");
+    }
+
+    // Slices through one open for half of the step's share: true when the
+    // file is read whole and its walk may begin in this step.
+    bool continueRead(uint64_t start) {
+        auto shareLeft = [start] { return performanceCounterMicroseconds() - start < settingsStepMicroseconds / 2; };
+        SlicedFileRead::Progress progress = read_.advance(settingsFileSliceBytes, nullptr, shareLeft);
+        if (progress == SlicedFileRead::Progress::Reading) return false;
+        const bool exists = settingsFileExists();
+        if (progress == SlicedFileRead::Progress::Failed) {
+            // Changed between two slices (a save of the player's under way): read again.
+            if (exists && ++readTries_ < readTries) {
+                read_.start(settingsFilePath, &text_);
+                return false;
+            }
+            checking_ = false;
+            std::snprintf(summary_, sizeof summary_, exists ? "cannot be read" : "no file");
+            return false;
+        }
+        if (text_.empty()) {
+            checking_ = false;
+            std::snprintf(summary_, sizeof summary_, "empty file");
+            return false;
+        }
+        run_.start(text_, &section_, &findings_, nullptr);
+        return shareLeft();
     }
 
     // "Line 12: ..." (the line left out for the file as a whole).
@@ -165,10 +187,15 @@ private:
             std::snprintf(path_, sizeof path_, "%s", settingsFilePath);
     }
 
+    // A file that keeps changing while it is read, or that cannot be opened.
+    static constexpr int readTries = 3;
+
     uint32_t checkedVersion_ = 0;
     bool checkDue_ = false;
     bool checking_ = false;
     // The text and section the check in progress walks.
+    SlicedFileRead read_;
+    int readTries_ = 0;
     std::string text_;
     ProfileSection section_;
     SettingsCheckRun run_;

@@ -1,5 +1,5 @@
 // The background call of background_call.h on a POSIX thread, made detached
-// for the first call and ending after a few idle seconds.
+// for the first call (or ahead of it) and ending after a few idle seconds.
 #include <pthread.h>
 #include <time.h>
 
@@ -18,6 +18,7 @@ pthread_cond_t changed = PTHREAD_COND_INITIALIZER;
 std::function<void()>* pending = nullptr;  // posted, not yet taken by the thread
 bool callRunning = false;                  // posted or running
 bool threadAlive = false;
+bool usedSinceWait = false;                // a call or a keep since the thread's idle wait began
 
 // With the lock held: the posted call taken and run without it, then marked done.
 void runPending() {
@@ -38,7 +39,8 @@ void* run(void*) {
             timespec until;
             clock_gettime(CLOCK_REALTIME, &until);
             until.tv_sec += idleSeconds;
-            if (pthread_cond_timedwait(&changed, &lock, &until) != 0 && pending == nullptr) {
+            usedSinceWait = false;
+            if (pthread_cond_timedwait(&changed, &lock, &until) != 0 && pending == nullptr && !usedSinceWait) {
                 threadAlive = false;
                 pthread_mutex_unlock(&lock);
                 return nullptr;
@@ -61,24 +63,38 @@ void forgetInChild() {
     pthread_mutex_init(&lock, nullptr);
     pthread_cond_init(&changed, nullptr);
     pending = nullptr;
-    callRunning = threadAlive = false;
+    callRunning = threadAlive = usedSinceWait = false;
+}
+
+// With the lock held: the thread made when there is none, kept for another
+// idle wait when there is; true when made now.
+bool keepLocked() {
+    static const bool registered = std::atexit(waitAtExit) == 0 &&
+                                   pthread_atfork(nullptr, nullptr, forgetInChild) == 0;
+    (void)registered;
+    usedSinceWait = true;
+    if (threadAlive) return false;
+    pthread_t thread;
+    threadAlive = pthread_create(&thread, nullptr, run, nullptr) == 0;
+    if (threadAlive) pthread_detach(thread);
+    return threadAlive;
 }
 
 }  // namespace
 
+bool keepBackgroundThread() {
+    pthread_mutex_lock(&lock);
+    const bool made = keepLocked();
+    pthread_mutex_unlock(&lock);
+    return made;
+}
+
 void startBackgroundCall(std::function<void()> call) {
-    static const bool registered = std::atexit(waitAtExit) == 0 &&
-                                   pthread_atfork(nullptr, nullptr, forgetInChild) == 0;
-    (void)registered;
     pthread_mutex_lock(&lock);
     waitLocked();
     pending = new std::function<void()>(std::move(call));
     callRunning = true;
-    if (!threadAlive) {
-        pthread_t thread;
-        threadAlive = pthread_create(&thread, nullptr, run, nullptr) == 0;
-        if (threadAlive) pthread_detach(thread);
-    }
+    keepLocked();
     if (threadAlive) pthread_cond_broadcast(&changed);
     else runPending();  // no thread to be had: the call runs here
     pthread_mutex_unlock(&lock);

@@ -4,6 +4,7 @@
 #include "host/script_entry.h"
 #include "menu/menu.h"
 #include "menu/point_blips.h"
+#include "platform/background_call.h"
 #include "platform/clock.h"
 #include "plugin/chords.h"
 #include "plugin/settings_reread.h"
@@ -50,6 +51,9 @@ void runMainLoop() {
     // would remove.
     finishSettingsWrite();
     recoverSettingsFile();
+    // The thread of our writes' disk calls is made here, in no frame of the
+    // menu's (a millisecond or more under Wine).
+    keepBackgroundThread();
     // A script started afresh is a new game: the blips of an earlier one are gone.
     closeMenu();
     forgetPointBlips();

@@ -53,5 +53,6 @@ bool stepSettingsWrite();
 // Every step of the running write at once (a write that must be done now).
 void finishSettingsWrite();
 // The steps the writes made so far (each writes at least a slice of bytes, of
-// the file or of its new text, unless it ends the write).
+// the file or of its new text, unless it ends the write or makes the thread
+// for the replace).
 size_t settingsWriteSteps();

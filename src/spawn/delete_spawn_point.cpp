@@ -17,51 +17,10 @@
 #include "settings_io/settings_file.h"
 #include "settings_io/settings_write_job.h"
 #include "shared/event_log.h"
+#include "shared/text_blocks.h"
 #include "spawn/custom_spawn.h"
 
 namespace {
-
-// The keys and values of one write in two buffers of their own, each text
-// ended by a NUL, kept alive while the write lasts: no string per key.
-class PointEdits {
-public:
-    void clear() {
-        keys_.clear();
-        keyAt_.clear();
-        values_.clear();
-        valueAt_.clear();
-    }
-    void set(const char* key, std::string_view value) {
-        addKey(key);
-        valueAt_.push_back(values_.size());
-        values_.append(value).push_back('\0');
-    }
-    void remove(const char* key) {
-        addKey(key);
-        valueAt_.push_back(removed);
-    }
-    // The edits after those out holds already, up to most of them: true when
-    // out holds them all, valid until the next change of these.
-    bool listSome(std::vector<SettingsValue>* out, size_t most) const {
-        const size_t end = std::min(valueAt_.size(), out->size() + most);
-        for (size_t i = out->size(); i < end; ++i)
-            out->push_back(SettingsValue{keys_.c_str() + keyAt_[i],
-                                         valueAt_[i] == removed ? nullptr : values_.c_str() + valueAt_[i]});
-        return out->size() == valueAt_.size();
-    }
-    size_t size() const { return valueAt_.size(); }
-
-private:
-    static constexpr size_t removed = SIZE_MAX;
-    void addKey(const char* key) {
-        keyAt_.push_back(keys_.size());
-        keys_.append(key).push_back('\0');
-    }
-    std::string keys_;
-    std::vector<size_t> keyAt_;  // offset in keys_
-    std::string values_;
-    std::vector<size_t> valueAt_;  // offset in values_, or removed
-};
 
 // A point's key in a buffer of customSpawnKeySize.
 const char* keyOf(int32_t number, int axis, char* key) {
@@ -77,16 +36,16 @@ public:
 
     bool choose(const ProfileSection& section, const ProfileSection&, bool fromStart,
                 std::vector<SettingsValue>* chosen) override {
-        if (fromStart && !begin(section)) {
+        if (fromStart) {
             chosen->clear();
-            return true;
+            if (!begin(section)) return true;
         }
-        // The edits handed on, some a call (30,000 at once hold up a frame
-        // for a millisecond and a half under Wine).
-        if (listing_) return edits_.listSome(chosen, listedPerCall);
         // The highest point the file defines, some entries a call.
         if (!highest_.scan(section, entriesPerCall)) return false;
         const int32_t last = std::max(count_, highest_.value());
+        // Room for every key at once (three a point, and the count), so that
+        // the list of 30,000 never grows by a copy of itself in one frame.
+        chosen->reserve(3 * static_cast<size_t>(last - number_ + 1) + 1);
         // Every later point moves up, those beyond the count too, so that no
         // gap opens where the next save would count them in. Each moved value
         // is the text the reader finds, so that the point reads back exactly
@@ -95,21 +54,16 @@ public:
         for (int32_t end = std::min(last, next_ + pointsPerCall); next_ < end; ++next_) {
             for (int axis = 0; axis < 3; ++axis) {
                 std::string_view value;
-                if (findProfileValue(section, keyOf(next_ + 1, axis, nextKey), &value))
-                    edits_.set(keyOf(next_, axis, key), value);
-                else
-                    edits_.remove(keyOf(next_, axis, key));
+                const bool moved = findProfileValue(section, keyOf(next_ + 1, axis, nextKey), &value);
+                chosen->push_back(SettingsValue{texts_.add(keyOf(next_, axis, key)), moved ? texts_.add(value) : nullptr});
             }
         }
         if (next_ < last) return false;
-        for (int axis = 0; axis < 3; ++axis) edits_.remove(keyOf(last, axis, key));
+        for (int axis = 0; axis < 3; ++axis) chosen->push_back(SettingsValue{texts_.add(keyOf(last, axis, key)), nullptr});
         char newCount[16];
         std::snprintf(newCount, sizeof newCount, "%d", static_cast<int>(count_ - 1));
-        edits_.set(number_of_custom_spawn_points_in_useKeyName, newCount);
-        listing_ = true;
-        chosen->clear();
-        chosen->reserve(edits_.size());
-        return false;
+        chosen->push_back(SettingsValue{number_of_custom_spawn_points_in_useKeyName, texts_.add(newCount)});
+        return true;
     }
 
     // What the file held when the keys were chosen.
@@ -121,13 +75,11 @@ private:
     // Some 50 us of lookups, or of names read, between two looks at the clock.
     static constexpr int32_t pointsPerCall = 64;
     static constexpr size_t entriesPerCall = 2048;
-    static constexpr size_t listedPerCall = 2048;
 
     // The point is there as shown: the moves begin at it.
     bool begin(const ProfileSection& section) {
         read_ = true;
-        listing_ = false;
-        edits_.clear();
+        texts_.clear();
         // A missing count reads as the key table's missing value (no point in use).
         const uint32_t missingCount = static_cast<uint32_t>(
             static_cast<int32_t>(settingKey(SettingId::number_of_custom_spawn_points_in_use).missing));
@@ -148,8 +100,8 @@ private:
     const CustomSpawnPoint shown_;
     int32_t count_ = 0, next_ = 0;
     HighestCustomSpawnPoint highest_;
-    bool read_ = false, changed_ = false, listing_ = false;
-    PointEdits edits_;
+    bool read_ = false, changed_ = false;
+    TextBlocks texts_;  // the chosen keys' and values' texts
 };
 
 // The player told the outcome, and the log why nothing was deleted.
