@@ -269,6 +269,31 @@ TEST(IniText, AnEditInStepsNeverGrowsItsResultByACopy) {
     }
 }
 
+// A change far into a large file (the stored skin after 30,000 point lines),
+// and a key added there: each step copies about what it walked, never the
+// whole file before the change at once.
+TEST(IniText, AnEditInStepsCopiesAboutWhatEachStepWalked) {
+    std::string file = "[Player_Respawn]\r\n";
+    for (int i = 1; i <= 30000; ++i) file += "custom_spawn_" + std::to_string(i) + "_x=" + std::to_string(i) + ".5\r\n";
+    file += "stored_last_used_skin=1\r\n; his note\r\n[Other]\r\nb=2\r\n";
+    const ProfileEdit edits[] = {{"stored_last_used_skin", "-1692214353"}, {"missing_key", "7"}};
+    std::string result;
+    ProfileEditor editor;
+    editor.start(file, section, edits, 2, &result);
+    const size_t budget = 2048, longestLine = 64;
+    size_t before = 0, steps = 0;
+    for (bool done = false; !done; ++steps) {
+        done = editor.advance(budget);
+        ASSERT_LE(result.size() - before, budget + longestLine) << "step " << steps;
+        before = result.size();
+    }
+    EXPECT_GT(steps, file.size() / (budget + longestLine));
+    std::string expected = file;
+    expected.replace(expected.find("stored_last_used_skin=1"), 23,
+                     "stored_last_used_skin=-1692214353\r\nmissing_key=7");
+    EXPECT_EQ(result, expected);
+}
+
 namespace {
 
 // The text as UTF-16LE, each character below U+0080.

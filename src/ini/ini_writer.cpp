@@ -179,6 +179,11 @@ bool ProfileEditor::advance(size_t budget) {
                     result_->append(edits_[i].value);
                     copied_ = contentEnd;
                 }
+                // The text walked, up to where added keys would go, is copied in
+                // the same step: a change far into a large file then copies no
+                // more than the walk covered (900 KB at once hold up a frame for
+                // milliseconds under Wine).
+                if (insertAt_ > copied_) copyThrough(insertAt_);
                 if (sectionOver || at_ >= text_.size()) {
                     at_ = 0;
                     phase_ = Phase::Adding;

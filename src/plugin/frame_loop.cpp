@@ -51,9 +51,10 @@ void runMainLoop() {
     // would remove.
     finishSettingsWrite();
     recoverSettingsFile();
-    // The thread of our writes' disk calls is made here, in no frame of the
-    // menu's (a millisecond or more under Wine).
-    keepBackgroundThread();
+    // The thread of our writes' disk calls is made at the start, in a frame
+    // of its own (its making takes milliseconds under Wine), and in no frame
+    // of the menu's.
+    if (keepBackgroundThread()) host::scriptWait(0);
     // A script started afresh is a new game: the blips of an earlier one are gone.
     closeMenu();
     forgetPointBlips();

@@ -47,6 +47,9 @@ struct Job {
     FileStamp baseStamp;
     bool baseInForce = false;
     bool basedOnLastRead = false;  // the own read is the text in force without its held changes
+    // The new text is the text in force with our keys: parsed a slice a step
+    // while the replace runs, it takes the place in force when written.
+    bool parsesNew = false;
     std::string ownText;
     ProfileSection ownSection;
     std::string heldText;
@@ -101,11 +104,11 @@ void begin() {
         job.baseText = &inForce->text;
         job.baseSection = job.asRead = &inForce->section;
         job.baseStamp = inForce->stamp;
-        job.baseInForce = true;
+        job.baseInForce = job.parsesNew = true;
         job.phase = Phase::Choosing;
         return;
     }
-    job.baseInForce = false;
+    job.baseInForce = job.parsesNew = false;
     job.read.start(settingsFilePath, &job.ownText);
     job.phase = Phase::ReadingBase;
 }
@@ -116,6 +119,8 @@ void readBase() {
     // A file of 0 bytes is as often one in the middle of a save as one the player emptied.
     if (progress == SlicedFileRead::Progress::Failed || job.ownText.empty()) return end(SettingsWriteEnd::Unreadable);
     job.basedOnLastRead = settingsTextIsInForce(job.ownText);
+    // The same text under a new stamp (a save without a change): as from the text in force.
+    job.parsesNew = job.basedOnLastRead && !anySettingsHeld();
     job.baseText = &job.ownText;
     job.baseSection = job.asRead = &job.ownSection;
     if (anySettingsHeld()) {
@@ -154,8 +159,9 @@ void list() {
 // The replace of the file by the new text, on the background thread, with
 // the looks at the file around it (whether it is still, its new stamp: each
 // 0.3–0.5 ms under Wine): the step's own work ends with its start.
-// The new text of a write from the text in force is parsed meanwhile, so that
-// it is in force from the step that takes the result.
+// The new text of a write from the text in force (or from the same text
+// under a new stamp) is parsed meanwhile, so that it is in force from the
+// step that takes the result.
 void startReplace() {
     if (job.written->text == *job.baseText) return end(SettingsWriteEnd::Written);  // it holds them already
     job.framesReplacing = 0;
@@ -165,8 +171,8 @@ void startReplace() {
         job.replaced = replaceFileContent(settingsFilePath, *job.baseText, job.baseStamp, job.written->text);
         job.newStampKnown = job.replaced == ReplaceResult::Replaced && settingsFileStamp(&job.newStamp);
     });
-    if (job.baseInForce) job.parse.start(job.written->text, settingsSectionName, &job.written->section);
-    job.phase = job.baseInForce ? Phase::ParsingNew : Phase::Replaced;
+    if (job.parsesNew) job.parse.start(job.written->text, settingsSectionName, &job.written->section);
+    job.phase = job.parsesNew ? Phase::ParsingNew : Phase::Replaced;
 }
 
 void takeReplaceResult() {
@@ -184,7 +190,7 @@ void takeReplaceResult() {
     }
     noteOwnSettingsWrite(job.newStampKnown ? job.newStamp.writeTime : 0);
     releaseHeldSettings(job.chosen.data(), job.chosen.size());
-    if (job.baseInForce && job.newStampKnown) {
+    if (job.parsesNew && job.newStampKnown) {
         job.written->stamp = job.newStamp;
         returnSpareSettingsRead(true);
     } else if (job.basedOnLastRead) {
