@@ -10,6 +10,7 @@
 #include "bench/custom_points_text.h"
 #include "menu/menu.h"
 #include "settings/settings_record.h"
+#include "settings_io/settings_store.h"
 #include "settings_io/settings_write_job.h"
 #include "sim/script_host.h"
 #include "tests/support/file_stamp.h"
@@ -56,6 +57,34 @@ TEST(MenuEdits, AChangeIsMadeOnlyWhileTheFileHoldsTheValueShown) {
     EXPECT_TRUE(shows(w, "Pelorin.ini was saved meanwhile, now 50 %: nothing changed"));
     tapKey(w, keyRight);
     EXPECT_EQ(settings.in_air_player_spawn_chance, 55) << "a step from what the page shows now is made";
+}
+
+// In a file of 10,000 points, his save that a change met is read again a
+// step per frame, as any read of a changed file (never whole in one frame),
+// and only then does the notice tell what the file holds.
+TEST(MenuEdits, TheReadOfASaveThatAChangeMetGoesAStepPerFrame) {
+    const std::string large = withTenThousandCustomPoints(builtInSettingsText());
+    sim::World& w = gameStartedWith(large);
+    pressMenuChord(w);
+    ASSERT_TRUE(selectLine(w, "Aircraft in flight"));
+    const std::string his = withSetting(large, "in_air_player_spawn_chance", "50");
+    writeSettingsFile(his);
+    const uint32_t now = w.tick();
+    w.keyMessageAt(now + 10, keyRight, false);
+    w.keyMessageAt(now + 60, keyRight, true);
+    int framesReading = 0;
+    const char* notice = "Pelorin.ini was saved meanwhile, now 50 %: nothing changed";
+    ASSERT_TRUE(sim::runUntil(
+        [&](sim::World& world) {
+            framesReading += settingsReadWanted();
+            return shows(world, notice);
+        },
+        10000));
+    EXPECT_GE(framesReading, 2) << "a frame of ours read his 900 KB whole";
+    EXPECT_FALSE(settingsReadWanted());
+    EXPECT_EQ(settings.in_air_player_spawn_chance, 50);
+    EXPECT_EQ(settingsFileText(), his);
+    closeMenu();
 }
 
 TEST(MenuEdits, APointIsDeletedOnlyWhileTheFileHoldsThePointShown) {

@@ -1,6 +1,7 @@
 #include "menu/menu.h"
 
 #include <cstdio>
+#include <functional>
 
 #include "host/natives/audio_natives.h"
 #include "host/natives/camera_natives.h"
@@ -16,6 +17,7 @@
 #include "platform/clock.h"
 #include "platform/ticks.h"
 #include "settings_io/settings_file.h"
+#include "settings_io/settings_store.h"
 #include "settings_io/settings_write_job.h"
 #include "shared/entities.h"
 
@@ -43,8 +45,8 @@ MenuView view;
 const MenuPage* drawnPage = nullptr;
 int drawnFirst = 0;
 // An action on a line that writes the settings file, waiting until the file
-// is still (a save of the player's may be under way) and no write of ours
-// runs; the page says "saving…".
+// is still (a save of the player's may be under way), no write of ours runs
+// and no read of his save is still to come; the page says "saving…".
 struct WaitingAction {
     MenuPage* page;
     int line;
@@ -54,7 +56,10 @@ WaitingAction waiting{nullptr, 0, MenuAction::None};
 
 void playMenuSound(const char* sound) { playSoundFrontend(sound, menuSoundSet, true); }
 
-bool settingsFileFree() { return settingsFileStill() && !settingsWriteRunning(); }
+bool settingsFileFree() { return settingsFileStill() && !settingsWriteRunning() && !settingsReadWanted(); }
+
+// A notice that tells what the file holds, once it is read again.
+std::function<void()> noticeOnceRead;
 
 // A black screen is another sequence's (the game's, another script's) or
 // comes before a respawn of ours, such as the rescue of a screen left black.
@@ -227,6 +232,7 @@ void closeMenu() {
     menuOpen = false;
     releaseMenuButtons();
     waiting.page = nullptr;
+    noticeOnceRead = nullptr;
     pageCount = 0;
 }
 
@@ -249,6 +255,8 @@ void showMenuNotice(const char* text) {
     noticeEnd = tickCount() + noticeMilliseconds;
 }
 
+void showMenuNoticeOnceRead(std::function<void()> show) { noticeOnceRead = std::move(show); }
+
 void runMenu() {
     keepPointBlips();
     if (!menuOpen) return;
@@ -257,6 +265,11 @@ void runMenu() {
     drawnBefore = true;
     lastFrame = frame;
     if (menuMustStayClosed()) return closeMenu();
+    if (noticeOnceRead && !settingsReadWanted()) {
+        std::function<void()> show = std::move(noticeOnceRead);
+        noticeOnceRead = nullptr;
+        show();
+    }
     // The controller has no cursor: the mouse works the menu only with the keyboard.
     bool keyboard = isUsingKeyboardAndMouse();
     disableClashingControls(keyboard);

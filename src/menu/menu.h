@@ -3,6 +3,8 @@
 // through with the arrows (or the d-pad), Enter and Backspace, or the mouse
 // (a click selects a line and acts on the one selected), drawn on every frame
 // while it is open. Closed, it costs a frame no native call.
+#include <functional>
+
 #include "menu/menu_page.h"
 
 bool isMenuOpen();
@@ -24,3 +26,7 @@ void closePage();
 bool isPageShown(const MenuPage& page);
 // Shows a notice in the help line for a few seconds.
 void showMenuNotice(const char* text);
+// Calls show (which shows a notice) once the settings are read again after a
+// write of ours that met a save of the player's (readSettingsSoon), so that
+// it tells what the file holds now; dropped when the menu closes.
+void showMenuNoticeOnceRead(std::function<void()> show);

@@ -43,7 +43,6 @@ void formatForFile(const SettingKey& key, double value, char* text, size_t size)
 }
 
 void tellOutcome(SettingId id, SettingsSave save) {
-    char message[sizeof MenuView{}.help];
     switch (save) {
         case SettingsSave::Written:
             return;
@@ -51,12 +50,13 @@ void tellOutcome(SettingId id, SettingsSave save) {
             return showMenuNotice("Pelorin.ini was not found: nothing can be changed");
         case SettingsSave::Unreadable:
             return showMenuNotice("Pelorin.ini could not be read (it may be being saved): nothing changed");
-        case SettingsSave::Changed: {
-            char now[48];
-            describeSettingInUse(id, settingValue(settings, id), now, sizeof now);
-            std::snprintf(message, sizeof message, "Pelorin.ini was saved meanwhile, now %s: nothing changed", now);
-            return showMenuNotice(message);
-        }
+        case SettingsSave::Changed:
+            return showMenuNoticeOnceRead([id] {
+                char now[48], text[sizeof MenuView{}.help];
+                describeSettingInUse(id, settingValue(settings, id), now, sizeof now);
+                std::snprintf(text, sizeof text, "Pelorin.ini was saved meanwhile, now %s: nothing changed", now);
+                showMenuNotice(text);
+            });
         case SettingsSave::Held:
             if (heldNoticeShown) return;
             showMenuNotice("Pelorin.ini cannot be written: changes last until the game closes");

@@ -56,7 +56,8 @@ void noteStoredSkinWrite(bool written) {
 }  // namespace
 
 bool settingsRereadDue() {
-    return tickAfter(tickCount(), playerState.lastSettingsCheckTime + 1000) || playerState.lastSettingsCheckTime == 0;
+    return tickAfter(tickCount(), playerState.lastSettingsCheckTime + 1000) || playerState.lastSettingsCheckTime == 0 ||
+           settingsReadWanted();
 }
 
 // The file is opened and parsed once: the stored skin is answered from the

@@ -4,5 +4,6 @@
 // saved text found), and the stored skin enforced and written back.
 #include <cstdint>
 
+// Once a second, and at once when the store wants the settings read again.
 bool settingsRereadDue();
 void runSettingsReread();

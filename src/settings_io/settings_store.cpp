@@ -36,6 +36,7 @@ bool spareLent = false;
 bool settingsTextRead = false;  // the read in force holds a read of the file
 uint32_t settingsTextChanges = 0;  // moves on when the text in force changes
 bool settingsReadHeld = false;
+bool readWanted = false;  // readSettingsSoon, until that read ends
 // The whole parse in one go (a read that must be whole at once).
 constexpr uint64_t noTimeLimit = UINT64_MAX;
 // A text this short (a file of the keys without comments) is parsed whole in
@@ -151,15 +152,24 @@ bool readSettingsSection(ProfileSection* section, std::string* text) {
     return true;
 }
 
-SettingsRead readSettingsForFrame() { return readWithin(settingsStepMicroseconds); }
+SettingsRead readSettingsForFrame() {
+    SettingsRead read = readWithin(settingsStepMicroseconds);
+    if (read != SettingsRead::Parsing) readWanted = false;
+    return read;
+}
 
 bool readSettings() {
     SettingsRead read;
     do {
         read = readWithin(noTimeLimit);
     } while (read == SettingsRead::Parsing);
+    readWanted = false;
     return read == SettingsRead::Read;
 }
+
+void readSettingsSoon() { readWanted = true; }
+
+bool settingsReadWanted() { return readWanted; }
 
 void applyBuiltInSettings() {
     // "player_ped_skin_upon_respawn" and "wait_time_before_skin_change" keep
@@ -254,7 +264,7 @@ private:
     SettingsKeysChoice choice_;
 };
 
-// The keys of saveSettingsKeys, while the file holds what the menu showed
+// The keys of startSavingSettingsKeys, while the file holds what the menu showed
 // (none with a condition that always holds).
 class SetWhileAsShown : public SettingsKeysChooser {
 public:
@@ -301,7 +311,7 @@ SettingsSave settingsSaveOf(SettingsWriteEnd end, bool changed, const SettingsVa
         save = SettingsSave::Held;
         logEvent("menu: %s held until the game closes: Pelorin.ini cannot be written", values[0].key);
     }
-    readSettings();  // the settings as the file and the held changes make them now
+    readSettingsSoon();  // the settings as the file and the held changes make them now
     return save;
 }
 
@@ -314,14 +324,6 @@ bool writeSettingsKeys(const SettingsValue* values, size_t count) {
 
 bool writeChosenSettingsKeys(const SettingsKeysChoice& choose) {
     return writeNow(std::make_unique<ChosenAtOnce>(choose)) == SettingsWriteEnd::Written;
-}
-
-SettingsSave saveSettingsKeys(const SettingsValue* values, size_t count, const SettingsCondition& stillAsShown) {
-    if (!settingsFileExists()) return SettingsSave::NoFile;
-    bool changed = false;
-    auto owned = std::make_shared<const OwnedValues>(values, count);
-    SettingsWriteEnd end = writeNow(std::make_unique<SetWhileAsShown>(owned, stillAsShown, &changed));
-    return settingsSaveOf(end, changed, values, count);
 }
 
 bool startSavingSettingsKeys(const SettingsValue* values, size_t count, const SettingsCondition& stillAsShown,

@@ -66,22 +66,28 @@ bool writeChosenSettingsKeys(const SettingsKeysChoice& choose);
 // frame: false, nothing begun, while another write runs; done gets whether the
 // keys were written when it ends.
 bool startWritingSettingsKeys(const SettingsValue* values, size_t count, const std::function<void(bool)>& done);
-// A change the player made in the game (the menu), made only while the file
-// still holds what the menu showed him: stillAsShown gets the file's section
-// as the settings read it (the held changes applied) at the moment of writing
-// and says whether it does. Written as writeSettingsKeys writes it; when the
-// file cannot take it (read-only, locked), held so that every read of the
-// settings sees it until the game closes or the player saves the file. When
-// the file holds something else now (a save of his since the menu's read:
-// Changed), or cannot be read (Unreadable: it may be in the middle of a
-// save), nothing is written nor held. The settings are read again every way
-// but NoFile, when there is no settings file and nothing changes.
+// A change the player made in the game (the menu), in steps as
+// startWritingSettingsKeys (done gets the outcome at its end), made only while
+// the file still holds what the menu showed him: stillAsShown gets the file's
+// section as the settings read it (the held changes applied) at the moment of
+// writing and says whether it does. When the file cannot take it (read-only,
+// locked), held so that every read of the settings sees it until the game
+// closes or the player saves the file. When the file holds something else now
+// (a save of his since the menu's read: Changed), or cannot be read
+// (Unreadable: it may be in the middle of a save), nothing is written nor
+// held. Written, the text written is in force; every other way but NoFile
+// (no settings file, nothing changes), the settings are read again in steps
+// from the next frame on (readSettingsSoon).
 enum class SettingsSave { Written, Held, Changed, Unreadable, NoFile };
 using SettingsCondition = std::function<bool(const ProfileSection& section)>;
-SettingsSave saveSettingsKeys(const SettingsValue* values, size_t count, const SettingsCondition& stillAsShown);
-// The same in steps, as startWritingSettingsKeys: done gets the outcome at its end.
 bool startSavingSettingsKeys(const SettingsValue* values, size_t count, const SettingsCondition& stillAsShown,
                              const std::function<void(SettingsSave)>& done);
+// The settings read again from the next frame's check on, in steps as after a
+// save of the player's (readSettingsForFrame), rather than whole in this frame
+// (several milliseconds for a large file): after a write of ours that met a
+// save of his. settingsReadWanted says so until that read has ended.
+void readSettingsSoon();
+bool settingsReadWanted();
 // The section as the last read parsed it (with held changes), and a count
 // that moves on whenever that text changes (a save by the player, our write).
 const ProfileSection& settingsSectionAsRead();

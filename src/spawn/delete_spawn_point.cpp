@@ -113,13 +113,13 @@ PointDelete tellOutcome(int32_t number, const PointDeleteChoice& choice, Setting
         return PointDelete::Unreadable;
     }
     if (number < 1 || number > choice.count()) {
-        readSettings();
+        readSettingsSoon();
         logEvent("custom spawn point %d not deleted: the file holds %d points now", shownNumber,
                  static_cast<int>(choice.count()));
         return PointDelete::NoSuchPoint;
     }
     if (choice.changed()) {
-        readSettings();
+        readSettingsSoon();
         logEvent("custom spawn point %d not deleted: Pelorin.ini was saved meanwhile with another point %d",
                  shownNumber, shownNumber);
         return PointDelete::Changed;
