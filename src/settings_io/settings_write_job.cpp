@@ -251,7 +251,8 @@ bool stepSettingsWrite() {
     ++stepsMade;
     endedInStep = false;
     // Our thread for the replace is kept while the write lasts; when there is
-    // none, making it (half a millisecond under Wine) is the step.
+    // none (the script's start makes it), making it (milliseconds under
+    // Wine) is the step.
     if (keepBackgroundThread()) return true;
     const uint64_t start = performanceCounterMicroseconds();
     // A slice like the last one must still fit in the share: the step ends
