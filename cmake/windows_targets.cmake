@@ -42,7 +42,7 @@ file(GLOB PELORIN_INI_SOURCES CONFIGURE_DEPENDS src/ini/*.cpp)
 add_executable(ini_conformance wine/ini_conformance_win32.cpp ${PELORIN_INI_SOURCES} src/platform/files_win32.cpp
   src/platform/file_replace.cpp src/platform/rewrite_journal.cpp)
 pelorin_target_defaults(ini_conformance)
-target_link_options(ini_conformance PRIVATE ${PELORIN_STATIC_RUNTIME})
+target_link_options(ini_conformance PRIVATE ${PELORIN_STATIC_RUNTIME} -municode)
 
 # The settings checker and what it rides on: the reader, the key table, the
 # ranges the plug-in applies, the roll.
@@ -90,4 +90,4 @@ add_executable(settings_bench wine/settings_bench_win32.cpp src/settings_io/sett
   src/platform/file_replace.cpp src/platform/rewrite_journal.cpp src/platform/module_directory_win32.cpp
   src/platform/file_age_win32.cpp src/platform/background_call_win32.cpp)
 pelorin_target_defaults(settings_bench)
-target_link_options(settings_bench PRIVATE ${PELORIN_STATIC_RUNTIME})
+target_link_options(settings_bench PRIVATE ${PELORIN_STATIC_RUNTIME} -municode)

@@ -36,6 +36,33 @@ namespace {
 
 const char* const section = "Player_Respawn";
 
+// The paths here are UTF-8, as our file functions take them; every other file
+// call gets them wide, so that a folder of any name works. Only the Windows
+// reader of the comparison takes them in the ANSI code page: the
+// private-profile functions we compare with are its ANSI ones, and they can
+// open a file only in a folder that code page can name.
+std::wstring wide(const std::string& utf8) {
+    int size = MultiByteToWideChar(CP_UTF8, 0, utf8.c_str(), -1, nullptr, 0);
+    std::wstring text(size > 0 ? size - 1 : 0, L'\0');
+    if (size > 1) MultiByteToWideChar(CP_UTF8, 0, utf8.c_str(), -1, &text[0], size);
+    return text;
+}
+
+std::string utf8Of(const wchar_t* text) {
+    int size = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
+    std::string bytes(size > 0 ? size - 1 : 0, '\0');
+    if (size > 1) WideCharToMultiByte(CP_UTF8, 0, text, -1, &bytes[0], size, nullptr, nullptr);
+    return bytes;
+}
+
+std::string ansiPath(const std::string& utf8) {
+    const std::wstring path = wide(utf8);
+    int size = WideCharToMultiByte(CP_ACP, 0, path.c_str(), -1, nullptr, 0, nullptr, nullptr);
+    std::string bytes(size > 0 ? size - 1 : 0, '\0');
+    if (size > 1) WideCharToMultiByte(CP_ACP, 0, path.c_str(), -1, &bytes[0], size, nullptr, nullptr);
+    return bytes;
+}
+
 const char* const keys[] = {
     "random_player_respawns", "RANDOM_PLAYER_RESPAWNS", "in_air_player_spawn_chance", "first_wait_time",
     "FIRST_WAIT_TIME", "slow_motion_at_wasted_and_busted_screens", "stored_last_used_skin",
@@ -87,11 +114,14 @@ struct WindowsValue {
 
 WindowsValue windowsValue(const std::string& path, const char* key) {
     char text[32];
-    DWORD length = GetPrivateProfileStringA(section, key, "0", text, sizeof text, path.c_str());
-    return WindowsValue{static_cast<int>(GetPrivateProfileIntA(section, key, -1, path.c_str())), text, length};
+    const std::string ansi = ansiPath(path);
+    DWORD length = GetPrivateProfileStringA(section, key, "0", text, sizeof text, ansi.c_str());
+    return WindowsValue{static_cast<int>(GetPrivateProfileIntA(section, key, -1, ansi.c_str())), text, length};
 }
 
-void flushProfileCache(const std::string& path) { WritePrivateProfileStringA(nullptr, nullptr, nullptr, path.c_str()); }
+void flushProfileCache(const std::string& path) {
+    WritePrivateProfileStringA(nullptr, nullptr, nullptr, ansiPath(path).c_str());
+}
 
 // Compares every key of the list, read from path by Windows and from text by
 // us; differences count as documented when the file is listed. Returns the
@@ -125,7 +155,7 @@ int compareKeys(const std::string& label, const std::string& path, const std::st
 }
 
 bool writeFile(const std::string& path, const std::string& content) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = CreateFileW(wide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
     DWORD written = 0;
     bool done = WriteFile(file, content.data(), static_cast<DWORD>(content.size()), &written, nullptr) &&
@@ -163,7 +193,7 @@ int compareAfterWrites(const std::string& name, const std::string& path, const s
                         after.text.c_str(), expected.empty() ? before.text.c_str() : expected.c_str());
         }
     }
-    DeleteFileA(scratch.c_str());
+    DeleteFileW(wide(scratch).c_str());
     return differences;
 }
 
@@ -196,11 +226,11 @@ void checkFile(const std::string& name, const std::string& path, const std::stri
 
 std::vector<std::string> corpusFiles(const std::string& directory) {
     std::vector<std::string> names;
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((directory + "\\*.ini").c_str(), &found);
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW(wide(directory + "\\*.ini").c_str(), &found);
     if (search == INVALID_HANDLE_VALUE) return names;
-    do names.push_back(found.cFileName);
-    while (FindNextFileA(search, &found));
+    do names.push_back(utf8Of(found.cFileName));
+    while (FindNextFileW(search, &found));
     FindClose(search);
     return names;
 }
@@ -212,13 +242,13 @@ void makeGeneratedFiles(const std::string& directory) {
                             std::string(70000, '7') + "\r\nrandom_player_respawns=2\r\n" + std::string(200000, 'c') +
                             "=5\r\nlong_quoted=\"" + std::string(5000, 'q') + "\"\r\nfirst_wait_time=4000\r\n";
     writeFile(directory + "\\long_lines.ini", longLines);
-    CreateDirectoryA((directory + "\\directory.ini").c_str(), nullptr);
+    CreateDirectoryW(wide(directory + "\\directory.ini").c_str(), nullptr);
 }
 
 void removeGeneratedFiles(const std::string& directory) {
-    DeleteFileA((directory + "\\long_lines.ini").c_str());
-    RemoveDirectoryA((directory + "\\directory.ini").c_str());
-    RemoveDirectoryA(directory.c_str());
+    DeleteFileW(wide(directory + "\\long_lines.ini").c_str());
+    RemoveDirectoryW(wide(directory + "\\directory.ini").c_str());
+    RemoveDirectoryW(wide(directory).c_str());
 }
 
 std::string fileText(const std::string& path) {
@@ -235,7 +265,7 @@ ReplaceResult replaceAsRead(const std::string& path, const std::string& content)
     return replaceFileContent(path.c_str(), text, stamp, content);
 }
 
-bool exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+bool exists(const std::string& path) { return GetFileAttributesW(wide(path).c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 // Our writer's file replacement on Windows: a read-only file and one locked by
 // another program stay as they were, a written file keeps its attributes, and
@@ -250,24 +280,24 @@ void checkReplacement(const std::string& directory, Tally* tally) {
     const std::string changed = "[Player_Respawn]\r\nrandom_player_respawns=2\r\n";
 
     writeFile(path, original);
-    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
+    SetFileAttributesW(wide(path).c_str(), FILE_ATTRIBUTE_READONLY);
     if (replaceAsRead(path, changed) != ReplaceResult::Failed || fileText(path) != original)
         fail("a read-only file was written");
-    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    SetFileAttributesW(wide(path).c_str(), FILE_ATTRIBUTE_NORMAL);
 
-    HANDLE lock = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE lock = CreateFileW(wide(path).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (replaceAsRead(path, changed) == ReplaceResult::Replaced) fail("a locked file was reported written");
     CloseHandle(lock);
     if (fileText(path) != original) fail("a locked file was changed");
 
-    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_HIDDEN);
+    SetFileAttributesW(wide(path).c_str(), FILE_ATTRIBUTE_HIDDEN);
     if (replaceAsRead(path, changed) != ReplaceResult::Replaced || fileText(path) != changed)
         fail("a plain file was not written");
-    DWORD attributes = GetFileAttributesA(path.c_str());
+    DWORD attributes = GetFileAttributesW(wide(path).c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_HIDDEN) == 0)
         fail("the file lost its attributes");
     if (exists(path + temporaryFileSuffix)) fail("a temporary file was left");
-    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    SetFileAttributesW(wide(path).c_str(), FILE_ATTRIBUTE_NORMAL);
 
     // Another program saved the file after our read: its save stays.
     std::string text;
@@ -277,7 +307,7 @@ void checkReplacement(const std::string& directory, Tally* tally) {
     if (replaceFileContent(path.c_str(), text, stamp, changed + "x=1\r\n") != ReplaceResult::Changed ||
         fileText(path) != original + "first_wait_time=1\r\n")
         fail("a save made after our read was overwritten");
-    DeleteFileA(path.c_str());
+    DeleteFileW(wide(path).c_str());
 }
 
 // The DACL of a file in the system's string form; "" when it cannot be read.
@@ -370,7 +400,7 @@ void checkProtection(const std::string& directory, Tally* tally) {
 bool sameFile(const std::string& a, const std::string& b, DWORD names) {
     BY_HANDLE_FILE_INFORMATION infoA{}, infoB{};
     for (auto [name, info] : {std::pair{&a, &infoA}, std::pair{&b, &infoB}}) {
-        HANDLE file = CreateFileA(name->c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE |
+        HANDLE file = CreateFileW(wide(*name).c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE |
                                   FILE_SHARE_DELETE, nullptr, OPEN_EXISTING, 0, nullptr);
         if (file == INVALID_HANDLE_VALUE) return false;
         GetFileInformationByHandle(file, info);
@@ -392,7 +422,7 @@ void checkLinks(const std::string& directory, const std::string& linkedDirectory
     const std::string longer = original + "stored_last_used_skin=225514697\r\n";
 
     writeFile(own, original);
-    if (!CreateHardLinkA(deployed.c_str(), own.c_str(), nullptr)) {
+    if (!CreateHardLinkW(wide(deployed).c_str(), wide(own).c_str(), nullptr)) {
         fail("cannot make a hard link");
     } else {
         for (const std::string* content : {&longer, &original}) {
@@ -402,7 +432,7 @@ void checkLinks(const std::string& directory, const std::string& linkedDirectory
         }
         if (exists(own + rewriteJournalSuffix) || exists(deployed + rewriteJournalSuffix))
             fail("a journal was left");
-        DeleteFileA(deployed.c_str());
+        DeleteFileW(wide(deployed).c_str());
     }
 
     // Wine's CreateSymbolicLink makes nothing (and says it did); there a link
@@ -413,7 +443,7 @@ void checkLinks(const std::string& directory, const std::string& linkedDirectory
         linkedOwn = linkedDirectory + "\\own.ini";
         link = linkedDirectory + "\\deployed.ini";
         writeFile(linkedOwn, original);
-    } else if (!CreateSymbolicLinkA(deployed.c_str(), own.c_str(), SYMBOLIC_LINK_FLAG_ALLOW_UNPRIVILEGED_CREATE) ||
+    } else if (!CreateSymbolicLinkW(wide(deployed).c_str(), wide(own).c_str(), SYMBOLIC_LINK_FLAG_ALLOW_UNPRIVILEGED_CREATE) ||
                !exists(deployed)) {
         fail("cannot make a symbolic link (give a directory with one: see the usage)");
         link.clear();
@@ -425,13 +455,13 @@ void checkLinks(const std::string& directory, const std::string& linkedDirectory
         if (exists(linkedOwn + temporaryFileSuffix) || exists(link + temporaryFileSuffix))
             fail("a temporary file was left");
         if (linkedDirectory.empty()) {
-            DWORD attributes = GetFileAttributesA(link.c_str());
+            DWORD attributes = GetFileAttributesW(wide(link).c_str());
             if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0)
                 fail("a symbolic link was replaced by a plain file");
-            DeleteFileA(link.c_str());
+            DeleteFileW(wide(link).c_str());
         }
     }
-    DeleteFileA(own.c_str());
+    DeleteFileW(wide(own).c_str());
 }
 
 // At start: our temporary files go, a rewrite a crash cut short is undone.
@@ -452,26 +482,26 @@ void checkRecovery(const std::string& directory, Tally* tally) {
     if (!recovery.rewriteUndone || fileText(path) != oldText) fail("the half-rewritten file was not undone");
     if (exists(path + rewriteJournalSuffix)) fail("the journal stayed");
     if (!exists(path + ".backup")) fail("a file of the player's was removed");
-    DeleteFileA((path + ".backup").c_str());
-    DeleteFileA(path.c_str());
+    DeleteFileW(wide(path + ".backup").c_str());
+    DeleteFileW(wide(path).c_str());
 }
 
 }  // namespace
 
-int main(int argc, char** argv) {
+int wmain(int argc, wchar_t** argv) {
     if (argc != 2 && argc != 3) {
         std::printf("usage: ini_conformance <corpus directory> [<directory whose deployed.ini is a symbolic link to "
                     "its own.ini>]\n");
         return 2;
     }
-    char full[MAX_PATH];
-    if (!GetFullPathNameA(argv[1], sizeof full, full, nullptr)) return 2;
-    std::string corpus = full;
-    std::string linkedDirectory = argc == 3 ? argv[2] : "";
-    char temporary[MAX_PATH];
-    if (!GetTempPathA(sizeof temporary, temporary)) return 2;
-    std::string generated = std::string(temporary) + "pelorin_conformance_" + std::to_string(GetCurrentProcessId());
-    if (!CreateDirectoryA(generated.c_str(), nullptr)) return 2;
+    wchar_t full[MAX_PATH];
+    if (!GetFullPathNameW(argv[1], MAX_PATH, full, nullptr)) return 2;
+    std::string corpus = utf8Of(full);
+    std::string linkedDirectory = argc == 3 ? utf8Of(argv[2]) : "";
+    wchar_t temporary[MAX_PATH];
+    if (!GetTempPathW(MAX_PATH, temporary)) return 2;
+    std::string generated = utf8Of(temporary) + "pelorin_conformance_" + std::to_string(GetCurrentProcessId());
+    if (!CreateDirectoryW(wide(generated).c_str(), nullptr)) return 2;
     makeGeneratedFiles(generated);
     std::string scratch = generated + "\\written.ini";
 

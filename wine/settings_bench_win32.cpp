@@ -30,6 +30,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <cwchar>
 #include <new>
 #include <string>
 #include <vector>
@@ -229,22 +230,22 @@ void writeOrExit(const std::string& text) {
 // The first frames, each time in a fresh process of this program started in
 // the game directory ("--first-frames" below, which prints each frame's time).
 std::vector<std::vector<double>> measureFirstFrames(int repeats) {
-    char program[MAX_PATH];
-    GetModuleFileNameA(nullptr, program, MAX_PATH);
-    std::string command = std::string("\"") + program + "\" --first-frames";
+    wchar_t program[MAX_PATH];
+    GetModuleFileNameW(nullptr, program, MAX_PATH);
+    std::wstring command = std::wstring(L"\"") + program + L"\" --first-frames";
     std::vector<std::vector<double>> starts;
     for (int i = 0; i < repeats; ++i) {
         SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
         HANDLE readEnd, writeEnd;
         if (!CreatePipe(&readEnd, &writeEnd, &inherit, 0)) std::exit(1);
         SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
-        STARTUPINFOA startup{};
+        STARTUPINFOW startup{};
         startup.cb = sizeof startup;
         startup.dwFlags = STARTF_USESTDHANDLES;
         startup.hStdOutput = writeEnd;
         startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
         PROCESS_INFORMATION process{};
-        if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process))
+        if (!CreateProcessW(nullptr, &command[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process))
             std::exit(1);
         CloseHandle(writeEnd);
         std::string output;
@@ -379,8 +380,9 @@ void benchFile(const char* label, const std::string& text, int repeats) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    if (argc == 2 && std::strcmp(argv[1], "--first-frames") == 0) {
+// Wide arguments and paths throughout: a folder of any name works.
+int wmain(int argc, wchar_t** argv) {
+    if (argc == 2 && std::wcscmp(argv[1], L"--first-frames") == 0) {
         // The game has long been running when the script starts: the fresh
         // process settles first (its memory stays fresh).
         Sleep(500);
@@ -392,9 +394,9 @@ int main(int argc, char** argv) {
         std::printf("usage: settings_bench <shipped Pelorin.ini>\n");
         return 2;
     }
-    FILE* in = std::fopen(argv[1], "rb");
+    FILE* in = _wfopen(argv[1], L"rb");
     if (!in) {
-        std::printf("cannot read %s\n", argv[1]);
+        std::printf("cannot read %ls\n", argv[1]);
         return 2;
     }
     std::string shipped;
@@ -402,10 +404,10 @@ int main(int argc, char** argv) {
     for (size_t n; (n = std::fread(chunk, 1, sizeof chunk, in)) > 0;) shipped.append(chunk, n);
     std::fclose(in);
 
-    char directory[MAX_PATH];
-    GetTempPathA(sizeof directory, directory);
-    std::string game = std::string(directory) + "pelorin_bench_" + std::to_string(GetCurrentProcessId());
-    if (!CreateDirectoryA(game.c_str(), nullptr) || !SetCurrentDirectoryA(game.c_str())) return 2;
+    wchar_t directory[MAX_PATH];
+    GetTempPathW(MAX_PATH, directory);
+    std::wstring game = std::wstring(directory) + L"pelorin_bench_" + std::to_wstring(GetCurrentProcessId());
+    if (!CreateDirectoryW(game.c_str(), nullptr) || !SetCurrentDirectoryW(game.c_str())) return 2;
 
     std::string points = withTenThousandCustomPoints(shipped);
     std::printf("the settings check of the plug-in under Wine, frame by frame (simulated game not involved);\n");
@@ -416,7 +418,7 @@ int main(int argc, char** argv) {
     benchFile("Pelorin.ini with 10,000 custom points", points, 100);
 
     DeleteFileW(widePath);
-    SetCurrentDirectoryA(directory);
-    RemoveDirectoryA(game.c_str());
+    SetCurrentDirectoryW(directory);
+    RemoveDirectoryW(game.c_str());
     return 0;
 }
