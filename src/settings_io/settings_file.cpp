@@ -33,7 +33,6 @@ const char* misnamedSettingsFile() {
     return nullptr;
 }
 
-
 bool settingsFileStillAt(const FileStamp& stamp) {
     if (ownWriteTime != 0 && stamp.writeTime == ownWriteTime) return true;
     const uint64_t written = fileTimeMilliseconds(stamp.writeTime), now = fileClockMilliseconds();

@@ -39,14 +39,13 @@ struct Job {
     Phase phase = Phase::Begin;
     int tries = 0;
     bool fromStart = true;
-    // The file's text the write starts from: the read in force (baseInForce),
-    // or the job's own read of a file the player saved since.
+    // The file's text the write starts from: the read in force, or the job's
+    // own read of a file the player saved since.
     const std::string* baseText = nullptr;
     const ProfileSection* baseSection = nullptr;
     const ProfileSection* asRead = nullptr;
     FileStamp baseStamp;
-    bool baseInForce = false;
-    bool basedOnLastRead = false;  // the own read is the text in force without its held changes
+    bool basedOnLastRead = false;  // the base is the text in force without its held changes
     // The new text is the text in force with our keys: parsed a slice a step
     // while the replace runs, it takes the place in force when written.
     bool parsesNew = false;
@@ -104,11 +103,11 @@ void begin() {
         job.baseText = &inForce->text;
         job.baseSection = job.asRead = &inForce->section;
         job.baseStamp = inForce->stamp;
-        job.baseInForce = job.parsesNew = true;
+        job.basedOnLastRead = job.parsesNew = true;
         job.phase = Phase::Choosing;
         return;
     }
-    job.baseInForce = job.parsesNew = false;
+    job.parsesNew = false;
     job.read.start(settingsFilePath, &job.ownText);
     job.phase = Phase::ReadingBase;
 }
